@@ -1,0 +1,186 @@
+// The one record of the problem (section, materials, bars, loads) and of the results that
+// several windows share. Every field is read and written directly; the engine writes its derived
+// results back into it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace pmsect {
+
+// Fixed table capacities. Tables are 1-based: row 0 is never used.
+inline constexpr int kMaxPoints = 100;
+inline constexpr int kMaxBars = 100;
+inline constexpr int kMaxBarSets = 20;
+inline constexpr int kMaxLoads = 40;
+inline constexpr int kMaxCurveRows = 40;
+
+enum SectionType : int16_t { kRectangular = 1, kRound = 2, kArbitrary = 3 };
+enum BarLayout : int16_t { kBarSets = 1, kCircular = 2, kPlacedBars = 3 };
+
+struct Point {
+    float x = 0;
+    float y = 0;
+};
+
+struct Bar {
+    float x = 0;
+    float y = 0;
+    float size = 0; // bar number, stored as a real
+};
+
+struct BarSet {
+    float count = 0; // number of bars, a real as typed
+    float size = 0;  // bar number
+};
+
+// Columns 1..9 of one load combination; column 0 is unused so that indices read as in the
+// load table: 1 Pu (kips), 2 Mux, 3 Muy (kip-ft), 4 e (in), 5 angle (deg), 6 phi*Pn (kips),
+// 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio.
+struct LoadRow {
+    std::array<float, 10> col{};
+    float& operator[](int c) { return col[static_cast<std::size_t>(c)]; }
+    float operator[](int c) const { return col[static_cast<std::size_t>(c)]; }
+};
+
+enum LoadColumn : int {
+    kPu = 1,
+    kMux = 2,
+    kMuy = 3,
+    kEccentricity = 4,
+    kLoadAngle = 5,
+    kPhiPn = 6,
+    kPhiMnx = 7,
+    kPhiMny = 8,
+    kRatio = 9
+};
+
+// A load row whose capacity could not be established on its own load line: the check then
+// counts as failing and shows no ratio.
+struct LoadStatus {
+    bool capacityFound = true;
+};
+
+// Display units: a shown value is the internal value times its factor.
+struct DisplayUnits {
+    int16_t lengthUnit = 1;
+    int16_t forceUnit = 2;
+    int16_t momentUnit = 4;
+    int16_t stressUnit = 1;
+    int16_t unitWtUnit = 1;
+    float lengthFactor = 1;
+    float forceFactor = 1;
+    float momentFactor = 1;
+    float areaFactor = 1;
+    float stressFactor = 1;
+    float unitWtFactor = 1;
+    std::string lengthLabel = "in.";
+    std::string forceLabel = "k";
+    std::string momentLabel = "ft-k";
+    std::string areaLabel = "in^2";
+    std::string stressLabel = "psi";
+    std::string unitWtLabel = "pcf";
+};
+
+// One of the four pure-bending runs of the section summary, as the main window shows it.
+struct PureBendingResult {
+    float neutralAxisAngle = 0; // degrees
+    float Mn = 0;               // kip-in, signed as shown
+    float phiMn = 0;            // kip-in, signed as shown
+    float maxSteelStrain = 0;
+};
+
+struct ProjectModel {
+    // Materials
+    float fpc = 3000;      // psi
+    float unitWt = 145;    // lb/ft^3
+    int32_t fy = 60000;    // psi
+    int32_t Es = 29000000; // psi
+    int32_t Ec = 3155924;  // psi
+    float beta1 = 0.85f;
+
+    // Confinement
+    float phiCompression = 0.65f;
+    float pnMaxFactor = 0.80f;
+    float phiTension = 0.90f;
+
+    // Section
+    int16_t sectionType = kRectangular;
+    float rectB = 12;
+    float rectH = 18;
+    float circDiam = 16;
+    int16_t numPoints = 4;
+    std::array<Point, kMaxPoints + 1> points{};
+    float grossArea = 216;
+    float refX = 0;
+    float refY = 0;
+    float extentX = 12;
+    float extentY = 18;
+    float midX = 0;
+    float midY = 0;
+
+    // Reinforcement
+    int16_t barLayout = kBarSets;
+    float longBarSize = 5;
+    float tieBarSize = 3;
+    float clearCover = 1.5f;
+    float clearSpacing = 1.0f;
+    int16_t totBars = 6;
+    float firstBarAngle = 0;
+    int16_t numBarSets = 2;
+    std::array<BarSet, kMaxBarSets + 1> barSets{};
+    float barSetWidth = 12;
+    float barSetHeight = 18;
+    bool barSetsAlongY = false;
+    int16_t numBars = 0;
+    std::array<Bar, kMaxBars + 1> bars{};
+    float steelArea = 0;
+
+    // Load combinations
+    int16_t numLoads = 0;
+    std::array<LoadRow, kMaxLoads + 1> loads{};
+    std::array<LoadStatus, kMaxLoads + 1> loadStatus{};
+
+    // Derived results (axial limits in lb)
+    float Po = 0;
+    float phiPnMax = 0;
+    float To = 0;
+    float phiTnMax = 0;
+    float tenthFcAg = 0;
+    float maxSteelStrain = 0;
+    std::array<PureBendingResult, 4> pureBending{}; // +Mnx, -Mnx, +Mny, -Mny as shown
+    bool pureBendingValid = false;                  // false until a summary with bars has run
+
+    // Starting depths of the curve searches, row by row (1..40), kept between curves and reset
+    // to 10 in by every section summary.
+    std::array<float, kMaxCurveRows + 1> curveDepthGuess{};
+
+    // Flags and shared state
+    bool curvesStale = true;
+    bool surfaceStale = true;
+    bool summaryEnabled = true;
+    bool showSolution = false;
+    float singlePointC = 4;
+    std::string projectFileName;
+
+    // A bar number met during a computation that the bar table does not hold. The command that
+    // ran the computation reports it once and clears it.
+    std::optional<float> unmatchedBarSize;
+
+    DisplayUnits units;
+};
+
+// Rows 1..count of the outline and the bars, with the counts kept inside the tables.
+inline std::span<const Point> outlinePoints(const ProjectModel& m) {
+    const int n = m.numPoints < 0 ? 0 : (m.numPoints > kMaxPoints ? kMaxPoints : m.numPoints);
+    return std::span<const Point>(m.points).subspan(1, static_cast<std::size_t>(n));
+}
+inline std::span<const Bar> modelBars(const ProjectModel& m) {
+    const int n = m.numBars < 0 ? 0 : (m.numBars > kMaxBars ? kMaxBars : m.numBars);
+    return std::span<const Bar>(m.bars).subspan(1, static_cast<std::size_t>(n));
+}
+
+} // namespace pmsect
