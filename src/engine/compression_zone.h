@@ -1,0 +1,43 @@
+// The concrete that carries the stress block: the section turned so that the neutral axis is
+// horizontal with the compressed side on top, cut at depth beta1*c below the top, and measured.
+#pragma once
+
+#include "engine/strain_compat.h"
+#include "model/project_model.h"
+
+#include <array>
+#include <span>
+
+namespace pmsect {
+
+// The outline and the bars in the turned frame, measured from the reference point.
+struct RotatedSection {
+    int pointCount = 0;
+    std::array<Point, kMaxPoints> points{}; // 0-based
+    int barCount = 0;
+    std::array<Bar, kMaxBars> bars{}; // 0-based
+    float xmax = 0, xmin = 0, ymax = 0, ymin = 0;
+};
+
+// theta in radians: the section is turned by theta about the reference point.
+void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out);
+
+// The part of a polygon at or above the line y = yc, in the polygon's own order, starting where
+// point 1 (or its replacement on the cut line) stands. Returns the number of points written;
+// out must hold 2 * polygon.size() points.
+int clipAboveLine(std::span<const Point> polygon, float yc, Point* out);
+
+struct CompressionZone {
+    float yc = 0;            // cut line
+    float grossCompArea = 0; // stress-block area, bars not deducted
+    float Ac = 0;            // bars lying in the block deducted
+    float centroidX = 0;     // of Ac, turned frame
+    float centroidY = 0;
+    int clippedCount = 0;
+    std::array<Point, kMaxClippedPoints> clipped{};
+};
+
+void measureCompressionZone(const RotatedSection& section, float beta1, float c,
+                            CompressionZone& zone, std::optional<float>* unmatchedBarSize);
+
+} // namespace pmsect

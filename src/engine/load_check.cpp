@@ -1,0 +1,195 @@
+// The design strength of a factored load on its own load line, and the check ratio.
+#include "engine/load_check.h"
+
+#include "engine/ray_capacity.h"
+#include "engine/searches.h"
+
+#include <cmath>
+
+namespace pmsect {
+namespace {
+
+constexpr double kPi = 3.1415;
+constexpr float kStartDepth = 4.0f;
+
+struct Capacity {
+    bool found = false;
+    float Pn = 0;  // kips
+    float Mnx = 0; // kip-in, signs free (only magnitudes are kept)
+    float Mny = 0;
+    float phi = 0;
+};
+
+// The stepping search first: where it meets its own targets its answer stands.
+Capacity eccentricLoadBySearch(ProjectModel& model, LoadRow& row, float e, float ex, float ey) {
+    Capacity cap;
+    float targetE = e;
+    float targetAngle = row[kLoadAngle];
+    NeutralAxisState state;
+    state.c = kStartDepth;
+    const AngleSearchOutcome outcome =
+        searchForEccentricityAndAngle(model, targetE, targetAngle, state);
+    const bool eReached =
+        std::fabs(static_cast<double>(targetE) - e) <= std::fabs(static_cast<double>(e)) / 1000.0;
+    const bool sameSense = (state.Pn < 0) == (row[kPu] < 0) && state.Pn != 0 && state.Mn > 0;
+    if (!outcome.converged || !eReached || !sameSense) {
+        return cap;
+    }
+    row[kLoadAngle] = targetAngle;
+    cap.found = true;
+    cap.Pn = state.Pn;
+    cap.phi = state.phi;
+    cap.Mnx = static_cast<float>(-static_cast<double>(state.Pn) * ey);
+    cap.Mny = static_cast<float>(-static_cast<double>(state.Pn) * ex);
+    return cap;
+}
+
+Capacity pureBendingBySearch(ProjectModel& model, float alpha) {
+    Capacity cap;
+    float target = 0;
+    NeutralAxisState state;
+    state.c = kStartDepth;
+    const AngleSearchOutcome outcome = searchForAxialLoadAndAngle(model, target, alpha, state);
+    if (!outcome.converged || !(state.Mn > 0)) {
+        return cap;
+    }
+    const double a = alpha * kPi / 180.0;
+    cap.found = true;
+    cap.phi = state.phi;
+    cap.Mnx = static_cast<float>(state.Mn * std::sin(a));
+    cap.Mny = static_cast<float>(state.Mn * std::cos(a));
+    return cap;
+}
+
+// Bracketing on the load's ray, for the loads the stepping searches cannot settle.
+Capacity capacityOnRay(ProjectModel& model, float Pu, float Mux, float Muy) {
+    Capacity cap;
+    const auto ray = capacityOnLoadRay(model, Pu, static_cast<float>(Mux * 12.0),
+                                       static_cast<float>(Muy * 12.0));
+    if (!ray || !(ray->lambda > 0)) {
+        return cap;
+    }
+    cap.found = true;
+    cap.phi = ray->point.phi;
+    cap.Pn = static_cast<float>(static_cast<double>(ray->lambda) * Pu);
+    cap.Mnx = static_cast<float>(static_cast<double>(ray->lambda) * Mux * 12.0);
+    cap.Mny = static_cast<float>(static_cast<double>(ray->lambda) * Muy * 12.0);
+    return cap;
+}
+
+float withSignOf(float magnitude, float sign) {
+    return sign < 0 ? -magnitude : magnitude;
+}
+
+} // namespace
+
+float momentDirection(float Mux, float Muy) {
+    double a = std::atan(static_cast<double>(Mux) / Muy) * 180.0 / kPi;
+    if (a > 0 && Muy < 0) {
+        a += 180;
+    }
+    if (a < 0) {
+        a += 360;
+        if (Muy < 0) {
+            a -= 180;
+        }
+    }
+    return static_cast<float>(a);
+}
+
+void checkLoadCombination(ProjectModel& model, int index) {
+    LoadRow& row = model.loads[static_cast<std::size_t>(index)];
+    LoadStatus& status = model.loadStatus[static_cast<std::size_t>(index)];
+    const float Pu = row[kPu];
+    const float Mux = row[kMux];
+    const float Muy = row[kMuy];
+    for (int col = kEccentricity; col <= kRatio; ++col) {
+        row[col] = 0;
+    }
+    status.capacityFound = true;
+
+    Capacity cap;
+    if (Pu != 0) {
+        const float ex = static_cast<float>(-static_cast<double>(Muy) * 12.0 / Pu);
+        const float ey = static_cast<float>(-static_cast<double>(Mux) * 12.0 / Pu);
+        float e = static_cast<float>(
+            std::sqrt(static_cast<double>(ex) * ex + static_cast<double>(ey) * ey));
+        if (Pu > 0) {
+            e = -e;
+        }
+        row[kEccentricity] = e;
+        if (std::fabs(e) <= 0.01f) {
+            // A concentric load: the axial limits themselves, with their own reduction.
+            row[kLoadAngle] = 0;
+            cap.found = true;
+            cap.Pn = static_cast<float>((Pu < 0 ? model.Po : model.To) / 1000.0);
+            const float design =
+                static_cast<float>((Pu < 0 ? model.phiPnMax : model.phiTnMax) / 1000.0);
+            cap.phi = cap.Pn != 0 ? design / cap.Pn : 0.0f;
+        } else {
+            if (std::fabs(Mux) >= 0.001f && std::fabs(Muy) >= 0.001f) {
+                row[kLoadAngle] = momentDirection(Mux, Muy);
+            } else if (std::fabs(Mux) >= 0.001f) {
+                row[kLoadAngle] = Mux > 0 ? 90.0f : 270.0f;
+            } else {
+                row[kLoadAngle] = Muy > 0 ? 0.0f : 180.0f;
+            }
+            cap = eccentricLoadBySearch(model, row, e, ex, ey);
+            if (!cap.found) {
+                cap = capacityOnRay(model, Pu, Mux, Muy);
+            }
+        }
+    } else {
+        row[kEccentricity] = 10000; // stands for an infinite eccentricity
+        float alpha = 0;
+        if (Mux != 0 && Muy != 0) {
+            alpha = momentDirection(Mux, Muy);
+        } else if (Mux != 0) {
+            alpha = Mux < 0 ? 270.0f : 90.0f;
+        } else {
+            alpha = Muy <= 0 ? 180.0f : 0.0f;
+        }
+        row[kLoadAngle] = alpha;
+        if (Mux == 0 && Muy == 0) {
+            // No load at all passes whatever the capacity; the capacity is still shown.
+            cap = pureBendingBySearch(model, alpha);
+            cap.found = true;
+            cap.Mnx = 0;
+        } else {
+            // The capacity along the load's own moment direction.
+            cap = pureBendingBySearch(model, alpha);
+            if (!cap.found) {
+                cap = capacityOnRay(model, 0, Mux, Muy);
+            }
+            if (Mux == 0) {
+                cap.Mnx = 0;
+            }
+            if (Muy == 0) {
+                cap.Mny = 0;
+            }
+        }
+    }
+
+    if (!cap.found) {
+        status.capacityFound = false;
+        return;
+    }
+    row[kPhiPn] = static_cast<float>(static_cast<double>(cap.phi) * cap.Pn);
+    row[kPhiMnx] = withSignOf(
+        static_cast<float>(std::fabs(static_cast<double>(cap.Mnx)) * cap.phi / 12.0), Mux);
+    row[kPhiMny] = withSignOf(
+        static_cast<float>(std::fabs(static_cast<double>(cap.Mny)) * cap.phi / 12.0), Muy);
+    float ratio = 0;
+    if (row[kPhiPn] != 0) {
+        ratio = static_cast<float>(static_cast<double>(Pu) / row[kPhiPn]);
+    }
+    if (row[kPhiMnx] != 0 && static_cast<double>(Mux) / row[kPhiMnx] > ratio) {
+        ratio = static_cast<float>(static_cast<double>(Mux) / row[kPhiMnx]);
+    }
+    if (row[kPhiMny] != 0 && static_cast<double>(Muy) / row[kPhiMny] > ratio) {
+        ratio = static_cast<float>(static_cast<double>(Muy) / row[kPhiMny]);
+    }
+    row[kRatio] = ratio;
+}
+
+} // namespace pmsect

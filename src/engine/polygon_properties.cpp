@@ -1,0 +1,100 @@
+// Area and centroid of a polygon by the trapezoid sums of its edges, bars deducted.
+#include "engine/polygon_properties.h"
+
+#include "engine/bar_table.h"
+
+#include <cmath>
+
+namespace pmsect {
+
+PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
+                                    std::optional<float>* unmatchedBarSize) {
+    PolygonProperties out;
+    if (polygon.empty()) {
+        return out;
+    }
+    // The sums run on coordinates measured from the lower left of the polygon, which keeps them
+    // small; the centroid is moved back at the end.
+    float xmin = polygon[0].x;
+    float ymin = polygon[0].y;
+    float ymax = polygon[0].y;
+    for (std::size_t i = 1; i < polygon.size(); ++i) {
+        if (polygon[i].x < xmin) {
+            xmin = polygon[i].x;
+        }
+        if (polygon[i].y < ymin) {
+            ymin = polygon[i].y;
+        }
+        if (polygon[i].y > ymax) {
+            ymax = polygon[i].y;
+        }
+    }
+
+    // The sums are kept in single precision; only the squares are taken in double precision.
+    float A = 0;
+    float Qy = 0;
+    float Qx = 0;
+    const std::size_t n = polygon.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point& p1 = polygon[i];
+        const Point& p2 = polygon[(i + 1) % n]; // the closing edge is always added
+        const float x1 = p1.x - xmin;
+        const float y1 = p1.y - ymin;
+        const float x2 = p2.x - xmin;
+        const float y2 = p2.y - ymin;
+        A = A - (y2 - y1) * (x2 + x1) / 2.0f;
+        const double xs = x2 + x1;
+        const double xd = x2 - x1;
+        const double ys = y2 + y1;
+        const double yd = y2 - y1;
+        Qy = static_cast<float>(Qy + static_cast<double>((y2 - y1) / 8.0f) *
+                                         (std::pow(xs, 2) + std::pow(xd, 2) / 3.0));
+        Qx = static_cast<float>(Qx + static_cast<double>((x2 - x1) / 8.0f) *
+                                         (std::pow(ys, 2) + std::pow(yd, 2) / 3.0));
+    }
+    float cx = 0;
+    float cy = 0;
+    if (std::fabs(A) >= 0.01f) {
+        cx = -Qy / A;
+        cy = Qx / A;
+    }
+    if (A < 0) {
+        A = -A;
+    }
+    out.grossArea = A;
+
+    if (!bars.empty()) {
+        Qy = cx * A;
+        Qx = cy * A;
+        const float height = ymax - ymin;
+        for (const Bar& bar : bars) {
+            const float y = bar.y - ymin;
+            if (y > 0 && y < height) {
+                const auto size = findBarSize(bar.size);
+                if (!size && unmatchedBarSize) {
+                    *unmatchedBarSize = bar.size;
+                }
+                const float area = size ? size->area : 0.0f;
+                A = A - area;
+                Qy = Qy - (bar.x - xmin) * area;
+                Qx = Qx - y * area;
+            }
+        }
+        cx = 0;
+        cy = 0;
+        if (std::fabs(A) >= 0.01f) {
+            cx = Qy / A;
+            cy = Qx / A;
+        }
+    }
+    out.netArea = A;
+    out.centroidX = cx + xmin;
+    out.centroidY = cy + ymin;
+    return out;
+}
+
+PolygonProperties polygonProperties(ProjectModel& model) {
+    return polygonProperties(outlinePoints(model), modelBars(model), &model.unmatchedBarSize);
+}
+
+} // namespace pmsect

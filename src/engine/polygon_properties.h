@@ -1,0 +1,26 @@
+// Area and centroid of a polygon, with the bars that lie in it deducted.
+#pragma once
+
+#include "model/project_model.h"
+
+#include <span>
+
+namespace pmsect {
+
+struct PolygonProperties {
+    float grossArea = 0; // area of the polygon, either orientation
+    float netArea = 0;   // grossArea less the bars that lie within the polygon's height
+    float centroidX = 0; // centroid of the net area
+    float centroidY = 0;
+};
+
+// A bar counts as lying in the polygon when its y is strictly between the polygon's lowest and
+// highest point. The inputs are not changed. A bar number missing from the bar table deducts
+// nothing and is recorded in unmatchedBarSize when that is given.
+PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
+                                    std::optional<float>* unmatchedBarSize = nullptr);
+
+// The model's outline (points 1..numPoints) with its bars (1..numBars).
+PolygonProperties polygonProperties(ProjectModel& model);
+
+} // namespace pmsect

@@ -1,0 +1,127 @@
+// The section summary: limits, load checks and the four pure-bending strengths.
+#include "engine/section_summary.h"
+
+#include "engine/load_check.h"
+#include "engine/searches.h"
+#include "engine/strength_reduction.h"
+#include "format/number_format.h"
+
+namespace pmsect {
+namespace {
+
+constexpr float kPureBendingStartDepth = 5.0f;
+constexpr float kCurveStartDepth = 10.0f;
+
+// The four pure-bending runs, in the order they are made, and where each is shown: a positive
+// moment about y puts compression on +x, which the run at 270 degrees gives.
+struct PureBendingRun {
+    float angle;
+    int shownAt;
+    bool negated;
+};
+constexpr PureBendingRun kPureBendingRuns[4] = {
+    {0, 0, false},   // +Mnx: compression on +y
+    {180, 1, true},  // -Mnx: compression on -y
+    {90, 3, true},   // -Mny: compression on -x
+    {270, 2, false}, // +Mny: compression on +x
+};
+
+void computePureBending(ProjectModel& model) {
+    float target = 0; // each run aims at the axial force the previous one reached
+    for (const PureBendingRun& run : kPureBendingRuns) {
+        NeutralAxisState state;
+        state.c = kPureBendingStartDepth;
+        searchForAxialLoad(model, target, run.angle, state);
+        const float phiMn = static_cast<float>(static_cast<double>(state.phi) * state.Mn);
+        PureBendingResult& shown = model.pureBending[static_cast<std::size_t>(run.shownAt)];
+        shown.neutralAxisAngle = run.angle;
+        shown.Mn = run.negated ? -state.Mn : state.Mn;
+        shown.phiMn = run.negated ? -phiMn : phiMn;
+        shown.maxSteelStrain = model.maxSteelStrain;
+    }
+    model.pureBendingValid = true;
+}
+
+std::string forceText(const ProjectModel& model, float pounds) {
+    return formatNumber(pounds / 1000.0 * model.units.forceFactor, "##,##0.00") + " " +
+           model.units.forceLabel;
+}
+
+} // namespace
+
+void computeSectionSummary(ProjectModel& model) {
+    if (!model.summaryEnabled) {
+        return;
+    }
+    computeAxialLimits(model);
+    for (int i = 1; i <= model.numLoads && i <= kMaxLoads; ++i) {
+        checkLoadCombination(model, i);
+    }
+    if (model.numBars > 0) {
+        computePureBending(model);
+    }
+    for (int i = 1; i <= kMaxCurveRows; ++i) {
+        model.curveDepthGuess[static_cast<std::size_t>(i)] = kCurveStartDepth;
+    }
+}
+
+void refreshSummary(ProjectModel& model) {
+    const bool wasEnabled = model.summaryEnabled;
+    model.summaryEnabled = true;
+    computeSectionSummary(model);
+    model.summaryEnabled = wasEnabled;
+}
+
+SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) {
+    const DisplayUnits& u = model.units;
+    SummaryLabels out;
+    out.As.text = "Area of Steel = " +
+                  formatNumber(model.steelArea * static_cast<double>(u.areaFactor), "##0.00") +
+                  " " + u.areaLabel;
+    const double ratio = static_cast<double>(model.steelArea) / model.grossArea;
+    out.percentRein.text = "% Reinforcement = " + formatNumber(ratio, "#0.00%");
+    out.percentRein.colour = (ratio >= 0.01 && ratio <= 0.08) ? kColourBlack : kColourBrightRed;
+    out.grossArea.text =
+        "Gross Area = " +
+        formatNumber(model.grossArea * static_cast<double>(u.areaFactor), "##,##0.00") + " " +
+        u.areaLabel;
+    out.Po.text = "Po = " + forceText(model, model.Po);
+    out.phiPnMax.text = "phi*Pn(max) = " + forceText(model, model.phiPnMax);
+    out.To.text = "To = " + forceText(model, model.To);
+    out.phiTnMax.text = "phi*Tn(max) = " + forceText(model, model.phiTnMax);
+
+    out.pureBendingShown = model.pureBendingValid;
+    if (model.pureBendingValid) {
+        LabelText* rows[4][3] = {{&out.posMnx, &out.posPhiMnx, &out.posStrainX},
+                                 {&out.negMnx, &out.negPhiMnx, &out.negStrainX},
+                                 {&out.posMny, &out.posPhiMny, &out.posStrainY},
+                                 {&out.negMny, &out.negPhiMny, &out.negStrainY}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const PureBendingResult& r = model.pureBending[i];
+            rows[i][0]->text = formatNumber(r.Mn / 12.0 * u.momentFactor, "###,##0.00");
+            rows[i][1]->text = formatNumber(r.phiMn / 12.0 * u.momentFactor, "###,##0.00");
+            rows[i][2]->text = formatNumber(r.maxSteelStrain, "0.0000");
+            rows[i][2]->colour =
+                r.maxSteelStrain >= 0.005f ? strainCaptionColour : kColourBrightRed;
+        }
+    }
+    return out;
+}
+
+std::string concreteModulusLabel(const ProjectModel& model) {
+    return "Conc. Mod. of Elasticity = " +
+           formatNumber(model.Ec * static_cast<double>(model.units.stressFactor), "##,###,###") +
+           " " + model.units.stressLabel;
+}
+
+std::string steelModulusLabel(const ProjectModel& model) {
+    return "Steel Mod. of Elasticity = " +
+           formatNumber(model.Es * static_cast<double>(model.units.stressFactor), "###,###,###") +
+           " " + model.units.stressLabel;
+}
+
+std::string beta1Label(const ProjectModel& model) {
+    return "Beta1 = " + formatNumber(model.beta1, "0.00");
+}
+
+} // namespace pmsect

@@ -1,0 +1,46 @@
+// The section summary: steel area, axial limits, every load check and the four pure-bending
+// strengths, stored in the model; and the main window's label texts made from them.
+#pragma once
+
+#include "model/project_model.h"
+
+#include <string>
+
+namespace pmsect {
+
+// Does nothing while model.summaryEnabled is clear.
+void computeSectionSummary(ProjectModel& model);
+
+// Runs the summary even while summaryEnabled is clear, leaving the flag as it was.
+void refreshSummary(ProjectModel& model);
+
+// Palette colours of the labels.
+inline constexpr int kColourBlack = 0;
+inline constexpr int kColourBrightRed = 12;
+
+struct LabelText {
+    std::string text;
+    int colour = kColourBlack;
+};
+
+// Texts of the main window's summary labels in the current display units. The pure-bending
+// entries are empty until a summary with bars has run.
+struct SummaryLabels {
+    LabelText As, percentRein, grossArea, Po, phiPnMax, To, phiTnMax;
+    LabelText posMnx, posPhiMnx, posStrainX; // compression on +y
+    LabelText negMnx, negPhiMnx, negStrainX; // compression on -y
+    LabelText posMny, posPhiMny, posStrainY; // compression on +x
+    LabelText negMny, negPhiMny, negStrainY; // compression on -x
+    bool pureBendingShown = false;
+};
+
+// strainCaptionColour is the colour of the "Pure Bending" caption, used for tension-controlled
+// strains.
+SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour = kColourBlack);
+
+// Label lines for Ec, Es and beta1.
+std::string concreteModulusLabel(const ProjectModel& model);
+std::string steelModulusLabel(const ProjectModel& model);
+std::string beta1Label(const ProjectModel& model);
+
+} // namespace pmsect

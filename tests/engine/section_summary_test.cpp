@@ -1,0 +1,118 @@
+// The section summary and the label texts made from it.
+#include "engine/section_summary.h"
+#include "strip_integration.h"
+#include "test_sections.h"
+
+#include <gtest/gtest.h>
+
+namespace pmsect {
+namespace {
+
+TEST(SectionSummary, DefaultSectionLabels) {
+    ProjectModel m = test::defaultRectangle();
+    const SummaryLabels l = summaryLabels(m);
+    EXPECT_EQ(l.grossArea.text, "Gross Area = 216.00 in^2");
+    EXPECT_EQ(l.As.text, "Area of Steel = 6.20 in^2");
+    EXPECT_EQ(l.percentRein.text, "% Reinforcement = 2.87%");
+    EXPECT_EQ(l.percentRein.colour, kColourBlack);
+    // Po = -(2550 (216 - 6.2) + 60000 * 6.2) lb = -906.99 kips.
+    EXPECT_EQ(l.Po.text, "Po = -906.99 k");
+    EXPECT_EQ(l.phiPnMax.text, "phi*Pn(max) = -471.63 k");
+    EXPECT_EQ(l.To.text, "To = 372.00 k");
+    EXPECT_EQ(l.phiTnMax.text, "phi*Tn(max) = 334.80 k");
+    EXPECT_EQ(concreteModulusLabel(m), "Conc. Mod. of Elasticity = 3,155,924 psi");
+    EXPECT_EQ(steelModulusLabel(m), "Steel Mod. of Elasticity = 29,000,000 psi");
+    EXPECT_EQ(beta1Label(m), "Beta1 = 0.85");
+    ASSERT_TRUE(l.pureBendingShown);
+    // A doubly symmetric section is equally strong in both senses, up to the 1 % tolerance of
+    // the searches on Pn = 0.
+    EXPECT_EQ(l.negMnx.text.front(), '-');
+    EXPECT_NEAR(m.pureBending[0].Mn, -m.pureBending[1].Mn, 0.01 * m.pureBending[0].Mn);
+    EXPECT_NEAR(m.pureBending[2].Mn, -m.pureBending[3].Mn, 0.01 * m.pureBending[2].Mn);
+    EXPECT_GT(m.pureBending[0].Mn, 1.3 * m.pureBending[2].Mn); // deeper about x
+}
+
+TEST(SectionSummary, PureBendingMatchesStripIntegrationAndItsSenses) {
+    ProjectModel m = test::oneFaceRectangle();
+    // Bars near the bottom face only: compression on top (+Mnx) is far stronger than the reverse.
+    const PureBendingResult& pos = m.pureBending[0];
+    const PureBendingResult& neg = m.pureBending[1];
+    EXPECT_GT(pos.Mn, 0);
+    EXPECT_LT(neg.Mn, 0);
+    EXPECT_GT(pos.Mn, 3 * -neg.Mn);
+    // Independent: the depth with no axial force by strip integration, and its moment.
+    double lo = 0.01, hi = 18;
+    for (int i = 0; i < 60; ++i) {
+        const double mid = (lo + hi) / 2;
+        (test::stripIntegration(m, 0, mid, 2000).Pn > 0 ? lo : hi) = mid;
+    }
+    const auto ref = test::stripIntegration(m, 0, (lo + hi) / 2);
+    EXPECT_NEAR(pos.Mn, ref.Mnx, 0.02 * ref.Mnx); // the search stops within 1 % of Pn = 0
+}
+
+TEST(SectionSummary, MnyLabelsFollowTheSideInCompression) {
+    // Bars at +x only: compression on +x (a positive Mny) leaves the bars little lever arm.
+    ProjectModel m = test::emptyModel();
+    test::setOutline(m, {{-6, -9}, {-6, 9}, {6, 9}, {6, -9}});
+    for (float y : {-6.f, -2.f, 2.f, 6.f}) {
+        test::addBar(m, 4, y, 9);
+    }
+    test::finish(m, false);
+    const auto& posMny = m.pureBending[2];
+    const auto& negMny = m.pureBending[3];
+    EXPECT_FLOAT_EQ(posMny.neutralAxisAngle, 270);
+    EXPECT_FLOAT_EQ(negMny.neutralAxisAngle, 90);
+    EXPECT_GT(posMny.Mn, 0);
+    EXPECT_LT(negMny.Mn, 0);
+    // Compression on -x puts the bars (at +x) far from it: the larger strength.
+    EXPECT_GT(-negMny.Mn, 3 * posMny.Mn);
+    const auto ref = test::stripIntegration(m, 270, 2.0);
+    EXPECT_GT(ref.Mny, 0); // the run at 270 compresses +x: a positive moment about y
+}
+
+TEST(SectionSummary, DisabledSummaryChangesNothingAndRefreshRestoresTheFlag) {
+    ProjectModel m = test::defaultRectangle();
+    m.summaryEnabled = false;
+    m.fy = 40000;
+    computeSectionSummary(m);
+    EXPECT_NEAR(m.To, 6.2 * 60000, 1);
+    refreshSummary(m);
+    EXPECT_NEAR(m.To, 6.2 * 40000, 1);
+    EXPECT_FALSE(m.summaryEnabled);
+}
+
+TEST(SectionSummary, ResetsTheCurveDepthsAndColoursLowStrainsRed) {
+    ProjectModel m = test::defaultRectangle();
+    m.curveDepthGuess[7] = 3;
+    // Heavy steel in a small section: pure bending is not tension controlled.
+    for (int i = 1; i <= m.numBars; ++i) {
+        m.bars[i].size = 11;
+    }
+    refreshSummary(m);
+    EXPECT_FLOAT_EQ(m.curveDepthGuess[7], 10);
+    const SummaryLabels l = summaryLabels(m, 9);
+    EXPECT_EQ(l.percentRein.colour, kColourBrightRed); // 31.2 in^2 of 216 is over 8 %
+    EXPECT_EQ(l.posStrainX.colour,
+              m.pureBending[0].maxSteelStrain >= 0.005f ? 9 : kColourBrightRed);
+    EXPECT_LT(m.pureBending[0].maxSteelStrain, 0.005f);
+    EXPECT_EQ(l.posStrainX.colour, kColourBrightRed);
+}
+
+TEST(SectionSummary, NoBarsKeepsThePureBendingResultsAndUnitsOnlyChangeTheTexts) {
+    ProjectModel m = test::defaultRectangle();
+    const auto before = m.pureBending[0].Mn;
+    m.numBars = 0;
+    refreshSummary(m);
+    EXPECT_EQ(m.To, 0);
+    EXPECT_EQ(m.pureBending[0].Mn, before);
+
+    ProjectModel si = test::defaultRectangle();
+    si.units.forceFactor = 4.45f;
+    si.units.forceLabel = "kN";
+    refreshSummary(si);
+    EXPECT_EQ(si.Po, test::defaultRectangle().Po);
+    EXPECT_EQ(summaryLabels(si).Po.text, "Po = -4,036.11 kN");
+}
+
+} // namespace
+} // namespace pmsect
