@@ -1,0 +1,75 @@
+// Reset to a new project.
+#include "building/new_project.h"
+
+#include "building/bar_layout.h"
+#include "building/section_generators.h"
+#include "engine/materials.h"
+#include "engine/section_summary.h"
+#include "engine/strength_reduction.h"
+
+namespace pmsect {
+
+namespace {
+
+constexpr float kDefaultFpc = 3000;         // psi
+constexpr float kDefaultUnitWt = 145;       // lb/ft^3
+constexpr int32_t kDefaultFy = 60000;       // psi
+constexpr int32_t kSteelModulus = 29000000; // psi
+constexpr float kDefaultWidth = 12;         // in
+constexpr float kDefaultDepth = 18;         // in
+constexpr float kDefaultDiameter = 16;      // in
+constexpr float kDefaultCover = 1.5f;       // in
+constexpr float kDefaultSpacing = 1.0f;     // in
+constexpr float kDefaultBarsPerSet = 10;
+constexpr float kDefaultLongBar = 5;
+constexpr float kDefaultTieBar = 3;
+constexpr int16_t kDefaultCircleBars = 6;
+
+} // namespace
+
+void resetToNewProject(ProjectModel& model) {
+    // Materials first; Ec and beta1 follow from f'c and the unit weight.
+    model.pnMaxFactor = kPnMaxTied;
+    model.fpc = kDefaultFpc;
+    model.unitWt = kDefaultUnitWt;
+    model.Ec = concreteModulus(model.unitWt, model.fpc);
+    model.fy = kDefaultFy;
+    model.Es = kSteelModulus;
+    model.beta1 = stressBlockFactor(model.fpc);
+
+    // Section: the rectangle is chosen with its outline; the diameter waits in its box.
+    model.rectB = kDefaultWidth;
+    model.rectH = kDefaultDepth;
+    model.circDiam = kDefaultDiameter;
+    chooseRectangularSection(model, model.rectB, model.rectH);
+
+    // Reinforcement.
+    model.clearCover = kDefaultCover;
+    model.clearSpacing = kDefaultSpacing;
+    model.numBarSets = 2;
+    model.barSets[1] = {kDefaultBarsPerSet, kDefaultLongBar};
+    model.barSets[2] = {kDefaultBarsPerSet, kDefaultLongBar};
+    model.longBarSize = kDefaultLongBar;
+    model.tieBarSize = kDefaultTieBar;
+    model.totBars = kDefaultCircleBars;
+    model.firstBarAngle = 0;
+    model.barSetsAlongY = false;
+
+    // Choosing the bar-set layout selects Tied, lays the bar-set rectangle and rebuilds the bars.
+    applyConfinement(model, false);
+    model.barLayout = kBarSets;
+    setBarSetOutline(model);
+    rebuildBars(model);
+
+    model.numLoads = 0;
+    model.phiCompression = kPhiTied;
+    model.phiTension = kPhiTension;
+    model.curvesStale = true;
+    model.surfaceStale = true;
+    model.summaryEnabled = true;
+    model.projectFileName.clear();
+
+    computeSectionSummary(model);
+}
+
+} // namespace pmsect

@@ -1,0 +1,14 @@
+// The reset to a new project: every default of the project model, the
+// default outline and bars, and a fresh section summary.
+#pragma once
+
+#include "model/project_model.h"
+
+namespace pmsect {
+
+// Sets the defaults in its order, regenerates the rectangular outline and the bar
+// sets, clears the loads and the project file name, marks the curve and surface data stale and
+// computes the section summary. The display units (model.units) are left as they are.
+void resetToNewProject(ProjectModel& model);
+
+} // namespace pmsect
