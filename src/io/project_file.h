@@ -1,0 +1,30 @@
+// The project file (.rcs): comma-separated text records in internal units, written and read in
+// one fixed order, with a check that a file can be opened.
+#pragma once
+
+#include "io/file_result.h"
+#include "model/project_model.h"
+
+#include <string>
+
+namespace pmsect {
+
+// True when path names a file that can be opened for reading (a directory is not a file).
+bool fileExists(const std::string& path);
+
+// Writes the project to path. The text goes to a temporary file beside the target first and
+// replaces the target only once it is complete, so a failed save leaves the old file as it was.
+// A model that cannot be written faithfully (a count outside its table, a value that is not
+// finite, a bar size missing from the main window's lists) is refused before anything is written.
+FileResult writeProjectFile(const std::string& path, const ProjectModel& model);
+
+// Reads the project at path into model. The file is read into a copy, and the model changes only
+// when the whole file was read: after a failure it is exactly as before. On success the derived
+// fields are recomputed, both stale flags are set, projectFileName becomes path, summaryEnabled is
+// set and the section summary has run. Display units and window state are kept.
+FileResult loadProjectFile(const std::string& path, ProjectModel& model);
+
+// The name of the temporary file that writeProjectFile fills before renaming it over path.
+std::string temporarySavePath(const std::string& path);
+
+} // namespace pmsect

@@ -1,0 +1,214 @@
+// Reads the project file into a copy of the model, record by record with the counts of record 2,
+// and hands the copy over only when the whole file has been read.
+#include "building/bar_layout.h"
+#include "engine/materials.h"
+#include "engine/polygon_properties.h"
+#include "engine/section_summary.h"
+#include "engine/strength_reduction.h"
+#include "format/number_format.h"
+#include "io/project_file.h"
+#include "io/project_file_format.h"
+#include "io/record_reader.h"
+
+#include <algorithm>
+#include <fstream>
+#include <limits>
+#include <optional>
+
+namespace pmsect {
+namespace {
+
+constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
+constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
+
+// The option chosen in a group of booleans: when several are true the last wins, as selecting
+// them one after the other would leave it; none true gives nothing.
+std::optional<int16_t> chosenOption(const Record& record, std::size_t count) {
+    std::optional<int16_t> chosen;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (record.flag(i)) {
+            chosen = static_cast<int16_t>(i + 1);
+        }
+    }
+    return chosen;
+}
+
+// The option groups decide; record 1 stands in only when its group has no choice at all.
+int16_t choiceOrFallback(const Record& choices, std::size_t count, int32_t fallback,
+                         const Record& record1, std::size_t record1Field) {
+    if (const auto chosen = chosenOption(choices, count)) {
+        return *chosen;
+    }
+    if (fallback < 1 || fallback > 3) {
+        throw FileFormatError("Line " + std::to_string(choices.lineNumber()) +
+                              ": no option is chosen, and field " +
+                              std::to_string(record1Field + 1) + " of line " +
+                              std::to_string(record1.lineNumber()) + " is not 1, 2 or 3");
+    }
+    return static_cast<int16_t>(fallback);
+}
+
+std::string rowName(const char* table, int row) {
+    return std::string(table) + " " + std::to_string(row);
+}
+
+void readTables(RecordReader& in, ProjectModel& m) {
+    // Rows past the counts are cleared, so that nothing of the previous project lingers there.
+    m.points.fill(Point{});
+    m.bars.fill(Bar{});
+    m.barSets.fill(BarSet{});
+    m.loads.fill(LoadRow{});
+    m.loadStatus.fill(LoadStatus{});
+    for (int i = 1; i <= m.numPoints; ++i) {
+        const Record r = in.next(rowName("outline point", i), 2);
+        m.points[static_cast<std::size_t>(i)] = Point{r.single(0), r.single(1)};
+    }
+    for (int i = 1; i <= m.numBars; ++i) {
+        const Record r = in.next(rowName("bar", i), 3);
+        m.bars[static_cast<std::size_t>(i)] = Bar{r.single(0), r.single(1), r.single(2)};
+    }
+    for (int i = 1; i <= m.numBarSets; ++i) {
+        const Record r = in.next(rowName("bar set", i), 2);
+        m.barSets[static_cast<std::size_t>(i)] = BarSet{r.single(0), r.single(1)};
+    }
+    for (int i = 1; i <= m.numLoads; ++i) {
+        const Record r = in.next(rowName("load combination", i), 3);
+        auto& row = m.loads[static_cast<std::size_t>(i)];
+        row[kPu] = r.single(0);
+        row[kMux] = r.single(1);
+        row[kMuy] = r.single(2);
+    }
+}
+
+void readRecords(RecordReader& in, ProjectModel& m) {
+    const Record r1 = in.next("record 1, section type and bar layout", 2);
+    const int32_t storedSection = r1.integer(0, kInt32Min, kInt32Max);
+    const int32_t storedLayout = r1.integer(1, kInt32Min, kInt32Max);
+
+    const Record r2 = in.next("record 2, table counts", 4);
+    m.numPoints = static_cast<int16_t>(r2.integer(0, 0, kMaxPoints));
+    m.numBars = static_cast<int16_t>(r2.integer(1, 0, kMaxBars));
+    m.numBarSets = static_cast<int16_t>(r2.integer(2, 0, kMaxBarSets));
+    m.numLoads = static_cast<int16_t>(r2.integer(3, 0, kMaxLoads));
+
+    const Record r3 = in.next("record 3, materials", 5);
+    m.unitWt = r3.single(0);
+    m.fpc = r3.single(1);
+    m.fy = r3.integer(2, kInt32Min, kInt32Max);
+    m.Ec = r3.integer(3, kInt32Min, kInt32Max);
+    m.Es = r3.integer(4, kInt32Min, kInt32Max);
+
+    const Record r4 = in.next("record 4, section dimensions", 3);
+    m.rectB = r4.single(0);
+    m.rectH = r4.single(1);
+    m.circDiam = r4.single(2);
+
+    const Record r5 = in.next("record 5, cover, spacing and extents", 4);
+    m.clearCover = r5.single(0);
+    m.clearSpacing = r5.single(1);
+    m.extentX = r5.single(2);
+    m.extentY = r5.single(3);
+
+    const Record r6 = in.next("record 6, section choice", 3);
+    m.sectionType = choiceOrFallback(r6, 3, storedSection, r1, 0);
+    const Record r7 = in.next("record 7, bar layout choice", 3);
+    m.barLayout = choiceOrFallback(r7, 3, storedLayout, r1, 1);
+    const Record r8 = in.next("record 8, confinement choice", 2);
+    // Neither choice true leaves the confinement as it was, as an unticked option changes nothing.
+    if (const auto confinement = chosenOption(r8, 2)) {
+        applyConfinement(m, *confinement == 2);
+    }
+
+    const Record r9 = in.next("record 9, circular layout", 2);
+    m.totBars = roundHalfEven16(r9.real(0));
+    m.firstBarAngle = r9.single(1);
+
+    const Record r10 = in.next("record 10, bar set direction", 3);
+    r10.real(0); // always 0 and not used, but it must still be a number
+    const bool alongX = r10.flag(1);
+    const bool alongY = r10.flag(2);
+    if (alongY) {
+        m.barSetsAlongY = true;
+    } else if (alongX) {
+        m.barSetsAlongY = false;
+    }
+
+    const Record r11 = in.next("record 11, bar size lists", 2);
+    const auto longPosition = r11.integer(0, 0, static_cast<int32_t>(kLongBarList.size()) - 1);
+    const auto tiePosition = r11.integer(1, 0, static_cast<int32_t>(kTieBarList.size()) - 1);
+    m.longBarSize = static_cast<float>(kLongBarList[static_cast<std::size_t>(longPosition)]);
+    m.tieBarSize = static_cast<float>(kTieBarList[static_cast<std::size_t>(tiePosition)]);
+
+    readTables(in, m);
+    in.expectEnd();
+}
+
+// The fields the file does not hold but that follow from what it does.
+void deriveLoadedFields(ProjectModel& m) {
+    m.beta1 = stressBlockFactor(m.fpc);
+
+    const PolygonProperties props = polygonProperties(m);
+    m.grossArea = props.grossArea;
+    if (m.sectionType == kArbitrary) {
+        m.refX = props.centroidX;
+        m.refY = props.centroidY;
+    } else {
+        // Generated rectangles and circles are centred on the origin.
+        m.refX = 0;
+        m.refY = 0;
+    }
+
+    const auto outline = outlinePoints(m);
+    if (outline.empty()) {
+        m.midX = 0;
+        m.midY = 0;
+    } else {
+        float xmin = outline[0].x, xmax = outline[0].x, ymin = outline[0].y, ymax = outline[0].y;
+        for (const Point& p : outline) {
+            xmin = std::min(xmin, p.x);
+            xmax = std::max(xmax, p.x);
+            ymin = std::min(ymin, p.y);
+            ymax = std::max(ymax, p.y);
+        }
+        m.midX = (xmax + xmin) / 2;
+        m.midY = (ymax + ymin) / 2;
+    }
+
+    // The bar-set rectangle is not stored; taking it from the loaded section keeps the next
+    // rebuild of the bars from using the previous project's rectangle.
+    setBarSetOutline(m);
+
+    m.curvesStale = true;
+    m.surfaceStale = true;
+}
+
+} // namespace
+
+FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
+    if (!fileExists(path)) {
+        return FileResult::failure("Unable to open " + path);
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        return FileResult::failure("Unable to open " + path);
+    }
+
+    ProjectModel loaded = model;
+    loaded.summaryEnabled = false;
+    try {
+        RecordReader in(file);
+        readRecords(in, loaded);
+    } catch (const FileFormatError& e) {
+        return FileResult::failure(path + ": " + e.what());
+    }
+    file.close();
+
+    deriveLoadedFields(loaded);
+    loaded.projectFileName = path;
+    loaded.summaryEnabled = true;
+    computeSectionSummary(loaded);
+    model = std::move(loaded);
+    return FileResult::success();
+}
+
+} // namespace pmsect

@@ -1,0 +1,135 @@
+// Splitting lines into fields and reading numbers and booleans out of them.
+#include "io/record_reader.h"
+
+#include "format/number_format.h"
+#include "io/project_file_format.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace pmsect {
+namespace {
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+std::vector<std::string> splitFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const auto comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string::npos) {
+            return fields;
+        }
+        start = comma + 1;
+    }
+}
+
+std::string prefix(int line, const std::string& what) {
+    return "Line " + std::to_string(line) + " (" + what + ")";
+}
+
+} // namespace
+
+Record::Record(int lineNumber, std::string what, std::vector<std::string> fields)
+    : line_(lineNumber), what_(std::move(what)), fields_(std::move(fields)) {}
+
+void Record::fail(std::size_t i, const std::string& problem) const {
+    throw FileFormatError(prefix(line_, what_) + ": field " + std::to_string(i + 1) + " \"" +
+                          fields_[i] + "\" " + problem);
+}
+
+double Record::real(std::size_t i) const {
+    const auto value = parseNumber(fields_[i]);
+    if (!value) {
+        fail(i, "is not a finite number");
+    }
+    return *value;
+}
+
+float Record::single(std::size_t i) const {
+    return static_cast<float>(real(i));
+}
+
+int32_t Record::integer(std::size_t i, int32_t low, int32_t high) const {
+    const double value = real(i);
+    // Compare before converting, so that a huge value cannot saturate into the range.
+    const double rounded = std::nearbyint(value);
+    if (rounded < low || rounded > high) {
+        fail(i, "lies outside " + std::to_string(low) + " to " + std::to_string(high));
+    }
+    return roundHalfEven32(value);
+}
+
+bool Record::flag(std::size_t i) const {
+    const auto word = trimBlanks(fields_[i]);
+    if (sameWord(word, kFileTrue)) {
+        return true;
+    }
+    if (sameWord(word, kFileFalse)) {
+        return false;
+    }
+    fail(i, "is neither #TRUE# nor #FALSE#");
+}
+
+bool RecordReader::readLine(std::string& line) {
+    if (!std::getline(in_, line)) {
+        return false;
+    }
+    ++line_;
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+Record RecordReader::next(std::string_view what, std::size_t fields) {
+    std::string line;
+    if (!readLine(line)) {
+        if (in_.bad()) {
+            throw FileFormatError("Reading stopped after line " + std::to_string(line_) +
+                                  ": the file could not be read");
+        }
+        throw FileFormatError("The file ends after line " + std::to_string(line_) + ", before " +
+                              std::string(what));
+    }
+    auto parts = splitFields(line);
+    if (parts.size() != fields) {
+        throw FileFormatError(prefix(line_, std::string(what)) + ": " +
+                              std::to_string(parts.size()) + " fields where " +
+                              std::to_string(fields) + " are expected");
+    }
+    return Record(line_, std::string(what), std::move(parts));
+}
+
+void RecordReader::expectEnd() {
+    std::string line;
+    while (readLine(line)) {
+        if (!trimBlanks(line).empty()) {
+            throw FileFormatError("Line " + std::to_string(line_) +
+                                  ": more lines than the counts of record 2 announce");
+        }
+    }
+    if (in_.bad()) {
+        throw FileFormatError("The file could not be read to its end");
+    }
+}
+
+} // namespace pmsect
