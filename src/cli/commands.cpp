@@ -1,0 +1,210 @@
+// The engine's subcommands: new project, one strain state, the section summary and the checks.
+#include "cli/commands.h"
+
+#include "building/new_project.h"
+#include "cli/json_output.h"
+#include "engine/bar_table.h"
+#include "engine/section_summary.h"
+#include "engine/strain_compat.h"
+#include "format/number_format.h"
+#include "io/project_file.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace pmsect::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// A bar size missing from the table is reported once per command, not once per evaluation.
+void reportUnmatchedBarSize(ProjectModel& model, const std::string& file) {
+    if (model.unmatchedBarSize) {
+        std::cerr << "pmsect-cli: " << file
+                  << ": warning: " << unmatchedBarSizeMessage(*model.unmatchedBarSize) << "\n";
+        model.unmatchedBarSize.reset();
+    }
+}
+
+ProjectModel load(const std::string& file) {
+    ProjectModel model;
+    const FileResult result = loadProjectFile(file, model);
+    if (!result) {
+        throw CommandError(result.error);
+    }
+    return model;
+}
+
+const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
+
+json loadsJson(const ProjectModel& m) {
+    json loads = json::array();
+    for (int i = 1; i <= m.numLoads; ++i) {
+        const LoadRow& r = m.loads[i];
+        const bool found = m.loadStatus[i].capacityFound;
+        json row = {{"Pu_kip", jsonNumber(r[kPu])},
+                    {"Mux_kipft", jsonNumber(r[kMux])},
+                    {"Muy_kipft", jsonNumber(r[kMuy])},
+                    {"e_in", jsonNumber(r[kEccentricity])},
+                    {"angle_deg", jsonNumber(r[kLoadAngle])},
+                    {"phiPn_kip", found ? jsonNumber(r[kPhiPn]) : json(nullptr)},
+                    {"phiMnx_kipft", found ? jsonNumber(r[kPhiMnx]) : json(nullptr)},
+                    {"phiMny_kipft", found ? jsonNumber(r[kPhiMny]) : json(nullptr)},
+                    {"ratio", found ? jsonNumber(r[kRatio]) : json(nullptr)},
+                    {"capacityFound", found}};
+        loads.push_back(row);
+    }
+    return loads;
+}
+
+bool anyLoadFails(const ProjectModel& m) {
+    for (int i = 1; i <= m.numLoads; ++i) {
+        if (!m.loadStatus[i].capacityFound || m.loads[i][kRatio] > 1.0f) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string fixed(double value, const char* pattern = "##,##0.00") {
+    return formatNumber(value, pattern);
+}
+
+void printLoadTable(const ProjectModel& m) {
+    std::printf("%4s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "Load", "Pu", "Mux", "Muy", "e",
+                "angle", "phiPn", "phiMnx", "phiMny", "ratio");
+    std::printf("%4s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "", "(k)", "(ft-k)", "(ft-k)",
+                "(in.)", "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
+    for (int i = 1; i <= m.numLoads; ++i) {
+        const LoadRow& r = m.loads[i];
+        std::printf("%4d %10s %10s %10s %10s %8s ", i, fixed(r[kPu]).c_str(),
+                    fixed(r[kMux]).c_str(), fixed(r[kMuy]).c_str(), fixed(r[kEccentricity]).c_str(),
+                    fixed(r[kLoadAngle]).c_str());
+        if (m.loadStatus[i].capacityFound) {
+            std::printf("%10s %10s %10s %8s %s\n", fixed(r[kPhiPn]).c_str(),
+                        fixed(r[kPhiMnx]).c_str(), fixed(r[kPhiMny]).c_str(),
+                        fixed(r[kRatio], "#0.000").c_str(),
+                        r[kRatio] <= 1.0f ? "Okay" : "NO GOOD!");
+        } else {
+            std::printf("%10s %10s %10s %8s %s\n", "-", "-", "-", "-",
+                        "capacity not found: NO GOOD!");
+        }
+    }
+}
+
+} // namespace
+
+int runNew(const std::string& file) {
+    ProjectModel model;
+    resetToNewProject(model);
+    const FileResult result = writeProjectFile(file, model);
+    if (!result) {
+        throw CommandError(result.error);
+    }
+    return 0;
+}
+
+int runPoint(const std::string& file, float c, float angle, bool asJson) {
+    ProjectModel model = load(file);
+    NeutralAxisState state;
+    state.c = c;
+    EvaluationDetail detail;
+    solveNeutralAxis(model, angle, state, &detail);
+    reportUnmatchedBarSize(model, file);
+    if (asJson) {
+        const json out = {{"c_in", jsonNumber(state.c)},
+                          {"Pn_kip", jsonNumber(state.Pn)},
+                          {"Mn_kipin", jsonNumber(state.Mn)},
+                          {"loadAngle_deg",
+                           detail.loadAngleWritten ? jsonNumber(state.loadAngle) : json(nullptr)},
+                          {"phi", jsonNumber(state.phi)},
+                          {"Mnx_kipin", jsonNumber(detail.Mnx)},
+                          {"Mny_kipin", jsonNumber(detail.Mny)},
+                          {"Ac_in2", jsonNumber(detail.Ac)},
+                          {"grossCompArea_in2", jsonNumber(detail.grossCompArea)},
+                          {"compForce_kip", jsonNumber(detail.compressionForce)},
+                          {"tensForce_kip", jsonNumber(detail.tensionForce)},
+                          {"maxSteelStrain", jsonNumber(model.maxSteelStrain)}};
+        std::cout << out.dump(2) << "\n";
+        return 0;
+    }
+    std::printf("Neutral axis: c = %s in., angle = %s deg\n", fixed(state.c, "0.000").c_str(),
+                fixed(angle).c_str());
+    std::printf("  Pn = %s k\n  Mn = %s in-k\n", fixed(state.Pn).c_str(), fixed(state.Mn).c_str());
+    std::printf("  Load angle = %s\n", detail.loadAngleWritten
+                                           ? (fixed(state.loadAngle) + " deg").c_str()
+                                           : "(none: no axial force)");
+    std::printf("  phi = %s\n", fixed(state.phi, "0.0000").c_str());
+    std::printf("  Mnx = %s in-k\n  Mny = %s in-k\n", fixed(detail.Mnx).c_str(),
+                fixed(detail.Mny).c_str());
+    std::printf("  Ac = %s in^2\n  Gross Comp. Area = %s in^2\n", fixed(detail.Ac).c_str(),
+                fixed(detail.grossCompArea).c_str());
+    std::printf("  Comp. Force = %s k\n  Tens. Force = %s k\n",
+                fixed(detail.compressionForce).c_str(), fixed(detail.tensionForce).c_str());
+    std::printf("  Max. steel strain = %s\n", fixed(model.maxSteelStrain, "0.00000").c_str());
+    return 0;
+}
+
+int runSummary(const std::string& file, bool asJson) {
+    ProjectModel model = load(file);
+    reportUnmatchedBarSize(model, file);
+    if (asJson) {
+        json pure = json::array();
+        if (model.pureBendingValid) {
+            for (const PureBendingResult& r : model.pureBending) {
+                pure.push_back({{"angle_deg", jsonNumber(r.neutralAxisAngle)},
+                                {"Mn_kipft", jsonNumber(static_cast<float>(r.Mn / 12.0))},
+                                {"phiMn_kipft", jsonNumber(static_cast<float>(r.phiMn / 12.0))},
+                                {"maxSteelStrain", jsonNumber(r.maxSteelStrain)}});
+            }
+        }
+        const json out = {{"grossArea_in2", jsonNumber(model.grossArea)},
+                          {"steelArea_in2", jsonNumber(model.steelArea)},
+                          {"Po_kip", jsonNumber(static_cast<float>(model.Po / 1000.0))},
+                          {"phiPnMax_kip", jsonNumber(static_cast<float>(model.phiPnMax / 1000.0))},
+                          {"To_kip", jsonNumber(static_cast<float>(model.To / 1000.0))},
+                          {"phiTnMax_kip", jsonNumber(static_cast<float>(model.phiTnMax / 1000.0))},
+                          {"pureBending", pure},
+                          {"loads", loadsJson(model)}};
+        std::cout << out.dump(2) << "\n";
+        return 0;
+    }
+    const SummaryLabels l = summaryLabels(model);
+    std::printf("Section summary of %s\n", file.c_str());
+    for (const LabelText* t :
+         {&l.grossArea, &l.As, &l.percentRein, &l.Po, &l.phiPnMax, &l.To, &l.phiTnMax}) {
+        std::printf("  %s\n", t->text.c_str());
+    }
+    std::printf("  %s\n  %s\n  %s\n", concreteModulusLabel(model).c_str(),
+                steelModulusLabel(model).c_str(), beta1Label(model).c_str());
+    if (model.pureBendingValid) {
+        std::printf("Pure bending          Mn (ft-k)   phi*Mn (ft-k)   max. strain\n");
+        for (std::size_t i = 0; i < 4; ++i) {
+            const PureBendingResult& r = model.pureBending[i];
+            std::printf("  %-6s %19s %15s %13s\n", kPureBendingNames[i],
+                        fixed(r.Mn / 12.0, "###,##0.00").c_str(),
+                        fixed(r.phiMn / 12.0, "###,##0.00").c_str(),
+                        fixed(r.maxSteelStrain, "0.0000").c_str());
+        }
+    }
+    if (model.numLoads > 0) {
+        std::printf("Load checks\n");
+        printLoadTable(model);
+    }
+    return 0;
+}
+
+int runCheck(const std::string& file, bool asJson) {
+    ProjectModel model = load(file);
+    reportUnmatchedBarSize(model, file);
+    if (asJson) {
+        std::cout << loadsJson(model).dump(2) << "\n";
+    } else if (model.numLoads == 0) {
+        std::printf("%s has no load combinations.\n", file.c_str());
+    } else {
+        printLoadTable(model);
+    }
+    return anyLoadFails(model) ? 1 : 0;
+}
+
+} // namespace pmsect::cli

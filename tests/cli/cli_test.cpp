@@ -1,0 +1,128 @@
+// pmsect-cli run as a user would: exit codes, JSON keys and values against the engine.
+#include "building/new_project.h"
+#include "engine/strain_compat.h"
+#include "io/project_file.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace pmsect {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+CliRun run(const std::string& args) {
+    const std::string command = std::string(PMSECT_CLI) + " " + args + " 2>/dev/null";
+    CliRun r;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe)) {
+        r.out += buf.data();
+    }
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("pmsect_cli_" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) { return (dir / name).string(); }
+};
+
+TEST_F(CliTest, NewThenSummaryOfTheDefaultProject) {
+    ASSERT_EQ(run("new " + path("x.rcs")).status, 0);
+    const CliRun r = run("summary " + path("x.rcs") + " --json");
+    ASSERT_EQ(r.status, 0);
+    const json j = json::parse(r.out);
+    EXPECT_FLOAT_EQ(j["grossArea_in2"].get<float>(), 216);
+    EXPECT_NEAR(j["steelArea_in2"].get<double>(), 6.2, 1e-5);
+    EXPECT_NEAR(j["Po_kip"].get<double>(), -(2550 * (216 - 6.2) + 60000 * 6.2) / 1000, 1e-3);
+    EXPECT_NEAR(j["phiPnMax_kip"].get<double>(), 0.52 * j["Po_kip"].get<double>(), 1e-3);
+    ASSERT_EQ(j["pureBending"].size(), 4u);
+    const double angles[] = {0, 180, 270, 90};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(j["pureBending"][i]["angle_deg"].get<double>(), angles[i]);
+    }
+    EXPECT_GT(j["pureBending"][0]["Mn_kipft"].get<double>(), 0);
+    EXPECT_LT(j["pureBending"][1]["Mn_kipft"].get<double>(), 0);
+    EXPECT_TRUE(j["loads"].empty());
+}
+
+TEST_F(CliTest, PointAgreesWithTheEngineToTheLastDigit) {
+    ASSERT_EQ(run("new " + path("x.rcs")).status, 0);
+    const CliRun r = run("point " + path("x.rcs") + " --c 0 --angle 30 --json");
+    ASSERT_EQ(r.status, 0);
+    const json j = json::parse(r.out);
+    ProjectModel m;
+    ASSERT_TRUE(loadProjectFile(path("x.rcs"), m));
+    NeutralAxisState s;
+    s.c = 0;
+    EvaluationDetail d;
+    solveNeutralAxis(m, 30, s, &d);
+    EXPECT_EQ(j["c_in"].get<float>(), 0.001f); // raised to the minimum depth
+    EXPECT_EQ(j["Pn_kip"].get<float>(), s.Pn);
+    EXPECT_EQ(j["Mn_kipin"].get<float>(), s.Mn);
+    EXPECT_EQ(j["Mnx_kipin"].get<float>(), d.Mnx);
+    EXPECT_EQ(j["tensForce_kip"].get<float>(), d.tensionForce);
+    for (const char* key : {"loadAngle_deg", "phi", "Mny_kipin", "Ac_in2", "grossCompArea_in2",
+                            "compForce_kip", "maxSteelStrain"}) {
+        EXPECT_TRUE(j.contains(key)) << key;
+    }
+}
+
+TEST_F(CliTest, CheckExitsOneWhenALoadFailsAndErrorsExitTwo) {
+    ProjectModel m;
+    resetToNewProject(m);
+    m.numLoads = 2;
+    m.loads[1][kPu] = -100;
+    m.loads[1][kMux] = 50;
+    m.loads[2][kPu] = -400;
+    m.loads[2][kMux] = 250; // beyond the section
+    ASSERT_TRUE(writeProjectFile(path("loads.rcs"), m));
+    const CliRun r = run("check " + path("loads.rcs") + " --json");
+    EXPECT_EQ(r.status, 1);
+    const json j = json::parse(r.out);
+    ASSERT_EQ(j.size(), 2u);
+    EXPECT_LT(j[0]["ratio"].get<double>(), 1);
+    EXPECT_GT(j[1]["ratio"].get<double>(), 1);
+    m.numLoads = 1;
+    ASSERT_TRUE(writeProjectFile(path("ok.rcs"), m));
+    EXPECT_EQ(run("check " + path("ok.rcs")).status, 0);
+
+    EXPECT_EQ(run("summary " + path("missing.rcs")).status, 2);
+    EXPECT_EQ(run("point " + path("ok.rcs") + " --c abc --angle 0").status, 2);
+    EXPECT_EQ(run("frobnicate").status, 2);
+    std::ofstream(path("bad.rcs")) << "1,1\r\n4,0,1\r\n";
+    EXPECT_EQ(run("summary " + path("bad.rcs")).status, 2);
+}
+
+TEST_F(CliTest, HandWrittenFileWithAnUnknownBarSizeStillRuns) {
+    std::ofstream(path("hand.rcs")) << "1,3\n4,4,1,1\n145,4000,60000,3644147,29000000\n"
+                                       "12,12,16\n1.5,1,12,12\n#TRUE#,#FALSE#,#FALSE#\n"
+                                       "#FALSE#,#FALSE#,#TRUE#\n#TRUE#,#FALSE#\n6,0\n"
+                                       "0,#TRUE#,#FALSE#\n2,0\n-6,-6\n-6,6\n6,6\n6,-6\n"
+                                       "-4,-4,8\n4,-4,8\n4,4,12\n-4,4,8\n2,8\n-50,20,10\n";
+    const CliRun r = run("summary " + path("hand.rcs") + " --json");
+    ASSERT_EQ(r.status, 0);
+    const json j = json::parse(r.out);
+    EXPECT_NEAR(j["steelArea_in2"].get<double>(), 3 * 0.79, 1e-5); // #12 counts nothing
+    ASSERT_EQ(j["loads"].size(), 1u);
+    EXPECT_TRUE(j["loads"][0]["capacityFound"].get<bool>());
+}
+
+} // namespace
+} // namespace pmsect

@@ -1,0 +1,68 @@
+// A Platform for tests: records every message and question, and answers dialogs from queues the
+// test fills beforehand.
+#pragma once
+
+#include "ui/platform.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace pmsect::test {
+
+class RecordingPlatform : public Platform {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> questions; // "title|text"
+    std::deque<bool> answers;           // Yes/No answers, in order; No when empty
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<FileDialogRequest> dialogRequests;
+    std::optional<int> printCopies;
+    bool pointerBusy = false;
+    int pointerChanges = 0;
+    ScreenSize screen{1920, 1080};
+    std::string directory = "/tmp";
+
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& title, const std::string& text) override {
+        questions.push_back(title + "|" + text);
+        if (answers.empty()) {
+            return false;
+        }
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
+        return next(openAnswers, request);
+    }
+    std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override {
+        return next(saveAnswers, request);
+    }
+    std::optional<int> printDialog() override { return printCopies; }
+    void showBusyPointer(bool busy) override {
+        pointerBusy = busy;
+        ++pointerChanges;
+    }
+    ScreenSize screenSize() override { return screen; }
+    std::string currentDirectory() override { return directory; }
+    bool setCurrentDirectory(const std::string& path) override {
+        directory = path;
+        return true;
+    }
+
+private:
+    std::optional<std::string> next(std::deque<std::optional<std::string>>& queue,
+                                    const FileDialogRequest& request) {
+        dialogRequests.push_back(request);
+        if (queue.empty()) {
+            return std::nullopt;
+        }
+        auto a = queue.front();
+        queue.pop_front();
+        return a;
+    }
+};
+
+} // namespace pmsect::test
