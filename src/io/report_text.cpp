@@ -1,0 +1,269 @@
+// The plain-text report, composed line by line from the model in the current display units.
+#include "io/report_text.h"
+
+#include "engine/section_summary.h"
+#include "format/number_format.h"
+
+#include <algorithm>
+
+namespace pmsect {
+namespace {
+
+constexpr std::string_view NL = kReportLineBreak;
+constexpr std::string_view kOutlineRule = "--------------------------";
+constexpr std::string_view kBarRule = "----------------------------------";
+constexpr std::string_view kCoordinatePattern = "##,##0.00";
+constexpr std::string_view kForcePattern = "##,##0.00";
+constexpr std::string_view kMomentPattern = "###,##0.00";
+constexpr float kSpiralPhi = 0.70f; // phiCompression marks a spiral section
+
+// A value in display units: the internal value times the factor, in double.
+double shown(float value, float factor) {
+    return static_cast<double>(value) * factor;
+}
+
+std::string unitInParentheses(const std::string& label) {
+    return "(" + label + ")";
+}
+
+void appendMaterials(std::string& r, const ProjectModel& m) {
+    const DisplayUnits& u = m.units;
+    r += "f'c = ";
+    r += formatNumber(shown(m.fpc, u.stressFactor), "###,#00");
+    r += " " + u.stressLabel + "        fy  = ";
+    r += formatNumber(static_cast<double>(m.fy) * u.stressFactor, "###,##0");
+    r += " " + u.stressLabel;
+    r += NL;
+
+    r += NL;
+    r += "Confinement Steel:";
+    r += NL;
+    r +=
+        m.phiCompression == kSpiralPhi ? "Spirals are used:  Size = #" : "Ties are used:  Size = #";
+    r += formatNumber(m.tieBarSize, "0");
+    r += NL;
+    r += NL;
+}
+
+void appendOutline(std::string& r, const ProjectModel& m) {
+    const DisplayUnits& u = m.units;
+    r += "Geometry:";
+    r += NL;
+    r += "  Point  X-Coor    Y-Coor  ";
+    r += NL;
+    r += AddSpace(unitInParentheses(u.lengthLabel), 15);
+    r += AddSpace(unitInParentheses(u.lengthLabel), 10);
+    r += NL;
+    r += kOutlineRule;
+    r += NL;
+    int i = 0;
+    for (const Point& p : outlinePoints(m)) {
+        r += AddSpace(std::to_string(++i), 5);
+        r += AddSpace(formatNumber(shown(p.x, u.lengthFactor), kCoordinatePattern), 10);
+        r += AddSpace(formatNumber(shown(p.y, u.lengthFactor), kCoordinatePattern), 10);
+        r += NL;
+    }
+    r += kOutlineRule;
+    r += NL;
+    r += NL;
+}
+
+void appendBars(std::string& r, const ProjectModel& m) {
+    const DisplayUnits& u = m.units;
+    r += "Rebar:";
+    r += NL;
+    r += "Bar Num  X-Coor    Y-Coor    Size";
+    r += NL;
+    r += AddSpace(unitInParentheses(u.lengthLabel), 15);
+    r += AddSpace(unitInParentheses(u.lengthLabel), 10);
+    r += NL;
+    r += kBarRule;
+    r += NL;
+    int i = 0;
+    for (const Bar& b : modelBars(m)) {
+        r += AddSpace(std::to_string(++i), 5);
+        r += AddSpace(formatNumber(shown(b.x, u.lengthFactor), kCoordinatePattern), 10);
+        r += AddSpace(formatNumber(shown(b.y, u.lengthFactor), kCoordinatePattern), 10);
+        r += AddSpace("  #" + formatNumber(b.size, "##"), 8);
+        r += NL;
+    }
+    r += kBarRule;
+    r += NL;
+    r += NL;
+    r += NL;
+}
+
+// An axial limit held in lb, in the display force unit with its label.
+std::string limitText(const ProjectModel& m, float pounds) {
+    return formatNumber(static_cast<double>(pounds) / 1000.0 * m.units.forceFactor, kForcePattern) +
+           " " + m.units.forceLabel;
+}
+
+void appendLimits(std::string& r, const ProjectModel& m) {
+    const DisplayUnits& u = m.units;
+    r += "COMPUTED RESULTS:";
+    r += NL;
+    r += NL;
+    r += "Gross Area = " + formatNumber(shown(m.grossArea, u.areaFactor), "##,##0.00") + " " +
+         u.areaLabel;
+    r += ";   Area of Steel = " + formatNumber(shown(m.steelArea, u.areaFactor), "##0.00") + " " +
+         u.areaLabel;
+    r += ";   % Reinforcement = ";
+    // An outline without area (fewer than three points) has no ratio to show.
+    r += m.grossArea > 0 ? formatNumber(static_cast<double>(m.steelArea) / m.grossArea, "#0.00%")
+                         : std::string("n/a");
+    r += NL;
+    r += "Po = " + AddSpace(limitText(m, m.Po), 15);
+    r += ";   phi*Pn(max) = " + AddSpace(limitText(m, m.phiPnMax), 15);
+    r += NL;
+    r += "To = " + AddSpace(limitText(m, m.To), 15);
+    r += ";   phi*Tn(max) = " + AddSpace(limitText(m, m.phiTnMax), 15);
+    r += NL;
+}
+
+// A pure-bending moment, held in kip-in, in the display moment unit with its label.
+std::string bendingText(const ProjectModel& m, float kipInches) {
+    return formatNumber(static_cast<double>(kipInches) / 12.0 * m.units.momentFactor,
+                        kMomentPattern) +
+           " " + m.units.momentLabel;
+}
+
+void appendPureBending(std::string& r, const ProjectModel& m) {
+    r += NL;
+    r += "Pure Bending:";
+    if (m.numBars <= 0 || !m.pureBendingValid) {
+        // The summary finds no pure-bending strength without bars; whatever the model still
+        // holds belongs to an earlier section.
+        r += NL;
+        r += "   No reinforcement: pure-bending strengths not computed";
+        r += NL;
+        return;
+    }
+    struct Labels {
+        std::string_view nominal;
+        std::string_view design;
+    };
+    // In the order the model holds them: +Mnx, -Mnx, +Mny, -Mny, each signed as shown.
+    constexpr Labels kLabels[4] = {{"   +Mnx = ", ";    +pMnx = "},
+                                   {"   -Mnx = ", ";     -pMnx = "},
+                                   {"   +Mny = ", ";    +pMny = "},
+                                   {"   -Mny = ", ";     -pMny = "}};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const PureBendingResult& run = m.pureBending[k];
+        r += NL;
+        r += kLabels[k].nominal;
+        r += bendingText(m, run.Mn);
+        r += kLabels[k].design;
+        r += bendingText(m, run.phiMn);
+        r += NL;
+        r += "   +Max. Strain = " + formatNumber(run.maxSteelStrain, "0.0000") + ";  " +
+             StrainOK(run.maxSteelStrain);
+        r += NL;
+    }
+}
+
+void appendLoadCombination(std::string& r, const ProjectModel& m, int i) {
+    const DisplayUnits& u = m.units;
+    const LoadRow& row = m.loads[static_cast<std::size_t>(i)];
+    const bool found = m.loadStatus[static_cast<std::size_t>(i)].capacityFound;
+    const std::string rule = "   " + std::string(56, '-');
+    const auto force = [&](float kips) {
+        return AddSpace(formatNumber(shown(kips, u.forceFactor), kForcePattern), 15);
+    };
+    const auto moment = [&](float kipFeet) {
+        return AddSpace(formatNumber(shown(kipFeet, u.momentFactor), kForcePattern), 15);
+    };
+
+    r += NL;
+    r += "Load #" + AddSpace(std::to_string(i), 4) + AddSpace("Axial", 17) + AddSpace("Mx", 15) +
+         AddSpace("My", 15);
+    r += NL;
+    r += AddSpace(unitInParentheses(u.forceLabel), 27) +
+         AddSpace(unitInParentheses(u.momentLabel), 15) +
+         AddSpace(unitInParentheses(u.momentLabel), 15);
+    r += NL;
+    r += rule;
+    r += NL;
+    r += "   Demand  :" + force(row[kPu]) + moment(row[kMux]) + moment(row[kMuy]);
+    r += NL;
+    // A capacity the check could not establish is not shown as zeros, nor judged by a ratio.
+    if (found) {
+        r += "   Capacity:" + force(row[kPhiPn]) + moment(row[kPhiMnx]) + moment(row[kPhiMny]);
+    } else {
+        r += "   Capacity:  not found on this load line";
+    }
+    r += NL;
+    r += rule;
+    r += NL;
+    r += "   eccentricty = " + formatNumber(shown(row[kEccentricity], u.lengthFactor), "###0.00") +
+         " " + u.lengthLabel + ";     Angle = " + formatNumber(row[kLoadAngle], "##0.00") + " deg";
+    r += NL;
+    r += "   Design Ratio = ";
+    if (!found) {
+        r += "capacity not found... NO GOOD!";
+    } else {
+        const float ratio = row[kRatio];
+        r += formatNumber(ratio, "#0.000");
+        r += ratio <= 1.0f ? "... Okay" : "... NO GOOD!";
+    }
+    r += NL;
+}
+
+void appendLoadCheck(std::string& r, const ProjectModel& m) {
+    const int n = std::clamp<int>(m.numLoads, 0, kMaxLoads);
+    if (n == 0) {
+        return;
+    }
+    r += NL;
+    r += NL;
+    r += "Load Check:";
+    for (int i = 1; i <= n; ++i) {
+        appendLoadCombination(r, m, i);
+    }
+}
+
+} // namespace
+
+std::string AddSpace(std::string_view text, int width) {
+    std::string out(text);
+    if (width > 0 && out.size() < static_cast<std::size_t>(width)) {
+        out.append(static_cast<std::size_t>(width) - out.size(), ' ');
+    }
+    return out;
+}
+
+std::string StrainOK(float strain) {
+    if (strain >= 0.005f) {
+        return "Tension Controlled";
+    }
+    if (strain <= 0.002f) {
+        return "Compression Controlled";
+    }
+    return "Between Tension & Compression Controlled";
+}
+
+std::string composeReport(const ProjectModel& model) {
+    std::string r;
+    for (int k = 0; k < 4; ++k) {
+        r += NL;
+    }
+    r += "PMSECT ACI 318-05 Results";
+    r += NL;
+    r += NL;
+    r += "INPUT DATA:";
+    r += NL;
+    appendMaterials(r, model);
+    appendOutline(r, model);
+    appendBars(r, model);
+    appendLimits(r, model);
+    appendPureBending(r, model);
+    appendLoadCheck(r, model);
+    return r;
+}
+
+std::string buildReport(ProjectModel& model) {
+    refreshSummary(model);
+    return composeReport(model);
+}
+
+} // namespace pmsect

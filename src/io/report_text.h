@@ -1,0 +1,30 @@
+// The plain-text report: the input data, the section summary with the pure-bending strengths and
+// the check of every load combination, in the current display units.
+#pragma once
+
+#include "model/project_model.h"
+
+#include <string>
+#include <string_view>
+
+namespace pmsect {
+
+// The report's line break: carriage return, line feed and the six-blank margin of the next line.
+inline constexpr std::string_view kReportLineBreak = "\r\n      ";
+
+// text followed by as many blanks as bring it to width; a text as long as width or longer is
+// returned unchanged, so a wide value pushes the next column along instead of being cut.
+std::string AddSpace(std::string_view text, int width);
+
+// The classification of the strain in the extreme tension steel, compared in single precision:
+// 0.005 itself is tension controlled and 0.002 itself compression controlled.
+std::string StrainOK(float strain);
+
+// Recomputes the section summary (even while summaryEnabled is clear, leaving the flag as it
+// was) and returns the whole report.
+std::string buildReport(ProjectModel& model);
+
+// The report made from the results already stored in the model, without recomputing them.
+std::string composeReport(const ProjectModel& model);
+
+} // namespace pmsect

@@ -1,0 +1,163 @@
+// Reading and patching the settings file byte by byte at its fixed offsets.
+#include "io/settings_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace pmsect {
+namespace {
+
+// Number of choices in each unit group of the Units window. The io layer does not see the unit
+// tables, so the counts are repeated here; the settings tests pin them.
+constexpr int16_t kLengthChoices = 5;
+constexpr int16_t kForceChoices = 4;
+constexpr int16_t kMomentChoices = 6;
+constexpr int16_t kStressChoices = 4;
+constexpr int16_t kUnitWtChoices = 2;
+
+struct Field {
+    int offset;
+    std::string bytes;
+};
+
+std::string int16Bytes(int16_t value) {
+    const auto u = static_cast<uint16_t>(value);
+    return std::string{static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF)};
+}
+
+// Writes each field at its offset. A file shorter than an offset is first extended with zero
+// bytes, so that the reserved bytes of a file we grow are zero as in one we create.
+FileResult patchFile(const std::string& path, std::vector<Field> fields) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        std::ofstream create(path, std::ios::binary);
+        if (!create) {
+            return FileResult::failure("Cannot create " + path);
+        }
+    }
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file) {
+        return FileResult::failure("Cannot open " + path);
+    }
+    file.seekg(0, std::ios::end);
+    auto size = static_cast<std::streamoff>(file.tellg());
+    if (size < 0) {
+        return FileResult::failure("Cannot read " + path);
+    }
+    std::sort(fields.begin(), fields.end(),
+              [](const Field& a, const Field& b) { return a.offset < b.offset; });
+    for (const Field& f : fields) {
+        if (size < f.offset) {
+            file.seekp(size);
+            const std::string zeros(static_cast<std::size_t>(f.offset - size), '\0');
+            file.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+            size = f.offset;
+        }
+        file.seekp(f.offset);
+        file.write(f.bytes.data(), static_cast<std::streamsize>(f.bytes.size()));
+        size =
+            std::max<std::streamoff>(size, f.offset + static_cast<std::streamoff>(f.bytes.size()));
+    }
+    file.flush();
+    if (!file) {
+        return FileResult::failure("Cannot write " + path);
+    }
+    file.close();
+    if (file.fail()) {
+        return FileResult::failure("Cannot write " + path);
+    }
+    return FileResult::success();
+}
+
+std::vector<Field> unitFields(const StoredUnitPositions& p) {
+    return {{kOffsetLengthUnit, int16Bytes(p.length)},
+            {kOffsetMomentUnit, int16Bytes(p.moment)},
+            {kOffsetStressUnit, int16Bytes(p.stress)},
+            {kOffsetUnitWtUnit, int16Bytes(p.unitWeight)},
+            {kOffsetForceUnit, int16Bytes(p.force)}};
+}
+
+// Reads the 16-bit field at offset into value when the file holds it and it lies in
+// [low, high]; otherwise leaves the default in value and notes the mend.
+void readField(const std::string& bytes, int offset, int16_t low, int16_t high, int16_t& value,
+               bool& mended) {
+    if (bytes.size() < static_cast<std::size_t>(offset) + 2) {
+        mended = true;
+        return;
+    }
+    const auto lo = static_cast<uint8_t>(bytes[static_cast<std::size_t>(offset)]);
+    const auto hi = static_cast<uint8_t>(bytes[static_cast<std::size_t>(offset) + 1]);
+    const auto read = static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+    if (read < low || read > high) {
+        mended = true;
+        return;
+    }
+    value = read;
+}
+
+} // namespace
+
+StoredUnitPositions storedUnitPositions(const DisplayUnits& units) {
+    return StoredUnitPositions{units.lengthUnit, units.forceUnit, units.momentUnit,
+                               units.stressUnit, units.unitWtUnit};
+}
+
+std::string settingsFilePath(const std::string& installDir) {
+    if (installDir.empty()) {
+        return kSettingsFileName;
+    }
+    if (installDir.back() == '/') {
+        return installDir + kSettingsFileName;
+    }
+    return installDir + "/" + kSettingsFileName;
+}
+
+LoadedSettings loadSettings(const std::string& installDir, const std::string& currentDir) {
+    LoadedSettings out;
+    out.settings.defaultDir = currentDir;
+    const std::string path = settingsFilePath(installDir);
+
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        out.created = true;
+        std::vector<Field> fields = unitFields(out.settings.units);
+        fields.push_back({kOffsetShowInfoAtStart, int16Bytes(out.settings.showInfoAtStart)});
+        fields.push_back({kOffsetDefaultDir, currentDir});
+        out.write = patchFile(path, std::move(fields));
+        return out;
+    }
+
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    StoredUnitPositions& u = out.settings.units;
+    bool mended = false;
+    readField(bytes, kOffsetLengthUnit, 1, kLengthChoices, u.length, mended);
+    readField(bytes, kOffsetMomentUnit, 1, kMomentChoices, u.moment, mended);
+    readField(bytes, kOffsetStressUnit, 1, kStressChoices, u.stress, mended);
+    readField(bytes, kOffsetUnitWtUnit, 1, kUnitWtChoices, u.unitWeight, mended);
+    readField(bytes, kOffsetForceUnit, 1, kForceChoices, u.force, mended);
+    readField(bytes, kOffsetShowInfoAtStart, 0, 1, out.settings.showInfoAtStart, mended);
+    out.mended = mended;
+    return out;
+}
+
+FileResult saveUnitChoice(const std::string& installDir, const StoredUnitPositions& positions) {
+    return patchFile(settingsFilePath(installDir), unitFields(positions));
+}
+
+FileResult saveShowInfoAtStart(const std::string& installDir, int16_t value) {
+    const int16_t stored = value != 0 ? 1 : 0;
+    return patchFile(settingsFilePath(installDir), {{kOffsetShowInfoAtStart, int16Bytes(stored)}});
+}
+
+FileResult saveDefaultDir(const std::string& installDir, const std::string& path) {
+    return patchFile(settingsFilePath(installDir), {{kOffsetDefaultDir, path}});
+}
+
+} // namespace pmsect

@@ -1,0 +1,64 @@
+// The settings file "rcprefs.dat": unit choice, start-up page choice and default directory kept
+// at fixed byte offsets of a small binary file in the installation directory.
+#pragma once
+
+#include "io/file_result.h"
+#include "model/project_model.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pmsect {
+
+inline constexpr const char* kSettingsFileName = "rcprefs.dat";
+
+// Byte offsets of the fields; integers are 16-bit little-endian. Bytes between and before the
+// fields are reserved: never read, never written, zero in a file this program creates.
+inline constexpr int kOffsetLengthUnit = 29;
+inline constexpr int kOffsetMomentUnit = 32;
+inline constexpr int kOffsetStressUnit = 35;
+inline constexpr int kOffsetUnitWtUnit = 38;
+inline constexpr int kOffsetForceUnit = 41;
+inline constexpr int kOffsetShowInfoAtStart = 44;
+inline constexpr int kOffsetDefaultDir = 49;
+
+// The five unit positions, each 1-based in its group of the Units window.
+struct StoredUnitPositions {
+    int16_t length = 1;
+    int16_t force = 2;
+    int16_t moment = 4;
+    int16_t stress = 1;
+    int16_t unitWeight = 1;
+    friend bool operator==(const StoredUnitPositions&, const StoredUnitPositions&) = default;
+};
+
+StoredUnitPositions storedUnitPositions(const DisplayUnits& units);
+
+struct Settings {
+    StoredUnitPositions units;
+    int16_t showInfoAtStart = 1; // 1: the information window opens at start-up
+    std::string defaultDir;
+};
+
+struct LoadedSettings {
+    Settings settings;
+    bool created = false; // the file was missing and was written with the defaults
+    bool mended = false;  // a field was missing or out of range and took its default
+    FileResult write;     // outcome of creating the missing file
+};
+
+// installDir + "/rcprefs.dat".
+std::string settingsFilePath(const std::string& installDir);
+
+// Start-up read. defaultDir is always currentDir (the path field is written, never read back).
+// A missing file is created with the defaults; short or out-of-range fields read as defaults.
+// Making defaultDir the process's current directory is the caller's.
+LoadedSettings loadSettings(const std::string& installDir, const std::string& currentDir);
+
+// Each writes only its own field(s) into the file of installDir, creating the file when it is
+// missing, and leaves every other byte as it was. A failure is only returned.
+FileResult saveUnitChoice(const std::string& installDir, const StoredUnitPositions& positions);
+FileResult saveShowInfoAtStart(const std::string& installDir, int16_t value);
+FileResult saveDefaultDir(const std::string& installDir, const std::string& path);
+
+} // namespace pmsect

@@ -1,0 +1,277 @@
+// The text report of the default project line by line, spirals, SI units with loads, the
+// verdicts, the strain classes and the column padding.
+#include "building/new_project.h"
+#include "engine/strength_reduction.h"
+#include "io/report_text.h"
+#include "units/display_units.h"
+
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace pmsect {
+namespace {
+
+// The report's lines without their six-blank margins (every line after the first has one).
+std::vector<std::string> bodyLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+        EXPECT_EQ(text.substr(start, 6), "      ") << "line " << lines.size();
+        start += 6;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// A second way of formatting: the C library's rounding, commas grouped by hand.
+std::string handFixed(double value, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(value));
+    const std::string digits(buf);
+    const std::size_t point = digits.find('.');
+    std::string s;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && i < point && (point - i) % 3 == 0) {
+            s += ',';
+        }
+        s += digits[i];
+    }
+    return (value < 0 ? "-" : "") + s;
+}
+
+std::string strainClass(float strain) {
+    if (strain >= 0.005f) {
+        return "Tension Controlled";
+    }
+    return strain <= 0.002f ? "Compression Controlled" : "Between Tension & Compression Controlled";
+}
+
+std::string blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
+
+std::size_t indexOf(const std::vector<std::string>& lines, const std::string& line) {
+    const auto it = std::find(lines.begin(), lines.end(), line);
+    EXPECT_NE(it, lines.end()) << "no line \"" << line << "\"";
+    return static_cast<std::size_t>(it - lines.begin());
+}
+
+ProjectModel newProject() {
+    ProjectModel m;
+    resetToNewProject(m);
+    return m;
+}
+
+TEST(ReportText, AddSpaceAndStrainClasses) {
+    EXPECT_EQ(AddSpace("ab", 5), "ab   ");
+    EXPECT_EQ(AddSpace("abcde", 5), "abcde");
+    EXPECT_EQ(AddSpace("abcdefg", 5), "abcdefg");
+    EXPECT_EQ(AddSpace("ab", -4), "ab");
+    EXPECT_EQ(StrainOK(0.005f), "Tension Controlled");
+    EXPECT_EQ(StrainOK(std::nextafter(0.005f, 0.0f)), "Between Tension & Compression Controlled");
+    EXPECT_EQ(StrainOK(std::nextafter(0.002f, 1.0f)), "Between Tension & Compression Controlled");
+    EXPECT_EQ(StrainOK(0.002f), "Compression Controlled");
+}
+
+TEST(ReportText, DefaultProjectLineByLine) {
+    ProjectModel m = newProject();
+    const std::string text = buildReport(m);
+    const auto lines = bodyLines(text);
+    ASSERT_EQ(lines.size(), 68u);
+    const std::string units = "(in.)" + blanks(10) + "(in.)" + blanks(5);
+    const std::string shortRule(26, '-');
+    const std::string longRule(34, '-');
+    const std::vector<std::string> head = {
+        "", "", "", "", "PMSECT ACI 318-05 Results", "",
+        "INPUT DATA:", "f'c = 3,000 psi        fy  = 60,000 psi", "",
+        "Confinement Steel:", "Ties are used:  Size = #3", "",
+        "Geometry:", "  Point  X-Coor    Y-Coor  ", units, shortRule,
+        // The 12 x 18 in rectangle from its lower left corner, clockwise.
+        "1    -6.00     -9.00     ", "2    -6.00     9.00      ", "3    6.00      9.00      ",
+        "4    6.00      -9.00     ", shortRule, "", "Rebar:", "Bar Num  X-Coor    Y-Coor    Size",
+        units, longRule};
+    for (std::size_t i = 0; i < head.size(); ++i) {
+        EXPECT_EQ(lines[i], head[i]) << "line " << i;
+    }
+    // Two sets of ten #5 inside #3 ties with 1.5 in cover: the centres lie 6 - 1.5 - 0.375 -
+    // 0.3125 = 3.8125 in from the y axis and 9 - 2.1875 = 6.8125 in from the x axis. Six bars fit
+    // a row (7.625 / 1.625 + 1 = 5.69 -> 6), 1.525 in apart; the other four lie 1.625 in further
+    // in, spread over the same 7.625 in.
+    const std::vector<std::string> six = {"-3.81", "-2.29", "-0.76", "0.76", "2.29", "3.81"};
+    const std::vector<std::string> four = {"-3.81", "-1.27", "1.27", "3.81"};
+    std::size_t bar = 0;
+    for (const auto& [y, xs] :
+         {std::pair{"6.81", six}, {"5.19", four}, {"-6.81", six}, {"-5.19", four}}) {
+        for (const std::string& x : xs) {
+            const std::string n = std::to_string(++bar);
+            EXPECT_EQ(lines[25 + bar], n + blanks(5 - n.size()) + x + blanks(10 - x.size()) + y +
+                                           blanks(10 - std::string(y).size()) + "  #5    ");
+        }
+    }
+    // As = 20 x 0.31 = 6.20 in^2, 6.2 / 216 = 2.87 %; Po = -(2550 (216 - 6.2) + 60000 x 6.2) lb
+    // = -906.99 k, phi*Pn(max) = 0.8 x 0.65 Po; To = 60000 x 6.2 lb, phi*Tn(max) = 0.9 To.
+    const std::vector<std::string> tail = {
+        longRule,
+        "",
+        "",
+        "COMPUTED RESULTS:",
+        "",
+        "Gross Area = 216.00 in^2;   Area of Steel = 6.20 in^2;   % Reinforcement = 2.87%",
+        "Po = -906.99 k" + blanks(6) + ";   phi*Pn(max) = -471.63 k" + blanks(6),
+        "To = 372.00 k" + blanks(7) + ";   phi*Tn(max) = 334.80 k" + blanks(7),
+        "",
+        "Pure Bending:"};
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        EXPECT_EQ(lines[46 + i], tail[i]) << "line " << 46 + i;
+    }
+
+    // The four blocks hold the summary's values, in its order, each followed by an empty line.
+    const char* nominal[] = {"   +Mnx = ", "   -Mnx = ", "   +Mny = ", "   -Mny = "};
+    const char* design[] = {";    +pMnx = ", ";     -pMnx = ", ";    +pMny = ", ";     -pMny = "};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const PureBendingResult& r = m.pureBending[k];
+        EXPECT_EQ(lines[56 + 3 * k], nominal[k] + handFixed(r.Mn / 12.0, 2) + " ft-k" + design[k] +
+                                         handFixed(r.phiMn / 12.0, 2) + " ft-k");
+        EXPECT_EQ(lines[57 + 3 * k], "   +Max. Strain = " + handFixed(r.maxSteelStrain, 4) + ";  " +
+                                         strainClass(r.maxSteelStrain));
+        EXPECT_EQ(lines[58 + 3 * k], "");
+    }
+    // The section is symmetric, so the negative senses are the positive ones negated.
+    EXPECT_GT(m.pureBending[0].Mn, 0);
+    EXPECT_NEAR(m.pureBending[1].Mn, -m.pureBending[0].Mn, 0.01 * m.pureBending[0].Mn);
+    EXPECT_NEAR(m.pureBending[3].Mn, -m.pureBending[2].Mn, 0.01 * m.pureBending[2].Mn);
+    EXPECT_EQ(text.find("Load Check:"), std::string::npos);
+}
+
+TEST(ReportText, PositiveMnyIsCompressionOnPlusX) {
+    // Three #8 bars near the +x face and three #4 near the -x face: with compression on +x
+    // (+Mny) the small bars carry the tension and the section is weaker than the reverse.
+    ProjectModel m = newProject();
+    m.barLayout = kPlacedBars;
+    m.numBars = 6;
+    for (int i = 1; i <= 3; ++i) {
+        m.bars[i] = {4.5f, 6.0f * (i - 2), 8};
+        m.bars[i + 3] = {-4.5f, 6.0f * (i - 2), 4};
+    }
+    const auto lines = bodyLines(buildReport(m));
+    EXPECT_EQ(m.pureBending[2].neutralAxisAngle, 270);
+    EXPECT_GT(m.pureBending[2].Mn, 0);
+    EXPECT_LT(m.pureBending[2].Mn, -0.6 * m.pureBending[3].Mn);
+    // Six bars put the blocks 14 lines higher than twenty do.
+    const std::string pos = "   +Mny = " + handFixed(m.pureBending[2].Mn / 12.0, 2) + " ft-k";
+    const std::string neg = "   -Mny = " + handFixed(m.pureBending[3].Mn / 12.0, 2) + " ft-k";
+    EXPECT_EQ(lines[48].substr(0, pos.size()), pos);
+    EXPECT_EQ(lines[51].substr(0, neg.size()), neg);
+}
+
+TEST(ReportText, SpiralsAndTheTieBarNumber) {
+    ProjectModel m = newProject();
+    applyConfinement(m, true);
+    m.tieBarSize = 4;
+    EXPECT_EQ(bodyLines(buildReport(m))[10], "Spirals are used:  Size = #4");
+    m.phiCompression = 0.69999f; // not 0.70 in single precision
+    EXPECT_EQ(bodyLines(composeReport(m))[10], "Ties are used:  Size = #4");
+}
+
+TEST(ReportText, RunsTheSummaryEvenWhileItIsDisabled) {
+    ProjectModel m = newProject();
+    m.summaryEnabled = false;
+    m.numLoads = 1;
+    m.loads[1][kPu] = -100;
+    m.loads[1][kMux] = 50;
+    const std::string text = buildReport(m);
+    EXPECT_FALSE(m.summaryEnabled);
+    EXPECT_LT(m.loads[1][kPhiPn], -100); // the check has run
+    EXPECT_NE(text.find("Load Check:"), std::string::npos);
+}
+
+TEST(ReportText, LoadsInSiUnits) {
+    ProjectModel m = newProject();
+    applyUnitChoice(m.units, 3, 4, 6, 4, 1); // mm, kN, kN-m, MPa, pcf
+    m.numLoads = 2;
+    m.loads[1][kPu] = -100; // kips
+    m.loads[1][kMux] = 50;  // kip-ft
+    m.loads[2][kPu] = -150;
+    m.loads[2][kMux] = 30;
+    m.loads[2][kMuy] = 40;
+    const auto lines = bodyLines(buildReport(m));
+
+    // 3000 psi x 0.00689 = 20.67 -> "21"; 60000 x 0.00689 = 413.4 -> "413".
+    EXPECT_EQ(lines[7], "f'c = 21 MPa        fy  = 413 MPa");
+    EXPECT_EQ(lines[14], "(mm)" + blanks(11) + "(mm)" + blanks(6));
+    EXPECT_EQ(lines[16], "1    -152.40   -228.60   "); // -6 in and -9 in
+
+    const std::size_t at = indexOf(lines, "Load Check:");
+    ASSERT_EQ(at, 69u); // after the last strain line and two empty ones
+    const std::string header = "Axial" + blanks(12) + "Mx" + blanks(13) + "My" + blanks(13);
+    const std::string rule = "   " + std::string(56, '-');
+    const LoadRow& r1 = m.loads[1];
+    const auto column = [](double value) {
+        const std::string s = handFixed(value, 2);
+        return s + blanks(15 - s.size());
+    };
+    EXPECT_EQ(lines[at + 1], "Load #1   " + header);
+    EXPECT_EQ(lines[at + 2], "(kN)" + blanks(23) + "(kN-m)" + blanks(9) + "(kN-m)" + blanks(9));
+    EXPECT_EQ(lines[at + 3], rule);
+    // -100 k x 4.45 = -445.00 kN; 50 ft-k x 1.35636 = 67.818 kN-m.
+    EXPECT_EQ(lines[at + 4],
+              "   Demand  :-445.00" + blanks(8) + "67.82" + blanks(10) + "0.00" + blanks(11));
+    EXPECT_EQ(lines[at + 5], "   Capacity:" + column(r1[kPhiPn] * 4.45) +
+                                 column(r1[kPhiMnx] * 1.35636) + column(r1[kPhiMny] * 1.35636));
+    EXPECT_EQ(lines[at + 6], rule);
+    // e = 50 x 12 / 100 = 6 in = 152.40 mm; the angle is where the search settled, near 90.
+    EXPECT_NEAR(r1[kLoadAngle], 90, 0.005);
+    EXPECT_EQ(lines[at + 7],
+              "   eccentricty = 152.40 mm;     Angle = " + handFixed(r1[kLoadAngle], 2) + " deg");
+    ASSERT_LE(r1[kRatio], 1.0f);
+    EXPECT_EQ(lines[at + 8], "   Design Ratio = " + handFixed(r1[kRatio], 3) + "... Okay");
+    EXPECT_EQ(lines[at + 9], "");
+
+    // Second load: -150 k = -667.50 kN; e = 12 x 50 / 150 = 4 in at atan(30 / 40) = 36.87 deg.
+    EXPECT_EQ(lines[at + 10], "Load #2   " + header);
+    EXPECT_EQ(lines[at + 13],
+              "   Demand  :-667.50" + blanks(8) + "40.69" + blanks(10) + "54.25" + blanks(10));
+    EXPECT_NEAR(m.loads[2][kLoadAngle], 36.87, 0.05);
+    EXPECT_EQ(lines[at + 16], "   eccentricty = 101.60 mm;     Angle = " +
+                                  handFixed(m.loads[2][kLoadAngle], 2) + " deg");
+    EXPECT_EQ(lines.size(), at + 19);
+}
+
+TEST(ReportText, VerdictsAndACapacityNotFound) {
+    ProjectModel m = newProject();
+    m.numLoads = 3;
+    m.loads[1][kRatio] = 1.0f;
+    m.loads[2][kRatio] = 1.001f;
+    m.loads[3][kPu] = -100;
+    m.loadStatus[3].capacityFound = false;
+    const auto lines = bodyLines(composeReport(m));
+    const std::size_t at = indexOf(lines, "Load Check:");
+    EXPECT_EQ(lines[at + 8], "   Design Ratio = 1.000... Okay");
+    EXPECT_EQ(lines[at + 17], "   Design Ratio = 1.001... NO GOOD!");
+    EXPECT_EQ(lines[at + 22],
+              "   Demand  :-100.00" + blanks(8) + "0.00" + blanks(11) + "0.00" + blanks(11));
+    EXPECT_EQ(lines[at + 23], "   Capacity:  not found on this load line");
+    EXPECT_EQ(lines[at + 26], "   Design Ratio = capacity not found... NO GOOD!");
+}
+
+TEST(ReportText, WideNumberIsWrittenWholeAndTheNextColumnFollows) {
+    ProjectModel m = newProject();
+    m.points[1].x = 1234567.5f; // "1,234,567.50": twelve characters in a ten-wide column
+    EXPECT_EQ(bodyLines(composeReport(m))[16], "1    1,234,567.50-9.00     ");
+}
+
+TEST(ReportText, NoBarsShowNoStalePureBending) {
+    ProjectModel m = newProject();
+    m.numBars = 0; // the earlier summary's strengths are still in the model
+    const auto lines = bodyLines(buildReport(m));
+    const std::size_t at = indexOf(lines, "Pure Bending:");
+    EXPECT_EQ(lines[at + 1], "   No reinforcement: pure-bending strengths not computed");
+    EXPECT_EQ(lines[at - 4],
+              "Gross Area = 216.00 in^2;   Area of Steel = 0.00 in^2;   % Reinforcement = 0.00%");
+}
+
+} // namespace
+} // namespace pmsect

@@ -1,0 +1,132 @@
+// The settings file: creation with the defaults, field-by-field writes that leave every other
+// byte alone, and the defaults that stand in for short or damaged fields.
+#include "io/settings_file.h"
+#include "io_test_support.h"
+#include "units/display_units.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace pmsect {
+namespace {
+
+using testing::readBytes;
+using testing::ScratchFolder;
+using testing::writeBytes;
+
+int int16At(const std::string& bytes, int offset) {
+    const auto lo = static_cast<unsigned char>(bytes.at(static_cast<std::size_t>(offset)));
+    const auto hi = static_cast<unsigned char>(bytes.at(static_cast<std::size_t>(offset) + 1));
+    return static_cast<int16_t>(lo | (hi << 8));
+}
+
+TEST(SettingsFile, FirstStartCreatesTheFileWithTheDefaults) {
+    ScratchFolder dir;
+    const std::string current = "/home/engineer/projects";
+    const LoadedSettings loaded = loadSettings(dir.dir().string(), current);
+    EXPECT_TRUE(loaded.created);
+    EXPECT_TRUE(loaded.write.ok);
+    EXPECT_EQ(loaded.settings.units, (StoredUnitPositions{1, 2, 4, 1, 1}));
+    EXPECT_EQ(loaded.settings.showInfoAtStart, 1);
+    EXPECT_EQ(loaded.settings.defaultDir, current);
+
+    const std::string bytes = readBytes(dir.path("rcprefs.dat"));
+    ASSERT_EQ(bytes.size(), 49 + current.size());
+    // length, moment, stress, unit weight, force, show-info at their offsets; zero between.
+    const std::string expectedHead =
+        std::string(29, '\0') + std::string("\1\0\0\4\0\0\1\0\0\1\0\0\2\0\0\1\0\0\0\0", 20);
+    EXPECT_EQ(bytes.substr(0, 49), expectedHead);
+    EXPECT_EQ(bytes.substr(49), current);
+}
+
+TEST(SettingsFile, KilonewtonChoiceIsWrittenAtItsOffsetsAndReadBack) {
+    ScratchFolder dir;
+    loadSettings(dir.dir().string(), "/d");
+    const std::string before = readBytes(dir.path("rcprefs.dat"));
+    ASSERT_TRUE(saveUnitChoice(dir.dir().string(), StoredUnitPositions{1, 4, 6, 1, 1}).ok);
+    const std::string after = readBytes(dir.path("rcprefs.dat"));
+    EXPECT_EQ(int16At(after, 41), 4);
+    EXPECT_EQ(int16At(after, 32), 6);
+    std::string expected = before;
+    expected[41] = 4;
+    expected[32] = 6;
+    EXPECT_EQ(after, expected);
+
+    const LoadedSettings next = loadSettings(dir.dir().string(), "/elsewhere");
+    EXPECT_FALSE(next.created);
+    EXPECT_EQ(next.settings.units, (StoredUnitPositions{1, 4, 6, 1, 1}));
+    EXPECT_EQ(next.settings.defaultDir, "/elsewhere"); // the stored path is never read back
+}
+
+TEST(SettingsFile, ShowOnStartupClearedWritesZero) {
+    ScratchFolder dir;
+    loadSettings(dir.dir().string(), "/d");
+    ASSERT_TRUE(saveShowInfoAtStart(dir.dir().string(), 0).ok);
+    EXPECT_EQ(int16At(readBytes(dir.path("rcprefs.dat")), 44), 0);
+    EXPECT_EQ(loadSettings(dir.dir().string(), "/d").settings.showInfoAtStart, 0);
+}
+
+TEST(SettingsFile, AShorterPathLeavesTheTailOfALongerOne) {
+    ScratchFolder dir;
+    const std::string install = dir.dir().string();
+    ASSERT_TRUE(saveDefaultDir(install, "/home/engineer/long/project/path").ok);
+    ASSERT_TRUE(saveDefaultDir(install, "/tmp").ok);
+    const std::string bytes = readBytes(dir.path("rcprefs.dat"));
+    EXPECT_EQ(bytes.substr(49), "/tmpe/engineer/long/project/path");
+    // A file first made by a write is zero wherever nothing was written.
+    EXPECT_EQ(bytes.substr(0, 49), std::string(49, '\0'));
+}
+
+TEST(SettingsFile, ShortOrDamagedFieldsReadAsDefaults) {
+    ScratchFolder dir;
+    writeBytes(dir.path("rcprefs.dat"), std::string(10, '\7'));
+    LoadedSettings loaded = loadSettings(dir.dir().string(), "/d");
+    EXPECT_FALSE(loaded.created);
+    EXPECT_TRUE(loaded.mended);
+    EXPECT_EQ(loaded.settings.units, StoredUnitPositions{});
+    EXPECT_EQ(loaded.settings.showInfoAtStart, 1);
+    EXPECT_EQ(readBytes(dir.path("rcprefs.dat")), std::string(10, '\7')); // reading writes nothing
+
+    // One past the end of each group, a zero force, a show-info of 2; the moment is valid.
+    const int lengthCount = static_cast<int>(unitEntries(UnitGroup::Length).size());
+    ASSERT_TRUE(
+        saveUnitChoice(dir.dir().string(),
+                       StoredUnitPositions{static_cast<int16_t>(lengthCount + 1), 0, 3, 5, 3})
+            .ok);
+    ASSERT_TRUE(saveShowInfoAtStart(dir.dir().string(), 1).ok);
+    std::string bytes = readBytes(dir.path("rcprefs.dat"));
+    bytes[44] = 2;
+    writeBytes(dir.path("rcprefs.dat"), bytes);
+    EXPECT_EQ(bytes.substr(0, 10), std::string(10, '\7'));  // the old bytes were kept
+    EXPECT_EQ(bytes.substr(10, 19), std::string(19, '\0')); // the gap was filled with zeros
+    loaded = loadSettings(dir.dir().string(), "/d");
+    EXPECT_TRUE(loaded.mended);
+    EXPECT_EQ(loaded.settings.units, (StoredUnitPositions{1, 2, 3, 1, 1}));
+    EXPECT_EQ(loaded.settings.showInfoAtStart, 1);
+}
+
+TEST(SettingsFile, TheLastPositionOfEveryGroupIsAccepted) {
+    ScratchFolder dir;
+    const auto last = [](UnitGroup g) { return static_cast<int16_t>(unitEntries(g).size()); };
+    const StoredUnitPositions p{last(UnitGroup::Length), last(UnitGroup::Force),
+                                last(UnitGroup::Moment), last(UnitGroup::Stress),
+                                last(UnitGroup::UnitWeight)};
+    ASSERT_TRUE(saveUnitChoice(dir.dir().string(), p).ok);
+    ASSERT_TRUE(saveShowInfoAtStart(dir.dir().string(), 0).ok);
+    const LoadedSettings loaded = loadSettings(dir.dir().string(), "/d");
+    EXPECT_EQ(loaded.settings.units, p);
+    EXPECT_FALSE(loaded.mended);
+}
+
+TEST(SettingsFile, AWriteIntoAMissingFolderFailsWithoutThrowing) {
+    const std::string nowhere = "/nonexistent-pmsect-folder/sub";
+    EXPECT_FALSE(saveDefaultDir(nowhere, "/x").ok);
+    EXPECT_FALSE(saveUnitChoice(nowhere, StoredUnitPositions{}).ok);
+    const LoadedSettings loaded = loadSettings(nowhere, "/x");
+    EXPECT_FALSE(loaded.write.ok);
+    EXPECT_EQ(loaded.settings.units, StoredUnitPositions{});
+    EXPECT_EQ(settingsFilePath("/opt/pmsect"), "/opt/pmsect/rcprefs.dat");
+}
+
+} // namespace
+} // namespace pmsect
