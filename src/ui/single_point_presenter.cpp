@@ -1,0 +1,410 @@
+// The single-point window's logic: validating its four inputs, choosing the engine operation for
+// the mode, and turning one evaluation into label texts and a drawing.
+#include "ui/single_point_presenter.h"
+
+#include "engine/bar_table.h"
+#include "engine/searches.h"
+#include "format/number_format.h"
+#include "results/section_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace pmsect {
+namespace {
+
+constexpr const char* kLengthPattern = "###,##0.00";
+constexpr const char* kTypedAnglePattern = "###0.00";
+constexpr const char* kAnglePattern = "#,##0.00";
+constexpr const char* kForcePattern = "##,##0.00";
+constexpr const char* kGrossAreaPattern = "#,##0.00";
+
+// The first opening's depth, in display units; also the c input's reset value, in inches.
+constexpr double kStartDepth = 4;
+constexpr double kEccentricityReset = 1; // in
+constexpr double kLoadAngleReset = 90;   // degrees
+
+std::string withUnit(double value, const char* pattern, const std::string& label) {
+    return formatNumber(value, pattern) + " " + label;
+}
+
+bool withinEccentricity(float target, float reached) {
+    return std::isfinite(reached) &&
+           std::fabs(static_cast<double>(target) - reached) <= std::fabs(target) / 1000.0f;
+}
+
+// The engine's step rule for the angle searches: d the previous miss, dNew the new one.
+float nextAngleStep(float step, float d, float dNew) {
+    if ((d <= 0 || dNew <= 0) && (d >= 0 || dNew >= 0)) {
+        return -step / 2;
+    }
+    if (d < 0 && dNew < 0 && std::fabs(dNew) > std::fabs(d)) {
+        return -step;
+    }
+    if (d > 0 && dNew > 0 && dNew > d) {
+        return -step;
+    }
+    return step;
+}
+
+// searchForEccentricityAndAngle aims each trial at the e the previous trial reached, so over many
+// trials the e drifts away from the one typed (6 in at 45 degrees ends near 6.03 on the default
+// section). Starting from the angle it found, turn the neutral axis again with every trial aimed
+// at the typed e. Converged only when both the angle and the typed e are met.
+AngleSearchOutcome holdEccentricity(ProjectModel& model, float eTarget, float angleTarget,
+                                    const AngleSearchOutcome& found, float& eReached,
+                                    float& angleReached, NeutralAxisState& state) {
+    AngleSearchOutcome out;
+    float alpha = found.neutralAxisAngle;
+    float e = eTarget;
+    bool eMet = searchForEccentricity(model, e, alpha, state);
+    float d = static_cast<float>(static_cast<double>(angleTarget) - state.loadAngle);
+    float s = d / 4;
+    for (int trial = 1; trial < kMaxAngleTrials; ++trial) {
+        if (std::fabs(d) <= 0.001f) {
+            out.converged = eMet;
+            angleReached = state.loadAngle;
+            break;
+        }
+        alpha = static_cast<float>(static_cast<double>(alpha) + s);
+        e = eTarget;
+        eMet = searchForEccentricity(model, e, alpha, state);
+        const float dNew = static_cast<float>(static_cast<double>(angleTarget) - state.loadAngle);
+        s = nextAngleStep(s, d, dNew);
+        d = dNew;
+    }
+    eReached = e;
+    out.neutralAxisAngle = alpha;
+    out.angleMiss = d;
+    return out;
+}
+
+} // namespace
+
+std::string captionShownText(std::string_view caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (i + 1 < caption.size() && caption[i + 1] == '&') {
+                out.push_back('&');
+                ++i;
+            }
+            continue;
+        }
+        out.push_back(caption[i]);
+    }
+    return out;
+}
+
+DrawingArea singlePointDrawingArea(double innerWidth, double innerHeight) {
+    return DrawingArea{std::max(0.0, innerWidth - kDrawingWidthAllowance),
+                       std::max(0.0, innerHeight - kDrawingHeightAllowance)};
+}
+
+SinglePointPresenter::SinglePointPresenter(ProjectModel& model, Platform& platform,
+                                           std::function<void(bool)> busy)
+    : model_(model), platform_(platform), busy_(std::move(busy)) {
+    view_.caption = "Single Strength Computations";
+    view_.givenCCaption = "Given c && NA Angle";
+    view_.givenECaption = "Given e && Load Angle";
+    view_.doneCaption = "&Done";
+    view_.c.label = "c =";
+    view_.neutralAxisAngle.label = "N.A. Angle";
+    view_.neutralAxisAngle.unit = "deg.";
+    view_.e.label = "e =";
+    view_.loadAngle.label = "Load Angle";
+    view_.loadAngle.unit = "deg.";
+    applyUnitLabels();
+    setModeEnables();
+}
+
+void SinglePointPresenter::open() {
+    if (!initialised_) {
+        initialised_ = true;
+        view_.mode = SinglePointMode::GivenC;
+        setModeEnables();
+        const double lf = model_.units.lengthFactor;
+        model_.singlePointC = static_cast<float>(kStartDepth / lf);
+        view_.c.text = plainNumberText(static_cast<float>(kStartDepth));
+        view_.neutralAxisAngle.text = "0";
+    }
+    view_.visible = true;
+    activate();
+}
+
+void SinglePointPresenter::activate() {
+    if (!initialised_) {
+        open();
+        return;
+    }
+    applyUnitLabels();
+    model_.showSolution = true;
+    computeGivenC(Trigger::Activation);
+    if (busy_) {
+        busy_(false);
+    }
+}
+
+void SinglePointPresenter::chooseMode(SinglePointMode mode) {
+    view_.mode = mode;
+    setModeEnables();
+}
+
+void SinglePointPresenter::setText(SinglePointInput input, std::string text) {
+    box(input).text = std::move(text);
+}
+
+void SinglePointPresenter::enter(SinglePointInput input) {
+    if (!box(input).enabled) {
+        return;
+    }
+    switch (input) {
+    case SinglePointInput::C:
+        computeGivenC(Trigger::CInput);
+        break;
+    case SinglePointInput::NeutralAxisAngle:
+        computeGivenC(Trigger::AngleInput);
+        break;
+    case SinglePointInput::E:
+    case SinglePointInput::LoadAngle:
+        computeGivenE();
+        break;
+    }
+}
+
+void SinglePointPresenter::leave(SinglePointInput input) {
+    if (!box(input).enabled) {
+        return;
+    }
+    if (input == SinglePointInput::C || input == SinglePointInput::NeutralAxisAngle) {
+        enter(input);
+        return;
+    }
+    // Leaving an input of the e mode only checks it: the search is slow enough to wait for Enter.
+    validate(input);
+}
+
+void SinglePointPresenter::done() {
+    if (busy_) {
+        busy_(true);
+    }
+    view_.visible = false;
+    // A hidden window needs no intermediate results; the next activation sets the flag again.
+    model_.showSolution = false;
+}
+
+void SinglePointPresenter::close() {
+    view_.visible = false;
+    model_.showSolution = false;
+}
+
+void SinglePointPresenter::resize(double innerWidth, double innerHeight) {
+    view_.drawingArea = singlePointDrawingArea(innerWidth, innerHeight);
+    if (initialised_) {
+        computeGivenC(Trigger::Resize);
+    }
+}
+
+void SinglePointPresenter::refreshFromSummary() {
+    if (!initialised_) {
+        return;
+    }
+    const auto c = parseNumber(view_.c.text);
+    const auto angle = parseNumber(view_.neutralAxisAngle.text);
+    if (!c || !angle) {
+        return;
+    }
+    NeutralAxisState state;
+    state.c = static_cast<float>(*c / model_.units.lengthFactor);
+    EvaluationDetail detail;
+    solveNeutralAxis(model_, static_cast<float>(*angle), state, &detail);
+    writeLoadResults(state, detail);
+    if (model_.showSolution) {
+        writeDetailLines(detail);
+    }
+}
+
+void SinglePointPresenter::applyUnitLabels() {
+    view_.c.unit = model_.units.lengthLabel;
+    view_.e.unit = model_.units.lengthLabel;
+}
+
+void SinglePointPresenter::draw(Canvas& canvas) const {
+    if (drawnDetail_) {
+        drawSection(*drawnDetail_, drawnModel_, canvas);
+    } else {
+        canvas.clear();
+    }
+}
+
+InputBox& SinglePointPresenter::box(SinglePointInput input) {
+    switch (input) {
+    case SinglePointInput::C:
+        return view_.c;
+    case SinglePointInput::NeutralAxisAngle:
+        return view_.neutralAxisAngle;
+    case SinglePointInput::E:
+        return view_.e;
+    case SinglePointInput::LoadAngle:
+        break;
+    }
+    return view_.loadAngle;
+}
+
+// The typed value, or after a message the input's reset value, which processing then goes on
+// with.
+std::optional<double> SinglePointPresenter::validate(SinglePointInput input) {
+    InputBox& b = box(input);
+    if (const auto value = parseNumber(b.text)) {
+        return value;
+    }
+    const double lf = model_.units.lengthFactor;
+    double reset = 0;
+    switch (input) {
+    case SinglePointInput::C:
+        platform_.showMessage("c must be numeric");
+        reset = kStartDepth * lf;
+        break;
+    case SinglePointInput::NeutralAxisAngle:
+        platform_.showMessage("Rotation Angle must be numeric");
+        reset = 0;
+        break;
+    case SinglePointInput::E:
+        platform_.showMessage("The eccentricity needs to be numeric");
+        reset = kEccentricityReset * lf;
+        break;
+    case SinglePointInput::LoadAngle:
+        platform_.showMessage("The Load Angle needs to be numeric");
+        reset = kLoadAngleReset;
+        break;
+    }
+    const auto shown = static_cast<float>(reset);
+    b.text = plainNumberText(shown);
+    return shown;
+}
+
+void SinglePointPresenter::computeGivenC(Trigger trigger) {
+    const double lf = model_.units.lengthFactor;
+    const double c = *validate(SinglePointInput::C);
+    const auto angle = static_cast<float>(*validate(SinglePointInput::NeutralAxisAngle));
+
+    model_.singlePointC = static_cast<float>(c / lf);
+    NeutralAxisState state;
+    state.c = model_.singlePointC;
+    EvaluationDetail detail;
+    solveNeutralAxis(model_, angle, state, &detail);
+    model_.singlePointC = state.c; // raised to the engine's minimum depth when below it
+
+    if (trigger == Trigger::CInput || trigger == Trigger::Resize) {
+        view_.c.text = formatNumber(static_cast<double>(state.c) * lf, kLengthPattern);
+    }
+    if (trigger == Trigger::AngleInput) {
+        view_.neutralAxisAngle.text = formatNumber(angle, kTypedAnglePattern);
+    }
+    writeLoadResults(state, detail);
+    writeDetailLines(detail);
+    reportUnmatchedBar();
+}
+
+void SinglePointPresenter::computeGivenE() {
+    const double lf = model_.units.lengthFactor;
+    const double eTyped = *validate(SinglePointInput::E);
+    const double loadAngleTyped = *validate(SinglePointInput::LoadAngle);
+    const double cStart = *validate(SinglePointInput::C);
+
+    const auto eTarget = static_cast<float>(eTyped / lf);
+    float eReached = eTarget;
+    auto angleReached = static_cast<float>(loadAngleTyped);
+    NeutralAxisState state;
+    state.c = static_cast<float>(cStart / lf);
+
+    const float strainBefore = model_.maxSteelStrain;
+    AngleSearchOutcome outcome =
+        searchForEccentricityAndAngle(model_, eReached, angleReached, state);
+    if (outcome.converged && !withinEccentricity(eTarget, eReached)) {
+        outcome = holdEccentricity(model_, eTarget, static_cast<float>(loadAngleTyped), outcome,
+                                   eReached, angleReached, state);
+    }
+    const bool reached = outcome.converged && withinEccentricity(eTarget, eReached);
+    if (!reached) {
+        // Showing the last trial would present a strain state that does not carry the load
+        // asked for; keep the previous results and the model as they were instead.
+        model_.maxSteelStrain = strainBefore;
+        platform_.showMessage(kUnreachedLoadMessage);
+        reportUnmatchedBar();
+        return;
+    }
+
+    // The searches evaluate without detail; one more evaluation at the state found repeats the
+    // last trial and gives the lines and the drawing.
+    NeutralAxisState shown = state;
+    EvaluationDetail detail;
+    solveNeutralAxis(model_, outcome.neutralAxisAngle, shown, &detail);
+
+    view_.c.text = formatNumber(static_cast<double>(shown.c) * lf, kLengthPattern);
+    view_.pn = "Pn = " + withUnit(static_cast<double>(shown.Pn) * model_.units.forceFactor,
+                                  kForcePattern, model_.units.forceLabel);
+    view_.e.text = formatNumber(static_cast<double>(eReached) * lf, kLengthPattern);
+    view_.neutralAxisAngle.text = formatNumber(outcome.neutralAxisAngle, kAnglePattern);
+    view_.loadAngle.text = formatNumber(angleReached, kAnglePattern);
+    writeDetailLines(detail);
+    reportUnmatchedBar();
+}
+
+void SinglePointPresenter::writeLoadResults(const NeutralAxisState& state,
+                                            const EvaluationDetail& detail) {
+    const double lf = model_.units.lengthFactor;
+    if (state.Pn == 0) {
+        view_.e.text = kInfiniteEccentricityText;
+    } else {
+        const double e = -static_cast<double>(state.Mn) / state.Pn * lf;
+        view_.e.text = std::isfinite(e) ? formatNumber(e, kLengthPattern)
+                                        : std::string(kInfiniteEccentricityText);
+    }
+    view_.pn = "Pn = " + withUnit(static_cast<double>(state.Pn) * model_.units.forceFactor,
+                                  kForcePattern, model_.units.forceLabel);
+    // With practically no axial force the engine finds no load line; the input keeps its text.
+    if (detail.loadAngleWritten) {
+        view_.loadAngle.text = formatNumber(state.loadAngle, kAnglePattern);
+    }
+}
+
+void SinglePointPresenter::writeDetailLines(const EvaluationDetail& detail) {
+    const DisplayUnits& u = model_.units;
+    view_.tensionForce =
+        "Tens. Force = " + withUnit(static_cast<double>(detail.tensionForce) * u.forceFactor,
+                                    kForcePattern, u.forceLabel);
+    view_.compressionForce =
+        "Comp. Force = " + withUnit(static_cast<double>(detail.compressionForce) * u.forceFactor,
+                                    kForcePattern, u.forceLabel);
+    view_.ac = "Ac = " +
+               withUnit(static_cast<double>(detail.Ac) * u.areaFactor, kForcePattern, u.areaLabel);
+    view_.grossCompArea =
+        "Gross Comp. Area = " + withUnit(static_cast<double>(detail.grossCompArea) * u.areaFactor,
+                                         kGrossAreaPattern, u.areaLabel);
+    view_.mnx = "Mnx = " + withUnit(static_cast<double>(detail.Mnx) / 12 * u.momentFactor,
+                                    kForcePattern, u.momentLabel);
+    view_.mny = "Mny = " + withUnit(static_cast<double>(detail.Mny) / 12 * u.momentFactor,
+                                    kForcePattern, u.momentLabel);
+    drawnDetail_ = detail;
+    drawnModel_ = model_;
+    ++view_.drawingSerial;
+}
+
+void SinglePointPresenter::reportUnmatchedBar() {
+    if (model_.unmatchedBarSize) {
+        platform_.showMessage(unmatchedBarSizeMessage(*model_.unmatchedBarSize));
+        model_.unmatchedBarSize.reset();
+    }
+}
+
+void SinglePointPresenter::setModeEnables() {
+    const bool givenC = view_.mode == SinglePointMode::GivenC;
+    view_.c.enabled = givenC;
+    view_.neutralAxisAngle.enabled = givenC;
+    view_.e.enabled = !givenC;
+    view_.loadAngle.enabled = !givenC;
+}
+
+} // namespace pmsect
