@@ -1,0 +1,114 @@
+// The main window's File menu: New, Open..., Save and Save As..., and the title they set.
+#include "building/new_project.h"
+#include "io/project_file.h"
+#include "ui/main_window_presenter.h"
+
+#include <exception>
+
+namespace pmsect {
+namespace {
+
+constexpr const char* kOpenFilters = "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs";
+constexpr const char* kSaveFilters = "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs";
+constexpr int kProjectFilter = 2;
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+std::string titleFor(const std::string& fileName) {
+    return std::string(kTitlePrefix) + fileName;
+}
+
+} // namespace
+
+std::string withProjectExtension(const std::string& name) {
+    const auto slash = name.find_last_of("/\\");
+    const std::string filePart = slash == std::string::npos ? name : name.substr(slash + 1);
+    if (filePart.find('.') == std::string::npos) {
+        return name + ".rcs";
+    }
+    return name;
+}
+
+void MainWindowPresenter::newProject() {
+    model_.projectFileName.clear();
+    view_.title = std::string(kTitlePrefix);
+    view_.spiralEnabled = false;
+    resetToNewProject(model_);
+    view_.autoRecompute = true;
+    showProject();
+    chain_.summaryChanged();
+    finishCommand();
+}
+
+void MainWindowPresenter::openProject() {
+    try {
+        const auto chosen = platform_.openFileDialog({kOpenFilters, kProjectFilter, ""});
+        // A cancelled dialog loads nothing and keeps the current file name.
+        if (!chosen || chosen->empty()) {
+            return;
+        }
+        const std::string path = *chosen;
+        const FileResult loaded = runLoadFileTask(model_, path, pointer_, wait_);
+        if (!loaded) {
+            // The model, its file name and the title are as they were.
+            platform_.showMessage("Data not saved");
+            return;
+        }
+        view_.title = titleFor(path);
+        showProject();
+        chain_.summaryChanged();
+        finishCommand();
+    } catch (const std::exception&) {
+        platform_.showMessage("There was an Error");
+    }
+}
+
+void MainWindowPresenter::saveProject() {
+    if (model_.projectFileName.empty()) {
+        saveProjectAs();
+        return;
+    }
+    // The file is replaced only once the new text is complete.
+    const FileResult written = writeProjectFile(model_.projectFileName, model_);
+    if (!written) {
+        platform_.showMessage("The project could not be saved: " + written.error);
+    }
+}
+
+void MainWindowPresenter::saveProjectAs() {
+    const auto chosen = platform_.saveFileDialog({kSaveFilters, kProjectFilter, saveDialogName_});
+    std::string name = trimmed(chosen.value_or(std::string()));
+    if (name.empty()) {
+        platform_.showMessage("No file saved");
+        return;
+    }
+    name = withProjectExtension(name);
+    const std::string previousName = model_.projectFileName;
+    model_.projectFileName = name;
+    if (fileExists(name) &&
+        !platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + name + "?")) {
+        // Without a name the next Save asks again; the title keeps the file shown before.
+        model_.projectFileName.clear();
+        saveDialogName_.clear();
+        platform_.showMessage("No file saved");
+        return;
+    }
+    const FileResult written = writeProjectFile(name, model_);
+    if (!written) {
+        // Nothing was written, so the project keeps the file it had.
+        model_.projectFileName = previousName;
+        platform_.showMessage("No file saved");
+        return;
+    }
+    saveDialogName_ = name;
+    view_.title = titleFor(name);
+}
+
+} // namespace pmsect

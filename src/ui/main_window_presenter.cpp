@@ -1,0 +1,590 @@
+// The main window's events: boxes, options, lists and buttons, and the view state they leave.
+#include "ui/main_window_presenter.h"
+
+#include "building/new_project.h"
+#include "building/section_generators.h"
+#include "engine/bar_table.h"
+#include "engine/materials.h"
+#include "engine/strength_reduction.h"
+#include "format/number_format.h"
+#include "io/project_file_format.h"
+#include "units/main_window_unit_texts.h"
+#include "units/unit_conversion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pmsect {
+namespace {
+
+// Writes a text as the box would show it once the product of value and factor is stored.
+std::string shownText(double internal, float factor) {
+    return boxNumberText(static_cast<float>(internal * factor));
+}
+
+std::string layoutMessage(const BarLayoutResult& r) {
+    std::string text;
+    if (r.cutAtCapacity) {
+        text = "The layout asks for " + std::to_string(r.requested) + " bars; only the first " +
+               std::to_string(kMaxBars) + " have been placed.";
+    }
+    if (r.spacingTooSmall) {
+        if (!text.empty()) {
+            text += " ";
+        }
+        text += "The bars of a bar set do not fit side by side at this spacing; they have been "
+                "placed one bar to a row.";
+    }
+    return text;
+}
+
+bool inBarTable(float size) {
+    return findBarSize(size).has_value();
+}
+
+// A bar size the last rebuild met that the bar table does not hold, for the message.
+std::optional<float> unmatchedLayoutSize(const ProjectModel& m) {
+    if (!inBarTable(m.tieBarSize)) {
+        return m.tieBarSize;
+    }
+    if (m.barLayout == kCircular && !inBarTable(m.longBarSize)) {
+        return m.longBarSize;
+    }
+    const int n = std::clamp<int>(m.numBarSets, 0, kMaxBarSets);
+    for (int j = 1; j <= n; ++j) {
+        const float size = m.barSets[static_cast<std::size_t>(j)].size;
+        if (!inBarTable(size)) {
+            return size;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string boxNumberText(float value) {
+    std::string text = plainNumberText(value);
+    if (!text.empty() && text.front() == ' ') {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform,
+                                         BusyPointer& pointer, SummaryChain& chain)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {
+    view_.input(MainInput::txtFAngle).unitLabel = "deg.";
+    showUnits();
+    showProject();
+    view_.summary = summaryLabels(model_);
+}
+
+// ---- Steps shared by the events ----
+
+void MainWindowPresenter::markStale() {
+    model_.curvesStale = true;
+    model_.surfaceStale = true;
+}
+
+void MainWindowPresenter::autoStep() {
+    if (view_.autoRecompute) {
+        setBarSetOutline(model_);
+        rebuild();
+    }
+}
+
+void MainWindowPresenter::rebuild() {
+    const BarLayoutResult result = rebuildBars(model_);
+    if (result.cutAtCapacity || result.spacingTooSmall) {
+        BarLayoutResult notice = result;
+        if (layoutNotice_) {
+            notice.cutAtCapacity = notice.cutAtCapacity || layoutNotice_->cutAtCapacity;
+            notice.spacingTooSmall = notice.spacingTooSmall || layoutNotice_->spacingTooSmall;
+        }
+        layoutNotice_ = notice;
+    }
+    unknownSizeSeen_ = unknownSizeSeen_ || result.unknownBarSize;
+}
+
+void MainWindowPresenter::finishCommand() {
+    if (layoutNotice_) {
+        const std::string text = layoutMessage(*layoutNotice_);
+        layoutNotice_.reset();
+        platform_.showMessage(text);
+    }
+    std::optional<float> unmatched = model_.unmatchedBarSize;
+    if (!unmatched && unknownSizeSeen_) {
+        unmatched = unmatchedLayoutSize(model_);
+    }
+    model_.unmatchedBarSize.reset();
+    unknownSizeSeen_ = false;
+    if (unmatched) {
+        platform_.showMessage(unmatchedBarSizeMessage(*unmatched));
+    }
+}
+
+// ---- Text boxes ----
+
+bool MainWindowPresenter::boxAccepts(MainInput input) const {
+    switch (input) {
+    case MainInput::txtRectb:
+    case MainInput::txtRecth:
+        return model_.sectionType == kRectangular;
+    case MainInput::txtCdiam:
+        return model_.sectionType == kRound;
+    default:
+        return true;
+    }
+}
+
+void MainWindowPresenter::reject(MainInput input, const char* message, std::string restored) {
+    platform_.showMessage(message);
+    view_.input(input).text = std::move(restored);
+}
+
+std::string MainWindowPresenter::shownLengthText(float inches) const {
+    return shownText(inches, model_.units.lengthFactor);
+}
+
+float MainWindowPresenter::valueFromBox(MainInput input, float current, float factor) {
+    InputView& box = view_.input(input);
+    if (const auto value = parseNumber(box.text)) {
+        return static_cast<float>(*value / factor);
+    }
+    box.text = shownText(current, factor);
+    return current;
+}
+
+float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
+    return valueFromBox(input, current, model_.units.lengthFactor);
+}
+
+void MainWindowPresenter::onTextConfirmed(MainInput input, std::string_view text) {
+    view_.input(input).text = std::string(text);
+    if (!boxAccepts(input)) {
+        return;
+    }
+    const std::optional<double> value = parseNumber(text);
+    const DisplayUnits& u = model_.units;
+    switch (input) {
+    case MainInput::txtRectb:
+        if (!value) {
+            return reject(input, "Width must be numeric", shownLengthText(model_.rectB));
+        }
+        confirmRectangle(input, *value);
+        break;
+    case MainInput::txtRecth:
+        if (!value) {
+            return reject(input, "Depth must be numeric", shownLengthText(model_.rectH));
+        }
+        confirmRectangle(input, *value);
+        break;
+    case MainInput::txtCdiam:
+        if (!value) {
+            return reject(input, "Diameter must be numeric", shownLengthText(model_.circDiam));
+        }
+        // The bars stay where they are until the section option or the cover is used again.
+        markStale();
+        enterDiameter(model_, static_cast<float>(typedLength(u, *value)));
+        chain_.refresh();
+        break;
+    case MainInput::txtClrCov:
+        if (!value) {
+            return reject(input, "Clear Cover must be numeric", shownLengthText(model_.clearCover));
+        }
+        confirmCoverOrSpacing(input, *value);
+        break;
+    case MainInput::TxtClrSpace:
+        if (!value) {
+            return reject(input, "Clear spacing must be numeric",
+                          shownLengthText(model_.clearSpacing));
+        }
+        confirmCoverOrSpacing(input, *value);
+        break;
+    case MainInput::txtTotBars:
+        // A rejected count still rebuilds, with the box's fixed replacement.
+        if (!value) {
+            reject(input, "Total Bars in Circle must be numeric", "6");
+        }
+        markStale();
+        model_.totBars = barCountFromValue(value.value_or(6));
+        rebuild();
+        chain_.refresh();
+        break;
+    case MainInput::txtFAngle:
+        if (!value) {
+            reject(input, "Angle to first bar must be numeric", "0");
+        }
+        markStale();
+        model_.firstBarAngle = static_cast<float>(value.value_or(0));
+        rebuild();
+        chain_.refresh();
+        break;
+    case MainInput::txtfpc:
+        if (!value) {
+            return reject(input, "28 day strength must be numeric",
+                          shownText(model_.fpc, u.stressFactor));
+        }
+        confirmMaterial(input, *value);
+        break;
+    case MainInput::txtUnitWt:
+        if (!value) {
+            return reject(input, "Concrete Unit Weight must be numeric",
+                          shownText(model_.unitWt, u.unitWtFactor));
+        }
+        confirmMaterial(input, *value);
+        break;
+    case MainInput::txtStlStren:
+        if (!value) {
+            return reject(input, "Steel Strength must be numeric",
+                          shownText(model_.fy, u.stressFactor));
+        }
+        confirmMaterial(input, *value);
+        break;
+    }
+    finishCommand();
+}
+
+void MainWindowPresenter::confirmRectangle(MainInput input, double value) {
+    markStale();
+    const float typed = static_cast<float>(typedLength(model_.units, value));
+    const bool width = input == MainInput::txtRectb;
+    const float b = width ? typed : lengthFromBox(MainInput::txtRectb, model_.rectB);
+    const float h = width ? lengthFromBox(MainInput::txtRecth, model_.rectH) : typed;
+    enterRectangleDimension(model_, b, h, width ? DimensionTyped::Width : DimensionTyped::Depth);
+    autoStep();
+    chain_.refresh();
+}
+
+void MainWindowPresenter::confirmCoverOrSpacing(MainInput input, double value) {
+    markStale();
+    const float length = static_cast<float>(std::fabs(typedLength(model_.units, value)));
+    if (value < 0) {
+        view_.input(input).text = shownLengthText(length);
+    }
+    if (input == MainInput::txtClrCov) {
+        model_.clearCover = length;
+        // The square on which a round section's bar sets are laid is measured from the inside
+        // of the ties, so it moves with the cover.
+        if (model_.sectionType == kRound) {
+            setBarSetOutline(model_);
+        }
+    } else {
+        model_.clearSpacing = length;
+    }
+    rebuild();
+    chain_.refresh();
+}
+
+void MainWindowPresenter::confirmMaterial(MainInput input, double value) {
+    const DisplayUnits& u = model_.units;
+    if (input == MainInput::txtfpc) {
+        markStale();
+        model_.fpc = static_cast<float>(typedStress(u, value));
+        model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
+        model_.beta1 = stressBlockFactor(model_.fpc);
+    } else if (input == MainInput::txtUnitWt) {
+        // The modulus is not used by the strength computation: the curves stay valid.
+        model_.unitWt = static_cast<float>(typedUnitWt(u, value));
+        model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
+    } else {
+        markStale();
+        model_.fy = roundHalfEven32(typedStress(u, value));
+    }
+    showMaterialLines();
+    chain_.refresh();
+}
+
+// ---- Options, lists and buttons ----
+
+void MainWindowPresenter::onOption(MainOption option) {
+    switch (option) {
+    case MainOption::optRect: {
+        markStale();
+        showSectionEnables(kRectangular);
+        const float b = lengthFromBox(MainInput::txtRectb, model_.rectB);
+        const float h = lengthFromBox(MainInput::txtRecth, model_.rectH);
+        chooseRectangularSection(model_, b, h);
+        autoStep();
+        model_.summaryEnabled = true;
+        chain_.recompute();
+        break;
+    }
+    case MainOption::optRounc:
+        markStale();
+        showSectionEnables(kRound);
+        chooseRoundSection(model_, lengthFromBox(MainInput::txtCdiam, model_.circDiam));
+        autoStep();
+        applyRoundPolygonArea(model_);
+        model_.summaryEnabled = true;
+        chain_.recompute();
+        break;
+    case MainOption::optArbitrary:
+        markStale();
+        chooseArbitrarySection(model_);
+        showSectionEnables(kArbitrary);
+        break;
+    case MainOption::optBRect:
+        markStale();
+        applyConfinement(model_, false);
+        view_.spiralSelected = false;
+        model_.barLayout = kBarSets;
+        showLayoutEnables(kBarSets);
+        setBarSetOutline(model_);
+        rebuild();
+        model_.summaryEnabled = true;
+        chain_.recompute();
+        break;
+    case MainOption::optRCirc:
+        markStale();
+        model_.barLayout = kCircular;
+        showLayoutEnables(kCircular);
+        setBarSetOutline(model_);
+        rebuild();
+        model_.summaryEnabled = true;
+        chain_.recompute();
+        break;
+    case MainOption::optBarbit:
+        // The bars of the previous layout stay, as the starting point of the bar editor.
+        markStale();
+        model_.barLayout = kPlacedBars;
+        showLayoutEnables(kPlacedBars);
+        break;
+    case MainOption::optTied:
+        applyConfinement(model_, false);
+        view_.spiralSelected = false;
+        chain_.recompute();
+        break;
+    case MainOption::optSpiral:
+        if (!view_.spiralEnabled) {
+            return;
+        }
+        applyConfinement(model_, true);
+        view_.spiralSelected = true;
+        chain_.recompute();
+        break;
+    }
+    finishCommand();
+}
+
+void MainWindowPresenter::onLongBarSelected(int index) {
+    if (index < 0 || index >= static_cast<int>(kLongBarList.size())) {
+        return;
+    }
+    markStale();
+    view_.longBarIndex = index;
+    const auto k = static_cast<float>(kLongBarList[static_cast<std::size_t>(index)]);
+    model_.longBarSize = k;
+    const int nBars = std::clamp<int>(model_.numBars, 0, kMaxBars);
+    for (int i = 1; i <= nBars; ++i) {
+        model_.bars[static_cast<std::size_t>(i)].size = k;
+    }
+    if (view_.barLayoutOption == kBarSets) {
+        const int nSets = std::clamp<int>(model_.numBarSets, 0, kMaxBarSets);
+        for (int j = 1; j <= nSets; ++j) {
+            model_.barSets[static_cast<std::size_t>(j)].size = k;
+        }
+    }
+    rebuild();
+    chain_.recompute();
+    finishCommand();
+}
+
+void MainWindowPresenter::onTieBarSelected(int index) {
+    if (index < 0 || index >= static_cast<int>(kTieBarList.size())) {
+        return;
+    }
+    markStale();
+    view_.tieBarIndex = index;
+    model_.tieBarSize = static_cast<float>(kTieBarList[static_cast<std::size_t>(index)]);
+    if (model_.sectionType == kRound) {
+        setBarSetOutline(model_); // measured from the inside of the ties, as for the cover
+    }
+    rebuild();
+    chain_.recompute();
+    finishCommand();
+}
+
+void MainWindowPresenter::onAutoRecompute(bool checked) {
+    view_.autoRecompute = checked;
+}
+
+WindowRequest MainWindowPresenter::onButton(MainButton button) {
+    switch (button) {
+    case MainButton::cmdLoads:
+        model_.summaryEnabled = false;
+        return {WindowId::Loads};
+    case MainButton::cmdPnMn:
+        model_.summaryEnabled = false;
+        return {WindowId::SinglePoint};
+    case MainButton::cmdResults:
+        // Released by the results window once it has drawn.
+        pointer_.setPointer(kPointerBusy);
+        model_.summaryEnabled = false;
+        return {WindowId::Results};
+    case MainButton::cmdEdPnts:
+        markStale();
+        return {WindowId::PointEditor};
+    case MainButton::cmdEditBars:
+        markStale();
+        return {WindowId::BarEditor};
+    case MainButton::cmdEdBarSet:
+        markStale();
+        return {WindowId::BarSetEditor};
+    }
+    return {};
+}
+
+WindowRequest MainWindowPresenter::onMenu(MainMenu entry) {
+    switch (entry) {
+    case MainMenu::Output:
+        return {WindowId::Report};
+    case MainMenu::DefaultDirectory:
+        return {WindowId::DefaultDirectory, true};
+    case MainMenu::Units:
+        return {WindowId::Units};
+    case MainMenu::Information:
+        return {WindowId::Information, true};
+    }
+    return {};
+}
+
+void MainWindowPresenter::onActivated() {
+    pointer_.setPointer(kPointerNormal);
+}
+
+// ---- Start-up, units and the summary ----
+
+void MainWindowPresenter::showStartupDefaults() {
+    view_.spiralEnabled = false;
+    resetToNewProject(model_);
+    view_.autoRecompute = true;
+    showProject();
+    view_.lblEs = steelModulusLabel(model_);
+    finishCommand();
+}
+
+void MainWindowPresenter::showUnits() {
+    const DisplayUnits& u = model_.units;
+    for (MainInput length : {MainInput::txtRectb, MainInput::txtRecth, MainInput::txtCdiam,
+                             MainInput::txtClrCov, MainInput::TxtClrSpace}) {
+        view_.input(length).unitLabel = u.lengthLabel;
+    }
+    view_.input(MainInput::txtfpc).unitLabel = u.stressLabel;
+    view_.input(MainInput::txtStlStren).unitLabel = u.stressLabel;
+    view_.input(MainInput::txtUnitWt).unitLabel = u.unitWtLabel;
+
+    const MainWindowUnitTexts t = mainWindowUnitTexts(model_);
+    view_.lblEc = t.concreteModulusLine;
+    view_.lblEs = t.steelModulusLine;
+    view_.flexuralUnits = t.flexuralUnitsLine;
+    view_.input(MainInput::txtRectb).text = t.rectB;
+    view_.input(MainInput::txtRecth).text = t.rectH;
+    view_.input(MainInput::txtCdiam).text = t.circDiam;
+    view_.input(MainInput::txtUnitWt).text = t.unitWt;
+    view_.input(MainInput::txtfpc).text = t.fpc;
+    view_.input(MainInput::txtStlStren).text = t.fy;
+    view_.input(MainInput::txtClrCov).text = t.clearCover;
+    view_.input(MainInput::TxtClrSpace).text = t.clearSpacing;
+}
+
+void MainWindowPresenter::rebuildFromInputs() {
+    const DisplayUnits& u = model_.units;
+    model_.rectB = lengthFromBox(MainInput::txtRectb, model_.rectB);
+    model_.rectH = lengthFromBox(MainInput::txtRecth, model_.rectH);
+    model_.circDiam = lengthFromBox(MainInput::txtCdiam, model_.circDiam);
+    model_.clearCover = std::fabs(lengthFromBox(MainInput::txtClrCov, model_.clearCover));
+    model_.clearSpacing = std::fabs(lengthFromBox(MainInput::TxtClrSpace, model_.clearSpacing));
+    model_.fpc = valueFromBox(MainInput::txtfpc, model_.fpc, u.stressFactor);
+    model_.unitWt = valueFromBox(MainInput::txtUnitWt, model_.unitWt, u.unitWtFactor);
+    InputView& fyBox = view_.input(MainInput::txtStlStren);
+    if (const auto fy = parseNumber(fyBox.text)) {
+        model_.fy = roundHalfEven32(*fy / u.stressFactor);
+    } else {
+        fyBox.text = shownText(model_.fy, u.stressFactor);
+    }
+    model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
+    model_.beta1 = stressBlockFactor(model_.fpc);
+    showMaterialLines();
+
+    if (model_.sectionType == kRectangular) {
+        chooseRectangularSection(model_, model_.rectB, model_.rectH);
+    } else if (model_.sectionType == kRound) {
+        chooseRoundSection(model_, model_.circDiam);
+    }
+    if (model_.barLayout == kBarSets || model_.barLayout == kCircular) {
+        setBarSetOutline(model_);
+        rebuild();
+    }
+    if (model_.sectionType == kRound) {
+        applyRoundPolygonArea(model_);
+    }
+    chain_.refresh();
+    finishCommand();
+}
+
+void MainWindowPresenter::onSummaryComputed() {
+    view_.summary = summaryLabels(model_);
+    ++view_.summaryRevision;
+}
+
+// ---- View ----
+
+void MainWindowPresenter::showSectionEnables(int16_t sectionType) {
+    view_.sectionOption = sectionType;
+    const bool rectangle = sectionType == kRectangular;
+    const bool round = sectionType == kRound;
+    for (MainInput box : {MainInput::txtRectb, MainInput::txtRecth}) {
+        InputView& in = view_.input(box);
+        in.enabled = in.labelEnabled = in.unitLabelEnabled = rectangle;
+    }
+    InputView& diameter = view_.input(MainInput::txtCdiam);
+    diameter.enabled = diameter.labelEnabled = diameter.unitLabelEnabled = round;
+    view_.editPointsEnabled = sectionType == kArbitrary;
+}
+
+void MainWindowPresenter::showLayoutEnables(int16_t barLayout) {
+    view_.barLayoutOption = barLayout;
+    const bool placed = barLayout == kPlacedBars;
+    const bool circle = barLayout == kCircular;
+    for (MainInput box : {MainInput::txtClrCov, MainInput::TxtClrSpace}) {
+        InputView& in = view_.input(box);
+        in.enabled = in.labelEnabled = in.unitLabelEnabled = !placed;
+    }
+    view_.longBarListEnabled = view_.longBarLabelEnabled = !placed;
+    for (MainInput box : {MainInput::txtTotBars, MainInput::txtFAngle}) {
+        InputView& in = view_.input(box);
+        in.enabled = in.labelEnabled = in.unitLabelEnabled = circle;
+    }
+    view_.editBarSetEnabled = barLayout == kBarSets;
+    view_.editBarsEnabled = placed;
+    view_.spiralEnabled = barLayout != kBarSets;
+}
+
+void MainWindowPresenter::showMaterialLines() {
+    view_.lblEc = concreteModulusLabel(model_);
+    view_.lblBeta1 = beta1Label(model_);
+}
+
+void MainWindowPresenter::showProject() {
+    const DisplayUnits& u = model_.units;
+    view_.input(MainInput::txtRectb).text = shownLengthText(model_.rectB);
+    view_.input(MainInput::txtRecth).text = shownLengthText(model_.rectH);
+    view_.input(MainInput::txtCdiam).text = shownLengthText(model_.circDiam);
+    view_.input(MainInput::txtClrCov).text = shownLengthText(model_.clearCover);
+    view_.input(MainInput::TxtClrSpace).text = shownLengthText(model_.clearSpacing);
+    view_.input(MainInput::txtTotBars).text = std::to_string(model_.totBars);
+    view_.input(MainInput::txtFAngle).text = boxNumberText(model_.firstBarAngle);
+    view_.input(MainInput::txtfpc).text = shownText(model_.fpc, u.stressFactor);
+    view_.input(MainInput::txtUnitWt).text = shownText(model_.unitWt, u.unitWtFactor);
+    view_.input(MainInput::txtStlStren).text = shownText(model_.fy, u.stressFactor);
+    showMaterialLines();
+
+    view_.longBarIndex = barListPosition(kLongBarList, model_.longBarSize).value_or(2);
+    view_.tieBarIndex = barListPosition(kTieBarList, model_.tieBarSize).value_or(0);
+    showSectionEnables(model_.sectionType);
+    showLayoutEnables(model_.barLayout);
+    view_.spiralSelected = isSpiral(model_);
+}
+
+} // namespace pmsect

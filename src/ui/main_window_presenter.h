@@ -1,0 +1,106 @@
+// The main window's presenter: takes each event of the window (a confirmed box, an option, a
+// list choice, a button, a File menu command), updates the project model through the outline,
+// bar and summary stages in their fixed order, and keeps the view state the window shows.
+#pragma once
+
+#include "building/bar_layout.h"
+#include "model/project_model.h"
+#include "ui/busy_pointer.h"
+#include "ui/main_window_view.h"
+#include "ui/platform.h"
+#include "ui/summary_chain.h"
+#include "ui/wait_load_task.h"
+#include "ui/window_id.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pmsect {
+
+class MainWindowPresenter {
+public:
+    MainWindowPresenter(ProjectModel& model, Platform& platform, BusyPointer& pointer,
+                        SummaryChain& chain);
+
+    const MainWindowView& view() const { return view_; }
+    const WaitView& waitView() const { return wait_; }
+
+    // Enter in a box, or the box losing the focus: both confirm its text.
+    void onTextConfirmed(MainInput input, std::string_view text);
+    // A click on an option (or an option selected from code, which behaves the same).
+    void onOption(MainOption option);
+    // A selection in cmbLBar or cmbTieSize (0-based list position).
+    void onLongBarSelected(int index);
+    void onTieBarSelected(int index);
+    void onAutoRecompute(bool checked);
+    // The buttons that open another window; the window to show is returned.
+    WindowRequest onButton(MainButton button);
+    WindowRequest onMenu(MainMenu entry);
+    // The main window became the active window.
+    void onActivated();
+
+    // File menu.
+    void newProject();
+    void openProject();
+    void saveProject();
+    void saveProjectAs();
+
+    // Start-up of the main window, between the units and the first summary: the spiral is
+    // disabled and the new-project defaults are set and shown.
+    void showStartupDefaults();
+    // A change of units: unit labels, the moduli and flexural-units lines, and the eight inputs
+    // rewritten from the internal values.
+    void showUnits();
+    // The model rebuilt from the inputs as they read now, then a refreshed summary.
+    void rebuildFromInputs();
+    // The summary has run: take its labels.
+    void onSummaryComputed();
+
+private:
+    // Steps shared by the events.
+    void markStale();
+    void autoStep();
+    void rebuild();
+    void finishCommand();
+
+    // Box handling.
+    bool boxAccepts(MainInput input) const;
+    void reject(MainInput input, const char* message, std::string restored);
+    void confirmRectangle(MainInput input, double value);
+    void confirmCoverOrSpacing(MainInput input, double value);
+    void confirmMaterial(MainInput input, double value);
+    // The value of a box as the model stores it; a text that does not read as a number gives
+    // the model's value and the box is written back with it.
+    float lengthFromBox(MainInput input, float current);
+    float valueFromBox(MainInput input, float current, float factor);
+
+    // View updates.
+    void showSectionEnables(int16_t sectionType);
+    void showLayoutEnables(int16_t barLayout);
+    void showProject();
+    void showMaterialLines();
+    std::string shownLengthText(float inches) const;
+
+    ProjectModel& model_;
+    Platform& platform_;
+    BusyPointer& pointer_;
+    SummaryChain& chain_;
+    MainWindowView view_;
+    WaitView wait_;
+
+    // Notices gathered during one command and shown once at its end.
+    std::optional<BarLayoutResult> layoutNotice_;
+    bool unknownSizeSeen_ = false;
+    // The name the save dialog starts with.
+    std::string saveDialogName_;
+};
+
+// A number written back into a box: the shortest text that reads back as the same
+// single-precision value, without a leading blank.
+std::string boxNumberText(float value);
+
+// ".rcs" is added to a chosen save name whose file part has no period.
+std::string withProjectExtension(const std::string& name);
+
+} // namespace pmsect

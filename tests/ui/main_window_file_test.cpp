@@ -1,0 +1,199 @@
+// The File menu: New, Save As, Save and Open, with the title and the messages they give.
+#include "main_window_fixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace pmsect::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class MainWindowFile : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        dir = fs::temp_directory_path() /
+              ("pmsect_main_file_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string title(const std::string& name) {
+        return "PMSECT: R.C. Section Axial & Flexural Strength Analysis - " + name;
+    }
+
+    fs::path dir;
+};
+
+// The fields a project file carries, compared one by one.
+void expectSameProject(const ProjectModel& a, const ProjectModel& b) {
+    EXPECT_EQ(a.fpc, b.fpc);
+    EXPECT_EQ(a.unitWt, b.unitWt);
+    EXPECT_EQ(a.fy, b.fy);
+    EXPECT_EQ(a.Ec, b.Ec);
+    EXPECT_EQ(a.sectionType, b.sectionType);
+    EXPECT_EQ(a.barLayout, b.barLayout);
+    EXPECT_EQ(a.rectB, b.rectB);
+    EXPECT_EQ(a.rectH, b.rectH);
+    EXPECT_EQ(a.circDiam, b.circDiam);
+    EXPECT_EQ(a.clearCover, b.clearCover);
+    EXPECT_EQ(a.clearSpacing, b.clearSpacing);
+    EXPECT_EQ(a.phiCompression, b.phiCompression);
+    EXPECT_EQ(a.totBars, b.totBars);
+    EXPECT_EQ(a.firstBarAngle, b.firstBarAngle);
+    EXPECT_EQ(a.longBarSize, b.longBarSize);
+    EXPECT_EQ(a.tieBarSize, b.tieBarSize);
+    EXPECT_EQ(a.grossArea, b.grossArea);
+    ASSERT_EQ(a.numPoints, b.numPoints);
+    for (int i = 1; i <= a.numPoints; ++i) {
+        EXPECT_EQ(a.points[i].x, b.points[i].x);
+        EXPECT_EQ(a.points[i].y, b.points[i].y);
+    }
+    ASSERT_EQ(a.numBars, b.numBars);
+    for (int i = 1; i <= a.numBars; ++i) {
+        EXPECT_EQ(a.bars[i].x, b.bars[i].x);
+        EXPECT_EQ(a.bars[i].y, b.bars[i].y);
+        EXPECT_EQ(a.bars[i].size, b.bars[i].size);
+    }
+    ASSERT_EQ(a.numBarSets, b.numBarSets);
+    EXPECT_EQ(a.numLoads, b.numLoads);
+    EXPECT_EQ(a.Po, b.Po);
+}
+
+TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
+    type(MainInput::txtfpc, "5000");
+    main.newProject();
+    EXPECT_EQ(view().title, title(""));
+    EXPECT_EQ(box(MainInput::txtfpc).text, "3000");
+    EXPECT_EQ(model.fpc, 3000.0f);
+    const ProjectModel saved = model;
+
+    const std::string name = (dir / "column").string();
+    platform.saveAnswers.push_back("  " + name + "  ");
+    main.saveProjectAs();
+    const std::string file = name + ".rcs";
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(model.projectFileName, file);
+    EXPECT_EQ(view().title, title(file));
+    ASSERT_EQ(platform.dialogRequests.size(), 1u);
+    EXPECT_EQ(platform.dialogRequests[0].filters,
+              "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs");
+    EXPECT_EQ(platform.dialogRequests[0].selectedFilter, 2);
+
+    // Change the project, then open the saved file again.
+    main.onOption(MainOption::optRCirc);
+    type(MainInput::txtfpc, "6000");
+    main.onOption(MainOption::optSpiral);
+    platform.openAnswers.push_back(file);
+    main.openProject();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.dialogRequests.back().filters,
+              "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs");
+    EXPECT_EQ(platform.dialogRequests.back().selectedFilter, 2);
+    expectSameProject(model, saved);
+    EXPECT_EQ(main.waitView().lines[0], "Loading file " + file);
+    EXPECT_EQ(view().title, title(file));
+    EXPECT_EQ(box(MainInput::txtfpc).text, "3000");
+    EXPECT_EQ(view().barLayoutOption, kBarSets);
+    EXPECT_FALSE(view().spiralSelected || view().spiralEnabled);
+    EXPECT_FALSE(box(MainInput::txtTotBars).enabled);
+    EXPECT_TRUE(model.summaryEnabled);
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+}
+
+TEST_F(MainWindowFile, PeriodOnlyInTheFolderStillGetsTheExtension) {
+    EXPECT_EQ(withProjectExtension("/a.b/name"), "/a.b/name.rcs");
+    EXPECT_EQ(withProjectExtension("C:\\x.y\\name"), "C:\\x.y\\name.rcs");
+    EXPECT_EQ(withProjectExtension("/a/name.txt"), "/a/name.txt");
+    EXPECT_EQ(withProjectExtension("name."), "name.");
+}
+
+TEST_F(MainWindowFile, RefusedOverwriteKeepsTheFileAndForgetsTheName) {
+    const std::string file = (dir / "old.rcs").string();
+    { std::ofstream(file) << "keep me"; }
+    const std::string titleBefore = view().title;
+    platform.saveAnswers.push_back(file);
+    platform.answers.push_back(false);
+    main.saveProjectAs();
+    EXPECT_EQ(platform.questions,
+              std::vector<std::string>{"FILE EXISTS!|Do you wish to overwrite " + file + "?"});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"No file saved"});
+    EXPECT_EQ(readAll(file), "keep me");
+    EXPECT_TRUE(model.projectFileName.empty());
+    EXPECT_EQ(view().title, titleBefore);
+
+    // Save now asks for a name again; this time the answer is Yes.
+    platform.saveAnswers.push_back(file);
+    platform.answers.push_back(true);
+    main.saveProject();
+    EXPECT_EQ(platform.dialogRequests.size(), 2u);
+    EXPECT_EQ(platform.dialogRequests[1].fileName, ""); // the remembered name was dropped
+    EXPECT_EQ(readAll(file).rfind("1,1\r\n4,20,2,0\r\n", 0), 0u);
+    EXPECT_EQ(model.projectFileName, file);
+}
+
+TEST_F(MainWindowFile, CancelledSaveAsSavesNothing) {
+    main.saveProjectAs();
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"No file saved"});
+    EXPECT_TRUE(model.projectFileName.empty());
+}
+
+TEST_F(MainWindowFile, FailedSaveKeepsTheOldFile) {
+    const std::string file = (dir / "p.rcs").string();
+    platform.saveAnswers.push_back(file);
+    main.saveProjectAs();
+    const std::string good = readAll(file);
+    // A project the writer refuses (a count outside its table) leaves the file as it was.
+    model.numBarSets = kMaxBarSets + 1;
+    main.saveProject();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].rfind("The project could not be saved: ", 0), 0u);
+    EXPECT_EQ(readAll(file), good);
+    // Through Save As the same failure is "No file saved" and the project keeps its file.
+    platform.saveAnswers.push_back((dir / "q").string());
+    main.saveProjectAs();
+    EXPECT_EQ(platform.messages.back(), "No file saved");
+    EXPECT_FALSE(fs::exists(dir / "q.rcs"));
+    EXPECT_EQ(model.projectFileName, file);
+    EXPECT_EQ(view().title, title(file));
+}
+
+TEST_F(MainWindowFile, FailedOpenLeavesTheModelAsItWas) {
+    type(MainInput::txtfpc, "4500");
+    const ProjectModel before = model;
+    const std::string titleBefore = view().title;
+    const std::string file = (dir / "broken.rcs").string();
+    { std::ofstream(file) << "1,1\r\n4,20,2\r\n"; }
+    platform.openAnswers.push_back(file);
+    main.openProject();
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Data not saved"});
+    expectSameProject(model, before);
+    EXPECT_EQ(model.projectFileName, before.projectFileName);
+    EXPECT_EQ(view().title, titleBefore);
+    EXPECT_EQ(box(MainInput::txtfpc).text, "4500");
+    EXPECT_EQ(main.waitView().caption, "Loading file " + file);
+    EXPECT_FALSE(main.waitView().shown);
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+}
+
+TEST_F(MainWindowFile, CancelledOpenLoadsNothing) {
+    const ProjectModel before = model;
+    main.openProject();
+    EXPECT_TRUE(platform.messages.empty());
+    expectSameProject(model, before);
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,50 @@
+// A started application on a recording platform, for driving the main window's events.
+#pragma once
+
+#include "recording_platform.h"
+#include "ui/application.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace pmsect::test {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.start();
+        platform.messages.clear();
+    }
+
+    const MainWindowView& view() { return main.view(); }
+    const InputView& box(MainInput input) { return main.view().input(input); }
+    void type(MainInput input, std::string_view text) { main.onTextConfirmed(input, text); }
+
+    // Bars 1..numBars, for comparing layouts.
+    std::vector<Bar> bars() {
+        return std::vector<Bar>(model.bars.begin() + 1, model.bars.begin() + 1 + model.numBars);
+    }
+    void clearStale() {
+        model.curvesStale = false;
+        model.surfaceStale = false;
+    }
+
+    RecordingPlatform platform;
+    Application app{platform};
+    ProjectModel& model = app.model();
+    MainWindowPresenter& main = app.mainWindow();
+};
+
+inline bool sameBars(const std::vector<Bar>& a, const std::vector<Bar>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].x != b[i].x || a[i].y != b[i].y || a[i].size != b[i].size) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace pmsect::test

@@ -1,0 +1,173 @@
+// The main window's text boxes: what each accepts, what it refuses, and what it rebuilds.
+#include "engine/bar_table.h"
+#include "main_window_fixture.h"
+
+#include <cmath>
+
+namespace pmsect::test {
+namespace {
+
+using MainWindowInputs = MainWindowTest;
+
+TEST_F(MainWindowInputs, CoverThatIsNotANumberIsRefusedAndRestored) {
+    const auto before = bars();
+    clearStale();
+    type(MainInput::txtClrCov, "abc");
+    ASSERT_EQ(platform.messages, std::vector<std::string>{"Clear Cover must be numeric"});
+    EXPECT_EQ(box(MainInput::txtClrCov).text, "1.5");
+    EXPECT_EQ(model.clearCover, 1.5f);
+    EXPECT_TRUE(sameBars(bars(), before));
+    EXPECT_FALSE(model.curvesStale); // nothing ran after the message
+}
+
+TEST_F(MainWindowInputs, NegativeCoverIsMadePositiveAndTheBarsMove) {
+    type(MainInput::txtClrCov, "-2");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(model.clearCover, 2.0f);
+    EXPECT_EQ(box(MainInput::txtClrCov).text, "2");
+    EXPECT_TRUE(model.curvesStale && model.surfaceStale);
+    // Corner bar of the top set: face, cover, #3 tie and half a #5 bar in from each side.
+    ASSERT_EQ(model.numBars, 20);
+    EXPECT_NEAR(model.bars[1].x, -6 + 2 + 0.375 + 0.3125, 1e-5);
+    EXPECT_NEAR(model.bars[1].y, 9 - 2 - 0.375 - 0.3125, 1e-5);
+}
+
+TEST_F(MainWindowInputs, SpacingThatIsNotANumberHasItsOwnMessage) {
+    type(MainInput::TxtClrSpace, "1..0");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Clear spacing must be numeric"});
+    EXPECT_EQ(box(MainInput::TxtClrSpace).text, "1");
+}
+
+TEST_F(MainWindowInputs, ThousandsSeparatorsReadAsOneNumber) {
+    type(MainInput::txtfpc, "4,000");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(model.fpc, 4000.0f);
+    // Ec = 33 wc^1.5 sqrt(f'c), worked by hand for 145 pcf and 4000 psi.
+    const double ec = 33 * 145 * std::sqrt(145.0) * std::sqrt(4000.0);
+    EXPECT_NEAR(model.Ec, ec, 1.0);
+    EXPECT_EQ(model.beta1, 0.85f);
+    EXPECT_EQ(view().lblEc.rfind("Conc. Mod. of Elasticity = 3,644,", 0), 0u) << view().lblEc;
+    EXPECT_EQ(view().lblBeta1, "Beta1 = 0.85");
+    EXPECT_EQ(box(MainInput::txtfpc).text, "4,000"); // the box keeps what was typed
+    EXPECT_TRUE(model.curvesStale);
+}
+
+TEST_F(MainWindowInputs, HigherStrengthLowersBeta1) {
+    type(MainInput::txtfpc, "6000");
+    EXPECT_EQ(view().lblBeta1, "Beta1 = 0.75"); // 0.85 - 2 x 0.05
+    type(MainInput::txtfpc, "nan");
+    EXPECT_EQ(platform.messages.back(), "28 day strength must be numeric");
+    EXPECT_EQ(box(MainInput::txtfpc).text, "6000");
+}
+
+TEST_F(MainWindowInputs, UnitWeightChangesEcButNotTheCurves) {
+    clearStale();
+    const std::string oldLabel = view().lblEc;
+    type(MainInput::txtUnitWt, "110");
+    const double ec = 33 * 110 * std::sqrt(110.0) * std::sqrt(3000.0);
+    EXPECT_NEAR(model.Ec, ec, 1.0);
+    EXPECT_NE(view().lblEc, oldLabel);
+    EXPECT_FALSE(model.curvesStale);
+    EXPECT_FALSE(model.surfaceStale);
+}
+
+TEST_F(MainWindowInputs, SteelStrengthIsRoundedToAWholePsi) {
+    type(MainInput::txtStlStren, "65000.5");
+    EXPECT_EQ(model.fy, 65000); // half to even
+    // To = fy As with twenty #5 bars.
+    EXPECT_NEAR(model.To, 65000 * 20 * 0.31, 1.0);
+}
+
+TEST_F(MainWindowInputs, DiameterChangesTheOutlineButNotTheBars) {
+    main.onOption(MainOption::optRounc);
+    ASSERT_TRUE(view().autoRecompute);
+    const auto before = bars();
+    type(MainInput::txtCdiam, "20");
+    EXPECT_EQ(model.circDiam, 20.0f);
+    EXPECT_NEAR(model.grossArea, 3.1415 * 400 / 4, 1e-3);
+    EXPECT_EQ(model.extentX, 20.0f);
+    EXPECT_TRUE(sameBars(bars(), before));
+    // Choosing Round again lays the bars for the new diameter.
+    main.onOption(MainOption::optRounc);
+    EXPECT_FALSE(sameBars(bars(), before));
+}
+
+TEST_F(MainWindowInputs, WidthTypedWhileRoundIsIgnored) {
+    main.onOption(MainOption::optRounc);
+    clearStale();
+    const auto points = model.points;
+    platform.messages.clear();
+    type(MainInput::txtRectb, "30");
+    type(MainInput::txtRectb, "abc"); // losing the focus behaves as Enter does
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(model.rectB, 12.0f);
+    EXPECT_EQ(model.points[1].x, points[1].x);
+    EXPECT_FALSE(model.curvesStale);
+}
+
+TEST_F(MainWindowInputs, WidthRebuildsTheOutlineAndWithAutoTheBars) {
+    type(MainInput::txtRectb, "16");
+    EXPECT_EQ(model.rectB, 16.0f);
+    EXPECT_EQ(model.grossArea, 16.0f * 18);
+    EXPECT_NEAR(model.bars[1].x, -8 + 1.5 + 0.375 + 0.3125, 1e-5);
+
+    main.onAutoRecompute(false);
+    const auto before = bars();
+    type(MainInput::txtRecth, "20");
+    EXPECT_EQ(model.grossArea, 16.0f * 20);
+    EXPECT_TRUE(sameBars(bars(), before));
+}
+
+TEST_F(MainWindowInputs, BarsOnACircleRoundHalvesToEven) {
+    main.onOption(MainOption::optRCirc);
+    type(MainInput::txtTotBars, "7.5");
+    EXPECT_EQ(model.numBars, 8);
+    type(MainInput::txtTotBars, "6.5");
+    EXPECT_EQ(model.numBars, 6);
+    // Radius on the 12 in side: half of it less cover, tie and half a #5 bar.
+    EXPECT_NEAR(model.bars[1].x, 6 - 1.5 - 0.375 - 0.3125, 1e-5);
+    EXPECT_NEAR(model.bars[1].y, 0, 1e-6);
+}
+
+TEST_F(MainWindowInputs, RefusedCountAndAngleStillRebuildWithTheirFixedTexts) {
+    main.onOption(MainOption::optRCirc);
+    type(MainInput::txtTotBars, "9");
+    type(MainInput::txtFAngle, "90");
+    EXPECT_NEAR(model.bars[1].x, 0, 1e-3);
+    type(MainInput::txtTotBars, "many");
+    EXPECT_EQ(platform.messages.back(), "Total Bars in Circle must be numeric");
+    EXPECT_EQ(box(MainInput::txtTotBars).text, "6");
+    EXPECT_EQ(model.numBars, 6);
+    type(MainInput::txtFAngle, "up");
+    EXPECT_EQ(platform.messages.back(), "Angle to first bar must be numeric");
+    EXPECT_EQ(box(MainInput::txtFAngle).text, "0");
+    EXPECT_EQ(model.firstBarAngle, 0.0f);
+    EXPECT_NEAR(model.bars[1].y, 0, 1e-6);
+}
+
+TEST_F(MainWindowInputs, ALayoutCutAtTheTableSizeIsReportedOnce) {
+    model.barSets[1].count = 60;
+    model.barSets[2].count = 60;
+    type(MainInput::TxtClrSpace, "0.5");
+    EXPECT_EQ(model.numBars, kMaxBars);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].find("120 bars"), std::string::npos) << platform.messages[0];
+}
+
+TEST_F(MainWindowInputs, ABarSizeMissingFromTheTableIsReportedOncePerCommand) {
+    model.barSets[1].size = 7.5f;
+    type(MainInput::txtClrCov, "1.5");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{unmatchedBarSizeMessage(7.5f)});
+    EXPECT_FALSE(model.unmatchedBarSize.has_value());
+}
+
+TEST_F(MainWindowInputs, CoverOfARoundSectionMovesTheBarSetSquare) {
+    main.onOption(MainOption::optRounc);
+    type(MainInput::txtClrCov, "2");
+    // Square inscribed in the inside of the ties, grown again by cover and tie: k = 2 + 0.375.
+    const double k = 2.375;
+    EXPECT_NEAR(model.barSetWidth, 0.7071 * (16 - 2 * k) + 2 * k, 1e-4);
+}
+
+} // namespace
+} // namespace pmsect::test

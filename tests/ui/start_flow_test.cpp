@@ -1,0 +1,117 @@
+// Start-up and window flow: the busy pointer, window placement, the opening and information
+// windows.
+#include "recording_platform.h"
+#include "ui/application.h"
+#include "ui/information_pages.h"
+
+#include <gtest/gtest.h>
+
+namespace pmsect::test {
+namespace {
+
+TEST(BusyPointer, NestedRequestsNeedAsManyReleases) {
+    RecordingPlatform platform;
+    BusyPointer pointer(platform);
+    pointer.setPointer(kPointerNormal); // nothing to release: stays at 0
+    EXPECT_EQ(pointer.busyCount(), 0);
+    EXPECT_FALSE(platform.pointerBusy);
+    pointer.setPointer(kPointerBusy);
+    pointer.setPointer(kPointerBusy);
+    pointer.setPointer(kPointerNormal);
+    EXPECT_EQ(pointer.busyCount(), 1);
+    EXPECT_TRUE(platform.pointerBusy);
+    pointer.setPointer(kPointerNormal);
+    EXPECT_FALSE(platform.pointerBusy);
+    pointer.setPointer(kPointerNormal);
+    EXPECT_EQ(pointer.busyCount(), 0);
+
+    pointer.setPointer(kPointerBusy);
+    pointer.setPointer(1); // another shape: shown at once, the count untouched
+    EXPECT_EQ(pointer.busyCount(), 1);
+    EXPECT_FALSE(platform.pointerBusy);
+}
+
+TEST(BusyPointer, ScopeReleasesWhenWorkThrows) {
+    RecordingPlatform platform;
+    BusyPointer pointer(platform);
+    try {
+        BusyScope busy(pointer);
+        throw std::runtime_error("stop");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(pointer.busyCount(), 0);
+    EXPECT_FALSE(platform.pointerBusy);
+}
+
+TEST(CentreWindow, PlacesAboveTheMiddle) {
+    // 1920 x 1080 screen, 800 x 600 window: top = 918 div 2 - 300 = 159, left = 960 - 400.
+    const WindowPosition p = centreWindow(1920, 1080, 800, 600);
+    EXPECT_EQ(p.top, 159);
+    EXPECT_EQ(p.left, 560);
+    // Twice as tall as 0.85 of the screen: 2 x 918 = 1836, top = 459 - 918.
+    const WindowPosition tall = centreWindow(1920, 1080, 800, 1836);
+    EXPECT_EQ(tall.top, -459);
+    // Odd sizes: 1001 * 0.85 = 850.85 rounds to 851, 851 div 2 = 425; 301 div 2 = 150.
+    const WindowPosition odd = centreWindow(1001, 1001, 301, 301);
+    EXPECT_EQ(odd.top, 275);
+    EXPECT_EQ(odd.left, 350);
+}
+
+TEST(StartFlow, OpeningShowsTheSettingsAndContinuesToTheMainWindow) {
+    RecordingPlatform platform;
+    Application app(platform);
+    app.model().Es = 1;
+    app.loadOpening([] { return StartupSettings{"/home/user/sections", false, {3, 4, 6, 1, 1}}; });
+    const OpeningView& v = app.opening().view();
+    EXPECT_EQ(v.caption, "PMSECT:  R.C. Section Axial & Flexural Strength Analysis");
+    EXPECT_EQ(v.version, "Version 3.0e");
+    EXPECT_EQ(v.date, "3/6/2007");
+    EXPECT_EQ(v.defaultDirectoryLine, "Default Directory: /home/user/sections");
+    EXPECT_EQ(app.model().Es, 29000000);
+    EXPECT_FALSE(app.information().view().showOnStartup);
+    // Selected but not applied until the main window starts.
+    EXPECT_EQ(app.units().view().groups[0].selected, 3);
+    EXPECT_EQ(app.model().units.lengthLabel, "in.");
+
+    EXPECT_EQ(app.opening().onContinue(), WindowId::Main);
+    EXPECT_EQ(app.pointer().busyCount(), 1);
+    app.start();
+    app.mainWindow().onActivated();
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+    EXPECT_EQ(app.model().units.lengthLabel, "mm");
+    EXPECT_EQ(app.mainWindow().view().input(MainInput::txtRectb).text, "304.8");
+    EXPECT_EQ(app.mainWindow().view().summary.Po.text, "Po = -4,036.11 kN");
+}
+
+TEST(StartFlow, InformationFirstWhenAsked) {
+    RecordingPlatform platform;
+    Application app(platform);
+    app.loadOpening([] { return StartupSettings{"/", true, {}}; });
+    EXPECT_EQ(app.opening().onContinue(), WindowId::Information);
+
+    std::vector<bool> written;
+    InformationPresenter& info = app.information();
+    info.setSaveShowOnStartup([&](bool show) { written.push_back(show); });
+    EXPECT_TRUE(info.view().showOnStartup);
+    info.onShowOnStartup(false);
+    EXPECT_EQ(written, std::vector<bool>{false});
+    EXPECT_EQ(info.onDone(), WindowId::Main);
+}
+
+TEST(StartFlow, InformationPagesHaveTheirTitlesAndText) {
+    InformationPresenter info;
+    const std::vector<std::string> titles{
+        "Overview",    "Theory of Operation", "Terminology",     "Tips",
+        "Limitations", "References",          "Future Releases", "Contacting the Developer"};
+    EXPECT_EQ(info.view().pageTitles, titles);
+    for (int i = 0; i < 8; ++i) {
+        info.selectPage(i);
+        EXPECT_EQ(info.view().selectedPage, i);
+        EXPECT_GT(info.view().pageText.size(), 50u) << titles[static_cast<std::size_t>(i)];
+    }
+    info.selectPage(8); // past the last page: stays
+    EXPECT_EQ(info.view().selectedPage, 7);
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,96 @@
+// The Units window: its groups, and applyUnits rewriting the main window in the new units.
+#include "format/number_format.h"
+#include "main_window_fixture.h"
+
+namespace pmsect::test {
+namespace {
+
+using UnitsWindow = MainWindowTest;
+
+TEST_F(UnitsWindow, ShowsTheFiveGroupsInOrder) {
+    const UnitsView& v = app.units().view();
+    EXPECT_EQ(v.caption, "Units");
+    EXPECT_EQ(v.doneCaption, "&Done");
+    const char* captions[] = {"Length Units", "Force Units", "Moment Units", "Stress Units",
+                              "Unit Weight Units"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(v.groups[i].caption, captions[i]);
+    }
+    EXPECT_EQ(v.groups[0].options, (std::vector<std::string>{"Inch", "Feet", "mm", "cm", "meter"}));
+    EXPECT_EQ(v.groups[1].options, (std::vector<std::string>{"lbs", "kips", "N", "kN"}));
+    EXPECT_EQ(v.groups[2].options.back(), "kN-m");
+    EXPECT_EQ(v.groups[3].options.back(), "MPa");
+    EXPECT_EQ(v.groups[4].options, (std::vector<std::string>{"pcf", "Kg/m^3"}));
+}
+
+TEST_F(UnitsWindow, KilonewtonsRewriteTheLabelsAndInputs) {
+    UnitPositions stored;
+    int saves = 0;
+    app.units().setSaveChoice([&](const UnitPositions& p) {
+        stored = p;
+        ++saves;
+    });
+    const std::string mnxFtK = view().summary.posMnx.text;
+    app.units().show();
+    app.units().select(UnitGroup::Force, 4);  // kN
+    app.units().select(UnitGroup::Moment, 6); // kN-m
+    app.units().select(UnitGroup::Stress, 4); // MPa
+    app.units().onDone();
+
+    EXPECT_FALSE(app.units().view().visible);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(stored.force, 4);
+    EXPECT_EQ(stored.moment, 6);
+    EXPECT_EQ(stored.stress, 4);
+    EXPECT_EQ(stored.length, 1);
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+
+    // Po = -906.99 kips, times 4.45 kN per kip.
+    EXPECT_EQ(view().summary.Po.text, "Po = -4,036.11 kN");
+    EXPECT_EQ(view().flexuralUnits, "Flexural Units: kN-m");
+    // A moment in ft-k times 1.35636 = 4.45 x 0.0254 x 12.
+    const double ftK = parseNumber(mnxFtK).value();
+    const double kNm = parseNumber(view().summary.posMnx.text).value();
+    EXPECT_NEAR(kNm, ftK * 1.35636, 0.01 * 1.35636 + 0.005);
+
+    // The inputs are written in the new units with a leading blank; 3000 psi is 20.67 MPa.
+    EXPECT_EQ(box(MainInput::txtfpc).unitLabel, "MPa");
+    const std::string fpc = box(MainInput::txtfpc).text;
+    EXPECT_EQ(fpc.front(), ' ');
+    EXPECT_NEAR(parseNumber(fpc).value(), 20.67, 1e-4);
+    EXPECT_NEAR(parseNumber(box(MainInput::txtStlStren).text).value(), 413.4, 1e-3);
+    EXPECT_EQ(box(MainInput::txtRectb).text, " 12");
+    // Reading the inputs back changes the model by rounding at most.
+    EXPECT_NEAR(model.fpc, 3000, 0.01);
+    EXPECT_EQ(model.fy, 60000);
+    EXPECT_EQ(model.rectB, 12.0f);
+    EXPECT_EQ(view().lblEc.substr(view().lblEc.size() - 4), " MPa");
+
+    // A typed value is divided by the factor: 27.56 MPa is 4000 psi.
+    type(MainInput::txtfpc, "27.56");
+    EXPECT_NEAR(model.fpc, 4000, 0.01);
+}
+
+TEST_F(UnitsWindow, MillimetresRoundTripToInches) {
+    app.units().select(UnitGroup::Length, 3);
+    app.units().onDone();
+    EXPECT_NEAR(parseNumber(box(MainInput::txtRecth).text).value(), 18 * 25.4, 1e-3);
+    EXPECT_EQ(box(MainInput::txtClrCov).unitLabel, "mm");
+    // 216 x 25.4^2 = 139,354.56; the factor is held in single precision, so the last digit may
+    // differ by one.
+    const std::string area = view().summary.grossArea.text;
+    ASSERT_EQ(area.rfind("Gross Area = 139,354.5", 0), 0u) << area;
+    EXPECT_EQ(area.substr(area.size() - 5), " mm^2");
+    type(MainInput::txtClrCov, "-50.8");
+    EXPECT_NEAR(model.clearCover, 2.0, 1e-6);
+    EXPECT_EQ(box(MainInput::txtClrCov).text, "50.8");
+
+    app.units().select(UnitGroup::Length, 1);
+    app.units().onDone();
+    EXPECT_NEAR(model.rectH, 18, 1e-5);
+    EXPECT_NEAR(model.clearCover, 2, 1e-5);
+    EXPECT_EQ(view().summary.grossArea.text, "Gross Area = 216.00 in^2");
+}
+
+} // namespace
+} // namespace pmsect::test
