@@ -1,0 +1,182 @@
+// The Pn-Mn curve level by level and the biaxial contour direction by direction, each point
+// from the angle-and-axial-force search of the engine.
+#include "results/interaction_curve.h"
+
+#include "engine/searches.h"
+#include "format/number_format.h"
+
+#include <cmath>
+
+namespace pmsect {
+namespace {
+
+constexpr double kPi = 3.1415; // the program's value for degrees and radians
+constexpr float kFallbackDepth = 10.0f;
+constexpr float kContourStartDepth = 4.0f;
+constexpr double kContourStep = 9.0;
+// Rows kept free after the compression band: the transition band (5), the tension band (4)
+// and the tension end.
+constexpr int kRowsAfterCompression = 5 + 4 + 1;
+
+bool foundOnDirection(const AngleSearchOutcome& out) {
+    return out.converged || std::fabs(out.angleMiss) <= kFoundAngleTolerance;
+}
+
+class CurveBuilder {
+public:
+    CurveBuilder(ProjectModel& model, float theta, CurveTable& table, ProgressSink* sink)
+        : model_(model), theta_(theta), table_(table), sink_(sink) {}
+
+    int count() const { return table_.count; }
+
+    void addFixed(float phi, float Pn) {
+        const std::size_t row = next();
+        table_.pts[row] = {phi, Pn, 0.0f};
+        table_.found[row] = true;
+        report(Pn, 0.0f);
+    }
+
+    void addSearched(float level) {
+        const std::size_t row = next();
+        // A depth memory never set by a summary would start the search at the minimum depth.
+        float& guess = model_.curveDepthGuess[row];
+        NeutralAxisState state;
+        state.c = std::isfinite(guess) && guess > 0 ? guess : kFallbackDepth;
+        float P = level;
+        const AngleSearchOutcome out = searchForAxialLoadAndAngle(model_, P, theta_, state);
+        guess = state.c;
+        table_.pts[row] = {state.phi, P, state.Mn};
+        table_.found[row] = foundOnDirection(out);
+        report(P, state.Mn);
+    }
+
+private:
+    std::size_t next() {
+        ++table_.count;
+        return static_cast<std::size_t>(table_.count);
+    }
+
+    void report(float Pn, float Mn) {
+        if (sink_) {
+            sink_->show(ProgressLine::Pn, pnProgressText(Pn, model_.units));
+            sink_->show(ProgressLine::Mn, mnProgressText(Mn, model_.units));
+        }
+    }
+
+    ProjectModel& model_;
+    float theta_;
+    CurveTable& table_;
+    ProgressSink* sink_;
+};
+
+} // namespace
+
+float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, ProgressSink* sink) {
+    const float P0 = static_cast<float>(model.Po / 1000.0);
+    const float T0 = static_cast<float>(model.To / 1000.0);
+    const float D = static_cast<float>(model.tenthFcAg / 1000.0);
+
+    table.count = 0;
+    if (sink) {
+        sink->show(ProgressLine::Angle, angleProgressText(thetaDeg));
+    }
+    CurveBuilder curve(model, thetaDeg, table, sink);
+
+    // Squash end: phi chosen so that phi*Pn is phi*Pn(max). A section without area has no
+    // squash load to divide by; its point is at the origin whatever phi is.
+    const float squash = static_cast<float>(0.99 * P0);
+    const float squashPhi =
+        squash != 0 ? static_cast<float>(model.phiPnMax / 1000.0 / squash) : model.phiCompression;
+    curve.addFixed(squashPhi, squash);
+
+    // The levels accumulate in single precision, so rounding decides whether a level landing
+    // exactly on D is computed. A zero step (no section) would repeat one level for ever and a
+    // D that is not compressive would run past the table: both are cut short.
+    const float compressionStep = static_cast<float>(-static_cast<double>(P0) / 20.0);
+    float p = static_cast<float>(0.95 * P0);
+    while (p <= D && curve.count() < kMaxCurveRows - kRowsAfterCompression) {
+        curve.addSearched(p);
+        if (!(compressionStep > 0)) {
+            break;
+        }
+        p = static_cast<float>(static_cast<double>(p) + compressionStep);
+    }
+
+    for (int k = 0; k <= 4; ++k) {
+        const double tenth = model.tenthFcAg;
+        curve.addSearched(static_cast<float>((tenth - k * tenth / 4.0) / 1000.0));
+    }
+
+    const float tensionStep = static_cast<float>(T0 / 4.0);
+    float t = 0;
+    while (t <= 0.8 * T0 && curve.count() < kMaxCurveRows - 1) {
+        float level = t;
+        if (static_cast<double>(t) * 1000.0 > model.To) {
+            level = static_cast<float>((static_cast<double>(model.To) - 1.0) / 1000.0);
+        }
+        curve.addSearched(level);
+        if (!(tensionStep > 0)) {
+            break;
+        }
+        t = static_cast<float>(static_cast<double>(t) + tensionStep);
+    }
+
+    curve.addFixed(model.phiTension, static_cast<float>(0.99 * T0));
+    return model.phiTension;
+}
+
+ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,
+                           ProgressSink* sink) {
+    const float P0 = static_cast<float>(model.Po / 1000.0);
+    const float T0 = static_cast<float>(model.To / 1000.0);
+    const double factor = model.units.forceFactor;
+
+    ContourLoad result;
+    float P = static_cast<float>(PnDisplay / factor);
+    if (!std::isfinite(P)) {
+        P = 0;
+        result.rewritten = true;
+    }
+    if (P < P0) {
+        P = static_cast<float>(0.99 * P0);
+        result.rewritten = true;
+    } else if (P > T0) {
+        P = static_cast<float>(0.99 * T0);
+        result.rewritten = true;
+    }
+    if (result.rewritten) {
+        result.boxText = plainNumberText(static_cast<float>(static_cast<double>(P) * factor));
+    }
+    result.Pn = P;
+    if (sink) {
+        sink->show(ProgressLine::Pn, pnProgressText(P, model.units));
+    }
+
+    const float reducedLimit = static_cast<float>(model.phiPnMax / 1000.0);
+    float a = 0;
+    for (int k = 1; k <= kContourPoints; ++k) {
+        if (sink) {
+            sink->show(ProgressLine::Angle, angleProgressText(a));
+        }
+        NeutralAxisState state;
+        state.c = kContourStartDepth;
+        // P is not reset: each direction aims at the axial force the previous one reached.
+        const AngleSearchOutcome out = searchForAxialLoadAndAngle(model, P, a, state);
+        const double t = (static_cast<double>(a) - 90.0) * kPi / 180.0;
+        float phi = state.phi;
+        if (P < reducedLimit || static_cast<double>(phi) * T0 < P) {
+            phi = 0; // beyond the reduced capacity: no phi-reduced point
+        }
+        const auto row = static_cast<std::size_t>(k);
+        table.pts[row] = {phi, static_cast<float>(-static_cast<double>(state.Mn) * std::cos(t)),
+                          static_cast<float>(static_cast<double>(state.Mn) * std::sin(t))};
+        table.found[row] = foundOnDirection(out);
+        if (sink) {
+            sink->show(ProgressLine::Mn, mnProgressText(state.Mn, model.units));
+        }
+        a = static_cast<float>(static_cast<double>(a) + kContourStep);
+    }
+    return result;
+}
+
+} // namespace pmsect

@@ -1,0 +1,55 @@
+// The two-dimensional interaction data: the nominal Pn-Mn curve of one bending direction with
+// phi at every point, and the biaxial moment contour at one axial load. Both fill a CurveTable.
+#pragma once
+
+#include "model/project_model.h"
+#include "results/progress_sink.h"
+
+#include <array>
+#include <string>
+
+namespace pmsect {
+
+// Rows 1..40 (row 0 unused). Curve: column 0 = phi, 1 = Pn (kips), 2 = Mn (kip-in).
+// Contour: column 0 = phi (0 where no phi-reduced point exists), 1 and 2 = the moment
+// components (kip-in). A row whose search ended off its direction keeps its place, so that
+// rows stay aligned between directions, but has found = false and is not drawn.
+struct CurveTable {
+    std::array<std::array<float, 3>, kMaxCurveRows + 1> pts{};
+    std::array<bool, kMaxCurveRows + 1> found{};
+    int16_t count = 0; // points of the last Pn-Mn curve; a contour leaves it alone
+
+    float phi(int row) const { return pts[static_cast<std::size_t>(row)][0]; }
+    float col1(int row) const { return pts[static_cast<std::size_t>(row)][1]; }
+    float col2(int row) const { return pts[static_cast<std::size_t>(row)][2]; }
+    bool isFound(int row) const { return found[static_cast<std::size_t>(row)]; }
+};
+
+inline constexpr int kContourPoints = 40;
+
+// A search result is kept when it converged or when its load line still points within this
+// many degrees of the direction asked for.
+inline constexpr float kFoundAngleTolerance = 1.0f;
+
+// The curve at direction thetaDeg (degrees, tan = Mnx/Mny, not normalised): from the squash end
+// (0.99 Po) through the compression levels, the band below 0.1 f'c Ag and pure bending (twice)
+// to 0.75 To, closed by the tension end (0.99 To). Each searched point starts from
+// model.curveDepthGuess[row] and writes the depth it ended at back there. The table never grows
+// past 40 rows. Returns the phi of the last point.
+float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table,
+                   ProgressSink* sink = nullptr);
+
+struct ContourLoad {
+    float Pn = 0;           // kips, as used for the first direction
+    bool rewritten = false; // the typed load lay beyond Po or To and was replaced
+    std::string boxText;    // plain text of the replacement in the display force unit
+};
+
+// The contour at the axial load typed in the display force unit (divided by
+// model.units.forceFactor): 40 directions 9 degrees apart from 0, each search starting at a
+// depth of 4 in and aiming at the axial force the previous one reached. Writes rows 1..40 and
+// leaves table.count alone.
+ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,
+                           ProgressSink* sink = nullptr);
+
+} // namespace pmsect

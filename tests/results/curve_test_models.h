@@ -1,0 +1,41 @@
+// Models for the curve and surface tests: the new-project section and an L-shaped section
+// entered point by point with its reference point at the centroid.
+#pragma once
+
+#include "building/new_project.h"
+#include "building/section_generators.h"
+#include "engine/section_summary.h"
+#include "model/project_model.h"
+
+#include <utility>
+
+namespace pmsect::test {
+
+inline ProjectModel newProjectModel() {
+    ProjectModel m;
+    resetToNewProject(m);
+    return m;
+}
+
+// 24 x 24 in L, 8 in thick legs, nine #8 bars.
+inline ProjectModel lShapedModel() {
+    ProjectModel m = newProjectModel();
+    const std::pair<float, float> outline[] = {{0, 0}, {0, 24}, {8, 24}, {8, 8}, {24, 8}, {24, 0}};
+    m.sectionType = kArbitrary;
+    m.numPoints = 0;
+    for (auto [x, y] : outline) {
+        m.points[static_cast<std::size_t>(++m.numPoints)] = {x, y};
+    }
+    const std::pair<float, float> bars[] = {{2, 2},  {2, 12}, {2, 22}, {6, 22}, {6, 6},
+                                            {12, 6}, {22, 6}, {22, 2}, {12, 2}};
+    m.barLayout = kPlacedBars;
+    m.numBars = 0;
+    for (auto [x, y] : bars) {
+        m.bars[static_cast<std::size_t>(++m.numBars)] = {x, y, 8};
+    }
+    applyEditedOutline(m);
+    refreshSummary(m);
+    return m;
+}
+
+} // namespace pmsect::test

@@ -1,0 +1,242 @@
+// The Pn-Mn curve's levels, its depth memory and the biaxial contour, against hand values for
+// the new-project section (12 x 18 in, 20 #5, f'c 3000 psi, fy 60 ksi) and the summary's own
+// pure-bending strengths.
+#include "curve_test_models.h"
+#include "engine/searches.h"
+#include "format/number_format.h"
+#include "results/interaction_curve.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace pmsect {
+namespace {
+
+// By hand: Po = 0.85*3000*(216 - 20*0.31) + 60000*6.2 lb, To = 60000*6.2 lb, D = -0.1*3000*216.
+constexpr double kP0 = -906.990;
+constexpr double kT0 = 372.0;
+constexpr double kD = -64.8;
+
+// The search reaches a level within 1 % (at least 0.01 kips).
+void expectLevel(const CurveTable& t, int row, double level) {
+    EXPECT_NEAR(t.col1(row), level, std::max(std::fabs(level) / 100.0, 0.01) + 1e-3)
+        << "row " << row;
+}
+
+struct Recorder : ProgressSink {
+    std::vector<std::pair<ProgressLine, std::string>> lines;
+    void show(ProgressLine line, const std::string& text) override {
+        lines.emplace_back(line, text);
+    }
+    int count(ProgressLine line) const {
+        int n = 0;
+        for (const auto& l : lines) {
+            n += l.first == line ? 1 : 0;
+        }
+        return n;
+    }
+};
+
+TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
+    ProjectModel m = test::newProjectModel();
+    ASSERT_NEAR(m.Po / 1000.0, kP0, 0.001);
+    ASSERT_NEAR(m.To / 1000.0, kT0, 0.001);
+    ASSERT_NEAR(m.tenthFcAg / 1000.0, kD, 0.001);
+    CurveTable t;
+    const float lastPhi = computeCurve(m, 90, t);
+
+    // Compression levels m/20 * P0 down to the last one not above D: 19/20 .. 2/20 (1/20 * P0
+    // = -45.3 lies above D = -64.8): 18 levels.
+    ASSERT_EQ(t.count, 1 + 18 + 5 + 4 + 1);
+    EXPECT_FLOAT_EQ(t.col1(1), static_cast<float>(0.99 * kP0));
+    EXPECT_EQ(t.col2(1), 0.0f);
+    EXPECT_NEAR(t.phi(1) * t.col1(1), m.phiPnMax / 1000.0, 1e-4);
+    for (int level = 19, row = 2; level >= 2; --level, ++row) {
+        expectLevel(t, row, level / 20.0 * kP0);
+    }
+    const double transition[] = {kD, 0.75 * kD, 0.5 * kD, 0.25 * kD, 0};
+    for (int k = 0; k < 5; ++k) {
+        expectLevel(t, 20 + k, transition[k]);
+    }
+    const double tension[] = {0, 0.25 * kT0, 0.5 * kT0, 0.75 * kT0};
+    for (int k = 0; k < 4; ++k) {
+        expectLevel(t, 25 + k, tension[k]);
+    }
+    // Pure bending twice: the end of the transition band and the start of the tension band.
+    EXPECT_NEAR(t.col2(24), t.col2(25), 0.01 * t.col2(24));
+    // Second method: the summary's own +Mnx (compression on +y) is the curve at 90 degrees.
+    EXPECT_NEAR(t.col2(24), m.pureBending[0].Mn, 0.01 * m.pureBending[0].Mn);
+    EXPECT_FLOAT_EQ(t.col1(29), static_cast<float>(0.99 * kT0));
+    EXPECT_EQ(t.col2(29), 0.0f);
+    EXPECT_EQ(t.phi(29), m.phiTension);
+    EXPECT_EQ(lastPhi, m.phiTension);
+    for (int i = 1; i <= t.count; ++i) {
+        EXPECT_TRUE(t.isFound(i)) << i;
+    }
+}
+
+TEST(InteractionCurve, ProgressLines) {
+    ProjectModel m = test::newProjectModel();
+    Recorder r;
+    CurveTable t;
+    computeCurve(m, 90, t, &r);
+    ASSERT_EQ(r.lines.size(), 1u + 2u * 29u);
+    EXPECT_EQ(r.lines[0].second, "Angle = 90.00");
+    EXPECT_EQ(r.count(ProgressLine::Angle), 1);
+    EXPECT_EQ(r.lines[1].second, "Pn = -897.92 k"); // 0.99 * -906.99
+    EXPECT_EQ(r.lines[2].second, "Mn = 0.00 ft-k");
+    EXPECT_EQ(r.lines[r.lines.size() - 2].second, "Pn = 368.28 k");
+}
+
+TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
+    ProjectModel m = test::newProjectModel();
+    CurveTable t;
+    computeCurve(m, 90, t);
+    // The section is symmetric about y, so at 90 degrees the neutral axis stays at angle 0
+    // (where the axial force is practically zero the load angle is undefined: skipped).
+    for (int i = 2; i < t.count; ++i) {
+        if (std::fabs(t.col1(i)) < 0.01f) {
+            continue;
+        }
+        NeutralAxisState s;
+        s.c = m.curveDepthGuess[static_cast<std::size_t>(i)];
+        solveNeutralAxis(m, 0.0f, s);
+        EXPECT_EQ(s.Pn, t.col1(i)) << i;
+        EXPECT_EQ(s.Mn, t.col2(i)) << i;
+    }
+}
+
+TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
+    ProjectModel m = test::newProjectModel();
+    for (int i = 1; i <= kMaxCurveRows; ++i) {
+        ASSERT_EQ(m.curveDepthGuess[static_cast<std::size_t>(i)], 10.0f);
+    }
+    CurveTable first;
+    long long e = evaluationCount();
+    computeCurve(m, 0, first);
+    const long long fresh = evaluationCount() - e;
+
+    CurveTable second;
+    e = evaluationCount();
+    computeCurve(m, 0, second);
+    EXPECT_LT(evaluationCount() - e, fresh); // started from the depths just found
+
+    computeCurve(m, 90, second); // another direction in between
+    e = evaluationCount();
+    computeCurve(m, 0, second);
+    EXPECT_NE(evaluationCount() - e, fresh);
+
+    refreshSummary(m);
+    for (int i = 1; i <= kMaxCurveRows; ++i) {
+        ASSERT_EQ(m.curveDepthGuess[static_cast<std::size_t>(i)], 10.0f);
+    }
+    e = evaluationCount();
+    computeCurve(m, 0, second);
+    EXPECT_EQ(evaluationCount() - e, fresh);
+    EXPECT_EQ(second.pts, first.pts);
+}
+
+TEST(InteractionCurve, UnsetDepthMemoryStartsAtTenInches) {
+    ProjectModel m = test::newProjectModel();
+    CurveTable expected;
+    computeCurve(m, 90, expected);
+    refreshSummary(m);
+    m.curveDepthGuess.fill(0);
+    CurveTable t;
+    computeCurve(m, 90, t);
+    EXPECT_EQ(t.pts, expected.pts);
+}
+
+TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
+    ProjectModel m = test::newProjectModel();
+    m.numPoints = 0;
+    m.numBars = 0;
+    refreshSummary(m); // Po = To = 0: the level steps are zero
+    CurveTable t;
+    computeCurve(m, 90, t);
+    EXPECT_LE(t.count, kMaxCurveRows);
+    EXPECT_GE(t.count, 3);
+    for (int i = 1; i <= t.count; ++i) {
+        for (float v : t.pts[static_cast<std::size_t>(i)]) {
+            EXPECT_TRUE(std::isfinite(v)) << i;
+        }
+    }
+}
+
+TEST(InteractionCurve, TableNeverPassesFortyRows) {
+    ProjectModel m = test::newProjectModel();
+    m.tenthFcAg = 500000; // a D above To would let the compression band run on to 500 kips
+    CurveTable t;
+    computeCurve(m, 90, t);
+    EXPECT_EQ(t.count, kMaxCurveRows);
+    EXPECT_EQ(t.phi(t.count), m.phiTension);
+    EXPECT_FLOAT_EQ(t.col1(t.count), static_cast<float>(0.99 * kT0));
+}
+
+TEST(ContourAtLoad, LoadBeyondSquashOrTensionIsReplaced) {
+    ProjectModel m = test::newProjectModel();
+    m.units.forceFactor = 4.448222f;
+    m.units.forceLabel = "kN";
+    CurveTable t;
+    ContourLoad r = computeContour(m, -5000, t); // -1124 kips, beyond Po
+    EXPECT_TRUE(r.rewritten);
+    EXPECT_FLOAT_EQ(r.Pn, static_cast<float>(0.99 * kP0));
+    ASSERT_FALSE(r.boxText.empty());
+    EXPECT_EQ(r.boxText[0], '-');
+    EXPECT_NEAR(*parseNumber(r.boxText), 0.99 * kP0 * 4.448222, 0.01);
+
+    r = computeContour(m, 2000, t); // 449.6 kips, beyond To
+    EXPECT_TRUE(r.rewritten);
+    EXPECT_FLOAT_EQ(r.Pn, static_cast<float>(0.99 * kT0));
+    EXPECT_EQ(r.boxText[0], ' ');
+    EXPECT_NEAR(*parseNumber(r.boxText), 0.99 * kT0 * 4.448222, 0.01);
+
+    r = computeContour(m, -300, t);
+    EXPECT_FALSE(r.rewritten);
+    EXPECT_TRUE(r.boxText.empty());
+    EXPECT_NEAR(r.Pn, -300 / 4.448222, 1e-3);
+}
+
+TEST(ContourAtLoad, NoReducedPointBetweenTheDesignCapAndSquash) {
+    ProjectModel m = test::newProjectModel();
+    CurveTable t;
+    computeContour(m, -700, t); // phi*Pn(max) = -471.6 kips, Po = -907 kips
+    for (int i = 1; i <= kContourPoints; ++i) {
+        EXPECT_EQ(t.phi(i), 0.0f) << i;
+    }
+    computeContour(m, -300, t);
+    for (int i = 1; i <= kContourPoints; ++i) {
+        EXPECT_GT(t.phi(i), 0.0f) << i;
+    }
+}
+
+TEST(ContourAtLoad, ComponentsAtPureBendingMatchTheSummary) {
+    ProjectModel m = test::newProjectModel();
+    CurveTable t;
+    t.count = 17;
+    Recorder r;
+    computeContour(m, 0, t, &r);
+    EXPECT_EQ(t.count, 17);
+    const double Mnx = m.pureBending[0].Mn;
+    const double Mny = m.pureBending[2].Mn;
+    // Direction 0 (row 1) is +Mny, 90 (row 11) +Mnx, 180 (row 21) -Mny, 270 (row 31) -Mnx.
+    EXPECT_NEAR(t.col2(1), -Mny, 0.01 * Mny);
+    EXPECT_NEAR(t.col1(1), 0, 0.01 * Mny);
+    EXPECT_NEAR(t.col1(11), -Mnx, 0.01 * Mnx);
+    EXPECT_NEAR(t.col2(11), 0, 0.01 * Mnx);
+    EXPECT_NEAR(t.col2(21), std::fabs(m.pureBending[3].Mn), 0.01 * Mny);
+    EXPECT_NEAR(t.col1(31), std::fabs(m.pureBending[1].Mn), 0.01 * Mnx);
+
+    ASSERT_EQ(r.lines.size(), 1u + 2u * kContourPoints);
+    EXPECT_EQ(r.lines[0].second, "Pn = 0.00 k");
+    EXPECT_EQ(r.count(ProgressLine::Pn), 1);
+    EXPECT_EQ(r.count(ProgressLine::Angle), kContourPoints);
+    EXPECT_EQ(r.lines[1].second, "Angle = 0.00");
+    EXPECT_EQ(r.lines[r.lines.size() - 2].second, "Angle = 351.00");
+}
+
+} // namespace
+} // namespace pmsect
