@@ -3,24 +3,38 @@
 
 #include "format/number_format.h"
 
+#include <array>
 #include <cmath>
 
 namespace pmsect {
 
-const BarSize kBarTable[kBarTableRows] = {
-    {0.375f, 0.11f, 3},  {0.5f, 0.2f, 4},    {0.625f, 0.31f, 5}, {0.75f, 0.44f, 6},
-    {0.875f, 0.6f, 7},   {1.0f, 0.79f, 8},   {1.125f, 1.0f, 9},  {1.25f, 1.27f, 10},
-    {1.375f, 1.56f, 11}, {1.75f, 2.25f, 14}, {2.25f, 4.0f, 18},
-};
+namespace {
+
+// Row of each bar number 0..18 in the table, or -1: a lookup instead of a scan, since the
+// engine asks for every bar on every evaluation.
+constexpr int kLargestBarNumber = 18;
+constexpr std::array<int, kLargestBarNumber + 1> kRowOfNumber = [] {
+    std::array<int, kLargestBarNumber + 1> rows{};
+    rows.fill(-1);
+    for (int i = 0; i < kBarTableRows; ++i) {
+        rows[static_cast<std::size_t>(kBarTable[i].number)] = i;
+    }
+    return rows;
+}();
+
+} // namespace
 
 std::optional<BarSize> findBarSize(float barNumber) {
     // Bar numbers are small whole numbers, so an exact comparison identifies the row.
-    for (const BarSize& row : kBarTable) {
-        if (static_cast<float>(row.number) == barNumber) {
-            return row;
-        }
+    if (!(barNumber >= 0 && barNumber <= kLargestBarNumber)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    const int whole = static_cast<int>(barNumber);
+    const int row = kRowOfNumber[static_cast<std::size_t>(whole)];
+    if (row < 0 || static_cast<float>(whole) != barNumber) {
+        return std::nullopt;
+    }
+    return kBarTable[row];
 }
 
 float Barea(float barNumber) {

@@ -13,7 +13,11 @@ struct BarSize {
 };
 
 inline constexpr int kBarTableRows = 11;
-extern const BarSize kBarTable[kBarTableRows];
+inline constexpr BarSize kBarTable[kBarTableRows] = {
+    {0.375f, 0.11f, 3},  {0.5f, 0.2f, 4},    {0.625f, 0.31f, 5}, {0.75f, 0.44f, 6},
+    {0.875f, 0.6f, 7},   {1.0f, 0.79f, 8},   {1.125f, 1.0f, 9},  {1.25f, 1.27f, 10},
+    {1.375f, 1.56f, 11}, {1.75f, 2.25f, 14}, {2.25f, 4.0f, 18},
+};
 
 // The row of a bar number, or nothing when the number is not in the table.
 std::optional<BarSize> findBarSize(float barNumber);

@@ -10,12 +10,14 @@
 
 namespace pmsect {
 
-// The outline and the bars in the turned frame, measured from the reference point.
+// The outline and the bars in the turned frame, measured from the reference point. Only the
+// first pointCount and barCount entries are ever read, so the arrays are left uninitialised:
+// clearing them would cost more than the evaluation itself.
 struct RotatedSection {
     int pointCount = 0;
-    std::array<Point, kMaxPoints> points{}; // 0-based
+    std::array<Point, kMaxPoints> points; // 0-based
     int barCount = 0;
-    std::array<Bar, kMaxBars> bars{}; // 0-based
+    std::array<Bar, kMaxBars> bars; // 0-based
     float xmax = 0, xmin = 0, ymax = 0, ymin = 0;
 };
 
@@ -34,7 +36,7 @@ struct CompressionZone {
     float centroidX = 0;     // of Ac, turned frame
     float centroidY = 0;
     int clippedCount = 0;
-    std::array<Point, kMaxClippedPoints> clipped{};
+    std::array<Point, kMaxClippedPoints> clipped; // the first clippedCount are set
 };
 
 void measureCompressionZone(const RotatedSection& section, float beta1, float c,

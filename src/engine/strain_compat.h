@@ -32,9 +32,9 @@ struct EvaluationDetail {
     int clippedCount = 0;
     std::array<Point, kMaxClippedPoints> clipped{}; // 0-based
     float neutralAxisY = 0;
-    Point compressionResultant;
-    Point tensionResultant;
-    Point loadPoint;
+    Point compressionResultant{};
+    Point tensionResultant{};
+    Point loadPoint{};
     bool loadAngleWritten = false;
     float theta = 0; // radians, the turn applied to the section
 };

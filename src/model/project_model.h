@@ -21,15 +21,17 @@ inline constexpr int kMaxCurveRows = 40;
 enum SectionType : int16_t { kRectangular = 1, kRound = 2, kArbitrary = 3 };
 enum BarLayout : int16_t { kBarSets = 1, kCircular = 2, kPlacedBars = 3 };
 
+// Points and bars carry no default values so that the engine's working copies need not be
+// cleared on every evaluation; every table and variable of them is value-initialised ({}).
 struct Point {
-    float x = 0;
-    float y = 0;
+    float x;
+    float y;
 };
 
 struct Bar {
-    float x = 0;
-    float y = 0;
-    float size = 0; // bar number, stored as a real
+    float x;
+    float y;
+    float size; // bar number, stored as a real
 };
 
 struct BarSet {
