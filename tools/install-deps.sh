@@ -2,7 +2,8 @@
 # Installs, from Debian's packages, whatever the build and the tests need and the machine lacks.
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          nlohmann-json3-dev libboost-dev)
+          nlohmann-json3-dev libboost-dev qt6-base-dev libgl-dev xvfb xauth clang
+          libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

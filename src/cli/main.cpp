@@ -1,17 +1,53 @@
 // pmsect-cli: the strength engine from the command line, for scripts and batch checks.
 #include "cli/commands.h"
+#include "cli/results_commands.h"
 
 #include <CLI/CLI.hpp>
+#include <cmath>
 #include <iostream>
+#include <vector>
+
+namespace {
+
+using namespace pmsect::cli;
+
+void requireFinite(std::initializer_list<double> values) {
+    for (double v : values) {
+        if (!std::isfinite(v)) {
+            throw CommandError("numbers must be finite");
+        }
+    }
+}
+
+struct FormatFlags {
+    bool json = false;
+    bool csv = false;
+    OutputFormat format() const {
+        return json ? OutputFormat::Json : (csv ? OutputFormat::Csv : OutputFormat::Table);
+    }
+};
+
+void addFormatFlags(CLI::App* cmd, FormatFlags& flags, bool withCsv) {
+    auto* json = cmd->add_flag("--json", flags.json, "print JSON");
+    if (withCsv) {
+        cmd->add_flag("--csv", flags.csv, "print CSV")->excludes(json);
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    using namespace pmsect::cli;
     CLI::App app{"PMSECT: axial and flexural strength of a reinforced-concrete section"};
     app.require_subcommand(1);
     std::string file;
-    bool json = false;
+    FormatFlags flags;
     float c = 0;
     float angle = 0;
+    float pn = 0;
+    float sections = 8;
+    ReportUnits units;
+    PlotRequest plot;
+    std::vector<double> view;
 
     auto* newCmd = app.add_subcommand("new", "write the default new project");
     newCmd->add_option("FILE", file, "project file to write")->required();
@@ -20,15 +56,48 @@ int main(int argc, char** argv) {
     point->add_option("FILE", file, "project file")->required();
     point->add_option("--c", c, "neutral-axis depth (in)")->required();
     point->add_option("--angle", angle, "neutral-axis angle (deg)")->required();
-    point->add_flag("--json", json, "print JSON");
+    addFormatFlags(point, flags, false);
 
     auto* summary = app.add_subcommand("summary", "section summary and load checks");
     summary->add_option("FILE", file, "project file")->required();
-    summary->add_flag("--json", json, "print JSON");
+    addFormatFlags(summary, flags, false);
 
     auto* check = app.add_subcommand("check", "load checks; exit 1 when any fails");
     check->add_option("FILE", file, "project file")->required();
-    check->add_flag("--json", json, "print JSON");
+    addFormatFlags(check, flags, false);
+
+    auto* curve = app.add_subcommand("curve", "Pn-Mn curve at a bending direction");
+    curve->add_option("FILE", file, "project file")->required();
+    curve->add_option("--angle", angle, "bending direction (deg), 90 = about x")->required();
+    addFormatFlags(curve, flags, true);
+
+    auto* contour = app.add_subcommand("contour", "biaxial moment contour at an axial load");
+    contour->add_option("FILE", file, "project file")->required();
+    contour->add_option("--pn", pn, "axial load (kips, compression negative)")->required();
+    addFormatFlags(contour, flags, true);
+
+    auto* surface = app.add_subcommand("surface", "failure surface");
+    surface->add_option("FILE", file, "project file")->required();
+    surface->add_option("--sections", sections, "bending directions, 4 to 32")->required();
+    addFormatFlags(surface, flags, true);
+
+    auto* report = app.add_subcommand("report", "the text report");
+    report->add_option("FILE", file, "project file")->required();
+    report->add_option("--length", units.length, "in, ft, mm, cm, m");
+    report->add_option("--force", units.force, "lbs, kips, N, kN");
+    report->add_option("--moment", units.moment, "in-lb, in-kip, ft-lb, ft-kip, N-m, kN-m");
+    report->add_option("--stress", units.stress, "psi, psf, kPa, MPa");
+    report->add_option("--unit-weight", units.unitWeight, "pcf, kg/m^3");
+
+    auto* plotCmd = app.add_subcommand("plot", "a diagram of the results window as SVG");
+    plotCmd->add_option("FILE", file, "project file")->required();
+    auto* byCurve = plotCmd->add_option("--curve", plot.value, "Pn-Mn curve at THETA (deg)");
+    auto* byContour = plotCmd->add_option("--contour", plot.value, "biaxial contour at P (kips)");
+    auto* bySurface = plotCmd->add_option("--surface", plot.value, "3D view with N sections");
+    byCurve->excludes(byContour)->excludes(bySurface);
+    byContour->excludes(bySurface);
+    plotCmd->add_option("--view", view, "3D viewing angles H V (deg)")->expected(2);
+    plotCmd->add_option("--svg", plot.svgPath, "SVG file to write")->required();
 
     try {
         app.parse(argc, argv);
@@ -39,19 +108,44 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        requireFinite({c, angle, pn, sections, plot.value});
         if (*newCmd) {
             return runNew(file);
         }
         if (*point) {
-            if (!std::isfinite(c) || !std::isfinite(angle)) {
-                throw CommandError("--c and --angle must be finite numbers");
-            }
-            return runPoint(file, c, angle, json);
+            return runPoint(file, c, angle, flags.json);
         }
         if (*summary) {
-            return runSummary(file, json);
+            return runSummary(file, flags.json);
         }
-        return runCheck(file, json);
+        if (*check) {
+            return runCheck(file, flags.json);
+        }
+        if (*curve) {
+            return runCurve(file, angle, flags.format());
+        }
+        if (*contour) {
+            return runContour(file, pn, flags.format());
+        }
+        if (*surface) {
+            return runSurface(file, sections, flags.format());
+        }
+        if (*report) {
+            return runReport(file, units);
+        }
+        if (byContour->count() > 0) {
+            plot.kind = PlotRequest::Kind::Contour;
+        } else if (bySurface->count() > 0) {
+            plot.kind = PlotRequest::Kind::Surface;
+        } else if (byCurve->count() == 0) {
+            throw CommandError("plot needs --curve, --contour or --surface");
+        }
+        if (view.size() == 2) {
+            requireFinite({view[0], view[1]});
+            plot.horizontal = view[0];
+            plot.vertical = view[1];
+        }
+        return runPlot(file, plot);
     } catch (const std::exception& e) {
         std::cerr << "pmsect-cli: " << file << ": " << e.what() << "\n";
         return 2;

@@ -42,9 +42,11 @@ void computeSurface(ProjectModel& model, float N, SurfaceData& surface, Progress
     int j = 0;
     for (float a = 0; a <= end && j < kMaxSurfaceSections;
          a = static_cast<float>(static_cast<double>(a) + step)) {
-        computeCurve(model, static_cast<float>(static_cast<double>(a) + 90.0), curve, sink);
+        const float direction = static_cast<float>(static_cast<double>(a) + 90.0);
+        computeCurve(model, direction, curve, sink);
         ++j;
         const auto dir = static_cast<std::size_t>(j);
+        surface.bendingDirection[dir] = direction;
         for (int i = 1; i <= curve.count; ++i) {
             const auto row = static_cast<std::size_t>(i);
             surface.pts[dir][row] = curve.pts[row];

@@ -30,6 +30,8 @@ struct SurfaceData {
     std::array<std::array<bool, kMaxCurveRows + 1>, kMaxSurfaceSections + 1> found{};
     int16_t sections = 0;
     int16_t rowCount = 0; // every direction has the same levels
+    // The bending direction of each direction's curve, degrees (index 1..sections).
+    std::array<float, kMaxSurfaceSections + 1> bendingDirection{};
     SurfaceExtents extents;
 
     float phi(int j, int i) const { return cell(j, i)[0]; }

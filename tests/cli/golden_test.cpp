@@ -1,12 +1,11 @@
 // Every result of pmsect-cli on the golden projects, digit for digit. The arithmetic is single
 // precision in a fixed order, so any change of a digit is a change of behaviour: regenerate with
 // tools/update-golden.sh only on purpose.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 

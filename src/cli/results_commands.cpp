@@ -1,0 +1,222 @@
+// The results subcommands: interaction curve, biaxial contour, failure surface, report and the
+// plots drawn as SVG exactly as the results window draws them.
+#include "cli/results_commands.h"
+
+#include "cli/commands.h"
+#include "cli/json_output.h"
+#include "io/project_file.h"
+#include "io/report_text.h"
+#include "results/interaction_curve.h"
+#include "results/interaction_surface.h"
+#include "results/plot_drawing.h"
+#include "results/svg_canvas.h"
+#include "units/display_units.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+namespace pmsect::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The results window's default number of sections, computed before its first 2D plot.
+constexpr float kWindowSections = 8;
+constexpr double kPictureSize = 640;
+
+ProjectModel load(const std::string& file) {
+    ProjectModel model;
+    const FileResult result = loadProjectFile(file, model);
+    if (!result) {
+        throw CommandError(result.error);
+    }
+    return model;
+}
+
+json curvePointsJson(const CurveTable& table) {
+    json points = json::array();
+    for (int i = 1; i <= table.count; ++i) {
+        points.push_back({{"phi", jsonNumber(table.phi(i))},
+                          {"Pn_kip", jsonNumber(table.col1(i))},
+                          {"Mn_kipin", jsonNumber(table.col2(i))},
+                          {"found", table.isFound(i)}});
+    }
+    return points;
+}
+
+// A moment that was not found is left empty.
+std::string csvNumber(float value, bool found = true) {
+    if (!found) {
+        return "";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(value));
+    return text;
+}
+
+void printCurveCsv(const CurveTable& table, const char* firstColumn = nullptr,
+                   const float* firstValue = nullptr) {
+    std::printf("%sphi,Pn_kip,Mn_kipin\n", firstColumn ? firstColumn : "");
+    for (int i = 1; i <= table.count; ++i) {
+        std::printf("%s%s,%s,%s\n", firstValue ? (csvNumber(*firstValue) + ",").c_str() : "",
+                    csvNumber(table.phi(i)).c_str(), csvNumber(table.col1(i)).c_str(),
+                    csvNumber(table.col2(i), table.isFound(i)).c_str());
+    }
+}
+
+int16_t unitPosition(UnitGroup group, const std::string& name, int16_t fallback) {
+    if (name.empty()) {
+        return fallback;
+    }
+    const auto position = unitPositionByName(group, name);
+    if (!position) {
+        throw CommandError("unknown unit \"" + name + "\"");
+    }
+    return *position;
+}
+
+void writeSvg(const std::string& path, const SvgCanvas& canvas) {
+    std::ofstream out(path, std::ios::binary);
+    out << canvas.document();
+    out.close();
+    if (!out) {
+        throw CommandError("cannot write " + path);
+    }
+}
+
+} // namespace
+
+int runCurve(const std::string& file, float angle, OutputFormat format) {
+    ProjectModel model = load(file);
+    CurveTable table;
+    computeCurve(model, angle, table);
+    if (format == OutputFormat::Json) {
+        const json out = {{"angle_deg", jsonNumber(angle)}, {"points", curvePointsJson(table)}};
+        std::cout << out.dump(2) << "\n";
+    } else if (format == OutputFormat::Csv) {
+        printCurveCsv(table);
+    } else {
+        std::printf("Pn-Mn curve at %s deg\n%4s %8s %12s %12s\n", csvNumber(angle).c_str(), "row",
+                    "phi", "Pn (k)", "Mn (in-k)");
+        for (int i = 1; i <= table.count; ++i) {
+            std::printf("%4d %8.4f %12.2f %12s\n", i, table.phi(i), table.col1(i),
+                        table.isFound(i) ? csvNumber(table.col2(i)).c_str() : "not found");
+        }
+    }
+    return 0;
+}
+
+int runContour(const std::string& file, float Pn, OutputFormat format) {
+    ProjectModel model = load(file);
+    CurveTable table;
+    const ContourLoad load = computeContour(model, Pn, table);
+    float direction = 0;
+    if (format == OutputFormat::Json) {
+        json points = json::array();
+        for (int i = 1; i <= kContourPoints; ++i) {
+            points.push_back({{"direction_deg", jsonNumber(direction)},
+                              {"phi", jsonNumber(table.phi(i))},
+                              {"M1_kipin", jsonNumber(table.col1(i))},
+                              {"M2_kipin", jsonNumber(table.col2(i))},
+                              {"found", table.isFound(i)}});
+            direction = static_cast<float>(static_cast<double>(direction) + 9);
+        }
+        const json out = {{"Pn_kip", jsonNumber(load.Pn)}, {"points", points}};
+        std::cout << out.dump(2) << "\n";
+        return 0;
+    }
+    if (format == OutputFormat::Table) {
+        std::printf("Biaxial contour at Pn = %s k\n", csvNumber(load.Pn).c_str());
+    }
+    std::printf("direction_deg,phi,M1_kipin,M2_kipin\n");
+    for (int i = 1; i <= kContourPoints; ++i) {
+        std::printf("%s,%s,%s,%s\n", csvNumber(direction).c_str(), csvNumber(table.phi(i)).c_str(),
+                    csvNumber(table.col1(i), table.isFound(i)).c_str(),
+                    csvNumber(table.col2(i), table.isFound(i)).c_str());
+        direction = static_cast<float>(static_cast<double>(direction) + 9);
+    }
+    return 0;
+}
+
+int runSurface(const std::string& file, float sections, OutputFormat format) {
+    ProjectModel model = load(file);
+    auto surface = std::make_unique<SurfaceData>();
+    computeSurface(model, sections, *surface);
+    if (format == OutputFormat::Json) {
+        json directions = json::array();
+        for (int j = 1; j <= surface->sections; ++j) {
+            json points = json::array();
+            for (int i = 1; i <= surface->rowCount; ++i) {
+                points.push_back({{"phi", jsonNumber(surface->phi(j, i))},
+                                  {"Pn_kip", jsonNumber(surface->Pn(j, i))},
+                                  {"Mn_kipin", jsonNumber(surface->Mn(j, i))},
+                                  {"found", surface->isFound(j, i)}});
+            }
+            directions.push_back(
+                {{"angle_deg", jsonNumber(surface->bendingDirection[static_cast<std::size_t>(j)])},
+                 {"points", points}});
+        }
+        const SurfaceExtents& e = surface->extents;
+        const json out = {{"sections", surface->sections},
+                          {"directions", directions},
+                          {"extents",
+                           {{"MnMax_kipin", jsonNumber(e.MnMax)},
+                            {"MnMin_kipin", jsonNumber(e.MnMin)},
+                            {"PnMax_kip", jsonNumber(e.PnMax)},
+                            {"PnMin_kip", jsonNumber(e.PnMin)}}}};
+        std::cout << out.dump(2) << "\n";
+        return 0;
+    }
+    std::printf("angle_deg,phi,Pn_kip,Mn_kipin\n");
+    for (int j = 1; j <= surface->sections; ++j) {
+        for (int i = 1; i <= surface->rowCount; ++i) {
+            std::printf("%s,%s,%s,%s\n",
+                        csvNumber(surface->bendingDirection[static_cast<std::size_t>(j)]).c_str(),
+                        csvNumber(surface->phi(j, i)).c_str(), csvNumber(surface->Pn(j, i)).c_str(),
+                        csvNumber(surface->Mn(j, i), surface->isFound(j, i)).c_str());
+        }
+    }
+    return 0;
+}
+
+int runReport(const std::string& file, const ReportUnits& units) {
+    ProjectModel model = load(file);
+    const DisplayUnits defaults;
+    applyUnitChoice(model.units, unitPosition(UnitGroup::Length, units.length, defaults.lengthUnit),
+                    unitPosition(UnitGroup::Force, units.force, defaults.forceUnit),
+                    unitPosition(UnitGroup::Moment, units.moment, defaults.momentUnit),
+                    unitPosition(UnitGroup::Stress, units.stress, defaults.stressUnit),
+                    unitPosition(UnitGroup::UnitWeight, units.unitWeight, defaults.unitWtUnit));
+    std::cout << buildReport(model);
+    return 0;
+}
+
+int runPlot(const std::string& file, const PlotRequest& request) {
+    ProjectModel model = load(file);
+    auto surface = std::make_unique<SurfaceData>();
+    SvgCanvas canvas(kPictureSize, kPictureSize);
+    if (request.kind == PlotRequest::Kind::Surface) {
+        computeSurface(model, request.value, *surface);
+        drawView3D(canvas, *surface, model, request.horizontal, request.vertical, View3DOptions{},
+                   MomentScaleSource::Extents);
+    } else {
+        // The results window computes its surface first; the 2D plot takes its scale from it.
+        computeSurface(model, kWindowSections, *surface);
+        CurveTable table;
+        if (request.kind == PlotRequest::Kind::Curve) {
+            computeCurve(model, request.value, table);
+            drawPlot2D(canvas, PlotMode::PnMn, table, table.count, surface->extents, model,
+                       Plot2DOptions{});
+        } else {
+            computeContour(model, request.value, table);
+            drawPlot2D(canvas, PlotMode::Biaxial, table, kContourPoints, surface->extents, model,
+                       Plot2DOptions{});
+        }
+    }
+    writeSvg(request.svgPath, canvas);
+    return 0;
+}
+
+} // namespace pmsect::cli

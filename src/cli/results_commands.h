@@ -1,0 +1,30 @@
+// The subcommands over the results: curves, contour, surface, report and SVG plots.
+#pragma once
+
+#include <string>
+
+namespace pmsect::cli {
+
+enum class OutputFormat { Table, Json, Csv };
+
+int runCurve(const std::string& file, float angle, OutputFormat format);
+int runContour(const std::string& file, float Pn, OutputFormat format);
+int runSurface(const std::string& file, float sections, OutputFormat format);
+
+// Unit names as the Units window or the user calls them ("in", "kN-m", "kg/m^3"); empty keeps
+// the default US unit.
+struct ReportUnits {
+    std::string length, force, moment, stress, unitWeight;
+};
+int runReport(const std::string& file, const ReportUnits& units);
+
+struct PlotRequest {
+    enum class Kind { Curve, Contour, Surface } kind = Kind::Curve;
+    float value = 0;        // bending direction, axial load (kips) or number of sections
+    double horizontal = 45; // 3D viewing angles, degrees
+    double vertical = 30;
+    std::string svgPath;
+};
+int runPlot(const std::string& file, const PlotRequest& request);
+
+} // namespace pmsect::cli
