@@ -1,6 +1,7 @@
 // Turning, cutting and measuring the compressed part of the section.
 #include "engine/compression_zone.h"
 
+#include "engine/bar_table.h"
 #include "engine/polygon_properties.h"
 
 #include <algorithm>
@@ -8,7 +9,8 @@
 
 namespace pmsect {
 
-void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out) {
+void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
+                   std::optional<float>* unmatchedBarSize) {
     const double cosT = std::cos(static_cast<double>(theta));
     const double sinT = std::sin(static_cast<double>(theta));
     const auto outline = outlinePoints(model);
@@ -27,7 +29,11 @@ void rotateSection(const ProjectModel& model, int pointCount, float theta, Rotat
         const double y = static_cast<double>(bars[i].y) - model.refY;
         out.bars[i].x = static_cast<float>(x * cosT - y * sinT);
         out.bars[i].y = static_cast<float>(x * sinT + y * cosT);
-        out.bars[i].size = bars[i].size;
+        const BarSize* size = barSizeOf(bars[i].size);
+        if (!size && unmatchedBarSize) {
+            *unmatchedBarSize = bars[i].size;
+        }
+        out.bars[i].area = size ? size->area : 0.0f;
     }
     if (n == 0) {
         out.xmax = out.xmin = out.ymax = out.ymin = 0;
@@ -93,16 +99,16 @@ int clipAboveLine(std::span<const Point> polygon, float yc, Point* out) {
 }
 
 void measureCompressionZone(const RotatedSection& section, float beta1, float c,
-                            CompressionZone& zone, std::optional<float>* unmatchedBarSize) {
+                            CompressionZone& zone) {
     zone.yc =
         static_cast<float>(static_cast<double>(section.ymax) - static_cast<double>(beta1) * c);
     zone.clippedCount = clipAboveLine(
         std::span<const Point>(section.points.data(), static_cast<std::size_t>(section.pointCount)),
         zone.yc, zone.clipped.data());
-    const PolygonProperties props = polygonProperties(
+    const PolygonProperties props = polygonPropertiesOfAreas(
         std::span<const Point>(zone.clipped.data(), static_cast<std::size_t>(zone.clippedCount)),
-        std::span<const Bar>(section.bars.data(), static_cast<std::size_t>(section.barCount)),
-        unmatchedBarSize);
+        std::span<const PlacedArea>(section.bars.data(),
+                                    static_cast<std::size_t>(section.barCount)));
     zone.grossCompArea = props.grossArea;
     zone.Ac = props.netArea;
     zone.centroidX = props.centroidX;

@@ -2,6 +2,7 @@
 // horizontal with the compressed side on top, cut at depth beta1*c below the top, and measured.
 #pragma once
 
+#include "engine/polygon_properties.h"
 #include "engine/strain_compat.h"
 #include "model/project_model.h"
 
@@ -17,12 +18,14 @@ struct RotatedSection {
     int pointCount = 0;
     std::array<Point, kMaxPoints> points; // 0-based
     int barCount = 0;
-    std::array<Bar, kMaxBars> bars; // 0-based
+    std::array<PlacedArea, kMaxBars> bars; // 0-based, with the bar's area looked up once
     float xmax = 0, xmin = 0, ymax = 0, ymin = 0;
 };
 
-// theta in radians: the section is turned by theta about the reference point.
-void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out);
+// theta in radians: the section is turned by theta about the reference point. A bar number
+// missing from the bar table counts no area and is recorded in unmatchedBarSize.
+void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
+                   std::optional<float>* unmatchedBarSize = nullptr);
 
 // The part of a polygon at or above the line y = yc, in the polygon's own order, starting where
 // point 1 (or its replacement on the cut line) stands. Returns the number of points written;
@@ -40,6 +43,6 @@ struct CompressionZone {
 };
 
 void measureCompressionZone(const RotatedSection& section, float beta1, float c,
-                            CompressionZone& zone, std::optional<float>* unmatchedBarSize);
+                            CompressionZone& zone);
 
 } // namespace pmsect

@@ -4,11 +4,12 @@
 #include "engine/bar_table.h"
 
 #include <cmath>
+#include <vector>
 
 namespace pmsect {
 
-PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
-                                    std::optional<float>* unmatchedBarSize) {
+PolygonProperties polygonPropertiesOfAreas(std::span<const Point> polygon,
+                                           std::span<const PlacedArea> bars) {
     PolygonProperties out;
     if (polygon.empty()) {
         return out;
@@ -67,14 +68,10 @@ PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<co
         Qy = cx * A;
         Qx = cy * A;
         const float height = ymax - ymin;
-        for (const Bar& bar : bars) {
+        for (const PlacedArea& bar : bars) {
             const float y = bar.y - ymin;
             if (y > 0 && y < height) {
-                const auto size = findBarSize(bar.size);
-                if (!size && unmatchedBarSize) {
-                    *unmatchedBarSize = bar.size;
-                }
-                const float area = size ? size->area : 0.0f;
+                const float area = bar.area;
                 A = A - area;
                 Qy = Qy - (bar.x - xmin) * area;
                 Qx = Qx - y * area;
@@ -91,6 +88,20 @@ PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<co
     out.centroidX = cx + xmin;
     out.centroidY = cy + ymin;
     return out;
+}
+
+PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
+                                    std::optional<float>* unmatchedBarSize) {
+    std::vector<PlacedArea> areas;
+    areas.reserve(bars.size());
+    for (const Bar& bar : bars) {
+        const auto size = findBarSize(bar.size);
+        if (!size && unmatchedBarSize) {
+            *unmatchedBarSize = bar.size;
+        }
+        areas.push_back({bar.x, bar.y, size ? size->area : 0.0f});
+    }
+    return polygonPropertiesOfAreas(polygon, areas);
 }
 
 PolygonProperties polygonProperties(ProjectModel& model) {

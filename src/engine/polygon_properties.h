@@ -14,6 +14,17 @@ struct PolygonProperties {
     float centroidY = 0;
 };
 
+// A bar reduced to what the measuring needs: its position and its area.
+struct PlacedArea {
+    float x;
+    float y;
+    float area;
+};
+
+// The same with the bars' areas already looked up: the engine's hot path.
+PolygonProperties polygonPropertiesOfAreas(std::span<const Point> polygon,
+                                           std::span<const PlacedArea> bars);
+
 // A bar counts as lying in the polygon when its y is strictly between the polygon's lowest and
 // highest point. The inputs are not changed. A bar number missing from the bar table deducts
 // nothing and is recorded in unmatchedBarSize when that is given.

@@ -55,9 +55,9 @@ void solveNeutralAxis(ProjectModel& model, int pointCount, float angle, NeutralA
     const float theta = static_cast<float>(-static_cast<double>(angle) / 180.0 * kPi);
 
     RotatedSection section;
-    rotateSection(model, pointCount, theta, section);
+    rotateSection(model, pointCount, theta, section, &model.unmatchedBarSize);
     CompressionZone zone;
-    measureCompressionZone(section, model.beta1, c, zone, &model.unmatchedBarSize);
+    measureCompressionZone(section, model.beta1, c, zone);
 
     // Concrete: one force at the centroid of the compressed area, bars deducted.
     const float Cc = static_cast<float>(-0.85 * model.fpc * zone.Ac / 1000.0);
@@ -73,25 +73,24 @@ void solveNeutralAxis(ProjectModel& model, int pointCount, float angle, NeutralA
     // Steel: a bar in the compression zone carries its full stress; the concrete it displaces
     // is already left out of Ac.
     const double fy = model.fy;
+    const double Es = model.Es;
+    // With no bars the strain of an earlier evaluation stands.
+    float maxStrain = model.maxSteelStrain;
     for (int i = 0; i < section.barCount; ++i) {
-        const Bar& bar = section.bars[i];
+        const PlacedArea& bar = section.bars[i];
         const float strain = static_cast<float>(
             -0.003 * (static_cast<double>(c) - (static_cast<double>(section.ymax) - bar.y)) / c);
-        if (i == 0 || strain > model.maxSteelStrain) {
-            model.maxSteelStrain = strain;
+        if (i == 0 || strain > maxStrain) {
+            maxStrain = strain;
         }
-        double fs = static_cast<double>(strain) * model.Es;
+        double fs = static_cast<double>(strain) * Es;
         if (fs < -fy) {
             fs = -fy;
         }
         if (fs > fy) {
             fs = fy;
         }
-        const auto size = findBarSize(bar.size);
-        if (!size) {
-            model.unmatchedBarSize = bar.size;
-        }
-        const double area = size ? size->area : 0.0f;
+        const double area = bar.area;
         const float F = static_cast<float>(area * fs / 1000.0);
         if (F < 0) {
             C = static_cast<float>(static_cast<double>(C) + F);
@@ -105,6 +104,8 @@ void solveNeutralAxis(ProjectModel& model, int pointCount, float angle, NeutralA
         Mxr = static_cast<float>(Mxr - static_cast<double>(F) * bar.y);
         Myr = static_cast<float>(Myr - static_cast<double>(F) * bar.x);
     }
+
+    model.maxSteelStrain = maxStrain;
 
     const float Pn = static_cast<float>(static_cast<double>(C) + T);
     float Mn = static_cast<float>(
