@@ -29,11 +29,7 @@ Capacity eccentricLoadBySearch(ProjectModel& model, LoadRow& row, float e, float
     state.c = kStartDepth;
     const AngleSearchOutcome outcome =
         searchForEccentricityAndAngle(model, targetE, targetAngle, state);
-    // Each run of the eccentricity search aims at the e the previous run reached, so the target
-    // may drift by a few of its 1/1000 tolerances over the trials; beyond 1/100 the answer
-    // belongs to another load line.
-    const bool eReached =
-        std::fabs(static_cast<double>(targetE) - e) <= std::fabs(static_cast<double>(e)) / 100.0;
+    const bool eReached = eccentricityWithinDrift(e, targetE);
     const bool sameSense = (state.Pn < 0) == (row[kPu] < 0) && state.Pn != 0 && state.Mn > 0;
     if (!outcome.converged || !eReached || !sameSense) {
         return cap;

@@ -139,6 +139,11 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
     return reached;
 }
 
+bool eccentricityWithinDrift(float asked, float reached) {
+    return std::isfinite(reached) && std::fabs(static_cast<double>(reached) - asked) <=
+                                         std::fabs(static_cast<double>(asked)) / 100.0;
+}
+
 AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& targetE,
                                                  float& targetAngle, NeutralAxisState& state) {
     AngleSearchOutcome out;

@@ -32,6 +32,11 @@ struct AngleSearchOutcome {
     float angleMiss = 0;        // target angle less the load angle of the last trial
 };
 
+// Each run of the eccentricity search inside the angle search aims at the e the previous run
+// reached, so the e drifts by a few of its 1/1000 tolerances over the trials. A result within
+// 1/100 of the e asked for still lies on that load line; beyond it, it belongs to another.
+bool eccentricityWithinDrift(float asked, float reached);
+
 // Turns the neutral axis until the load line of the eccentricity search points at the target
 // angle (within 0.001 degree). On success the target angle is replaced by the angle reached.
 AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& targetE,

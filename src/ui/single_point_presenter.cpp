@@ -29,57 +29,6 @@ std::string withUnit(double value, const char* pattern, const std::string& label
     return formatNumber(value, pattern) + " " + label;
 }
 
-bool withinEccentricity(float target, float reached) {
-    return std::isfinite(reached) &&
-           std::fabs(static_cast<double>(target) - reached) <= std::fabs(target) / 1000.0f;
-}
-
-// The engine's step rule for the angle searches: d the previous miss, dNew the new one.
-float nextAngleStep(float step, float d, float dNew) {
-    if ((d <= 0 || dNew <= 0) && (d >= 0 || dNew >= 0)) {
-        return -step / 2;
-    }
-    if (d < 0 && dNew < 0 && std::fabs(dNew) > std::fabs(d)) {
-        return -step;
-    }
-    if (d > 0 && dNew > 0 && dNew > d) {
-        return -step;
-    }
-    return step;
-}
-
-// searchForEccentricityAndAngle aims each trial at the e the previous trial reached, so over many
-// trials the e drifts away from the one typed (6 in at 45 degrees ends near 6.03 on the default
-// section). Starting from the angle it found, turn the neutral axis again with every trial aimed
-// at the typed e. Converged only when both the angle and the typed e are met.
-AngleSearchOutcome holdEccentricity(ProjectModel& model, float eTarget, float angleTarget,
-                                    const AngleSearchOutcome& found, float& eReached,
-                                    float& angleReached, NeutralAxisState& state) {
-    AngleSearchOutcome out;
-    float alpha = found.neutralAxisAngle;
-    float e = eTarget;
-    bool eMet = searchForEccentricity(model, e, alpha, state);
-    float d = static_cast<float>(static_cast<double>(angleTarget) - state.loadAngle);
-    float s = d / 4;
-    for (int trial = 1; trial < kMaxAngleTrials; ++trial) {
-        if (std::fabs(d) <= 0.001f) {
-            out.converged = eMet;
-            angleReached = state.loadAngle;
-            break;
-        }
-        alpha = static_cast<float>(static_cast<double>(alpha) + s);
-        e = eTarget;
-        eMet = searchForEccentricity(model, e, alpha, state);
-        const float dNew = static_cast<float>(static_cast<double>(angleTarget) - state.loadAngle);
-        s = nextAngleStep(s, d, dNew);
-        d = dNew;
-    }
-    eReached = e;
-    out.neutralAxisAngle = alpha;
-    out.angleMiss = d;
-    return out;
-}
-
 } // namespace
 
 std::string captionShownText(std::string_view caption) {
@@ -320,13 +269,9 @@ void SinglePointPresenter::computeGivenE() {
     state.c = static_cast<float>(cStart / lf);
 
     const float strainBefore = model_.maxSteelStrain;
-    AngleSearchOutcome outcome =
+    const AngleSearchOutcome outcome =
         searchForEccentricityAndAngle(model_, eReached, angleReached, state);
-    if (outcome.converged && !withinEccentricity(eTarget, eReached)) {
-        outcome = holdEccentricity(model_, eTarget, static_cast<float>(loadAngleTyped), outcome,
-                                   eReached, angleReached, state);
-    }
-    const bool reached = outcome.converged && withinEccentricity(eTarget, eReached);
+    const bool reached = outcome.converged && eccentricityWithinDrift(eTarget, eReached);
     if (!reached) {
         // Showing the last trial would present a strain state that does not carry the load
         // asked for; keep the previous results and the model as they were instead.
