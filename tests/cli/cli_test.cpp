@@ -2,6 +2,7 @@
 #include "building/new_project.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
+#include "run_cli.h"
 
 #include <array>
 #include <cstdio>
@@ -17,24 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun run(const std::string& args) {
-    const std::string command = std::string(PMSECT_CLI) + " " + args + " 2>/dev/null";
-    CliRun r;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe)) {
-        r.out += buf.data();
-    }
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
 class CliTest : public ::testing::Test {
 protected:
     fs::path dir = fs::temp_directory_path() / ("pmsect_cli_" + std::to_string(::getpid()));
@@ -44,10 +27,10 @@ protected:
 };
 
 TEST_F(CliTest, NewThenSummaryOfTheDefaultProject) {
-    ASSERT_EQ(run("new " + path("x.rcs")).status, 0);
-    const CliRun r = run("summary " + path("x.rcs") + " --json");
+    ASSERT_EQ(test::runCli("new " + path("x.rcs")).status, 0);
+    const test::CliOutput r = test::runCli("summary " + path("x.rcs") + " --json");
     ASSERT_EQ(r.status, 0);
-    const json j = json::parse(r.out);
+    const json j = json::parse(r.text);
     EXPECT_FLOAT_EQ(j["grossArea_in2"].get<float>(), 216);
     EXPECT_NEAR(j["steelArea_in2"].get<double>(), 6.2, 1e-5);
     EXPECT_NEAR(j["Po_kip"].get<double>(), -(2550 * (216 - 6.2) + 60000 * 6.2) / 1000, 1e-3);
@@ -63,10 +46,10 @@ TEST_F(CliTest, NewThenSummaryOfTheDefaultProject) {
 }
 
 TEST_F(CliTest, PointAgreesWithTheEngineToTheLastDigit) {
-    ASSERT_EQ(run("new " + path("x.rcs")).status, 0);
-    const CliRun r = run("point " + path("x.rcs") + " --c 0 --angle 30 --json");
+    ASSERT_EQ(test::runCli("new " + path("x.rcs")).status, 0);
+    const test::CliOutput r = test::runCli("point " + path("x.rcs") + " --c 0 --angle 30 --json");
     ASSERT_EQ(r.status, 0);
-    const json j = json::parse(r.out);
+    const json j = json::parse(r.text);
     ProjectModel m;
     ASSERT_TRUE(loadProjectFile(path("x.rcs"), m));
     NeutralAxisState s;
@@ -93,21 +76,21 @@ TEST_F(CliTest, CheckExitsOneWhenALoadFailsAndErrorsExitTwo) {
     m.loads[2][kPu] = -400;
     m.loads[2][kMux] = 250; // beyond the section
     ASSERT_TRUE(writeProjectFile(path("loads.rcs"), m));
-    const CliRun r = run("check " + path("loads.rcs") + " --json");
+    const test::CliOutput r = test::runCli("check " + path("loads.rcs") + " --json");
     EXPECT_EQ(r.status, 1);
-    const json j = json::parse(r.out);
+    const json j = json::parse(r.text);
     ASSERT_EQ(j.size(), 2u);
     EXPECT_LT(j[0]["ratio"].get<double>(), 1);
     EXPECT_GT(j[1]["ratio"].get<double>(), 1);
     m.numLoads = 1;
     ASSERT_TRUE(writeProjectFile(path("ok.rcs"), m));
-    EXPECT_EQ(run("check " + path("ok.rcs")).status, 0);
+    EXPECT_EQ(test::runCli("check " + path("ok.rcs")).status, 0);
 
-    EXPECT_EQ(run("summary " + path("missing.rcs")).status, 2);
-    EXPECT_EQ(run("point " + path("ok.rcs") + " --c abc --angle 0").status, 2);
-    EXPECT_EQ(run("frobnicate").status, 2);
+    EXPECT_EQ(test::runCli("summary " + path("missing.rcs")).status, 2);
+    EXPECT_EQ(test::runCli("point " + path("ok.rcs") + " --c abc --angle 0").status, 2);
+    EXPECT_EQ(test::runCli("frobnicate").status, 2);
     std::ofstream(path("bad.rcs")) << "1,1\r\n4,0,1\r\n";
-    EXPECT_EQ(run("summary " + path("bad.rcs")).status, 2);
+    EXPECT_EQ(test::runCli("summary " + path("bad.rcs")).status, 2);
 }
 
 TEST_F(CliTest, HandWrittenFileWithAnUnknownBarSizeStillRuns) {
@@ -116,9 +99,9 @@ TEST_F(CliTest, HandWrittenFileWithAnUnknownBarSizeStillRuns) {
                                        "#FALSE#,#FALSE#,#TRUE#\n#TRUE#,#FALSE#\n6,0\n"
                                        "0,#TRUE#,#FALSE#\n2,0\n-6,-6\n-6,6\n6,6\n6,-6\n"
                                        "-4,-4,8\n4,-4,8\n4,4,12\n-4,4,8\n2,8\n-50,20,10\n";
-    const CliRun r = run("summary " + path("hand.rcs") + " --json");
+    const test::CliOutput r = test::runCli("summary " + path("hand.rcs") + " --json");
     ASSERT_EQ(r.status, 0);
-    const json j = json::parse(r.out);
+    const json j = json::parse(r.text);
     EXPECT_NEAR(j["steelArea_in2"].get<double>(), 3 * 0.79, 1e-5); // #12 counts nothing
     ASSERT_EQ(j["loads"].size(), 1u);
     EXPECT_TRUE(j["loads"][0]["capacityFound"].get<bool>());

@@ -1,6 +1,8 @@
 // Every result of pmsect-cli on the golden projects, digit for digit. The arithmetic is single
 // precision in a fixed order, so any change of a digit is a change of behaviour: regenerate with
 // tools/update-golden.sh only on purpose.
+#include "run_cli.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -13,18 +15,6 @@ namespace pmsect {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string output(const std::string& args) {
-    const std::string command = std::string(PMSECT_CLI) + " " + args;
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe)) {
-        out += buf.data();
-    }
-    pclose(pipe);
-    return out;
-}
 
 std::string contents(const fs::path& path) {
     std::ifstream in(path);
@@ -59,7 +49,7 @@ TEST(Golden, EveryProjectGivesExactlyItsStoredResults) {
             }
             std::string args = pattern;
             args.replace(args.find("{}"), 2, entry.path().string());
-            EXPECT_EQ(output(args), contents(golden)) << golden;
+            EXPECT_EQ(test::runCli(args).text, contents(golden)) << golden;
             ++compared;
         }
     }

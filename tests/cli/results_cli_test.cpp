@@ -1,4 +1,6 @@
 // The results subcommands of pmsect-cli: structure of their output and their errors.
+#include "run_cli.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -14,27 +16,12 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct Output {
-    int status = -1;
-    std::string text;
-};
-
-Output runCli(const std::string& args) {
-    FILE* pipe = popen((std::string(PMSECT_CLI) + " " + args + " 2>/dev/null").c_str(), "r");
-    Output out;
-    std::array<char, 4096> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe)) {
-        out.text += buf.data();
-    }
-    const int status = pclose(pipe);
-    out.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return out;
-}
+using test::runCli;
 
 const std::string kDefault = std::string(PMSECT_TEST_DATA) + "/golden/default.rcs";
 
 TEST(ResultsCli, CurveHasTheLevelsOfAnInteractionCurve) {
-    const Output out = runCli("curve " + kDefault + " --angle 90 --json");
+    const test::CliOutput out = runCli("curve " + kDefault + " --angle 90 --json");
     ASSERT_EQ(out.status, 0);
     const json j = json::parse(out.text);
     EXPECT_EQ(j["angle_deg"].get<double>(), 90);
@@ -53,13 +40,13 @@ TEST(ResultsCli, CurveHasTheLevelsOfAnInteractionCurve) {
     EXPECT_NEAR(points.back()["Pn_kip"].get<double>(), 0.99 * 372, 0.01);
     EXPECT_FLOAT_EQ(points.back()["phi"].get<float>(), 0.9f);
 
-    const Output csv = runCli("curve " + kDefault + " --angle 90 --csv");
+    const test::CliOutput csv = runCli("curve " + kDefault + " --angle 90 --csv");
     EXPECT_EQ(csv.text.substr(0, csv.text.find('\n')), "phi,Pn_kip,Mn_kipin");
     EXPECT_EQ(std::count(csv.text.begin(), csv.text.end(), '\n'), 30);
 }
 
 TEST(ResultsCli, ContourIsClampedAndHasFortyDirections) {
-    const Output out = runCli("contour " + kDefault + " --pn -5000 --json");
+    const test::CliOutput out = runCli("contour " + kDefault + " --pn -5000 --json");
     ASSERT_EQ(out.status, 0);
     const json j = json::parse(out.text);
     EXPECT_NEAR(j["Pn_kip"].get<double>(), 0.99 * -906.99, 0.01);
@@ -71,7 +58,7 @@ TEST(ResultsCli, ContourIsClampedAndHasFortyDirections) {
 }
 
 TEST(ResultsCli, SurfaceDirectionsAndExtents) {
-    const Output four = runCli("surface " + kDefault + " --sections 4 --json");
+    const test::CliOutput four = runCli("surface " + kDefault + " --sections 4 --json");
     ASSERT_EQ(four.status, 0);
     const json j = json::parse(four.text);
     EXPECT_EQ(j["sections"].get<int>(), 4);
@@ -81,15 +68,16 @@ TEST(ResultsCli, SurfaceDirectionsAndExtents) {
     }
     EXPECT_EQ(j["extents"]["MnMin_kipin"].get<double>(), 0);
     EXPECT_GT(j["extents"]["PnMax_kip"].get<double>(), 0);
-    const Output many = runCli("surface " + kDefault + " --sections 40 --json");
+    const test::CliOutput many = runCli("surface " + kDefault + " --sections 40 --json");
     EXPECT_EQ(json::parse(many.text)["sections"].get<int>(), 32);
 }
 
 TEST(ResultsCli, ReportInAnyUnitsAndPlotsAsSvg) {
-    const Output us = runCli("report " + kDefault);
+    const test::CliOutput us = runCli("report " + kDefault);
     ASSERT_EQ(us.status, 0);
     EXPECT_NE(us.text.find("f'c = 3,000 psi        fy  = 60,000 psi"), std::string::npos);
-    const Output si = runCli("report " + kDefault + " --length mm --stress MPa --force kN");
+    const test::CliOutput si =
+        runCli("report " + kDefault + " --length mm --stress MPa --force kN");
     // The report writes f'c and fy without decimals: 20.67 and 413.4 MPa.
     EXPECT_NE(si.text.find("f'c = 21 MPa        fy  = 413 MPa"), std::string::npos);
     EXPECT_NE(si.text.find("(mm)"), std::string::npos);
