@@ -149,9 +149,14 @@ void drawPlot2D(Canvas& canvas, PlotMode mode, const CurveTable& table, int coun
     canvas.line(0, f.y(0), f.width, f.y(0), kLightBlue);
     canvas.line(f.x(0), 0, f.x(0), f.height, kLightBlue);
 
+    // A contour goes all the way round: its last direction joins its first.
+    const int steps = mode == PlotMode::Biaxial && n > 0 ? n + 1 : n;
+    const auto rowOf = [n](int k) { return (k - 1) % n + 1; };
+
     if (options.nominal) {
         PolylinePen pen(canvas, kDarkYellow);
-        for (int i = 1; i <= n; ++i) {
+        for (int k = 1; k <= steps; ++k) {
+            const int i = rowOf(k);
             if (!table.isFound(i)) {
                 pen.lift();
                 continue;
@@ -164,7 +169,8 @@ void drawPlot2D(Canvas& canvas, PlotMode mode, const CurveTable& table, int coun
     if (options.reduced) {
         const double phiPnMax = model.phiPnMax / 1000.0;
         PolylinePen pen(canvas, kLightGreen);
-        for (int i = 1; i <= n; ++i) {
+        for (int k = 1; k <= steps; ++k) {
+            const int i = rowOf(k);
             const double phi = table.phi(i);
             // A contour row with phi 0 lies beyond the reduced capacity: it has no reduced point.
             if (!table.isFound(i) || (mode == PlotMode::Biaxial && phi == 0)) {

@@ -91,14 +91,16 @@ TEST(Plot2D, BiaxialIsCentredWithTheSectionOverIt) {
     RecordingCanvas c(600, 480);
     ProjectModel m = test::rectangleModel(12, 18);
     test::addBar(m, 4, 7, 8);
-    const CurveTable t =
-        table({{0.5f, 0, -100}, {0.5f, 100, 0}, {0, 0, 100}, {0, -100, 0}, {0.5f, 0, -100}});
+    const CurveTable t = table({{0.5f, 0, -100}, {0.5f, 100, 0}, {0, 0, 100}, {0, -100, 0}});
     // Horizontal range 2*100 centred on 0: scales 600/240 and 480/240, the smaller is 2.
     drawPlot2D(c, PlotMode::Biaxial, t, t.count, {100, 0, 50, -150}, m, {});
     EXPECT_TRUE(hasLine(c, kDarkYellow, 300, 40, 500, 240));
     EXPECT_TRUE(hasLine(c, kLightGreen, 300, 140, 400, 240));
     // Rows with phi 0 have no reduced point: only the segment between rows 1 and 2 remains.
     EXPECT_EQ(c.count(PrimitiveKind::Line, kLightGreen), 1u);
+    // The nominal contour goes all the way round, its last direction joined to its first.
+    EXPECT_EQ(c.count(PrimitiveKind::Line, kDarkYellow), 4u);
+    EXPECT_TRUE(hasLine(c, kDarkYellow, 100, 240, 300, 40));
     // Section: 18 in tall = 2/3 of the largest moment = 133.3 px, 12 in wide in proportion.
     const auto outline = c.ofKind(PrimitiveKind::Line, kLightMagenta);
     ASSERT_EQ(outline.size(), 4u);
