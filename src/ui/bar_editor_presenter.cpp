@@ -1,0 +1,133 @@
+// The bar editor: the arbitrary bars' rows and their write-back.
+#include "ui/bar_editor_presenter.h"
+
+#include "engine/bar_table.h"
+#include "ui/main_window_presenter.h"
+
+namespace pmsect {
+namespace {
+constexpr double kBarColumnShare = 0.22;
+
+std::string positionText(const std::optional<float>& cell) {
+    return cell ? boxNumberText(*cell) : std::string();
+}
+} // namespace
+
+BarEditorPresenter::BarEditorPresenter(ProjectModel& model, Platform& platform,
+                                       BusyPointer& pointer, SummaryChain& chain)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {}
+
+void BarEditorPresenter::activate() {
+    const std::string& unit = model_.units.lengthLabel;
+    view_.columns = {GridColumn{"Num", kBarColumnShare, false},
+                     GridColumn{"X (" + unit + ")", kBarColumnShare, true},
+                     GridColumn{"Y (" + unit + ")", kBarColumnShare, true},
+                     GridColumn{"Bar Size", kBarColumnShare, true}};
+    const double lf = model_.units.lengthFactor;
+    view_.rows.clear();
+    for (const Bar& b : modelBars(model_)) {
+        BarGridRow row;
+        row.num = static_cast<int32_t>(view_.rows.size()) + 1;
+        row.x = static_cast<float>(b.x * lf);
+        row.y = static_cast<float>(b.y * lf);
+        row.size = integerCell(b.size);
+        view_.rows.push_back(row);
+    }
+    view_.currentRow = 0;
+    pointer_.setPointer(kPointerNormal);
+}
+
+void BarEditorPresenter::renumber() {
+    int32_t k = 0;
+    for (BarGridRow& row : view_.rows) {
+        row.num = ++k;
+    }
+}
+
+void BarEditorPresenter::addBar() {
+    if (view_.rows.size() >= static_cast<std::size_t>(kMaxBars)) {
+        platform_.showMessage(kTooManyBarsMessage);
+        return;
+    }
+    view_.rows.emplace_back();
+    renumber();
+}
+
+void BarEditorPresenter::deleteBar() {
+    if (view_.rows.size() < 4) {
+        platform_.showMessage(kTooFewBarsMessage);
+        return;
+    }
+    // The other rows keep their numbers until the next Add.
+    eraseCurrentRow(view_.rows, view_.currentRow);
+}
+
+bool BarEditorPresenter::editCell(int row, int column, std::string_view text) {
+    if (row < 0 || row >= static_cast<int>(view_.rows.size()) || column < kBarX ||
+        column > kBarSizeColumn) {
+        return false;
+    }
+    const CellText cell = readCellText(text);
+    if (!cell.accepted) {
+        platform_.showMessage(kBarNotNumericMessage);
+        return false;
+    }
+    BarGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    if (column == kBarSizeColumn) {
+        r.size.reset();
+        if (cell.value) {
+            r.size = integerCell(*cell.value);
+        }
+        return true;
+    }
+    std::optional<float>& slot = column == kBarX ? r.x : r.y;
+    slot.reset();
+    if (cell.value) {
+        slot = static_cast<float>(*cell.value);
+    }
+    return true;
+}
+
+void BarEditorPresenter::update() {
+    const double lf = model_.units.lengthFactor;
+    model_.numBars = 0;
+    for (BarGridRow& row : view_.rows) {
+        if (model_.numBars >= kMaxBars) {
+            break;
+        }
+        ++model_.numBars;
+        if (!findBarSize(static_cast<float>(cellValue(row.size)))) {
+            row.size = kFallbackBarSize;
+        }
+        model_.bars[static_cast<std::size_t>(model_.numBars)] = {
+            static_cast<float>(cellValue(row.x) / lf), static_cast<float>(cellValue(row.y) / lf),
+            static_cast<float>(cellValue(row.size))};
+    }
+    chain_.refresh();
+}
+
+void BarEditorPresenter::done() {
+    update();
+    view_.visible = false;
+}
+
+std::string BarEditorPresenter::cellText(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(view_.rows.size())) {
+        return {};
+    }
+    const BarGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    switch (column) {
+    case kBarNum:
+        return std::to_string(r.num);
+    case kBarX:
+        return positionText(r.x);
+    case kBarY:
+        return positionText(r.y);
+    case kBarSizeColumn:
+        return integerCellText(r.size);
+    default:
+        return {};
+    }
+}
+
+} // namespace pmsect

@@ -1,0 +1,164 @@
+// The bar-set editor: the sets' rows, their orientation and rectangle, and the rebuild.
+#include "ui/bar_set_editor_presenter.h"
+
+#include "building/bar_layout.h"
+#include "engine/bar_table.h"
+#include "format/number_format.h"
+#include "ui/main_window_presenter.h"
+
+#include <algorithm>
+
+namespace pmsect {
+namespace {
+constexpr double kBarSetColumnShare = 0.3;
+constexpr int kFallbackSize = 5;
+} // namespace
+
+std::string barSetSizeMessage(int size) {
+    return "Bar size #" + plainNumberText(static_cast<float>(size)) + " not found, #5 will be used";
+}
+
+double minimumBarSetSide(const ProjectModel& model) {
+    const double d1 = barDiameter(model.barSets[1].size);
+    const double dt = barDiameter(model.tieBarSize);
+    return 2.0 * (d1 + model.clearCover + dt) + model.clearSpacing;
+}
+
+BarSetEditorPresenter::BarSetEditorPresenter(ProjectModel& model, Platform& platform,
+                                             BusyPointer& pointer, SummaryChain& chain)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {}
+
+void BarSetEditorPresenter::showBoxes() {
+    const double lf = model_.units.lengthFactor;
+    view_.txtEWidth = boxNumberText(static_cast<float>(model_.barSetWidth * lf));
+    view_.txtEDepth = boxNumberText(static_cast<float>(model_.barSetHeight * lf));
+    view_.unitLabel = model_.units.lengthLabel;
+}
+
+void BarSetEditorPresenter::activate() {
+    view_.columns = {GridColumn{"Num", kBarSetColumnShare, false},
+                     GridColumn{"# Bars", kBarSetColumnShare, true},
+                     GridColumn{"Bar Size", kBarSetColumnShare, true}};
+    view_.rows.clear();
+    const int n = std::clamp<int>(model_.numBarSets, 0, kMaxBarSets);
+    for (int i = 1; i <= n; ++i) {
+        const BarSet& set = model_.barSets[static_cast<std::size_t>(i)];
+        view_.rows.push_back(BarSetGridRow{i, integerCell(set.count), integerCell(set.size)});
+    }
+    view_.currentRow = 0;
+    view_.alongY = model_.barSetsAlongY;
+    showBoxes();
+    pointer_.setPointer(kPointerNormal);
+}
+
+void BarSetEditorPresenter::renumber() {
+    int32_t k = 0;
+    for (BarSetGridRow& row : view_.rows) {
+        row.num = ++k;
+    }
+    model_.numBarSets = static_cast<int16_t>(k);
+}
+
+void BarSetEditorPresenter::addBarSet() {
+    if (view_.rows.size() >= static_cast<std::size_t>(kMaxBarSets)) {
+        platform_.showMessage(kTooManyBarSetsMessage);
+        return;
+    }
+    view_.rows.emplace_back();
+    renumber();
+}
+
+void BarSetEditorPresenter::deleteBarSet() {
+    if (view_.rows.size() < 2) {
+        platform_.showMessage(kTooFewBarSetsMessage);
+    } else {
+        eraseCurrentRow(view_.rows, view_.currentRow);
+    }
+    renumber();
+}
+
+bool BarSetEditorPresenter::editCell(int row, int column, std::string_view text) {
+    if (row < 0 || row >= static_cast<int>(view_.rows.size()) ||
+        (column != kBarSetCount && column != kBarSetSize)) {
+        return false;
+    }
+    const CellText cell = readCellText(text);
+    if (!cell.accepted) {
+        platform_.showMessage(kBarSetNotNumericMessage);
+        return false;
+    }
+    BarSetGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    std::optional<int>& slot = column == kBarSetCount ? r.count : r.size;
+    slot.reset();
+    if (cell.value) {
+        slot = integerCell(*cell.value);
+    }
+    return true;
+}
+
+void BarSetEditorPresenter::update() {
+    renumber();
+    if (!view_.rows.empty()) {
+        model_.numBarSets = 0;
+        for (BarSetGridRow& row : view_.rows) {
+            ++model_.numBarSets;
+            if (cellValue(row.count) < 1) {
+                platform_.showMessage(kNoBarsMessage);
+                row.count = 1;
+            }
+            if (!findBarSize(static_cast<float>(cellValue(row.size)))) {
+                platform_.showMessage(barSetSizeMessage(cellValue(row.size)));
+                row.size = kFallbackSize;
+            }
+            model_.barSets[static_cast<std::size_t>(model_.numBarSets)] = {
+                static_cast<float>(cellValue(row.count)), static_cast<float>(cellValue(row.size))};
+        }
+    }
+    rebuildBars(model_);
+    chain_.refresh();
+}
+
+void BarSetEditorPresenter::done() {
+    update();
+    view_.visible = false;
+}
+
+void BarSetEditorPresenter::onParallel(bool alongY) {
+    view_.alongY = alongY;
+    model_.barSetsAlongY = alongY;
+    rebuildBars(model_);
+    chain_.recompute();
+}
+
+void BarSetEditorPresenter::confirmBox(BarSetBox box, std::string_view text) {
+    const double minimum = minimumBarSetSide(model_);
+    double side = minimum;
+    if (const std::optional<double> v = parseNumber(text)) {
+        side = std::max(*v / model_.units.lengthFactor, minimum);
+    }
+    float& stored = box == BarSetBox::EffectiveWidth ? model_.barSetWidth : model_.barSetHeight;
+    stored = static_cast<float>(side);
+    std::string& shown = box == BarSetBox::EffectiveWidth ? view_.txtEWidth : view_.txtEDepth;
+    shown = boxNumberText(static_cast<float>(stored * model_.units.lengthFactor));
+    rebuildBars(model_);
+    chain_.recompute();
+}
+
+std::string BarSetEditorPresenter::cellText(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(view_.rows.size())) {
+        return {};
+    }
+    const BarSetGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    switch (column) {
+    case kBarSetNum:
+        return std::to_string(r.num);
+    case kBarSetCount:
+        return integerCellText(r.count);
+    case kBarSetSize:
+        return integerCellText(r.size);
+    default:
+        return {};
+    }
+}
+
+} // namespace pmsect

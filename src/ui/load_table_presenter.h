@@ -1,0 +1,87 @@
+// The load table window (frmLoads) without its grid widget: the record set of load rows in
+// display units, Add/Delete/Update/Done, and the write-back of the checked loads.
+#pragma once
+
+#include "model/project_model.h"
+#include "ui/busy_pointer.h"
+#include "ui/grid_cells.h"
+#include "ui/platform.h"
+#include "ui/summary_chain.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pmsect {
+
+inline constexpr int kLoadFields = 10;
+inline constexpr double kLoadColumnShare = 0.095;
+
+// Shown in the "Check" cell of a load whose capacity on its own load line was not found; its
+// capacity cells stay empty.
+inline constexpr const char* kCapacityNotFoundText = "not found";
+inline constexpr const char* kTooManyLoadsMessage = "The load table holds at most 40 loads";
+inline constexpr const char* kLoadNotNumericMessage = "Pu, Mux and Muy must be numeric";
+
+// One row of the record set. Fields 1..9 are singles in display units; an empty cell (a new
+// row) reads as 0. capacityFound is false for a checked load without a capacity: fields 6..9
+// are then empty and the Check cell shows kCapacityNotFoundText.
+struct LoadGridRow {
+    int32_t num = 0;
+    std::array<std::optional<float>, kLoadFields> field{}; // index 0 unused (num)
+    bool capacityFound = true;
+};
+
+struct LoadTableView {
+    std::string caption = "Load Analysis";
+    std::string addCaption = "Add Load";
+    std::string deleteCaption = "Delete Load";
+    std::string updateCaption = "Update";
+    std::string doneCaption = "Done";
+    std::array<GridColumn, kLoadFields> columns{};
+    std::vector<LoadGridRow> rows;
+    int currentRow = 0; // 0-based; the row Delete Load removes
+    bool visible = false;
+};
+
+class LoadTablePresenter {
+public:
+    LoadTablePresenter(ProjectModel& model, Platform& platform, BusyPointer& pointer,
+                       SummaryChain& chain);
+
+    const LoadTableView& view() const { return view_; }
+
+    // The main window's button (it has cleared summaryEnabled).
+    void show() { view_.visible = true; }
+    // A fresh record set from the model's loads; releases the busy pointer.
+    void activate();
+
+    void addLoad();
+    void deleteLoad();
+    void selectRow(int index);
+    // A cell typed by the user: fields 1-3 only. Returns false when the text was refused.
+    bool editCell(int row, int field, std::string_view text);
+    // The loads from the rows, the summary with its checks, and the rows rewritten from them.
+    void update();
+    // Busy pointer, Update, hide. Closing the window does the same.
+    void done();
+    void close() { done(); }
+
+    // What a cell shows.
+    std::string cellText(int row, int field) const;
+
+private:
+    void buildColumns();
+    void renumber();
+    LoadGridRow rowFromModel(int k) const;
+
+    ProjectModel& model_;
+    Platform& platform_;
+    BusyPointer& pointer_;
+    SummaryChain& chain_;
+    LoadTableView view_;
+};
+
+} // namespace pmsect

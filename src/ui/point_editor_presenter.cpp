@@ -1,0 +1,130 @@
+// The point editor: the outline's rows, and the outline, bars and summary rebuilt from them.
+#include "ui/point_editor_presenter.h"
+
+#include "building/bar_layout.h"
+#include "building/section_generators.h"
+
+#include <algorithm>
+
+namespace pmsect {
+namespace {
+constexpr double kPointColumnShare = 0.3;
+} // namespace
+
+PointEditorPresenter::PointEditorPresenter(ProjectModel& model, Platform& platform,
+                                           BusyPointer& pointer, SummaryChain& chain,
+                                           std::function<bool()> autoRecompute)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain),
+      autoRecompute_(std::move(autoRecompute)) {}
+
+void PointEditorPresenter::activate() {
+    const std::string& unit = model_.units.lengthLabel;
+    view_.columns = {GridColumn{"Num", kPointColumnShare, false},
+                     GridColumn{"X (" + unit + ")", kPointColumnShare, true},
+                     GridColumn{"Y (" + unit + ")", kPointColumnShare, true}};
+    const double lf = model_.units.lengthFactor;
+    view_.rows.clear();
+    for (const Point& p : outlinePoints(model_)) {
+        PointGridRow row;
+        row.num = static_cast<int32_t>(view_.rows.size()) + 1;
+        row.x = twoDecimalCell(p.x * lf);
+        row.y = twoDecimalCell(p.y * lf);
+        view_.rows.push_back(row);
+    }
+    view_.currentRow = 0;
+    pointer_.setPointer(kPointerNormal);
+}
+
+void PointEditorPresenter::readRows() {
+    if (view_.rows.empty()) {
+        return;
+    }
+    const double lf = model_.units.lengthFactor;
+    model_.numPoints = 0;
+    for (PointGridRow& row : view_.rows) {
+        if (model_.numPoints >= kMaxPoints) {
+            break;
+        }
+        ++model_.numPoints;
+        row.num = model_.numPoints;
+        model_.points[static_cast<std::size_t>(model_.numPoints)] = {
+            static_cast<float>(cellValue(row.x) / lf), static_cast<float>(cellValue(row.y) / lf)};
+    }
+}
+
+void PointEditorPresenter::apply() {
+    applyEditedOutline(model_);
+    if (autoRecompute_ && autoRecompute_()) {
+        setBarSetOutline(model_);
+        rebuildBars(model_);
+    }
+    chain_.refresh();
+}
+
+void PointEditorPresenter::addPoint() {
+    if (view_.rows.size() >= static_cast<std::size_t>(kMaxPoints)) {
+        platform_.showMessage(kTooManyPointsMessage);
+        return;
+    }
+    view_.rows.emplace_back();
+    readRows();
+}
+
+void PointEditorPresenter::deletePoint() {
+    if (view_.rows.size() <= 3) {
+        platform_.showMessage(kTooFewPointsMessage);
+        return;
+    }
+    eraseCurrentRow(view_.rows, view_.currentRow);
+    readRows();
+    apply();
+}
+
+bool PointEditorPresenter::editCell(int row, int column, std::string_view text) {
+    if (row < 0 || row >= static_cast<int>(view_.rows.size()) ||
+        (column != kPointX && column != kPointY)) {
+        return false;
+    }
+    const CellText cell = readCellText(text);
+    if (!cell.accepted) {
+        platform_.showMessage(kPointNotNumericMessage);
+        return false;
+    }
+    PointGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    std::optional<float>& slot = column == kPointX ? r.x : r.y;
+    slot.reset();
+    if (cell.value) {
+        slot = static_cast<float>(*cell.value);
+    }
+    return true;
+}
+
+void PointEditorPresenter::update() {
+    readRows();
+    apply();
+    view_.currentRow = std::max(0, static_cast<int>(view_.rows.size()) - 1);
+}
+
+void PointEditorPresenter::done() {
+    update();
+    view_.visible = false;
+}
+
+std::string PointEditorPresenter::cellText(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(view_.rows.size())) {
+        return {};
+    }
+    const PointGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    switch (column) {
+    case kPointNum:
+        return std::to_string(r.num);
+    case kPointX:
+        return realCellText(r.x);
+    case kPointY:
+        return realCellText(r.y);
+    default:
+        return {};
+    }
+}
+
+} // namespace pmsect

@@ -1,0 +1,186 @@
+// The point, bar and bar-set editors: their rows, limits, corrections and write-back.
+#include "building/section_generators.h"
+#include "results_windows_fixture.h"
+
+#include <cmath>
+
+namespace pmsect::test {
+namespace {
+
+class Editors : public ResultsWindowsTest {
+protected:
+    PointEditorPresenter& points = windows.pointEditor();
+    BarEditorPresenter& barGrid = windows.barEditor();
+    BarSetEditorPresenter& sets = windows.barSetEditor();
+};
+
+TEST_F(Editors, PointGridHasThreeColumnsOfThreeTenths) {
+    points.activate();
+    const auto& c = points.view().columns;
+    EXPECT_EQ(points.view().caption, "Edit Geometry");
+    EXPECT_EQ(c[1].caption, "X (in.)");
+    EXPECT_DOUBLE_EQ(c[2].widthShare, 0.3);
+    EXPECT_FALSE(c[0].editable);
+    EXPECT_TRUE(c[2].editable);
+    barGrid.activate();
+    EXPECT_EQ(barGrid.view().columns[3].caption, "Bar Size");
+    EXPECT_DOUBLE_EQ(barGrid.view().columns[3].widthShare, 0.22);
+}
+
+TEST_F(Editors, TheLastThreePointsCannotBeDeleted) {
+    main.onOption(MainOption::optArbitrary);
+    points.activate();
+    ASSERT_EQ(points.view().rows.size(), 4u);
+    points.selectRow(1);
+    points.deletePoint();
+    EXPECT_EQ(model.numPoints, 3);
+    EXPECT_TRUE(platform.messages.empty());
+    points.deletePoint();
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{kTooFewPointsMessage}));
+    EXPECT_EQ(points.view().rows.size(), 3u);
+    EXPECT_EQ(model.numPoints, 3);
+    // The triangle of the corners (-6,-9), (6,9), (6,-9): half the rectangle.
+    EXPECT_FLOAT_EQ(model.grossArea, 108.0f);
+}
+
+TEST_F(Editors, UpdateRoundsTheCirclesPointsToTwoDecimals) {
+    main.onOption(MainOption::optRounc);
+    main.onOption(MainOption::optArbitrary);
+    ASSERT_EQ(model.numPoints, 20);
+    const auto exact = std::find_if(model.points.begin() + 1, model.points.begin() + 21,
+                                    [](const Point& p) { return p.x > 7.6 && p.x < 7.61f; });
+    ASSERT_NE(exact, model.points.begin() + 21);
+    EXPECT_NEAR(exact->x, 7.608452, 1e-5);
+
+    points.activate();
+    EXPECT_EQ(points.cellText(static_cast<int>(exact - model.points.begin()) - 1, kPointX), "7.61");
+    points.update();
+    EXPECT_FLOAT_EQ(exact->x, 7.61f);
+    EXPECT_EQ(points.view().currentRow, 19);
+    // Shoelace area of the rounded polygon, worked here from the grid's own texts.
+    double twiceArea = 0;
+    for (int i = 0; i < 20; ++i) {
+        const int j = (i + 1) % 20;
+        const double xi = std::stod(points.cellText(i, kPointX));
+        const double yi = std::stod(points.cellText(i, kPointY));
+        const double xj = std::stod(points.cellText(j, kPointX));
+        const double yj = std::stod(points.cellText(j, kPointY));
+        twiceArea += xi * yj - xj * yi;
+    }
+    EXPECT_NEAR(model.grossArea, std::fabs(twiceArea) / 2, 1e-3);
+    EXPECT_NEAR(model.grossArea, 197.8, 0.1); // 20 * 32 * sin(18 deg) for radius 8
+}
+
+TEST_F(Editors, AnAddedPointReadsAsTheOriginAndTheHundredAndFirstIsRefused) {
+    main.onOption(MainOption::optArbitrary);
+    points.activate();
+    points.addPoint();
+    EXPECT_EQ(model.numPoints, 5);
+    EXPECT_FLOAT_EQ(model.points[5].x, 0.0f);
+    EXPECT_FLOAT_EQ(model.points[5].y, 0.0f);
+    EXPECT_EQ(points.view().rows[4].num, 5);
+    EXPECT_FALSE(points.editCell(4, kPointX, "three"));
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{kPointNotNumericMessage}));
+    while (points.view().rows.size() < 100) {
+        points.addPoint();
+    }
+    points.addPoint();
+    EXPECT_EQ(points.view().rows.size(), 100u);
+    EXPECT_EQ(model.numPoints, 100);
+    EXPECT_EQ(platform.messages.back(), kTooManyPointsMessage);
+}
+
+TEST_F(Editors, BarsCanBeDeletedDownToThree) {
+    main.onOption(MainOption::optBarbit);
+    barGrid.activate();
+    while (barGrid.view().rows.size() > 4) {
+        barGrid.deleteBar();
+    }
+    barGrid.deleteBar(); // from 4 to 3: allowed
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(barGrid.view().rows.size(), 3u);
+    barGrid.deleteBar();
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{kTooFewBarsMessage}));
+    EXPECT_EQ(barGrid.view().rows.size(), 3u);
+    barGrid.update();
+    EXPECT_EQ(model.numBars, 3);
+    EXPECT_NEAR(model.steelArea, 3 * 0.31, 1e-4);
+}
+
+TEST_F(Editors, AnUnknownBarSizeSilentlyBecomesNumberFive) {
+    main.onOption(MainOption::optBarbit);
+    barGrid.activate();
+    barGrid.addBar();
+    const int last = static_cast<int>(barGrid.view().rows.size()) - 1;
+    EXPECT_EQ(barGrid.view().rows[static_cast<std::size_t>(last)].num, last + 1);
+    ASSERT_TRUE(barGrid.editCell(last, kBarX, "2.5"));
+    ASSERT_TRUE(barGrid.editCell(last, kBarSizeColumn, "12"));
+    barGrid.update();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(barGrid.cellText(last, kBarSizeColumn), "5");
+    EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].size, 5.0f);
+    EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].x, 2.5f);
+    EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].y, 0.0f); // empty cell
+}
+
+TEST_F(Editors, TheOnlyBarSetStays) {
+    sets.activate();
+    sets.deleteBarSet();
+    EXPECT_EQ(model.numBarSets, 1);
+    EXPECT_TRUE(platform.messages.empty());
+    sets.deleteBarSet();
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{kTooFewBarSetsMessage}));
+    EXPECT_EQ(sets.view().rows.size(), 1u);
+    EXPECT_EQ(model.numBarSets, 1);
+}
+
+TEST_F(Editors, ABarSetOfNoBarsAndSizeTwelveIsCorrectedWithTwoMessages) {
+    sets.activate();
+    sets.addBarSet();
+    EXPECT_EQ(model.numBarSets, 3); // counted before Update
+    ASSERT_TRUE(sets.editCell(2, kBarSetCount, "0"));
+    ASSERT_TRUE(sets.editCell(2, kBarSetSize, "12"));
+    sets.update();
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{"# of Bars MUST exceed 0",
+                                        "Bar size # 12 not found, #5 will be used"}));
+    EXPECT_FLOAT_EQ(model.barSets[3].count, 1.0f);
+    EXPECT_FLOAT_EQ(model.barSets[3].size, 5.0f);
+    EXPECT_EQ(sets.cellText(2, kBarSetCount), "1");
+    EXPECT_EQ(sets.cellText(2, kBarSetSize), "5");
+}
+
+TEST_F(Editors, EffectiveWidthIsRaisedToTwoBarsInsideTheTies) {
+    sets.activate();
+    EXPECT_EQ(sets.view().txtEWidth, "12");
+    sets.confirmBox(BarSetBox::EffectiveWidth, "5");
+    // 2 (d1 + cover + dt) + spacing = 2 (0.625 + 1.5 + 0.375) + 1.0
+    EXPECT_FLOAT_EQ(model.barSetWidth, 6.0f);
+    EXPECT_EQ(sets.view().txtEWidth, "6");
+    sets.confirmBox(BarSetBox::EffectiveDepth, "deep");
+    EXPECT_FLOAT_EQ(model.barSetHeight, 6.0f);
+    EXPECT_TRUE(platform.messages.empty());
+    sets.confirmBox(BarSetBox::EffectiveDepth, "14.5");
+    EXPECT_FLOAT_EQ(model.barSetHeight, 14.5f);
+}
+
+TEST_F(Editors, BarSetsTurnWithTheParallelOptionAndStopAtTwenty) {
+    sets.activate();
+    EXPECT_EQ(sets.view().optParaX, "X axis");
+    EXPECT_FALSE(sets.view().alongY);
+    const std::vector<Bar> before = bars();
+    sets.onParallel(true);
+    EXPECT_TRUE(model.barSetsAlongY);
+    EXPECT_FALSE(sameBars(before, bars()));
+    while (sets.view().rows.size() < 20) {
+        sets.addBarSet();
+    }
+    sets.addBarSet();
+    EXPECT_EQ(model.numBarSets, 20);
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{kTooManyBarSetsMessage}));
+    EXPECT_FALSE(sets.editCell(0, kBarSetSize, "#5"));
+    EXPECT_EQ(platform.messages.back(), kBarSetNotNumericMessage);
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,167 @@
+// The load table: the record set, its limits and its write-back through the summary.
+#include "format/number_format.h"
+#include "results_windows_fixture.h"
+
+namespace pmsect::test {
+namespace {
+
+class LoadTable : public ResultsWindowsTest {
+protected:
+    // A new row with the three inputs typed.
+    void addRow(const char* pu, const char* mux, const char* muy) {
+        loads.addLoad();
+        const int row = static_cast<int>(loads.view().rows.size()) - 1;
+        ASSERT_TRUE(loads.editCell(row, kPu, pu));
+        ASSERT_TRUE(loads.editCell(row, kMux, mux));
+        ASSERT_TRUE(loads.editCell(row, kMuy, muy));
+    }
+};
+
+TEST_F(LoadTable, ColumnsCarryTheUnitLabelsAndOnlyTheInputsAreEditable) {
+    loads.activate();
+    const auto& c = loads.view().columns;
+    EXPECT_EQ(c[0].caption, "Num");
+    EXPECT_EQ(c[1].caption, "Pu (k)");
+    EXPECT_EQ(c[2].caption, "Mux (ft-k)");
+    EXPECT_EQ(c[4].caption, "eccen. (in.)");
+    EXPECT_EQ(c[5].caption, "Angle (deg)");
+    EXPECT_EQ(c[6].caption, "pPn (k)");
+    EXPECT_EQ(c[9].caption, "Check");
+    for (int f = 0; f < kLoadFields; ++f) {
+        EXPECT_DOUBLE_EQ(c[static_cast<std::size_t>(f)].widthShare, 0.095);
+        EXPECT_TRUE(c[static_cast<std::size_t>(f)].centred);
+        EXPECT_EQ(c[static_cast<std::size_t>(f)].editable, f >= 1 && f <= 3) << f;
+    }
+    EXPECT_FALSE(loads.editCell(0, kPhiPn, "5")); // no row, and a read-only field
+}
+
+TEST_F(LoadTable, UpdateWithNoRowsLeavesNoLoads) {
+    addRow("-100", "50", "0");
+    loads.update();
+    ASSERT_EQ(model.numLoads, 1);
+    loads.activate();
+    loads.deleteLoad();
+    loads.update();
+    EXPECT_EQ(model.numLoads, 0);
+    EXPECT_TRUE(loads.view().rows.empty());
+    EXPECT_TRUE(model.summaryEnabled);
+}
+
+TEST_F(LoadTable, DeletingAMiddleRowRenumbersAtOnceButTheModelWaitsForUpdate) {
+    addRow("-100", "10", "0");
+    addRow("-200", "20", "0");
+    addRow("-300", "30", "0");
+    loads.update();
+    loads.selectRow(1);
+    loads.deleteLoad();
+    const auto& rows = loads.view().rows;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].num, 1);
+    EXPECT_EQ(rows[1].num, 2);
+    EXPECT_EQ(loads.cellText(1, kPu), "-300.00");
+    EXPECT_EQ(model.numLoads, 3);
+    loads.update();
+    EXPECT_EQ(model.numLoads, 2);
+    EXPECT_FLOAT_EQ(model.loads[2][kPu], -300.0f);
+}
+
+TEST_F(LoadTable, TypedValuesAreCutToTwoDecimalsByTheWriteBack) {
+    addRow("-123.456", "45.678", "0");
+    loads.update();
+    EXPECT_FLOAT_EQ(model.loads[1][kPu], -123.456f); // the typed value is stored once
+    EXPECT_EQ(loads.cellText(0, kPu), "-123.46");
+    EXPECT_EQ(loads.cellText(0, kMux), "45.68");
+    loads.update();
+    EXPECT_FLOAT_EQ(model.loads[1][kPu], -123.46f);
+    EXPECT_FLOAT_EQ(model.loads[1][kMux], 45.68f);
+}
+
+TEST_F(LoadTable, PoundsAreStoredAsKipsAndShownWithThousands) {
+    useForceUnit("lb");
+    loads.activate();
+    EXPECT_EQ(loads.view().columns[1].caption, "Pu (lb.)");
+    addRow("100000", "0", "0");
+    loads.update();
+    EXPECT_FLOAT_EQ(model.loads[1][kPu], 100.0f);
+    EXPECT_EQ(loads.cellText(0, kPu), "100,000.00");
+    // A concentric tension load is checked against phi*Tn(max), held in lb by the model.
+    EXPECT_EQ(loads.cellText(0, kPhiPn), formatNumber(model.phiTnMax, "##,##0.00"));
+}
+
+TEST_F(LoadTable, ZeroAxialLoadShowsTheInfiniteEccentricity) {
+    addRow("0", "50", "0");
+    loads.update();
+    EXPECT_EQ(loads.cellText(0, kEccentricity), "10,000.00");
+    EXPECT_EQ(loads.cellText(0, kPhiPn), "0.00");
+    EXPECT_EQ(loads.cellText(0, kLoadAngle), "90.00");
+    // The capacity is the design pure-bending strength about x: 50 ft-k over it is the ratio.
+    const float phiMnx = model.loads[1][kPhiMnx];
+    EXPECT_GT(phiMnx, 50.0f);
+    EXPECT_NEAR(model.loads[1][kRatio], 50.0 / phiMnx, 1e-4);
+}
+
+TEST_F(LoadTable, AFortyFirstRowIsRefused) {
+    for (int i = 0; i < kMaxLoads; ++i) {
+        loads.addLoad();
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    loads.addLoad();
+    EXPECT_EQ(loads.view().rows.size(), 40u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], kTooManyLoadsMessage);
+}
+
+TEST_F(LoadTable, EmptyCellsReadAsZero) {
+    loads.addLoad();
+    ASSERT_TRUE(loads.editCell(0, kPu, "-80"));
+    addRow("-100", "30", "20");
+    ASSERT_TRUE(loads.editCell(1, kMux, "")); // cleared again
+    loads.update();
+    ASSERT_EQ(model.numLoads, 2);
+    EXPECT_FLOAT_EQ(model.loads[1][kPu], -80.0f);
+    EXPECT_FLOAT_EQ(model.loads[1][kMux], 0.0f);
+    EXPECT_FLOAT_EQ(model.loads[1][kMuy], 0.0f);
+    EXPECT_FLOAT_EQ(model.loads[2][kMux], 0.0f);
+    EXPECT_FLOAT_EQ(model.loads[2][kMuy], 20.0f);
+}
+
+TEST_F(LoadTable, TextThatIsNotANumberIsRefusedInTheCell) {
+    addRow("-100", "30", "0");
+    EXPECT_FALSE(loads.editCell(0, kPu, "12a"));
+    EXPECT_FALSE(loads.editCell(0, kMux, "1,00")); // badly grouped thousands
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{kLoadNotNumericMessage, kLoadNotNumericMessage}));
+    EXPECT_EQ(loads.cellText(0, kPu), "-100.00");
+    EXPECT_EQ(loads.cellText(0, kMux), "30.00");
+}
+
+TEST_F(LoadTable, ALoadWithoutCapacityShowsEmptyCapacityCells) {
+    model.numLoads = 1;
+    model.loads[1][kPu] = -50;
+    model.loads[1][kMux] = 40;
+    model.loads[1][kEccentricity] = 9.6f;
+    model.loads[1][kLoadAngle] = 90;
+    model.loadStatus[1].capacityFound = false;
+    loads.activate();
+    EXPECT_EQ(loads.cellText(0, kEccentricity), "9.60");
+    EXPECT_EQ(loads.cellText(0, kPhiPn), "");
+    EXPECT_EQ(loads.cellText(0, kPhiMnx), "");
+    EXPECT_EQ(loads.cellText(0, kRatio), kCapacityNotFoundText);
+}
+
+TEST_F(LoadTable, DoneUpdatesHidesAndLeavesThePointerBusyForTheMainWindow) {
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdLoads).window));
+    EXPECT_TRUE(loads.view().visible);
+    EXPECT_FALSE(model.summaryEnabled);
+    loads.activate();
+    addRow("-100", "0", "0");
+    loads.close();
+    EXPECT_FALSE(loads.view().visible);
+    EXPECT_EQ(model.numLoads, 1);
+    EXPECT_EQ(app.pointer().busyCount(), 1);
+    main.onActivated();
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,270 @@
+// The results window: its controls, the wait tasks its inputs start, and its pictures.
+#include "engine/strain_compat.h"
+#include "format/number_format.h"
+#include "results/recording_canvas.h"
+#include "results_windows_fixture.h"
+
+#include <cmath>
+
+namespace pmsect::test {
+namespace {
+
+class ResultsWindow : public ResultsWindowsTest {
+protected:
+    // As the main window's "P-M Diagrams" button does it, then the window's first activation.
+    void open() {
+        ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdResults).window));
+        results.activate();
+    }
+    const ResultsView& v() { return results.view(); }
+    const WaitTaskView& waitView() { return windows.wait().view(); }
+    // The Mn (kip-in) of the curve's pure-bending row.
+    float pureBendingMn() {
+        const CurveTable& c = windows.data().curve;
+        for (int i = 1; i <= c.count; ++i) {
+            if (std::fabs(c.col1(i)) < 0.01f) {
+                return c.col2(i);
+            }
+        }
+        return -1;
+    }
+};
+
+TEST_F(ResultsWindow, StartsWithTheControlsOfTheWindow) {
+    EXPECT_EQ(v().caption, "Interaction Diagrams");
+    EXPECT_EQ(v().cmdLrg3D, "Large 3D View");
+    EXPECT_EQ(v().cmdDone, "&Done");
+    EXPECT_EQ(v().fra2D, "2D Viewing Parameters");
+    EXPECT_FALSE(v().biaxial);
+    EXPECT_EQ(v().lbl2DHorAngle, "Horiz. Angle");
+    EXPECT_EQ(v().txt2DHorAngle, "90");
+    EXPECT_EQ(v().hsb2D.min, 0);
+    EXPECT_EQ(v().hsb2D.max, 360);
+    EXPECT_EQ(v().hsb2D.value, 90);
+    EXPECT_EQ(v().chk2Dwphi.caption, "Display pPn-pMn");
+    EXPECT_TRUE(v().chk2DDrwSec.checked);
+    EXPECT_FALSE(v().chk2DDrwSec.enabled);
+    EXPECT_EQ(v().rxtNumSections, "8");
+    EXPECT_EQ(v().txt3DHorAngle, "45");
+    EXPECT_EQ(v().vsb3D.value, -30);
+    EXPECT_EQ(v().txt3DVertAngle, "30");
+    EXPECT_EQ(v().chk3DLoads.caption, "Display Loads");
+    EXPECT_EQ(v().lblPhiTnMax, "phi*Tn(max) =");
+}
+
+TEST_F(ResultsWindow, OpeningComputesTheCurveAt90AndTheSurface) {
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdResults).window));
+    EXPECT_FALSE(model.summaryEnabled);
+    EXPECT_FALSE(model.curvesStale);
+    EXPECT_EQ(waitView().caption, "Computing 2D");
+    EXPECT_EQ(waitView().lines[0], "Computing 2D Curve Data");
+    EXPECT_EQ(waitView().lines[1], "Angle = 90.00");
+    EXPECT_EQ(waitView().lineColours[2], kBlack); // red only while computing
+    EXPECT_TRUE(model.surfaceStale);
+
+    results.activate();
+    EXPECT_FALSE(model.surfaceStale);
+    EXPECT_EQ(windows.data().surface.sections, 8);
+    EXPECT_EQ(waitView().caption, "Computing 3D");
+    EXPECT_EQ(waitView().lines[0], "Computing 3D Surface Data");
+    EXPECT_FALSE(waitView().shown);
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+    EXPECT_EQ(v().lblPo, main.view().summary.Po.text);
+    EXPECT_EQ(v().lblPhiTnMax, main.view().summary.phiTnMax.text);
+    // A second way to the same strength: the summary's pure-bending search about x.
+    EXPECT_NEAR(pureBendingMn(), std::fabs(model.pureBending[0].Mn),
+                0.005 * std::fabs(model.pureBending[0].Mn));
+}
+
+TEST_F(ResultsWindow, ProgressLinesTurnRedWhileATaskRuns) {
+    std::vector<int> colours;
+    windows.wait().setRepaint([&] { colours.push_back(windows.wait().view().lineColours[3]); });
+    open();
+    ASSERT_GT(colours.size(), 10u);
+    EXPECT_EQ(colours[colours.size() / 2], kLightRed);
+    EXPECT_EQ(colours.back(), kBlack);
+}
+
+TEST_F(ResultsWindow, AngleOutsideTheOpenRangeRestoresTheScrollBarAndRecomputesThere) {
+    open();
+    results.confirm2DAngle("45");
+    EXPECT_EQ(v().hsb2D.value, 45);
+    for (const char* typed : {"0", "360"}) {
+        const long long before = evaluationCount();
+        results.confirm2DAngle(typed);
+        EXPECT_EQ(v().txt2DHorAngle, "45") << typed;
+        EXPECT_EQ(v().hsb2D.value, 45);
+        EXPECT_GT(evaluationCount(), before);
+        EXPECT_EQ(waitView().lines[1], "Angle = 45.00");
+    }
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ResultsWindow, ANonNumericAngleIsRefusedAndLaterEntriesStillWork) {
+    open();
+    results.confirm2DAngle("abc");
+    ASSERT_EQ(platform.messages, (std::vector<std::string>{k2DAngleMessage}));
+    EXPECT_EQ(v().txt2DHorAngle, "90");
+    results.confirm2DAngle("30");
+    EXPECT_EQ(v().hsb2D.value, 30);
+    EXPECT_EQ(waitView().lines[1], "Angle = 30.00");
+    EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+TEST_F(ResultsWindow, ScrollBarDragShowsTheValueAndTheChangeRecomputes) {
+    open();
+    const long long before = evaluationCount();
+    results.onHsb2DScroll(120);
+    EXPECT_EQ(v().txt2DHorAngle, "120");
+    EXPECT_EQ(evaluationCount(), before);
+    results.onHsb2DChange(120);
+    EXPECT_EQ(v().hsb2D.value, 120);
+    EXPECT_EQ(waitView().lines[1], "Angle = 120.00");
+}
+
+TEST_F(ResultsWindow, BiaxialAndBackRecomputesTheCurveAt90) {
+    open();
+    const float mn90 = pureBendingMn();
+    results.onOptBiMn();
+    EXPECT_TRUE(v().biaxial);
+    EXPECT_EQ(v().lbl2DHorAngle, "Pn");
+    EXPECT_EQ(v().txt2DHorAngle, "0");
+    EXPECT_TRUE(v().chk2DDrwSec.enabled);
+    EXPECT_FALSE(model.curvesStale);
+    EXPECT_EQ(waitView().lines[1], "Angle = 351.00"); // the contour's last direction
+
+    results.onOptPnMn();
+    EXPECT_FALSE(v().biaxial);
+    EXPECT_EQ(v().txt2DHorAngle, "90");
+    EXPECT_EQ(v().hsb2D.value, 90);
+    EXPECT_EQ(v().hsb2D.max, 360);
+    EXPECT_FALSE(model.curvesStale);
+    EXPECT_EQ(waitView().lines[1], "Angle = 90.00");
+    EXPECT_NEAR(pureBendingMn(), mn90, 0.002 * mn90);
+}
+
+TEST_F(ResultsWindow, TheContourFollowsASectionChangeInBiaxialMode) {
+    open();
+    results.onOptBiMn();
+    const CurveTable curveBefore = windows.data().curve;
+    type(MainInput::txtfpc, "4000"); // marks the curves stale
+    ASSERT_TRUE(model.curvesStale);
+    results.activate();
+    EXPECT_FALSE(model.curvesStale);
+    EXPECT_EQ(waitView().lines[1], "Angle = 351.00");
+    EXPECT_EQ(windows.data().curve.pts, curveBefore.pts); // the Pn-Mn table is left alone
+}
+
+TEST_F(ResultsWindow, SectionCountIsKeptBetween4And32) {
+    open();
+    results.confirmNumSections("2");
+    EXPECT_EQ(v().rxtNumSections, "4");
+    EXPECT_EQ(windows.data().surface.sections, 4);
+    results.confirmNumSections("8.5"); // halves go to the even count
+    EXPECT_EQ(v().rxtNumSections, "8");
+    EXPECT_EQ(windows.data().surface.sections, 8);
+    results.confirmNumSections("x");
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{kSectionsMessage}));
+    EXPECT_EQ(windows.data().surface.sections, 8);
+    results.confirmNumSections("40");
+    EXPECT_EQ(v().rxtNumSections, "32");
+    EXPECT_EQ(windows.data().surface.sections, 32);
+    EXPECT_FALSE(model.surfaceStale);
+}
+
+TEST_F(ResultsWindow, VerticalBoxShowsTheOppositeSignOfItsScrollBar) {
+    open();
+    results.onVsb3DScroll(20);
+    EXPECT_EQ(v().txt3DVertAngle, "-20");
+    results.onVsb3DChange(20);
+    EXPECT_EQ(v().vsb3D.value, 20);
+    results.confirm3DVertAngle("40");
+    EXPECT_EQ(v().vsb3D.value, -40);
+    results.confirm3DVertAngle("90"); // outside the open range: the box comes back
+    EXPECT_EQ(v().txt3DVertAngle, "40");
+    results.confirm3DVertAngle("up");
+    EXPECT_EQ(platform.messages, (std::vector<std::string>{k3DVertAngleMessage}));
+    EXPECT_EQ(v().txt3DVertAngle, "40");
+    results.confirm3DHorAngle("?");
+    EXPECT_EQ(platform.messages.back(), k3DHorAngleMessage);
+    EXPECT_EQ(v().txt3DHorAngle, "45");
+}
+
+TEST_F(ResultsWindow, TurningTheViewRedrawsWithoutRecomputing) {
+    RecordingCanvas pic3D(600, 400);
+    int drawings = 0;
+    results.setPictures(nullptr, [&](const std::function<void(Canvas&)>& draw) {
+        pic3D = RecordingCanvas(600, 400);
+        draw(pic3D);
+        ++drawings;
+    });
+    open();
+    const long long before = evaluationCount();
+    const int drawn = drawings;
+    results.onHsb3DChange(100);
+    results.confirm3DHorAngle("200");
+    results.onVsb3DChange(10);
+    results.confirm3DVertAngle("-15");
+    results.setCheck(ResultsCheck::chk3Dwphi, false);
+    EXPECT_EQ(evaluationCount(), before);
+    EXPECT_EQ(drawings, drawn + 5);
+    EXPECT_EQ(v().hsb3D.value, 200);
+    EXPECT_EQ(pic3D.count(PrimitiveKind::Clear), 1u);
+    EXPECT_GT(pic3D.count(PrimitiveKind::Line, kDarkYellow), 100u); // the nominal mesh
+    EXPECT_EQ(pic3D.count(PrimitiveKind::Line, kLightGreen), 0u);   // reduced mesh unchecked
+}
+
+TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
+    open();
+    model.numLoads = 2;
+    model.loads[1] = LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}};
+    model.loads[2] = LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}};
+    model.loadStatus[1].capacityFound = true;
+    model.loadStatus[2].capacityFound = true;
+
+    RecordingCanvas canvas(600, 400);
+    model.numLoads = 1;
+    results.draw3D(canvas);
+    EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kYellow), 1u); // the load's own circle
+    EXPECT_EQ(canvas.count(PrimitiveKind::Line, kYellow), 4u);   // cross and load line
+    EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 0u);
+    EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 0u);
+
+    model.numLoads = 2; // the second load lies beyond its capacity
+    results.draw3D(canvas);
+    EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 1u);
+    EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 4u); // cross and the overshoot
+}
+
+TEST_F(ResultsWindow, BiaxialScrollRangeHoldsPoundsBeyondSixteenBits) {
+    // Po by hand for the default section: 0.85 f'c (Ag - As) + fy As, compression negative.
+    const double As = model.steelArea;
+    const double PoHand = -(0.85 * 3000 * (216 - As) + 60000 * As);
+    ASSERT_NEAR(model.Po, PoHand, 1e-4 * std::fabs(PoHand));
+    useForceUnit("lb");
+    open();
+    results.onOptBiMn();
+    EXPECT_LT(v().hsb2D.min, -32768);
+    EXPECT_NEAR(v().hsb2D.min, PoHand, 1e-4 * std::fabs(PoHand));
+    EXPECT_EQ(v().hsb2D.max, roundHalfEven32(model.To / 1000.0 * 1000.0));
+    EXPECT_GT(v().hsb2D.max, 32767);
+    EXPECT_EQ(v().hsb2D.value, 0);
+    results.onHsb2DChange(-100000); // a Pn of 100 kips in compression
+    EXPECT_EQ(v().txt2DHorAngle, "-100000");
+    EXPECT_EQ(waitView().lines[2], "Pn = -100,000.00 lb.");
+}
+
+TEST_F(ResultsWindow, DoneAndTheLargeViewAskForTheBusyPointer) {
+    open();
+    results.onLarge3D();
+    EXPECT_TRUE(large.view().visible);
+    EXPECT_EQ(app.pointer().busyCount(), 1);
+    large.activate();
+    EXPECT_EQ(app.pointer().busyCount(), 0);
+    results.onDone();
+    EXPECT_FALSE(v().visible);
+    EXPECT_EQ(app.pointer().busyCount(), 1);
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,24 @@
+// A started application with its results and editing windows, for driving those windows.
+#pragma once
+
+#include "main_window_fixture.h"
+#include "ui/results_windows.h"
+#include "units/display_units.h"
+
+namespace pmsect::test {
+
+class ResultsWindowsTest : public MainWindowTest {
+protected:
+    // The force unit chosen through the Units window, as a user would.
+    void useForceUnit(const char* name) {
+        app.units().select(UnitGroup::Force, *unitPositionByName(UnitGroup::Force, name));
+        app.units().applyUnits();
+    }
+
+    ResultsWindows windows{app};
+    LoadTablePresenter& loads = windows.loads();
+    ResultsPresenter& results = windows.results();
+    LargeViewPresenter& large = windows.largeView();
+};
+
+} // namespace pmsect::test
