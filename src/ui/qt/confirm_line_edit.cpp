@@ -1,0 +1,51 @@
+// ConfirmLineEdit: one confirmation per Enter or focus loss.
+#include "ui/qt/confirm_line_edit.h"
+
+#include <QTimer>
+
+namespace pmsect {
+
+ConfirmLineEdit::ConfirmLineEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::returnPressed, this, [this] {
+        fire(true);
+        enterTailPending_ = true;
+        // When returnPressed comes without its editingFinished (sent from code), forget it.
+        QTimer::singleShot(0, this, [this] { enterTailPending_ = false; });
+    });
+    connect(this, &QLineEdit::editingFinished, this, [this] {
+        if (enterTailPending_) {
+            enterTailPending_ = false;
+            return;
+        }
+        fire(false);
+    });
+}
+
+void ConfirmLineEdit::fire(bool byEnter) {
+    // A message box shown while the text is being confirmed takes the focus away; that is not
+    // a second confirmation.
+    if (firing_) {
+        return;
+    }
+    firing_ = true;
+    emit confirmed(byEnter);
+    firing_ = false;
+}
+
+void ConfirmLineEdit::showText(const std::string& text, bool force) {
+    const QString shown = QString::fromStdString(text);
+    if (!force && shown == presenterText_) {
+        return;
+    }
+    presenterText_ = shown;
+    if (this->text() != shown) {
+        setText(shown);
+    }
+}
+
+std::string ConfirmLineEdit::takeText() {
+    presenterText_ = text();
+    return presenterText_.toStdString();
+}
+
+} // namespace pmsect

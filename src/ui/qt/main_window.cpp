@@ -1,0 +1,174 @@
+// FrmMain's events and how it shows the presenter's view state.
+#include "ui/qt/main_window.h"
+
+#include "results/section_drawing.h"
+#include "ui/qt/confirm_line_edit.h"
+#include "ui/qt/picture_widget.h"
+#include "ui/qt/qpainter_canvas.h"
+#include "ui/qt/wait_window.h"
+#include "ui/qt/window_support.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace pmsect {
+
+MainWindow::MainWindow(Application& app, QWidget* parent)
+    : QMainWindow(parent), app_(app), presenter_(app.mainWindow()) {
+    setObjectName("FrmMain");
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildGeometryGroup(), 3);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(buildMaterialGroup());
+    middle->addWidget(buildRebarGroup(), 1);
+    columns->addLayout(middle, 2);
+    columns->addWidget(buildSummaryGroup(), 2);
+    outer->addLayout(columns, 1);
+    outer->addWidget(buildButtonRow());
+    setCentralWidget(central);
+
+    picGeom_->setDrawing([this](Canvas& canvas) {
+        if (picturedRevision_ > 0) {
+            drawSectionPicture(pictured_, canvas, sectionStyleFor(picGeom_->logicalDpiX()));
+        }
+    });
+    wait_ = new WaitWindow(this);
+    render(true);
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---- Events ----
+
+void MainWindow::confirm(MainInput input) {
+    const std::string text = inputs_[static_cast<std::size_t>(input)]->takeText();
+    presenter_.onTextConfirmed(input, text);
+    render();
+}
+
+void MainWindow::requestWindow(const WindowRequest& request) {
+    render();
+    if (request.window != WindowId::None && openWindow_) {
+        openWindow_(request);
+    }
+}
+
+void MainWindow::runFileCommand(void (MainWindowPresenter::*command)()) {
+    (presenter_.*command)();
+    syncWait();
+    render(true);
+}
+
+void MainWindow::syncWait() {
+    const WaitView& view = presenter_.waitView();
+    if (view.shown && !waitPlaced_) {
+        waitPlaced_ = true;
+        placeCentred(*wait_, app_.platform());
+    }
+    wait_->render(view);
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        presenter_.onActivated();
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (exitProgram_) {
+        exitProgram_();
+    }
+}
+
+// ---- Rendering ----
+
+void MainWindow::render(bool force) {
+    setWindowTitle(qtText(presenter_.view().title));
+    renderInputs(force);
+    renderChoices();
+    renderSummary();
+}
+
+void MainWindow::renderInputs(bool force) {
+    const MainWindowView& v = presenter_.view();
+    for (std::size_t i = 0; i < kMainInputCount; ++i) {
+        const InputView& in = v.inputs[i];
+        inputs_[i]->showText(in.text, force);
+        inputs_[i]->setEnabled(in.enabled);
+        captions_[i]->setEnabled(in.labelEnabled);
+        unitLabels_[i]->setText(qtText(in.unitLabel));
+        unitLabels_[i]->setEnabled(in.unitLabelEnabled);
+    }
+}
+
+void MainWindow::renderChoices() {
+    const MainWindowView& v = presenter_.view();
+    const auto check = [this](MainOption option, bool on) {
+        options_[static_cast<std::size_t>(option)]->setChecked(on);
+    };
+    check(MainOption::optRect, v.sectionOption == kRectangular);
+    check(MainOption::optRounc, v.sectionOption == kRound);
+    check(MainOption::optArbitrary, v.sectionOption == kArbitrary);
+    check(MainOption::optBRect, v.barLayoutOption == kBarSets);
+    check(MainOption::optRCirc, v.barLayoutOption == kCircular);
+    check(MainOption::optBarbit, v.barLayoutOption == kPlacedBars);
+    check(MainOption::optTied, !v.spiralSelected);
+    check(MainOption::optSpiral, v.spiralSelected);
+    options_[static_cast<std::size_t>(MainOption::optSpiral)]->setEnabled(v.spiralEnabled);
+
+    longBar_->setCurrentIndex(v.longBarIndex);
+    longBar_->setEnabled(v.longBarListEnabled);
+    longBarLabel_->setEnabled(v.longBarLabelEnabled);
+    tieBar_->setCurrentIndex(v.tieBarIndex);
+    editPoints_->setEnabled(v.editPointsEnabled);
+    editBars_->setEnabled(v.editBarsEnabled);
+    editBarSet_->setEnabled(v.editBarSetEnabled);
+    autoRecompute_->setChecked(v.autoRecompute);
+}
+
+void MainWindow::renderSummary() {
+    const MainWindowView& v = presenter_.view();
+    lblEc_->setText(qtText(v.lblEc));
+    lblEs_->setText(qtText(v.lblEs));
+    lblBeta1_->setText(qtText(v.lblBeta1));
+    flexuralUnits_->setText(qtText(v.flexuralUnits));
+
+    const SummaryLabels& s = v.summary;
+    const LabelText* limits[] = {&s.As,       &s.percentRein, &s.grossArea, &s.Po,
+                                 &s.phiPnMax, &s.To,          &s.phiTnMax};
+    for (std::size_t i = 0; i < limits_.size(); ++i) {
+        showColouredText(*limits_[i], limits[i]->text, limits[i]->colour);
+    }
+    // Without bars the pure-bending strengths are not recomputed and keep what they showed.
+    if (s.pureBendingShown) {
+        const LabelText* rows[4][3] = {{&s.posMnx, &s.posPhiMnx, &s.posStrainX},
+                                       {&s.negMnx, &s.negPhiMnx, &s.negStrainX},
+                                       {&s.posMny, &s.posPhiMny, &s.posStrainY},
+                                       {&s.negMny, &s.negPhiMny, &s.negStrainY}};
+        for (std::size_t r = 0; r < 4; ++r) {
+            for (std::size_t c = 0; c < 3; ++c) {
+                showColouredText(*pureBending_[r][c], rows[r][c]->text, rows[r][c]->colour);
+            }
+        }
+    }
+    if (v.summaryRevision != picturedRevision_) {
+        picturedRevision_ = v.summaryRevision;
+        pictured_ = app_.model();
+        picGeom_->update();
+    }
+}
+
+} // namespace pmsect

@@ -1,0 +1,104 @@
+// ResultsExporter: file names, overwrite question and the three kinds of file.
+#include "ui/qt/results_exporter.h"
+
+#include "ui/qt/qpainter_canvas.h"
+#include "ui/results_export.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <filesystem>
+
+namespace pmsect {
+namespace {
+
+constexpr const char* kCsvFilters = "CSV files (*.csv) | *.csv | All files (*.*) | *.*";
+constexpr const char* kPictureFilters =
+    "SVG pictures (*.svg) | *.svg | PNG pictures (*.png) | *.png";
+
+std::string lowerExtension(const std::filesystem::path& p) {
+    std::string ext = p.extension().string();
+    for (char& c : ext) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return ext;
+}
+
+} // namespace
+
+QImage renderPicture(const CanvasDrawing& drawing, QSize size) {
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter painter(&image);
+    // The picture areas are black; the export keeps the colours the user sees.
+    QPainterCanvas canvas(painter, QSizeF(image.size()), CanvasBackground::Black,
+                          QApplication::font());
+    canvas.clear();
+    drawing(canvas);
+    return image;
+}
+
+bool isPngPath(const std::string& path) {
+    return lowerExtension(std::filesystem::path(path)) == ".png";
+}
+
+ResultsExporter::ResultsExporter(ResultsWindows& windows, Platform& platform)
+    : windows_(windows), platform_(platform) {}
+
+std::optional<std::string> ResultsExporter::choosePath(const std::string& filters,
+                                                       const std::string& fileName,
+                                                       const std::string& extension) {
+    std::optional<std::string> chosen = platform_.saveFileDialog({filters, 1, fileName});
+    if (!chosen || chosen->empty()) {
+        return std::nullopt;
+    }
+    std::string path = *chosen;
+    if (std::filesystem::path(path).extension().empty()) {
+        path += extension;
+    }
+    std::error_code ignored;
+    if (std::filesystem::exists(path, ignored)) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (!platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + name + "?")) {
+            return std::nullopt;
+        }
+    }
+    return path;
+}
+
+bool ResultsExporter::writeText(const std::string& path, const std::string& text) {
+    if (!saveExport(path, text)) {
+        platform_.showMessage("The file could not be written: " + path);
+        return false;
+    }
+    return true;
+}
+
+bool ResultsExporter::save2DData() {
+    const bool biaxial = windows_.results().view().biaxial;
+    const auto path =
+        choosePath(kCsvFilters, biaxial ? "biaxial_contour.csv" : "pn_mn_curve.csv", ".csv");
+    return path && writeText(*path, windows_.current2DCsv());
+}
+
+bool ResultsExporter::saveSurfaceData() {
+    const auto path = choosePath(kCsvFilters, "failure_surface.csv", ".csv");
+    return path && writeText(*path, windows_.surfaceCsvText());
+}
+
+bool ResultsExporter::savePicture(const CanvasDrawing& drawing, QSize size,
+                                  const std::string& fileName) {
+    const auto path = choosePath(kPictureFilters, fileName, ".svg");
+    if (!path) {
+        return false;
+    }
+    if (!isPngPath(*path)) {
+        return writeText(*path,
+                         pictureSvg(drawing, size.width(), size.height(), SvgBackground::Black));
+    }
+    if (!renderPicture(drawing, size).save(QString::fromStdString(*path), "PNG")) {
+        platform_.showMessage("The file could not be written: " + *path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace pmsect

@@ -1,0 +1,45 @@
+// Export from the results window: the 2D curve or contour and the surface as comma-separated
+// values, and either picture as an SVG document or a PNG image, each to a file the user names
+// in the save dialog.
+#pragma once
+
+#include "results/canvas.h"
+#include "ui/platform.h"
+#include "ui/results_windows.h"
+
+#include <QImage>
+#include <QSize>
+#include <functional>
+#include <string>
+
+namespace pmsect {
+
+using CanvasDrawing = std::function<void(Canvas&)>;
+
+// The drawing on a picture area of the given size, painted as the window paints it.
+QImage renderPicture(const CanvasDrawing& drawing, QSize size);
+
+// A picture file named ".png" (any case) is an image; any other is an SVG document.
+bool isPngPath(const std::string& path);
+
+class ResultsExporter {
+public:
+    ResultsExporter(ResultsWindows& windows, Platform& platform);
+
+    // Each asks for a file name; a cancelled dialog writes nothing. True when a file was written.
+    bool save2DData();
+    bool saveSurfaceData();
+    bool savePicture(const CanvasDrawing& drawing, QSize size, const std::string& fileName);
+
+private:
+    // The chosen path, with the extension added when it has none, unless the user cancelled or
+    // declined to overwrite an existing file.
+    std::optional<std::string> choosePath(const std::string& filters, const std::string& fileName,
+                                          const std::string& extension);
+    bool writeText(const std::string& path, const std::string& text);
+
+    ResultsWindows& windows_;
+    Platform& platform_;
+};
+
+} // namespace pmsect

@@ -1,0 +1,32 @@
+// Small pieces every window uses: text conversion, centred placement, label colours and the
+// report's fixed-pitch font.
+#pragma once
+
+#include "ui/platform.h"
+
+#include <QFont>
+#include <QString>
+#include <string>
+
+class QLabel;
+class QWidget;
+
+namespace pmsect {
+
+inline QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Shows or hides a window as its presenter says, leaving it alone when it already is so.
+void showAs(QWidget& window, bool visible);
+
+// Places a top-level window centred across the screen and a little above the middle.
+void placeCentred(QWidget& window, Platform& platform);
+
+// A label's text in a palette colour (0 black, 12 bright red, ...).
+void showColouredText(QLabel& label, const std::string& text, int colour);
+
+// The named fixed-pitch font, or the system's fixed-pitch font when it is not installed.
+QFont fixedPitchFont(const std::string& family, double pointSize);
+
+} // namespace pmsect

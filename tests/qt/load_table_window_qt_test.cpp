@@ -1,0 +1,163 @@
+// frmLoads on the offscreen platform: opened by "Load Analysis", its grid over the load rows,
+// typed cells through the model, and Update, Delete and the frame's close writing back.
+#include "results_windows_qt_support.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <cmath>
+
+namespace pmsect::test {
+namespace {
+
+class LoadTableWindowQtTest : public ResultsWindowsQtTest {
+protected:
+    void SetUp() override {
+        ResultsWindowsQtTest::SetUp();
+        clickMain("cmdLoads");
+        window = set->loadTableWindow();
+        ASSERT_NE(window, nullptr);
+    }
+    GridTableModel& model() { return window->grid().gridModel(); }
+    void click(const char* name) { child<QPushButton>(window, name)->click(); }
+
+    GridWindow* window = nullptr;
+};
+
+TEST_F(LoadTableWindowQtTest, OpensWithTheGridAndButtonsOfTheLoadTable) {
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->objectName(), "frmLoads");
+    EXPECT_EQ(window->grid().objectName(), "grdLoads");
+    EXPECT_EQ(child<QPushButton>(window, "cmdAddLoad")->text(), "Add Load");
+    EXPECT_EQ(child<QPushButton>(window, "cmdDelLoad")->text(), "Delete Load");
+    EXPECT_EQ(child<QPushButton>(window, "cmdUpdate")->text(), "Update");
+    EXPECT_EQ(child<QPushButton>(window, "cmdDone")->text(), "Done");
+    // "Load Analysis" holds the summary back until Update.
+    EXPECT_FALSE(app->model().summaryEnabled);
+
+    ASSERT_EQ(model().columnCount(), 10);
+    const char* captions[] = {"Num",          "Pu (k)",      "Mux (ft-k)", "Muy (ft-k)",
+                              "eccen. (in.)", "Angle (deg)", "pPn (k)",    "pMnx (ft-k)",
+                              "pMny (ft-k)",  "Check"};
+    for (int c = 0; c < 10; ++c) {
+        EXPECT_EQ(model().headerData(c, Qt::Horizontal).toString(), captions[c]) << c;
+    }
+}
+
+TEST_F(LoadTableWindowQtTest, OnlyPuMuxAndMuyAreEditableAndEveryCellIsCentred) {
+    click("cmdAddLoad");
+    ASSERT_EQ(model().rowCount(), 1);
+    for (int c = 0; c < 10; ++c) {
+        const QModelIndex at = model().index(0, c);
+        EXPECT_EQ(bool(model().flags(at) & Qt::ItemIsEditable), c >= 1 && c <= 3) << c;
+        EXPECT_EQ(model().data(at, Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                  Qt::Alignment(Qt::AlignCenter));
+    }
+    // A read-only cell takes nothing, whatever is typed.
+    EXPECT_FALSE(editCell(window, 0, 5, "45"));
+    EXPECT_EQ(cell(window, 0, 5), "");
+}
+
+TEST_F(LoadTableWindowQtTest, ColumnsAreSharesOfTheGridWidthAfterAResize) {
+    window->resize(1100, 400);
+    QApplication::processEvents();
+    const double width = window->grid().viewport()->width();
+    for (int c = 0; c < 10; ++c) {
+        EXPECT_NEAR(window->grid().columnWidth(c), 0.095 * width, 1.0) << c;
+    }
+    window->resize(700, 400);
+    QApplication::processEvents();
+    EXPECT_NEAR(window->grid().columnWidth(3), 0.095 * window->grid().viewport()->width(), 1.0);
+}
+
+TEST_F(LoadTableWindowQtTest, TypedLoadsReachTheModelOnUpdateWithTheirChecks) {
+    click("cmdAddLoad");
+    click("cmdAddLoad");
+    ASSERT_EQ(model().rowCount(), 2);
+    EXPECT_EQ(cell(window, 1, 0), "2");
+
+    // Text that is not a number is refused with the table's message and the cell keeps nothing.
+    EXPECT_FALSE(editCell(window, 0, 1, "abc"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "Pu, Mux and Muy must be numeric");
+    EXPECT_EQ(cell(window, 0, 1), "");
+
+    // By hand: a concentric load meets phi*Pn(max) = 0.65 * 0.80 * (0.85 f'c (Ag - As) + fy As).
+    const ProjectModel& m = app->model();
+    const double As = m.steelArea;
+    const double po = 0.85 * m.fpc * (m.grossArea - As) + m.fy * As;
+    const double phiPnMax = 0.65 * 0.80 * po / 1000.0;
+    const double axial = std::round(1.25 * phiPnMax);
+
+    // Row 1 a moderate load with bending, row 2 a pure axial load beyond phi*Pn(max).
+    EXPECT_TRUE(editCell(window, 0, 1, "-150.456"));
+    EXPECT_TRUE(editCell(window, 0, 2, "40"));
+    EXPECT_TRUE(editCell(window, 1, 1, QString::number(-axial)));
+    EXPECT_EQ(app->model().numLoads, 0) << "nothing reaches the model before Update";
+
+    click("cmdUpdate");
+    ASSERT_EQ(m.numLoads, 2);
+    EXPECT_FLOAT_EQ(m.loads[1][kPu], -150.456f);
+    EXPECT_FLOAT_EQ(m.loads[1][kMux], 40.0f);
+    EXPECT_FLOAT_EQ(m.loads[2][kPu], static_cast<float>(-axial));
+    EXPECT_TRUE(m.summaryEnabled);
+
+    // The rows are rewritten from the model with two decimals.
+    EXPECT_EQ(cell(window, 0, 1), "-150.46");
+    EXPECT_EQ(cell(window, 0, 2), "40.00");
+    // The capacity lies on the load's own line: Pu over phi*Pn is the check ratio.
+    const double pu1 = cell(window, 0, 1).toDouble();
+    const double phiPn1 = cell(window, 0, 6).remove(',').toDouble();
+    EXPECT_NEAR(pu1 / phiPn1, cell(window, 0, 9).toDouble(), 0.01);
+    EXPECT_LT(cell(window, 0, 9).toDouble(), 1.0);
+
+    EXPECT_NEAR(cell(window, 1, 9).toDouble(), axial / phiPnMax, 0.01);
+    EXPECT_GT(cell(window, 1, 9).toDouble(), 1.0);
+}
+
+TEST_F(LoadTableWindowQtTest, DeleteRemovesTheSelectedRowAndRenumbers) {
+    for (int i = 0; i < 3; ++i) {
+        click("cmdAddLoad");
+    }
+    editCell(window, 0, 1, "-10");
+    editCell(window, 1, 1, "-20");
+    editCell(window, 2, 1, "-30");
+    // The user selects the middle row.
+    window->grid().selectionModel()->setCurrentIndex(
+        model().index(1, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(set->presenters().loads().view().currentRow, 1);
+    click("cmdDelLoad");
+    ASSERT_EQ(model().rowCount(), 2);
+    EXPECT_EQ(cell(window, 1, 0), "2");
+    EXPECT_EQ(cell(window, 1, 1), "-30.00");
+    EXPECT_EQ(app->model().numLoads, 0);
+    click("cmdUpdate");
+    EXPECT_EQ(app->model().numLoads, 2);
+    EXPECT_FLOAT_EQ(app->model().loads[2][kPu], -30.0f);
+}
+
+TEST_F(LoadTableWindowQtTest, ClosingTheFrameRunsDone) {
+    click("cmdAddLoad");
+    editCell(window, 0, 1, "-50");
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(app->model().numLoads, 1);
+    EXPECT_FLOAT_EQ(app->model().loads[1][kPu], -50.0f);
+}
+
+TEST_F(LoadTableWindowQtTest, ActivationRebuildsTheRowsFromTheModel) {
+    click("cmdAddLoad");
+    editCell(window, 0, 1, "-50");
+    click("cmdUpdate");
+    click("cmdAddLoad");
+    ASSERT_EQ(model().rowCount(), 2);
+    // The main window comes to the front, then the table again: the unsaved row is gone.
+    main->activateWindow();
+    QApplication::processEvents();
+    window->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(model().rowCount(), 1);
+    EXPECT_EQ(cell(window, 0, 1), "-50.00");
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,219 @@
+// The program's windows working together on the offscreen platform: start-up, File > Open
+// through the wait window, the single-point window, the report printed to a PDF file, and the
+// windows registered for the main window's buttons.
+#include "building/new_project.h"
+#include "io/project_file.h"
+#include "qt_test_support.h"
+#include "ui/qt/information_window.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/opening_window.h"
+#include "ui/qt/report_window.h"
+#include "ui/qt/single_point_window.h"
+#include "ui/qt/units_window.h"
+#include "ui/qt/wait_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+namespace pmsect::test {
+namespace {
+
+using ProgramFlowQtTest = ProgramTest;
+
+QAction* action(QWidget* window, const char* name) {
+    QAction* found = window->findChild<QAction*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+TEST_F(ProgramFlowQtTest, FirstStartShowsTheOpeningThenTheInformationWindow) {
+    windows->start();
+    OpeningWindow* opening = windows->openingWindow();
+    ASSERT_NE(opening, nullptr);
+    EXPECT_TRUE(opening->isVisible());
+    EXPECT_EQ(opening->windowTitle(), "PMSECT:  R.C. Section Axial & Flexural Strength Analysis");
+    EXPECT_EQ(child<QLabel>(opening, "lblVersion")->text(), "Version 3.0e");
+    EXPECT_EQ(child<QLabel>(opening, "lblDefaultDir")->text(),
+              QString::fromStdString("Default Directory: " + platform.currentDirectory()));
+    // No settings file yet: it is created in the installation folder, with the information
+    // window to be shown at start-up.
+    EXPECT_TRUE(std::filesystem::exists(dir.file("rcprefs.dat")));
+
+    child<QPushButton>(opening, "cmdContinue")->click();
+    EXPECT_FALSE(opening->isVisible());
+    InformationWindow* info = windows->informationWindow();
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_EQ(windows->mainWindow(), nullptr);
+
+    // Clearing "Show on Startup" is written at once; Done leads to the main window.
+    child<QCheckBox>(info, "chkShowStart")->click();
+    EXPECT_EQ(loadSettings(dir.path(), dir.path()).settings.showInfoAtStart, 0);
+    child<QPushButton>(info, "cmdDone")->click();
+    EXPECT_FALSE(info->isVisible());
+    ASSERT_NE(windows->mainWindow(), nullptr);
+    EXPECT_TRUE(windows->mainWindow()->isVisible());
+}
+
+TEST_F(ProgramFlowQtTest, OpenLoadsTheFileBehindTheWaitWindow) {
+    startToMainWindow();
+    MainWindow* main = windows->mainWindow();
+    ProjectModel saved;
+    resetToNewProject(saved);
+    saved.fpc = 5000;
+    saved.fy = 50000;
+    // The file carries Ec itself: 33 * 145^1.5 * sqrt(5000) psi.
+    saved.Ec = 4074281;
+    const std::string path = dir.file("column.rcs");
+    ASSERT_TRUE(writeProjectFile(path, saved));
+
+    // The wait window follows the busy pointer during the load: remember what it showed.
+    std::vector<QString> waitCaptions;
+    QObject::connect(&main->waitWindow(), &QWidget::windowTitleChanged,
+                     [&](const QString& title) { waitCaptions.push_back(title); });
+    platform.openAnswers.push_back(path);
+    action(main, "mnuOpen")->trigger();
+
+    ASSERT_EQ(platform.dialogRequests.size(), 1u);
+    EXPECT_EQ(platform.dialogRequests[0].filters, "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_NE(std::find(waitCaptions.begin(), waitCaptions.end(),
+                        QString::fromStdString("Loading file " + path)),
+              waitCaptions.end());
+    EXPECT_FALSE(main->waitWindow().isVisible());
+    EXPECT_EQ(app->pointer().busyCount(), 0);
+
+    EXPECT_EQ(main->windowTitle().toStdString(),
+              "PMSECT: R.C. Section Axial & Flexural Strength Analysis - " + path);
+    EXPECT_EQ(child<QLineEdit>(main, "txtfpc")->text(), "5000");
+    EXPECT_EQ(child<QLineEdit>(main, "txtStlStren")->text(), "50000");
+    // Po = -(4250 * (216 - 6.2) + 50000 * 6.2) lb = -(891,650 + 310,000) lb.
+    EXPECT_EQ(child<QLabel>(main, "lblPo")->text(), "Po = -1,201.65 k");
+    EXPECT_EQ(std::lround(33 * std::pow(145.0, 1.5) * std::sqrt(5000.0)), 4074281);
+    EXPECT_EQ(child<QLabel>(main, "lblEc")->text(), "Conc. Mod. of Elasticity = 4,074,281 psi");
+}
+
+TEST_F(ProgramFlowQtTest, PnMnOpensTheSinglePointWindowAtFourInches) {
+    startToMainWindow();
+    child<QPushButton>(windows->mainWindow(), "cmdPnMn")->click();
+    SinglePointWindow* single = windows->singlePointWindow();
+    ASSERT_NE(single, nullptr);
+    EXPECT_TRUE(single->isVisible());
+    EXPECT_EQ(single->windowTitle(), "Single Strength Computations");
+    EXPECT_FALSE(app->model().summaryEnabled);
+    for (const char* name : {"txtc", "txtRotAng", "txte", "txtLdAng"}) {
+        child<QLineEdit>(single, name);
+    }
+    EXPECT_EQ(child<QLineEdit>(single, "txtRotAng")->text(), "0");
+    EXPECT_EQ(child<QLineEdit>(single, "txtc")->text().toDouble(), 4.0);
+    EXPECT_TRUE(child<QRadioButton>(single, "optGivenC")->isChecked());
+    EXPECT_EQ(child<QRadioButton>(single, "optGivenC")->text(), "Given c && NA Angle");
+    EXPECT_FALSE(child<QLineEdit>(single, "txte")->isEnabled());
+    for (const auto& [name, prefix] :
+         std::vector<std::pair<const char*, const char*>>{{"lblPn", "Pn = "},
+                                                          {"lblTforce", "Tens. Force = "},
+                                                          {"lblCforce", "Comp. Force = "},
+                                                          {"lblAc", "Ac = "},
+                                                          {"lblAg", "Gross Comp. Area = "},
+                                                          {"lblMnx", "Mnx = "},
+                                                          {"lblMny", "Mny = "}}) {
+        EXPECT_TRUE(child<QLabel>(single, name)->text().startsWith(prefix)) << name;
+    }
+    // At c = 4 in with the axis at 0 degrees the block is beta1 c = 3.4 in deep over the full
+    // 12 in width: 40.8 in2 of concrete less the bars inside it.
+    const double ag = child<QLabel>(single, "lblAg")->text().mid(19, 6).toDouble();
+    EXPECT_NEAR(ag, 0.85 * 4 * 12, 0.01);
+
+    QLineEdit* c = child<QLineEdit>(single, "txtc");
+    c->setText("abc");
+    QMetaObject::invokeMethod(c, "returnPressed");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"c must be numeric"});
+    EXPECT_EQ(c->text().toDouble(), 4.0);
+
+    child<QPushButton>(single, "cmdDone")->click();
+    EXPECT_FALSE(single->isVisible());
+}
+
+TEST_F(ProgramFlowQtTest, ReportPrintsToAPdfFile) {
+    startToMainWindow();
+    action(windows->mainWindow(), "mnuOutput")->trigger();
+    ReportWindow* report = windows->reportWindow();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_EQ(report->windowTitle(), "PMSECT Output");
+    auto* text = child<QPlainTextEdit>(report, "txtReport");
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(text->toPlainText().contains("f'c = 3,000 psi        fy  = 60,000 psi"));
+    EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
+
+    platform.pdfPath = dir.file("report.pdf");
+    platform.copies = 2;
+    action(report, "mnuPrint")->trigger();
+    QFile pdf(QString::fromStdString(platform.pdfPath));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+    // Two copies, each on its own sheet: the page count is even and not zero.
+    pdf.seek(0);
+    const QByteArray bytes = pdf.readAll();
+    const qsizetype pages = bytes.count("/Type /Page\n") + bytes.count("/Type /Page ");
+    EXPECT_GE(pages, 2);
+    EXPECT_EQ(pages % 2, 0) << pages;
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Print&File saves the text; Exit hides the window.
+    platform.saveAnswers.push_back(dir.file("report"));
+    action(report, "mnuPrintFile")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir.file("report.txt")));
+    EXPECT_EQ(windows->report().reportFileName(), dir.file("report.txt"));
+    action(report, "mnuExit")->trigger();
+    EXPECT_FALSE(report->isVisible());
+}
+
+TEST_F(ProgramFlowQtTest, UnitsDoneRewritesTheMainWindowAndStoresTheChoice) {
+    startToMainWindow();
+    action(windows->mainWindow(), "mnuUnits")->trigger();
+    UnitsWindow* units = windows->unitsWindow();
+    ASSERT_NE(units, nullptr);
+    EXPECT_TRUE(units->isVisible());
+    child<QRadioButton>(units, "optLength3")->click(); // mm
+    child<QRadioButton>(units, "optStress4")->click(); // MPa
+    child<QPushButton>(units, "cmdDone")->click();
+    EXPECT_FALSE(units->isVisible());
+
+    MainWindow* main = windows->mainWindow();
+    // 12 in = 304.8 mm; 3000 psi * 0.00689 = 20.67 MPa.
+    // Rewritten inputs carry a leading blank for a positive value.
+    EXPECT_EQ(child<QLineEdit>(main, "txtRectb")->text(), " 304.8");
+    EXPECT_EQ(child<QLabel>(main, "lblUnitRectb")->text(), "mm");
+    EXPECT_EQ(child<QLineEdit>(main, "txtfpc")->text(), " 20.67");
+    const StoredUnitPositions stored = loadSettings(dir.path(), dir.path()).settings.units;
+    EXPECT_EQ(stored.length, 3);
+    EXPECT_EQ(stored.stress, 4);
+}
+
+TEST_F(ProgramFlowQtTest, EveryButtonOpensItsWindowOrWhatIsRegistered) {
+    startToMainWindow();
+    MainWindow* main = windows->mainWindow();
+    child<QPushButton>(main, "cmdResults")->click();
+    EXPECT_TRUE(platform.messages.empty());
+    // The busy pointer the P-M diagrams button asked for is not left behind.
+    EXPECT_EQ(app->pointer().busyCount(), 0);
+
+    std::vector<WindowId> opened;
+    windows->registerWindow(WindowId::Loads,
+                            [&](const WindowRequest& r) { opened.push_back(r.window); });
+    child<QPushButton>(main, "cmdLoads")->click();
+    EXPECT_EQ(opened, std::vector<WindowId>{WindowId::Loads});
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+} // namespace
+} // namespace pmsect::test

@@ -1,0 +1,157 @@
+// Pictures of the load table, the results window in both modes with its wait window, the large
+// 3D view and the three editors, for a person to look at: disabled in the normal run, started by
+// tools/screenshots.sh under a virtual display, writing PNG files and an exported SVG into the
+// folder named by PMSECT_SCREENSHOTS.
+#include "qt_test_support.h"
+#include "ui/qt/bar_set_editor_window.h"
+#include "ui/qt/grid_table_view.h"
+#include "ui/qt/grid_window.h"
+#include "ui/qt/large_view_window.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/results_window.h"
+#include "ui/qt/results_window_set.h"
+#include "ui/qt/task_wait_window.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace pmsect::test {
+namespace {
+
+class ResultsScreenshotTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        const char* folder = std::getenv("PMSECT_SCREENSHOTS");
+        if (folder == nullptr || *folder == '\0') {
+            GTEST_SKIP() << "PMSECT_SCREENSHOTS names no folder";
+        }
+        out = folder;
+        std::filesystem::create_directories(out);
+        ProgramTest::SetUp();
+    }
+
+    void settle() {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+        }
+    }
+
+    void snap(QWidget* window, const std::string& name) {
+        ASSERT_NE(window, nullptr) << name;
+        settle();
+        const QPixmap picture = window->grab();
+        const std::string path = (out / (name + ".png")).string();
+        EXPECT_TRUE(picture.save(QString::fromStdString(path))) << path;
+        std::printf("%s: %d x %d\n", path.c_str(), picture.width(), picture.height());
+    }
+
+    static void typeAndEnter(QLineEdit* edit, const QString& text) {
+        edit->setText(text);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(edit, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(edit, &release);
+    }
+
+    static void type(GridWindow* window, int row, int column, const QString& text) {
+        GridTableModel& m = window->grid().gridModel();
+        EXPECT_TRUE(m.setData(m.index(row, column), text, Qt::EditRole));
+    }
+
+    std::filesystem::path out;
+};
+
+TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {
+    saveShowInfoAtStart(dir.path(), 0);
+    windows->start();
+    windows->continueFromOpening();
+    MainWindow* main = windows->mainWindow();
+    ResultsWindowSet& set = windows->resultsWindows();
+    const ProjectModel& m = app->model();
+
+    // Three loads: one with bending, one with biaxial bending, one pure axial load a quarter
+    // beyond phi*Pn(max), which fails.
+    main->findChild<QPushButton*>("cmdLoads")->click();
+    GridWindow* loads = set.loadTableWindow();
+    for (int i = 0; i < 3; ++i) {
+        loads->findChild<QPushButton*>("cmdAddLoad")->click();
+    }
+    type(loads, 0, 1, "-150");
+    type(loads, 0, 2, "60");
+    type(loads, 1, 1, "-80");
+    type(loads, 1, 2, "45");
+    type(loads, 1, 3, "30");
+    type(loads, 2, 1, QString::number(std::round(1.25 * std::fabs(m.phiPnMax) / 1000.0) * -1));
+    loads->findChild<QPushButton*>("cmdUpdate")->click();
+    snap(loads, "11-load-table");
+
+    // The wait window is caught while the surface is computed: a timer runs inside the task's
+    // painting of its progress lines.
+    main->findChild<QPushButton*>("cmdResults")->click();
+    ResultsWindow* results = set.resultsWindow();
+    bool caught = false;
+    std::function<void()> watch = [&] {
+        TaskWaitWindow* wait = set.waitWindow();
+        if (!caught && wait != nullptr && wait->isVisible() && !wait->line(2).text().isEmpty()) {
+            caught = true;
+            snap(wait, "12-wait-computing");
+            return;
+        }
+        if (!caught && set.taskRunning()) {
+            QTimer::singleShot(0, results, watch);
+        }
+    };
+    QLineEdit* sections = results->findChild<QLineEdit*>("rxtNumSections");
+    sections->setText("12");
+    // The first timer runs at the task's first painting.
+    QTimer::singleShot(0, results, watch);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(sections, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(sections, &release);
+    EXPECT_TRUE(caught) << "the wait window was not seen while computing";
+    snap(results, "13-results-pn-mn");
+
+    results->findChild<QRadioButton*>("optBiMn")->click();
+    typeAndEnter(results->findChild<QLineEdit*>("txt2DHorAngle"), "-200");
+    snap(results, "14-results-biaxial");
+
+    platform.saveAnswers.push_back((out / "15-exported-3d.svg").string());
+    results->findChild<QAction*>("mnuExport3DPicture")->trigger();
+    platform.saveAnswers.push_back((out / "15-exported-3d.png").string());
+    results->findChild<QAction*>("mnuExport3DPicture")->trigger();
+    platform.saveAnswers.push_back((out / "15-exported-2d.svg").string());
+    results->findChild<QAction*>("mnuExport2DPicture")->trigger();
+
+    results->findChild<QPushButton*>("cmdLrg3D")->click();
+    LargeViewWindow* large = set.largeViewWindow();
+    snap(large, "16-large-3d");
+    large->findChild<QPushButton*>("cmdDone")->click();
+    results->findChild<QPushButton*>("cmdDone")->click();
+
+    main->findChild<QPushButton*>("cmdEdBarSet")->click();
+    snap(set.barSetEditorWindow(), "17-bar-set-editor");
+    set.barSetEditorWindow()->findChild<QPushButton*>("cmdDone")->click();
+
+    QMetaObject::invokeMethod(main->findChild<QObject*>("optArbitrary"), "clicked");
+    main->findChild<QPushButton*>("cmdEdPnts")->click();
+    snap(set.pointEditorWindow(), "18-point-editor");
+    set.pointEditorWindow()->findChild<QPushButton*>("cmdDone")->click();
+
+    QMetaObject::invokeMethod(main->findChild<QObject*>("optBarbit"), "clicked");
+    main->findChild<QPushButton*>("cmdEditBars")->click();
+    snap(set.barEditorWindow(), "19-bar-editor");
+    set.barEditorWindow()->findChild<QPushButton*>("cmdDone")->click();
+}
+
+} // namespace
+} // namespace pmsect::test

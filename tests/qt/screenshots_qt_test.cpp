@@ -1,0 +1,106 @@
+// Pictures of the windows for a person to look at: disabled in the normal run, started by
+// tools/screenshots.sh under a virtual display, writing PNG files (and the printed report as a
+// PDF) into the folder named by PMSECT_SCREENSHOTS.
+#include "qt_test_support.h"
+#include "ui/qt/directory_window.h"
+#include "ui/qt/information_window.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/opening_window.h"
+#include "ui/qt/report_window.h"
+#include "ui/qt/single_point_window.h"
+#include "ui/qt/units_window.h"
+#include "ui/qt/wait_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+
+namespace pmsect::test {
+namespace {
+
+class ScreenshotTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        const char* folder = std::getenv("PMSECT_SCREENSHOTS");
+        if (folder == nullptr || *folder == '\0') {
+            GTEST_SKIP() << "PMSECT_SCREENSHOTS names no folder";
+        }
+        out = folder;
+        std::filesystem::create_directories(out);
+        ProgramTest::SetUp();
+    }
+
+    void settle() {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+        }
+    }
+
+    void snap(QWidget* window, const std::string& name) {
+        ASSERT_NE(window, nullptr) << name;
+        settle();
+        const QPixmap picture = window->grab();
+        const std::string path = (out / (name + ".png")).string();
+        EXPECT_TRUE(picture.save(QString::fromStdString(path))) << path;
+        std::printf("%s: %d x %d\n", path.c_str(), picture.width(), picture.height());
+    }
+
+    std::filesystem::path out;
+};
+
+TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
+    windows->start();
+    snap(windows->openingWindow(), "01-opening");
+    windows->continueFromOpening();
+    snap(windows->informationWindow(), "02-information");
+    windows->informationWindow()->findChild<QPushButton*>("cmdDone")->click();
+
+    MainWindow* main = windows->mainWindow();
+    main->resize(1280, 760);
+    snap(main, "03-main");
+
+    // A round column with bars on a circle, to see the other enable states and the drawing.
+    QMetaObject::invokeMethod(main->findChild<QObject*>("optRounc"), "clicked");
+    QMetaObject::invokeMethod(main->findChild<QObject*>("optRCirc"), "clicked");
+    QLineEdit* bars = main->findChild<QLineEdit*>("txtTotBars");
+    bars->setText("8");
+    QMetaObject::invokeMethod(bars, "returnPressed");
+    snap(main, "04-main-round");
+    QMetaObject::invokeMethod(main->findChild<QObject*>("optRect"), "clicked");
+    QMetaObject::invokeMethod(main->findChild<QObject*>("optBRect"), "clicked");
+
+    main->findChild<QPushButton*>("cmdPnMn")->click();
+    windows->singlePointWindow()->resize(820, 520);
+    QLineEdit* c = windows->singlePointWindow()->findChild<QLineEdit*>("txtc");
+    c->setText("8");
+    QMetaObject::invokeMethod(c, "returnPressed");
+    QLineEdit* angle = windows->singlePointWindow()->findChild<QLineEdit*>("txtRotAng");
+    angle->setText("30");
+    QMetaObject::invokeMethod(angle, "returnPressed");
+    snap(windows->singlePointWindow(), "05-single-point");
+
+    main->findChild<QAction*>("mnuOutput")->trigger();
+    snap(windows->reportWindow(), "06-report");
+    platform.pdfPath = (out / "07-printed-report.pdf").string();
+    windows->reportWindow()->print();
+
+    main->findChild<QAction*>("mnuUnits")->trigger();
+    snap(windows->unitsWindow(), "08-units");
+    main->findChild<QAction*>("mnuDefDir")->trigger();
+    snap(windows->directoryWindow(), "09-default-directory");
+
+    WaitView wait;
+    wait.shown = true;
+    wait.caption = "Loading file " + dir.file("column.rcs");
+    wait.lines[0] = wait.caption;
+    main->waitWindow().render(wait);
+    snap(&main->waitWindow(), "10-wait");
+    wait.shown = false;
+    main->waitWindow().render(wait);
+}
+
+} // namespace
+} // namespace pmsect::test
