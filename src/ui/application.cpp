@@ -1,6 +1,7 @@
 // The application object: start-up and the summary chain.
 #include "ui/application.h"
 
+#include "building/new_project.h"
 #include "engine/section_summary.h"
 
 namespace pmsect {
@@ -12,6 +13,10 @@ constexpr int32_t kSteelModulus = 29000000; // psi
 Application::Application(Platform& platform)
     : platform_(platform), pointer_(platform), mainWindow_(model_, platform, pointer_, *this),
       units_(model_, pointer_, mainWindow_), opening_(pointer_) {
+    // The model holds a whole project from the start: applying the units at start-up rebuilds
+    // it from the main window's inputs before the new-project defaults are shown, and an empty
+    // model would meet bar sets of size 0 there.
+    resetToNewProject(model_);
     addSummaryObserver([this] { mainWindow_.onSummaryComputed(); });
 }
 

@@ -13,7 +13,8 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app.start();
-        platform.messages.clear();
+        // A start-up shows no message at all.
+        ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
     }
 
     const MainWindowView& view() { return main.view(); }
