@@ -3,7 +3,6 @@
 
 #include "format/number_format.h"
 
-
 namespace pmsect {
 
 float Barea(float barNumber) {

@@ -9,52 +9,62 @@
 
 namespace pmsect {
 
-void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
-                   std::optional<float>* unmatchedBarSize) {
-    const double cosT = std::cos(static_cast<double>(theta));
-    const double sinT = std::sin(static_cast<double>(theta));
+SectionTurn::SectionTurn(const ProjectModel& model, float theta)
+    : cosT(std::cos(static_cast<double>(theta))), sinT(std::sin(static_cast<double>(theta))),
+      refX(model.refX), refY(model.refY) {}
+
+void rotateOutline(const ProjectModel& model, int pointCount, const SectionTurn& turn,
+                   RotatedSection& out) {
     const auto outline = outlinePoints(model);
     const int n = pointCount < 0 ? 0 : std::min<int>(pointCount, static_cast<int>(outline.size()));
     out.pointCount = n;
-    for (int i = 0; i < n; ++i) {
-        const double x = static_cast<double>(outline[i].x) - model.refX;
-        const double y = static_cast<double>(outline[i].y) - model.refY;
-        out.points[i].x = static_cast<float>(x * cosT - y * sinT);
-        out.points[i].y = static_cast<float>(x * sinT + y * cosT);
-    }
-    const auto bars = modelBars(model);
-    out.barCount = static_cast<int>(bars.size());
-    for (int i = 0; i < out.barCount; ++i) {
-        const double x = static_cast<double>(bars[i].x) - model.refX;
-        const double y = static_cast<double>(bars[i].y) - model.refY;
-        out.bars[i].x = static_cast<float>(x * cosT - y * sinT);
-        out.bars[i].y = static_cast<float>(x * sinT + y * cosT);
-        const BarSize* size = barSizeOf(bars[i].size);
-        if (!size && unmatchedBarSize) {
-            *unmatchedBarSize = bars[i].size;
-        }
-        out.bars[i].area = size ? size->area : 0.0f;
-    }
     if (n == 0) {
         out.xmax = out.xmin = out.ymax = out.ymin = 0;
         return;
     }
-    out.xmax = out.xmin = out.points[0].x;
-    out.ymax = out.ymin = out.points[0].y;
+    // Kept in locals: stores into out could otherwise alias the model for the compiler.
+    const Point first = turn(outline[0].x, outline[0].y);
+    out.points[0] = first;
+    float xmax = first.x;
+    float xmin = first.x;
+    float ymax = first.y;
+    float ymin = first.y;
     for (int i = 1; i < n; ++i) {
-        const Point& p = out.points[i];
-        if (p.y > out.ymax) {
-            out.ymax = p.y;
+        const Point p = turn(outline[i].x, outline[i].y);
+        out.points[i] = p;
+        if (p.y > ymax) {
+            ymax = p.y;
         }
-        if (p.y < out.ymin) {
-            out.ymin = p.y;
+        if (p.y < ymin) {
+            ymin = p.y;
         }
-        if (p.x > out.xmax) {
-            out.xmax = p.x;
+        if (p.x > xmax) {
+            xmax = p.x;
         }
-        if (p.x < out.xmin) {
-            out.xmin = p.x;
+        if (p.x < xmin) {
+            xmin = p.x;
         }
+    }
+    out.xmax = xmax;
+    out.xmin = xmin;
+    out.ymax = ymax;
+    out.ymin = ymin;
+}
+
+void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
+                   std::optional<float>* unmatchedBarSize) {
+    const SectionTurn turn(model, theta);
+    rotateOutline(model, pointCount, turn, out);
+    const auto bars = modelBars(model);
+    out.barCount = static_cast<int>(bars.size());
+    for (int i = 0; i < out.barCount; ++i) {
+        const Bar& bar = bars[i];
+        const Point p = turn(bar.x, bar.y);
+        const BarSize* size = barSizeOf(bar.size);
+        if (!size && unmatchedBarSize) {
+            *unmatchedBarSize = bar.size;
+        }
+        out.bars[i] = {p.x, p.y, size ? size->area : 0.0f};
     }
 }
 
@@ -98,10 +108,17 @@ int clipAboveLine(std::span<const Point> polygon, float yc, Point* out) {
     return count;
 }
 
+namespace {
+
+float cutLine(const RotatedSection& section, float beta1, float c) {
+    return static_cast<float>(static_cast<double>(section.ymax) - static_cast<double>(beta1) * c);
+}
+
+} // namespace
+
 void measureCompressionZone(const RotatedSection& section, float beta1, float c,
                             CompressionZone& zone) {
-    zone.yc =
-        static_cast<float>(static_cast<double>(section.ymax) - static_cast<double>(beta1) * c);
+    zone.yc = cutLine(section, beta1, c);
     zone.clippedCount = clipAboveLine(
         std::span<const Point>(section.points.data(), static_cast<std::size_t>(section.pointCount)),
         zone.yc, zone.clipped.data());
@@ -113,6 +130,16 @@ void measureCompressionZone(const RotatedSection& section, float beta1, float c,
     zone.Ac = props.netArea;
     zone.centroidX = props.centroidX;
     zone.centroidY = props.centroidY;
+}
+
+float compressedNetArea(const RotatedSection& section, float beta1, float c) {
+    std::array<Point, kMaxClippedPoints> clipped;
+    const int count = clipAboveLine(
+        std::span<const Point>(section.points.data(), static_cast<std::size_t>(section.pointCount)),
+        cutLine(section, beta1, c), clipped.data());
+    return netAreaOfAreas(std::span<const Point>(clipped.data(), static_cast<std::size_t>(count)),
+                          std::span<const PlacedArea>(section.bars.data(),
+                                                      static_cast<std::size_t>(section.barCount)));
 }
 
 } // namespace pmsect

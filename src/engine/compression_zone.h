@@ -27,6 +27,25 @@ struct RotatedSection {
 void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
                    std::optional<float>* unmatchedBarSize = nullptr);
 
+// The turn of rotateSection for one point of the model's own frame.
+struct SectionTurn {
+    double cosT;
+    double sinT;
+    double refX;
+    double refY;
+
+    SectionTurn(const ProjectModel& model, float theta);
+    Point operator()(float px, float py) const {
+        const double x = static_cast<double>(px) - refX;
+        const double y = static_cast<double>(py) - refY;
+        return {static_cast<float>(x * cosT - y * sinT), static_cast<float>(x * sinT + y * cosT)};
+    }
+};
+
+// The outline half of rotateSection: pointCount, points and the extents.
+void rotateOutline(const ProjectModel& model, int pointCount, const SectionTurn& turn,
+                   RotatedSection& out);
+
 // The part of a polygon at or above the line y = yc, in the polygon's own order, starting where
 // point 1 (or its replacement on the cut line) stands. Returns the number of points written;
 // out must hold 2 * polygon.size() points.
@@ -44,5 +63,8 @@ struct CompressionZone {
 
 void measureCompressionZone(const RotatedSection& section, float beta1, float c,
                             CompressionZone& zone);
+
+// zone.Ac of measureCompressionZone alone, the same to the last digit.
+float compressedNetArea(const RotatedSection& section, float beta1, float c);
 
 } // namespace pmsect

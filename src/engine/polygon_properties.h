@@ -25,6 +25,9 @@ struct PlacedArea {
 PolygonProperties polygonPropertiesOfAreas(std::span<const Point> polygon,
                                            std::span<const PlacedArea> bars);
 
+// netArea of polygonPropertiesOfAreas, the same to the last digit, without the centroid.
+float netAreaOfAreas(std::span<const Point> polygon, std::span<const PlacedArea> bars);
+
 // A bar counts as lying in the polygon when its y is strictly between the polygon's lowest and
 // highest point. The inputs are not changed. A bar number missing from the bar table deducts
 // nothing and is recorded in unmatchedBarSize when that is given.

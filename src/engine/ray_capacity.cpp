@@ -2,8 +2,14 @@
 // neutral-axis angle for a moment direction, and bisection on the scale of a load's ray.
 #include "engine/ray_capacity.h"
 
+#include "engine/neutral_axis_frame.h"
+
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace pmsect {
@@ -20,13 +26,161 @@ struct Evaluation {
     float phi = 0;
 };
 
-Evaluation evaluate(ProjectModel& model, float angle, float c) {
+Evaluation evaluate(ProjectModel& model, const NeutralAxisFrame& frame, float c) {
     NeutralAxisState state;
     state.c = c;
-    EvaluationDetail detail;
-    solveNeutralAxis(model, angle, state, &detail);
-    return {state.Pn, detail.Mnx, detail.Mny, state.phi};
+    SectionMoments moments;
+    solveNeutralAxis(model, frame, state, moments);
+    return {state.Pn, moments.Mnx, moments.Mny, state.phi};
 }
+
+float axialForceAt(ProjectModel& model, const NeutralAxisFrame& frame, float c) {
+    NeutralAxisState state;
+    state.c = c;
+    solveAxialForce(model, frame, state);
+    return state.Pn;
+}
+
+// The depth search at one angle; axialForceAt(c) gives Pn at depth c.
+template <class AxialForceAt> std::optional<float> depthSearch(float P, AxialForceAt axialForceAt) {
+    float lo = kMinDepth;
+    if (axialForceAt(lo) < P) {
+        return std::nullopt; // more tension than the steel can give
+    }
+    // Pn falls as the neutral axis deepens; find a depth that gives at least P of compression.
+    float hi = 1.0f;
+    int doublings = 0;
+    while (axialForceAt(hi) > P) {
+        lo = hi;
+        hi *= 2;
+        if (++doublings > 60) {
+            return std::nullopt; // more compression than the section can carry
+        }
+    }
+    for (int i = 0; i < kBisections * 2; ++i) {
+        const float mid = lo + (hi - lo) / 2;
+        if (mid <= lo || mid >= hi) {
+            break; // neighbouring floats: as close as single precision allows
+        }
+        if (axialForceAt(mid) > P) {
+            lo = mid;
+        } else {
+            hi = mid;
+        }
+    }
+    return lo + (hi - lo) / 2;
+}
+
+bool sameBits(float a, float b) {
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
+
+// The evaluations already made at one angle. While a capacity is sought the model does not
+// change, so an evaluation is a function of the angle and the depth alone (with no bars, the
+// largest steel strain it reads stays as it was); each is made once and its result reused, with
+// the writes it makes to the model made again. The depths form a tree: a depth search for one
+// axial force takes the same first steps as one for a nearby force, and the scan comes back to
+// the same angles for every scale of the ray, so a later search walks the tree and evaluates
+// only where it leaves it.
+class AngleMemo {
+public:
+    AngleMemo(ProjectModel& model, float angle) : model_(model), angle_(angle) {}
+
+    // The next depth search starts from the root.
+    void restart() { cursor_ = -1; }
+
+    // Pn at depth c, the next depth of the current search.
+    float axialForce(float c) {
+        for (int i = cursor_ < 0 ? firstRoot_ : nodes_[cursor_].firstChild; i >= 0;
+             i = nodes_[i].nextSibling) {
+            if (sameBits(nodes_[i].c, c)) {
+                cursor_ = i;
+                replay(nodes_[i].strain);
+                return nodes_[i].Pn;
+            }
+        }
+        NeutralAxisState state;
+        state.c = c;
+        solveAxialForce(model_, frame(), state);
+        const int index = static_cast<int>(nodes_.size());
+        const auto head = [this]() -> int& {
+            return cursor_ < 0 ? firstRoot_ : nodes_[static_cast<std::size_t>(cursor_)].firstChild;
+        };
+        nodes_.push_back({c, state.Pn, model_.maxSteelStrain, -1, head()});
+        head() = index; // found again: push_back may have moved the nodes
+        cursor_ = index;
+        return state.Pn;
+    }
+
+    // The whole evaluation at depth c.
+    Evaluation evaluation(float c) {
+        for (const Whole& w : wholes_) {
+            if (sameBits(w.c, c)) {
+                replay(w.strain);
+                return w.eval;
+            }
+        }
+        const Evaluation e = evaluate(model_, frame(), c);
+        wholes_.push_back({c, e, model_.maxSteelStrain});
+        return e;
+    }
+
+private:
+    struct Node {
+        float c;
+        float Pn;
+        float strain; // the largest steel strain the evaluation left in the model
+        int firstChild;
+        int nextSibling;
+    };
+    struct Whole {
+        float c;
+        Evaluation eval;
+        float strain;
+    };
+
+    const NeutralAxisFrame& frame() {
+        if (!frame_) {
+            frame_ = std::make_unique<NeutralAxisFrame>();
+            prepareNeutralAxisFrame(model_, model_.numPoints, angle_, *frame_, true);
+        }
+        return *frame_;
+    }
+
+    // A result is only ever reused after its evaluation prepared the frame.
+    void replay(float strain) {
+        model_.maxSteelStrain = strain;
+        if (frame_->unmatchedBarSize) {
+            model_.unmatchedBarSize = frame_->unmatchedBarSize;
+        }
+    }
+
+    ProjectModel& model_;
+    float angle_;
+    std::unique_ptr<NeutralAxisFrame> frame_;
+    std::vector<Node> nodes_;
+    int firstRoot_ = -1;
+    int cursor_ = -1; // the node of the current search's last depth; -1 before its first
+    std::vector<Whole> wholes_;
+};
+
+// The memos of every angle visited while one capacity is sought.
+class EvaluationMemo {
+public:
+    explicit EvaluationMemo(ProjectModel& model) : model_(model) {}
+
+    AngleMemo& at(float angle) {
+        auto& memo = byAngle_[std::bit_cast<std::uint32_t>(angle)];
+        if (!memo) {
+            memo = std::make_unique<AngleMemo>(model_, angle);
+        }
+        return *memo;
+    }
+
+private:
+    ProjectModel& model_;
+    std::unordered_map<std::uint32_t, std::unique_ptr<AngleMemo>> byAngle_;
+};
 
 // Signed angle in degrees from the direction (dirY, dirX) to the moment (Mny, Mnx), in
 // (-180, 180]; the sign tells on which side of the wanted direction the moment points.
@@ -44,15 +198,17 @@ struct AngleSample {
     Evaluation eval;
 };
 
-AngleSample sampleAt(ProjectModel& model, float P, float angle, double dirX, double dirY) {
+AngleSample sampleAt(EvaluationMemo& memo, float P, float angle, double dirX, double dirY) {
     AngleSample s;
     s.angle = angle;
-    const auto c = depthForAxialForce(model, angle, P);
+    AngleMemo& at = memo.at(angle);
+    at.restart();
+    const auto c = depthSearch(P, [&](float depth) { return at.axialForce(depth); });
     if (!c) {
         return s;
     }
     s.c = *c;
-    s.eval = evaluate(model, angle, s.c);
+    s.eval = at.evaluation(s.c);
     s.miss = angleFrom(dirX, dirY, s.eval);
     s.valid = std::isfinite(s.miss);
     return s;
@@ -61,35 +217,14 @@ AngleSample sampleAt(ProjectModel& model, float P, float angle, double dirX, dou
 } // namespace
 
 std::optional<float> depthForAxialForce(ProjectModel& model, float angle, float P) {
-    float lo = kMinDepth;
-    if (evaluate(model, angle, lo).Pn < P) {
-        return std::nullopt; // more tension than the steel can give
-    }
-    // Pn falls as the neutral axis deepens; find a depth that gives at least P of compression.
-    float hi = 1.0f;
-    int doublings = 0;
-    while (evaluate(model, angle, hi).Pn > P) {
-        lo = hi;
-        hi *= 2;
-        if (++doublings > 60) {
-            return std::nullopt; // more compression than the section can carry
-        }
-    }
-    for (int i = 0; i < kBisections * 2; ++i) {
-        const float mid = lo + (hi - lo) / 2;
-        if (mid <= lo || mid >= hi) {
-            break; // neighbouring floats: as close as single precision allows
-        }
-        if (evaluate(model, angle, mid).Pn > P) {
-            lo = mid;
-        } else {
-            hi = mid;
-        }
-    }
-    return lo + (hi - lo) / 2;
+    NeutralAxisFrame frame;
+    prepareNeutralAxisFrame(model, model.numPoints, angle, frame);
+    return depthSearch(P, [&](float c) { return axialForceAt(model, frame, c); });
 }
 
-std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, float Mx, float My) {
+namespace {
+
+std::optional<SurfacePoint> capacityInDirection(EvaluationMemo& memo, float P, float Mx, float My) {
     const double norm = std::hypot(static_cast<double>(Mx), static_cast<double>(My));
     if (!(norm > 0) || !std::isfinite(norm)) {
         return std::nullopt;
@@ -101,7 +236,7 @@ std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, fl
     samples.reserve(kAngleScanSteps + 1);
     for (int k = 0; k <= kAngleScanSteps; ++k) {
         samples.push_back(
-            sampleAt(model, P, static_cast<float>(k * 360.0 / kAngleScanSteps), dirX, dirY));
+            sampleAt(memo, P, static_cast<float>(k * 360.0 / kAngleScanSteps), dirX, dirY));
     }
 
     std::optional<SurfacePoint> best;
@@ -119,7 +254,7 @@ std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, fl
             if (mid <= a.angle || mid >= b.angle) {
                 break;
             }
-            const AngleSample m = sampleAt(model, P, mid, dirX, dirY);
+            const AngleSample m = sampleAt(memo, P, mid, dirX, dirY);
             if (!m.valid) {
                 break;
             }
@@ -143,13 +278,22 @@ std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, fl
     return best;
 }
 
+} // namespace
+
+std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, float Mx, float My) {
+    EvaluationMemo memo(model);
+    return capacityInDirection(memo, P, Mx, My);
+}
+
 std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, float Mux, float Muy) {
     const double moment = std::hypot(static_cast<double>(Mux), static_cast<double>(Muy));
     if (!(moment > 0) || !std::isfinite(moment) || !std::isfinite(Pu)) {
         return std::nullopt;
     }
+    // Every scale looks at the same angles, and nearby scales at nearly the same depths.
+    EvaluationMemo memo(model);
     const auto atScale = [&](double lambda) {
-        return capacityInDirection(model, static_cast<float>(lambda * Pu), Mux, Muy);
+        return capacityInDirection(memo, static_cast<float>(lambda * Pu), Mux, Muy);
     };
     if (Pu == 0) {
         const auto point = atScale(0);

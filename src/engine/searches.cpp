@@ -1,6 +1,9 @@
 // The stepping searches over the neutral axis: reverse and halve the step on overshoot.
 #include "engine/searches.h"
 
+#include "engine/neutral_axis_frame.h"
+#include "engine/trial_cycle.h"
+
 #include <cmath>
 #include <limits>
 
@@ -32,6 +35,51 @@ float nextAngleStep(float step, float d, float dNew) {
     return step;
 }
 
+// The steps of a depth search at one angle. Only the depth moves, so the section is turned once;
+// each step works out only what the search steers by, and the state the search hands back is
+// measured in full once it has stopped, which gives the same digits as measuring every step.
+class DepthSteps {
+public:
+    DepthSteps(ProjectModel& model, float angle) : model_(model) {
+        prepareNeutralAxisFrame(model, model.numPoints, angle, frame_);
+    }
+
+    void axialForce(NeutralAxisState& state) {
+        solveAxialForce(model_, frame_, state);
+        note(state);
+    }
+
+    void axialForceAndMoment(NeutralAxisState& state) {
+        solveAxialForceAndMoment(model_, frame_, state);
+        note(state);
+    }
+
+    // Mn, phi and the load angle as the full evaluation of every step would have left them: the
+    // load angle is that of the last step whose Pn writes it, or the caller's when none did.
+    void finish(NeutralAxisState& state) {
+        if (angleWritten_ && angleDepth_ != state.c) {
+            NeutralAxisState earlier = state;
+            earlier.c = angleDepth_;
+            remeasureNeutralAxis(model_, frame_, earlier);
+            state.loadAngle = earlier.loadAngle;
+        }
+        remeasureNeutralAxis(model_, frame_, state);
+    }
+
+private:
+    void note(const NeutralAxisState& state) {
+        if (writesLoadAngle(state.Pn)) {
+            angleWritten_ = true;
+            angleDepth_ = state.c;
+        }
+    }
+
+    ProjectModel& model_;
+    NeutralAxisFrame frame_;
+    bool angleWritten_ = false;
+    float angleDepth_ = 0;
+};
+
 } // namespace
 
 float eccentricityOf(const NeutralAxisState& state) {
@@ -48,7 +96,8 @@ bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
                            NeutralAxisState& state) {
     const float eT = targetE;
     const float tol = std::fabs(eT) / 1000.0f;
-    solveNeutralAxis(model, angle, state);
+    DepthSteps steps(model, angle);
+    steps.axialForceAndMoment(state);
     float e = eccentricityOf(state);
     float s = 1.0f;
     if (eT < 0 && e < eT) {
@@ -57,14 +106,15 @@ bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
     if (eT > 0 && 0 < e && e < eT) {
         s = -s;
     }
-    int steps = 0;
+    int stepCount = 0;
     while (std::fabs(static_cast<double>(eT) - e) > tol) {
-        if (++steps > kMaxDepthSteps) {
+        if (++stepCount > kMaxDepthSteps) {
+            steps.finish(state);
             targetE = e;
             return false;
         }
         stepDepth(state, s);
-        solveNeutralAxis(model, angle, state);
+        steps.axialForceAndMoment(state);
         e = eccentricityOf(state);
         if (eT <= 0) {
             if (s <= 0) {
@@ -94,6 +144,7 @@ bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
             }
         }
     }
+    steps.finish(state);
     targetE = e;
     return true;
 }
@@ -113,21 +164,22 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
     }
     const float P = targetP;
     const float tol = std::max(std::fabs(P) / 100.0f, 0.01f);
-    solveNeutralAxis(model, angle, state);
+    DepthSteps steps(model, angle);
+    steps.axialForce(state);
     // A deeper neutral axis gives more compression, so a positive step moves Pn down.
     float s = state.c / 2;
     if (state.Pn < P) {
         s = -s;
     }
-    int steps = 0;
+    int stepCount = 0;
     bool reached = true;
     while (std::fabs(static_cast<double>(P) - state.Pn) > tol) {
-        if (++steps > kMaxDepthSteps) {
+        if (++stepCount > kMaxDepthSteps) {
             reached = false;
             break;
         }
         stepDepth(state, s);
-        solveNeutralAxis(model, angle, state);
+        steps.axialForce(state);
         if (s > 0 && state.Pn < P) {
             s = -s / 2;
         }
@@ -135,6 +187,7 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
             s = -s / 2;
         }
     }
+    steps.finish(state);
     targetP = state.Pn;
     return reached;
 }
@@ -152,6 +205,7 @@ AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& tar
     bool eReached = searchForEccentricity(model, targetE, alpha, state);
     float d = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
     float s = d / 4;
+    TrialCycle cycle;
     for (int trial = 1;; ++trial) {
         if (std::fabs(d) <= 0.001f) {
             targetAngle = state.loadAngle;
@@ -159,6 +213,17 @@ AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& tar
             break;
         }
         if (trial >= kMaxAngleTrials) {
+            break;
+        }
+        if (const AngleTrial* last =
+                cycle.record(trial, {alpha, s, d, targetE, state, model.maxSteelStrain, eReached},
+                             kMaxAngleTrials)) {
+            // Caught in a cycle: the bound would stop it on this trial.
+            alpha = last->alpha;
+            d = last->miss;
+            targetE = last->target;
+            state = last->state;
+            model.maxSteelStrain = last->maxSteelStrain;
             break;
         }
         alpha = static_cast<float>(static_cast<double>(alpha) + s);
@@ -182,7 +247,20 @@ AngleSearchOutcome searchForAxialLoadAndAngle(ProjectModel& model, float& target
     float d = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
     float s = d / 6;
     int k = 1;
+    TrialCycle cycle;
     while (!(std::fabs(d) <= 0.1f || k >= kMaxAngleTrials)) {
+        if (const AngleTrial* last =
+                cycle.record(k, {alpha, s, d, targetP, state, model.maxSteelStrain, pReached},
+                             kMaxAngleTrials)) {
+            // Caught in a cycle: the bound would stop it on this trial.
+            alpha = last->alpha;
+            d = last->miss;
+            targetP = last->target;
+            state = last->state;
+            model.maxSteelStrain = last->maxSteelStrain;
+            pReached = last->reached;
+            break;
+        }
         ++k;
         targetP = P0;
         alpha = static_cast<float>(static_cast<double>(alpha) + s);

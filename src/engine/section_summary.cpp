@@ -6,6 +6,8 @@
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
 
+#include <cmath>
+
 namespace pmsect {
 namespace {
 
@@ -78,8 +80,19 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
     out.As.text = "Area of Steel = " +
                   formatNumber(model.steelArea * static_cast<double>(u.areaFactor), "##0.00") +
                   " " + u.areaLabel;
-    const double ratio = static_cast<double>(model.steelArea) / model.grossArea;
-    out.percentRein.text = "% Reinforcement = " + formatNumber(ratio, "#0.00%");
+    // A section without area (a width or diameter typed as 0) has no finite ratio: any steel in
+    // it is "infinite" reinforcement, and no steel is none.
+    double ratio = static_cast<double>(model.steelArea) / model.grossArea;
+    std::string ratioText;
+    if (std::isfinite(ratio)) {
+        ratioText = formatNumber(ratio, "#0.00%");
+    } else if (model.steelArea == 0) {
+        ratio = 0;
+        ratioText = formatNumber(ratio, "#0.00%");
+    } else {
+        ratioText = "infinite";
+    }
+    out.percentRein.text = "% Reinforcement = " + ratioText;
     out.percentRein.colour = (ratio >= 0.01 && ratio <= 0.08) ? kColourBlack : kColourBrightRed;
     out.grossArea.text =
         "Gross Area = " +

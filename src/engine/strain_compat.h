@@ -50,6 +50,10 @@ inline void solveNeutralAxis(ProjectModel& model, float angle, NeutralAxisState&
     solveNeutralAxis(model, model.numPoints, angle, state, detail);
 }
 
+// Whether an evaluation that gives this Pn writes the load angle: not when the axial force is
+// practically zero.
+bool writesLoadAngle(float Pn);
+
 // The number of evaluations made since the program started, for the benchmarks.
 long long evaluationCount();
 
