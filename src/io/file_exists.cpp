@@ -1,4 +1,4 @@
-// Whether a path names a file that can be opened for reading.
+// Whether a path names a regular file that can be opened for reading, or something else.
 #include "io/project_file.h"
 
 #include <filesystem>
@@ -11,13 +11,21 @@ bool fileExists(const std::string& path) {
     if (path.empty()) {
         return false;
     }
-    // A directory opens for reading on some systems, but it is no file to load or overwrite.
+    // Only a regular file (or a link to one) is a file to load or overwrite: a directory opens
+    // for reading on some systems, opening a pipe waits for a writer that may never come, and a
+    // device such as /dev/zero never ends.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    if (!std::filesystem::is_regular_file(path, ec)) {
         return false;
     }
     std::ifstream file(path, std::ios::binary);
     return file.is_open();
+}
+
+bool existsButIsNoFile(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
 }
 
 } // namespace pmsect

@@ -5,11 +5,13 @@
 #include "io/file_result.h"
 #include "model/project_model.h"
 
+#include <cstdint>
 #include <string>
 
 namespace pmsect {
 
-// True when path names a file that can be opened for reading (a directory is not a file).
+// True when path names a regular file that can be opened for reading (a directory, a pipe or a
+// device is not a file).
 bool fileExists(const std::string& path);
 
 // Writes the project to path. The text goes to a temporary file beside the target first and
@@ -18,11 +20,19 @@ bool fileExists(const std::string& path);
 // finite, a bar size missing from the main window's lists) is refused before anything is written.
 FileResult writeProjectFile(const std::string& path, const ProjectModel& model);
 
-// Reads the project at path into model. The file is read into a copy, and the model changes only
-// when the whole file was read: after a failure it is exactly as before. On success the derived
-// fields are recomputed, both stale flags are set, projectFileName becomes path, summaryEnabled is
-// set and the section summary has run. Display units and window state are kept.
+// True when something is at path that is not a regular file (a folder, a pipe, a device): the
+// writers refuse to replace it.
+bool existsButIsNoFile(const std::string& path);
+
+// Reads the project at path into model. A file larger than kMaxProjectFileBytes is refused unread.
+// The file is read into a copy, and the model changes only when the whole file was read: after a
+// failure it is exactly as before. On success the derived fields are recomputed, both stale flags
+// are set, projectFileName becomes path, summaryEnabled is set and the section summary has run.
+// Display units and window state are kept.
 FileResult loadProjectFile(const std::string& path, ProjectModel& model);
+
+// Far above the largest project (some 300 lines of a few dozen characters, blank lines aside).
+inline constexpr std::uintmax_t kMaxProjectFileBytes = 1u << 20;
 
 // The name of the temporary file that writeProjectFile fills before renaming it over path.
 std::string temporarySavePath(const std::string& path);

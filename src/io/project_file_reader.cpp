@@ -1,6 +1,7 @@
 // Reads the project file into a copy of the model, record by record with the counts of record 2,
 // and hands the copy over only when the whole file has been read.
 #include "building/bar_layout.h"
+#include "engine/finite_model.h"
 #include "engine/materials.h"
 #include "engine/polygon_properties.h"
 #include "engine/section_summary.h"
@@ -11,6 +12,7 @@
 #include "io/record_reader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -188,6 +190,12 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
     if (!fileExists(path)) {
         return FileResult::failure("Unable to open " + path);
     }
+    std::error_code sizeError;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && bytes > kMaxProjectFileBytes) {
+        return FileResult::failure(path + " is too large to be a project file (" +
+                                   std::to_string(bytes) + " bytes)");
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
         return FileResult::failure("Unable to open " + path);
@@ -207,6 +215,11 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
     loaded.projectFileName = path;
     loaded.summaryEnabled = true;
     computeSectionSummary(loaded);
+    // Finite numbers can still overflow what follows from them (an outline 1E+38 in wide has
+    // no finite area); such a file is refused whole like any other that cannot be used.
+    if (const auto what = firstNonFiniteValue(loaded)) {
+        return FileResult::failure(path + ": the numbers are too large to compute " + *what);
+    }
     model = std::move(loaded);
     return FileResult::success();
 }

@@ -207,6 +207,10 @@ FileResult writeProjectFile(const std::string& path, const ProjectModel& model) 
         return FileResult::failure(std::string(e.what()) + "; " + path + " was not written");
     }
 
+    // Renaming over a folder, a pipe or a device would replace that node with a file.
+    if (existsButIsNoFile(path)) {
+        return FileResult::failure(path + " is not a file; it was not replaced");
+    }
     const std::string temporary = temporarySavePath(path);
     if (!writeWhole(temporary, text)) {
         return FileResult::failure("Unable to write " + path);

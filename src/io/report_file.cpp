@@ -24,6 +24,10 @@ std::string trimBlanks(const std::string& s) {
 // Writes text to a temporary file beside path and renames it over path, so that a failure at any
 // point leaves whatever was at path untouched.
 bool replaceWithText(const std::string& path, const std::string& text) {
+    // Renaming over a folder, a pipe or a device would replace that node with a file.
+    if (existsButIsNoFile(path)) {
+        return false;
+    }
     const std::string temporary = temporarySavePath(path);
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);

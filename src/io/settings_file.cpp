@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -133,8 +132,15 @@ LoadedSettings loadSettings(const std::string& installDir, const std::string& cu
         return out;
     }
 
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Only the bytes before the path field are read. A "settings file" that is a pipe or a device
+    // is not opened at all (a pipe would wait for a writer) and reads as an empty file.
+    std::string bytes;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        std::ifstream in(path, std::ios::binary);
+        bytes.resize(static_cast<std::size_t>(kOffsetDefaultDir));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
     StoredUnitPositions& u = out.settings.units;
     bool mended = false;
     readField(bytes, kOffsetLengthUnit, 1, kLengthChoices, u.length, mended);

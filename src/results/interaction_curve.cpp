@@ -12,6 +12,8 @@ namespace {
 
 constexpr double kPi = 3.1415; // the program's value for degrees and radians
 constexpr float kFallbackDepth = 10.0f;
+// Far deeper than any section's neutral axis can usefully lie, in.
+constexpr float kMaxKeptDepth = 1.0e6f;
 constexpr float kContourStartDepth = 4.0f;
 constexpr double kContourStep = 9.0;
 // Rows kept free after the compression band: the transition band (5), the tension band (4)
@@ -44,7 +46,12 @@ public:
         state.c = std::isfinite(guess) && guess > 0 ? guess : kFallbackDepth;
         float P = level;
         const AngleSearchOutcome out = searchForAxialLoadAndAngle(model_, P, theta_, state);
-        guess = state.c;
+        // A search for a level out of reach (axial limits left from a section changed while the
+        // summary was off) steps the depth on and on, trial after trial, up to infinity. Such a
+        // depth is no start for the next curve: the previous start is kept instead.
+        if (std::isfinite(state.c) && state.c <= kMaxKeptDepth) {
+            guess = state.c;
+        }
         table_.pts[row] = {state.phi, P, state.Mn};
         table_.found[row] = foundOnDirection(out);
         report(P, state.Mn);

@@ -4,6 +4,7 @@
 #include "building/new_project.h"
 #include "building/section_generators.h"
 #include "engine/bar_table.h"
+#include "engine/finite_model.h"
 #include "engine/materials.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
@@ -159,29 +160,52 @@ float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
     return valueFromBox(input, current, model_.units.lengthFactor);
 }
 
+bool MainWindowPresenter::undoWhenNotFinite(const ProjectModel& before) {
+    if (!firstNonFiniteValue(model_)) {
+        return false;
+    }
+    model_ = before;
+    layoutNotice_.reset();
+    unknownSizeSeen_ = false;
+    showProject();
+    chain_.summaryChanged();
+    platform_.showMessage(kTooLargeMessage);
+    return true;
+}
+
 void MainWindowPresenter::onTextConfirmed(MainInput input, std::string_view text) {
+    const ProjectModel before = model_;
+    if (applyText(input, text) && !undoWhenNotFinite(before)) {
+        finishCommand();
+    }
+}
+
+bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
     view_.input(input).text = std::string(text);
     if (!boxAccepts(input)) {
-        return;
+        return false;
     }
     const std::optional<double> value = parseNumber(text);
     const DisplayUnits& u = model_.units;
     switch (input) {
     case MainInput::txtRectb:
         if (!value) {
-            return reject(input, "Width must be numeric", shownLengthText(model_.rectB));
+            reject(input, "Width must be numeric", shownLengthText(model_.rectB));
+            return false;
         }
         confirmRectangle(input, *value);
         break;
     case MainInput::txtRecth:
         if (!value) {
-            return reject(input, "Depth must be numeric", shownLengthText(model_.rectH));
+            reject(input, "Depth must be numeric", shownLengthText(model_.rectH));
+            return false;
         }
         confirmRectangle(input, *value);
         break;
     case MainInput::txtCdiam:
         if (!value) {
-            return reject(input, "Diameter must be numeric", shownLengthText(model_.circDiam));
+            reject(input, "Diameter must be numeric", shownLengthText(model_.circDiam));
+            return false;
         }
         // The bars stay where they are until the section option or the cover is used again.
         markStale();
@@ -190,14 +214,15 @@ void MainWindowPresenter::onTextConfirmed(MainInput input, std::string_view text
         break;
     case MainInput::txtClrCov:
         if (!value) {
-            return reject(input, "Clear Cover must be numeric", shownLengthText(model_.clearCover));
+            reject(input, "Clear Cover must be numeric", shownLengthText(model_.clearCover));
+            return false;
         }
         confirmCoverOrSpacing(input, *value);
         break;
     case MainInput::TxtClrSpace:
         if (!value) {
-            return reject(input, "Clear spacing must be numeric",
-                          shownLengthText(model_.clearSpacing));
+            reject(input, "Clear spacing must be numeric", shownLengthText(model_.clearSpacing));
+            return false;
         }
         confirmCoverOrSpacing(input, *value);
         break;
@@ -222,27 +247,28 @@ void MainWindowPresenter::onTextConfirmed(MainInput input, std::string_view text
         break;
     case MainInput::txtfpc:
         if (!value) {
-            return reject(input, "28 day strength must be numeric",
-                          shownText(model_.fpc, u.stressFactor));
+            reject(input, "28 day strength must be numeric", shownText(model_.fpc, u.stressFactor));
+            return false;
         }
         confirmMaterial(input, *value);
         break;
     case MainInput::txtUnitWt:
         if (!value) {
-            return reject(input, "Concrete Unit Weight must be numeric",
-                          shownText(model_.unitWt, u.unitWtFactor));
+            reject(input, "Concrete Unit Weight must be numeric",
+                   shownText(model_.unitWt, u.unitWtFactor));
+            return false;
         }
         confirmMaterial(input, *value);
         break;
     case MainInput::txtStlStren:
         if (!value) {
-            return reject(input, "Steel Strength must be numeric",
-                          shownText(model_.fy, u.stressFactor));
+            reject(input, "Steel Strength must be numeric", shownText(model_.fy, u.stressFactor));
+            return false;
         }
         confirmMaterial(input, *value);
         break;
     }
-    finishCommand();
+    return true;
 }
 
 void MainWindowPresenter::confirmRectangle(MainInput input, double value) {
@@ -298,6 +324,7 @@ void MainWindowPresenter::confirmMaterial(MainInput input, double value) {
 // ---- Options, lists and buttons ----
 
 void MainWindowPresenter::onOption(MainOption option) {
+    const ProjectModel before = model_;
     switch (option) {
     case MainOption::optRect: {
         markStale();
@@ -364,10 +391,14 @@ void MainWindowPresenter::onOption(MainOption option) {
         chain_.recompute();
         break;
     }
+    if (undoWhenNotFinite(before)) {
+        return;
+    }
     finishCommand();
 }
 
 void MainWindowPresenter::onLongBarSelected(int index) {
+    const ProjectModel before = model_;
     if (index < 0 || index >= static_cast<int>(kLongBarList.size())) {
         return;
     }
@@ -387,10 +418,14 @@ void MainWindowPresenter::onLongBarSelected(int index) {
     }
     rebuild();
     chain_.recompute();
+    if (undoWhenNotFinite(before)) {
+        return;
+    }
     finishCommand();
 }
 
 void MainWindowPresenter::onTieBarSelected(int index) {
+    const ProjectModel before = model_;
     if (index < 0 || index >= static_cast<int>(kTieBarList.size())) {
         return;
     }
@@ -402,6 +437,9 @@ void MainWindowPresenter::onTieBarSelected(int index) {
     }
     rebuild();
     chain_.recompute();
+    if (undoWhenNotFinite(before)) {
+        return;
+    }
     finishCommand();
 }
 
@@ -489,6 +527,7 @@ void MainWindowPresenter::showUnits() {
 }
 
 void MainWindowPresenter::rebuildFromInputs() {
+    const ProjectModel before = model_;
     const DisplayUnits& u = model_.units;
     model_.rectB = lengthFromBox(MainInput::txtRectb, model_.rectB);
     model_.rectH = lengthFromBox(MainInput::txtRecth, model_.rectH);
@@ -520,6 +559,9 @@ void MainWindowPresenter::rebuildFromInputs() {
         applyRoundPolygonArea(model_);
     }
     chain_.refresh();
+    if (undoWhenNotFinite(before)) {
+        return;
+    }
     finishCommand();
 }
 

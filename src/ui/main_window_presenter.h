@@ -58,6 +58,13 @@ public:
     void onSummaryComputed();
 
 private:
+    // Box handling proper; false when the text was refused and the command ends there.
+    bool applyText(MainInput input, std::string_view text);
+    // After an event's changes: when they left a real that is not finite (numbers so large that
+    // what follows from them overflows), the model goes back to before, the window shows it
+    // again and the user is told. True when that happened.
+    bool undoWhenNotFinite(const ProjectModel& before);
+
     // Steps shared by the events.
     void markStale();
     void autoStep();
@@ -95,6 +102,9 @@ private:
     // The name the save dialog starts with.
     std::string saveDialogName_;
 };
+
+// Shown when an event would leave the project with a value that is not finite.
+inline constexpr const char* kTooLargeMessage = "The numbers are too large to compute with";
 
 // A number written back into a box: the shortest text that reads back as the same
 // single-precision value, without a leading blank.

@@ -166,6 +166,9 @@ void SinglePointPresenter::refreshFromSummary() {
     }
     NeutralAxisState state;
     state.c = static_cast<float>(*c / model_.units.lengthFactor);
+    if (!std::isfinite(state.c)) {
+        return;
+    }
     EvaluationDetail detail;
     solveNeutralAxis(model_, static_cast<float>(*angle), state, &detail);
     writeLoadResults(state, detail);
@@ -205,10 +208,15 @@ InputBox& SinglePointPresenter::box(SinglePointInput input) {
 // with.
 std::optional<double> SinglePointPresenter::validate(SinglePointInput input) {
     InputBox& b = box(input);
-    if (const auto value = parseNumber(b.text)) {
-        return value;
-    }
     const double lf = model_.units.lengthFactor;
+    if (const auto value = parseNumber(b.text)) {
+        // A length so large that it overflows once turned into inches is no usable number
+        // either (1E+38 ft): it is refused like text, rather than reaching the engine as infinity.
+        const bool length = input == SinglePointInput::C || input == SinglePointInput::E;
+        if (!length || std::isfinite(static_cast<float>(*value / lf))) {
+            return value;
+        }
+    }
     double reset = 0;
     switch (input) {
     case SinglePointInput::C:

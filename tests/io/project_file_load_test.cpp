@@ -114,7 +114,8 @@ TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {
     ScratchFolder dir;
     ProjectModel saved = otherProject();
     saved.numPoints = 5;
-    const float xs[] = {0, 0.1f, -1e-7f, 3.4e38f, 123456.7f};
+    // Large and tiny magnitudes in exponent form, small enough that the section stays computable.
+    const float xs[] = {0, 0.1f, -1e-7f, 3.4e12f, 123456.7f};
     for (int i = 1; i <= 5; ++i) {
         saved.points[i] = {xs[i - 1], -xs[5 - i]};
     }
