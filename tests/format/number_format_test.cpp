@@ -2,7 +2,6 @@
 #include "format/number_format.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace pmsect {
@@ -66,9 +65,9 @@ TEST(ParseNumber, AcceptsNumbersAndRefusesEverythingElse) {
     EXPECT_EQ(parseNumber("4,000"), 4000); // read whole, never as its leading 4
     EXPECT_EQ(parseNumber("1,234,567.5"), 1234567.5);
     EXPECT_EQ(static_cast<float>(parseNumber("1e-50").value()), 0.0f);
-    for (const char* bad : {"", "   ", "-", ".", "abc", "1.2.3", "0x10", "1e39", "-1e39", "nan",
-                            "inf", "1,00", "1,0000", ",100", "12a", "1e", "1e+", "--1", "4 000",
-                            "\xc3\xa9"}) {
+    for (const char* bad :
+         {"",    "   ",  "-",      ".",    "abc", "1.2.3", "0x10", "1e39", "-1e39", "nan",
+          "inf", "1,00", "1,0000", ",100", "12a", "1e",    "1e+",  "--1",  "4 000", "\xc3\xa9"}) {
         EXPECT_FALSE(parseNumber(bad).has_value()) << bad;
     }
     EXPECT_FALSE(parseNumber(std::string(10000, '9')).has_value());

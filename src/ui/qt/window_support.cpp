@@ -6,6 +6,7 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace pmsect {
@@ -43,6 +44,27 @@ QFont fixedPitchFont(const std::string& family, double pointSize) {
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& lines) {
+    dialog.setObjectName("frmWait");
+    dialog.setModal(true);
+    dialog.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    auto* layout = new QVBoxLayout(&dialog);
+    heading = new QLabel(&dialog);
+    heading->setObjectName("lblWait");
+    QFont big = heading->font();
+    big.setPointSizeF(big.pointSizeF() * 2);
+    big.setBold(true);
+    heading->setFont(big);
+    heading->setAlignment(Qt::AlignCenter);
+    layout->addWidget(heading);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i] = new QLabel(&dialog);
+        lines[i]->setObjectName(QString("lblLine%1").arg(i + 1));
+        lines[i]->setMinimumWidth(420);
+        layout->addWidget(lines[i]);
+    }
 }
 
 } // namespace pmsect

@@ -4,8 +4,11 @@
 
 #include "ui/platform.h"
 
+#include <QDialog>
 #include <QFont>
+#include <QLabel>
 #include <QString>
+#include <array>
 #include <string>
 
 class QLabel;
@@ -28,5 +31,8 @@ void showColouredText(QLabel& label, const std::string& text, int colour);
 
 // The named fixed-pitch font, or the system's fixed-pitch font when it is not installed.
 QFont fixedPitchFont(const std::string& family, double pointSize);
+
+// The wait window's face, the same for every task: a large heading over four text lines.
+void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& lines);
 
 } // namespace pmsect
