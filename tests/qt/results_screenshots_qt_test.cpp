@@ -2,7 +2,7 @@
 // 3D view and the three editors, for a person to look at: disabled in the normal run, started by
 // tools/screenshots.sh under a virtual display, writing PNG files and an exported SVG into the
 // folder named by PMSECT_SCREENSHOTS.
-#include "qt_test_support.h"
+#include "screenshot_fixture.h"
 #include "ui/qt/bar_set_editor_window.h"
 #include "ui/qt/grid_table_view.h"
 #include "ui/qt/grid_window.h"
@@ -27,33 +27,8 @@
 namespace pmsect::test {
 namespace {
 
-class ResultsScreenshotTest : public ProgramTest {
+class ResultsScreenshotTest : public ScreenshotFixture {
 protected:
-    void SetUp() override {
-        const char* folder = std::getenv("PMSECT_SCREENSHOTS");
-        if (folder == nullptr || *folder == '\0') {
-            GTEST_SKIP() << "PMSECT_SCREENSHOTS names no folder";
-        }
-        out = folder;
-        std::filesystem::create_directories(out);
-        ProgramTest::SetUp();
-    }
-
-    void settle() {
-        for (int i = 0; i < 5; ++i) {
-            QApplication::processEvents();
-        }
-    }
-
-    void snap(QWidget* window, const std::string& name) {
-        ASSERT_NE(window, nullptr) << name;
-        settle();
-        const QPixmap picture = window->grab();
-        const std::string path = (out / (name + ".png")).string();
-        EXPECT_TRUE(picture.save(QString::fromStdString(path))) << path;
-        std::printf("%s: %d x %d\n", path.c_str(), picture.width(), picture.height());
-    }
-
     static void typeAndEnter(QLineEdit* edit, const QString& text) {
         edit->setText(text);
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
@@ -66,8 +41,6 @@ protected:
         GridTableModel& m = window->grid().gridModel();
         EXPECT_TRUE(m.setData(m.index(row, column), text, Qt::EditRole));
     }
-
-    std::filesystem::path out;
 };
 
 TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {

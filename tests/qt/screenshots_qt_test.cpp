@@ -1,7 +1,7 @@
 // Pictures of the windows for a person to look at: disabled in the normal run, started by
 // tools/screenshots.sh under a virtual display, writing PNG files (and the printed report as a
 // PDF) into the folder named by PMSECT_SCREENSHOTS.
-#include "qt_test_support.h"
+#include "screenshot_fixture.h"
 #include "ui/qt/directory_window.h"
 #include "ui/qt/information_window.h"
 #include "ui/qt/main_window.h"
@@ -21,35 +21,7 @@
 namespace pmsect::test {
 namespace {
 
-class ScreenshotTest : public ProgramTest {
-protected:
-    void SetUp() override {
-        const char* folder = std::getenv("PMSECT_SCREENSHOTS");
-        if (folder == nullptr || *folder == '\0') {
-            GTEST_SKIP() << "PMSECT_SCREENSHOTS names no folder";
-        }
-        out = folder;
-        std::filesystem::create_directories(out);
-        ProgramTest::SetUp();
-    }
-
-    void settle() {
-        for (int i = 0; i < 5; ++i) {
-            QApplication::processEvents();
-        }
-    }
-
-    void snap(QWidget* window, const std::string& name) {
-        ASSERT_NE(window, nullptr) << name;
-        settle();
-        const QPixmap picture = window->grab();
-        const std::string path = (out / (name + ".png")).string();
-        EXPECT_TRUE(picture.save(QString::fromStdString(path))) << path;
-        std::printf("%s: %d x %d\n", path.c_str(), picture.width(), picture.height());
-    }
-
-    std::filesystem::path out;
-};
+using ScreenshotTest = ScreenshotFixture;
 
 TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
     windows->start();
