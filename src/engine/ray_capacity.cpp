@@ -18,6 +18,8 @@ namespace {
 constexpr float kMinDepth = 0.001f;
 constexpr int kAngleScanSteps = 144;
 constexpr int kBisections = 40;
+// Enough halvings to take the largest scale below the smallest a float can hold.
+constexpr int kRayHalvings = 320;
 
 struct Evaluation {
     float Pn = 0;
@@ -292,6 +294,10 @@ std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, floa
     }
     // Every scale looks at the same angles, and nearby scales at nearly the same depths.
     EvaluationMemo memo(model);
+    // In double: a load near the top of single precision times a capacity overflows a float.
+    const auto momentAlong = [&](const SurfacePoint& p) {
+        return (static_cast<double>(Mux) * p.Mnx + static_cast<double>(Muy) * p.Mny) / moment;
+    };
     const auto atScale = [&](double lambda) {
         return capacityInDirection(memo, static_cast<float>(lambda * Pu), Mux, Muy);
     };
@@ -300,8 +306,7 @@ std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, floa
         if (!point) {
             return std::nullopt;
         }
-        const double along = (Mux * point->Mnx + Muy * point->Mny) / moment;
-        return RayCapacity{*point, static_cast<float>(along / moment)};
+        return RayCapacity{*point, static_cast<float>(momentAlong(*point) / moment)};
     }
     const double limit = Pu < 0 ? model.Po / 1000.0 : model.To / 1000.0;
     const double lambdaMax = limit / Pu;
@@ -314,10 +319,13 @@ std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, floa
     }
     double lo = 0;
     double hi = lambdaMax;
-    for (int i = 0; i < kBisections; ++i) {
+    // Halving from the axial limit until the ray lies inside, then bisecting to 1E-7. A load
+    // whose eccentricity is out of all proportion to the section meets the surface at a tiny
+    // scale, so the halvings may run to the bottom of the range of a float.
+    for (int i = 0; i < kRayHalvings; ++i) {
         const double mid = (lo + hi) / 2;
         const auto point = atScale(mid);
-        const double along = point ? (Mux * point->Mnx + Muy * point->Mny) / moment : -1.0;
+        const double along = point ? momentAlong(*point) : -1.0;
         if (point && along >= mid * moment) {
             lo = mid;
             inside = point;

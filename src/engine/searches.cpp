@@ -193,8 +193,9 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
 }
 
 bool eccentricityWithinDrift(float asked, float reached) {
-    return std::isfinite(reached) && std::fabs(static_cast<double>(reached) - asked) <=
-                                         std::fabs(static_cast<double>(asked)) / 100.0;
+    return std::isfinite(asked) && std::isfinite(reached) &&
+           std::fabs(static_cast<double>(reached) - asked) <=
+               std::fabs(static_cast<double>(asked)) / 100.0;
 }
 
 AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& targetE,

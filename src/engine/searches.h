@@ -34,7 +34,8 @@ struct AngleSearchOutcome {
 
 // Each run of the eccentricity search inside the angle search aims at the e the previous run
 // reached, so the e drifts by a few of its 1/1000 tolerances over the trials. A result within
-// 1/100 of the e asked for still lies on that load line; beyond it, it belongs to another.
+// 1/100 of the e asked for still lies on that load line; beyond it, it belongs to another. An
+// infinite e (a moment too large to divide by its load) is never reached.
 bool eccentricityWithinDrift(float asked, float reached);
 
 // Turns the neutral axis until the load line of the eccentricity search points at the target

@@ -4,7 +4,10 @@
 #include "strip_integration.h"
 #include "test_sections.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <tuple>
 
 namespace pmsect {
 namespace {
@@ -173,6 +176,51 @@ TEST(LoadCheck, PureBendingOfUnsymmetricSectionsFollowsTheLoadDirection) {
             for (double factor : {0.5, 3.0}) {
                 expectRatioOnRay(name, m, p, factor);
             }
+        }
+    }
+}
+
+// A load whose moment is out of all proportion to its axial force meets the surface next to pure
+// bending, at a scale far below one: the capacity is the pure-bending moment, the ratio the load's
+// moment over it, and nothing overflows on the way.
+TEST(LoadCheck, LoadsWithHugeEccentricitiesMeetThePureBendingCapacity) {
+    const std::pair<const char*, ProjectModel> sections[] = {
+        {"rectangle", test::defaultRectangle()}, {"L", test::lSection()}};
+    for (auto [name, m] : sections) {
+        const KnownPoint bending = outermostPureBending(m, 270);
+        const double phiMn = bending.phi * std::fabs(bending.Mnx) / 12;
+        for (const float Mux : {-7e7f, -7e10f, -7.37e34f}) {
+            for (const float Pu : {0.07f, -0.07f}) {
+                ProjectModel checked = m;
+                setLoad(checked, 1, Pu, Mux, 0);
+                checkLoadCombination(checked, 1);
+                const LoadRow& r = checked.loads[1];
+                const std::string context =
+                    std::string(name) + " Pu " + std::to_string(Pu) + " Mux " + std::to_string(Mux);
+                ASSERT_TRUE(checked.loadStatus[1].capacityFound) << context;
+                for (const float v : r.col) {
+                    EXPECT_TRUE(std::isfinite(v)) << context;
+                }
+                EXPECT_NEAR(-r[kPhiMnx], phiMn, 0.01 * phiMn) << context;
+                EXPECT_NEAR(r[kRatio], -Mux / phiMn, 0.01 * (-Mux / phiMn)) << context;
+                EXPECT_LT(std::fabs(r[kPhiPn]), 1e-6 * phiMn) << context;
+            }
+        }
+    }
+}
+
+// A moment so large that its eccentricity (and its value in kip-in) leaves single precision: no
+// capacity is claimed for it, and what is shown is never infinite. With no axial force at all
+// the same moment has the pure-bending capacity and a ratio that is merely huge.
+TEST(LoadCheck, EccentricitiesBeyondSinglePrecisionClaimNoCapacity) {
+    for (const auto& [Pu, Mux, Muy] :
+         {std::tuple{1e-30f, -3e38f, 0.0f}, {-1e-30f, -3e38f, 3e38f}, {0.0f, 3e38f, 0.0f}}) {
+        ProjectModel m = test::defaultRectangle();
+        setLoad(m, 1, Pu, Mux, Muy);
+        checkLoadCombination(m, 1);
+        EXPECT_EQ(m.loadStatus[1].capacityFound, Pu == 0) << Pu << " " << Mux << " " << Muy;
+        for (int c = kPhiPn; c <= kRatio; ++c) {
+            EXPECT_TRUE(std::isfinite(m.loads[1][c])) << c;
         }
     }
 }
