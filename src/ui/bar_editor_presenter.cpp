@@ -2,6 +2,7 @@
 #include "ui/bar_editor_presenter.h"
 
 #include "engine/bar_table.h"
+#include "ui/finite_change.h"
 #include "ui/main_window_presenter.h"
 
 namespace pmsect {
@@ -23,6 +24,11 @@ void BarEditorPresenter::activate() {
                      GridColumn{"X (" + unit + ")", kBarColumnShare, true},
                      GridColumn{"Y (" + unit + ")", kBarColumnShare, true},
                      GridColumn{"Bar Size", kBarColumnShare, true}};
+    loadRows();
+    pointer_.setPointer(kPointerNormal);
+}
+
+void BarEditorPresenter::loadRows() {
     const double lf = model_.units.lengthFactor;
     view_.rows.clear();
     for (const Bar& b : modelBars(model_)) {
@@ -34,7 +40,6 @@ void BarEditorPresenter::activate() {
         view_.rows.push_back(row);
     }
     view_.currentRow = 0;
-    pointer_.setPointer(kPointerNormal);
 }
 
 void BarEditorPresenter::renumber() {
@@ -88,7 +93,8 @@ bool BarEditorPresenter::editCell(int row, int column, std::string_view text) {
     return true;
 }
 
-void BarEditorPresenter::update() {
+bool BarEditorPresenter::update() {
+    const ProjectModel before = model_;
     const double lf = model_.units.lengthFactor;
     model_.numBars = 0;
     for (BarGridRow& row : view_.rows) {
@@ -104,11 +110,17 @@ void BarEditorPresenter::update() {
             static_cast<float>(cellValue(row.size))};
     }
     chain_.refresh();
+    if (keepFiniteChange(model_, before, chain_, platform_)) {
+        return true;
+    }
+    loadRows();
+    return false;
 }
 
 void BarEditorPresenter::done() {
-    update();
-    view_.visible = false;
+    if (update()) {
+        view_.visible = false;
+    }
 }
 
 std::string BarEditorPresenter::cellText(int row, int column) const {

@@ -59,14 +59,17 @@ public:
     void deleteBar();
     void selectRow(int index) { selectGridRow(view_.rows, view_.currentRow, index); }
     bool editCell(int row, int column, std::string_view text);
-    // The bars from the rows (an unknown size silently becomes #5), then the summary.
-    void update();
+    // The bars from the rows (an unknown size silently becomes #5), then the summary. False when
+    // the results would overflow: the change is undone, the rows show the model again.
+    bool update();
+    // Update, and the window closes unless the update was undone.
     void done();
     void close() { done(); }
 
     std::string cellText(int row, int column) const;
 
 private:
+    void loadRows();
     void renumber();
 
     ProjectModel& model_;

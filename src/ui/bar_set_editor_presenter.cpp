@@ -4,6 +4,7 @@
 #include "building/bar_layout.h"
 #include "engine/bar_table.h"
 #include "format/number_format.h"
+#include "ui/finite_change.h"
 #include "ui/main_window_presenter.h"
 
 #include <algorithm>
@@ -39,6 +40,11 @@ void BarSetEditorPresenter::activate() {
     view_.columns = {GridColumn{"Num", kBarSetColumnShare, false},
                      GridColumn{"# Bars", kBarSetColumnShare, true},
                      GridColumn{"Bar Size", kBarSetColumnShare, true}};
+    showModel();
+    pointer_.setPointer(kPointerNormal);
+}
+
+void BarSetEditorPresenter::showModel() {
     view_.rows.clear();
     const int n = std::clamp<int>(model_.numBarSets, 0, kMaxBarSets);
     for (int i = 1; i <= n; ++i) {
@@ -48,7 +54,16 @@ void BarSetEditorPresenter::activate() {
     view_.currentRow = 0;
     view_.alongY = model_.barSetsAlongY;
     showBoxes();
-    pointer_.setPointer(kPointerNormal);
+}
+
+bool BarSetEditorPresenter::rebuild(const ProjectModel& before, void (SummaryChain::*summary)()) {
+    rebuildBars(model_);
+    (chain_.*summary)();
+    if (keepFiniteChange(model_, before, chain_, platform_)) {
+        return true;
+    }
+    showModel();
+    return false;
 }
 
 void BarSetEditorPresenter::renumber() {
@@ -96,7 +111,8 @@ bool BarSetEditorPresenter::editCell(int row, int column, std::string_view text)
     return true;
 }
 
-void BarSetEditorPresenter::update() {
+bool BarSetEditorPresenter::update() {
+    const ProjectModel before = model_;
     renumber();
     if (!view_.rows.empty()) {
         model_.numBarSets = 0;
@@ -114,23 +130,24 @@ void BarSetEditorPresenter::update() {
                 static_cast<float>(cellValue(row.count)), static_cast<float>(cellValue(row.size))};
         }
     }
-    rebuildBars(model_);
-    chain_.refresh();
+    return rebuild(before, &SummaryChain::refresh);
 }
 
 void BarSetEditorPresenter::done() {
-    update();
-    view_.visible = false;
+    if (update()) {
+        view_.visible = false;
+    }
 }
 
 void BarSetEditorPresenter::onParallel(bool alongY) {
+    const ProjectModel before = model_;
     view_.alongY = alongY;
     model_.barSetsAlongY = alongY;
-    rebuildBars(model_);
-    chain_.recompute();
+    rebuild(before, &SummaryChain::recompute);
 }
 
 void BarSetEditorPresenter::confirmBox(BarSetBox box, std::string_view text) {
+    const ProjectModel before = model_;
     const double minimum = minimumBarSetSide(model_);
     double side = minimum;
     if (const std::optional<double> v = parseNumber(text)) {
@@ -140,8 +157,7 @@ void BarSetEditorPresenter::confirmBox(BarSetBox box, std::string_view text) {
     stored = static_cast<float>(side);
     std::string& shown = box == BarSetBox::EffectiveWidth ? view_.txtEWidth : view_.txtEDepth;
     shown = boxNumberText(static_cast<float>(stored * model_.units.lengthFactor));
-    rebuildBars(model_);
-    chain_.recompute();
+    rebuild(before, &SummaryChain::recompute);
 }
 
 std::string BarSetEditorPresenter::cellText(int row, int column) const {

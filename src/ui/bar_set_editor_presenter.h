@@ -71,8 +71,10 @@ public:
     void selectRow(int index) { selectGridRow(view_.rows, view_.currentRow, index); }
     bool editCell(int row, int column, std::string_view text);
     // Renumber, then the bar sets from the rows (with their two corrections), the bars rebuilt
-    // and the summary refreshed.
-    void update();
+    // and the summary refreshed. False when the results would overflow: the change is undone and
+    // the window shows the model again.
+    bool update();
+    // Update, and the window closes unless the update was undone.
     void done();
     void close() { done(); }
 
@@ -86,7 +88,11 @@ public:
 
 private:
     void renumber();
+    void showModel();
     void showBoxes();
+    // The bars rebuilt from the sets and the summary run as `summary` says; the change since
+    // `before` is undone when it overflows.
+    bool rebuild(const ProjectModel& before, void (SummaryChain::*summary)());
 
     ProjectModel& model_;
     Platform& platform_;

@@ -2,6 +2,7 @@
 #include "ui/load_table_presenter.h"
 
 #include "format/number_format.h"
+#include "ui/finite_change.h"
 
 #include <algorithm>
 
@@ -102,7 +103,8 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
     return true;
 }
 
-void LoadTablePresenter::update() {
+bool LoadTablePresenter::update() {
+    const ProjectModel before = model_;
     const DisplayUnits& u = model_.units;
     model_.numLoads = 0;
     for (const LoadGridRow& row : view_.rows) {
@@ -118,17 +120,22 @@ void LoadTablePresenter::update() {
 
     model_.summaryEnabled = true;
     chain_.recompute();
+    const bool kept = keepFiniteChange(model_, before, chain_, platform_);
 
     view_.rows.resize(static_cast<std::size_t>(model_.numLoads));
     for (int k = 1; k <= model_.numLoads; ++k) {
         view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k);
     }
+    return kept;
 }
 
 void LoadTablePresenter::done() {
     pointer_.setPointer(kPointerBusy);
-    update();
-    view_.visible = false;
+    if (update()) {
+        view_.visible = false;
+    } else {
+        pointer_.setPointer(kPointerNormal); // the window stays for the loads to be mended
+    }
 }
 
 std::string LoadTablePresenter::cellText(int row, int field) const {

@@ -64,8 +64,10 @@ public:
     // A cell typed by the user: fields 1-3 only. Returns false when the text was refused.
     bool editCell(int row, int field, std::string_view text);
     // The loads from the rows, the summary with its checks, and the rows rewritten from them.
-    void update();
-    // Busy pointer, Update, hide. Closing the window does the same.
+    // False when a result would overflow: the loads are as they were before.
+    bool update();
+    // Busy pointer, Update, hide (unless the update was undone). Closing the window does the
+    // same.
     void done();
     void close() { done(); }
 

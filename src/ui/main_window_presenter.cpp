@@ -4,7 +4,6 @@
 #include "building/new_project.h"
 #include "building/section_generators.h"
 #include "engine/bar_table.h"
-#include "engine/finite_model.h"
 #include "engine/materials.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
@@ -161,15 +160,12 @@ float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
 }
 
 bool MainWindowPresenter::undoWhenNotFinite(const ProjectModel& before) {
-    if (!firstNonFiniteValue(model_)) {
+    if (keepFiniteChange(model_, before, chain_, platform_)) {
         return false;
     }
-    model_ = before;
     layoutNotice_.reset();
     unknownSizeSeen_ = false;
     showProject();
-    chain_.summaryChanged();
-    platform_.showMessage(kTooLargeMessage);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "building/bar_layout.h"
 #include "model/project_model.h"
 #include "ui/busy_pointer.h"
+#include "ui/finite_change.h"
 #include "ui/main_window_view.h"
 #include "ui/platform.h"
 #include "ui/summary_chain.h"
@@ -102,9 +103,6 @@ private:
     // The name the save dialog starts with.
     std::string saveDialogName_;
 };
-
-// Shown when an event would leave the project with a value that is not finite.
-inline constexpr const char* kTooLargeMessage = "The numbers are too large to compute with";
 
 // A number written back into a box: the shortest text that reads back as the same
 // single-precision value, without a leading blank.

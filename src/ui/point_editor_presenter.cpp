@@ -3,6 +3,7 @@
 
 #include "building/bar_layout.h"
 #include "building/section_generators.h"
+#include "ui/finite_change.h"
 
 #include <algorithm>
 
@@ -22,6 +23,11 @@ void PointEditorPresenter::activate() {
     view_.columns = {GridColumn{"Num", kPointColumnShare, false},
                      GridColumn{"X (" + unit + ")", kPointColumnShare, true},
                      GridColumn{"Y (" + unit + ")", kPointColumnShare, true}};
+    loadRows();
+    pointer_.setPointer(kPointerNormal);
+}
+
+void PointEditorPresenter::loadRows() {
     const double lf = model_.units.lengthFactor;
     view_.rows.clear();
     for (const Point& p : outlinePoints(model_)) {
@@ -32,7 +38,6 @@ void PointEditorPresenter::activate() {
         view_.rows.push_back(row);
     }
     view_.currentRow = 0;
-    pointer_.setPointer(kPointerNormal);
 }
 
 void PointEditorPresenter::readRows() {
@@ -52,13 +57,20 @@ void PointEditorPresenter::readRows() {
     }
 }
 
-void PointEditorPresenter::apply() {
+bool PointEditorPresenter::applyRows() {
+    const ProjectModel before = model_;
+    readRows();
     applyEditedOutline(model_);
     if (autoRecompute_ && autoRecompute_()) {
         setBarSetOutline(model_);
         rebuildBars(model_);
     }
     chain_.refresh();
+    if (keepFiniteChange(model_, before, chain_, platform_)) {
+        return true;
+    }
+    loadRows();
+    return false;
 }
 
 void PointEditorPresenter::addPoint() {
@@ -76,8 +88,7 @@ void PointEditorPresenter::deletePoint() {
         return;
     }
     eraseCurrentRow(view_.rows, view_.currentRow);
-    readRows();
-    apply();
+    applyRows();
 }
 
 bool PointEditorPresenter::editCell(int row, int column, std::string_view text) {
@@ -99,15 +110,16 @@ bool PointEditorPresenter::editCell(int row, int column, std::string_view text) 
     return true;
 }
 
-void PointEditorPresenter::update() {
-    readRows();
-    apply();
+bool PointEditorPresenter::update() {
+    const bool kept = applyRows();
     view_.currentRow = std::max(0, static_cast<int>(view_.rows.size()) - 1);
+    return kept;
 }
 
 void PointEditorPresenter::done() {
-    update();
-    view_.visible = false;
+    if (update()) {
+        view_.visible = false;
+    }
 }
 
 std::string PointEditorPresenter::cellText(int row, int column) const {

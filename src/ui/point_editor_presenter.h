@@ -60,16 +60,21 @@ public:
     void selectRow(int index) { selectGridRow(view_.rows, view_.currentRow, index); }
     // X or Y typed; false when the text was refused (the cell keeps its value).
     bool editCell(int row, int column, std::string_view text);
-    // Read rows, Apply, then the last row is current.
-    void update();
+    // Read rows, Apply, then the last row is current. False when the outline's results would
+    // overflow: the change is undone, the rows show the model again.
+    bool update();
+    // Update, and the window closes unless the update was undone.
     void done();
     void close() { done(); }
 
     std::string cellText(int row, int column) const;
 
 private:
+    void loadRows();
     void readRows();
-    void apply();
+    // Read rows and rebuild the outline (and the bars with Auto Recompute) and the summary;
+    // false, with the model as it was, when the results overflow.
+    bool applyRows();
 
     ProjectModel& model_;
     Platform& platform_;

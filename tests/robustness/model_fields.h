@@ -4,9 +4,14 @@
 
 #include "model/project_model.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace pmsect::robust {
 
@@ -113,6 +118,41 @@ inline std::string firstCountOutOfRange(const ProjectModel& m) {
           check("barLayout", m.barLayout, 1, 3)}) {
         if (!s.empty()) {
             return s;
+        }
+    }
+    return {};
+}
+
+// The first real or count that differs between two models (reals compared bit for bit), as its
+// name; empty when they agree.
+inline std::string firstDifference(const ProjectModel& a, const ProjectModel& b) {
+    const auto reals = [](const ProjectModel& m) {
+        std::vector<std::pair<std::string, uint32_t>> all;
+        forEachReal(m, [&](const std::string& name, float value) {
+            all.emplace_back(name, std::bit_cast<uint32_t>(value));
+        });
+        return all;
+    };
+    const auto ra = reals(a);
+    const auto rb = reals(b);
+    for (std::size_t i = 0; i < std::min(ra.size(), rb.size()); ++i) {
+        if (ra[i] != rb[i]) {
+            return ra[i].first;
+        }
+    }
+    if (ra.size() != rb.size()) {
+        return "unmatchedBarSize";
+    }
+    for (const auto& [name, differs] :
+         {std::pair<const char*, bool>{"numPoints", a.numPoints != b.numPoints},
+          {"numBars", a.numBars != b.numBars},
+          {"numBarSets", a.numBarSets != b.numBarSets},
+          {"numLoads", a.numLoads != b.numLoads},
+          {"sectionType", a.sectionType != b.sectionType},
+          {"barLayout", a.barLayout != b.barLayout},
+          {"barSetsAlongY", a.barSetsAlongY != b.barSetsAlongY}}) {
+        if (differs) {
+            return name;
         }
     }
     return {};

@@ -35,36 +35,12 @@ namespace fs = std::filesystem;
 constexpr int kEvents = 10000;
 constexpr unsigned kSeed = 20240611;
 
-// Whether a file holds a number of 1E+12 or more, which the editors cannot yet keep from
-// overflowing once they rebuild from it (see the text policy below).
-bool holdsHugeNumbers(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string field;
-    while (std::getline(in, field, ',')) {
-        std::string::size_type start = 0;
-        while (start <= field.size()) {
-            const auto end = field.find_first_of("\r\n", start);
-            const auto v = parseNumber(field.substr(start, end - start));
-            if (v && std::fabs(*v) >= 1e12) {
-                return true;
-            }
-            if (end == std::string::npos) {
-                break;
-            }
-            start = end + 1;
-        }
-    }
-    return false;
-}
-
 // Project files to open: the seed corpus (valid and broken ones) and the regression inputs.
 std::vector<std::string> openableFiles() {
     std::vector<std::string> files;
     for (const fs::path& folder : {robust::fuzzCorpus() / "project_file", robust::foundInputs()}) {
         for (const auto& entry : fs::directory_iterator(folder)) {
-            if (!holdsHugeNumbers(entry.path())) {
-                files.push_back(entry.path().string());
-            }
+            files.push_back(entry.path().string());
         }
     }
     files.push_back("/nonexistent/file.rcs");
@@ -86,7 +62,13 @@ public:
             refreshed_ = false;
             event_ = pick(kEventKinds);
             before_ = app_.model();
+            platform_.messages.clear();
             const std::string what = step();
+            // A change undone as too large leaves the summary that was there before it.
+            if (undoneAsTooLarge()) {
+                refreshed_ = false;
+                ++undone_;
+            }
             ++counts_[static_cast<std::size_t>(event_)];
             check(i, what);
             if (::testing::Test::HasFatalFailure() || failures_ > 20) {
@@ -97,6 +79,7 @@ public:
 
     const std::array<int, 16>& counts() const { return counts_; }
     int summaryComparisons() const { return comparisons_; }
+    int undoneAsTooLargeCount() const { return undone_; }
 
 private:
     static constexpr int kEventKinds = 16;
@@ -106,31 +89,18 @@ private:
         return std::uniform_real_distribution<double>(lo, hi)(rng_);
     }
 
-    // A text for a box: mostly a plausible number, sometimes a hostile text. Hostile numbers of
-    // 1E+12 and more are kept out: the main window refuses what overflows at once (the hostile
-    // typing tests), but the editors do not yet refuse an outline that makes an earlier huge
-    // f'c overflow (HostileGrids.DISABLED_EditorsRefuseNumbersWhoseResultsOverflow).
+    // A text for a box: mostly a plausible number, sometimes a hostile text.
     std::string text(double lo, double hi) {
         if (pick(4) == 0) {
             const auto& hostile = robust::hostileTexts();
-            const std::string& t =
-                hostile[static_cast<std::size_t>(pick(static_cast<int>(hostile.size())))];
-            const auto v = parseNumber(t);
-            if (!v || std::fabs(*v) < 1e12) {
-                return t;
-            }
+            return hostile[static_cast<std::size_t>(pick(static_cast<int>(hostile.size())))];
         }
         return boxNumberText(static_cast<float>(uniform(lo, hi)));
     }
-    // A grid cell: a plausible number, blank, or a hostile text without results-overflowing
-    // magnitudes (the editors do not refuse those yet; see the hostile grid tests).
-    std::string cell(double lo, double hi) {
-        std::string t = text(lo, hi);
-        const auto v = parseNumber(t);
-        if (v && std::fabs(*v) >= 1e6) {
-            t = "1";
-        }
-        return t;
+    // Whether the last event was undone because its results overflow.
+    bool undoneAsTooLarge() const {
+        return std::find(platform_.messages.begin(), platform_.messages.end(), kTooLargeMessage) !=
+               platform_.messages.end();
     }
 
     MainWindowPresenter& main() { return app_.mainWindow(); }
@@ -158,14 +128,11 @@ private:
                  in != MainInput::txtCdiam) ||
                 (in == MainInput::txtCdiam ? section == kRound : section == kRectangular);
             const bool rebuildsAnyway = in == MainInput::txtTotBars || in == MainInput::txtFAngle;
-            platform_.messages.clear();
             main().onTextConfirmed(in, t);
             // A box refreshes the summary when it takes its text (the bar count and angle boxes
-            // also after a refusal); an ignored box, a refused text or a change undone as too
-            // large leave the summary as it was.
-            refreshed_ = live && (parseNumber(t) || rebuildsAnyway) &&
-                         std::find(platform_.messages.begin(), platform_.messages.end(),
-                                   kTooLargeMessage) == platform_.messages.end();
+            // also after a refusal); an ignored box or a refused text leave the summary as it
+            // was.
+            refreshed_ = live && (parseNumber(t) || rebuildsAnyway);
             return "box " + std::to_string(static_cast<int>(in)) + " <- " +
                    robust::shownForMessage(t);
         }
@@ -298,7 +265,7 @@ private:
                 loads.selectRow(pick(rows + 2) - 1);
                 loads.deleteLoad();
             } else {
-                loads.editCell(pick(rows + 1), 1 + pick(3), cell(-400, 200));
+                loads.editCell(pick(rows + 1), 1 + pick(3), text(-400, 200));
             }
         }
         loads.update();
@@ -317,7 +284,7 @@ private:
             points.selectRow(pick(rows + 1));
             points.deletePoint();
         } else {
-            points.editCell(pick(rows + 1), 1 + pick(2), cell(-20, 20));
+            points.editCell(pick(rows + 1), 1 + pick(2), text(-20, 20));
             points.update();
         }
         refreshed_ = kind >= 1; // Delete and Update apply and refresh; Add only reads the rows
@@ -337,7 +304,7 @@ private:
         } else {
             const int column = 1 + pick(3);
             bars.editCell(pick(rows + 1), column,
-                          column == kBarSizeColumn ? cell(2, 19) : cell(-8, 8));
+                          column == kBarSizeColumn ? text(2, 19) : text(-8, 8));
             bars.update();
             refreshed_ = true;
         }
@@ -358,11 +325,11 @@ private:
             sets.onParallel(pick(2) == 0);
         } else if (kind == 3) {
             sets.confirmBox(pick(2) == 0 ? BarSetBox::EffectiveWidth : BarSetBox::EffectiveDepth,
-                            cell(0, 40));
+                            text(0, 40));
         } else {
             const int column = 1 + pick(2);
             sets.editCell(pick(rows + 1), column,
-                          column == kBarSetSize ? cell(2, 19) : cell(0, 12));
+                          column == kBarSetSize ? text(2, 19) : text(0, 12));
             sets.update();
             refreshed_ = true;
         }
@@ -462,6 +429,7 @@ private:
     bool refreshed_ = false;
     int refreshedSeen_ = 0;
     int comparisons_ = 0;
+    int undone_ = 0;
     int failures_ = 0;
     std::array<int, 16> counts_{};
 };
@@ -477,6 +445,9 @@ TEST(RandomEvents, TenThousandEventsKeepTheModelSound) {
         EXPECT_GT(events.counts()[kind], 100) << "event kind " << kind;
     }
     EXPECT_GT(events.summaryComparisons(), 500);
+    // Hostile numbers got as far as a change that had to be undone.
+    EXPECT_GT(events.undoneAsTooLargeCount(), 10);
+    RecordProperty("undone", std::to_string(events.undoneAsTooLargeCount()));
     RecordProperty("seconds", std::to_string(seconds));
     fs::remove_all(fs::temp_directory_path() / ("pmsect_random_" + std::to_string(::getpid())));
 }
