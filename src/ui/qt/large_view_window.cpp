@@ -71,9 +71,9 @@ QScrollBar* LargeViewWindow::addScrollBar(const char* name, Qt::Orientation orie
     // A drag moves only the label; the view turns when the thumb is let go.
     bar->setTracking(false);
     connect(bar, &QScrollBar::sliderMoved, this,
-            [this, scroll](int v) { run([this, scroll, v] { (presenter_.*scroll)(v); }); });
+            [this, scroll](int v) { run([&p = presenter_, scroll, v] { (p.*scroll)(v); }); });
     connect(bar, &QScrollBar::valueChanged, this,
-            [this, change](int v) { run([this, change, v] { (presenter_.*change)(v); }); });
+            [this, change](int v) { run([&p = presenter_, change, v] { (p.*change)(v); }); });
     return bar;
 }
 

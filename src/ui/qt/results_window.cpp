@@ -102,9 +102,9 @@ QScrollBar* ResultsWindow::addScrollBar(const char* name, Qt::Orientation orient
     // While the thumb is dragged only the box follows it; the value changes on release.
     bar->setTracking(false);
     connect(bar, &QScrollBar::sliderMoved, this,
-            [this, scroll](int v) { run([this, scroll, v] { (presenter_.*scroll)(v); }); });
+            [this, scroll](int v) { run([&p = presenter_, scroll, v] { (p.*scroll)(v); }); });
     connect(bar, &QScrollBar::valueChanged, this,
-            [this, change](int v) { run([this, change, v] { (presenter_.*change)(v); }); });
+            [this, change](int v) { run([&p = presenter_, change, v] { (p.*change)(v); }); });
     return bar;
 }
 
