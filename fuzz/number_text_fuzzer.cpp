@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -90,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view typed = input.substr(0, newline);
 
     if (const auto value = parseNumber(typed)) {
-        if (!std::isfinite(*value) || std::fabs(*value) > std::numeric_limits<float>::max()) {
+        if (!std::isfinite(*value)) {
             fail("accepted a value that is not finite", typed, std::to_string(*value));
         }
         checkRoundTrips(*value, typed);

@@ -244,8 +244,11 @@ std::optional<double> parseNumber(std::string_view text) {
         }
         return std::nullopt;
     }
+    // The largest float is written "3.4028235E+38", a little above it: a value counts as long as
+    // it rounds to a finite float, i.e. stays below 2^128 - 2^103.
+    constexpr double kFloatRoundingLimit = 0x1.ffffffp127;
     if (ec != std::errc() || end != clean.data() + clean.size() || !std::isfinite(value) ||
-        std::fabs(value) > std::numeric_limits<float>::max()) {
+        std::fabs(value) >= kFloatRoundingLimit) {
         return std::nullopt;
     }
     return value;

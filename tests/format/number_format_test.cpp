@@ -73,6 +73,24 @@ TEST(ParseNumber, AcceptsNumbersAndRefusesEverythingElse) {
     EXPECT_FALSE(parseNumber(std::string(10000, '9')).has_value());
 }
 
+// The largest float prints as 3.4028235E+38, above its exact value 3.40282347E+38: the text any
+// writer gives it must read back, while the next decimal up no longer rounds to a float.
+TEST(ParseNumber, TheLargestFloatReadsBackFromItsOwnText) {
+    const float largest = std::numeric_limits<float>::max();
+    for (const float v : {largest, -largest}) {
+        for (const std::string& text : {plainNumberText(v), fileNumberText(v)}) {
+            const auto back = parseNumber(text);
+            ASSERT_TRUE(back.has_value()) << text;
+            EXPECT_EQ(static_cast<float>(*back), v) << text;
+        }
+    }
+    EXPECT_EQ(static_cast<float>(parseNumber("3.4028235E+38").value()), largest);
+    // Halfway to 2^128 (2^128 - 2^103 = 3.40282356779...E+38) a float rounds up to infinity.
+    EXPECT_EQ(static_cast<float>(parseNumber("-3.40282356E+38").value()), -largest);
+    EXPECT_FALSE(parseNumber("340282356779733661637539395458142568448").has_value());
+    EXPECT_FALSE(parseNumber("3.40282357E+38").has_value());
+}
+
 TEST(RoundHalfEven, CountsAndSaturation) {
     EXPECT_EQ(roundHalfEven16(2.5), 2);
     EXPECT_EQ(roundHalfEven16(3.5), 4);

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <limits>
 #include <string>
 
 namespace pmsect {
@@ -85,6 +86,23 @@ TEST(FoundInputs, NegativeZeroSavesAndLoadsAsZero) {
                       m.loads[static_cast<std::size_t>(i)][c]);
         }
     }
+}
+
+// The number fuzzer found that the largest float, typed as 3.4028234E+38, was written back as
+// 3.4028235E+38 and that text was refused: a project holding it saved, then would not open.
+TEST(FoundInputs, ProjectHoldingTheLargestFloatReopens) {
+    ProjectModel m = newProject();
+    m.numLoads = 1;
+    m.loads[1][kPu] = static_cast<float>(parseNumber("-3.4028234E+38").value());
+    ASSERT_EQ(m.loads[1][kPu], -std::numeric_limits<float>::max());
+    const fs::path saved =
+        fs::temp_directory_path() / ("pmsect_largest_" + std::to_string(::getpid()) + ".rcs");
+    ASSERT_TRUE(writeProjectFile(saved.string(), m));
+    ProjectModel again = newProject();
+    const FileResult loaded = loadProjectFile(saved.string(), again);
+    fs::remove(saved);
+    ASSERT_TRUE(loaded) << loaded.error;
+    EXPECT_EQ(again.loads[1][kPu], m.loads[1][kPu]);
 }
 
 // While the results window is open the summary is off, so a section changed meanwhile keeps the
