@@ -65,15 +65,12 @@ LargeViewWindow::LargeViewWindow(LargeViewPresenter& presenter, const bool& task
 QScrollBar* LargeViewWindow::addScrollBar(const char* name, Qt::Orientation orientation,
                                           void (LargeViewPresenter::*scroll)(int32_t),
                                           void (LargeViewPresenter::*change)(int32_t)) {
-    auto* bar = new QScrollBar(orientation, this);
-    bar->setObjectName(name);
-    bar->setPageStep(kAnglePageStep);
     // A drag moves only the label; the view turns when the thumb is let go.
-    bar->setTracking(false);
-    connect(bar, &QScrollBar::sliderMoved, this,
-            [this, scroll](int v) { run([&p = presenter_, scroll, v] { (p.*scroll)(v); }); });
-    connect(bar, &QScrollBar::valueChanged, this,
-            [this, change](int v) { run([&p = presenter_, change, v] { (p.*change)(v); }); });
+    QScrollBar* bar = addDeferredScrollBar(
+        *this, name, orientation,
+        [this, scroll](int v) { run([&p = presenter_, scroll, v] { (p.*scroll)(v); }); },
+        [this, change](int v) { run([&p = presenter_, change, v] { (p.*change)(v); }); });
+    bar->setPageStep(kAnglePageStep);
     return bar;
 }
 

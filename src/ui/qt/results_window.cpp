@@ -97,15 +97,11 @@ QLabel* ResultsWindow::addLabel(const char* name) {
 QScrollBar* ResultsWindow::addScrollBar(const char* name, Qt::Orientation orientation,
                                         void (ResultsPresenter::*scroll)(int32_t),
                                         void (ResultsPresenter::*change)(int32_t)) {
-    auto* bar = new QScrollBar(orientation, this);
-    bar->setObjectName(name);
     // While the thumb is dragged only the box follows it; the value changes on release.
-    bar->setTracking(false);
-    connect(bar, &QScrollBar::sliderMoved, this,
-            [this, scroll](int v) { run([&p = presenter_, scroll, v] { (p.*scroll)(v); }); });
-    connect(bar, &QScrollBar::valueChanged, this,
-            [this, change](int v) { run([&p = presenter_, change, v] { (p.*change)(v); }); });
-    return bar;
+    return addDeferredScrollBar(
+        *this, name, orientation,
+        [this, scroll](int v) { run([&p = presenter_, scroll, v] { (p.*scroll)(v); }); },
+        [this, change](int v) { run([&p = presenter_, change, v] { (p.*change)(v); }); });
 }
 
 QGroupBox* ResultsWindow::build2DFrame() {

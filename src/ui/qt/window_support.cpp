@@ -1,4 +1,4 @@
-// Window placement, label colours and the fixed-pitch font.
+// Window placement, label colours, the fixed-pitch font and the deferred scroll bars.
 #include "ui/qt/window_support.h"
 
 #include "results/canvas.h"
@@ -6,8 +6,10 @@
 
 #include <QFontDatabase>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <utility>
 
 namespace pmsect {
 
@@ -65,6 +67,17 @@ void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& li
         lines[i]->setMinimumWidth(420);
         layout->addWidget(lines[i]);
     }
+}
+
+QScrollBar* addDeferredScrollBar(QWidget& parent, const char* name, Qt::Orientation orientation,
+                                 std::function<void(int)> onScroll,
+                                 std::function<void(int)> onChange) {
+    auto* bar = new QScrollBar(orientation, &parent);
+    bar->setObjectName(name);
+    bar->setTracking(false);
+    QObject::connect(bar, &QScrollBar::sliderMoved, &parent, std::move(onScroll));
+    QObject::connect(bar, &QScrollBar::valueChanged, &parent, std::move(onChange));
+    return bar;
 }
 
 } // namespace pmsect

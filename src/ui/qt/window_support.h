@@ -1,5 +1,5 @@
-// Small pieces every window uses: text conversion, centred placement, label colours and the
-// report's fixed-pitch font.
+// Small pieces every window uses: text conversion, centred placement, label colours, the
+// report's fixed-pitch font and the angle scroll bars.
 #pragma once
 
 #include "ui/platform.h"
@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 
 class QLabel;
+class QScrollBar;
 class QWidget;
 
 namespace pmsect {
@@ -34,5 +36,11 @@ QFont fixedPitchFont(const std::string& family, double pointSize);
 
 // The wait window's face, the same for every task: a large heading over four text lines.
 void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& lines);
+
+// A scroll bar whose drag only previews: while the thumb moves, onScroll gets its position; the
+// value changes, and onChange gets it, when the thumb is let go or a step is clicked.
+QScrollBar* addDeferredScrollBar(QWidget& parent, const char* name, Qt::Orientation orientation,
+                                 std::function<void(int)> onScroll,
+                                 std::function<void(int)> onChange);
 
 } // namespace pmsect
