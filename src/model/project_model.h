@@ -3,6 +3,8 @@
 // results back into it.
 #pragma once
 
+#include "model/design_code.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -103,6 +105,9 @@ struct ProjectModel {
     int32_t Es = 29000000; // psi
     int32_t Ec = 3155924;  // psi
     float beta1 = 0.85f;
+
+    // Design code edition: its rules give phi and its strain limits.
+    DesignCode designCode = DesignCode::Aci318_05;
 
     // Confinement
     float phiCompression = 0.65f;
