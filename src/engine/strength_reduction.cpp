@@ -6,20 +6,44 @@
 namespace pmsect {
 
 void applyConfinement(ProjectModel& model, bool spiral) {
-    model.phiCompression = spiral ? kPhiSpiral : kPhiTied;
+    const float spiralPhi =
+        model.designCode == DesignCode::Aci318_05 ? kPhiSpiral : kPhiSpiralSince2014;
+    model.phiCompression = spiral ? spiralPhi : kPhiTied;
     model.pnMaxFactor = spiral ? kPnMaxSpiral : kPnMaxTied;
 }
 
+void applyDesignCode(ProjectModel& model, DesignCode code) {
+    const bool spiral = isSpiral(model);
+    model.designCode = code;
+    applyConfinement(model, spiral);
+}
+
+StrainLimits strainLimits(const ProjectModel& model) {
+    // 318-05 fixes the limits at 0.002 and 0.005 whatever the steel; later editions start the
+    // transition at the yield strain of the steel in use.
+    const double yieldStrain = static_cast<double>(model.fy) / model.Es;
+    switch (model.designCode) {
+    case DesignCode::Aci318_05:
+        return {0.002, 0.005};
+    case DesignCode::Aci318_14:
+        return {yieldStrain, 0.005};
+    case DesignCode::Aci318_19:
+        return {yieldStrain, yieldStrain + 0.003};
+    }
+    return {0.002, 0.005};
+}
+
 float strengthReductionFactor(const ProjectModel& model, float netTensileStrain) {
-    // The limits 0.002 and 0.005 are fixed; they do not follow fy/Es.
-    if (netTensileStrain > 0.005f) {
+    const StrainLimits limits = strainLimits(model);
+    if (netTensileStrain > static_cast<float>(limits.tension)) {
         return model.phiTension;
     }
-    if (netTensileStrain >= 0.002f) {
+    if (netTensileStrain >= static_cast<float>(limits.compression)) {
         return static_cast<float>(
             model.phiCompression +
-            (static_cast<double>(netTensileStrain) - 0.002) *
-                (static_cast<double>(model.phiTension) - model.phiCompression) / (0.005 - 0.002));
+            (static_cast<double>(netTensileStrain) - limits.compression) *
+                (static_cast<double>(model.phiTension) - model.phiCompression) /
+                (limits.tension - limits.compression));
     }
     return model.phiCompression;
 }

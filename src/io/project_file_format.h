@@ -30,9 +30,4 @@ std::optional<int> barListPosition(const std::array<int, N>& list, float barNumb
     return std::nullopt;
 }
 
-// The model keeps the factors, not the choice; the spiral factor of phi is what marks a spiral.
-inline bool isSpiral(const ProjectModel& model) {
-    return model.phiCompression == kPhiSpiral;
-}
-
 } // namespace pmsect

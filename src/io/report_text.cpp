@@ -2,6 +2,7 @@
 #include "io/report_text.h"
 
 #include "engine/section_summary.h"
+#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 
 #include <algorithm>
@@ -15,7 +16,6 @@ constexpr std::string_view kBarRule = "----------------------------------";
 constexpr std::string_view kCoordinatePattern = "##,##0.00";
 constexpr std::string_view kForcePattern = "##,##0.00";
 constexpr std::string_view kMomentPattern = "###,##0.00";
-constexpr float kSpiralPhi = 0.70f; // phiCompression marks a spiral section
 
 // A value in display units: the internal value times the factor, in double.
 double shown(float value, float factor) {
@@ -38,8 +38,7 @@ void appendMaterials(std::string& r, const ProjectModel& m) {
     r += NL;
     r += "Confinement Steel:";
     r += NL;
-    r +=
-        m.phiCompression == kSpiralPhi ? "Spirals are used:  Size = #" : "Ties are used:  Size = #";
+    r += isSpiral(m) ? "Spirals are used:  Size = #" : "Ties are used:  Size = #";
     r += formatNumber(m.tieBarSize, "0");
     r += NL;
     r += NL;
