@@ -8,7 +8,8 @@ namespace pmsect {
 
 // Sets the defaults in its order, regenerates the rectangular outline and the bar
 // sets, clears the loads and the project file name, marks the curve and surface data stale and
-// computes the section summary. The display units (model.units) are left as they are.
+// computes the section summary. The display units (model.units) and the design code edition are
+// left as they are: a new project takes the edition its caller set.
 void resetToNewProject(ProjectModel& model);
 
 } // namespace pmsect

@@ -6,6 +6,7 @@
 #include "engine/bar_table.h"
 #include "engine/section_summary.h"
 #include "engine/strain_compat.h"
+#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/project_file.h"
 
@@ -24,15 +25,6 @@ void reportUnmatchedBarSize(ProjectModel& model, const std::string& file) {
                   << ": warning: " << unmatchedBarSizeMessage(*model.unmatchedBarSize) << "\n";
         model.unmatchedBarSize.reset();
     }
-}
-
-ProjectModel load(const std::string& file) {
-    ProjectModel model;
-    const FileResult result = loadProjectFile(file, model);
-    if (!result) {
-        throw CommandError(result.error);
-    }
-    return model;
 }
 
 const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
@@ -94,8 +86,9 @@ void printLoadTable(const ProjectModel& m) {
 
 } // namespace
 
-int runNew(const std::string& file) {
+int runNew(const std::string& file, std::optional<DesignCode> code) {
     ProjectModel model;
+    model.designCode = code.value_or(DesignCode::Aci318_05);
     resetToNewProject(model);
     const FileResult result = writeProjectFile(file, model);
     if (!result) {
@@ -104,15 +97,16 @@ int runNew(const std::string& file) {
     return 0;
 }
 
-int runPoint(const std::string& file, float c, float angle, bool asJson) {
-    ProjectModel model = load(file);
+int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
+    ProjectModel model = loadProject(source);
     NeutralAxisState state;
     state.c = c;
     EvaluationDetail detail;
     solveNeutralAxis(model, angle, state, &detail);
-    reportUnmatchedBarSize(model, file);
+    reportUnmatchedBarSize(model, source.path);
     if (asJson) {
-        const json out = {{"c_in", jsonNumber(state.c)},
+        const json out = {{"code", designCodeJson(model)},
+                          {"c_in", jsonNumber(state.c)},
                           {"Pn_kip", jsonNumber(state.Pn)},
                           {"Mn_kipin", jsonNumber(state.Mn)},
                           {"loadAngle_deg",
@@ -145,9 +139,9 @@ int runPoint(const std::string& file, float c, float angle, bool asJson) {
     return 0;
 }
 
-int runSummary(const std::string& file, bool asJson) {
-    ProjectModel model = load(file);
-    reportUnmatchedBarSize(model, file);
+int runSummary(const ProjectSource& source, bool asJson) {
+    ProjectModel model = loadProject(source);
+    reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         json pure = json::array();
         if (model.pureBendingValid) {
@@ -158,7 +152,8 @@ int runSummary(const std::string& file, bool asJson) {
                                 {"maxSteelStrain", jsonNumber(r.maxSteelStrain)}});
             }
         }
-        const json out = {{"grossArea_in2", jsonNumber(model.grossArea)},
+        const json out = {{"code", designCodeJson(model)},
+                          {"grossArea_in2", jsonNumber(model.grossArea)},
                           {"steelArea_in2", jsonNumber(model.steelArea)},
                           {"Po_kip", jsonNumber(static_cast<float>(model.Po / 1000.0))},
                           {"phiPnMax_kip", jsonNumber(static_cast<float>(model.phiPnMax / 1000.0))},
@@ -170,7 +165,7 @@ int runSummary(const std::string& file, bool asJson) {
         return 0;
     }
     const SummaryLabels l = summaryLabels(model);
-    std::printf("Section summary of %s\n", file.c_str());
+    std::printf("Section summary of %s\n", source.path.c_str());
     for (const LabelText* t :
          {&l.grossArea, &l.As, &l.percentRein, &l.Po, &l.phiPnMax, &l.To, &l.phiTnMax}) {
         std::printf("  %s\n", t->text.c_str());
@@ -194,13 +189,13 @@ int runSummary(const std::string& file, bool asJson) {
     return 0;
 }
 
-int runCheck(const std::string& file, bool asJson) {
-    ProjectModel model = load(file);
-    reportUnmatchedBarSize(model, file);
+int runCheck(const ProjectSource& source, bool asJson) {
+    ProjectModel model = loadProject(source);
+    reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         std::cout << loadsJson(model).dump(2) << "\n";
     } else if (model.numLoads == 0) {
-        std::printf("%s has no load combinations.\n", file.c_str());
+        std::printf("%s has no load combinations.\n", source.path.c_str());
     } else {
         printLoadTable(model);
     }

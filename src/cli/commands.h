@@ -2,6 +2,10 @@
 // CommandError and reported by main as one line.
 #pragma once
 
+#include "cli/project_source.h"
+#include "model/design_code.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -11,9 +15,10 @@ struct CommandError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-int runNew(const std::string& file);
-int runPoint(const std::string& file, float c, float angle, bool json);
-int runSummary(const std::string& file, bool json);
-int runCheck(const std::string& file, bool json);
+// Writes the default new project of the edition (318-05 when none is given).
+int runNew(const std::string& file, std::optional<DesignCode> code);
+int runPoint(const ProjectSource& source, float c, float angle, bool json);
+int runSummary(const ProjectSource& source, bool json);
+int runCheck(const ProjectSource& source, bool json);
 
 } // namespace pmsect::cli

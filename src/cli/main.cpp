@@ -27,6 +27,15 @@ struct FormatFlags {
     }
 };
 
+// --code: the design code edition to compute under, overriding the project's own.
+void addCodeOption(CLI::App* cmd, std::string& code, const char* help) {
+    std::vector<std::string> names;
+    for (const pmsect::DesignCode c : pmsect::kDesignCodes) {
+        names.emplace_back(pmsect::designCodeName(c));
+    }
+    cmd->add_option("--code", code, help)->check(CLI::IsMember(names));
+}
+
 void addFormatFlags(CLI::App* cmd, FormatFlags& flags, bool withCsv) {
     auto* json = cmd->add_flag("--json", flags.json, "print JSON");
     if (withCsv) {
@@ -48,41 +57,51 @@ int main(int argc, char** argv) {
     ReportUnits units;
     PlotRequest plot;
     std::vector<double> view;
+    std::string code;
+    const char* const codeHelp = "design code edition for this run: 318-05, 318-14 or 318-19";
 
     auto* newCmd = app.add_subcommand("new", "write the default new project");
     newCmd->add_option("FILE", file, "project file to write")->required();
+    addCodeOption(newCmd, code, "design code edition of the project (default 318-05)");
 
     auto* point = app.add_subcommand("point", "one strain-compatibility evaluation");
     point->add_option("FILE", file, "project file")->required();
+    addCodeOption(point, code, codeHelp);
     point->add_option("--c", c, "neutral-axis depth (in)")->required();
     point->add_option("--angle", angle, "neutral-axis angle (deg)")->required();
     addFormatFlags(point, flags, false);
 
     auto* summary = app.add_subcommand("summary", "section summary and load checks");
     summary->add_option("FILE", file, "project file")->required();
+    addCodeOption(summary, code, codeHelp);
     addFormatFlags(summary, flags, false);
 
     auto* check = app.add_subcommand("check", "load checks; exit 1 when any fails");
     check->add_option("FILE", file, "project file")->required();
+    addCodeOption(check, code, codeHelp);
     addFormatFlags(check, flags, false);
 
     auto* curve = app.add_subcommand("curve", "Pn-Mn curve at a bending direction");
     curve->add_option("FILE", file, "project file")->required();
+    addCodeOption(curve, code, codeHelp);
     curve->add_option("--angle", angle, "bending direction (deg), 90 = about x")->required();
     addFormatFlags(curve, flags, true);
 
     auto* contour = app.add_subcommand("contour", "biaxial moment contour at an axial load");
     contour->add_option("FILE", file, "project file")->required();
+    addCodeOption(contour, code, codeHelp);
     contour->add_option("--pn", pn, "axial load (kips, compression negative)")->required();
     addFormatFlags(contour, flags, true);
 
     auto* surface = app.add_subcommand("surface", "failure surface");
     surface->add_option("FILE", file, "project file")->required();
+    addCodeOption(surface, code, codeHelp);
     surface->add_option("--sections", sections, "bending directions, 4 to 32")->required();
     addFormatFlags(surface, flags, true);
 
     auto* report = app.add_subcommand("report", "the text report");
     report->add_option("FILE", file, "project file")->required();
+    addCodeOption(report, code, codeHelp);
     report->add_option("--length", units.length, "in, ft, mm, cm, m");
     report->add_option("--force", units.force, "lbs, kips, N, kN");
     report->add_option("--moment", units.moment, "in-lb, in-kip, ft-lb, ft-kip, N-m, kN-m");
@@ -91,6 +110,7 @@ int main(int argc, char** argv) {
 
     auto* plotCmd = app.add_subcommand("plot", "a diagram of the results window as SVG");
     plotCmd->add_option("FILE", file, "project file")->required();
+    addCodeOption(plotCmd, code, codeHelp);
     auto* byCurve = plotCmd->add_option("--curve", plot.value, "Pn-Mn curve at THETA (deg)");
     auto* byContour = plotCmd->add_option("--contour", plot.value, "biaxial contour at P (kips)");
     auto* bySurface = plotCmd->add_option("--surface", plot.value, "3D view with N sections");
@@ -109,29 +129,30 @@ int main(int argc, char** argv) {
     }
     try {
         requireFinite({c, angle, pn, sections, plot.value});
+        const ProjectSource source(file, pmsect::designCodeFromName(code));
         if (*newCmd) {
-            return runNew(file);
+            return runNew(file, source.code);
         }
         if (*point) {
-            return runPoint(file, c, angle, flags.json);
+            return runPoint(source, c, angle, flags.json);
         }
         if (*summary) {
-            return runSummary(file, flags.json);
+            return runSummary(source, flags.json);
         }
         if (*check) {
-            return runCheck(file, flags.json);
+            return runCheck(source, flags.json);
         }
         if (*curve) {
-            return runCurve(file, angle, flags.format());
+            return runCurve(source, angle, flags.format());
         }
         if (*contour) {
-            return runContour(file, pn, flags.format());
+            return runContour(source, pn, flags.format());
         }
         if (*surface) {
-            return runSurface(file, sections, flags.format());
+            return runSurface(source, sections, flags.format());
         }
         if (*report) {
-            return runReport(file, units);
+            return runReport(source, units);
         }
         if (byContour->count() > 0) {
             plot.kind = PlotRequest::Kind::Contour;
@@ -145,7 +166,7 @@ int main(int argc, char** argv) {
             plot.horizontal = view[0];
             plot.vertical = view[1];
         }
-        return runPlot(file, plot);
+        return runPlot(source, plot);
     } catch (const std::exception& e) {
         std::cerr << "pmsect-cli: " << file << ": " << e.what() << "\n";
         return 2;

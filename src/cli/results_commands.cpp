@@ -26,15 +26,6 @@ using json = nlohmann::ordered_json;
 constexpr float kWindowSections = 8;
 constexpr double kPictureSize = 640;
 
-ProjectModel load(const std::string& file) {
-    ProjectModel model;
-    const FileResult result = loadProjectFile(file, model);
-    if (!result) {
-        throw CommandError(result.error);
-    }
-    return model;
-}
-
 json curvePointsJson(const CurveTable& table) {
     json points = json::array();
     for (int i = 1; i <= table.count; ++i) {
@@ -88,12 +79,14 @@ void writeSvg(const std::string& path, const SvgCanvas& canvas) {
 
 } // namespace
 
-int runCurve(const std::string& file, float angle, OutputFormat format) {
-    ProjectModel model = load(file);
+int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
+    ProjectModel model = loadProject(source);
     CurveTable table;
     computeCurve(model, angle, table);
     if (format == OutputFormat::Json) {
-        const json out = {{"angle_deg", jsonNumber(angle)}, {"points", curvePointsJson(table)}};
+        const json out = {{"code", designCodeJson(model)},
+                          {"angle_deg", jsonNumber(angle)},
+                          {"points", curvePointsJson(table)}};
         std::cout << out.dump(2) << "\n";
     } else if (format == OutputFormat::Csv) {
         printCurveCsv(table);
@@ -108,8 +101,8 @@ int runCurve(const std::string& file, float angle, OutputFormat format) {
     return 0;
 }
 
-int runContour(const std::string& file, float Pn, OutputFormat format) {
-    ProjectModel model = load(file);
+int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
+    ProjectModel model = loadProject(source);
     CurveTable table;
     const ContourLoad load = computeContour(model, Pn, table);
     float direction = 0;
@@ -123,7 +116,8 @@ int runContour(const std::string& file, float Pn, OutputFormat format) {
                               {"found", table.isFound(i)}});
             direction = static_cast<float>(static_cast<double>(direction) + 9);
         }
-        const json out = {{"Pn_kip", jsonNumber(load.Pn)}, {"points", points}};
+        const json out = {
+            {"code", designCodeJson(model)}, {"Pn_kip", jsonNumber(load.Pn)}, {"points", points}};
         std::cout << out.dump(2) << "\n";
         return 0;
     }
@@ -140,8 +134,8 @@ int runContour(const std::string& file, float Pn, OutputFormat format) {
     return 0;
 }
 
-int runSurface(const std::string& file, float sections, OutputFormat format) {
-    ProjectModel model = load(file);
+int runSurface(const ProjectSource& source, float sections, OutputFormat format) {
+    ProjectModel model = loadProject(source);
     auto surface = std::make_unique<SurfaceData>();
     computeSurface(model, sections, *surface);
     if (format == OutputFormat::Json) {
@@ -159,7 +153,8 @@ int runSurface(const std::string& file, float sections, OutputFormat format) {
                  {"points", points}});
         }
         const SurfaceExtents& e = surface->extents;
-        const json out = {{"sections", surface->sections},
+        const json out = {{"code", designCodeJson(model)},
+                          {"sections", surface->sections},
                           {"directions", directions},
                           {"extents",
                            {{"MnMax_kipin", jsonNumber(e.MnMax)},
@@ -181,8 +176,8 @@ int runSurface(const std::string& file, float sections, OutputFormat format) {
     return 0;
 }
 
-int runReport(const std::string& file, const ReportUnits& units) {
-    ProjectModel model = load(file);
+int runReport(const ProjectSource& source, const ReportUnits& units) {
+    ProjectModel model = loadProject(source);
     const DisplayUnits defaults;
     applyUnitChoice(model.units, unitPosition(UnitGroup::Length, units.length, defaults.lengthUnit),
                     unitPosition(UnitGroup::Force, units.force, defaults.forceUnit),
@@ -193,8 +188,8 @@ int runReport(const std::string& file, const ReportUnits& units) {
     return 0;
 }
 
-int runPlot(const std::string& file, const PlotRequest& request) {
-    ProjectModel model = load(file);
+int runPlot(const ProjectSource& source, const PlotRequest& request) {
+    ProjectModel model = loadProject(source);
     auto surface = std::make_unique<SurfaceData>();
     SvgCanvas canvas(kPictureSize, kPictureSize);
     if (request.kind == PlotRequest::Kind::Surface) {

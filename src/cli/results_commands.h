@@ -1,22 +1,24 @@
 // The subcommands over the results: curves, contour, surface, report and SVG plots.
 #pragma once
 
+#include "cli/project_source.h"
+
 #include <string>
 
 namespace pmsect::cli {
 
 enum class OutputFormat { Table, Json, Csv };
 
-int runCurve(const std::string& file, float angle, OutputFormat format);
-int runContour(const std::string& file, float Pn, OutputFormat format);
-int runSurface(const std::string& file, float sections, OutputFormat format);
+int runCurve(const ProjectSource& source, float angle, OutputFormat format);
+int runContour(const ProjectSource& source, float Pn, OutputFormat format);
+int runSurface(const ProjectSource& source, float sections, OutputFormat format);
 
 // Unit names as the Units window or the user calls them ("in", "kN-m", "kg/m^3"); empty keeps
 // the default US unit.
 struct ReportUnits {
     std::string length, force, moment, stress, unitWeight;
 };
-int runReport(const std::string& file, const ReportUnits& units);
+int runReport(const ProjectSource& source, const ReportUnits& units);
 
 struct PlotRequest {
     enum class Kind { Curve, Contour, Surface } kind = Kind::Curve;
@@ -25,6 +27,6 @@ struct PlotRequest {
     double vertical = 30;
     std::string svgPath;
 };
-int runPlot(const std::string& file, const PlotRequest& request);
+int runPlot(const ProjectSource& source, const PlotRequest& request);
 
 } // namespace pmsect::cli

@@ -105,6 +105,8 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
 
     out.pureBendingShown = model.pureBendingValid;
     if (model.pureBendingValid) {
+        // Red marks a strain short of the edition's tension-controlled limit.
+        const auto tensionControlledStrain = static_cast<float>(strainLimits(model).tension);
         LabelText* rows[4][3] = {{&out.posMnx, &out.posPhiMnx, &out.posStrainX},
                                  {&out.negMnx, &out.negPhiMnx, &out.negStrainX},
                                  {&out.posMny, &out.posPhiMny, &out.posStrainY},
@@ -115,7 +117,7 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
             rows[i][1]->text = formatNumber(r.phiMn / 12.0 * u.momentFactor, "###,##0.00");
             rows[i][2]->text = formatNumber(r.maxSteelStrain, "0.0000");
             rows[i][2]->colour =
-                r.maxSteelStrain >= 0.005f ? strainCaptionColour : kColourBrightRed;
+                r.maxSteelStrain >= tensionControlledStrain ? strainCaptionColour : kColourBrightRed;
         }
     }
     return out;

@@ -1,5 +1,10 @@
 // Pieces of the project file's format that its writer and its reader must agree on: the bar-size
-// lists indexed by record 11, the boolean words and how the confinement choice is recognised.
+// lists indexed by record 11, the boolean words and the design code line.
+//
+// After the last load combination a project of ACI 318-14 or 318-19 has one more line, the
+// edition alone: "ACI318-14" or "ACI318-19". A 318-05 project has none, so that its file is the
+// same as before editions existed and older versions still open it; a file without the line is
+// a 318-05 project. Any other text on that line is refused.
 #pragma once
 
 #include "engine/strength_reduction.h"
@@ -7,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace pmsect {
@@ -18,6 +24,12 @@ inline constexpr std::array<int, 3> kTieBarList{3, 4, 5};
 inline constexpr std::string_view kFileTrue = "#TRUE#";
 inline constexpr std::string_view kFileFalse = "#FALSE#";
 inline constexpr std::string_view kFileLineEnd = "\r\n";
+inline constexpr std::string_view kDesignCodeLinePrefix = "ACI";
+
+// "ACI318-19" for a project of that edition.
+inline std::string designCodeLine(DesignCode code) {
+    return std::string(kDesignCodeLinePrefix) + std::string(designCodeName(code));
+}
 
 // 0-based position of a bar number in a list, or nothing when the list does not hold it.
 template <std::size_t N>

@@ -82,6 +82,24 @@ void readTables(RecordReader& in, ProjectModel& m) {
     }
 }
 
+// The optional last line; without it the project is of ACI 318-05. The edition decides the
+// spiral's phi, so the confinement read before is applied again under it.
+void readDesignCode(RecordReader& in, ProjectModel& m) {
+    DesignCode code = DesignCode::Aci318_05;
+    if (const auto line = in.nextNonBlankLine()) {
+        const auto known = std::find_if(kDesignCodes.begin(), kDesignCodes.end(),
+                                        [&](DesignCode c) { return designCodeLine(c) == *line; });
+        if (known == kDesignCodes.end()) {
+            throw FileFormatError(
+                "Line " + std::to_string(in.lineNumber()) + ": \"" + *line +
+                "\" is not a design code edition; after the last load combination only "
+                "ACI318-14 or ACI318-19 may follow");
+        }
+        code = *known;
+    }
+    applyDesignCode(m, code);
+}
+
 void readRecords(RecordReader& in, ProjectModel& m) {
     const Record r1 = in.next("record 1, section type and bar layout", 2);
     const int32_t storedSection = r1.integer(0, kInt32Min, kInt32Max);
@@ -142,6 +160,7 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     m.tieBarSize = static_cast<float>(kTieBarList[static_cast<std::size_t>(tiePosition)]);
 
     readTables(in, m);
+    readDesignCode(in, m);
     in.expectEnd();
 }
 

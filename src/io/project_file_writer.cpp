@@ -41,6 +41,7 @@ public:
     }
     RecordText& integer(long value) { return field(std::to_string(value)); }
     RecordText& flag(bool value) { return field(value ? kFileTrue : kFileFalse); }
+    RecordText& text(std::string_view value) { return field(value); }
 
     std::string finish() {
         if (open_) {
@@ -171,6 +172,9 @@ std::string composeProjectText(const ProjectModel& m) {
             .real(l[kPu])
             .real(l[kMux])
             .real(l[kMuy]);
+    }
+    if (m.designCode != DesignCode::Aci318_05) {
+        out.record("Design code").text(designCodeLine(m.designCode));
     }
     return out.finish();
 }

@@ -119,6 +119,20 @@ Record RecordReader::next(std::string_view what, std::size_t fields) {
     return Record(line_, std::string(what), std::move(parts));
 }
 
+std::optional<std::string> RecordReader::nextNonBlankLine() {
+    std::string line;
+    while (readLine(line)) {
+        const auto trimmed = trimBlanks(line);
+        if (!trimmed.empty()) {
+            return std::string(trimmed);
+        }
+    }
+    if (in_.bad()) {
+        throw FileFormatError("The file could not be read to its end");
+    }
+    return std::nullopt;
+}
+
 void RecordReader::expectEnd() {
     std::string line;
     while (readLine(line)) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <istream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -48,6 +49,11 @@ public:
     // The next line as a record of exactly `fields` fields; `what` names it in messages.
     // Lines may end with CR LF or LF alone.
     Record next(std::string_view what, std::size_t fields);
+
+    // The next line that is not blank, without the blanks around it; nothing at the end of the
+    // file. lineNumber() then names it.
+    std::optional<std::string> nextNonBlankLine();
+    int lineNumber() const { return line_; }
 
     // Raises an error when anything but blank lines follows the records already read.
     void expectEnd();

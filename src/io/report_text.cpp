@@ -156,7 +156,7 @@ void appendPureBending(std::string& r, const ProjectModel& m) {
         r += bendingText(m, run.phiMn);
         r += NL;
         r += "   +Max. Strain = " + formatNumber(run.maxSteelStrain, "0.0000") + ";  " +
-             StrainOK(run.maxSteelStrain);
+             StrainOK(run.maxSteelStrain, strainLimits(m));
         r += NL;
     }
 }
@@ -231,11 +231,11 @@ std::string AddSpace(std::string_view text, int width) {
     return out;
 }
 
-std::string StrainOK(float strain) {
-    if (strain >= 0.005f) {
+std::string StrainOK(float strain, const StrainLimits& limits) {
+    if (strain >= static_cast<float>(limits.tension)) {
         return "Tension Controlled";
     }
-    if (strain <= 0.002f) {
+    if (strain <= static_cast<float>(limits.compression)) {
         return "Compression Controlled";
     }
     return "Between Tension & Compression Controlled";
@@ -246,7 +246,7 @@ std::string composeReport(const ProjectModel& model) {
     for (int k = 0; k < 4; ++k) {
         r += NL;
     }
-    r += "PMSECT ACI 318-05 Results";
+    r += "PMSECT ACI " + std::string(designCodeName(model.designCode)) + " Results";
     r += NL;
     r += NL;
     r += "INPUT DATA:";

@@ -2,6 +2,7 @@
 // the check of every load combination, in the current display units.
 #pragma once
 
+#include "engine/strength_reduction.h"
 #include "model/project_model.h"
 
 #include <string>
@@ -16,9 +17,10 @@ inline constexpr std::string_view kReportLineBreak = "\r\n      ";
 // returned unchanged, so a wide value pushes the next column along instead of being cut.
 std::string AddSpace(std::string_view text, int width);
 
-// The classification of the strain in the extreme tension steel, compared in single precision:
-// 0.005 itself is tension controlled and 0.002 itself compression controlled.
-std::string StrainOK(float strain);
+// The classification of the strain in the extreme tension steel under the edition's limits,
+// compared in single precision: the tension-controlled limit itself (0.005 under 318-05) is
+// tension controlled and the compression-controlled limit itself compression controlled.
+std::string StrainOK(float strain, const StrainLimits& limits);
 
 // Recomputes the section summary (even while summaryEnabled is clear, leaving the flag as it
 // was) and returns the whole report.

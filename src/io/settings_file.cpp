@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -100,7 +101,36 @@ void readField(const std::string& bytes, int offset, int16_t low, int16_t high, 
     value = read;
 }
 
+DesignCode readDesignCode(const std::string& bytes, bool& mended) {
+    int16_t stored = 0;
+    bool missing = false;
+    readField(bytes, kOffsetDesignCode, std::numeric_limits<int16_t>::min(),
+              std::numeric_limits<int16_t>::max(), stored, missing);
+    if (stored == 0) {
+        return DesignCode::Aci318_05;
+    }
+    for (const DesignCode code : kDesignCodes) {
+        if (storedDesignCode(code) == stored) {
+            return code;
+        }
+    }
+    mended = true;
+    return DesignCode::Aci318_05;
+}
+
 } // namespace
+
+int16_t storedDesignCode(DesignCode code) {
+    switch (code) {
+    case DesignCode::Aci318_05:
+        return 5;
+    case DesignCode::Aci318_14:
+        return 14;
+    case DesignCode::Aci318_19:
+        return 19;
+    }
+    return 5;
+}
 
 StoredUnitPositions storedUnitPositions(const DisplayUnits& units) {
     return StoredUnitPositions{units.lengthUnit, units.forceUnit, units.momentUnit,
@@ -149,6 +179,7 @@ LoadedSettings loadSettings(const std::string& installDir, const std::string& cu
     readField(bytes, kOffsetUnitWtUnit, 1, kUnitWtChoices, u.unitWeight, mended);
     readField(bytes, kOffsetForceUnit, 1, kForceChoices, u.force, mended);
     readField(bytes, kOffsetShowInfoAtStart, 0, 1, out.settings.showInfoAtStart, mended);
+    out.settings.designCode = readDesignCode(bytes, mended);
     out.mended = mended;
     return out;
 }
@@ -160,6 +191,11 @@ FileResult saveUnitChoice(const std::string& installDir, const StoredUnitPositio
 FileResult saveShowInfoAtStart(const std::string& installDir, int16_t value) {
     const int16_t stored = value != 0 ? 1 : 0;
     return patchFile(settingsFilePath(installDir), {{kOffsetShowInfoAtStart, int16Bytes(stored)}});
+}
+
+FileResult saveDesignCode(const std::string& installDir, DesignCode code) {
+    return patchFile(settingsFilePath(installDir),
+                     {{kOffsetDesignCode, int16Bytes(storedDesignCode(code))}});
 }
 
 FileResult saveDefaultDir(const std::string& installDir, const std::string& path) {

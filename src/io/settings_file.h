@@ -14,6 +14,7 @@ inline constexpr const char* kSettingsFileName = "rcprefs.dat";
 
 // Byte offsets of the fields; integers are 16-bit little-endian. Bytes between and before the
 // fields are reserved: never read, never written, zero in a file this program creates.
+inline constexpr int kOffsetDesignCode = 20;
 inline constexpr int kOffsetLengthUnit = 29;
 inline constexpr int kOffsetMomentUnit = 32;
 inline constexpr int kOffsetStressUnit = 35;
@@ -34,9 +35,14 @@ struct StoredUnitPositions {
 
 StoredUnitPositions storedUnitPositions(const DisplayUnits& units);
 
+// The design code edition as the settings file stores it: the edition's year of two digits. A
+// file of a version without editions holds 0 there, which reads as 318-05.
+int16_t storedDesignCode(DesignCode code);
+
 struct Settings {
     StoredUnitPositions units;
-    int16_t showInfoAtStart = 1; // 1: the information window opens at start-up
+    DesignCode designCode = DesignCode::Aci318_05; // the edition new projects take
+    int16_t showInfoAtStart = 1;                   // 1: the information window opens at start-up
     std::string defaultDir;
 };
 
@@ -50,9 +56,10 @@ struct LoadedSettings {
 // installDir + "/rcprefs.dat".
 std::string settingsFilePath(const std::string& installDir);
 
-// Start-up read. defaultDir is always currentDir (the path field is written, never read back).
-// A missing file is created with the defaults; short or out-of-range fields read as defaults.
-// Making defaultDir the process's current directory is the caller's.
+// Start-up read. An edition the file does not know reads as 318-05. defaultDir is always currentDir
+// (the path field is written, never read back). A missing file is created with the defaults; short
+// or out-of-range fields read as defaults. Making defaultDir the process's current directory is the
+// caller's.
 LoadedSettings loadSettings(const std::string& installDir, const std::string& currentDir);
 
 // Each writes only its own field(s) into the file of installDir, creating the file when it is
@@ -60,5 +67,6 @@ LoadedSettings loadSettings(const std::string& installDir, const std::string& cu
 FileResult saveUnitChoice(const std::string& installDir, const StoredUnitPositions& positions);
 FileResult saveShowInfoAtStart(const std::string& installDir, int16_t value);
 FileResult saveDefaultDir(const std::string& installDir, const std::string& path);
+FileResult saveDesignCode(const std::string& installDir, DesignCode code);
 
 } // namespace pmsect

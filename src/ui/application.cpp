@@ -12,7 +12,7 @@ constexpr int32_t kSteelModulus = 29000000; // psi
 
 Application::Application(Platform& platform)
     : platform_(platform), pointer_(platform), mainWindow_(model_, platform, pointer_, *this),
-      units_(model_, pointer_, mainWindow_), opening_(pointer_) {
+      units_(model_, pointer_, mainWindow_), opening_(pointer_), information_(model_) {
     // The model holds a whole project from the start: applying the units at start-up rebuilds
     // it from the main window's inputs before the new-project defaults are shown, and an empty
     // model would meet bar sets of size 0 there.
@@ -26,6 +26,7 @@ void Application::loadOpening(const std::function<StartupSettings()>& loadSettin
     const StartupSettings settings = loadSettings ? loadSettings() : StartupSettings{};
     information_.setShowOnStartup(settings.showInfoAtStart);
     units_.setPositions(settings.units);
+    mainWindow_.setNewProjectDesignCode(settings.designCode);
     opening_.load(settings.defaultDir, settings.showInfoAtStart);
 }
 

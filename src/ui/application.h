@@ -22,6 +22,7 @@ struct StartupSettings {
     std::string defaultDir;
     bool showInfoAtStart = true;
     UnitPositions units;
+    DesignCode designCode = DesignCode::Aci318_05; // the edition new projects take
 };
 
 class Application : public SummaryChain {

@@ -5,8 +5,8 @@
 
 namespace pmsect {
 
-InformationPresenter::InformationPresenter() {
-    for (const InformationPage& page : informationPages()) {
+InformationPresenter::InformationPresenter(const ProjectModel& model) : model_(model) {
+    for (const InformationPage& page : informationPages(model_.designCode)) {
         view_.pageTitles.emplace_back(page.title);
     }
     selectPage(0);
@@ -15,15 +15,16 @@ InformationPresenter::InformationPresenter() {
 void InformationPresenter::show(bool fromMenu) {
     view_.calledFromMenu = fromMenu;
     view_.visible = true;
+    selectPage(view_.selectedPage);
 }
 
 void InformationPresenter::selectPage(int index) {
-    const auto pages = informationPages();
+    const auto pages = informationPages(model_.designCode);
     if (index < 0 || index >= static_cast<int>(pages.size())) {
         return;
     }
     view_.selectedPage = index;
-    view_.pageText = std::string(pages[static_cast<std::size_t>(index)].text);
+    view_.pageText = pages[static_cast<std::size_t>(index)].text;
 }
 
 void InformationPresenter::onShowOnStartup(bool checked) {

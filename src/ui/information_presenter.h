@@ -2,6 +2,7 @@
 // box, and Done, which leads to the main window.
 #pragma once
 
+#include "model/project_model.h"
 #include "ui/window_id.h"
 
 #include <functional>
@@ -24,7 +25,8 @@ struct InformationView {
 
 class InformationPresenter {
 public:
-    InformationPresenter();
+    // The pages are written for the model's design code edition as it is when they are shown.
+    explicit InformationPresenter(const ProjectModel& model);
 
     const InformationView& view() const { return view_; }
 
@@ -41,6 +43,7 @@ public:
     WindowId onDone();
 
 private:
+    const ProjectModel& model_;
     InformationView view_;
     std::function<void(bool)> save_;
 };

@@ -1,5 +1,6 @@
 // The main window's File menu: New, Open..., Save and Save As..., and the title they set.
 #include "building/new_project.h"
+#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "ui/main_window_presenter.h"
 
@@ -21,10 +22,6 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string titleFor(const std::string& fileName) {
-    return std::string(kTitlePrefix) + fileName;
-}
-
 } // namespace
 
 std::string withProjectExtension(const std::string& name) {
@@ -38,8 +35,9 @@ std::string withProjectExtension(const std::string& name) {
 
 void MainWindowPresenter::newProject() {
     model_.projectFileName.clear();
-    view_.title = std::string(kTitlePrefix);
+    titleName_ = "";
     view_.spiralEnabled = false;
+    model_.designCode = newProjectCode_;
     resetToNewProject(model_);
     view_.autoRecompute = true;
     showProject();
@@ -61,7 +59,7 @@ void MainWindowPresenter::openProject() {
             platform_.showMessage("Data not saved");
             return;
         }
-        view_.title = titleFor(path);
+        titleName_ = path;
         showProject();
         chain_.summaryChanged();
         finishCommand();
@@ -108,7 +106,8 @@ void MainWindowPresenter::saveProjectAs() {
         return;
     }
     saveDialogName_ = name;
-    view_.title = titleFor(name);
+    titleName_ = name;
+    showTitle();
 }
 
 } // namespace pmsect

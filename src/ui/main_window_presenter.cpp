@@ -8,6 +8,7 @@
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/project_file_format.h"
+#include "ui/main_window_title.h"
 #include "units/main_window_unit_texts.h"
 #include "units/unit_conversion.h"
 
@@ -439,6 +440,30 @@ void MainWindowPresenter::onTieBarSelected(int index) {
     finishCommand();
 }
 
+void MainWindowPresenter::onDesignCodeSelected(int index) {
+    if (index < 0 || index >= static_cast<int>(kDesignCodes.size())) {
+        return;
+    }
+    const DesignCode code = kDesignCodes[static_cast<std::size_t>(index)];
+    view_.designCodeIndex = index;
+    newProjectCode_ = code;
+    if (saveDesignCode_) {
+        saveDesignCode_(code);
+    }
+    if (code == model_.designCode) {
+        return;
+    }
+    const ProjectModel before = model_;
+    markStale();
+    applyDesignCode(model_, code);
+    showTitle();
+    chain_.recompute();
+    if (undoWhenNotFinite(before)) {
+        return;
+    }
+    finishCommand();
+}
+
 void MainWindowPresenter::onAutoRecompute(bool checked) {
     view_.autoRecompute = checked;
 }
@@ -491,6 +516,7 @@ void MainWindowPresenter::onActivated() {
 
 void MainWindowPresenter::showStartupDefaults() {
     view_.spiralEnabled = false;
+    model_.designCode = newProjectCode_;
     resetToNewProject(model_);
     view_.autoRecompute = true;
     showProject();
@@ -623,6 +649,13 @@ void MainWindowPresenter::showProject() {
     showSectionEnables(model_.sectionType);
     showLayoutEnables(model_.barLayout);
     view_.spiralSelected = isSpiral(model_);
+    showTitle();
+}
+
+void MainWindowPresenter::showTitle() {
+    const auto code = std::find(kDesignCodes.begin(), kDesignCodes.end(), model_.designCode);
+    view_.designCodeIndex = static_cast<int>(code - kDesignCodes.begin());
+    view_.title = mainWindowTitle(model_.designCode, titleName_);
 }
 
 } // namespace pmsect

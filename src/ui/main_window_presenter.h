@@ -13,6 +13,7 @@
 #include "ui/wait_load_task.h"
 #include "ui/window_id.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,8 @@ public:
     void onLongBarSelected(int index);
     void onTieBarSelected(int index);
     void onAutoRecompute(bool checked);
+    // A selection in cmbCode (0-based, in the order of kDesignCodes).
+    void onDesignCodeSelected(int index);
     // The buttons that open another window; the window to show is returned.
     WindowRequest onButton(MainButton button);
     WindowRequest onMenu(MainMenu entry);
@@ -46,6 +49,13 @@ public:
     void openProject();
     void saveProject();
     void saveProjectAs();
+
+    // The edition that New and the start-up give a project: the last one chosen, as the
+    // settings file remembers it; each choice in cmbCode is handed to saveChoice.
+    void setNewProjectDesignCode(DesignCode code) { newProjectCode_ = code; }
+    void setSaveDesignCode(std::function<void(DesignCode)> saveChoice) {
+        saveDesignCode_ = std::move(saveChoice);
+    }
 
     // Start-up of the main window, between the units and the first summary: the spiral is
     // disabled and the new-project defaults are set and shown.
@@ -88,6 +98,7 @@ private:
     void showLayoutEnables(int16_t barLayout);
     void showProject();
     void showMaterialLines();
+    void showTitle();
     std::string shownLengthText(float inches) const;
 
     ProjectModel& model_;
@@ -102,6 +113,10 @@ private:
     bool unknownSizeSeen_ = false;
     // The name the save dialog starts with.
     std::string saveDialogName_;
+    // The name in the title: nothing before any file command, empty after New.
+    std::optional<std::string> titleName_;
+    DesignCode newProjectCode_ = DesignCode::Aci318_05;
+    std::function<void(DesignCode)> saveDesignCode_;
 };
 
 // A number written back into a box: the shortest text that reads back as the same

@@ -48,11 +48,20 @@ inline constexpr std::array<std::string_view, 11> kLongBarItems{"3", "4",  "5", 
                                                                 "9", "10", "11", "14", "18"};
 inline constexpr std::array<std::string_view, 3> kTieBarItems{"3", "4", "5"};
 
-// Title before any file is named, and the prefix of the title once one is.
+// Items of cmbCode, in the order of kDesignCodes.
+inline constexpr std::array<std::string_view, 3> kDesignCodeItems{"ACI 318-05", "ACI 318-14",
+                                                                  "ACI 318-19"};
+
+// Title before any file is named, and the prefix of the title once one is (ACI 318-05); the
+// stems that the other editions' titles are made of.
 inline constexpr std::string_view kInitialTitle =
     "PMSECT:  R.C. Section Axial & Flexural Strength Analysis (ACI 318-05)";
 inline constexpr std::string_view kTitlePrefix =
     "PMSECT: R.C. Section Axial & Flexural Strength Analysis - ";
+inline constexpr std::string_view kInitialTitleStem =
+    "PMSECT:  R.C. Section Axial & Flexural Strength Analysis ";
+inline constexpr std::string_view kNamedTitleStem =
+    "PMSECT: R.C. Section Axial & Flexural Strength Analysis ";
 
 // One text input with its caption label and its unit label.
 struct InputView {
@@ -83,6 +92,7 @@ struct MainWindowView {
     bool longBarListEnabled = true;
     bool longBarLabelEnabled = true;
     int tieBarIndex = 0;
+    int designCodeIndex = 0; // cmbCode, in the order of kDesignCodes
 
     bool editPointsEnabled = false; // cmdEdPnts
     bool editBarsEnabled = false;   // cmdEditBars

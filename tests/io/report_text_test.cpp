@@ -70,10 +70,13 @@ TEST(ReportText, AddSpaceAndStrainClasses) {
     EXPECT_EQ(AddSpace("abcde", 5), "abcde");
     EXPECT_EQ(AddSpace("abcdefg", 5), "abcdefg");
     EXPECT_EQ(AddSpace("ab", -4), "ab");
-    EXPECT_EQ(StrainOK(0.005f), "Tension Controlled");
-    EXPECT_EQ(StrainOK(std::nextafter(0.005f, 0.0f)), "Between Tension & Compression Controlled");
-    EXPECT_EQ(StrainOK(std::nextafter(0.002f, 1.0f)), "Between Tension & Compression Controlled");
-    EXPECT_EQ(StrainOK(0.002f), "Compression Controlled");
+    const StrainLimits limits = strainLimits(ProjectModel{});
+    EXPECT_EQ(StrainOK(0.005f, limits), "Tension Controlled");
+    EXPECT_EQ(StrainOK(std::nextafter(0.005f, 0.0f), limits),
+              "Between Tension & Compression Controlled");
+    EXPECT_EQ(StrainOK(std::nextafter(0.002f, 1.0f), limits),
+              "Between Tension & Compression Controlled");
+    EXPECT_EQ(StrainOK(0.002f, limits), "Compression Controlled");
 }
 
 TEST(ReportText, DefaultProjectLineByLine) {
@@ -172,7 +175,7 @@ TEST(ReportText, SpiralsAndTheTieBarNumber) {
     applyConfinement(m, true);
     m.tieBarSize = 4;
     EXPECT_EQ(bodyLines(buildReport(m))[10], "Spirals are used:  Size = #4");
-    m.phiCompression = 0.69999f; // not 0.70 in single precision
+    m.pnMaxFactor = 0.84999f; // not the spiral's 0.85 in single precision
     EXPECT_EQ(bodyLines(composeReport(m))[10], "Ties are used:  Size = #4");
 }
 

@@ -142,12 +142,15 @@ private:
             return "option " + std::to_string(static_cast<int>(option));
         }
         case 3: { // a list, or Auto Recompute
-            const int which = pick(3);
+            const int which = pick(4);
             const int index = pick(14) - 1;
             if (which == 0) {
                 main().onLongBarSelected(index);
             } else if (which == 1) {
                 main().onTieBarSelected(index % 4);
+            } else if (which == 2) {
+                main().onDesignCodeSelected(index % 4);
+                refreshed_ = true;
             } else {
                 main().onAutoRecompute(pick(2) == 0);
             }

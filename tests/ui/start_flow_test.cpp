@@ -99,7 +99,8 @@ TEST(StartFlow, InformationFirstWhenAsked) {
 }
 
 TEST(StartFlow, InformationPagesHaveTheirTitlesAndText) {
-    InformationPresenter info;
+    const ProjectModel model;
+    InformationPresenter info(model);
     const std::vector<std::string> titles{
         "Overview",    "Theory of Operation", "Terminology",     "Tips",
         "Limitations", "References",          "Future Releases", "Contacting the Developer"};

@@ -133,6 +133,7 @@ void MainWindow::renderChoices() {
     longBar_->setEnabled(v.longBarListEnabled);
     longBarLabel_->setEnabled(v.longBarLabelEnabled);
     tieBar_->setCurrentIndex(v.tieBarIndex);
+    designCode_->setCurrentIndex(v.designCodeIndex);
     editPoints_->setEnabled(v.editPointsEnabled);
     editBars_->setEnabled(v.editBarsEnabled);
     editBarSet_->setEnabled(v.editBarSetEnabled);

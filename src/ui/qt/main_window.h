@@ -86,6 +86,7 @@ private:
     QComboBox* longBar_ = nullptr;
     QLabel* longBarLabel_ = nullptr;
     QComboBox* tieBar_ = nullptr;
+    QComboBox* designCode_ = nullptr; // cmbCode
     QCheckBox* autoRecompute_ = nullptr;
     QPushButton* editPoints_ = nullptr;
     QPushButton* editBarSet_ = nullptr;

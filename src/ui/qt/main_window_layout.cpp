@@ -177,6 +177,19 @@ QGroupBox* MainWindow::buildMaterialGroup() {
         captions_[at(r.input)]->setText(r.caption);
         addInputRow(grid, row++, captions_[at(r.input)], edit, unitLabels_[at(r.input)]);
     }
+    auto* codeLabel = addLabel("lblCode", box);
+    codeLabel->setText("Design Code");
+    designCode_ = new QComboBox(box);
+    designCode_->setObjectName("cmbCode");
+    for (std::string_view item : kDesignCodeItems) {
+        designCode_->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    }
+    // activated, not currentIndexChanged: showing a loaded project's edition is no choice.
+    connect(designCode_, &QComboBox::activated, this, [this](int index) {
+        presenter_.onDesignCodeSelected(index);
+        render();
+    });
+    addInputRow(grid, row++, codeLabel, designCode_, nullptr);
     lblEc_ = addLabel("lblEc", box);
     lblEs_ = addLabel("lblEs", box);
     lblBeta1_ = addLabel("lblBeta1", box);

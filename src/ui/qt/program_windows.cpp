@@ -42,6 +42,8 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform, std::stri
     app_.units().setSaveChoice([this](const UnitPositions& p) {
         saveUnitChoice(installDir_, {p.length, p.force, p.moment, p.stress, p.unitWeight});
     });
+    app_.mainWindow().setSaveDesignCode(
+        [this](DesignCode code) { saveDesignCode(installDir_, code); });
     app_.information().setSaveShowOnStartup(
         [this](bool show) { saveShowInfoAtStart(installDir_, show ? 1 : 0); });
     platform_.setPointerListener([this](bool) {
@@ -70,6 +72,7 @@ StartupSettings ProgramWindows::readSettings() {
     settings.defaultDir = defaultDir_;
     settings.showInfoAtStart = loaded.settings.showInfoAtStart == 1;
     settings.units = {u.length, u.force, u.moment, u.stress, u.unitWeight};
+    settings.designCode = loaded.settings.designCode;
     return settings;
 }
 
