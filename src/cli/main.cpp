@@ -1,5 +1,6 @@
 // pmsect-cli: the strength engine from the command line, for scripts and batch checks.
 #include "cli/commands.h"
+#include "cli/design_command.h"
 #include "cli/results_commands.h"
 
 #include <CLI/CLI.hpp>
@@ -108,6 +109,20 @@ int main(int argc, char** argv) {
     report->add_option("--stress", units.stress, "psi, psf, kPa, MPa");
     report->add_option("--unit-weight", units.unitWeight, "pcf, kg/m^3");
 
+    auto* design =
+        app.add_subcommand("design", "the lightest reinforcement that carries every load");
+    design->add_option("FILE", file, "project file")->required();
+    addCodeOption(design, code, codeHelp);
+    DesignRequest designRequest;
+    std::string sizes = "5-11";
+    std::string rho = "1-8";
+    design->add_option("--sizes", sizes, "bar sizes to try, e.g. 5-11");
+    design->add_option("--rho", rho, "steel ratios allowed, in percent, e.g. 1-8");
+    design->add_option("--out", designRequest.outPath, "project file to write with the best");
+    design->add_option("--threads", designRequest.options.threads, "threads (default: every core)")
+        ->check(CLI::PositiveNumber);
+    addFormatFlags(design, flags, false);
+
     auto* plotCmd = app.add_subcommand("plot", "a diagram of the results window as SVG");
     plotCmd->add_option("FILE", file, "project file")->required();
     addCodeOption(plotCmd, code, codeHelp);
@@ -153,6 +168,12 @@ int main(int argc, char** argv) {
         }
         if (*report) {
             return runReport(source, units);
+        }
+        if (*design) {
+            parseSizeRange(sizes, designRequest.options);
+            parseSteelRatioRange(rho, designRequest.options);
+            designRequest.json = flags.json;
+            return runDesign(source, designRequest);
         }
         if (byContour->count() > 0) {
             plot.kind = PlotRequest::Kind::Contour;

@@ -1,0 +1,161 @@
+// pmsect-cli design: the ranked arrangements, the best one, and the project written with it.
+#include "cli/design_command.h"
+
+#include "cli/commands.h"
+#include "cli/json_output.h"
+#include "engine/section_summary.h"
+#include "format/number_format.h"
+#include "io/project_file.h"
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+
+namespace pmsect::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// "A-B" with A <= B, each a whole number.
+std::pair<int, int> parseRange(const std::string& text, const char* what) {
+    const auto dash = text.find('-');
+    int low = 0;
+    int high = 0;
+    const auto read = [](std::string_view part, int& value) {
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        return error == std::errc{} && end == part.data() + part.size() && !part.empty();
+    };
+    if (dash == std::string::npos || !read(std::string_view(text).substr(0, dash), low) ||
+        !read(std::string_view(text).substr(dash + 1), high) || low > high) {
+        throw CommandError(std::string(what) + " must be a range such as 5-11, not \"" + text +
+                           "\"");
+    }
+    return {low, high};
+}
+
+std::string arrangementText(const Arrangement& a) {
+    if (a.circular()) {
+        return std::to_string(a.barCount) + " #" + std::to_string(a.barSize) + " on the circle";
+    }
+    return std::to_string(a.barSets) + " sets of " + std::to_string(a.barsPerSet) + " #" +
+           std::to_string(a.barSize);
+}
+
+json candidateJson(const DesignCandidate& c) {
+    const Arrangement& a = c.arrangement;
+    json out = {{"barSize", a.barSize}};
+    if (a.circular()) {
+        out["barCount"] = a.barCount;
+    } else {
+        out["barSets"] = a.barSets;
+        out["barsPerSet"] = a.barsPerSet;
+    }
+    out["clearSpacing_in"] = jsonNumber(a.clearSpacing);
+    out["steelArea_in2"] = jsonNumber(a.steelArea);
+    out["rho"] = a.steelRatio;
+    out["pass"] = c.pass;
+    if (c.pass) {
+        out["maxRatio"] = c.governingLoad > 0 ? jsonNumber(c.maxRatio) : json(nullptr);
+        out["governingLoad"] = c.governingLoad > 0 ? json(c.governingLoad) : json(nullptr);
+    } else {
+        out["firstFailingLoad"] = c.firstFailingLoad;
+    }
+    json bars = json::array();
+    for (const Bar& b : a.bars) {
+        bars.push_back({{"x", jsonNumber(b.x)}, {"y", jsonNumber(b.y)}, {"size", a.barSize}});
+    }
+    out["bars"] = bars;
+    return out;
+}
+
+void printTable(const DesignResult& result, std::size_t loadCount) {
+    std::printf("%zu admissible arrangements checked against %zu loads\n", result.candidates.size(),
+                loadCount);
+    std::printf("%4s  %-28s %10s %8s  %s\n", "rank", "arrangement", "As (in^2)", "rho", "result");
+    for (std::size_t i = 0; i < result.candidates.size(); ++i) {
+        const DesignCandidate& c = result.candidates[i];
+        const Arrangement& a = c.arrangement;
+        std::string verdict;
+        if (c.pass) {
+            verdict = c.governingLoad > 0 ? "carries every load; largest ratio " +
+                                                formatNumber(c.maxRatio, "0.000") + " (load " +
+                                                std::to_string(c.governingLoad) + ")"
+                                          : "carries every load";
+        } else {
+            verdict = "fails load " + std::to_string(c.firstFailingLoad);
+        }
+        std::printf("%4zu  %-28s %10s %7s%%  %s%s\n", i + 1, arrangementText(a).c_str(),
+                    formatNumber(a.steelArea, "0.00").c_str(),
+                    formatNumber(a.steelRatio * 100, "0.00").c_str(), verdict.c_str(),
+                    result.best == i ? "  <- best" : "");
+    }
+}
+
+} // namespace
+
+void parseSizeRange(const std::string& text, DesignOptions& options) {
+    const auto [low, high] = parseRange(text, "--sizes");
+    options.minBarSize = low;
+    options.maxBarSize = high;
+}
+
+void parseSteelRatioRange(const std::string& text, DesignOptions& options) {
+    const auto [low, high] = parseRange(text, "--rho");
+    if (low < 0 || high > 100) {
+        throw CommandError("--rho is a range of percentages between 0 and 100");
+    }
+    options.minSteelRatio = low / 100.0;
+    options.maxSteelRatio = high / 100.0;
+}
+
+int runDesign(const ProjectSource& source, const DesignRequest& request) {
+    const ProjectModel model = loadProject(source);
+    if (model.barLayout != kBarSets && model.barLayout != kCircular) {
+        throw CommandError("design lays bar sets or bars on a circle; this project places its "
+                           "bars one by one");
+    }
+    const std::vector<DesignLoad> loads = projectLoads(model);
+    const DesignResult result = designReinforcement(model, loads, request.options);
+
+    if (request.json) {
+        json candidates = json::array();
+        for (const DesignCandidate& c : result.candidates) {
+            candidates.push_back(candidateJson(c));
+        }
+        const json out = {
+            {"code", designCodeJson(model)},
+            {"layout", model.barLayout == kCircular ? "circular" : "barSets"},
+            {"loads", loads.size()},
+            {"best", result.best ? candidateJson(result.candidates[*result.best]) : json(nullptr)},
+            {"candidates", candidates}};
+        std::cout << out.dump(2) << "\n";
+    } else {
+        printTable(result, loads.size());
+    }
+
+    if (!result.best) {
+        if (result.candidates.empty()) {
+            std::cerr << "pmsect-cli: " << source.path
+                      << ": no arrangement is admissible within the sizes and steel ratios "
+                         "asked for\n";
+        } else {
+            const DesignCandidate& heaviest = result.candidates.back();
+            std::cerr << "pmsect-cli: " << source.path
+                      << ": no admissible arrangement carries every load; load "
+                      << heaviest.firstFailingLoad << " fails even the heaviest ("
+                      << arrangementText(heaviest.arrangement) << ")\n";
+        }
+        return 1;
+    }
+    if (!request.outPath.empty()) {
+        ProjectModel designed = model;
+        applyArrangement(designed, result.candidates[*result.best].arrangement);
+        const FileResult written = writeProjectFile(request.outPath, designed);
+        if (!written) {
+            throw CommandError(written.error);
+        }
+    }
+    return 0;
+}
+
+} // namespace pmsect::cli

@@ -1,0 +1,25 @@
+// pmsect-cli design: the lightest reinforcement of the project's layout that carries every load.
+#pragma once
+
+#include "building/reinforcement_design.h"
+#include "cli/project_source.h"
+
+#include <string>
+
+namespace pmsect::cli {
+
+struct DesignRequest {
+    DesignOptions options;
+    std::string outPath; // empty: no project written
+    bool json = false;
+};
+
+// "5-11" and "1-8" (percent): the ranges of the command line; a malformed range is a
+// CommandError.
+void parseSizeRange(const std::string& text, DesignOptions& options);
+void parseSteelRatioRange(const std::string& text, DesignOptions& options);
+
+// Exit status 1 when no admissible arrangement carries the loads.
+int runDesign(const ProjectSource& source, const DesignRequest& request);
+
+} // namespace pmsect::cli
