@@ -16,12 +16,12 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// "A-B" with A <= B, each a whole number.
-std::pair<int, int> parseRange(const std::string& text, const char* what) {
+// "A-B" with A <= B, each a number of type T.
+template <typename T> std::pair<T, T> parseRange(const std::string& text, const char* what) {
     const auto dash = text.find('-');
-    int low = 0;
-    int high = 0;
-    const auto read = [](std::string_view part, int& value) {
+    T low = 0;
+    T high = 0;
+    const auto read = [](std::string_view part, T& value) {
         const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
         return error == std::errc{} && end == part.data() + part.size() && !part.empty();
     };
@@ -94,14 +94,14 @@ void printTable(const DesignResult& result, std::size_t loadCount) {
 } // namespace
 
 void parseSizeRange(const std::string& text, DesignOptions& options) {
-    const auto [low, high] = parseRange(text, "--sizes");
+    const auto [low, high] = parseRange<int>(text, "--sizes");
     options.minBarSize = low;
     options.maxBarSize = high;
 }
 
 void parseSteelRatioRange(const std::string& text, DesignOptions& options) {
-    const auto [low, high] = parseRange(text, "--rho");
-    if (low < 0 || high > 100) {
+    const auto [low, high] = parseRange<double>(text, "--rho");
+    if (!(low >= 0 && high <= 100)) {
         throw CommandError("--rho is a range of percentages between 0 and 100");
     }
     options.minSteelRatio = low / 100.0;

@@ -14,8 +14,8 @@ struct DesignRequest {
     bool json = false;
 };
 
-// "5-11" and "1-8" (percent): the ranges of the command line; a malformed range is a
-// CommandError.
+// "5-11" (bar numbers) and "1-8" or "1-2.5" (percent): the ranges of the command line; a
+// malformed range is a CommandError.
 void parseSizeRange(const std::string& text, DesignOptions& options);
 void parseSteelRatioRange(const std::string& text, DesignOptions& options);
 

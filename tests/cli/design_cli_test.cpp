@@ -1,0 +1,143 @@
+// pmsect-cli design as a user runs it: the JSON of the ranked arrangements, --out, the same
+// answer at any --threads, and the exit statuses.
+#include "building/new_project.h"
+#include "building/reinforcement_design.h"
+#include "engine/section_summary.h"
+#include "io/project_file.h"
+#include "run_cli.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace pmsect {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+class DesignCli : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("pmsect_cli_design_" + std::to_string(::getpid()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const char* name) { return (dir / name).string(); }
+
+    // The default project with loads that only some arrangements carry.
+    std::string projectWithLoads(const char* name) {
+        ProjectModel m;
+        resetToNewProject(m);
+        const float loads[][3] = {{-300, 60, 0}, {-150, 95, 10}, {-40, 110, -20}, {20, -70, 0}};
+        m.numLoads = 4;
+        for (int i = 0; i < 4; ++i) {
+            for (int c = 0; c < 3; ++c) {
+                m.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];
+            }
+        }
+        EXPECT_TRUE(writeProjectFile(path(name), m));
+        return path(name);
+    }
+};
+
+std::string readAll(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST_F(DesignCli, JsonListsTheRankedCandidatesAndTheBest) {
+    const std::string file = projectWithLoads("p.rcs");
+    const test::CliOutput r = test::runCli("design " + file + " --json");
+    ASSERT_EQ(r.status, 0);
+    const json j = json::parse(r.text);
+    EXPECT_EQ(j["code"], "318-05");
+    EXPECT_EQ(j["layout"], "barSets");
+    const json& candidates = j["candidates"];
+    ASSERT_GT(candidates.size(), 5u);
+    std::size_t firstPassing = candidates.size();
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const json& c = candidates[i];
+        for (const char* key :
+             {"barSize", "barSets", "barsPerSet", "steelArea_in2", "rho", "pass", "bars"}) {
+            EXPECT_TRUE(c.contains(key)) << key;
+        }
+        EXPECT_EQ(c["bars"].size(), c["barSets"].get<std::size_t>() * c["barsPerSet"].get<int>());
+        EXPECT_NEAR(c["rho"].get<double>(), c["steelArea_in2"].get<double>() / 216, 1e-6);
+        if (i > 0) {
+            EXPECT_GE(c["steelArea_in2"].get<double>(),
+                      candidates[i - 1]["steelArea_in2"].get<double>());
+        }
+        if (c["pass"].get<bool>()) {
+            firstPassing = std::min(firstPassing, i);
+            EXPECT_LE(c["maxRatio"].get<double>(), 1.0);
+            EXPECT_GE(c["governingLoad"].get<int>(), 1);
+        } else {
+            EXPECT_GE(c["firstFailingLoad"].get<int>(), 1);
+            EXPECT_LE(c["firstFailingLoad"].get<int>(), 4);
+        }
+    }
+    ASSERT_LT(firstPassing, candidates.size());
+    EXPECT_GT(firstPassing, 0u);
+    EXPECT_EQ(j["best"], candidates[firstPassing]);
+
+    // Any number of threads gives the same text.
+    EXPECT_EQ(test::runCli("design " + file + " --json --threads 1").text, r.text);
+    EXPECT_EQ(test::runCli("design " + file + " --json --threads 3").text, r.text);
+}
+
+TEST_F(DesignCli, OutWritesTheProjectAsTheDesktopLaysIt) {
+    const std::string file = projectWithLoads("p.rcs");
+    const test::CliOutput r = test::runCli("design " + file + " --json --out " + path("d.rcs"));
+    ASSERT_EQ(r.status, 0);
+    const json best = json::parse(r.text)["best"];
+
+    ProjectModel project;
+    ASSERT_TRUE(loadProjectFile(file, project));
+    const DesignResult result =
+        designReinforcement(project, projectLoads(project), DesignOptions{});
+    ASSERT_TRUE(result.best);
+    ProjectModel desktop = project;
+    applyArrangement(desktop, result.candidates[*result.best].arrangement);
+    ASSERT_TRUE(writeProjectFile(path("desktop.rcs"), desktop));
+    EXPECT_EQ(readAll(path("d.rcs")), readAll(path("desktop.rcs")));
+
+    // Read back, the designed project carries every load, with the largest ratio reported.
+    ProjectModel designed;
+    ASSERT_TRUE(loadProjectFile(path("d.rcs"), designed));
+    EXPECT_EQ(designed.numBarSets, best["barSets"].get<int>());
+    EXPECT_EQ(designed.barSets[1].count, best["barsPerSet"].get<float>());
+    EXPECT_EQ(designed.clearSpacing, best["clearSpacing_in"].get<float>());
+    float largest = 0;
+    for (int i = 1; i <= designed.numLoads; ++i) {
+        EXPECT_TRUE(designed.loadStatus[i].capacityFound);
+        largest = std::max(largest, designed.loads[i][kRatio]);
+    }
+    EXPECT_EQ(largest, best["maxRatio"].get<float>());
+}
+
+TEST_F(DesignCli, ExitStatuses) {
+    const std::string file = projectWithLoads("p.rcs");
+    // Nothing of #5 bars within 1-1.5 % carries these loads.
+    const test::CliOutput none =
+        test::runCli("design " + file + " --sizes 5-5 --rho 1-1.5 --out " + path("x.rcs"), true);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.text.find("fails even the heaviest"), std::string::npos) << none.text;
+    EXPECT_FALSE(fs::exists(path("x.rcs")));
+
+    EXPECT_EQ(test::runCli("design " + file + " --sizes 11-5").status, 2);
+    EXPECT_EQ(test::runCli("design " + file + " --sizes five").status, 2);
+    EXPECT_EQ(test::runCli("design " + file + " --rho 1-120").status, 2);
+    EXPECT_EQ(test::runCli("design " + file + " --threads 0").status, 2);
+    EXPECT_EQ(test::runCli("design " + path("missing.rcs")).status, 2);
+
+    ProjectModel placed;
+    resetToNewProject(placed);
+    placed.barLayout = kPlacedBars;
+    ASSERT_TRUE(writeProjectFile(path("placed.rcs"), placed));
+    EXPECT_EQ(test::runCli("design " + path("placed.rcs")).status, 2);
+}
+
+} // namespace
+} // namespace pmsect
