@@ -12,7 +12,11 @@ constexpr int32_t kSteelModulus = 29000000; // psi
 
 Application::Application(Platform& platform)
     : platform_(platform), pointer_(platform), mainWindow_(model_, platform, pointer_, *this),
-      units_(model_, pointer_, mainWindow_), opening_(pointer_), information_(model_) {
+      units_(model_, pointer_, mainWindow_), opening_(pointer_), information_(model_),
+      design_(model_, platform, pointer_, [this] {
+          mainWindow_.showProjectInputs();
+          recompute();
+      }) {
     // The model holds a whole project from the start: applying the units at start-up rebuilds
     // it from the main window's inputs before the new-project defaults are shown, and an empty
     // model would meet bar sets of size 0 there.

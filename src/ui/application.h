@@ -4,6 +4,7 @@
 
 #include "model/project_model.h"
 #include "ui/busy_pointer.h"
+#include "ui/design_presenter.h"
 #include "ui/information_presenter.h"
 #include "ui/main_window_presenter.h"
 #include "ui/opening_presenter.h"
@@ -38,6 +39,7 @@ public:
     UnitsPresenter& units() { return units_; }
     OpeningPresenter& opening() { return opening_; }
     InformationPresenter& information() { return information_; }
+    DesignPresenter& design() { return design_; }
 
     // The opening window is loading: default units, the steel modulus, then the settings,
     // whose values go to the information check box and the Units window (not yet applied).
@@ -63,6 +65,7 @@ private:
     UnitsPresenter units_;
     OpeningPresenter opening_;
     InformationPresenter information_;
+    DesignPresenter design_;
     std::vector<std::function<void()>> observers_;
 };
 

@@ -490,6 +490,8 @@ WindowRequest MainWindowPresenter::onButton(MainButton button) {
     case MainButton::cmdEdBarSet:
         markStale();
         return {WindowId::BarSetEditor};
+    case MainButton::cmdDesign:
+        return {WindowId::Design};
     }
     return {};
 }
@@ -650,6 +652,10 @@ void MainWindowPresenter::showProject() {
     showLayoutEnables(model_.barLayout);
     view_.spiralSelected = isSpiral(model_);
     showTitle();
+}
+
+void MainWindowPresenter::showProjectInputs() {
+    showProject();
 }
 
 void MainWindowPresenter::showTitle() {

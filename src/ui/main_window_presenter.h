@@ -67,6 +67,9 @@ public:
     void rebuildFromInputs();
     // The summary has run: take its labels.
     void onSummaryComputed();
+    // Another window changed the project's inputs (the Design window's Apply): the boxes, lists
+    // and options show them.
+    void showProjectInputs();
 
 private:
     // Box handling proper; false when the text was refused and the command ends there.

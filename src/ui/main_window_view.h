@@ -39,7 +39,15 @@ enum class MainOption {
     optSpiral,
 };
 
-enum class MainButton { cmdLoads, cmdPnMn, cmdResults, cmdEdPnts, cmdEditBars, cmdEdBarSet };
+enum class MainButton {
+    cmdLoads,
+    cmdPnMn,
+    cmdResults,
+    cmdEdPnts,
+    cmdEditBars,
+    cmdEdBarSet,
+    cmdDesign
+};
 
 enum class MainMenu { Output, DefaultDirectory, Units, Information };
 

@@ -16,6 +16,7 @@ enum class WindowId {
     Units,
     DefaultDirectory,
     Report,
+    Design,
 };
 
 // What an event asks the toolkit to show. fromMenu tells the directory and information windows

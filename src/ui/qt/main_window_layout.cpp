@@ -341,7 +341,8 @@ QWidget* MainWindow::buildButtonRow() {
         MainButton button;
     } buttons[] = {{"cmdLoads", "Load Analysis", MainButton::cmdLoads},
                    {"cmdResults", "P-M Diagrams", MainButton::cmdResults},
-                   {"cmdPnMn", "Pn && Mn", MainButton::cmdPnMn}};
+                   {"cmdPnMn", "Pn && Mn", MainButton::cmdPnMn},
+                   {"cmdDesign", "Design...", MainButton::cmdDesign}};
     for (const auto& b : buttons) {
         QPushButton* button = addButton(b.name, b.caption);
         const MainButton which = b.button;

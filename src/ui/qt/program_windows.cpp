@@ -4,6 +4,7 @@
 
 #include "building/new_project.h"
 #include "io/settings_file.h"
+#include "ui/qt/design_window.h"
 #include "ui/qt/directory_window.h"
 #include "ui/qt/information_window.h"
 #include "ui/qt/main_window.h"
@@ -120,6 +121,9 @@ void ProgramWindows::open(const WindowRequest& request) {
     case WindowId::Report:
         showReport();
         return;
+    case WindowId::Design:
+        showDesign();
+        return;
     case WindowId::Loads:
     case WindowId::Results:
     case WindowId::PointEditor:
@@ -203,11 +207,22 @@ void ProgramWindows::showReport() {
     reportWindow_->activateWindow();
 }
 
+void ProgramWindows::showDesign() {
+    if (!designWindow_) {
+        designWindow_ = std::make_unique<DesignWindow>(app_.design());
+        placeCentred(*designWindow_, platform_);
+    }
+    app_.design().open();
+    designWindow_->render();
+    designWindow_->raise();
+    designWindow_->activateWindow();
+}
+
 void ProgramWindows::exitProgram() {
     // Hidden rather than closed, so that no window runs its closing steps on the way out.
     for (QWidget* window : std::initializer_list<QWidget*>{
              opening_.get(), main_.get(), information_.get(), units_.get(), directoryWindow_.get(),
-             singlePointWindow_.get(), reportWindow_.get()}) {
+             singlePointWindow_.get(), reportWindow_.get(), designWindow_.get()}) {
         if (window != nullptr) {
             window->hide();
         }

@@ -16,6 +16,7 @@
 
 namespace pmsect {
 
+class DesignWindow;
 class DirectoryWindow;
 class InformationWindow;
 class MainWindow;
@@ -63,6 +64,7 @@ public:
     DirectoryWindow* directoryWindow() { return directoryWindow_.get(); }
     SinglePointWindow* singlePointWindow() { return singlePointWindow_.get(); }
     ReportWindow* reportWindow() { return reportWindow_.get(); }
+    DesignWindow* designWindow() { return designWindow_.get(); }
     // The load table, results and editing windows, opened by the main window's buttons.
     ResultsWindowSet& resultsWindows() { return *resultsWindows_; }
 
@@ -74,6 +76,7 @@ private:
     void showDirectory();
     void showSinglePoint();
     void showReport();
+    void showDesign();
     void setBusy(bool busy);
 
     Application& app_;
@@ -92,6 +95,7 @@ private:
     std::unique_ptr<DirectoryWindow> directoryWindow_;
     std::unique_ptr<SinglePointWindow> singlePointWindow_;
     std::unique_ptr<ReportWindow> reportWindow_;
+    std::unique_ptr<DesignWindow> designWindow_;
     std::unique_ptr<ResultsWindowSet> resultsWindows_;
 };
 
