@@ -27,7 +27,11 @@ for target in project_file settings_file number_text; do
     else
         echo "$target: FAILED"
         grep -E "_fuzzer:|ERROR|runtime error|SUMMARY" "$scratch/$target.log" | head -20
-        cp "$scratch"/crash-* "$scratch"/timeout-* "$scratch"/oom-* "$root/" 2>/dev/null || true
+        # Kept beside the fuzz build, never in the source tree.
+        mkdir -p "$build/artifacts"
+        cp "$scratch"/crash-* "$scratch"/leak-* "$scratch"/timeout-* "$scratch"/oom-* \
+            "$build/artifacts/" 2>/dev/null || true
+        echo "$target: inputs that fail are in $build/artifacts"
         status=1
     fi
 done

@@ -8,11 +8,9 @@ for project in "$dir"/*.rcs; do
   name=${project%.rcs}
   "$cli" summary "$project" --json > "$name.summary.json"
   "$cli" point "$project" --c 7.5 --angle 30 --json > "$name.point.json"
-  if "$cli" --help | grep -q '^ *curve'; then
-    "$cli" curve "$project" --angle 90 --json > "$name.curve90.json"
-    "$cli" curve "$project" --angle 30 --json > "$name.curve30.json"
-    "$cli" contour "$project" --pn -100 --json > "$name.contour-100.json"
-    "$cli" contour "$project" --pn 20 --json > "$name.contour20.json"
-    "$cli" surface "$project" --sections 32 --json > "$name.surface32.json"
-  fi
+  "$cli" curve "$project" --angle 90 --json > "$name.curve90.json"
+  "$cli" curve "$project" --angle 30 --json > "$name.curve30.json"
+  "$cli" contour "$project" --pn -100 --json > "$name.contour-100.json"
+  "$cli" contour "$project" --pn 20 --json > "$name.contour20.json"
+  "$cli" surface "$project" --sections 32 --json > "$name.surface32.json"
 done
