@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/json_output.h"
+#include "io/file_replacing.h"
 #include "io/project_file.h"
 #include "io/report_text.h"
 #include "results/interaction_curve.h"
@@ -13,7 +14,6 @@
 #include "units/display_units.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 
@@ -69,11 +69,9 @@ int16_t unitPosition(UnitGroup group, const std::string& name, int16_t fallback)
 }
 
 void writeSvg(const std::string& path, const SvgCanvas& canvas) {
-    std::ofstream out(path, std::ios::binary);
-    out << canvas.document();
-    out.close();
-    if (!out) {
-        throw CommandError("cannot write " + path);
+    const FileResult written = writeFileReplacing(path, canvas.document());
+    if (!written) {
+        throw CommandError(written.error);
     }
 }
 

@@ -14,8 +14,7 @@ namespace pmsect {
 // device is not a file).
 bool fileExists(const std::string& path);
 
-// Writes the project to path. The text goes to a temporary file beside the target first and
-// replaces the target only once it is complete, so a failed save leaves the old file as it was.
+// Writes the project to path with writeFileReplacing: a failed save leaves the old file as it was.
 // A model that cannot be written faithfully (a count outside its table, a value that is not
 // finite, a bar size missing from the main window's lists) is refused before anything is written.
 FileResult writeProjectFile(const std::string& path, const ProjectModel& model);
@@ -33,8 +32,5 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model);
 
 // Far above the largest project (some 300 lines of a few dozen characters, blank lines aside).
 inline constexpr std::uintmax_t kMaxProjectFileBytes = 1u << 20;
-
-// The name of the temporary file that writeProjectFile fills before renaming it over path.
-std::string temporarySavePath(const std::string& path);
 
 } // namespace pmsect

@@ -1,15 +1,13 @@
 // Writes the project file: the whole text is composed in memory, checked, written to a temporary
 // file beside the target and renamed over it.
 #include "format/number_format.h"
+#include "io/file_replacing.h"
 #include "io/project_file.h"
 #include "io/project_file_format.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string_view>
-#include <system_error>
 
 namespace pmsect {
 namespace {
@@ -179,29 +177,7 @@ std::string composeProjectText(const ProjectModel& m) {
     return out.finish();
 }
 
-// Writes text to a new file at path. A file that was created but could not be completed is
-// removed again; a path that could not be opened at all is left alone, as it is not ours.
-bool writeWhole(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.flush();
-    file.close();
-    if (file.fail()) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        return false;
-    }
-    return true;
-}
-
 } // namespace
-
-std::string temporarySavePath(const std::string& path) {
-    return path + ".saving";
-}
 
 FileResult writeProjectFile(const std::string& path, const ProjectModel& model) {
     std::string text;
@@ -211,22 +187,7 @@ FileResult writeProjectFile(const std::string& path, const ProjectModel& model) 
         return FileResult::failure(std::string(e.what()) + "; " + path + " was not written");
     }
 
-    // Renaming over a folder, a pipe or a device would replace that node with a file.
-    if (existsButIsNoFile(path)) {
-        return FileResult::failure(path + " is not a file; it was not replaced");
-    }
-    const std::string temporary = temporarySavePath(path);
-    if (!writeWhole(temporary, text)) {
-        return FileResult::failure("Unable to write " + path);
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return FileResult::failure("Unable to replace " + path + ": " + ec.message());
-    }
-    return FileResult::success();
+    return writeFileReplacing(path, text);
 }
 
 } // namespace pmsect

@@ -1,11 +1,10 @@
 // Saving the report: the name rules, the overwrite question and a replace-on-success write.
 #include "io/report_file.h"
 
+#include "io/file_replacing.h"
 #include "io/project_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
 namespace pmsect {
 namespace {
@@ -19,37 +18,6 @@ std::string trimBlanks(const std::string& s) {
     }
     const auto last = s.find_last_not_of(" \t");
     return s.substr(first, last - first + 1);
-}
-
-// Writes text to a temporary file beside path and renames it over path, so that a failure at any
-// point leaves whatever was at path untouched.
-bool replaceWithText(const std::string& path, const std::string& text) {
-    // Renaming over a folder, a pipe or a device would replace that node with a file.
-    if (existsButIsNoFile(path)) {
-        return false;
-    }
-    const std::string temporary = temporarySavePath(path);
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            return false;
-        }
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (file.fail()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -80,7 +48,7 @@ bool saveReport(Platform& platform, const std::string& reportText, std::string& 
         return false;
     }
     // The old file is replaced only by a complete new one, so it is not deleted beforehand.
-    if (!replaceWithText(reportFileName, reportText + "\r\n")) {
+    if (!writeFileReplacing(reportFileName, reportText + "\r\n")) {
         platform.showMessage(kNotSaved);
         return false;
     }

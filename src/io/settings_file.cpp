@@ -1,6 +1,8 @@
 // Reading and patching the settings file byte by byte at its fixed offsets.
 #include "io/settings_file.h"
 
+#include "io/file_replacing.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -30,49 +32,36 @@ std::string int16Bytes(int16_t value) {
     return std::string{static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF)};
 }
 
-// Writes each field at its offset. A file shorter than an offset is first extended with zero
-// bytes, so that the reserved bytes of a file we grow are zero as in one we create.
+// Far above a real settings file (the fields and one folder path); what a damaged file holds
+// beyond it is dropped when a field is written.
+constexpr std::size_t kMaxSettingsBytes = 1u << 20;
+
+// Writes each field at its offset into the file's bytes and the bytes back as a whole. A file
+// shorter than an offset is first extended with zero bytes, so that the reserved bytes of a file
+// we grow are zero as in one we create.
 FileResult patchFile(const std::string& path, std::vector<Field> fields) {
-    namespace fs = std::filesystem;
+    std::string bytes;
     std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        std::ofstream create(path, std::ios::binary);
-        if (!create) {
-            return FileResult::failure("Cannot create " + path);
+    if (std::filesystem::is_regular_file(path, ec)) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            return FileResult::failure("Cannot open " + path);
+        }
+        bytes.resize(kMaxSettingsBytes);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        if (in.bad()) {
+            return FileResult::failure("Cannot read " + path);
         }
     }
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file) {
-        return FileResult::failure("Cannot open " + path);
-    }
-    file.seekg(0, std::ios::end);
-    auto size = static_cast<std::streamoff>(file.tellg());
-    if (size < 0) {
-        return FileResult::failure("Cannot read " + path);
-    }
-    std::sort(fields.begin(), fields.end(),
-              [](const Field& a, const Field& b) { return a.offset < b.offset; });
     for (const Field& f : fields) {
-        if (size < f.offset) {
-            file.seekp(size);
-            const std::string zeros(static_cast<std::size_t>(f.offset - size), '\0');
-            file.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
-            size = f.offset;
+        const auto end = static_cast<std::size_t>(f.offset) + f.bytes.size();
+        if (bytes.size() < end) {
+            bytes.resize(end, '\0');
         }
-        file.seekp(f.offset);
-        file.write(f.bytes.data(), static_cast<std::streamsize>(f.bytes.size()));
-        size =
-            std::max<std::streamoff>(size, f.offset + static_cast<std::streamoff>(f.bytes.size()));
+        bytes.replace(static_cast<std::size_t>(f.offset), f.bytes.size(), f.bytes);
     }
-    file.flush();
-    if (!file) {
-        return FileResult::failure("Cannot write " + path);
-    }
-    file.close();
-    if (file.fail()) {
-        return FileResult::failure("Cannot write " + path);
-    }
-    return FileResult::success();
+    return writeFileReplacing(path, bytes);
 }
 
 std::vector<Field> unitFields(const StoredUnitPositions& p) {

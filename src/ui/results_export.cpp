@@ -2,8 +2,7 @@
 #include "ui/results_export.h"
 
 #include "format/number_format.h"
-
-#include <fstream>
+#include "io/file_replacing.h"
 
 namespace pmsect {
 namespace {
@@ -85,13 +84,8 @@ std::string pictureSvg(const std::function<void(Canvas&)>& drawing, double width
     return canvas.document();
 }
 
-bool saveExport(const std::string& path, const std::string& text) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    file << text;
-    return static_cast<bool>(file.flush());
+bool saveExport(const std::string& path, std::string_view bytes) {
+    return writeFileReplacing(path, bytes).ok;
 }
 
 } // namespace pmsect

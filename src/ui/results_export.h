@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace pmsect {
 
@@ -29,7 +30,8 @@ std::string surfaceCsv(const SurfaceData& surface, const DisplayUnits& units);
 std::string pictureSvg(const std::function<void(Canvas&)>& drawing, double width, double height,
                        SvgBackground background = SvgBackground::White);
 
-// Writes text to path; false when the file cannot be written.
-bool saveExport(const std::string& path, const std::string& text);
+// Writes the file's bytes to path, replacing what was there only once they are all on the disk;
+// false when the file cannot be written.
+bool saveExport(const std::string& path, std::string_view bytes);
 
 } // namespace pmsect

@@ -4,6 +4,7 @@
 
 #include "model/project_model.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -37,6 +38,16 @@ public:
 private:
     std::filesystem::path dir_;
 };
+
+// The names in a folder, sorted: a save must leave no temporary behind.
+inline std::vector<std::string> folderEntries(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -5,6 +5,8 @@
 #include "ui/results_export.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QPainter>
 #include <filesystem>
 
@@ -94,7 +96,12 @@ bool ResultsExporter::savePicture(const CanvasDrawing& drawing, QSize size,
         return writeText(*path,
                          pictureSvg(drawing, size.width(), size.height(), SvgBackground::Black));
     }
-    if (!renderPicture(drawing, size).save(QString::fromStdString(*path), "PNG")) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!renderPicture(drawing, size).save(&buffer, "PNG") ||
+        !saveExport(*path,
+                    std::string_view(png.constData(), static_cast<std::size_t>(png.size())))) {
         platform_.showMessage("The file could not be written: " + *path);
         return false;
     }
