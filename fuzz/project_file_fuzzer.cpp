@@ -4,7 +4,7 @@
 #include "building/new_project.h"
 #include "fuzz_files.h"
 #include "io/project_file.h"
-#include "model_fields.h"
+#include "model/model_fields.h"
 
 #include <cstdio>
 #include <cstdlib>

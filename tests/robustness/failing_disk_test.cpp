@@ -4,7 +4,7 @@
 #include "io/project_file.h"
 #include "io/report_file.h"
 #include "io/settings_file.h"
-#include "model_fields.h"
+#include "model/model_fields.h"
 #include "recording_platform.h"
 #include "ui/application.h"
 

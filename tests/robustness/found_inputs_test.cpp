@@ -4,7 +4,7 @@
 #include "corpus_paths.h"
 #include "format/number_format.h"
 #include "io/project_file.h"
-#include "model_fields.h"
+#include "model/model_fields.h"
 #include "recording_platform.h"
 #include "results/interaction_curve.h"
 #include "ui/application.h"

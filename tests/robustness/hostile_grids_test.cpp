@@ -3,7 +3,7 @@
 // tables never grow past their capacity, and no real of the model becomes NaN or infinite.
 #include "format/number_format.h"
 #include "hostile_texts.h"
-#include "model_fields.h"
+#include "model/model_fields.h"
 #include "recording_platform.h"
 #include "ui/results_windows.h"
 #include "ui/window_id.h"

@@ -3,7 +3,7 @@
 // the model never holds a count outside its table nor a real that is not finite.
 #include "format/number_format.h"
 #include "hostile_texts.h"
-#include "model_fields.h"
+#include "model/model_fields.h"
 #include "recording_platform.h"
 #include "ui/application.h"
 #include "ui/directory_presenter.h"

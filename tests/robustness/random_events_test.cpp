@@ -9,7 +9,7 @@
 #include "format/number_format.h"
 #include "hostile_texts.h"
 #include "io/project_file.h"
-#include "model_fields.h"
+#include "model/model_fields.h"
 #include "recording_platform.h"
 #include "ui/results_windows.h"
 #include "ui/single_point_presenter.h"

@@ -1,5 +1,6 @@
 // Every real the project model stores, named, so that robustness checks can ask of each one that
-// it is finite, and the counts against their tables. Used by the robustness tests and the fuzzers.
+// it is finite, and the counts against their tables: what the robustness tests and the fuzz
+// targets ask of the model after whatever they did to it.
 #pragma once
 
 #include "model/project_model.h"
