@@ -1,15 +1,12 @@
-// Saving the report: the name rules, the overwrite question and a replace-on-success write.
+// The report file: its name rule and its write.
 #include "io/report_file.h"
 
 #include "io/file_replacing.h"
-#include "io/project_file.h"
 
 #include <filesystem>
 
 namespace pmsect {
 namespace {
-
-constexpr const char* kNotSaved = "No file saved";
 
 std::string trimBlanks(const std::string& s) {
     const auto first = s.find_first_not_of(" \t");
@@ -32,27 +29,8 @@ std::string reportFileNameFor(const std::string& chosenName) {
     return name;
 }
 
-bool saveReport(Platform& platform, const std::string& reportText, std::string& reportFileName) {
-    const auto chosen =
-        platform.saveFileDialog(FileDialogRequest{kReportFileFilters, 2, reportFileName});
-    if (!chosen || trimBlanks(*chosen).empty()) {
-        platform.showMessage(kNotSaved);
-        return false;
-    }
-    reportFileName = reportFileNameFor(*chosen);
-
-    if (fileExists(reportFileName) &&
-        !platform.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + reportFileName + "?")) {
-        reportFileName.clear();
-        platform.showMessage(kNotSaved);
-        return false;
-    }
-    // The old file is replaced only by a complete new one, so it is not deleted beforehand.
-    if (!writeFileReplacing(reportFileName, reportText + "\r\n")) {
-        platform.showMessage(kNotSaved);
-        return false;
-    }
-    return true;
+FileResult writeReportFile(const std::string& path, const std::string& reportText) {
+    return writeFileReplacing(path, reportText + "\r\n");
 }
 
 } // namespace pmsect

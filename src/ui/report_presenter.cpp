@@ -1,9 +1,9 @@
 // The report window's commands.
 #include "ui/report_presenter.h"
 
-#include "io/report_file.h"
 #include "io/report_text.h"
 #include "results/printed_page.h"
+#include "ui/report_save.h"
 
 namespace pmsect {
 

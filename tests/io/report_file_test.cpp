@@ -5,6 +5,7 @@
 #include "io/report_text.h"
 #include "io_test_support.h"
 #include "recording_platform.h"
+#include "ui/report_save.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // fails part-way (a file-size limit, a full device), and files that vanish or cannot be read.
 // The previous file must stay byte for byte, the project as it was, and the user must be told.
 #include "io/project_file.h"
-#include "io/report_file.h"
 #include "io/settings_file.h"
 #include "model/model_fields.h"
 #include "recording_platform.h"
 #include "ui/application.h"
+#include "ui/report_save.h"
 
 #include <csignal>
 #include <filesystem>
