@@ -2,6 +2,7 @@
 #include "io/record_reader.h"
 
 #include "format/number_format.h"
+#include "format/text.h"
 #include "io/project_file_format.h"
 
 #include <algorithm>
@@ -10,17 +11,6 @@
 
 namespace pmsect {
 namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool sameWord(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

@@ -1,6 +1,8 @@
 // Unit tables and the choice that turns five positions into the model's display factors.
 #include "units/display_units.h"
 
+#include "format/text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -81,15 +83,6 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-std::string_view trimmed(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
 }
 
 // Keeps a valid position, or falls back to the group default and notes it.
@@ -176,7 +169,7 @@ UnitChoiceFallbacks applyUnitChoice(DisplayUnits& units, int16_t length, int16_t
 }
 
 std::optional<int16_t> unitPositionByName(UnitGroup group, std::string_view name) {
-    name = trimmed(name);
+    name = trimBlanks(name);
     if (name.empty()) {
         return std::nullopt;
     }
