@@ -1,0 +1,68 @@
+// Control-point table rows in fixed-width columns.
+#include "results/control_point_table.h"
+
+#include "format/number_format.h"
+
+#include <cstdio>
+
+namespace pmsect {
+namespace {
+
+std::string cell(std::optional<double> value, const char* pattern) {
+    return value ? formatNumber(*value, pattern) : std::string("-");
+}
+
+std::optional<double> scaled(std::optional<float> value, double factor) {
+    if (!value) {
+        return std::nullopt;
+    }
+    return static_cast<double>(*value) * factor;
+}
+
+std::string row(const std::string& letter, const std::string& title, const std::string& c,
+                const std::string& eps, const std::string& Pn, const std::string& Mn,
+                const std::string& phi, const std::string& phiPn, const std::string& phiMn) {
+    char line[200];
+    std::snprintf(line, sizeof line, "%-2s%-19s%8s%8s%10s%10s%6s%10s%10s", letter.c_str(),
+                  title.c_str(), c.c_str(), eps.c_str(), Pn.c_str(), Mn.c_str(), phi.c_str(),
+                  phiPn.c_str(), phiMn.c_str());
+    return line;
+}
+
+} // namespace
+
+std::vector<std::string> controlPointTableLines(const ControlPoints& points,
+                                                const DisplayUnits& units) {
+    const double force = units.forceFactor;
+    const double moment = static_cast<double>(units.momentFactor) / 12.0; // per kip-in
+    const double length = units.lengthFactor;
+    std::vector<std::string> lines;
+    lines.push_back(row("", "Control point", "c", "eps_t", "Pn", "Mn", "phi", "phi*Pn", "phi*Mn"));
+    const std::string f = "(" + units.forceLabel + ")";
+    const std::string m = "(" + units.momentLabel + ")";
+    lines.push_back(row("", "", "(" + units.lengthLabel + ")", "", f, m, "", f, m));
+    for (const ControlPoint& p : points) {
+        const std::string letter(1, static_cast<char>('A' + static_cast<int>(p.kind)));
+        const std::string title(controlPointTitle(p.kind));
+        if (!p.found) {
+            lines.push_back(row(letter, title, "not found", "", "", "", "", "", ""));
+            continue;
+        }
+        lines.push_back(row(letter, title, cell(scaled(p.c, length), "#,##0.00"),
+                            cell(scaled(p.epsT, 1.0), "0.00000"), cell(p.Pn * force, "#,##0.0"),
+                            cell(scaled(p.Mn, moment), "#,##0.0"), cell(p.phi, "0.000"),
+                            cell(p.phiPn * force, "#,##0.0"), cell(p.phiMn * moment, "#,##0.0")));
+    }
+    return lines;
+}
+
+std::string controlPointTableText(const ControlPoints& points, const DisplayUnits& units) {
+    std::string text;
+    for (const std::string& line : controlPointTableLines(points, units)) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace pmsect

@@ -1,0 +1,58 @@
+// The control points of an interaction diagram at one bending direction: the concentric limits,
+// the design cap and the points where the extreme tension bar reaches a chosen strain (fs = 0,
+// fs = 0.5 fy, balanced, the tension-controlled limit of the edition in force), and pure
+// bending. They are what an engineer reads off a diagram to check it by hand.
+#pragma once
+
+#include "model/project_model.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace pmsect {
+
+enum class ControlPointKind {
+    Compression,       // Po, concentric
+    PhiPnMax,          // the design cap phi*Pn(max)
+    Fs0,               // stress zero at the extreme tension bar
+    FsHalfFy,          // fs = 0.5 fy in tension there
+    Balanced,          // eps_t = fy/Es, whatever the edition
+    TensionControlled, // eps_t at the edition's tension-controlled limit
+    PureBending,       // Pn = 0
+    Tension,           // To, concentric
+};
+
+inline constexpr int kControlPointCount = 8;
+
+// Forces in kips (compression negative), moments in kip-in signed as the curve of the same
+// direction signs them, eps_t positive in tension. A value that does not exist for the point
+// (the depth of a concentric limit, the nominal moment of the cap) is empty.
+struct ControlPoint {
+    ControlPointKind kind = ControlPointKind::Compression;
+    std::optional<float> c;
+    std::optional<float> epsT;
+    float Pn = 0;
+    std::optional<float> Mn;
+    float phi = 0;
+    float phiPn = 0;
+    float phiMn = 0;
+    // The neutral axis was turned until the load line pointed along the direction asked for.
+    bool found = true;
+};
+
+using ControlPoints = std::array<ControlPoint, kControlPointCount>;
+
+// "compression", "phiPnMax", "fs0", "fsHalfFy", "balanced", "tensionControlled", "pureBending",
+// "tension": the names of the command line's outputs.
+std::string_view controlPointName(ControlPointKind kind);
+// The row titles of the tables under the diagrams.
+std::string_view controlPointTitle(ControlPointKind kind);
+
+// The control points at bending direction thetaDeg (as computeCurve takes it). The extreme
+// tension bar is the bar farthest from the compression face for the neutral-axis angle that
+// gives that direction. The model is not changed. A section without bars has only the concentric
+// points and the cap; the others are marked not found.
+ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg);
+
+} // namespace pmsect
