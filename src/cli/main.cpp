@@ -100,6 +100,14 @@ int main(int argc, char** argv) {
     surface->add_option("--sections", sections, "bending directions, 4 to 32")->required();
     addFormatFlags(surface, flags, true);
 
+    auto* controlPoints =
+        app.add_subcommand("control-points", "control points of the Pn-Mn diagram at a direction");
+    controlPoints->add_option("FILE", file, "project file")->required();
+    addCodeOption(controlPoints, code, codeHelp);
+    controlPoints->add_option("--angle", angle, "bending direction (deg), 90 = about x")
+        ->required();
+    addFormatFlags(controlPoints, flags, true);
+
     auto* report = app.add_subcommand("report", "the text report");
     report->add_option("FILE", file, "project file")->required();
     addCodeOption(report, code, codeHelp);
@@ -165,6 +173,9 @@ int main(int argc, char** argv) {
         }
         if (*surface) {
             return runSurface(source, sections, flags.format());
+        }
+        if (*controlPoints) {
+            return runControlPoints(source, angle, flags.format());
         }
         if (*report) {
             return runReport(source, units);

@@ -7,6 +7,9 @@
 #include "io/file_replacing.h"
 #include "io/project_file.h"
 #include "io/report_text.h"
+#include "results/canvas_region.h"
+#include "results/control_point_table.h"
+#include "results/control_points.h"
 #include "results/interaction_curve.h"
 #include "results/interaction_surface.h"
 #include "results/plot_drawing.h"
@@ -16,6 +19,9 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace pmsect::cli {
 namespace {
@@ -174,6 +180,62 @@ int runSurface(const ProjectSource& source, float sections, OutputFormat format)
     return 0;
 }
 
+namespace {
+
+// A moment in kip-in as the load table states it, in kip-ft.
+std::optional<float> kipFt(std::optional<float> kipIn) {
+    if (!kipIn) {
+        return std::nullopt;
+    }
+    return static_cast<float>(static_cast<double>(*kipIn) / 12.0);
+}
+
+json optionalNumber(std::optional<float> value) {
+    return value ? jsonNumber(*value) : json(nullptr);
+}
+
+std::string optionalCsv(std::optional<float> value) {
+    return value ? csvNumber(*value) : std::string();
+}
+
+} // namespace
+
+int runControlPoints(const ProjectSource& source, float angle, OutputFormat format) {
+    const ProjectModel model = loadProject(source);
+    const ControlPoints points = computeControlPoints(model, angle);
+    if (format == OutputFormat::Json) {
+        json rows = json::array();
+        for (const ControlPoint& p : points) {
+            rows.push_back({{"name", std::string(controlPointName(p.kind))},
+                            {"c_in", optionalNumber(p.c)},
+                            {"epsT", optionalNumber(p.epsT)},
+                            {"Pn_kip", jsonNumber(p.Pn)},
+                            {"Mn_kipft", optionalNumber(kipFt(p.Mn))},
+                            {"phi", jsonNumber(p.phi)},
+                            {"phiPn_kip", jsonNumber(p.phiPn)},
+                            {"phiMn_kipft", optionalNumber(kipFt(p.phiMn))},
+                            {"found", p.found}});
+        }
+        const json out = {
+            {"code", designCodeJson(model)}, {"angle_deg", jsonNumber(angle)}, {"points", rows}};
+        std::cout << out.dump(2) << "\n";
+        return 0;
+    }
+    if (format == OutputFormat::Table) {
+        std::printf("Control points at %s deg (ACI %s)\n", csvNumber(angle).c_str(),
+                    std::string(designCodeName(model.designCode)).c_str());
+    }
+    std::printf("name,c_in,epsT,Pn_kip,Mn_kipft,phi,phiPn_kip,phiMn_kipft,found\n");
+    for (const ControlPoint& p : points) {
+        std::printf("%s,%s,%s,%s,%s,%s,%s,%s,%s\n", std::string(controlPointName(p.kind)).c_str(),
+                    optionalCsv(p.c).c_str(), optionalCsv(p.epsT).c_str(), csvNumber(p.Pn).c_str(),
+                    optionalCsv(kipFt(p.Mn)).c_str(), csvNumber(p.phi).c_str(),
+                    csvNumber(p.phiPn).c_str(), optionalCsv(kipFt(p.phiMn)).c_str(),
+                    p.found ? "yes" : "no");
+    }
+    return 0;
+}
+
 int runReport(const ProjectSource& source, const ReportUnits& units) {
     ProjectModel model = loadProject(source);
     const DisplayUnits defaults;
@@ -195,18 +257,41 @@ int runPlot(const ProjectSource& source, const PlotRequest& request) {
         drawView3D(canvas, *surface, model, request.horizontal, request.vertical, View3DOptions{},
                    MomentScaleSource::Extents);
     } else {
-        // The results window computes its surface first; the 2D plot takes its scale from it.
+        // The results window computes its surface first, which leaves the curve searches its
+        // starting depths.
         computeSurface(model, kWindowSections, *surface);
         CurveTable table;
+        Plot2DData data;
+        data.table = &table;
+        ControlPoints points{};
         if (request.kind == PlotRequest::Kind::Curve) {
             computeCurve(model, request.value, table);
-            drawPlot2D(canvas, PlotMode::PnMn, table, table.count, surface->extents, model,
-                       Plot2DOptions{});
+            points = computeControlPoints(model, request.value);
+            data.count = table.count;
+            data.angle = request.value;
+            data.controlPoints = &points;
         } else {
-            computeContour(model, request.value, table);
-            drawPlot2D(canvas, PlotMode::Biaxial, table, kContourPoints, surface->extents, model,
-                       Plot2DOptions{});
+            const ContourLoad contour = computeContour(model, request.value, table);
+            data.mode = PlotMode::Biaxial;
+            data.count = kContourPoints;
+            data.contourPn = contour.Pn;
         }
+        // The control points are listed under the diagram, as the window and the report do.
+        const std::vector<std::string> lines = data.controlPoints
+                                                   ? controlPointTableLines(points, model.units)
+                                                   : std::vector<std::string>();
+        const double th = canvas.textHeight();
+        SvgCanvas figure(kPictureSize,
+                         kPictureSize + (lines.empty() ? 0 : (lines.size() + 1.5) * th));
+        CanvasRegion plot(figure, 0, 0, kPictureSize, kPictureSize);
+        drawPlot2D(plot, data, model, Plot2DOptions{});
+        double y = kPictureSize + th / 2;
+        for (const std::string& line : lines) {
+            figure.text(th, y, line, kBrightWhite);
+            y += th;
+        }
+        writeSvg(request.svgPath, figure);
+        return 0;
     }
     writeSvg(request.svgPath, canvas);
     return 0;

@@ -12,6 +12,8 @@ enum class OutputFormat { Table, Json, Csv };
 int runCurve(const ProjectSource& source, float angle, OutputFormat format);
 int runContour(const ProjectSource& source, float Pn, OutputFormat format);
 int runSurface(const ProjectSource& source, float sections, OutputFormat format);
+// The control points of the Pn-Mn diagram at a bending direction.
+int runControlPoints(const ProjectSource& source, float angle, OutputFormat format);
 
 // Unit names as the Units window or the user calls them ("in", "kN-m", "kg/m^3"); empty keeps
 // the default US unit.

@@ -56,6 +56,10 @@ public:
     // Outline only; a negative radius draws nothing.
     void circle(double x, double y, double radius, int colour);
     void text(double x, double y, std::string_view s, int colour); // (x, y) is the top left
+    // The primitives drawn between these two form one named series of a drawing (the SVG
+    // export writes them as a group with that id). Groups do not nest.
+    void beginGroup(std::string_view id) { doBeginGroup(id); }
+    void endGroup() { doEndGroup(); }
 
 protected:
     virtual void doClear() = 0;
@@ -65,6 +69,9 @@ protected:
     virtual void drawPoint(double x, double y, int colour) = 0;
     virtual void drawCircle(double x, double y, double radius, int colour) = 0;
     virtual void drawText(double x, double y, std::string_view s, int colour) = 0;
+    // A picture on screen or paper has no use for the series.
+    virtual void doBeginGroup(std::string_view) {}
+    virtual void doEndGroup() {}
 
 private:
     double curX_ = 0;

@@ -1,194 +1,450 @@
-// The 2D plot: the nominal and phi-reduced Pn-Mn curve, or the biaxial contour with the
-// section over it, on one scale taken from the surface.
+// The 2D plot as a design figure: the nominal and phi-reduced Pn-Mn curve, or the biaxial
+// contour with the section over it, on axes of their own with round ticks, titles in the display
+// units, a legend, the loads of the diagram and its control points.
+#include "format/number_format.h"
+#include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/polyline_pen.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace pmsect {
 namespace {
 
-constexpr double kMargin = 1.2;
-constexpr double kSectionShare = 2.0 / 3.0; // of the largest moment, for the section overlay
+constexpr int kGrey = 8;
+constexpr int kTextColour = kBrightWhite;
+constexpr int kControlColour = kLightCyan;
+constexpr int kLoadColour = kYellow;
+constexpr int kFailingLoadColour = kLightRed;
+constexpr double kSectionShare = 2.0 / 3.0;  // of the largest moment, for the section overlay
+constexpr double kLoadDirectionWindow = 5.0; // degrees either side of the diagram's direction
+constexpr double kLoadAxialWindow = 0.05;    // of |Po|, either side of the contour's load
+// Ticks and legend lines in lines of text, so that they keep their size on paper.
+constexpr double kTickShare = 0.4;
+constexpr double kLegendLineShare = 2.0;
+constexpr double kPi = 3.1415; // the program's value for degrees and radians
 
 bool positiveFinite(double v) {
     return std::isfinite(v) && v > 0;
 }
 
-struct Range {
-    double lo = 0;
-    double hi = 0;
-    double span() const { return hi - lo; }
-    void add(double v) {
-        if (std::isfinite(v)) {
-            lo = std::min(lo, v);
-            hi = std::max(hi, v);
-        }
-    }
+// The values a figure works in: forces in the display force unit, moments in the display moment
+// unit (the curve tables hold kip-in, the load table kip-ft).
+struct DisplayScale {
+    double force = 1;        // per kip
+    double moment = 1 / 12.; // per kip-in
+    explicit DisplayScale(const DisplayUnits& u)
+        : force(u.forceFactor), moment(static_cast<double>(u.momentFactor) / 12.0) {}
 };
 
-// Plot values -> picture: x = W/2 + s*(h - hc), y = H/2 + s*(v - vc); a negative (compressive)
-// value is drawn towards the top.
-struct PlotFrame {
-    double width = 0;
-    double height = 0;
-    double s = 1;
-    double hc = 0;
-    double vc = 0;
-    double momentRange = 0; // biaxial: the largest moment, half the horizontal range
-    double x(double h) const { return width / 2 + s * (h - hc); }
-    double y(double v) const { return height / 2 + s * (v - vc); }
-};
-
-struct PlotPoint {
+struct FigurePoint {
     double h = 0;
     double v = 0;
 };
 
-PlotPoint nominalPoint(PlotMode mode, const CurveTable& t, int i) {
-    return mode == PlotMode::PnMn ? PlotPoint{t.col2(i), t.col1(i)}
-                                  : PlotPoint{t.col1(i), t.col2(i)};
-}
-
-// The candidate scale of one direction, or 0 when its range gives none.
-double candidateScale(double size, double span) {
-    return span > 0 ? size / (kMargin * span) : 0;
-}
-
-double smallerScale(double a, double b) {
-    if (positiveFinite(a) && positiveFinite(b)) {
-        return std::min(a, b);
+// The nominal point of row i: Mn across and Pn up the page, or for a contour Mnx across and
+// Mny up (the table holds their negatives).
+FigurePoint nominalPoint(const Plot2DData& d, const DisplayScale& s, int i) {
+    const CurveTable& t = *d.table;
+    if (d.mode == PlotMode::PnMn) {
+        return {t.col2(i) * s.moment, t.col1(i) * s.force};
     }
-    if (positiveFinite(a)) {
-        return a;
-    }
-    return positiveFinite(b) ? b : 1.0;
+    return {-t.col1(i) * s.moment, -t.col2(i) * s.moment};
 }
 
-PlotFrame pnMnFrame(const Canvas& canvas, const CurveTable& t, int count, const SurfaceExtents& e) {
-    Range h{e.MnMin, e.MnMax};
-    Range v{e.PnMin, e.PnMax};
-    // Without a surface the curve itself gives the range.
-    if (!positiveFinite(h.span()) || !positiveFinite(v.span())) {
-        Range th;
-        Range tv;
-        for (int i = 1; i <= count; ++i) {
-            if (t.isFound(i)) {
-                th.add(t.col2(i));
-                tv.add(t.col1(i));
+// The reduced point of row i, or nothing where a contour has none.
+std::optional<FigurePoint> reducedPoint(const Plot2DData& d, const DisplayScale& s,
+                                        const ProjectModel& model, int i) {
+    const double phi = d.table->phi(i);
+    const FigurePoint p = nominalPoint(d, s, i);
+    if (d.mode == PlotMode::Biaxial) {
+        if (phi == 0) {
+            return std::nullopt; // beyond the reduced capacity
+        }
+        return FigurePoint{phi * p.h, phi * p.v};
+    }
+    const double cap = model.phiPnMax / 1000.0 * s.force;
+    return FigurePoint{phi * p.h, std::max(phi * p.v, cap)};
+}
+
+double loadDirection(const LoadRow& row) {
+    const double a = std::atan2(static_cast<double>(row[kMux]), row[kMuy]) * 180.0 / kPi;
+    return a < 0 ? a + 360.0 : a;
+}
+
+// Where a load sits on the figure: at its moment along the diagram's direction and Pu, or at
+// (Mux, Muy) on a contour.
+FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s, const ProjectModel& model,
+                      int n) {
+    const LoadRow& row = model.loads[static_cast<std::size_t>(n)];
+    const double kipFt = 12.0 * s.moment;
+    if (d.mode == PlotMode::PnMn) {
+        const double a = d.angle * kPi / 180.0;
+        const double along = row[kMux] * std::sin(a) + row[kMuy] * std::cos(a);
+        return {along * kipFt, row[kPu] * s.force};
+    }
+    return {row[kMux] * kipFt, row[kMuy] * kipFt};
+}
+
+bool loadFails(const ProjectModel& model, int n) {
+    const auto i = static_cast<std::size_t>(n);
+    return !model.loadStatus[i].capacityFound || model.loads[i][kRatio] > 1.0f;
+}
+
+std::optional<FigurePoint> controlPointAt(const ControlPoint& p, const DisplayScale& s) {
+    if (!p.found) {
+        return std::nullopt;
+    }
+    // The cap's point is the corner of the reduced curve; the others lie on the nominal one.
+    if (p.kind == ControlPointKind::PhiPnMax) {
+        return FigurePoint{p.phiMn * s.moment, p.phiPn * s.force};
+    }
+    return FigurePoint{p.Mn.value_or(0.0f) * s.moment, p.Pn * s.force};
+}
+
+char controlPointLetter(ControlPointKind kind) {
+    return static_cast<char>('A' + static_cast<int>(kind));
+}
+
+struct Extent {
+    Interval h;
+    Interval v;
+    void add(const FigurePoint& p) {
+        h.add(p.h);
+        v.add(p.v);
+    }
+};
+
+// Everything the figure shows, the origin included so that the axes cross on it.
+Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const ProjectModel& model,
+                    const Plot2DOptions& options, const std::vector<int>& loads) {
+    Extent e;
+    e.add({0, 0});
+    for (int i = 1; i <= d.count; ++i) {
+        if (!d.table->isFound(i)) {
+            continue;
+        }
+        e.add(nominalPoint(d, s, i));
+        if (options.reduced) {
+            if (const auto r = reducedPoint(d, s, model, i)) {
+                e.add(*r);
             }
         }
-        if (!positiveFinite(h.span())) {
-            h = th;
-        }
-        if (!positiveFinite(v.span())) {
-            v = tv;
-        }
     }
-    PlotFrame f;
-    f.width = canvas.width();
-    f.height = canvas.height();
-    f.s = smallerScale(candidateScale(f.height, v.span()), candidateScale(f.width, h.span()));
-    f.hc = (h.lo + h.hi) / 2;
-    f.vc = (v.lo + v.hi) / 2;
-    return f;
-}
-
-PlotFrame biaxialFrame(const Canvas& canvas, const CurveTable& t, int count,
-                       const SurfaceExtents& e) {
-    double R = e.MnMax;
-    if (!positiveFinite(R)) {
-        R = 0;
-        for (int i = 1; i <= count; ++i) {
-            if (t.isFound(i)) {
-                R = std::max({R, std::fabs(static_cast<double>(t.col1(i))),
-                              std::fabs(static_cast<double>(t.col2(i)))});
+    for (int n : loads) {
+        e.add(loadPoint(d, s, model, n));
+    }
+    if (d.mode == PlotMode::PnMn && d.controlPoints) {
+        for (const ControlPoint& p : *d.controlPoints) {
+            if (const auto at = controlPointAt(p, s)) {
+                e.add(*at);
             }
         }
     }
-    PlotFrame f;
-    f.width = canvas.width();
-    f.height = canvas.height();
-    // Both axes are moments: one scale keeps the contour's shape.
-    f.s = smallerScale(candidateScale(f.height, 2 * R), candidateScale(f.width, 2 * R));
-    f.momentRange = R;
-    return f;
+    return e;
 }
 
-void drawSectionOverlay(Canvas& canvas, const PlotFrame& f, const ProjectModel& model) {
+class Figure {
+public:
+    Figure(Canvas& canvas, const PlotAxis& h, const PlotAxis& v) : canvas_(canvas), h_(h), v_(v) {}
+    double x(double value) const { return h_.toPicture(value); }
+    double y(double value) const { return v_.toPicture(value); }
+    double x(const FigurePoint& p) const { return x(p.h); }
+    double y(const FigurePoint& p) const { return y(p.v); }
+
+    // A cross and a circle, as the 3D view marks a load.
+    void loadMarker(const FigurePoint& p, double size, int colour, const std::string& label) {
+        const double px = x(p);
+        const double py = y(p);
+        canvas_.line(px - size, py - size, px + size, py + size, colour);
+        canvas_.line(px - size, py + size, px + size, py - size, colour);
+        canvas_.circle(px, py, size, colour);
+        canvas_.text(px + size + 1, py - size - canvas_.textHeight(), label, colour);
+    }
+
+    void squareMarker(const FigurePoint& p, double size, int colour, const std::string& label) {
+        const double px = x(p);
+        const double py = y(p);
+        canvas_.moveTo(px - size, py - size);
+        canvas_.lineTo(px + size, py - size, colour);
+        canvas_.lineTo(px + size, py + size, colour);
+        canvas_.lineTo(px - size, py + size, colour);
+        canvas_.lineTo(px - size, py - size, colour);
+        canvas_.text(px + size + 2, py + 1, label, colour);
+    }
+
+private:
+    Canvas& canvas_;
+    const PlotAxis& h_;
+    const PlotAxis& v_;
+};
+
+std::string axisTitle(const Plot2DData& d, const DisplayUnits& u, bool horizontal) {
+    if (d.mode == PlotMode::PnMn) {
+        return horizontal ? "Mn (" + u.momentLabel + ")" : "Pn (" + u.forceLabel + ")";
+    }
+    return (horizontal ? "Mnx (" : "Mny (") + u.momentLabel + ")";
+}
+
+void drawAxes(Canvas& canvas, const PlotArea& a, const PlotAxis& h, const PlotAxis& v,
+              const std::string& hTitle, const std::string& vTitle) {
+    const double th = canvas.textHeight();
+    const double tick = kTickShare * th;
+    // The frame, then the zero lines of both axes.
+    canvas.moveTo(a.left, a.top);
+    canvas.lineTo(a.right, a.top, kGrey);
+    canvas.lineTo(a.right, a.bottom, kGrey);
+    canvas.lineTo(a.left, a.bottom, kGrey);
+    canvas.lineTo(a.left, a.top, kGrey);
+    canvas.line(a.left, v.toPicture(0), a.right, v.toPicture(0), kLightBlue);
+    canvas.line(h.toPicture(0), a.top, h.toPicture(0), a.bottom, kLightBlue);
+    for (const Tick& t : h.ticks()) {
+        const double x = h.toPicture(t.value);
+        canvas.line(x, a.bottom, x, a.bottom + tick, kTextColour);
+        canvas.text(x - approximateTextWidth(canvas, t.text) / 2, a.bottom + tick + 1, t.text,
+                    kTextColour);
+    }
+    for (const Tick& t : v.ticks()) {
+        const double y = v.toPicture(t.value);
+        canvas.line(a.left - tick, y, a.left, y, kTextColour);
+        canvas.text(a.left - tick - 2 - approximateTextWidth(canvas, t.text), y - th / 2, t.text,
+                    kTextColour);
+    }
+    canvas.text((a.left + a.right - approximateTextWidth(canvas, hTitle)) / 2,
+                a.bottom + tick + 1.4 * th, hTitle, kTextColour);
+    // Above the vertical axis, on the line of the legend.
+    canvas.text(std::max(0.0, a.left - approximateTextWidth(canvas, vTitle) / 2),
+                std::max(0.0, a.top - 1.7 * th), vTitle, kTextColour);
+}
+
+void drawLegend(Canvas& canvas, const PlotArea& a, const Plot2DOptions& options) {
+    const double th = canvas.textHeight();
+    const double y = std::max(0.0, a.top - 1.7 * th);
+    const double lineLength = kLegendLineShare * th;
+    const struct {
+        bool shown;
+        int colour;
+        const char* text;
+    } entries[] = {{options.reduced, kLightGreen, "phi-reduced"},
+                   {options.nominal, kDarkYellow, "Nominal"}};
+    double right = a.right;
+    for (const auto& e : entries) {
+        if (!e.shown) {
+            continue;
+        }
+        const double w = approximateTextWidth(canvas, e.text);
+        const double x = right - w;
+        canvas.text(x, y, e.text, kTextColour);
+        canvas.line(x - th / 3 - lineLength, y + th / 2, x - th / 3, y + th / 2, e.colour);
+        right = x - th / 3 - lineLength - 2 * th;
+    }
+}
+
+void drawSectionOverlay(Canvas& canvas, const Figure& f, const PlotAxis& h,
+                        const ProjectModel& model, double largestMoment) {
     const auto points = outlinePoints(model);
     const double size = std::max(model.extentX, model.extentY);
-    if (points.empty() || !positiveFinite(size) || !positiveFinite(f.momentRange)) {
+    if (points.empty() || !positiveFinite(size) || !positiveFinite(largestMoment)) {
         return;
     }
+    canvas.beginGroup("section");
     // One factor for both directions keeps the section's proportions; its larger dimension
-    // spans two thirds of the largest moment. Section y is drawn upwards.
-    const double g = kSectionShare * f.momentRange / size;
+    // spans two thirds of the largest moment. Section y is drawn upwards like Mny.
+    const double g = kSectionShare * largestMoment / size;
     const auto sx = [&](double x) { return f.x((x - model.refX) * g); };
-    const auto sy = [&](double y) { return f.y(-(y - model.refY) * g); };
+    const auto sy = [&](double y) { return f.y((y - model.refY) * g); };
     canvas.moveTo(sx(points.back().x), sy(points.back().y));
     for (const Point& p : points) {
         canvas.lineTo(sx(p.x), sy(p.y), kLightMagenta);
     }
     for (const Bar& b : modelBars(model)) {
-        canvas.circle(sx(b.x), sy(b.y), b.size / 16.0 * g * f.s, kLightMagenta);
+        canvas.circle(sx(b.x), sy(b.y), b.size / 16.0 * g * h.scale(), kLightMagenta);
     }
+    canvas.endGroup();
 }
 
 } // namespace
 
-void drawPlot2D(Canvas& canvas, PlotMode mode, const CurveTable& table, int count,
-                const SurfaceExtents& extents, const ProjectModel& model,
-                const Plot2DOptions& options) {
-    canvas.clear();
-    const int n = std::clamp(count, 0, kMaxCurveRows);
-    const PlotFrame f = mode == PlotMode::PnMn ? pnMnFrame(canvas, table, n, extents)
-                                               : biaxialFrame(canvas, table, n, extents);
+std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) {
+    std::vector<int> out;
+    const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
+    const double window = kLoadAxialWindow * std::fabs(model.Po / 1000.0);
+    for (int i = 1; i <= n; ++i) {
+        const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
+        bool on = false;
+        if (data.mode == PlotMode::PnMn) {
+            const bool noMoment = row[kMux] == 0 && row[kMuy] == 0;
+            double miss = std::fmod(loadDirection(row) - data.angle, 360.0);
+            miss = std::fabs(miss - 360.0 * std::round(miss / 360.0));
+            on = noMoment || miss <= kLoadDirectionWindow;
+        } else {
+            on = std::fabs(static_cast<double>(row[kPu]) - data.contourPn) <= window;
+        }
+        if (on) {
+            out.push_back(i);
+        }
+    }
+    return out;
+}
 
-    canvas.line(0, f.y(0), f.width, f.y(0), kLightBlue);
-    canvas.line(f.x(0), 0, f.x(0), f.height, kLightBlue);
+Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectModel& model,
+                         const Plot2DOptions& options) {
+    canvas.clear();
+    Plot2DPicture picture;
+    if (!data.table) {
+        return picture;
+    }
+    Plot2DData d = data;
+    d.count = std::clamp(data.count, 0, kMaxCurveRows);
+    const DisplayScale s(model.units);
+    const std::vector<int> loads = loadsOnPlot(model, d);
+    const Extent extent = figureExtent(d, s, model, options, loads);
+    const bool biaxial = d.mode == PlotMode::Biaxial;
+
+    // The plot area: room for the tick values on the left, the tick values and the title below,
+    // the vertical title and the legend above.
+    const double th = canvas.textHeight();
+    PlotArea& a = picture.area;
+    a.top = 2.0 * th;
+    a.bottom = canvas.height() - (kTickShare + 2.8) * th;
+    PlotAxis v = PlotAxis::fitted(extent.v, a.top, a.bottom, !biaxial, 2.5 * th);
+    a.left = (kTickShare + 0.3) * th + v.widestTickText(canvas);
+    a.right = canvas.width() - std::max(2.0 * th, approximateTextWidth(canvas, "-0,000") / 2);
+    PlotAxis h = PlotAxis::fitted(extent.h, a.left, a.right, true,
+                                  approximateTextWidth(canvas, "-00,000  "));
+    if (biaxial) {
+        // Both moment axes at one scale: the one with room to spare gives it up, and the plot
+        // area shrinks to what the two axes show.
+        equaliseScales(h, v);
+        a.left = h.pictureStart();
+        a.right = h.pictureEnd();
+        a.top = v.pictureStart();
+        a.bottom = v.pictureEnd();
+    }
+    const std::string hTitle = axisTitle(d, model.units, true);
+    const std::string vTitle = axisTitle(d, model.units, false);
+    canvas.beginGroup("axes");
+    drawAxes(canvas, a, h, v, hTitle, vTitle);
+    drawLegend(canvas, a, options);
+    canvas.endGroup();
+    Figure f(canvas, h, v);
 
     // A contour goes all the way round: its last direction joins its first.
-    const int steps = mode == PlotMode::Biaxial && n > 0 ? n + 1 : n;
+    const int n = d.count;
+    const int steps = biaxial && n > 0 ? n + 1 : n;
     const auto rowOf = [n](int k) { return (k - 1) % n + 1; };
 
+    for (int k = 1; k <= n; ++k) {
+        if (d.table->isFound(k)) {
+            const FigurePoint p = nominalPoint(d, s, k);
+            picture.points.push_back({f.x(p), f.y(p), k});
+        }
+    }
+
     if (options.nominal) {
+        canvas.beginGroup("nominal");
         PolylinePen pen(canvas, kDarkYellow);
         for (int k = 1; k <= steps; ++k) {
             const int i = rowOf(k);
-            if (!table.isFound(i)) {
+            if (!d.table->isFound(i)) {
                 pen.lift();
                 continue;
             }
-            const PlotPoint p = nominalPoint(mode, table, i);
-            pen.to(f.x(p.h), f.y(p.v));
+            const FigurePoint p = nominalPoint(d, s, i);
+            pen.to(f.x(p), f.y(p));
         }
+        canvas.endGroup();
     }
 
     if (options.reduced) {
-        const double phiPnMax = model.phiPnMax / 1000.0;
-        PolylinePen pen(canvas, kLightGreen);
-        for (int k = 1; k <= steps; ++k) {
-            const int i = rowOf(k);
-            const double phi = table.phi(i);
-            // A contour row with phi 0 lies beyond the reduced capacity: it has no reduced point.
-            if (!table.isFound(i) || (mode == PlotMode::Biaxial && phi == 0)) {
-                pen.lift();
-                continue;
+        canvas.beginGroup("reduced");
+        {
+            PolylinePen pen(canvas, kLightGreen);
+            for (int k = 1; k <= steps; ++k) {
+                const int i = rowOf(k);
+                const auto r = d.table->isFound(i) ? reducedPoint(d, s, model, i) : std::nullopt;
+                if (!r) {
+                    pen.lift();
+                    continue;
+                }
+                pen.to(f.x(*r), f.y(*r));
             }
-            const PlotPoint p = nominalPoint(mode, table, i);
-            double v = phi * p.v;
-            if (mode == PlotMode::PnMn) {
-                v = std::max(v, phiPnMax);
-            }
-            pen.to(f.x(phi * p.h), f.y(v));
         }
+        if (!biaxial && n > 0) {
+            const double cap = model.phiPnMax / 1000.0 * s.force;
+            const std::string label =
+                "phi*Pn(max) = " + formatNumber(cap, "#,##0.0") + " " + model.units.forceLabel;
+            // Above the cut-off, where the curve has left room, clear of the cap's mark.
+            canvas.text(f.x(0.0) + th / 2, f.y(cap) - 1.2 * th, label, kLightGreen);
+        }
+        canvas.endGroup();
     }
 
-    if (mode == PlotMode::Biaxial && options.section) {
-        drawSectionOverlay(canvas, f, model);
+    if (biaxial && options.section) {
+        const double largest = std::max({std::fabs(extent.h.lo), std::fabs(extent.h.hi),
+                                         std::fabs(extent.v.lo), std::fabs(extent.v.hi)});
+        drawSectionOverlay(canvas, f, h, model, largest);
     }
+
+    const double marker = std::max(3.0, th / 3);
+    canvas.beginGroup("loads");
+    for (int i : loads) {
+        const int colour = loadFails(model, i) ? kFailingLoadColour : kLoadColour;
+        f.loadMarker(loadPoint(d, s, model, i), marker, colour, std::to_string(i));
+    }
+    canvas.endGroup();
+
+    canvas.beginGroup("control-points");
+    if (!biaxial && d.controlPoints) {
+        for (const ControlPoint& p : *d.controlPoints) {
+            if (const auto at = controlPointAt(p, s)) {
+                f.squareMarker(*at, marker * 0.8, kControlColour,
+                               std::string(1, controlPointLetter(p.kind)));
+            }
+        }
+    }
+    canvas.endGroup();
+    return picture;
+}
+
+std::string plotReadout(const Plot2DPicture& picture, const Plot2DData& data,
+                        const ProjectModel& model, double x, double y) {
+    const PlottedPoint* nearest = nullptr;
+    double best = std::numeric_limits<double>::infinity();
+    for (const PlottedPoint& p : picture.points) {
+        const double d = std::hypot(p.x - x, p.y - y);
+        if (d < best) {
+            best = d;
+            nearest = &p;
+        }
+    }
+    if (!nearest || !data.table) {
+        return {};
+    }
+    const DisplayScale s(model.units);
+    const DisplayUnits& u = model.units;
+    const int i = nearest->row;
+    const double phi = data.table->phi(i);
+    const FigurePoint p = nominalPoint(data, s, i);
+    const auto value = [](double v) { return formatNumber(v, "#,##0.00"); };
+    const std::string phiText = formatNumber(phi, "0.000");
+    if (data.mode == PlotMode::PnMn) {
+        const auto r = reducedPoint(data, s, model, i);
+        return "Pn = " + value(p.v) + " " + u.forceLabel + ", Mn = " + value(p.h) + " " +
+               u.momentLabel + ", phi = " + phiText + ", phiPn = " + value(r->v) + " " +
+               u.forceLabel + ", phiMn = " + value(r->h) + " " + u.momentLabel;
+    }
+    std::string text = "Pn = " + value(data.contourPn * s.force) + " " + u.forceLabel +
+                       ", Mnx = " + value(p.h) + ", Mny = " + value(p.v) + " " + u.momentLabel +
+                       ", phi = " + phiText;
+    if (phi != 0) {
+        text += ", phiMnx = " + value(phi * p.h) + ", phiMny = " + value(phi * p.v) + " " +
+                u.momentLabel;
+    }
+    return text;
 }
 
 } // namespace pmsect

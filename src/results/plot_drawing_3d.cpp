@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace pmsect {
 namespace {
@@ -21,6 +22,12 @@ public:
         const ScreenPoint p = scene_.toScreen(a);
         const ScreenPoint q = scene_.toScreen(b);
         canvas_.line(p.x, p.y, q.x, q.y, colour);
+    }
+
+    // An axis name beside the axis's end.
+    void label(const ModelPoint& end, std::string_view name, int colour) {
+        const ScreenPoint p = scene_.toScreen(end);
+        canvas_.text(p.x + 3, p.y - canvas_.textHeight() - 1, name, colour);
     }
 
     void circle(const ModelPoint& c, double radius, int colour) {
@@ -126,14 +133,20 @@ double loadMarkerSize(const Canvas& canvas) {
 void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& model, double h,
                 double v, const View3DOptions& options, MomentScaleSource source) {
     canvas.clear();
-    const Scene3D scene(surface, h, v, canvas.width(), canvas.height(), source);
+    Scene3D scene(surface, h, v, canvas.width(), canvas.height(), source,
+                  options.loads ? &model : nullptr);
+    scene.zoom(options.zoom);
     SceneDrawer draw(canvas, scene);
     const double k = scene.k();
 
     const double m = scene.momentAxisHalf();
     draw.line({-m, 0, 0}, {m, 0, 0}, kLightBlue);
     draw.line({0, 0, -m}, {0, 0, m}, kLightBlue);
+    draw.label({m, 0, 0}, "Mnx", kLightBlue);
+    draw.label({0, 0, m}, "Mny", kLightBlue);
     draw.line({0, scene.pAxisLow(), 0}, {0, scene.pAxisHigh(), 0}, kLightCyan);
+    // Compression is the end a reader looks for: the top of the usual diagram.
+    draw.label({0, scene.pAxisLow(), 0}, "Pn", kLightCyan);
     if (!scene.hasSurface()) {
         return; // nothing computed to place the rest on
     }

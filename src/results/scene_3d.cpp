@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pmsect {
 namespace {
@@ -92,7 +93,7 @@ Projected projectPoint(const ModelPoint& p, double H, double V) {
 }
 
 Scene3D::Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double width, double height,
-                 MomentScaleSource source)
+                 MomentScaleSource source, const ProjectModel* loads)
     : scale_(source == MomentScaleSource::Extents ? momentScaleFromExtents(surface.extents)
                                                   : momentScaleFromPoints(surface)),
       H_(hDeg * kPi / 180.0), V_(vDeg * kPi / 180.0), width_(width), height_(height) {
@@ -104,10 +105,10 @@ Scene3D::Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double wi
         pAxisLow_ = -1.1;
         pAxisHigh_ = 1.1;
     }
-    fit(surface);
+    fit(surface, loads);
 }
 
-void Scene3D::fit(const SurfaceData& surface) {
+void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads) {
     Bounds b;
     for (int j = 1; j <= surface.sections && j <= kMaxSurfaceSections; ++j) {
         for (int i = 1; i <= surface.rowCount && i <= kMaxCurveRows; ++i) {
@@ -117,13 +118,20 @@ void Scene3D::fit(const SurfaceData& surface) {
         }
     }
     surfaceExtent_ = b.uMax - b.uMin > 0 || b.wMax - b.wMin > 0;
-    if (!surfaceExtent_) {
-        // Nothing to frame but the axes: frame them instead of dividing by a zero extent.
-        const double m = momentAxisHalf_;
-        for (const ModelPoint& p :
-             {ModelPoint{-m, 0, 0}, ModelPoint{m, 0, 0}, ModelPoint{0, 0, -m}, ModelPoint{0, 0, m},
-              ModelPoint{0, pAxisLow_, 0}, ModelPoint{0, pAxisHigh_, 0}}) {
-            b.add(project(p));
+    // The axes run past the surface at some angles; they are framed with it, and the loads
+    // with their capacities, so that nothing drawn leaves the picture.
+    const double m = momentAxisHalf_;
+    for (const ModelPoint& p :
+         {ModelPoint{-m, 0, 0}, ModelPoint{m, 0, 0}, ModelPoint{0, 0, -m}, ModelPoint{0, 0, m},
+          ModelPoint{0, pAxisLow_, 0}, ModelPoint{0, pAxisHigh_, 0}}) {
+        b.add(project(p));
+    }
+    if (loads && surfaceExtent_) {
+        const double k = scale_.k;
+        for (int n = 1; n <= loads->numLoads && n <= kMaxLoads; ++n) {
+            const LoadRow& row = loads->loads[static_cast<std::size_t>(n)];
+            b.add(project({row[kMux] * 12.0 * k, row[kPu], row[kMuy] * 12.0 * k}));
+            b.add(project({row[kPhiMnx] * 12.0 * k, row[kPhiPn], row[kPhiMny] * 12.0 * k}));
         }
     }
     uMin_ = b.uMin;
@@ -131,16 +139,22 @@ void Scene3D::fit(const SurfaceData& surface) {
     wMax_ = b.wMax;
     dw_ = b.wMax - b.wMin;
 
-    // The larger candidate: one direction fills 1/1.2 of the picture, the other may overflow.
-    // A zero extent gives no candidate.
-    double s = 0;
+    // The smaller candidate, so that the scene fits both ways with a margin; a zero extent gives
+    // no candidate.
+    double s = std::numeric_limits<double>::infinity();
     if (dw_ > 0) {
-        s = std::max(s, height_ / (kMargin * dw_));
+        s = std::min(s, height_ / (kMargin * dw_));
     }
     if (du_ > 0) {
-        s = std::max(s, width_ / (kMargin * du_));
+        s = std::min(s, width_ / (kMargin * du_));
     }
     s_ = positiveFinite(s) ? s : 1.0;
+}
+
+void Scene3D::zoom(double factor) {
+    if (positiveFinite(factor)) {
+        s_ *= factor;
+    }
 }
 
 ScreenPoint Scene3D::toScreen(const ModelPoint& p) const {

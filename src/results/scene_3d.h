@@ -50,9 +50,16 @@ struct ScreenPoint {
 
 class Scene3D {
 public:
-    // hDeg, vDeg: the viewing angles as the views show them; width, height: the picture.
+    // hDeg, vDeg: the viewing angles as the views show them; width, height: the picture. The
+    // fit frames the surface's nominal points, the axes and, when given, the model's loads and
+    // their capacity points at the smaller of the two scales, so that all of them stay inside
+    // the picture with a margin at every angle.
     Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double width, double height,
-            MomentScaleSource source);
+            MomentScaleSource source, const ProjectModel* loads = nullptr);
+
+    // Enlarges the fitted scene about the picture's centre; factors that are not positive and
+    // finite are ignored.
+    void zoom(double factor);
 
     const MomentScale& scale() const { return scale_; }
     double k() const { return scale_.k; }
@@ -74,7 +81,7 @@ public:
     ScreenPoint toScreen(const ModelPoint& p) const;
 
 private:
-    void fit(const SurfaceData& surface);
+    void fit(const SurfaceData& surface, const ProjectModel* loads);
 
     MomentScale scale_;
     double H_ = 0;

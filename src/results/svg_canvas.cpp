@@ -98,12 +98,29 @@ std::string SvgCanvas::document() const {
            (background_ == SvgBackground::Black ? "#000000" : "#ffffff") + "\"/>\n";
     doc += "<g stroke-width=\"" + num(lineWidth_) + "\" stroke-linecap=\"round\">\n";
     doc += body_;
+    if (inGroup_) {
+        doc += "</g>\n";
+    }
     doc += "</g>\n</svg>\n";
     return doc;
 }
 
 void SvgCanvas::doClear() {
     body_.clear();
+    inGroup_ = false;
+}
+
+void SvgCanvas::doBeginGroup(std::string_view id) {
+    doEndGroup();
+    body_ += "<g id=\"" + escaped(id) + "\">\n";
+    inGroup_ = true;
+}
+
+void SvgCanvas::doEndGroup() {
+    if (inGroup_) {
+        body_ += "</g>\n";
+        inGroup_ = false;
+    }
 }
 
 void SvgCanvas::drawLine(double x1, double y1, double x2, double y2, int colour, bool) {

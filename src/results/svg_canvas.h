@@ -30,6 +30,8 @@ protected:
     void drawPoint(double x, double y, int colour) override;
     void drawCircle(double x, double y, double radius, int colour) override;
     void drawText(double x, double y, std::string_view s, int colour) override;
+    void doBeginGroup(std::string_view id) override;
+    void doEndGroup() override;
 
 private:
     std::string colourText(int colour) const;
@@ -40,6 +42,7 @@ private:
     double fontSize_;
     double lineWidth_;
     std::string body_;
+    bool inGroup_ = false;
 };
 
 } // namespace pmsect

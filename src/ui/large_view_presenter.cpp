@@ -6,6 +6,7 @@
 #include "ui/screen_placement.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pmsect {
 namespace {
@@ -100,6 +101,36 @@ void LargeViewPresenter::onVangChange(int32_t value) {
     redraw();
 }
 
+void LargeViewPresenter::showTurn(const ViewTurn& turn) {
+    view_.hsbHang.value = static_cast<int32_t>(std::lround(turn.horizontal));
+    view_.vsbVang.value = -static_cast<int32_t>(std::lround(turn.vertical));
+    view_.lblHang = horizontalAngleLabel(view_.hsbHang.value);
+    view_.lblVang = verticalAngleLabel(view_.vsbVang.value);
+    zoom_ = turn.zoom;
+    redraw();
+}
+
+ViewTurn LargeViewPresenter::currentTurn() const {
+    return {static_cast<double>(view_.hsbHang.value), -static_cast<double>(view_.vsbVang.value),
+            zoom_};
+}
+
+void LargeViewPresenter::beginTurn() {
+    turnStart_ = currentTurn();
+}
+
+void LargeViewPresenter::turn(double dx, double dy) {
+    showTurn(turnedBy(turnStart_, dx, dy));
+}
+
+void LargeViewPresenter::zoom(double steps) {
+    showTurn(zoomedBy(currentTurn(), steps));
+}
+
+void LargeViewPresenter::resetView() {
+    showTurn(ViewTurn{});
+}
+
 CheckBoxView& LargeViewPresenter::check(LargeViewCheck which) {
     switch (which) {
     case LargeViewCheck::chk3Dwophi:
@@ -126,7 +157,7 @@ void LargeViewPresenter::resize(double innerWidth, double innerHeight) {
 
 void LargeViewPresenter::draw(Canvas& canvas) const {
     const View3DOptions options{view_.chk3Dwophi.checked, view_.chk3Dwphi.checked,
-                                view_.chk3DLoads.checked, view_.chk3DSection.checked};
+                                view_.chk3DLoads.checked, view_.chk3DSection.checked, zoom_};
     drawView3D(canvas, data_.surface, model_, view_.hsbHang.value, -view_.vsbVang.value, options,
                MomentScaleSource::Points);
 }

@@ -9,6 +9,7 @@
 #include "ui/platform.h"
 #include "ui/results_data.h"
 #include "ui/results_presenter.h"
+#include "ui/view_turning.h"
 
 #include <cstdint>
 #include <string>
@@ -97,6 +98,14 @@ public:
     void onVangScroll(int32_t value);
     void onVangChange(int32_t value);
     void setCheck(LargeViewCheck which, bool checked);
+
+    // The mouse over the picture: a left-button drag turns the view (both scroll bars and labels
+    // follow), the wheel zooms, a double-click returns to 45 / 30 degrees at the fitted size. The
+    // stored surface is drawn again, never recomputed.
+    void beginTurn();
+    void turn(double dx, double dy); // from where the drag began
+    void zoom(double steps);
+    void resetView();
     // The window's new inner size in twips: the layout, then a drawing.
     void resize(double innerWidth, double innerHeight);
 
@@ -110,6 +119,8 @@ public:
 private:
     void redraw();
     CheckBoxView& check(LargeViewCheck which);
+    ViewTurn currentTurn() const;
+    void showTurn(const ViewTurn& turn);
 
     const ProjectModel& model_;
     Platform& platform_;
@@ -117,6 +128,8 @@ private:
     const ResultsData& data_;
     LargeViewView view_;
     PictureTarget picture_;
+    ViewTurn turnStart_; // the view when the current drag began
+    double zoom_ = 1;
 };
 
 } // namespace pmsect

@@ -2,14 +2,18 @@
 // contour and the last failure surface. Each computation overwrites its own table.
 #pragma once
 
+#include "results/control_points.h"
 #include "results/interaction_curve.h"
 #include "results/interaction_surface.h"
 
 namespace pmsect {
 
 struct ResultsData {
-    CurveTable curve;   // the Pn-Mn curve; curve.count is its point count
-    CurveTable contour; // the biaxial contour, always kContourPoints rows
+    CurveTable curve;              // the Pn-Mn curve; curve.count is its point count
+    float curveAngle = 90;         // its bending direction, degrees
+    ControlPoints controlPoints{}; // its control points
+    CurveTable contour;            // the biaxial contour, always kContourPoints rows
+    float contourPn = 0;           // its axial force, kips
     SurfaceData surface;
 };
 

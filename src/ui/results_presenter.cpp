@@ -2,6 +2,7 @@
 #include "ui/results_presenter.h"
 
 #include "format/number_format.h"
+#include "results/control_point_table.h"
 #include "results/interaction_surface.h"
 #include "ui/screen_placement.h"
 
@@ -228,6 +229,35 @@ void ResultsPresenter::confirm3DVertAngle(std::string_view text) {
     redraw3D();
 }
 
+ViewTurn ResultsPresenter::currentTurn() const {
+    return {horizontal3D(), vertical3D(), zoom3D_};
+}
+
+void ResultsPresenter::showTurn(const ViewTurn& turn) {
+    view_.hsb3D.value = static_cast<int32_t>(std::lround(turn.horizontal));
+    view_.vsb3D.value = -static_cast<int32_t>(std::lround(turn.vertical));
+    view_.txt3DHorAngle = valueText(view_.hsb3D.value);
+    view_.txt3DVertAngle = valueText(-view_.vsb3D.value);
+    zoom3D_ = turn.zoom;
+    redraw3D();
+}
+
+void ResultsPresenter::beginTurn3D() {
+    turnStart_ = currentTurn();
+}
+
+void ResultsPresenter::turn3D(double dx, double dy) {
+    showTurn(turnedBy(turnStart_, dx, dy));
+}
+
+void ResultsPresenter::zoom3D(double steps) {
+    showTurn(zoomedBy(currentTurn(), steps));
+}
+
+void ResultsPresenter::resetView3D() {
+    showTurn(ViewTurn{});
+}
+
 void ResultsPresenter::onHsb3DScroll(int32_t value) {
     view_.txt3DHorAngle = valueText(value);
 }
@@ -318,18 +348,39 @@ double ResultsPresenter::vertical3D() const {
     return boxValue(view_.txt3DVertAngle, -view_.vsb3D.value);
 }
 
+Plot2DData ResultsPresenter::plot2DData() const {
+    Plot2DData d;
+    if (view_.biaxial) {
+        d.mode = PlotMode::Biaxial;
+        d.table = &data_.contour;
+        d.count = kContourPoints;
+        d.contourPn = data_.contourPn;
+    } else {
+        d.table = &data_.curve;
+        d.count = data_.curve.count;
+        d.angle = data_.curveAngle;
+        d.controlPoints = &data_.controlPoints;
+    }
+    return d;
+}
+
 void ResultsPresenter::draw2D(Canvas& canvas) const {
-    const bool biaxial = view_.biaxial;
     const Plot2DOptions options{view_.chk2Dwophi.checked, view_.chk2Dwphi.checked,
                                 view_.chk2DDrwSec.checked};
-    drawPlot2D(canvas, biaxial ? PlotMode::Biaxial : PlotMode::PnMn,
-               biaxial ? data_.contour : data_.curve, biaxial ? kContourPoints : data_.curve.count,
-               data_.surface.extents, model_, options);
+    last2D_ = drawPlot2D(canvas, plot2DData(), model_, options);
+}
+
+std::string ResultsPresenter::controlPointTable() const {
+    return view_.biaxial ? std::string() : controlPointTableText(data_.controlPoints, model_.units);
+}
+
+void ResultsPresenter::hover2D(double x, double y) {
+    view_.readout2D = plotReadout(last2D_, plot2DData(), model_, x, y);
 }
 
 void ResultsPresenter::draw3D(Canvas& canvas) const {
     const View3DOptions options{view_.chk3Dwophi.checked, view_.chk3Dwphi.checked,
-                                view_.chk3DLoads.checked, view_.chk3DSection.checked};
+                                view_.chk3DLoads.checked, view_.chk3DSection.checked, zoom3D_};
     drawView3D(canvas, data_.surface, model_, horizontal3D(), vertical3D(), options,
                MomentScaleSource::Extents);
 }

@@ -11,6 +11,7 @@
 #include "ui/picture_target.h"
 #include "ui/platform.h"
 #include "ui/results_data.h"
+#include "ui/view_turning.h"
 #include "ui/wait_presenter.h"
 
 #include <cstdint>
@@ -84,6 +85,9 @@ struct ResultsView {
     std::string lblTo = "To =";
     std::string lblPhiTnMax = "phi*Tn(max) =";
 
+    // Under the 2D plot: the readout of the curve point nearest the pointer.
+    std::string readout2D;
+
     bool visible = false;
     // Count the drawings made of each picture.
     int plot2DSerial = 0;
@@ -131,11 +135,27 @@ public:
 
     void setCheck(ResultsCheck which, bool checked);
 
+    // The mouse over the 3D view: a left-button drag turns it (both angle boxes and scroll bars
+    // follow), the wheel zooms, a double-click returns to 45 / 30 degrees at the fitted size.
+    // Only the picture is drawn again; the surface is never recomputed.
+    void beginTurn3D();
+    void turn3D(double dx, double dy); // from where the drag began
+    void zoom3D(double steps);
+    void resetView3D();
+
     void onLarge3D();
     void onDone();
 
-    // The pictures, for the window, a resize or an export.
+    // The pictures, for the window, a resize or an export. Drawing the 2D plot also keeps where
+    // its points landed, for the readout.
     void draw2D(Canvas& canvas) const;
+    // The control points marked on the Pn-Mn plot as a table in the display units; empty in
+    // biaxial mode.
+    std::string controlPointTable() const;
+    // The pointer at (x, y) over the 2D plot last drawn.
+    void hover2D(double x, double y);
+    // What the 2D plot shows now.
+    Plot2DData plot2DData() const;
     void draw3D(Canvas& canvas) const;
 
 private:
@@ -148,6 +168,8 @@ private:
     double boxValue(const std::string& text, double fallback) const;
     double horizontal3D() const;
     double vertical3D() const;
+    ViewTurn currentTurn() const;
+    void showTurn(const ViewTurn& turn);
     CheckBoxView& check(ResultsCheck which);
 
     ProjectModel& model_;
@@ -157,11 +179,15 @@ private:
     ResultsData& data_;
     WaitPresenter& wait_;
     ResultsView view_;
+    // Where the last 2D drawing put its points; the window asks for drawings on a repaint.
+    mutable Plot2DPicture last2D_;
     PictureTarget pic2D_;
     PictureTarget pic3D_;
     std::function<void()> openLargeView_;
     bool angleGuard_ = false; // the 2D box is being handled
     int16_t sections_ = 8;    // the last accepted number of sections
+    ViewTurn turnStart_;      // the view when the current drag began
+    double zoom3D_ = 1;
 };
 
 // The biaxial range of hsb2D: Po and To (lb) in the display force unit, as whole numbers.

@@ -59,8 +59,11 @@ void WaitPresenter::runSurface(float sections) {
 }
 
 void WaitPresenter::runCurve(float thetaDeg) {
-    run(WaitTask::Curve,
-        [&](ProgressSink& sink) { computeCurve(model_, thetaDeg, data_.curve, &sink); });
+    run(WaitTask::Curve, [&](ProgressSink& sink) {
+        computeCurve(model_, thetaDeg, data_.curve, &sink);
+        data_.curveAngle = thetaDeg;
+        data_.controlPoints = computeControlPoints(model_, thetaDeg);
+    });
     model_.curvesStale = false;
 }
 
@@ -69,6 +72,7 @@ ContourLoad WaitPresenter::runContour(double PnDisplay) {
     run(WaitTask::Contour, [&](ProgressSink& sink) {
         load = computeContour(model_, PnDisplay, data_.contour, &sink);
     });
+    data_.contourPn = load.Pn;
     return load;
 }
 

@@ -1,7 +1,9 @@
 // The results subcommands of pmsect-cli: structure of their output and their errors.
 #include "run_cli.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace pmsect {
 namespace {
@@ -92,10 +95,198 @@ TEST(ResultsCli, ReportInAnyUnitsAndPlotsAsSvg) {
         s << in.rdbuf();
         EXPECT_EQ(s.str().rfind("<?xml", 0), 0u) << kind;
         EXPECT_NE(s.str().find("<line"), std::string::npos) << kind;
-        EXPECT_EQ(s.str().find("nan"), std::string::npos) << kind;
+        EXPECT_EQ(s.str().find("\"nan"), std::string::npos) << kind;
+        EXPECT_EQ(s.str().find("\"-nan"), std::string::npos) << kind;
     }
     fs::remove(svg);
     EXPECT_EQ(runCli("plot " + kDefault + " --svg /tmp/x.svg").status, 2);
+}
+
+const std::string kFortyLoads = std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs";
+
+TEST(ResultsCli, ControlPointsAsJsonAndCsv) {
+    const test::CliOutput out = runCli("control-points " + kDefault + " --angle 90 --json");
+    ASSERT_EQ(out.status, 0);
+    const json j = json::parse(out.text);
+    EXPECT_EQ(j["code"], "318-05");
+    EXPECT_EQ(j["angle_deg"], 90);
+    const std::array<const char*, 8> names = {"compression", "phiPnMax", "fs0",
+                                              "fsHalfFy",    "balanced", "tensionControlled",
+                                              "pureBending", "tension"};
+    ASSERT_EQ(j["points"].size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const json& p = j["points"][i];
+        EXPECT_EQ(p["name"], names[i]);
+        for (const char* key :
+             {"c_in", "epsT", "Pn_kip", "Mn_kipft", "phi", "phiPn_kip", "phiMn_kipft"}) {
+            EXPECT_TRUE(p.contains(key)) << names[i] << " " << key;
+        }
+    }
+    const json& po = j["points"][0];
+    EXPECT_TRUE(po["c_in"].is_null());
+    EXPECT_TRUE(po["epsT"].is_null());
+    EXPECT_LT(po["Pn_kip"].get<double>(), 0); // compression negative
+    const json& cap = j["points"][1];
+    EXPECT_TRUE(cap["c_in"].is_null() && cap["epsT"].is_null() && cap["Mn_kipft"].is_null());
+    EXPECT_NEAR(cap["Pn_kip"].get<double>() * cap["phi"].get<double>(),
+                cap["phiPn_kip"].get<double>(), 1e-3);
+    // Balanced: eps_t = fy/Es = 60/29000, tension positive.
+    EXPECT_NEAR(j["points"][4]["epsT"].get<double>(), 60.0 / 29000, 1e-7);
+    EXPECT_NEAR(j["points"][5]["epsT"].get<double>(), 0.005, 1e-7);
+    EXPECT_GT(j["points"][7]["Pn_kip"].get<double>(), 0);
+
+    const test::CliOutput csv = runCli("control-points " + kDefault + " --angle 90 --csv");
+    ASSERT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.text.rfind("name,c_in,epsT,Pn_kip,Mn_kipft,phi,phiPn_kip,phiMn_kipft", 0), 0u);
+    EXPECT_EQ(std::count(csv.text.begin(), csv.text.end(), '\n'), 9);
+    EXPECT_EQ(runCli("control-points " + kDefault).status, 2); // the angle is required
+}
+
+// What an SVG figure holds, read the way a reader of the file would: its groups by id, the
+// numbers of their lines and the texts.
+struct SvgFigure {
+    std::string text;
+
+    std::string group(const std::string& id) const {
+        const auto start = text.find("<g id=\"" + id + "\">");
+        if (start == std::string::npos) {
+            return {};
+        }
+        return text.substr(start, text.find("</g>", start) - start);
+    }
+    static double attribute(const std::string& element, const std::string& name) {
+        const auto at = element.find(" " + name + "=\"");
+        return at == std::string::npos ? NAN : std::stod(element.substr(at + name.size() + 3));
+    }
+    static std::vector<std::string> elements(const std::string& part, const std::string& tag) {
+        const std::string end = tag == "text" ? "</text>" : ">";
+        std::vector<std::string> out;
+        for (auto at = part.find("<" + tag + " "); at != std::string::npos;
+             at = part.find("<" + tag + " ", at + 1)) {
+            out.push_back(part.substr(at, part.find(end, at) + end.size() - at));
+        }
+        return out;
+    }
+    static std::string content(const std::string& textElement) {
+        const auto open = textElement.find('>');
+        const auto close = textElement.find("</text>");
+        return textElement.substr(open + 1, close - open - 1);
+    }
+};
+
+SvgFigure plotSvg(const std::string& file, const std::string& args) {
+    const fs::path svg = fs::temp_directory_path() / "pmsect_figure_test.svg";
+    fs::remove(svg);
+    EXPECT_EQ(runCli("plot " + file + " " + args + " --svg " + svg.string()).status, 0) << args;
+    std::ifstream in(svg);
+    std::stringstream s;
+    s << in.rdbuf();
+    fs::remove(svg);
+    return {s.str()};
+}
+
+// Titles, at least four tick values on each axis, the nominal curve over 60 % of the plot area
+// each way and numbered load markers.
+void expectFigure(const SvgFigure& f, const std::string& across, const std::string& up,
+                  const std::string& what) {
+    SCOPED_TRACE(what);
+    const std::string axes = f.group("axes");
+    ASSERT_FALSE(axes.empty());
+    // The frame is the grey rectangle of the axes group.
+    double left = 1e300, right = -1e300, top = 1e300, bottom = -1e300;
+    for (const std::string& line : SvgFigure::elements(axes, "line")) {
+        if (line.find("#808080") != std::string::npos) {
+            for (const char* x : {"x1", "x2"}) {
+                left = std::min(left, SvgFigure::attribute(line, x));
+                right = std::max(right, SvgFigure::attribute(line, x));
+            }
+            for (const char* y : {"y1", "y2"}) {
+                top = std::min(top, SvgFigure::attribute(line, y));
+                bottom = std::max(bottom, SvgFigure::attribute(line, y));
+            }
+        }
+    }
+    ASSERT_LT(left, right);
+    ASSERT_LT(top, bottom);
+    int acrossTicks = 0, upTicks = 0;
+    bool acrossTitle = false, upTitle = false;
+    for (const std::string& t : SvgFigure::elements(axes, "text")) {
+        const std::string s = SvgFigure::content(t);
+        acrossTitle = acrossTitle || s == across;
+        upTitle = upTitle || s == up;
+        std::string digits = s;
+        digits.erase(std::remove(digits.begin(), digits.end(), ','), digits.end());
+        if (digits.empty() || digits.find_first_not_of("-.0123456789") != std::string::npos) {
+            continue;
+        }
+        if (SvgFigure::attribute(t, "y") > bottom) {
+            ++acrossTicks;
+        } else if (SvgFigure::attribute(t, "x") < left) {
+            ++upTicks;
+        }
+    }
+    EXPECT_TRUE(acrossTitle);
+    EXPECT_TRUE(upTitle);
+    EXPECT_GE(acrossTicks, 4);
+    EXPECT_GE(upTicks, 4);
+    double xmin = 1e300, xmax = -1e300, ymin = 1e300, ymax = -1e300;
+    for (const std::string& line : SvgFigure::elements(f.group("nominal"), "line")) {
+        xmin = std::min({xmin, SvgFigure::attribute(line, "x1"), SvgFigure::attribute(line, "x2")});
+        xmax = std::max({xmax, SvgFigure::attribute(line, "x1"), SvgFigure::attribute(line, "x2")});
+        ymin = std::min({ymin, SvgFigure::attribute(line, "y1"), SvgFigure::attribute(line, "y2")});
+        ymax = std::max({ymax, SvgFigure::attribute(line, "y1"), SvgFigure::attribute(line, "y2")});
+    }
+    EXPECT_GE((xmax - xmin) / (right - left), 0.6);
+    EXPECT_GE((ymax - ymin) / (bottom - top), 0.6);
+    EXPECT_GE(xmin, left);
+    EXPECT_LE(ymax, bottom);
+    const auto loads = SvgFigure::elements(f.group("loads"), "text");
+    ASSERT_FALSE(loads.empty());
+    for (const std::string& t : loads) {
+        EXPECT_GT(std::stoi(SvgFigure::content(t)), 0);
+    }
+}
+
+TEST(ResultsCli, PlotsAreFiguresWithAxesTitlesTicksAndNumberedLoads) {
+    const SvgFigure curve = plotSvg(kFortyLoads, "--curve 90");
+    expectFigure(curve, "Mn (ft-k)", "Pn (k)", "curve");
+    for (const char* id : {"reduced", "control-points"}) {
+        EXPECT_FALSE(curve.group(id).empty()) << id;
+    }
+    // Load 11 (30 k of tension, 42 ft-k about x) lies on the 90 degree diagram; load 1 (about y
+    // only) does not.
+    const auto loads = SvgFigure::elements(curve.group("loads"), "text");
+    const auto has = [&](const std::string& n) {
+        return std::any_of(loads.begin(), loads.end(),
+                           [&](const std::string& t) { return SvgFigure::content(t) == n; });
+    };
+    EXPECT_TRUE(has("11"));
+    EXPECT_FALSE(has("1"));
+    // The control points are listed under the diagram.
+    EXPECT_NE(curve.text.find("Balanced"), std::string::npos);
+
+    const SvgFigure contour = plotSvg(kFortyLoads, "--contour -400");
+    expectFigure(contour, "Mnx (ft-k)", "Mny (ft-k)", "contour");
+}
+
+TEST(ResultsCli, TheSurfaceStaysInsideItsPictureAtEveryView) {
+    for (const char* view : {"0 0", "90 -90", "200 45", "330 90", "45 30"}) {
+        SCOPED_TRACE(view);
+        const SvgFigure f = plotSvg(kFortyLoads, std::string("--surface 32 --view ") + view);
+        const auto lines = SvgFigure::elements(f.text, "line");
+        ASSERT_GT(lines.size(), 100u);
+        for (const std::string& line : lines) {
+            for (const char* a : {"x1", "y1", "x2", "y2"}) {
+                const double v = SvgFigure::attribute(line, a);
+                ASSERT_GE(v, 0) << line;
+                ASSERT_LE(v, 640) << line;
+            }
+        }
+        // The axes carry their names.
+        for (const char* name : {">Mnx<", ">Mny<", ">Pn<"}) {
+            EXPECT_NE(f.text.find(name), std::string::npos) << name;
+        }
+    }
 }
 
 } // namespace

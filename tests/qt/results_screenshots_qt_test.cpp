@@ -8,6 +8,7 @@
 #include "ui/qt/grid_window.h"
 #include "ui/qt/large_view_window.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/report_window.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/results_window_set.h"
 #include "ui/qt/task_wait_window.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,8 +110,27 @@ TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {
     results->findChild<QPushButton*>("cmdLrg3D")->click();
     LargeViewWindow* large = set.largeViewWindow();
     snap(large, "16-large-3d");
+    // A drag over the picture, as a hand would make it: down, two moves, up.
+    QWidget* picture = large->findChild<QWidget*>("pic3D");
+    const auto mouse = [picture](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, picture->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(picture, &event);
+    };
+    mouse(QEvent::MouseButtonPress, {200, 200}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {240, 180}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {300, 150}, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, {300, 150}, Qt::NoButton);
+    snap(large, "16-large-3d-dragged");
     large->findChild<QPushButton*>("cmdDone")->click();
+    // Back in Pn-Mn mode at 90 degrees, the loads on the diagram, then printed with it.
+    results->findChild<QRadioButton*>("optPnMn")->click();
+    snap(results, "13-results-pn-mn-loads");
     results->findChild<QPushButton*>("cmdDone")->click();
+    main->findChild<QAction*>("mnuOutput")->trigger();
+    windows->reportWindow()->findChild<QLineEdit*>("txtTitle")->setText("Tower B, level 3 columns");
+    windows->reportWindow()->findChild<QLineEdit*>("txtEngineer")->setText("J. Q. Engineer");
+    platform.pdfPath = (out / "20-printed-with-loads.pdf").string();
+    windows->reportWindow()->print();
 
     main->findChild<QPushButton*>("cmdEdBarSet")->click();
     snap(set.barSetEditorWindow(), "17-bar-set-editor");

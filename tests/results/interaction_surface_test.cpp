@@ -143,7 +143,7 @@ TEST(Scene3D, ProjectionAtZeroAnglesIsTheXYPlane) {
     EXPECT_NEAR(projectPoint(p, 0, quarter).w, -11, 1e-3);
 }
 
-TEST(Scene3D, FitUsesTheLargerScaleAndCentresTheScene) {
+TEST(Scene3D, FitTakesTheSmallerScaleOverSurfaceAndAxes) {
     SurfaceData s;
     s.sections = 2;
     s.rowCount = 2;
@@ -152,17 +152,20 @@ TEST(Scene3D, FitUsesTheLargerScaleAndCentresTheScene) {
     s.found[1][1] = s.found[1][2] = true;
     s.extents = {200, 0, 100, -300};
     const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents);
-    // k = 1.5*400/(2*200) = 1.5; u spans 0..300, w spans -300..100: candidates 400/480 and
-    // 600/360, the larger is 5/3.
+    // k = 1.5*400/(2*200) = 1.5. The moment axis spans u = -300..300, the Pn axis
+    // w = 1.1*(-300)..1.1*100 = -330..110: candidates 400/(1.2*440) and 600/(1.2*600), the
+    // smaller is 400/528, so that the taller extent fits.
     EXPECT_DOUBLE_EQ(scene.k(), 1.5);
-    const double s53 = 5.0 / 3.0;
-    EXPECT_DOUBLE_EQ(scene.screenScale(), s53);
-    const ScreenPoint top = scene.toScreen({0, -300, 0});
-    const ScreenPoint right = scene.toScreen({300, 100, 0});
-    EXPECT_NEAR(top.x, 300 - s53 * 150, 1e-9);
-    EXPECT_NEAR(right.x, 300 + s53 * 150, 1e-9);
-    EXPECT_NEAR(top.y, 200 - s53 * 200, 1e-9); // compression towards the top
-    EXPECT_NEAR(right.y, 200 + s53 * 200, 1e-9);
+    const double scale = 400.0 / 528.0;
+    EXPECT_DOUBLE_EQ(scene.screenScale(), scale);
+    const ScreenPoint top = scene.toScreen({0, -330, 0});
+    const ScreenPoint right = scene.toScreen({300, 110, 0});
+    EXPECT_NEAR(top.x, 300, 1e-9);
+    EXPECT_NEAR(right.x, 300 + scale * 300, 1e-9);
+    EXPECT_NEAR(top.y, 200 - scale * 220, 1e-9); // compression towards the top
+    EXPECT_NEAR(right.y, 200 + scale * 220, 1e-9);
+    // Within a margin of a twelfth of the height on either side.
+    EXPECT_NEAR(top.y, 400.0 / 12, 1e-9);
 }
 
 TEST(Scene3D, EmptySurfaceHasAFiniteScale) {

@@ -112,5 +112,27 @@ TEST_F(LargeView, PlacedAsHighAsTheResultsWindowAndHalfAgainAsWide) {
     EXPECT_EQ(p.left, 800 - 450);
 }
 
+TEST_F(LargeView, TheMouseTurnsTheViewAndADoubleClickBringsItBack) {
+    windows.open(main.onButton(MainButton::cmdResults).window);
+    results.activate();
+    results.onLarge3D();
+    large.activate();
+    const long long before = evaluationCount();
+    const int drawn = large.view().drawSerial;
+    large.beginTurn();
+    large.turn(30, -20);
+    EXPECT_EQ(large.view().hsbHang.value, 60);
+    EXPECT_EQ(large.view().vsbVang.value, -20);
+    EXPECT_EQ(large.view().lblHang, "Horizontal Angle = 60 deg");
+    EXPECT_EQ(large.view().lblVang, "Vertical Angle = 20 deg");
+    large.zoom(-1);
+    large.resetView();
+    EXPECT_EQ(large.view().hsbHang.value, 45);
+    EXPECT_EQ(large.view().vsbVang.value, -30);
+    EXPECT_EQ(large.view().drawSerial, drawn + 3);
+    EXPECT_EQ(evaluationCount(), before);
+    EXPECT_GT(canvas.count(PrimitiveKind::Line, kDarkYellow), 100u);
+}
+
 } // namespace
 } // namespace pmsect::test

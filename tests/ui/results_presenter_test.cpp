@@ -3,7 +3,9 @@
 #include "format/number_format.h"
 #include "results/recording_canvas.h"
 #include "results_windows_fixture.h"
+#include "ui/view_turning.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pmsect::test {
@@ -264,6 +266,86 @@ TEST_F(ResultsWindow, DoneAndTheLargeViewAskForTheBusyPointer) {
     results.onDone();
     EXPECT_FALSE(v().visible);
     EXPECT_EQ(app.pointer().busyCount(), 1);
+}
+
+// The width of what a 3D drawing put down, for the zoom.
+double drawnWidth(const RecordingCanvas& c) {
+    double lo = 1e300, hi = -1e300;
+    for (const DrawPrimitive& p : c.ofKind(PrimitiveKind::Line, kDarkYellow)) {
+        lo = std::min({lo, p.x1, p.x2});
+        hi = std::max({hi, p.x1, p.x2});
+    }
+    return hi - lo;
+}
+
+TEST_F(ResultsWindow, TheMouseTurnsZoomsAndResetsTheViewWithoutRecomputing) {
+    RecordingCanvas pic3D(600, 400);
+    results.setPictures(nullptr, [&](const std::function<void(Canvas&)>& draw) {
+        pic3D = RecordingCanvas(600, 400);
+        draw(pic3D);
+    });
+    open();
+    const double fitted = drawnWidth(pic3D);
+    const long long before = evaluationCount();
+    // A drag 40 across and 20 down from 45 / 30: half a degree a unit.
+    results.beginTurn3D();
+    results.turn3D(10, 4);
+    results.turn3D(40, 20);
+    EXPECT_EQ(v().hsb3D.value, 65);
+    EXPECT_EQ(v().txt3DHorAngle, "65");
+    EXPECT_EQ(v().vsb3D.value, -40);
+    EXPECT_EQ(v().txt3DVertAngle, "40");
+    // Past the top the vertical angle stops; the horizontal one goes round.
+    results.beginTurn3D();
+    results.turn3D(-200, 500);
+    EXPECT_EQ(v().hsb3D.value, 325);
+    EXPECT_EQ(v().vsb3D.value, -90);
+    results.zoom3D(2);
+    EXPECT_EQ(evaluationCount(), before);
+    results.resetView3D();
+    EXPECT_EQ(v().hsb3D.value, 45);
+    EXPECT_EQ(v().vsb3D.value, -30);
+    EXPECT_NEAR(drawnWidth(pic3D), fitted, 1e-9);
+    results.zoom3D(2);
+    EXPECT_NEAR(drawnWidth(pic3D), fitted * 1.15 * 1.15, 1e-6);
+    EXPECT_EQ(evaluationCount(), before);
+}
+
+TEST_F(ResultsWindow, HoveringThePlotReadsTheNearestPointAndTheTableListsTheControlPoints) {
+    RecordingCanvas pic2D(600, 400);
+    results.setPictures(
+        [&](const std::function<void(Canvas&)>& draw) {
+            pic2D = RecordingCanvas(600, 400);
+            draw(pic2D);
+        },
+        nullptr);
+    open();
+    EXPECT_TRUE(v().readout2D.empty());
+    // The top left corner of the picture is nearest the squash end of the curve, Pn = 0.99 Po at
+    // Mn = 0.
+    results.hover2D(0, 0);
+    const std::string expected =
+        "Pn = " + formatNumber(0.99 * model.Po / 1000.0, "#,##0.00") + " k";
+    EXPECT_EQ(v().readout2D.substr(0, expected.size()), expected) << v().readout2D;
+    EXPECT_NE(v().readout2D.find("phiPn = "), std::string::npos);
+    const std::string table = results.controlPointTable();
+    EXPECT_NE(table.find("Balanced"), std::string::npos);
+    EXPECT_NE(table.find("Pure bending"), std::string::npos);
+    results.onOptBiMn();
+    EXPECT_TRUE(results.controlPointTable().empty());
+}
+
+TEST(ViewTurning, DragWheelAndLimits) {
+    const ViewTurn start;
+    EXPECT_EQ(start.horizontal, 45);
+    EXPECT_EQ(start.vertical, 30);
+    const ViewTurn t = turnedBy(start, -100, -300);
+    EXPECT_DOUBLE_EQ(t.horizontal, 355);
+    EXPECT_DOUBLE_EQ(t.vertical, -90);
+    EXPECT_DOUBLE_EQ(turnedBy(start, NAN, 0).horizontal, 45);
+    EXPECT_DOUBLE_EQ(zoomedBy(start, 1).zoom, 1.15);
+    EXPECT_DOUBLE_EQ(zoomedBy(start, -100).zoom, 0.2);
+    EXPECT_DOUBLE_EQ(zoomedBy(start, 100).zoom, 10);
 }
 
 } // namespace

@@ -59,6 +59,14 @@ LargeViewWindow::LargeViewWindow(LargeViewPresenter& presenter, const bool& task
             [this] { run([this] { presenter_.onDone(); }); });
 
     presenter_.setPicture([this](const std::function<void(Canvas&)>& d) { pic3D_->setDrawing(d); });
+    // The mouse turns the view as the scroll bars do.
+    connect(pic3D_, &PictureWidget::dragStarted, this, [this] { presenter_.beginTurn(); });
+    connect(pic3D_, &PictureWidget::dragged, this,
+            [this](QPointF by) { run([this, by] { presenter_.turn(by.x(), by.y()); }); });
+    connect(pic3D_, &PictureWidget::wheelTurned, this,
+            [this](double steps) { run([this, steps] { presenter_.zoom(steps); }); });
+    connect(pic3D_, &PictureWidget::doubleClicked, this,
+            [this] { run([this] { presenter_.resetView(); }); });
     render();
 }
 

@@ -3,7 +3,9 @@
 
 #include "ui/qt/qpainter_canvas.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace pmsect {
 
@@ -11,6 +13,7 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(160, 160);
+    setMouseTracking(true); // for the readout under the pointer
 }
 
 void PictureWidget::setDrawing(Drawing drawing) {
@@ -28,6 +31,42 @@ QImage PictureWidget::image() {
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintOn(painter);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressedAt_ = event->position();
+        emit dragStarted();
+    }
+}
+
+void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
+    emit pointerMoved(event->position());
+    if (pressedAt_ && (event->buttons() & Qt::LeftButton)) {
+        emit dragged(event->position() - *pressedAt_);
+    }
+}
+
+void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressedAt_.reset();
+    }
+}
+
+void PictureWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        pressedAt_.reset();
+        emit doubleClicked();
+    }
+}
+
+void PictureWidget::wheelEvent(QWheelEvent* event) {
+    // One notch of an ordinary wheel is 120 eighths of a degree.
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps != 0) {
+        emit wheelTurned(steps);
+    }
+    event->accept();
 }
 
 void PictureWidget::paintOn(QPainter& painter) {

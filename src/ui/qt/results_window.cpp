@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -49,8 +50,21 @@ ResultsWindow::ResultsWindow(ResultsPresenter& presenter, ResultsExporter& expor
     vsb3D_ = addScrollBar("vsb3D", Qt::Vertical, &ResultsPresenter::onVsb3DScroll,
                           &ResultsPresenter::onVsb3DChange);
 
+    // Under the 2D plot: the readout of the point under the pointer and the control points.
+    lbl2DReadout_ = addLabel("lbl2DReadout");
+    lblControlPoints_ = addLabel("lblControlPoints");
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSizeF(std::min(fixed.pointSizeF(), 8.0));
+    lblControlPoints_->setFont(fixed);
+    lblControlPoints_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* view2D = new QVBoxLayout;
+    view2D->addWidget(pic2D_, 1);
+    view2D->addWidget(lbl2DReadout_);
+    view2D->addWidget(lblControlPoints_);
+    connectPictureMouse();
+
     auto* layout = new QGridLayout(this);
-    layout->addWidget(pic2D_, 0, 0, 2, 1);
+    layout->addLayout(view2D, 0, 0, 2, 1);
     auto* view3D = new QGridLayout;
     view3D->setSpacing(0);
     view3D->addWidget(pic3D_, 0, 0);
@@ -66,8 +80,22 @@ ResultsWindow::ResultsWindow(ResultsPresenter& presenter, ResultsExporter& expor
 
     presenter_.setPictures([this](const CanvasDrawing& d) { pic2D_->setDrawing(d); },
                            [this](const CanvasDrawing& d) { pic3D_->setDrawing(d); });
-    resize(1040, 760);
+    resize(1180, 820);
     render();
+}
+
+void ResultsWindow::connectPictureMouse() {
+    connect(pic2D_, &PictureWidget::pointerMoved, this, [this](QPointF at) {
+        presenter_.hover2D(at.x(), at.y());
+        lbl2DReadout_->setText(qtText(presenter_.view().readout2D));
+    });
+    connect(pic3D_, &PictureWidget::dragStarted, this, [this] { presenter_.beginTurn3D(); });
+    connect(pic3D_, &PictureWidget::dragged, this,
+            [this](QPointF by) { run([this, by] { presenter_.turn3D(by.x(), by.y()); }); });
+    connect(pic3D_, &PictureWidget::wheelTurned, this,
+            [this](double steps) { run([this, steps] { presenter_.zoom3D(steps); }); });
+    connect(pic3D_, &PictureWidget::doubleClicked, this,
+            [this] { run([this] { presenter_.resetView3D(); }); });
 }
 
 // ---- Building ----
@@ -316,6 +344,11 @@ void ResultsWindow::render() {
     renderCheck(ResultsCheck::chk3Dwphi, v.chk3Dwphi);
     renderCheck(ResultsCheck::chk3DLoads, v.chk3DLoads);
     renderCheck(ResultsCheck::chk3DSection, v.chk3DSection);
+
+    lbl2DReadout_->setText(qtText(v.readout2D));
+    const std::string table = presenter_.controlPointTable();
+    lblControlPoints_->setText(qtText(table.empty() ? table : table.substr(0, table.size() - 1)));
+    lblControlPoints_->setVisible(!table.empty());
 
     lblPo_->setText(qtText(v.lblPo));
     lblPhiPnMax_->setText(qtText(v.lblPhiPnMax));

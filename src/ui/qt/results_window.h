@@ -42,6 +42,8 @@ private:
     QGroupBox* build2DFrame();
     QGroupBox* build3DFrame();
     QWidget* buildFoot();
+    // Hover over the 2D plot; drag, wheel and double-click over the 3D view.
+    void connectPictureMouse();
     QCheckBox* addCheck(const char* name, ResultsCheck which);
     ConfirmLineEdit* addBox(const char* name);
     QLabel* addLabel(const char* name);
@@ -63,6 +65,8 @@ private:
     ConfirmLineEdit* txt2DHorAngle_ = nullptr;
     QScrollBar* hsb2D_ = nullptr;
     PictureWidget* pic2D_ = nullptr;
+    QLabel* lbl2DReadout_ = nullptr;
+    QLabel* lblControlPoints_ = nullptr;
 
     QGroupBox* fra3D_ = nullptr;
     QLabel* lblNumSections_ = nullptr;

@@ -1,6 +1,7 @@
-// The 2D plot and the 3D view as recorded primitives: scales worked by hand, colours and their
-// order, gaps at points not found, load colours, and nothing but axes without a surface.
+// The 3D view as recorded primitives: colours and their order, gaps at points not found, load
+// colours, the fit inside the picture and nothing but axes without a surface.
 #include "drawing_test_sections.h"
+#include "io/project_file.h"
 #include "results/plot_drawing.h"
 #include "results/recording_canvas.h"
 
@@ -8,6 +9,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
+#include <string>
 
 namespace pmsect {
 namespace {
@@ -40,88 +43,6 @@ bool hasLine(const RecordingCanvas& c, int colour, double x1, double y1, double 
         }
     }
     return false;
-}
-
-CurveTable table(std::initializer_list<std::array<float, 3>> rows) {
-    CurveTable t;
-    for (const auto& r : rows) {
-        ++t.count;
-        t.pts[static_cast<std::size_t>(t.count)] = r;
-        t.found[static_cast<std::size_t>(t.count)] = true;
-    }
-    return t;
-}
-
-TEST(Plot2D, PnMnUsesTheSmallerScaleWithCompressionUp) {
-    RecordingCanvas c(600, 480);
-    ProjectModel m = test::rectangleModel(12, 18);
-    m.phiPnMax = -60000; // cap at -60 kips
-    const CurveTable t = table({{0.5f, -150, 0}, {0.65f, -50, 100}, {0.9f, 50, 0}});
-    // Scales 480/(1.2*200) = 2 and 600/(1.2*100) = 5: 2 both ways, centre (Mn 50, Pn -50).
-    drawPlot2D(c, PlotMode::PnMn, t, t.count, {100, 0, 50, -150}, m, {});
-    EXPECT_EQ(c.primitives().front().kind, PrimitiveKind::Clear);
-    EXPECT_TRUE(hasLine(c, kLightBlue, 0, 340, 600, 340));
-    EXPECT_TRUE(hasLine(c, kLightBlue, 200, 0, 200, 480));
-    EXPECT_TRUE(hasLine(c, kDarkYellow, 200, 40, 400, 240));
-    EXPECT_TRUE(hasLine(c, kDarkYellow, 400, 240, 200, 440));
-    // Reduced: phi*Pn = -75 held at -60; (65, -32.5); (0, 45).
-    EXPECT_TRUE(hasLine(c, kLightGreen, 200, 220, 330, 275));
-    EXPECT_TRUE(hasLine(c, kLightGreen, 330, 275, 200, 430));
-    EXPECT_EQ(c.count(PrimitiveKind::Line), 6u);
-    EXPECT_EQ(c.count(PrimitiveKind::Line, kLightMagenta), 0u); // no section in Pn-Mn mode
-    expectElementOrder(c, {{kLightBlue, 0}, {kDarkYellow, 1}, {kLightGreen, 2}});
-}
-
-TEST(Plot2D, RowsNotFoundBreakThePolylines) {
-    RecordingCanvas c(600, 480);
-    const ProjectModel m = test::rectangleModel(12, 18);
-    CurveTable t =
-        table({{0.6f, -150, 0}, {0.6f, -100, 60}, {0.6f, -50, 999}, {0.7f, 0, 80}, {0.9f, 50, 0}});
-    t.found[3] = false;
-    drawPlot2D(c, PlotMode::PnMn, t, t.count, {100, 0, 50, -150}, m, {true, false, true});
-    EXPECT_EQ(c.count(PrimitiveKind::Line, kDarkYellow), 2u); // rows 1-2 and 4-5
-    EXPECT_EQ(c.count(PrimitiveKind::Line, kLightGreen), 0u);
-    for (const DrawPrimitive& p : c.ofKind(PrimitiveKind::Line, kDarkYellow)) {
-        EXPECT_LT(p.x1, 300 + 2 * (999 - 50) - 1);
-        EXPECT_LT(p.x2, 300 + 2 * (999 - 50) - 1);
-    }
-}
-
-TEST(Plot2D, BiaxialIsCentredWithTheSectionOverIt) {
-    RecordingCanvas c(600, 480);
-    ProjectModel m = test::rectangleModel(12, 18);
-    test::addBar(m, 4, 7, 8);
-    const CurveTable t = table({{0.5f, 0, -100}, {0.5f, 100, 0}, {0, 0, 100}, {0, -100, 0}});
-    // Horizontal range 2*100 centred on 0: scales 600/240 and 480/240, the smaller is 2.
-    drawPlot2D(c, PlotMode::Biaxial, t, t.count, {100, 0, 50, -150}, m, {});
-    EXPECT_TRUE(hasLine(c, kDarkYellow, 300, 40, 500, 240));
-    EXPECT_TRUE(hasLine(c, kLightGreen, 300, 140, 400, 240));
-    // Rows with phi 0 have no reduced point: only the segment between rows 1 and 2 remains.
-    EXPECT_EQ(c.count(PrimitiveKind::Line, kLightGreen), 1u);
-    // The nominal contour goes all the way round, its last direction joined to its first.
-    EXPECT_EQ(c.count(PrimitiveKind::Line, kDarkYellow), 4u);
-    EXPECT_TRUE(hasLine(c, kDarkYellow, 100, 240, 300, 40));
-    // Section: 18 in tall = 2/3 of the largest moment = 133.3 px, 12 in wide in proportion.
-    const auto outline = c.ofKind(PrimitiveKind::Line, kLightMagenta);
-    ASSERT_EQ(outline.size(), 4u);
-    double xmin = 1e9, xmax = -1e9, ymin = 1e9, ymax = -1e9;
-    for (const DrawPrimitive& p : outline) {
-        xmin = std::min({xmin, p.x1, p.x2});
-        xmax = std::max({xmax, p.x1, p.x2});
-        ymin = std::min({ymin, p.y1, p.y2});
-        ymax = std::max({ymax, p.y1, p.y2});
-    }
-    EXPECT_NEAR(ymax - ymin, 2.0 / 3.0 * 100 * 2, 1e-6);
-    EXPECT_NEAR(xmax - xmin, 12.0 / 18.0 * 2.0 / 3.0 * 100 * 2, 1e-6);
-    EXPECT_NEAR((xmin + xmax) / 2, 300, 1e-6);
-    ASSERT_EQ(c.count(PrimitiveKind::Circle, kLightMagenta), 1u);
-    EXPECT_LT(c.ofKind(PrimitiveKind::Circle)[0].y1, 240); // bar at y = +7 drawn above
-    expectElementOrder(c,
-                       {{kLightBlue, 0}, {kDarkYellow, 1}, {kLightGreen, 2}, {kLightMagenta, 3}});
-
-    RecordingCanvas without(600, 480);
-    drawPlot2D(without, PlotMode::Biaxial, t, t.count, {100, 0, 50, -150}, m, {true, true, false});
-    EXPECT_EQ(without.count(PrimitiveKind::Line, kLightMagenta), 0u);
 }
 
 // Four directions, three rows: squash, a bending point and the tension end.
@@ -187,11 +108,12 @@ TEST(View3D, ElementsInOrderAndRingsClosed) {
 TEST(View3D, LoadColoursAndCapacityLines) {
     ProjectModel m = test::rectangleModel(12, 18);
     const SurfaceData s = smallSurface();
-    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents);
     const View3DOptions loadsOnly{false, false, true, false};
 
     RecordingCanvas c(600, 400);
     addLoad(m, -100, 10, -150, 15, 1.0f, true); // exactly at capacity: yellow
+    // The view frames the loads with the surface.
+    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
     drawView3D(c, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);
     EXPECT_EQ(c.count(PrimitiveKind::Line, kLightRed) + c.count(PrimitiveKind::Circle, kLightRed),
               0u);
@@ -208,12 +130,14 @@ TEST(View3D, LoadColoursAndCapacityLines) {
     addLoad(m, -100, 10, -50, 5, 1.5f, true); // beyond capacity
     RecordingCanvas c2(600, 400);
     drawView3D(c2, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);
+    const Scene3D scene2(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
     EXPECT_EQ(c2.count(PrimitiveKind::Line, kLightRed), 4u); // cross and capacity -> load
     EXPECT_EQ(c2.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(c2.count(PrimitiveKind::Line, kYellow), 1u);
     EXPECT_EQ(c2.count(PrimitiveKind::Circle, kYellow), 1u);
-    const ScreenPoint cap2 = scene.toScreen({5 * 12 * scene.k(), -50, 0});
-    EXPECT_TRUE(hasLine(c2, kLightRed, cap2.x, cap2.y, L.x, L.y));
+    const ScreenPoint cap2 = scene2.toScreen({5 * 12 * scene2.k(), -50, 0});
+    const ScreenPoint L2 = scene2.toScreen({10 * 12 * scene2.k(), -100, 0});
+    EXPECT_TRUE(hasLine(c2, kLightRed, cap2.x, cap2.y, L2.x, L2.y));
 
     m.numLoads = 0;
     addLoad(m, -100, 10, -150, 15, 0.5f, false); // capacity not established
@@ -241,6 +165,66 @@ TEST(View3D, SectionLiesInThePnZeroPlaneInProportion) {
         xmax = std::max({xmax, p.x1, p.x2});
     }
     EXPECT_NEAR(xmax - xmin, 12 * (2.0 / 3.0 * 200 * scene.k() / 18) * scene.screenScale(), 1e-6);
+}
+
+// Every point a drawing puts down, with the start of each text.
+void expectInside(const RecordingCanvas& c) {
+    for (const DrawPrimitive& p : c.primitives()) {
+        if (p.kind == PrimitiveKind::Clear) {
+            continue;
+        }
+        ASSERT_GE(p.x1, 0);
+        ASSERT_LE(p.x1, c.width());
+        ASSERT_GE(p.y1, 0);
+        ASSERT_LE(p.y1, c.height());
+        if (p.kind == PrimitiveKind::Line) {
+            ASSERT_GE(p.x2, 0);
+            ASSERT_LE(p.x2, c.width());
+            ASSERT_GE(p.y2, 0);
+            ASSERT_LE(p.y2, c.height());
+        }
+    }
+}
+
+// The surface, the axes and the loads fit at every view angle and number of sections, in a
+// wide picture and a tall one.
+TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
+    ProjectModel m;
+    ASSERT_TRUE(loadProjectFile(std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs", m));
+    for (float sections : {4.0f, 8.0f, 32.0f}) {
+        auto s = std::make_unique<SurfaceData>();
+        computeSurface(m, sections, *s);
+        for (auto [w, h] : {std::pair{600.0, 400.0}, std::pair{300.0, 500.0}}) {
+            for (int H = 0; H <= 360; H += 15) {
+                for (int V = -90; V <= 90; V += 15) {
+                    SCOPED_TRACE(testing::Message() << sections << " sections, " << H << "/" << V
+                                                    << " in " << w << "x" << h);
+                    RecordingCanvas c(w, h);
+                    drawView3D(c, *s, m, H, V, {}, MomentScaleSource::Extents);
+                    expectInside(c);
+                    RecordingCanvas large(w, h);
+                    drawView3D(large, *s, m, H, V, {}, MomentScaleSource::Points);
+                    expectInside(large);
+                }
+            }
+        }
+    }
+}
+
+TEST(View3D, AxesCarryTheirNamesAtTheirEnds) {
+    RecordingCanvas c(600, 400);
+    const ProjectModel m = test::rectangleModel(12, 18);
+    const SurfaceData s = smallSurface();
+    drawView3D(c, s, m, 0, 0, {}, MomentScaleSource::Extents);
+    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
+    const auto texts = c.ofKind(PrimitiveKind::Text);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, "Mnx");
+    EXPECT_EQ(texts[1].text, "Mny");
+    EXPECT_EQ(texts[2].text, "Pn");
+    // Mnx beside the +X end: to the right at these angles; Pn at the compression end, on top.
+    EXPECT_NEAR(texts[0].x1, scene.toScreen({scene.momentAxisHalf(), 0, 0}).x + 3, 1e-9);
+    EXPECT_LT(texts[2].y1, scene.toScreen({0, 0, 0}).y);
 }
 
 TEST(View3D, EmptySurfaceDrawsTheAxesOnly) {
