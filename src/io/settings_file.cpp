@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <limits>
+#include <optional>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -187,8 +190,121 @@ FileResult saveDesignCode(const std::string& installDir, DesignCode code) {
                      {{kOffsetDesignCode, int16Bytes(storedDesignCode(code))}});
 }
 
+namespace {
+
+constexpr std::string_view kHeaderTag = "PMSRPTH1";
+constexpr std::size_t kHeaderTail = 4 + kHeaderTag.size(); // the two lengths and the tag
+
+// The whole of a settings file that is a regular file, or nothing.
+std::optional<std::string> readWholeFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct HeaderBlock {
+    std::size_t start = 0; // where the block begins in the file
+    ReportHeaderSettings header;
+};
+
+std::size_t readLength(const std::string& bytes, std::size_t at) {
+    return static_cast<uint8_t>(bytes[at]) |
+           (static_cast<std::size_t>(static_cast<uint8_t>(bytes[at + 1])) << 8);
+}
+
+// The block at the end of bytes; it never reaches into the fixed fields.
+std::optional<HeaderBlock> findHeaderBlock(const std::string& bytes) {
+    const std::size_t size = bytes.size();
+    if (size < static_cast<std::size_t>(kOffsetDefaultDir) + kHeaderTail ||
+        bytes.compare(size - kHeaderTag.size(), kHeaderTag.size(), kHeaderTag) != 0) {
+        return std::nullopt;
+    }
+    const std::size_t lengths = size - kHeaderTail;
+    const std::size_t titleLength = readLength(bytes, lengths);
+    const std::size_t engineerLength = readLength(bytes, lengths + 2);
+    if (titleLength + engineerLength > lengths - static_cast<std::size_t>(kOffsetDefaultDir)) {
+        return std::nullopt;
+    }
+    HeaderBlock block;
+    block.start = lengths - titleLength - engineerLength;
+    block.header.title = bytes.substr(block.start, titleLength);
+    block.header.engineer = bytes.substr(block.start + titleLength, engineerLength);
+    return block;
+}
+
+// One line of at most kMaxReportHeaderText bytes.
+std::string headerText(const std::string& text) {
+    std::string out = text.substr(0, text.find_first_of("\r\n"));
+    if (out.size() > kMaxReportHeaderText) {
+        out.resize(kMaxReportHeaderText);
+    }
+    return out;
+}
+
+std::string headerBlockBytes(const ReportHeaderSettings& header) {
+    const std::string title = headerText(header.title);
+    const std::string engineer = headerText(header.engineer);
+    return title + engineer + int16Bytes(static_cast<int16_t>(title.size())) +
+           int16Bytes(static_cast<int16_t>(engineer.size())) + std::string(kHeaderTag);
+}
+
+FileResult writeWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return FileResult::failure("Cannot write " + path);
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out.fail()) {
+        return FileResult::failure("Cannot write " + path);
+    }
+    return FileResult::success();
+}
+
+} // namespace
+
 FileResult saveDefaultDir(const std::string& installDir, const std::string& path) {
-    return patchFile(settingsFilePath(installDir), {{kOffsetDefaultDir, path}});
+    const std::string file = settingsFilePath(installDir);
+    const std::optional<std::string> bytes = readWholeFile(file);
+    const std::optional<HeaderBlock> block = bytes ? findHeaderBlock(*bytes) : std::nullopt;
+    if (!block) {
+        return patchFile(file, {{kOffsetDefaultDir, path}});
+    }
+    // The path runs to the end of the file: the header block follows the new one.
+    return writeWholeFile(file, bytes->substr(0, static_cast<std::size_t>(kOffsetDefaultDir)) +
+                                    path + headerBlockBytes(block->header));
+}
+
+ReportHeaderSettings loadReportHeader(const std::string& installDir) {
+    const std::optional<std::string> bytes = readWholeFile(settingsFilePath(installDir));
+    if (!bytes) {
+        return {};
+    }
+    const std::optional<HeaderBlock> block = findHeaderBlock(*bytes);
+    return block ? block->header : ReportHeaderSettings{};
+}
+
+FileResult saveReportHeader(const std::string& installDir, const ReportHeaderSettings& header) {
+    const std::string file = settingsFilePath(installDir);
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && !std::filesystem::is_regular_file(file, ec)) {
+        return FileResult::failure("Cannot write " + file);
+    }
+    std::string bytes = readWholeFile(file).value_or(std::string());
+    if (const std::optional<HeaderBlock> block = findHeaderBlock(bytes)) {
+        bytes.resize(block->start);
+    }
+    // The fixed fields stay where they are; a short file is padded as patchFile pads it.
+    if (bytes.size() < static_cast<std::size_t>(kOffsetDefaultDir)) {
+        bytes.resize(static_cast<std::size_t>(kOffsetDefaultDir), '\0');
+    }
+    return writeWholeFile(file, bytes + headerBlockBytes(header));
 }
 
 } // namespace pmsect

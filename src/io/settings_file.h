@@ -69,4 +69,27 @@ FileResult saveShowInfoAtStart(const std::string& installDir, int16_t value);
 FileResult saveDefaultDir(const std::string& installDir, const std::string& path);
 FileResult saveDesignCode(const std::string& installDir, DesignCode code);
 
+// The project title and the engineer that head the printed report. They belong to the person at
+// the desk, not to a project, so they live in the settings file; but its fixed fields take bytes
+// 0..48 and the default directory runs from byte 49 to wherever it ends, so they cannot have an
+// offset of their own. They are kept in a block at the very end of the file instead:
+//   title bytes, engineer bytes, title length and engineer length (16-bit little-endian each),
+//   then the eight bytes "PMSRPTH1",
+// found by that tag at the end of the file and read back from its lengths. A file without the
+// tag has no header; writing the default directory keeps the block after the new path.
+struct ReportHeaderSettings {
+    std::string title;
+    std::string engineer;
+    friend bool operator==(const ReportHeaderSettings&, const ReportHeaderSettings&) = default;
+};
+
+// The longest title or engineer kept, in bytes; longer texts are cut there.
+inline constexpr std::size_t kMaxReportHeaderText = 200;
+
+// Empty texts when the file or its block is missing or damaged.
+ReportHeaderSettings loadReportHeader(const std::string& installDir);
+// Replaces the block (or adds it), leaving bytes 0..48 and the directory as they were, and
+// creates the file when it is missing.
+FileResult saveReportHeader(const std::string& installDir, const ReportHeaderSettings& header);
+
 } // namespace pmsect

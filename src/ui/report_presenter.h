@@ -4,10 +4,13 @@
 
 #include "model/project_model.h"
 #include "results/canvas.h"
+#include "results/printed_page.h"
 #include "results/section_drawing.h"
 #include "ui/platform.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace pmsect {
 
@@ -18,6 +21,11 @@ struct ReportView {
     std::string exitCaption = "&Exit";
     std::string fontName; // the fixed-pitch font the text is shown and printed in
     std::string text;
+    // The header of the printed pages, typed above the text and kept in the settings file.
+    std::string lblTitle = "Project title";
+    std::string txtTitle;
+    std::string lblEngineer = "Engineer";
+    std::string txtEngineer;
     bool visible = false;
 };
 
@@ -50,6 +58,18 @@ public:
     // The window became active: the report is rebuilt from the model as it stands now.
     void activate();
 
+    // The settings file of installDir holds the title and the engineer: they are read now and
+    // written there whenever one of them is typed.
+    void keepHeaderIn(std::string installDir);
+    void setTitle(std::string_view text);
+    void setEngineer(std::string_view text);
+    // The figures printed after the text, made when a print starts; without a source only the
+    // section drawing follows the text.
+    void setFigureSource(std::function<PrintedFigures()> source) { figures_ = std::move(source); }
+    // Today's date as the printed header shows it; the clock, unless a test sets another.
+    void setToday(std::function<std::string()> today) { today_ = std::move(today); }
+    PrintedHeader printedHeader() const;
+
     // "Print&File": the report saved as a text file. True when a file was written.
     bool onSaveFile();
     // "&Print": the print dialog, then each copy's pages through the sink, every copy starting
@@ -62,8 +82,14 @@ public:
 private:
     ProjectModel& model_;
     Platform& platform_;
+    void saveHeader();
+
     ReportView view_;
     std::string reportFileName_;
+    std::string installDir_;
+    bool keepsHeader_ = false;
+    std::function<PrintedFigures()> figures_;
+    std::function<std::string()> today_;
 };
 
 } // namespace pmsect

@@ -77,6 +77,58 @@ TEST(SettingsFile, AShorterPathLeavesTheTailOfALongerOne) {
     EXPECT_EQ(bytes.substr(0, 49), std::string(49, '\0'));
 }
 
+TEST(SettingsFile, TheReportHeaderLivesAtTheEndAndLeavesEveryFieldAlone) {
+    ScratchFolder dir;
+    const std::string install = dir.dir().string();
+    loadSettings(install, "/home/engineer/projects");
+    ASSERT_TRUE(saveUnitChoice(install, StoredUnitPositions{2, 4, 6, 1, 1}).ok);
+    const std::string before = readBytes(dir.path("rcprefs.dat"));
+    EXPECT_EQ(loadReportHeader(install), ReportHeaderSettings{});
+
+    const ReportHeaderSettings header{"Tower B, level 3 columns", "J. Q. Engineer, P.E."};
+    ASSERT_TRUE(saveReportHeader(install, header).ok);
+    const std::string after = readBytes(dir.path("rcprefs.dat"));
+    // Everything before stays byte for byte; the block follows with its lengths and tag.
+    EXPECT_EQ(after.substr(0, before.size()), before);
+    EXPECT_EQ(after.substr(before.size()),
+              header.title + header.engineer + std::string("\x18\0\x14\0", 4) + "PMSRPTH1");
+    EXPECT_EQ(loadReportHeader(install), header);
+    EXPECT_EQ(loadSettings(install, "/x").settings.units, (StoredUnitPositions{2, 4, 6, 1, 1}));
+
+    // A field written later and a new default directory keep the header; a second header
+    // replaces the first instead of piling up.
+    ASSERT_TRUE(saveShowInfoAtStart(install, 0).ok);
+    ASSERT_TRUE(saveDefaultDir(install, "/a/much/longer/default/directory/than/before").ok);
+    EXPECT_EQ(loadReportHeader(install), header);
+    ASSERT_TRUE(saveDefaultDir(install, "/t").ok);
+    EXPECT_EQ(loadReportHeader(install), header);
+    const ReportHeaderSettings second{"Pier 4", ""};
+    ASSERT_TRUE(saveReportHeader(install, second).ok);
+    EXPECT_EQ(loadReportHeader(install), second);
+    const std::string last = readBytes(dir.path("rcprefs.dat"));
+    EXPECT_EQ(last.substr(49, 2), "/t");
+    EXPECT_EQ(last.size(), 49 + 2 + 6 + 12u);
+    EXPECT_EQ(int16At(last, 44), 0);
+    EXPECT_EQ(loadSettings(install, "/x").settings.units, (StoredUnitPositions{2, 4, 6, 1, 1}));
+}
+
+TEST(SettingsFile, AReportHeaderIsOneLineOfLimitedLengthAndSurvivesDamageAsEmpty) {
+    ScratchFolder dir;
+    const std::string install = dir.dir().string();
+    // Saved into a missing file: the fixed fields are zero, as a first write leaves them.
+    ASSERT_TRUE(saveReportHeader(install, {"Line one\nline two", std::string(500, 'e')}).ok);
+    const ReportHeaderSettings read = loadReportHeader(install);
+    EXPECT_EQ(read.title, "Line one");
+    EXPECT_EQ(read.engineer, std::string(kMaxReportHeaderText, 'e'));
+    EXPECT_EQ(readBytes(dir.path("rcprefs.dat")).substr(0, 49), std::string(49, '\0'));
+
+    // Lengths that reach into the fixed fields are not believed.
+    std::string bytes =
+        std::string(49, '\0') + "ab" + std::string("\xff\x7f\x01\0", 4) + "PMSRPTH1";
+    writeBytes(dir.path("rcprefs.dat"), bytes);
+    EXPECT_EQ(loadReportHeader(install), ReportHeaderSettings{});
+}
+
 TEST(SettingsFile, ShortOrDamagedFieldsReadAsDefaults) {
     ScratchFolder dir;
     writeBytes(dir.path("rcprefs.dat"), std::string(10, '\7'));

@@ -55,6 +55,8 @@ TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
     snap(windows->singlePointWindow(), "05-single-point");
 
     main->findChild<QAction*>("mnuOutput")->trigger();
+    windows->reportWindow()->findChild<QLineEdit*>("txtTitle")->setText("Tower B, level 3 columns");
+    windows->reportWindow()->findChild<QLineEdit*>("txtEngineer")->setText("J. Q. Engineer");
     snap(windows->reportWindow(), "06-report");
     platform.pdfPath = (out / "07-printed-report.pdf").string();
     windows->reportWindow()->print();

@@ -1,5 +1,5 @@
 // The report window: rebuilt on activation, saved under a name it keeps, printed copy by copy
-// through a page sink, hidden by Exit.
+// through a page sink with its header and figures, the header remembered, hidden by Exit.
 #include "building/new_project.h"
 #include "recording_platform.h"
 #include "results/recording_canvas.h"
@@ -152,16 +152,23 @@ TEST_F(ReportPresenterTest, PrinterThatCannotOpenPrintsNothingAndSaysNothing) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ReportPresenterTest, EachCopyPrintsTheSectionAndEveryLine) {
+TEST_F(ReportPresenterTest, EachCopyPrintsTheHeaderTheSectionAndEveryLine) {
     report.open();
-    // 12 units a line on a page 8000 high: the whole report fits below the section box.
+    report.setToday([] { return std::string("2026-12-08"); });
+    report.setTitle("Tower B");
+    // 12 units a line on a page 8000 high: the whole report and the section fit on one page.
     RecordingSink sink(5000, 8000);
     platform.printCopies = 2;
     EXPECT_EQ(report.onPrint(sink), 2);
     EXPECT_EQ(sink.begun, 1);
     EXPECT_EQ(sink.finished, 1);
     EXPECT_EQ(sink.pagesEnded, 2); // one page per copy, each one ended
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Text), 2 * nonBlankLines(report.view().text));
+    // The three header lines, the report's lines and the section's caption, on each copy.
+    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Text),
+              2 * (3 + nonBlankLines(report.view().text) + 1));
+    const auto texts = sink.canvas.ofKind(PrimitiveKind::Text);
+    EXPECT_EQ(texts[0].text, "Project:  Tower B");
+    EXPECT_EQ(texts[2].text, "Date:     2026-12-08    File: (not saved)");
     // Outline (4 sides) and the 20 bars in light magenta, once per copy.
     EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kLightMagenta), 2u * 4u);
     EXPECT_EQ(sink.canvas.count(PrimitiveKind::Circle, kLightMagenta), 2u * 20u);
@@ -169,16 +176,58 @@ TEST_F(ReportPresenterTest, EachCopyPrintsTheSectionAndEveryLine) {
 
 TEST_F(ReportPresenterTest, LongReportEndsEveryPageOfEveryCopy) {
     report.open();
-    // A page 600 high takes the box (to 260) and 28 lines: the report needs more pages.
+    // A page 600 high holds 46 lines under the header: the report needs more pages.
     RecordingSink sink(1200, 600);
     platform.printCopies = 3;
     const int pages = report.onPrint(sink);
     ASSERT_GT(pages, 3);
     EXPECT_EQ(pages % 3, 0);
     EXPECT_EQ(sink.pagesEnded, pages);
-    // The section is on the first page of each copy only.
+    // The section once per copy, after the text.
     EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kLightMagenta), 3u * 4u);
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Text), 3 * nonBlankLines(report.view().text));
+}
+
+TEST_F(ReportPresenterTest, TheFiguresFollowTheTextAndTheSavedReportStaysAsItWas) {
+    report.open();
+    const std::string before = report.view().text;
+    int made = 0;
+    report.setFigureSource([&made] {
+        ++made;
+        PrintedFigures f;
+        f.diagramCaption = "diagram";
+        f.diagram = [](Canvas& c) { c.line(0, 0, 1, 1, kDarkYellow); };
+        f.controlPoints = {"row"};
+        f.surface = [](Canvas& c) { c.line(0, 0, 1, 1, kLightGreen); };
+        return f;
+    });
+    RecordingSink sink(5000, 8000);
+    platform.printCopies = 2;
+    report.onPrint(sink);
+    EXPECT_EQ(made, 1); // made once for all the copies
+    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kDarkYellow), 2u);
+    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kLightGreen), 2u);
+    // The text window and the saved file know nothing of the header or the figures.
+    EXPECT_EQ(report.view().text, before);
+    const std::string saved = (dir / "out.txt").string();
+    platform.saveAnswers.push_back(saved);
+    ASSERT_TRUE(report.onSaveFile());
+    EXPECT_EQ(fileText(saved).find("Project:"), std::string::npos);
+}
+
+TEST_F(ReportPresenterTest, TitleAndEngineerAreRememberedInTheSettingsFile) {
+    report.keepHeaderIn(dir.string());
+    EXPECT_EQ(report.view().txtTitle, "");
+    report.setTitle("Tower B");
+    report.setEngineer("J. Engineer");
+    ProjectModel other;
+    ReportPresenter next(other, platform);
+    next.keepHeaderIn(dir.string());
+    EXPECT_EQ(next.view().txtTitle, "Tower B");
+    EXPECT_EQ(next.view().txtEngineer, "J. Engineer");
+    EXPECT_EQ(next.printedHeader().title, "Tower B");
+    // The settings' other fields are untouched: a first write leaves them zero.
+    const std::string bytes = fileText((dir / "rcprefs.dat").string());
+    EXPECT_EQ(bytes.substr(0, 49), std::string(49, '\0'));
 }
 
 TEST_F(ReportPresenterTest, ExitHides) {

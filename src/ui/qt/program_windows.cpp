@@ -15,6 +15,7 @@
 #include "ui/qt/single_point_window.h"
 #include "ui/qt/units_window.h"
 #include "ui/qt/window_support.h"
+#include "ui/report_figures.h"
 
 #include <QCoreApplication>
 
@@ -54,6 +55,11 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform, std::stri
     });
     resultsWindows_ = std::make_unique<ResultsWindowSet>(app_);
     resultsWindows_->registerWith(*this);
+    report_.keepHeaderIn(installDir_);
+    report_.setFigureSource([this] {
+        ResultsWindows& results = resultsWindows_->presenters();
+        return reportFigures(app_.model(), results.data(), results.results().figureView());
+    });
 }
 
 ProgramWindows::~ProgramWindows() {

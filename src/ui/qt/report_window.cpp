@@ -6,8 +6,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 namespace pmsect {
 namespace {
@@ -36,12 +40,35 @@ ReportWindow::ReportWindow(ReportPresenter& presenter, QPrinter& printer, QWidge
         render();
     });
 
-    text_ = new QPlainTextEdit(this);
+    auto* central = new QWidget(this);
+    auto* header = new QGridLayout;
+    lblTitle_ = new QLabel(central);
+    lblTitle_->setObjectName("lblTitle");
+    txtTitle_ = new QLineEdit(central);
+    txtTitle_->setObjectName("txtTitle");
+    lblEngineer_ = new QLabel(central);
+    lblEngineer_->setObjectName("lblEngineer");
+    txtEngineer_ = new QLineEdit(central);
+    txtEngineer_->setObjectName("txtEngineer");
+    header->addWidget(lblTitle_, 0, 0);
+    header->addWidget(txtTitle_, 0, 1);
+    header->addWidget(lblEngineer_, 1, 0);
+    header->addWidget(txtEngineer_, 1, 1);
+    // Each is kept when the typing is done, as the other boxes of the program confirm.
+    connect(txtTitle_, &QLineEdit::editingFinished, this,
+            [this] { presenter_.setTitle(txtTitle_->text().toStdString()); });
+    connect(txtEngineer_, &QLineEdit::editingFinished, this,
+            [this] { presenter_.setEngineer(txtEngineer_->text().toStdString()); });
+
+    text_ = new QPlainTextEdit(central);
     text_->setObjectName("txtReport");
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(fixedPitchFont(v.fontName, kReportPointSize));
-    setCentralWidget(text_);
+    auto* column = new QVBoxLayout(central);
+    column->addLayout(header);
+    column->addWidget(text_, 1);
+    setCentralWidget(central);
     resize(760, 640);
     render();
 }
@@ -56,10 +83,22 @@ void ReportWindow::render() {
     if (text_->toPlainText() != text) {
         text_->setPlainText(text);
     }
+    lblTitle_->setText(qtText(v.lblTitle));
+    lblEngineer_->setText(qtText(v.lblEngineer));
+    // A box being typed in keeps what is typed.
+    if (!txtTitle_->hasFocus()) {
+        txtTitle_->setText(qtText(v.txtTitle));
+    }
+    if (!txtEngineer_->hasFocus()) {
+        txtEngineer_->setText(qtText(v.txtEngineer));
+    }
     showAs(*this, v.visible);
 }
 
 void ReportWindow::print() {
+    // Whatever is typed counts, even without leaving the box first.
+    presenter_.setTitle(txtTitle_->text().toStdString());
+    presenter_.setEngineer(txtEngineer_->text().toStdString());
     PrinterPageSink sink(printer_, fixedPitchFont(presenter_.view().fontName, kReportPointSize));
     presenter_.onPrint(sink);
     render();

@@ -1,11 +1,13 @@
-// The "PMSECT Output" window: the report in a fixed-pitch font, with "Print&File", "&Print" and
-// "&Exit" in its menu bar.
+// The "PMSECT Output" window: the project title and the engineer for the printed header above
+// the report in a fixed-pitch font, with "Print&File", "&Print" and "&Exit" in its menu bar.
 #pragma once
 
 #include "ui/report_presenter.h"
 
 #include <QMainWindow>
 
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
 
@@ -28,6 +30,10 @@ protected:
 private:
     ReportPresenter& presenter_;
     QPrinter& printer_;
+    QLabel* lblTitle_;
+    QLineEdit* txtTitle_;
+    QLabel* lblEngineer_;
+    QLineEdit* txtEngineer_;
     QPlainTextEdit* text_;
 };
 
