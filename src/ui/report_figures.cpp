@@ -6,6 +6,7 @@
 #include "results/plot_drawing.h"
 
 #include <memory>
+#include <string>
 
 namespace pmsect {
 
@@ -38,8 +39,8 @@ PrintedFigures reportFigures(const ProjectModel& model, const ResultsData& data,
     }
 
     PrintedFigures out;
-    out.diagramCaption =
-        "Pn-Mn interaction diagram at " + formatNumber(f->angle, "##0.##") + " deg";
+    out.diagramCaption = "Pn-Mn interaction diagram at " + formatNumber(f->angle, "##0.##") +
+                         " deg, ACI " + std::string(designCodeName(model.designCode));
     out.diagram = [f](Canvas& canvas) {
         Plot2DData d;
         d.table = &f->curve;

@@ -3,12 +3,14 @@
 #include "building/new_project.h"
 #include "recording_platform.h"
 #include "results/recording_canvas.h"
+#include "ui/report_figures.h"
 #include "ui/report_presenter.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <memory>
 
 namespace pmsect {
 namespace {
@@ -234,6 +236,38 @@ TEST_F(ReportPresenterTest, ExitHides) {
     report.open();
     report.onExit();
     EXPECT_FALSE(report.view().visible);
+}
+
+TEST(ReportFigures, StaleResultsAreComputedOnACopyAndCurrentOnesAreUsed) {
+    ProjectModel model;
+    resetToNewProject(model);
+    const ProjectModel before = model;
+    auto data = std::make_unique<ResultsData>();
+    // Nothing computed yet: the curve at the window's angle and the surface are made afresh.
+    const PrintedFigures fresh = reportFigures(model, *data, {30, 45, 30, 8});
+    EXPECT_EQ(fresh.diagramCaption, "Pn-Mn interaction diagram at 30 deg, ACI 318-05");
+    EXPECT_EQ(fresh.controlPoints.size(), 2u + kControlPointCount);
+    EXPECT_EQ(model.curveDepthGuess, before.curveDepthGuess);
+    RecordingCanvas diagram(600, 400);
+    fresh.diagram(diagram);
+    EXPECT_GT(diagram.count(PrimitiveKind::Line, kDarkYellow), 10u);
+    RecordingCanvas surface(600, 400);
+    fresh.surface(surface);
+    EXPECT_GT(surface.count(PrimitiveKind::Line, kDarkYellow), 100u);
+
+    // A current curve is printed as the window holds it, at its own angle.
+    model.curvesStale = false;
+    data->curve.count = 2;
+    data->curve.pts[1] = {0.65f, -100, 0};
+    data->curve.pts[2] = {0.65f, -50, 600};
+    data->curve.found[1] = data->curve.found[2] = true;
+    data->curveAngle = 90;
+    const PrintedFigures held = reportFigures(model, *data, {30, 45, 30, 8});
+    EXPECT_EQ(held.diagramCaption, "Pn-Mn interaction diagram at 90 deg, ACI 318-05");
+    RecordingCanvas one(600, 400);
+    held.diagram(one);
+    // One nominal segment in the plot and the legend's sample.
+    EXPECT_EQ(one.count(PrimitiveKind::Line, kDarkYellow), 2u);
 }
 
 } // namespace
