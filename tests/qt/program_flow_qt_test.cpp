@@ -154,9 +154,18 @@ TEST_F(ProgramFlowQtTest, ReportPrintsToAPdfFile) {
     EXPECT_TRUE(text->toPlainText().contains("f'c = 3,000 psi        fy  = 60,000 psi"));
     EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
 
+    // The header's boxes reach the presenter, which keeps them in the settings file.
+    auto* title = child<QLineEdit>(report, "txtTitle");
+    title->setText("Tower B");
+    QMetaObject::invokeMethod(title, "editingFinished");
+    EXPECT_EQ(windows->report().view().txtTitle, "Tower B");
+    EXPECT_EQ(child<QLabel>(report, "lblEngineer")->text(), "Engineer");
+    child<QLineEdit>(report, "txtEngineer")->setText("J. Engineer"); // taken by the print
+
     platform.pdfPath = dir.file("report.pdf");
     platform.copies = 2;
     action(report, "mnuPrint")->trigger();
+    EXPECT_EQ(windows->report().view().txtEngineer, "J. Engineer");
     QFile pdf(QString::fromStdString(platform.pdfPath));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");

@@ -25,6 +25,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace pmsect::test {
 namespace {
@@ -127,8 +128,13 @@ TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {
     snap(results, "13-results-pn-mn-loads");
     results->findChild<QPushButton*>("cmdDone")->click();
     main->findChild<QAction*>("mnuOutput")->trigger();
-    windows->reportWindow()->findChild<QLineEdit*>("txtTitle")->setText("Tower B, level 3 columns");
-    windows->reportWindow()->findChild<QLineEdit*>("txtEngineer")->setText("J. Q. Engineer");
+    // Typed, and each box left as a user leaves it.
+    for (auto [box, text] : {std::pair{"txtTitle", "Tower B, level 3 columns"},
+                             std::pair{"txtEngineer", "J. Q. Engineer"}}) {
+        QLineEdit* edit = windows->reportWindow()->findChild<QLineEdit*>(box);
+        edit->setText(text);
+        QMetaObject::invokeMethod(edit, "editingFinished");
+    }
     platform.pdfPath = (out / "20-printed-with-loads.pdf").string();
     windows->reportWindow()->print();
 

@@ -15,8 +15,10 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -208,6 +210,44 @@ TEST_F(ResultsWindowQtTest, TurningThe3DViewRedrawsWithoutComputing) {
     typeAndEnter(box, "300");
     EXPECT_EQ(hsb->value(), 300);
     EXPECT_EQ(evaluationCount(), evaluations);
+}
+
+// The mouse as a hand moves it over a picture.
+void mouse(QWidget& picture, QEvent::Type type, QPointF at, Qt::MouseButtons held,
+           Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(type, at, picture.mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&picture, &event);
+}
+
+TEST_F(ResultsWindowQtTest, TheMouseTurnsTheViewAndReadsThePlot) {
+    openResults();
+    PictureWidget& pic3D = results->picture3D();
+    const long long evaluations = evaluationCount();
+    mouse(pic3D, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+    mouse(pic3D, QEvent::MouseMove, {160, 80}, Qt::LeftButton);
+    mouse(pic3D, QEvent::MouseButtonRelease, {160, 80}, Qt::NoButton);
+    // 60 across and 20 up from 45 / 30.
+    EXPECT_EQ(control<QLineEdit>("txt3DHorAngle")->text(), "75");
+    EXPECT_EQ(control<QScrollBar>("hsb3D")->value(), 75);
+    EXPECT_EQ(control<QLineEdit>("txt3DVertAngle")->text(), "20");
+    EXPECT_EQ(control<QScrollBar>("vsb3D")->value(), -20);
+    // Moving without the button turns nothing.
+    mouse(pic3D, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(control<QScrollBar>("hsb3D")->value(), 75);
+    QWheelEvent wheel({50, 50}, pic3D.mapToGlobal(QPointF(50, 50)), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&pic3D, &wheel);
+    mouse(pic3D, QEvent::MouseButtonDblClick, {50, 50}, Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>("txt3DHorAngle")->text(), "45");
+    EXPECT_EQ(control<QScrollBar>("vsb3D")->value(), -30);
+    EXPECT_EQ(evaluationCount(), evaluations);
+
+    // Over the 2D plot, once painted, the readout follows the pointer; the control points are
+    // listed.
+    results->picture2D().image();
+    mouse(results->picture2D(), QEvent::MouseMove, {0, 0}, Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(control<QLabel>("lbl2DReadout")->text().startsWith("Pn = "));
+    EXPECT_TRUE(control<QLabel>("lblControlPoints")->text().contains("Pure bending"));
 }
 
 TEST_F(ResultsWindowQtTest, The2DAngleComputesTheCurveAtTheNewDirection) {

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace pmsect::test {
 namespace {
@@ -55,8 +56,13 @@ TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
     snap(windows->singlePointWindow(), "05-single-point");
 
     main->findChild<QAction*>("mnuOutput")->trigger();
-    windows->reportWindow()->findChild<QLineEdit*>("txtTitle")->setText("Tower B, level 3 columns");
-    windows->reportWindow()->findChild<QLineEdit*>("txtEngineer")->setText("J. Q. Engineer");
+    // Typed, and each box left as a user leaves it.
+    for (auto [box, text] : {std::pair{"txtTitle", "Tower B, level 3 columns"},
+                             std::pair{"txtEngineer", "J. Q. Engineer"}}) {
+        QLineEdit* edit = windows->reportWindow()->findChild<QLineEdit*>(box);
+        edit->setText(text);
+        QMetaObject::invokeMethod(edit, "editingFinished");
+    }
     snap(windows->reportWindow(), "06-report");
     platform.pdfPath = (out / "07-printed-report.pdf").string();
     windows->reportWindow()->print();
