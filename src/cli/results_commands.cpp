@@ -115,6 +115,7 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
         for (int i = 1; i <= kContourPoints; ++i) {
             points.push_back({{"direction_deg", jsonNumber(direction)},
                               {"phi", jsonNumber(table.phi(i))},
+                              {"Pn_kip", jsonNumber(table.reachedPn[static_cast<std::size_t>(i)])},
                               {"M1_kipin", jsonNumber(table.col1(i))},
                               {"M2_kipin", jsonNumber(table.col2(i))},
                               {"found", table.isFound(i)}});
@@ -128,9 +129,11 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
     if (format == OutputFormat::Table) {
         std::printf("Biaxial contour at Pn = %s k\n", csvNumber(load.Pn).c_str());
     }
-    std::printf("direction_deg,phi,M1_kipin,M2_kipin\n");
+    std::printf("direction_deg,phi,Pn_kip,M1_kipin,M2_kipin\n");
     for (int i = 1; i <= kContourPoints; ++i) {
-        std::printf("%s,%s,%s,%s\n", csvNumber(direction).c_str(), csvNumber(table.phi(i)).c_str(),
+        std::printf("%s,%s,%s,%s,%s\n", csvNumber(direction).c_str(),
+                    csvNumber(table.phi(i)).c_str(),
+                    csvNumber(table.reachedPn[static_cast<std::size_t>(i)]).c_str(),
                     csvNumber(table.col1(i), table.isFound(i)).c_str(),
                     csvNumber(table.col2(i), table.isFound(i)).c_str());
         direction = static_cast<float>(static_cast<double>(direction) + 9);

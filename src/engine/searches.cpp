@@ -149,7 +149,8 @@ bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
     return true;
 }
 
-bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, NeutralAxisState& state) {
+bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, NeutralAxisState& state,
+                        std::optional<float> tolerance) {
     const float squash = static_cast<float>(model.Po / 1000.0);
     const float tension = static_cast<float>(model.To / 1000.0);
     if (targetP < squash) {
@@ -163,7 +164,7 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
         return true;
     }
     const float P = targetP;
-    const float tol = std::max(std::fabs(P) / 100.0f, 0.01f);
+    const float tol = tolerance.value_or(std::max(std::fabs(P) / 100.0f, 0.01f));
     DepthSteps steps(model, angle);
     steps.axialForce(state);
     // A deeper neutral axis gives more compression, so a positive step moves Pn down.
@@ -239,12 +240,13 @@ AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& tar
 }
 
 AngleSearchOutcome searchForAxialLoadAndAngle(ProjectModel& model, float& targetP,
-                                              float targetAngle, NeutralAxisState& state) {
+                                              float targetAngle, NeutralAxisState& state,
+                                              std::optional<float> tolerance) {
     AngleSearchOutcome out;
     const float P0 = targetP;
     const float beta = targetAngle;
     float alpha = static_cast<float>(static_cast<double>(beta) - 90.0);
-    bool pReached = searchForAxialLoad(model, targetP, alpha, state);
+    bool pReached = searchForAxialLoad(model, targetP, alpha, state, tolerance);
     float d = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
     float s = d / 6;
     int k = 1;
@@ -265,7 +267,7 @@ AngleSearchOutcome searchForAxialLoadAndAngle(ProjectModel& model, float& target
         ++k;
         targetP = P0;
         alpha = static_cast<float>(static_cast<double>(alpha) + s);
-        pReached = searchForAxialLoad(model, targetP, alpha, state);
+        pReached = searchForAxialLoad(model, targetP, alpha, state, tolerance);
         const float dNew = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
         s = nextAngleStep(s, d, dNew);
         d = dNew;

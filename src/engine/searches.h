@@ -6,6 +6,8 @@
 
 #include "engine/strain_compat.h"
 
+#include <optional>
+
 namespace pmsect {
 
 inline constexpr int kMaxDepthSteps = 200;
@@ -20,11 +22,12 @@ float eccentricityOf(const NeutralAxisState& state);
 bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
                            NeutralAxisState& state);
 
-// Moves state.c at the neutral-axis angle until Pn is within 1 % of the target (at least
-// 0.01 kips). A target beyond Po or To is clamped to it with Mn = 0 and no evaluation.
-// The target is replaced by the Pn reached. True when the tolerance was met or the target
-// was clamped.
-bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, NeutralAxisState& state);
+// Moves state.c at the neutral-axis angle until Pn is within the tolerance (kips) of the
+// target; without one, within 1 % of the target (at least 0.01 kips). A target beyond Po or To
+// is clamped to it with Mn = 0 and no evaluation. The target is replaced by the Pn reached.
+// True when the tolerance was met or the target was clamped.
+bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, NeutralAxisState& state,
+                        std::optional<float> tolerance = std::nullopt);
 
 struct AngleSearchOutcome {
     bool converged = false;     // the load angle came within the search's tolerance
@@ -44,8 +47,10 @@ AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& tar
                                                  float& targetAngle, NeutralAxisState& state);
 
 // Turns the neutral axis until the load line of the axial-force search points at the target
-// angle (within 0.1 degree), at most 720 trials. targetP ends as the Pn of the last search.
+// angle (within 0.1 degree), at most 720 trials; each trial searches the axial force with the
+// tolerance given (see searchForAxialLoad). targetP ends as the Pn of the last search.
 AngleSearchOutcome searchForAxialLoadAndAngle(ProjectModel& model, float& targetP,
-                                              float targetAngle, NeutralAxisState& state);
+                                              float targetAngle, NeutralAxisState& state,
+                                              std::optional<float> tolerance = std::nullopt);
 
 } // namespace pmsect

@@ -5,6 +5,7 @@
 #include "engine/searches.h"
 #include "format/number_format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace pmsect {
@@ -16,6 +17,7 @@ constexpr float kFallbackDepth = 10.0f;
 constexpr float kMaxKeptDepth = 1.0e6f;
 constexpr float kContourStartDepth = 4.0f;
 constexpr double kContourStep = 9.0;
+constexpr double kContourSearchRefinement = 100.0;
 // Rows kept free after the compression band: the transition band (5), the tension band (4)
 // and the tension end.
 constexpr int kRowsAfterCompression = 5 + 4 + 1;
@@ -160,6 +162,14 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
     }
 
     const float reducedLimit = static_cast<float>(model.phiPnMax / 1000.0);
+    // The depth search stops far inside the share that a point may lie off the load: where the
+    // contour is small (near squash) a miss of the load turns the moment's direction enough to
+    // keep the angle search from settling.
+    const double allowedMiss = kContourLoadShare * std::fabs(static_cast<double>(P0));
+    const double ownTolerance = std::max(std::fabs(static_cast<double>(P)) / 100.0, 0.01);
+    const auto searchTolerance =
+        static_cast<float>(std::min(allowedMiss / kContourSearchRefinement, ownTolerance));
+    const bool beyondReducedCap = P < reducedLimit;
     float a = 0;
     for (int k = 1; k <= kContourPoints; ++k) {
         if (sink) {
@@ -167,17 +177,22 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
         }
         NeutralAxisState state;
         state.c = kContourStartDepth;
-        // P is not reset: each direction aims at the axial force the previous one reached.
-        const AngleSearchOutcome out = searchForAxialLoadAndAngle(model, P, a, state);
+        // Every direction aims at the load itself: a search ends a little off its target, and
+        // aiming at the previous direction's result would carry that miss on from point to point.
+        float reached = P;
+        const AngleSearchOutcome out =
+            searchForAxialLoadAndAngle(model, reached, a, state, searchTolerance);
         const double t = (static_cast<double>(a) - 90.0) * kPi / 180.0;
         float phi = state.phi;
-        if (P < reducedLimit || static_cast<double>(phi) * T0 < P) {
+        if (beyondReducedCap || static_cast<double>(phi) * T0 < P) {
             phi = 0; // beyond the reduced capacity: no phi-reduced point
         }
         const auto row = static_cast<std::size_t>(k);
         table.pts[row] = {phi, static_cast<float>(-static_cast<double>(state.Mn) * std::cos(t)),
                           static_cast<float>(static_cast<double>(state.Mn) * std::sin(t))};
-        table.found[row] = foundOnDirection(out);
+        table.reachedPn[row] = reached;
+        table.found[row] =
+            foundOnDirection(out) && std::fabs(static_cast<double>(reached) - P) <= allowedMiss;
         if (sink) {
             sink->show(ProgressLine::Mn, mnProgressText(state.Mn, model.units));
         }

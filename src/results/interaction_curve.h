@@ -17,6 +17,8 @@ namespace pmsect {
 struct CurveTable {
     std::array<std::array<float, 3>, kMaxCurveRows + 1> pts{};
     std::array<bool, kMaxCurveRows + 1> found{};
+    // Contour only: the axial force (kips) each direction's search reached.
+    std::array<float, kMaxCurveRows + 1> reachedPn{};
     int16_t count = 0; // points of the last Pn-Mn curve; a contour leaves it alone
 
     float phi(int row) const { return pts[static_cast<std::size_t>(row)][0]; }
@@ -26,6 +28,10 @@ struct CurveTable {
 };
 
 inline constexpr int kContourPoints = 40;
+
+// A contour point lies within this share of |Po| of the contour's axial load; one that the
+// search could not bring that close is not found.
+inline constexpr double kContourLoadShare = 0.001;
 
 // A search result is kept when it converged or when its load line still points within this
 // many degrees of the direction asked for.
@@ -47,8 +53,8 @@ struct ContourLoad {
 
 // The contour at the axial load typed in the display force unit (divided by
 // model.units.forceFactor): 40 directions 9 degrees apart from 0, each search starting at a
-// depth of 4 in and aiming at the axial force the previous one reached. Writes rows 1..40 and
-// leaves table.count alone.
+// depth of 4 in and aiming at that load itself, to within kContourLoadShare of |Po|. Writes
+// rows 1..40 with the axial force each reached, and leaves table.count alone.
 ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,
                            ProgressSink* sink = nullptr);
 

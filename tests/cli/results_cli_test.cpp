@@ -60,6 +60,36 @@ TEST(ResultsCli, ContourIsClampedAndHasFortyDirections) {
     }
 }
 
+// Every point carries the axial force its search reached, within 0.1 % of |Po| of the load
+// asked for; the top-level load stays the one asked for.
+TEST(ResultsCli, ContourPointsCarryTheirOwnAxialForce) {
+    const test::CliOutput out = runCli("contour " + kDefault + " --pn -680 --json");
+    ASSERT_EQ(out.status, 0);
+    const json j = json::parse(out.text);
+    EXPECT_EQ(j["Pn_kip"].get<double>(), -680);
+    ASSERT_EQ(j["points"].size(), 40u);
+    for (const json& p : j["points"]) {
+        EXPECT_TRUE(p["found"].get<bool>());
+        EXPECT_NEAR(p["Pn_kip"].get<double>(), -680, 0.001 * 906.99) << p.dump();
+    }
+    const auto ordered = nlohmann::ordered_json::parse(out.text);
+    std::vector<std::string> names;
+    for (const auto& item : ordered["points"][0].items()) {
+        names.push_back(item.key());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"direction_deg", "phi", "Pn_kip", "M1_kipin",
+                                               "M2_kipin", "found"}));
+
+    const test::CliOutput csv = runCli("contour " + kDefault + " --pn -680 --csv");
+    std::istringstream lines(csv.text);
+    std::string header, first;
+    std::getline(lines, header);
+    std::getline(lines, first);
+    EXPECT_EQ(header, "direction_deg,phi,Pn_kip,M1_kipin,M2_kipin");
+    const auto pnField = first.substr(first.find(',', first.find(',') + 1) + 1);
+    EXPECT_NEAR(std::stod(pnField), -680, 0.001 * 906.99) << first;
+}
+
 TEST(ResultsCli, SurfaceDirectionsAndExtents) {
     const test::CliOutput four = runCli("surface " + kDefault + " --sections 4 --json");
     ASSERT_EQ(four.status, 0);
