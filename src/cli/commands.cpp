@@ -4,6 +4,7 @@
 #include "building/new_project.h"
 #include "cli/json_output.h"
 #include "engine/bar_table.h"
+#include "engine/design_warnings.h"
 #include "engine/section_summary.h"
 #include "engine/strain_compat.h"
 #include "engine/strength_reduction.h"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <vector>
 
 namespace pmsect::cli {
 namespace {
@@ -152,15 +154,19 @@ int runSummary(const ProjectSource& source, bool asJson) {
                                 {"maxSteelStrain", jsonNumber(r.maxSteelStrain)}});
             }
         }
-        const json out = {{"code", designCodeJson(model)},
-                          {"grossArea_in2", jsonNumber(model.grossArea)},
-                          {"steelArea_in2", jsonNumber(model.steelArea)},
-                          {"Po_kip", jsonNumber(static_cast<float>(model.Po / 1000.0))},
-                          {"phiPnMax_kip", jsonNumber(static_cast<float>(model.phiPnMax / 1000.0))},
-                          {"To_kip", jsonNumber(static_cast<float>(model.To / 1000.0))},
-                          {"phiTnMax_kip", jsonNumber(static_cast<float>(model.phiTnMax / 1000.0))},
-                          {"pureBending", pure},
-                          {"loads", loadsJson(model)}};
+        json out = {{"code", designCodeJson(model)},
+                    {"grossArea_in2", jsonNumber(model.grossArea)},
+                    {"steelArea_in2", jsonNumber(model.steelArea)},
+                    {"Po_kip", jsonNumber(static_cast<float>(model.Po / 1000.0))},
+                    {"phiPnMax_kip", jsonNumber(static_cast<float>(model.phiPnMax / 1000.0))},
+                    {"To_kip", jsonNumber(static_cast<float>(model.To / 1000.0))},
+                    {"phiTnMax_kip", jsonNumber(static_cast<float>(model.phiTnMax / 1000.0))},
+                    {"pureBending", pure},
+                    {"loads", loadsJson(model)}};
+        // Present only when it holds something, so that a sound section's output stays as it was.
+        if (const std::vector<std::string> warnings = designWarnings(model); !warnings.empty()) {
+            out["warnings"] = warnings;
+        }
         std::cout << out.dump(2) << "\n";
         return 0;
     }
@@ -172,6 +178,9 @@ int runSummary(const ProjectSource& source, bool asJson) {
     }
     std::printf("  %s\n  %s\n  %s\n", concreteModulusLabel(model).c_str(),
                 steelModulusLabel(model).c_str(), beta1Label(model).c_str());
+    for (const std::string& warning : designWarnings(model)) {
+        std::printf("  %s\n", warning.c_str());
+    }
     if (model.pureBendingValid) {
         std::printf("Pure bending          Mn (ft-k)   phi*Mn (ft-k)   max. strain\n");
         for (std::size_t i = 0; i < 4; ++i) {

@@ -1,6 +1,7 @@
 // The section summary: limits, load checks and the four pure-bending strengths.
 #include "engine/section_summary.h"
 
+#include "engine/design_warnings.h"
 #include "engine/load_check.h"
 #include "engine/searches.h"
 #include "engine/strength_reduction.h"
@@ -102,6 +103,11 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
     out.phiPnMax.text = "phi*Pn(max) = " + forceText(model, model.phiPnMax);
     out.To.text = "To = " + forceText(model, model.To);
     out.phiTnMax.text = "phi*Tn(max) = " + forceText(model, model.phiTnMax);
+
+    for (const std::string& line : designWarnings(model)) {
+        out.warnings.text += (out.warnings.text.empty() ? "" : "\n") + line;
+    }
+    out.warnings.colour = kColourBrightRed;
 
     out.pureBendingShown = model.pureBendingValid;
     if (model.pureBendingValid) {

@@ -32,6 +32,8 @@ struct SummaryLabels {
     LabelText posMny, posPhiMny, posStrainY; // compression on +x
     LabelText negMny, negPhiMny, negStrainY; // compression on -x
     bool pureBendingShown = false;
+    // The design warnings, one a line (empty when there are none), in red.
+    LabelText warnings;
 };
 
 // strainCaptionColour is the colour of the "Pure Bending" caption, used for tension-controlled

@@ -1,6 +1,7 @@
 // The plain-text report, composed line by line from the model in the current display units.
 #include "io/report_text.h"
 
+#include "engine/design_warnings.h"
 #include "engine/section_summary.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
@@ -34,6 +35,10 @@ void appendMaterials(std::string& r, const ProjectModel& m) {
     r += formatNumber(static_cast<double>(m.fy) * u.stressFactor, "###,##0");
     r += " " + u.stressLabel;
     r += NL;
+    for (const std::string& warning : designWarnings(m)) {
+        r += warning;
+        r += NL;
+    }
 
     r += NL;
     r += "Confinement Steel:";

@@ -39,6 +39,14 @@ std::string layoutMessage(const BarLayoutResult& r) {
     return text;
 }
 
+// What a box holding a physical quantity may take; the refusal names the box and the range.
+constexpr const char* kWidthRange = "Width must be greater than 0";
+constexpr const char* kDepthRange = "Depth must be greater than 0";
+constexpr const char* kDiameterRange = "Diameter must be greater than 0";
+constexpr const char* kStrengthRange = "28 day strength must be greater than 0";
+constexpr const char* kUnitWtRange = "Concrete Unit Weight must be greater than 0";
+constexpr const char* kSteelRange = "Steel Strength must be greater than 0";
+
 bool inBarTable(float size) {
     return findBarSize(size).has_value();
 }
@@ -160,6 +168,19 @@ float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
     return valueFromBox(input, current, model_.units.lengthFactor);
 }
 
+float MainWindowPresenter::positiveFromBox(MainInput input, float current, float factor) {
+    const float value = valueFromBox(input, current, factor);
+    if (value > 0) {
+        return value;
+    }
+    view_.input(input).text = shownText(current, factor);
+    return current;
+}
+
+float MainWindowPresenter::dimensionFromBox(MainInput input, float current) {
+    return positiveFromBox(input, current, model_.units.lengthFactor);
+}
+
 bool MainWindowPresenter::undoWhenNotFinite(const ProjectModel& before) {
     if (keepFiniteChange(model_, before, chain_, platform_)) {
         return false;
@@ -190,11 +211,19 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Width must be numeric", shownLengthText(model_.rectB));
             return false;
         }
+        if (!(typedDimension(*value) > 0)) {
+            reject(input, kWidthRange, shownLengthText(model_.rectB));
+            return false;
+        }
         confirmRectangle(input, *value);
         break;
     case MainInput::txtRecth:
         if (!value) {
             reject(input, "Depth must be numeric", shownLengthText(model_.rectH));
+            return false;
+        }
+        if (!(typedDimension(*value) > 0)) {
+            reject(input, kDepthRange, shownLengthText(model_.rectH));
             return false;
         }
         confirmRectangle(input, *value);
@@ -204,9 +233,13 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Diameter must be numeric", shownLengthText(model_.circDiam));
             return false;
         }
+        if (!(typedDimension(*value) > 0)) {
+            reject(input, kDiameterRange, shownLengthText(model_.circDiam));
+            return false;
+        }
         // The bars stay where they are until the section option or the cover is used again.
         markStale();
-        enterDiameter(model_, static_cast<float>(typedLength(u, *value)));
+        enterDiameter(model_, typedDimension(*value));
         chain_.refresh();
         break;
     case MainInput::txtClrCov:
@@ -227,6 +260,10 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         // A rejected count still rebuilds, with the box's fixed replacement.
         if (!value) {
             reject(input, "Total Bars in Circle must be numeric", "6");
+        } else if (const int16_t count = barCountFromValue(*value); count < 0 || count > kMaxBars) {
+            // More bars than the table holds would be cut, not laid: the count stays as it was.
+            reject(input, kBarCountRange, std::to_string(model_.totBars));
+            return false;
         }
         markStale();
         model_.totBars = barCountFromValue(value.value_or(6));
@@ -247,12 +284,20 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "28 day strength must be numeric", shownText(model_.fpc, u.stressFactor));
             return false;
         }
+        if (!(static_cast<float>(typedStress(u, *value)) > 0)) {
+            reject(input, kStrengthRange, shownText(model_.fpc, u.stressFactor));
+            return false;
+        }
         confirmMaterial(input, *value);
         break;
     case MainInput::txtUnitWt:
         if (!value) {
             reject(input, "Concrete Unit Weight must be numeric",
                    shownText(model_.unitWt, u.unitWtFactor));
+            return false;
+        }
+        if (!(static_cast<float>(typedUnitWt(u, *value)) > 0)) {
+            reject(input, kUnitWtRange, shownText(model_.unitWt, u.unitWtFactor));
             return false;
         }
         confirmMaterial(input, *value);
@@ -262,18 +307,27 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Steel Strength must be numeric", shownText(model_.fy, u.stressFactor));
             return false;
         }
+        // fy is stored as a whole number of psi: a fraction of a psi rounds to nothing.
+        if (roundHalfEven32(typedStress(u, *value)) <= 0) {
+            reject(input, kSteelRange, shownText(model_.fy, u.stressFactor));
+            return false;
+        }
         confirmMaterial(input, *value);
         break;
     }
     return true;
 }
 
+float MainWindowPresenter::typedDimension(double shown) const {
+    return static_cast<float>(typedLength(model_.units, shown));
+}
+
 void MainWindowPresenter::confirmRectangle(MainInput input, double value) {
     markStale();
-    const float typed = static_cast<float>(typedLength(model_.units, value));
+    const float typed = typedDimension(value);
     const bool width = input == MainInput::txtRectb;
-    const float b = width ? typed : lengthFromBox(MainInput::txtRectb, model_.rectB);
-    const float h = width ? lengthFromBox(MainInput::txtRecth, model_.rectH) : typed;
+    const float b = width ? typed : dimensionFromBox(MainInput::txtRectb, model_.rectB);
+    const float h = width ? dimensionFromBox(MainInput::txtRecth, model_.rectH) : typed;
     enterRectangleDimension(model_, b, h, width ? DimensionTyped::Width : DimensionTyped::Depth);
     autoStep();
     chain_.refresh();
@@ -326,8 +380,8 @@ void MainWindowPresenter::onOption(MainOption option) {
     case MainOption::optRect: {
         markStale();
         showSectionEnables(kRectangular);
-        const float b = lengthFromBox(MainInput::txtRectb, model_.rectB);
-        const float h = lengthFromBox(MainInput::txtRecth, model_.rectH);
+        const float b = dimensionFromBox(MainInput::txtRectb, model_.rectB);
+        const float h = dimensionFromBox(MainInput::txtRecth, model_.rectH);
         chooseRectangularSection(model_, b, h);
         autoStep();
         model_.summaryEnabled = true;
@@ -337,7 +391,7 @@ void MainWindowPresenter::onOption(MainOption option) {
     case MainOption::optRounc:
         markStale();
         showSectionEnables(kRound);
-        chooseRoundSection(model_, lengthFromBox(MainInput::txtCdiam, model_.circDiam));
+        chooseRoundSection(model_, dimensionFromBox(MainInput::txtCdiam, model_.circDiam));
         autoStep();
         applyRoundPolygonArea(model_);
         model_.summaryEnabled = true;
@@ -553,15 +607,16 @@ void MainWindowPresenter::showUnits() {
 void MainWindowPresenter::rebuildFromInputs() {
     const ProjectModel before = model_;
     const DisplayUnits& u = model_.units;
-    model_.rectB = lengthFromBox(MainInput::txtRectb, model_.rectB);
-    model_.rectH = lengthFromBox(MainInput::txtRecth, model_.rectH);
-    model_.circDiam = lengthFromBox(MainInput::txtCdiam, model_.circDiam);
+    model_.rectB = dimensionFromBox(MainInput::txtRectb, model_.rectB);
+    model_.rectH = dimensionFromBox(MainInput::txtRecth, model_.rectH);
+    model_.circDiam = dimensionFromBox(MainInput::txtCdiam, model_.circDiam);
     model_.clearCover = std::fabs(lengthFromBox(MainInput::txtClrCov, model_.clearCover));
     model_.clearSpacing = std::fabs(lengthFromBox(MainInput::TxtClrSpace, model_.clearSpacing));
-    model_.fpc = valueFromBox(MainInput::txtfpc, model_.fpc, u.stressFactor);
-    model_.unitWt = valueFromBox(MainInput::txtUnitWt, model_.unitWt, u.unitWtFactor);
+    model_.fpc = positiveFromBox(MainInput::txtfpc, model_.fpc, u.stressFactor);
+    model_.unitWt = positiveFromBox(MainInput::txtUnitWt, model_.unitWt, u.unitWtFactor);
     InputView& fyBox = view_.input(MainInput::txtStlStren);
-    if (const auto fy = parseNumber(fyBox.text)) {
+    const auto fy = parseNumber(fyBox.text);
+    if (fy && roundHalfEven32(*fy / u.stressFactor) > 0) {
         model_.fy = roundHalfEven32(*fy / u.stressFactor);
     } else {
         fyBox.text = shownText(model_.fy, u.stressFactor);

@@ -94,6 +94,12 @@ private:
     // The value of a box as the model stores it; a text that does not read as a number gives
     // the model's value and the box is written back with it.
     float lengthFromBox(MainInput input, float current);
+    // As valueFromBox for a quantity that must be positive: any other value gives the model's
+    // value and the box is written back with it.
+    float positiveFromBox(MainInput input, float current, float factor);
+    float dimensionFromBox(MainInput input, float current);
+    // A length typed in the display unit as the model stores it.
+    float typedDimension(double shown) const;
     float valueFromBox(MainInput input, float current, float factor);
 
     // View updates.
@@ -121,6 +127,9 @@ private:
     DesignCode newProjectCode_ = DesignCode::Aci318_05;
     std::function<void(DesignCode)> saveDesignCode_;
 };
+
+// The refusal of a number of bars on a circle beyond what the bar table holds.
+inline constexpr const char* kBarCountRange = "# of Bars must be from 0 to 100";
 
 // A number written back into a box: the shortest text that reads back as the same
 // single-precision value, without a leading blank.

@@ -1,5 +1,6 @@
 // pmsect-cli run as a user would: exit codes, JSON keys and values against the engine.
 #include "building/new_project.h"
+#include "engine/design_warnings.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
 #include "run_cli.h"
@@ -43,6 +44,26 @@ TEST_F(CliTest, NewThenSummaryOfTheDefaultProject) {
     EXPECT_GT(j["pureBending"][0]["Mn_kipft"].get<double>(), 0);
     EXPECT_LT(j["pureBending"][1]["Mn_kipft"].get<double>(), 0);
     EXPECT_TRUE(j["loads"].empty());
+}
+
+// The warnings list appears only when it holds something: a sound project's summary keeps its
+// keys, and one with fy above 80,000 psi carries the warning.
+TEST_F(CliTest, SummaryWarnsOfAYieldStrengthAboveTheCodeLimit) {
+    ASSERT_EQ(test::runCli("new " + path("sound.rcs")).status, 0);
+    const json sound = json::parse(test::runCli("summary " + path("sound.rcs") + " --json").text);
+    EXPECT_FALSE(sound.contains("warnings"));
+
+    ProjectModel m;
+    ASSERT_TRUE(loadProjectFile(path("sound.rcs"), m));
+    m.fy = 90000;
+    ASSERT_TRUE(writeProjectFile(path("high.rcs"), m));
+    const test::CliOutput r = test::runCli("summary " + path("high.rcs") + " --json");
+    ASSERT_EQ(r.status, 0);
+    const json high = json::parse(r.text);
+    ASSERT_TRUE(high.contains("warnings"));
+    EXPECT_EQ(high["warnings"], json::array({kHighYieldWarning}));
+    // The warning changes nothing computed: To = fy As with twenty #5 bars.
+    EXPECT_NEAR(high["To_kip"].get<double>(), 90 * 6.2, 1e-3);
 }
 
 TEST_F(CliTest, PointAgreesWithTheEngineToTheLastDigit) {

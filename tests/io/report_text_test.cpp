@@ -1,6 +1,7 @@
 // The text report of the default project line by line, spirals, SI units with loads, the
 // verdicts, the strain classes and the column padding.
 #include "building/new_project.h"
+#include "engine/design_warnings.h"
 #include "engine/strength_reduction.h"
 #include "io/report_text.h"
 #include "units/display_units.h"
@@ -177,6 +178,21 @@ TEST(ReportText, SpiralsAndTheTieBarNumber) {
     EXPECT_EQ(bodyLines(buildReport(m))[10], "Spirals are used:  Size = #4");
     m.pnMaxFactor = 0.84999f; // not the spiral's 0.85 in single precision
     EXPECT_EQ(bodyLines(composeReport(m))[10], "Ties are used:  Size = #4");
+}
+
+// Above 80,000 psi the report says, under the materials, that a design may not rely on fy; at
+// 80,000 psi and below it has no such line.
+TEST(ReportText, YieldStrengthAboveTheCodeLimitIsWarnedOf) {
+    ProjectModel m = newProject();
+    m.fy = 80000;
+    const auto sound = bodyLines(buildReport(m));
+    EXPECT_EQ(sound[7], "f'c = 3,000 psi        fy  = 80,000 psi");
+    EXPECT_EQ(sound[8], "");
+    m.fy = 80001;
+    const auto warned = bodyLines(buildReport(m));
+    EXPECT_EQ(warned[7], "f'c = 3,000 psi        fy  = 80,001 psi");
+    EXPECT_EQ(warned[8], kHighYieldWarning);
+    EXPECT_EQ(warned.size(), sound.size() + 1);
 }
 
 TEST(ReportText, RunsTheSummaryEvenWhileItIsDisabled) {

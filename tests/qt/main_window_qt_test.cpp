@@ -1,6 +1,7 @@
 // FrmMain on the offscreen platform: its controls carry the program's names, a confirmed box
 // reaches the presenter once and the labels show the new summary.
 #include "qt_test_support.h"
+#include "engine/design_warnings.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_widget.h"
 
@@ -120,6 +121,28 @@ TEST_F(MainWindowQtTest, EnterInFpcRecomputesTheMaterialLinesAndLimits) {
     // phi*Pn(max) = 0.80 * 0.65 * Po.
     EXPECT_EQ(label("lblPhiPnMax"), "phi*Pn(max) = -564.37 k");
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// A refused strength leaves the box with the value it had; a yield strength above the code's
+// limit shows the warning line under the summary, and it goes again at 60,000 psi.
+TEST_F(MainWindowQtTest, ImpossibleStrengthIsRefusedAndHighYieldWarned) {
+    QLineEdit* fpc = child<QLineEdit>(main, "txtfpc");
+    fpc->setText("-3000");
+    QMetaObject::invokeMethod(fpc, "returnPressed");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"28 day strength must be greater than 0"});
+    EXPECT_EQ(fpc->text(), "3000");
+    EXPECT_EQ(label("lblEc"), "Conc. Mod. of Elasticity = 3,155,924 psi");
+
+    QLabel* warning = child<QLabel>(main, "lblWarnings");
+    EXPECT_TRUE(warning->isHidden());
+    QLineEdit* fy = child<QLineEdit>(main, "txtStlStren");
+    fy->setText("90000");
+    QMetaObject::invokeMethod(fy, "returnPressed");
+    EXPECT_FALSE(warning->isHidden());
+    EXPECT_EQ(warning->text().toStdString(), kHighYieldWarning);
+    fy->setText("60000");
+    QMetaObject::invokeMethod(fy, "returnPressed");
+    EXPECT_TRUE(warning->isHidden());
 }
 
 TEST_F(MainWindowQtTest, OneEnterKeyIsOneConfirmation) {

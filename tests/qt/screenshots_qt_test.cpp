@@ -35,6 +35,14 @@ TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
     main->resize(1280, 760);
     snap(main, "03-main");
 
+    // The warning line of a yield strength above the code's limit, under the summary.
+    QLineEdit* fy = main->findChild<QLineEdit*>("txtStlStren");
+    fy->setText("90000");
+    QMetaObject::invokeMethod(fy, "returnPressed");
+    snap(main, "03-main-high-fy");
+    fy->setText("60000");
+    QMetaObject::invokeMethod(fy, "returnPressed");
+
     // A round column with bars on a circle, to see the other enable states and the drawing.
     QMetaObject::invokeMethod(main->findChild<QObject*>("optRounc"), "clicked");
     QMetaObject::invokeMethod(main->findChild<QObject*>("optRCirc"), "clicked");

@@ -2,6 +2,7 @@
 // loaded (or refused) as it must be, and each event sequence leaves the model finite.
 #include "building/new_project.h"
 #include "corpus_paths.h"
+#include "engine/section_summary.h"
 #include "format/number_format.h"
 #include "io/project_file.h"
 #include "model/model_fields.h"
@@ -156,14 +157,18 @@ TEST(FoundInputs, DepthThatOverflowsInInchesIsRefused) {
     EXPECT_EQ(robust::firstNonFinite(app.model()), "");
 }
 
-// A zero width leaves no area: the reinforcement ratio is shown as "infinite", not as "Inf".
+// A zero width is refused; an outline without area (points on one line) still has none, and the
+// reinforcement ratio is then shown as "infinite", not as "Inf".
 TEST(FoundInputs, ZeroAreaShowsAnInfiniteRatioInWords) {
     test::RecordingPlatform platform;
     Application app(platform);
     app.start();
     app.mainWindow().onTextConfirmed(MainInput::txtRectb, "0");
-    EXPECT_EQ(app.model().grossArea, 0);
-    EXPECT_EQ(app.mainWindow().view().summary.percentRein.text, "% Reinforcement = infinite");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Width must be greater than 0"});
+    EXPECT_EQ(app.model().grossArea, 216);
+    ProjectModel flat = app.model();
+    flat.grossArea = 0;
+    EXPECT_EQ(summaryLabels(flat).percentRein.text, "% Reinforcement = infinite");
     EXPECT_EQ(robust::firstNonFinite(app.model()), "");
 }
 

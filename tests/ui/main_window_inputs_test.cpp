@@ -1,6 +1,8 @@
 // The main window's text boxes: what each accepts, what it refuses, and what it rebuilds.
 #include "engine/bar_table.h"
+#include "engine/design_warnings.h"
 #include "main_window_fixture.h"
+#include "units/display_units.h"
 
 #include <cmath>
 
@@ -69,6 +71,20 @@ TEST_F(MainWindowInputs, UnitWeightChangesEcButNotTheCurves) {
     EXPECT_NE(view().lblEc, oldLabel);
     EXPECT_FALSE(model.curvesStale);
     EXPECT_FALSE(model.surfaceStale);
+}
+
+// A yield strength above 80,000 psi is computed with, but the summary says in red that a design
+// may not rely on it; no message box interrupts.
+TEST_F(MainWindowInputs, SteelAboveTheCodeLimitIsAcceptedWithAWarningLine) {
+    EXPECT_EQ(view().summary.warnings.text, "");
+    type(MainInput::txtStlStren, "90000");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(model.fy, 90000);
+    EXPECT_NEAR(model.To, 90000 * 20 * 0.31, 1.0);
+    EXPECT_EQ(view().summary.warnings.text, kHighYieldWarning);
+    EXPECT_EQ(view().summary.warnings.colour, kColourBrightRed);
+    type(MainInput::txtStlStren, "80000");
+    EXPECT_EQ(view().summary.warnings.text, "");
 }
 
 TEST_F(MainWindowInputs, SteelStrengthIsRoundedToAWholePsi) {
@@ -167,6 +183,92 @@ TEST_F(MainWindowInputs, CoverOfARoundSectionMovesTheBarSetSquare) {
     // Square inscribed in the inside of the ties, grown again by cover and tie: k = 2 + 0.375.
     const double k = 2.375;
     EXPECT_NEAR(model.barSetWidth, 0.7071 * (16 - 2 * k) + 2 * k, 1e-4);
+}
+
+// A physical quantity that cannot be (a negative strength, a section without width) is refused
+// the way a text that is not a number is: the message names the box and what it may take, the
+// box shows the value it had, and the model does not move.
+struct ImpossibleEntry {
+    MainInput box;
+    const char* text;
+    const char* message;
+    const char* restored;
+};
+
+TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
+    const ImpossibleEntry entries[] = {
+        {MainInput::txtRectb, "-12", "Width must be greater than 0", "12"},
+        {MainInput::txtRectb, "0", "Width must be greater than 0", "12"},
+        {MainInput::txtRecth, "-0.001", "Depth must be greater than 0", "18"},
+        {MainInput::txtfpc, "-3000", "28 day strength must be greater than 0", "3000"},
+        {MainInput::txtfpc, "0", "28 day strength must be greater than 0", "3000"},
+        {MainInput::txtUnitWt, "0", "Concrete Unit Weight must be greater than 0", "145"},
+        {MainInput::txtStlStren, "-60000", "Steel Strength must be greater than 0", "60000"},
+        // Stored as whole psi, 0.4 psi would be none at all.
+        {MainInput::txtStlStren, "0.4", "Steel Strength must be greater than 0", "60000"},
+        {MainInput::txtTotBars, "100000", kBarCountRange, "6"},
+        {MainInput::txtTotBars, "-1", kBarCountRange, "6"},
+    };
+    for (const ImpossibleEntry& e : entries) {
+        const ProjectModel before = model;
+        clearStale();
+        platform.messages.clear();
+        type(e.box, e.text);
+        EXPECT_EQ(platform.messages, std::vector<std::string>{e.message}) << e.text;
+        EXPECT_EQ(box(e.box).text, e.restored) << e.text;
+        EXPECT_EQ(model.rectB, before.rectB) << e.text;
+        EXPECT_EQ(model.grossArea, before.grossArea) << e.text;
+        EXPECT_EQ(model.fpc, before.fpc) << e.text;
+        EXPECT_EQ(model.unitWt, before.unitWt) << e.text;
+        EXPECT_EQ(model.Ec, before.Ec) << e.text;
+        EXPECT_EQ(model.fy, before.fy) << e.text;
+        EXPECT_EQ(model.totBars, before.totBars) << e.text;
+        EXPECT_EQ(model.Po, before.Po) << e.text;
+        EXPECT_TRUE(sameBars(bars(), std::vector<Bar>(before.bars.begin() + 1,
+                                                      before.bars.begin() + 1 + before.numBars)))
+            << e.text;
+        EXPECT_FALSE(model.curvesStale) << e.text;
+    }
+    // The default section is untouched: Po = -(0.85 f'c (Ag - As) + fy As) by hand.
+    EXPECT_NEAR(model.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 1.0);
+}
+
+TEST_F(MainWindowInputs, ADiameterOfNothingIsRefusedInTheDisplayUnit) {
+    main.onOption(MainOption::optRounc);
+    applyUnitChoice(model.units, 3, 2, 4, 1, 1); // millimetres
+    main.showUnits();
+    const float area = model.grossArea;
+    platform.messages.clear();
+    type(MainInput::txtCdiam, "-406.4");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Diameter must be greater than 0"});
+    EXPECT_EQ(box(MainInput::txtCdiam).text, "406.4"); // 16 in, as it was
+    EXPECT_EQ(model.circDiam, 16.0f);
+    EXPECT_EQ(model.grossArea, area);
+}
+
+TEST_F(MainWindowInputs, AsManyBarsAsTheTableHoldsAreLaidOnTheCircle) {
+    main.onOption(MainOption::optRCirc);
+    type(MainInput::txtTotBars, "100");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(model.numBars, 100);
+    // 100.5 rounds to 100 (half to even) and is still a count the table holds.
+    type(MainInput::txtTotBars, "100.5");
+    EXPECT_TRUE(platform.messages.empty());
+    type(MainInput::txtTotBars, "101");
+    EXPECT_EQ(platform.messages, std::vector<std::string>{kBarCountRange});
+    EXPECT_EQ(box(MainInput::txtTotBars).text, "100");
+    EXPECT_EQ(model.numBars, 100);
+}
+
+// A value left in a box that was never confirmed cannot slip in when the section option is
+// chosen: the dimension it would give is not positive, so the model's value stays.
+TEST_F(MainWindowInputs, SectionOptionKeepsAPositiveDimension) {
+    main.onOption(MainOption::optRounc);
+    main.onTextConfirmed(MainInput::txtRectb, "-12"); // ignored while the section is round
+    main.onOption(MainOption::optRect);
+    EXPECT_EQ(model.rectB, 12.0f);
+    EXPECT_EQ(model.grossArea, 216.0f);
+    EXPECT_EQ(box(MainInput::txtRectb).text, "12");
 }
 
 } // namespace

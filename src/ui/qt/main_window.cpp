@@ -153,6 +153,8 @@ void MainWindow::renderSummary() {
     for (std::size_t i = 0; i < limits_.size(); ++i) {
         showColouredText(*limits_[i], limits[i]->text, limits[i]->colour);
     }
+    showColouredText(*warnings_, s.warnings.text, s.warnings.colour);
+    warnings_->setVisible(!s.warnings.text.empty());
     // Without bars the pure-bending strengths are not recomputed and keep what they showed.
     if (s.pureBendingShown) {
         const LabelText* rows[4][3] = {{&s.posMnx, &s.posPhiMnx, &s.posStrainX},

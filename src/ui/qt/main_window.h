@@ -95,6 +95,7 @@ private:
     QLabel* lblEs_ = nullptr;
     QLabel* lblBeta1_ = nullptr;
     QLabel* flexuralUnits_ = nullptr;
+    QLabel* warnings_ = nullptr; // design warnings, shown only when there are some
     // As, % reinforcement, gross area, Po, phi*Pn(max), To, phi*Tn(max).
     std::array<QLabel*, 7> limits_{};
     // Rows +Mnx, -Mnx, +Mny, -Mny; columns Mn, phi*Mn, strain.

@@ -327,6 +327,10 @@ QGroupBox* MainWindow::buildSummaryGroup() {
     layout->addLayout(grid);
     flexuralUnits_ = addLabel("lblFlexUnits", box);
     layout->addWidget(flexuralUnits_);
+    warnings_ = addLabel("lblWarnings", box);
+    warnings_->setWordWrap(true);
+    warnings_->hide();
+    layout->addWidget(warnings_);
     layout->addStretch();
     return box;
 }
