@@ -59,6 +59,9 @@ float Barea(float barNumber);
 // Nominal diameter in in; -1 for a bar number that is not in the table.
 float barDiameter(float barNumber);
 
+// The bar numbers of the table, as a message lists them.
+inline constexpr const char* kBarSizeChoices = "3 to 11, 14 or 18";
+
 // The message shown once per command when a bar number is not in the table.
 std::string unmatchedBarSizeMessage(float barNumber);
 

@@ -1,7 +1,7 @@
 // The bar editor: the arbitrary bars' rows and their write-back.
 #include "ui/bar_editor_presenter.h"
 
-#include "engine/bar_table.h"
+#include "ui/bar_size_cells.h"
 #include "ui/finite_change.h"
 #include "ui/main_window_presenter.h"
 
@@ -79,10 +79,15 @@ bool BarEditorPresenter::editCell(int row, int column, std::string_view text) {
     }
     BarGridRow& r = view_.rows[static_cast<std::size_t>(row)];
     if (column == kBarSizeColumn) {
-        r.size.reset();
+        std::optional<int> size;
         if (cell.value) {
-            r.size = integerCell(*cell.value);
+            size = integerCell(*cell.value);
+            if (!holdsTableBarSize(size)) {
+                platform_.showMessage(kBarSizeRefusal);
+                return false;
+            }
         }
+        r.size = size;
         return true;
     }
     std::optional<float>& slot = column == kBarX ? r.x : r.y;
@@ -94,17 +99,22 @@ bool BarEditorPresenter::editCell(int row, int column, std::string_view text) {
 }
 
 bool BarEditorPresenter::update() {
+    // A row without a size of the bar table (one added and left empty) is no bar: nothing is
+    // written until it has one.
+    for (std::size_t i = 0; i < view_.rows.size(); ++i) {
+        if (!holdsTableBarSize(view_.rows[i].size)) {
+            platform_.showMessage(barSizeRowRefusal("bar", view_.rows[i].num));
+            return false;
+        }
+    }
     const ProjectModel before = model_;
     const double lf = model_.units.lengthFactor;
     model_.numBars = 0;
-    for (BarGridRow& row : view_.rows) {
+    for (const BarGridRow& row : view_.rows) {
         if (model_.numBars >= kMaxBars) {
             break;
         }
         ++model_.numBars;
-        if (!findBarSize(static_cast<float>(cellValue(row.size)))) {
-            row.size = kFallbackBarSize;
-        }
         model_.bars[static_cast<std::size_t>(model_.numBars)] = {
             static_cast<float>(cellValue(row.x) / lf), static_cast<float>(cellValue(row.y) / lf),
             static_cast<float>(cellValue(row.size))};

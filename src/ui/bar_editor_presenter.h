@@ -20,8 +20,6 @@ namespace pmsect {
 inline constexpr const char* kTooFewBarsMessage = "A minimum of 3 bars are required";
 inline constexpr const char* kTooManyBarsMessage = "At most 100 bars can be placed";
 inline constexpr const char* kBarNotNumericMessage = "X, Y and Bar Size must be numeric";
-// A bar size that the bar table does not hold becomes this one.
-inline constexpr int kFallbackBarSize = 5;
 
 struct BarGridRow {
     int32_t num = 0;

@@ -4,6 +4,7 @@
 #include "building/bar_layout.h"
 #include "engine/bar_table.h"
 #include "format/number_format.h"
+#include "ui/bar_size_cells.h"
 #include "ui/finite_change.h"
 #include "ui/main_window_presenter.h"
 
@@ -12,11 +13,20 @@
 namespace pmsect {
 namespace {
 constexpr double kBarSetColumnShare = 0.3;
-constexpr int kFallbackSize = 5;
+
+// Bars the sets lay: a set of fewer than one bar lays one.
+int64_t barsAskedFor(const std::vector<BarSetGridRow>& rows) {
+    int64_t total = 0;
+    for (const BarSetGridRow& row : rows) {
+        total += std::max(cellValue(row.count), 1);
+    }
+    return total;
+}
 } // namespace
 
-std::string barSetSizeMessage(int size) {
-    return "Bar size #" + plainNumberText(static_cast<float>(size)) + " not found, #5 will be used";
+std::string barSetTotalRefusal(int64_t bars) {
+    return "The bar sets ask for " + std::to_string(bars) +
+           " bars; their # Bars may add up to at most " + std::to_string(kMaxBars);
 }
 
 double minimumBarSetSide(const ProjectModel& model) {
@@ -102,16 +112,32 @@ bool BarSetEditorPresenter::editCell(int row, int column, std::string_view text)
         platform_.showMessage(kBarSetNotNumericMessage);
         return false;
     }
-    BarSetGridRow& r = view_.rows[static_cast<std::size_t>(row)];
-    std::optional<int>& slot = column == kBarSetCount ? r.count : r.size;
-    slot.reset();
+    std::optional<int> value;
     if (cell.value) {
-        slot = integerCell(*cell.value);
+        value = integerCell(*cell.value);
     }
+    if (column == kBarSetSize && value && !holdsTableBarSize(value)) {
+        platform_.showMessage(kBarSizeRefusal);
+        return false;
+    }
+    BarSetGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    (column == kBarSetCount ? r.count : r.size) = value;
     return true;
 }
 
 bool BarSetEditorPresenter::update() {
+    // Sets without a size of the bar table, or more bars than the table holds, are refused
+    // before anything is written: the bars are never cut short.
+    for (std::size_t i = 0; i < view_.rows.size(); ++i) {
+        if (!holdsTableBarSize(view_.rows[i].size)) {
+            platform_.showMessage(barSizeRowRefusal("bar set", view_.rows[i].num));
+            return false;
+        }
+    }
+    if (const int64_t bars = barsAskedFor(view_.rows); bars > kMaxBars) {
+        platform_.showMessage(barSetTotalRefusal(bars));
+        return false;
+    }
     const ProjectModel before = model_;
     renumber();
     if (!view_.rows.empty()) {
@@ -121,10 +147,6 @@ bool BarSetEditorPresenter::update() {
             if (cellValue(row.count) < 1) {
                 platform_.showMessage(kNoBarsMessage);
                 row.count = 1;
-            }
-            if (!findBarSize(static_cast<float>(cellValue(row.size)))) {
-                platform_.showMessage(barSetSizeMessage(cellValue(row.size)));
-                row.size = kFallbackSize;
             }
             model_.barSets[static_cast<std::size_t>(model_.numBarSets)] = {
                 static_cast<float>(cellValue(row.count)), static_cast<float>(cellValue(row.size))};

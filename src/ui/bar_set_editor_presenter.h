@@ -22,8 +22,8 @@ inline constexpr const char* kTooManyBarSetsMessage = "At most 20 bar sets can b
 inline constexpr const char* kBarSetNotNumericMessage = "# Bars and Bar Size must be numeric";
 inline constexpr const char* kNoBarsMessage = "# of Bars MUST exceed 0";
 
-// "Bar size # 12 not found, #5 will be used"
-std::string barSetSizeMessage(int size);
+// The refusal of sets that would lay more bars than the bars table holds.
+std::string barSetTotalRefusal(int64_t bars);
 
 struct BarSetGridRow {
     int32_t num = 0;

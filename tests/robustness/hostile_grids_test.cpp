@@ -5,6 +5,7 @@
 #include "hostile_texts.h"
 #include "model/model_fields.h"
 #include "recording_platform.h"
+#include "ui/bar_size_cells.h"
 #include "ui/results_windows.h"
 #include "ui/window_id.h"
 
@@ -45,19 +46,24 @@ protected:
     // Typing text into a cell: the cell's verdict, and the message only for a refusal.
     template <class Presenter>
     void typeCell(Presenter& p, int row, int column, const std::string& text, bool editable,
-                  const char* refusal, const std::string& context) {
+                  const char* refusal, const std::string& context, bool sizeColumn = false) {
         platform.messages.clear();
         const bool taken = p.editCell(row, column, text);
         if (!editable) {
             EXPECT_FALSE(taken) << context;
             return;
         }
-        EXPECT_EQ(taken, cellAccepts(text)) << context;
-        if (taken) {
-            EXPECT_TRUE(platform.messages.empty()) << context;
-        } else {
+        if (!cellAccepts(text)) {
+            EXPECT_FALSE(taken) << context;
             ASSERT_EQ(platform.messages.size(), 1u) << context;
             EXPECT_EQ(platform.messages[0], refusal) << context;
+        } else if (taken) {
+            EXPECT_TRUE(platform.messages.empty()) << context;
+        } else {
+            // A number is refused only as a bar size the bar table does not hold.
+            ASSERT_EQ(platform.messages.size(), 1u) << context;
+            EXPECT_EQ(platform.messages[0], kBarSizeRefusal) << context;
+            EXPECT_TRUE(sizeColumn) << context;
         }
     }
 
@@ -174,7 +180,7 @@ TEST_F(HostileGrids, BarEditorCellsAndCounts) {
                 const bool editable =
                     row >= 0 && row < static_cast<int>(bars.view().rows.size()) && column >= 1;
                 typeCell(bars, row, column, text, editable, kBarNotNumericMessage,
-                         "bar cell <- " + shownForMessage(text));
+                         "bar cell <- " + shownForMessage(text), column == kBarSizeColumn);
             }
         }
         bars.update();
@@ -205,7 +211,7 @@ TEST_F(HostileGrids, BarSetEditorCellsBoxesAndCounts) {
                 const bool editable =
                     row >= 0 && row < static_cast<int>(sets.view().rows.size()) && column >= 1;
                 typeCell(sets, row, column, text, editable, kBarSetNotNumericMessage,
-                         "bar set cell <- " + shownForMessage(text));
+                         "bar set cell <- " + shownForMessage(text), column == kBarSetSize);
             }
         }
         sets.update();
@@ -400,10 +406,13 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
     sets.confirmBox(BarSetBox::EffectiveWidth, "1e38");
     expectRefused(before, "effective width 1e38");
     EXPECT_EQ(sets.view().txtEWidth, widthShown);
-    // A count that large lays the first 100 bars: nothing overflows, nothing is refused.
+    // A count that large asks for more bars than the table holds: refused, nothing is cut.
     sets.editCell(0, kBarSetCount, "3e38");
-    EXPECT_TRUE(sets.update());
-    EXPECT_EQ(app.model().numBars, kMaxBars);
+    platform.messages.clear();
+    EXPECT_FALSE(sets.update());
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].rfind("The bar sets ask for ", 0), 0u) << platform.messages[0];
+    EXPECT_EQ(app.model().numBars, before.numBars);
     sets.onParallel(!before.barSetsAlongY);
     expectSound("bar sets turned after a count of 3e38");
 }

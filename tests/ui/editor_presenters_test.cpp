@@ -107,18 +107,33 @@ TEST_F(Editors, BarsCanBeDeletedDownToThree) {
     EXPECT_NEAR(model.steelArea, 3 * 0.31, 1e-4);
 }
 
-TEST_F(Editors, AnUnknownBarSizeSilentlyBecomesNumberFive) {
+TEST_F(Editors, ABarSizeOutsideTheTableIsRefusedNotReplaced) {
     main.onOption(MainOption::optBarbit);
+    barGrid.show();
     barGrid.activate();
+    const int16_t bars = model.numBars;
     barGrid.addBar();
     const int last = static_cast<int>(barGrid.view().rows.size()) - 1;
     EXPECT_EQ(barGrid.view().rows[static_cast<std::size_t>(last)].num, last + 1);
     ASSERT_TRUE(barGrid.editCell(last, kBarX, "2.5"));
-    ASSERT_TRUE(barGrid.editCell(last, kBarSizeColumn, "12"));
-    barGrid.update();
+    EXPECT_FALSE(barGrid.editCell(last, kBarSizeColumn, "12"));
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Bar Size must be 3 to 11, 14 or 18"});
+    EXPECT_EQ(barGrid.cellText(last, kBarSizeColumn), ""); // the cell keeps what it held
+    // A row without a size is no bar: Update names it and writes nothing.
+    platform.messages.clear();
+    EXPECT_FALSE(barGrid.update());
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Bar Size of bar 21 must be 3 to 11, 14 or 18"});
+    EXPECT_EQ(model.numBars, bars);
+    barGrid.done();
+    EXPECT_TRUE(barGrid.view().visible); // Done stays open on a refusal
+
+    platform.messages.clear();
+    ASSERT_TRUE(barGrid.editCell(last, kBarSizeColumn, "14"));
+    EXPECT_TRUE(barGrid.update());
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(barGrid.cellText(last, kBarSizeColumn), "5");
-    EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].size, 5.0f);
+    EXPECT_EQ(model.numBars, bars + 1);
+    EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].size, 14.0f);
     EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].x, 2.5f);
     EXPECT_FLOAT_EQ(model.bars[static_cast<std::size_t>(last + 1)].y, 0.0f); // empty cell
 }
@@ -134,20 +149,47 @@ TEST_F(Editors, TheOnlyBarSetStays) {
     EXPECT_EQ(model.numBarSets, 1);
 }
 
-TEST_F(Editors, ABarSetOfNoBarsAndSizeTwelveIsCorrectedWithTwoMessages) {
+TEST_F(Editors, ABarSetOfNoBarsIsCorrectedAndSizeTwelveRefused) {
     sets.activate();
     sets.addBarSet();
     EXPECT_EQ(model.numBarSets, 3); // counted before Update
     ASSERT_TRUE(sets.editCell(2, kBarSetCount, "0"));
-    ASSERT_TRUE(sets.editCell(2, kBarSetSize, "12"));
-    sets.update();
+    EXPECT_FALSE(sets.editCell(2, kBarSetSize, "12"));
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Bar Size must be 3 to 11, 14 or 18"});
+    platform.messages.clear();
+    EXPECT_FALSE(sets.update());
     EXPECT_EQ(platform.messages,
-              (std::vector<std::string>{"# of Bars MUST exceed 0",
-                                        "Bar size # 12 not found, #5 will be used"}));
+              std::vector<std::string>{"Bar Size of bar set 3 must be 3 to 11, 14 or 18"});
+    EXPECT_EQ(model.numBars, 20);
+
+    platform.messages.clear();
+    ASSERT_TRUE(sets.editCell(2, kBarSetSize, "18"));
+    EXPECT_TRUE(sets.update());
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"# of Bars MUST exceed 0"});
     EXPECT_FLOAT_EQ(model.barSets[3].count, 1.0f);
-    EXPECT_FLOAT_EQ(model.barSets[3].size, 5.0f);
+    EXPECT_FLOAT_EQ(model.barSets[3].size, 18.0f);
     EXPECT_EQ(sets.cellText(2, kBarSetCount), "1");
-    EXPECT_EQ(sets.cellText(2, kBarSetSize), "5");
+    EXPECT_EQ(model.numBars, 21);
+}
+
+// Sets that ask for more bars than the bars table holds are refused whole, not cut short.
+TEST_F(Editors, BarSetsBeyondAHundredBarsAreRefused) {
+    sets.activate();
+    const std::vector<Bar> before = bars();
+    ASSERT_TRUE(sets.editCell(0, kBarSetCount, "60"));
+    ASSERT_TRUE(sets.editCell(1, kBarSetCount, "41"));
+    EXPECT_FALSE(sets.update());
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{
+                  "The bar sets ask for 101 bars; their # Bars may add up to at most 100"});
+    EXPECT_TRUE(sameBars(before, bars()));
+    EXPECT_EQ(model.barSets[1].count, 10.0f);
+
+    platform.messages.clear();
+    ASSERT_TRUE(sets.editCell(1, kBarSetCount, "40"));
+    EXPECT_TRUE(sets.update());
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front();
+    EXPECT_EQ(model.numBars, 100);
 }
 
 TEST_F(Editors, EffectiveWidthIsRaisedToTwoBarsInsideTheTies) {
