@@ -23,7 +23,10 @@ FileResult writeProjectFile(const std::string& path, const ProjectModel& model);
 // writers refuse to replace it.
 bool existsButIsNoFile(const std::string& path);
 
-// Reads the project at path into model. A file larger than kMaxProjectFileBytes is refused unread.
+// Reads the project at path into model. A file larger than kMaxProjectFileBytes is refused unread,
+// and so is one whose values in use cannot be computed with (f'c or fy not above 0, a section
+// dimension of its own section type not above 0). A failure reads "PATH: REASON", the reason
+// naming the line and field at fault where there is one.
 // The file is read into a copy, and the model changes only when the whole file was read: after a
 // failure it is exactly as before. On success the derived fields are recomputed, both stale flags
 // are set, projectFileName becomes path, summaryEnabled is set and the section summary has run.

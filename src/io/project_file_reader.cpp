@@ -50,6 +50,18 @@ int16_t choiceOrFallback(const Record& choices, std::size_t count, int32_t fallb
     return static_cast<int16_t>(fallback);
 }
 
+// Why a path that fileExists refused cannot be loaded, in the user's words.
+std::string whyNotReadable(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::exists(path, error)) {
+        return "there is no such file";
+    }
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return "it is a folder or a device, not a file";
+    }
+    return "the file cannot be read (permission denied)";
+}
+
 std::string rowName(const char* table, int row) {
     return std::string(table) + " " + std::to_string(row);
 }
@@ -131,6 +143,16 @@ void readRecords(RecordReader& in, ProjectModel& m) {
 
     const Record r6 = in.next("record 6, section choice", 3);
     m.sectionType = choiceOrFallback(r6, 3, storedSection, r1, 0);
+    // Values no section can be computed with are refused; those the section type does not use
+    // are not judged.
+    r3.requirePositive(1, "f'c", m.fpc);
+    r3.requirePositive(2, "fy", m.fy);
+    if (m.sectionType == kRectangular) {
+        r4.requirePositive(0, "the width", m.rectB);
+        r4.requirePositive(1, "the depth", m.rectH);
+    } else if (m.sectionType == kRound) {
+        r4.requirePositive(2, "the diameter", m.circDiam);
+    }
     const Record r7 = in.next("record 7, bar layout choice", 3);
     m.barLayout = choiceOrFallback(r7, 3, storedLayout, r1, 1);
     const Record r8 = in.next("record 8, confinement choice", 2);
@@ -207,17 +229,17 @@ void deriveLoadedFields(ProjectModel& m) {
 
 FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
     if (!fileExists(path)) {
-        return FileResult::failure("Unable to open " + path);
+        return FileResult::failure(path + ": " + whyNotReadable(path));
     }
     std::error_code sizeError;
     const std::uintmax_t bytes = std::filesystem::file_size(path, sizeError);
     if (!sizeError && bytes > kMaxProjectFileBytes) {
-        return FileResult::failure(path + " is too large to be a project file (" +
+        return FileResult::failure(path + ": it is too large to be a project file (" +
                                    std::to_string(bytes) + " bytes)");
     }
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
-        return FileResult::failure("Unable to open " + path);
+        return FileResult::failure(path + ": " + whyNotReadable(path));
     }
 
     ProjectModel loaded = model;

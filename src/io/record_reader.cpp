@@ -46,6 +46,12 @@ void Record::fail(std::size_t i, const std::string& problem) const {
                           fields_[i] + "\" " + problem);
 }
 
+void Record::requirePositive(std::size_t i, std::string_view quantity, double stored) const {
+    if (!(stored > 0)) {
+        fail(i, "is " + std::string(quantity) + ", which must be greater than 0");
+    }
+}
+
 double Record::real(std::size_t i) const {
     const auto value = parseNumber(fields_[i]);
     if (!value) {

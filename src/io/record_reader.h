@@ -32,6 +32,10 @@ public:
     // Field i as "#TRUE#" or "#FALSE#" (any case, blanks around allowed).
     bool flag(std::size_t i) const;
 
+    // Raises an error naming field i, its text and the quantity it holds when the value the
+    // model stores from it is not greater than 0 (a section cannot be computed with it).
+    void requirePositive(std::size_t i, std::string_view quantity, double stored) const;
+
     int lineNumber() const { return line_; }
 
 private:

@@ -56,7 +56,7 @@ void MainWindowPresenter::openProject() {
         const FileResult loaded = runLoadFileTask(model_, path, pointer_, wait_);
         if (!loaded) {
             // The model, its file name and the title are as they were.
-            platform_.showMessage("Data not saved");
+            platform_.showMessage("Could not open " + loaded.error);
             return;
         }
         titleName_ = path;

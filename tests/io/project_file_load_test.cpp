@@ -341,6 +341,17 @@ TEST(ProjectFileLoad, BadFilesLeaveTheModelUnchanged) {
         {"modulus beyond 32 bits", replaceLine(good, 3, "145,3000,60000,3155924,3E+09"), "Line 3"},
         {"lines beyond the counts", good + "1,2\r\n", "Line 38"},
         {"bad last line", replaceLine(good, 37, "10,x"), "Line 37"},
+        {"negative f'c", replaceLine(good, 3, "145,-3000,60000,3155924,29000000"),
+         "field 2 \"-3000\" is f'c, which must be greater than 0"},
+        {"fy of nothing", replaceLine(good, 3, "145,3000,0.4,3155924,29000000"),
+         "field 3 \"0.4\" is fy, which must be greater than 0"},
+        {"rectangle without width", replaceLine(good, 4, "0,18,16"),
+         "field 1 \"0\" is the width, which must be greater than 0"},
+        {"rectangle of negative depth", replaceLine(good, 4, "12,-18,16"),
+         "Line 4 (record 4, section dimensions): field 2 \"-18\" is the depth"},
+        {"round section without diameter",
+         replaceLine(replaceLine(good, 4, "12,18,-16"), 6, "#FALSE#,#TRUE#,#FALSE#"),
+         "field 3 \"-16\" is the diameter, which must be greater than 0"},
     };
     for (const BadFile& c : cases) {
         const std::string path = dir.path("bad.rcs");
@@ -352,6 +363,26 @@ TEST(ProjectFileLoad, BadFilesLeaveTheModelUnchanged) {
         EXPECT_NE(r.error.find(c.errorMentions), std::string::npos) << c.name << ": " << r.error;
         expectSameModel(before, m);
     }
+}
+
+// Dimensions of the section types the file does not choose are not judged: a rectangle keeps
+// whatever diameter it carries, a round section whatever width and depth.
+TEST(ProjectFileLoad, DimensionsNotInUseAreNotJudged) {
+    ScratchFolder dir;
+    const std::string path = dir.path("unused.rcs");
+    writeBytes(path, replaceLine(kNewProjectText, 4, "12,18,0"));
+    ProjectModel m = otherProject();
+    FileResult r = loadProjectFile(path, m);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(m.circDiam, 0.0f);
+    EXPECT_EQ(m.grossArea, 216.0f);
+
+    writeBytes(path, replaceLine(replaceLine(kNewProjectText, 4, "-12,0,16"), 6,
+                                 "#FALSE#,#TRUE#,#FALSE#"));
+    r = loadProjectFile(path, m);
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(m.sectionType, kRound);
+    EXPECT_EQ(m.rectB, -12.0f);
 }
 
 TEST(ProjectFileLoad, MissingFileOrFolderLeavesTheModelUnchanged) {

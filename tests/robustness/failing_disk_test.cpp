@@ -24,7 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kNoFileSaved = "No file saved";
-constexpr const char* kDataNotSaved = "Data not saved";
 
 std::string bytesOf(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -240,10 +239,11 @@ TEST_F(FailingDisk, SettingsFileThatIsAPipeOrAnEndlessDeviceReadsAsDefaults) {
     EXPECT_EQ(s.settings.showInfoAtStart, 1);
 }
 
-// Opening files that vanish or cannot be read: "Data not saved", and the project as it was.
+// Opening files that vanish or cannot be read: "Could not open NAME: REASON", and the project as
+// it was.
 class FailingOpen : public FailingDisk {
 protected:
-    void expectRefusedUnchanged(const std::string& path) {
+    void expectRefusedUnchanged(const std::string& path, const std::string& reason = "") {
         ProjectModel& m = app.model();
         m.fpc = 4321;
         m.projectFileName = "current.rcs";
@@ -252,7 +252,11 @@ protected:
         platform.openAnswers.push_back(path);
         app.mainWindow().openProject();
         ASSERT_EQ(platform.messages.size(), 1u) << path;
-        EXPECT_EQ(platform.messages[0], kDataNotSaved) << path;
+        const std::string opening = "Could not open " + path + ": ";
+        EXPECT_EQ(platform.messages[0].rfind(opening, 0), 0u) << platform.messages[0];
+        EXPECT_GT(platform.messages[0].size(), opening.size()) << path; // a reason follows
+        EXPECT_NE(platform.messages[0].find(reason, opening.size()), std::string::npos)
+            << platform.messages[0];
         EXPECT_EQ(m.fpc, 4321) << path;
         EXPECT_EQ(m.numLoads, 40) << path;
         EXPECT_EQ(m.projectFileName, "current.rcs") << path;
@@ -265,12 +269,12 @@ TEST_F(FailingOpen, AFileThatVanished) {
     const fs::path gone = dir / "gone.rcs";
     ASSERT_TRUE(writeProjectFile(gone.string(), app.model()));
     fs::remove(gone);
-    expectRefusedUnchanged(gone.string());
+    expectRefusedUnchanged(gone.string(), "there is no such file");
 }
 
 TEST_F(FailingOpen, AFolderADeviceAndAProcessFileAreNoProjects) {
-    expectRefusedUnchanged(dir.string());
-    expectRefusedUnchanged("/dev/null");
+    expectRefusedUnchanged(dir.string(), "it is a folder or a device, not a file");
+    expectRefusedUnchanged("/dev/null", "it is a folder or a device, not a file");
     expectRefusedUnchanged("/proc/self/mem"); // opens, but every read fails
 }
 
@@ -290,7 +294,7 @@ TEST_F(FailingOpen, AFileTooLargeToBeAProject) {
         out << "1,1\r\n4,0,0,0\r\n";
         out << std::string(40u << 20, '7'); // one line of 40 MiB
     }
-    expectRefusedUnchanged(huge.string());
+    expectRefusedUnchanged(huge.string(), "too large to be a project file");
 }
 
 TEST_F(FailingOpen, AFileCutShortOrMangled) {

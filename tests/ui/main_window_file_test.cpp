@@ -178,7 +178,11 @@ TEST_F(MainWindowFile, FailedOpenLeavesTheModelAsItWas) {
     { std::ofstream(file) << "1,1\r\n4,20,2\r\n"; }
     platform.openAnswers.push_back(file);
     main.openProject();
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Data not saved"});
+    // The reason names the line at fault and why.
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Could not open " + file +
+                                       ": Line 2 (record 2, table counts): 3 fields where 4 "
+                                       "are expected"});
     expectSameProject(model, before);
     EXPECT_EQ(model.projectFileName, before.projectFileName);
     EXPECT_EQ(view().title, titleBefore);
