@@ -89,13 +89,14 @@ TEST_F(EditorWindowsQtTest, BarEditorChangesABarSizeOnUpdate) {
     ASSERT_EQ(window->grid().gridModel().rowCount(), bars);
 
     EXPECT_TRUE(editCell(window, 0, 3, "8"));
-    // A size the bar table does not hold becomes #5 on Update without a message.
-    EXPECT_TRUE(editCell(window, 1, 3, "12"));
+    // A size the bar table does not hold is refused with the sizes it does; the cell keeps its
+    // size.
+    EXPECT_FALSE(editCell(window, 1, 3, "12"));
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"Bar Size must be 3 to 11, 14 or 18"});
+    EXPECT_EQ(cell(window, 1, 3), "5");
     click(window, "cmdUpdate");
     EXPECT_FLOAT_EQ(app->model().bars[1].size, 8.0f);
     EXPECT_FLOAT_EQ(app->model().bars[2].size, 5.0f);
-    EXPECT_EQ(cell(window, 1, 3), "5");
-    EXPECT_TRUE(platform.messages.empty());
     // The steel area is the sum of the bars' areas, a #8 bar being 0.79 in^2.
     double sum = 0;
     for (int i = 1; i <= app->model().numBars; ++i) {
