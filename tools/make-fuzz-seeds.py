@@ -114,7 +114,35 @@ def number_seeds():
         write("number_text", "text_%02d.txt" % i, text.encode("utf-8"))
 
 
+def load_seeds():
+    write("load_file", "plain.csv", "Pu,Mux,Muy\n-100,50,0\n-300,120,10\n20,3,5\n")
+    write("load_file", "ids_semicolons.csv", "id;Muy;Pu;Mux\r\nA;10;-100;50\r\n\r\nB;0;-300;120\r\n")
+    write("load_file", "tabs_no_header.txt", "-100\t50\t0\n-300\t120\t10\n")
+    write("load_file", "quoted.csv", '"id","Pu","Mux","Muy"\n"C1, level 2","-1,200.5",3,4\n')
+    write("load_file", "bom_extra_columns.csv", "\ufeffCombo,Pu,Vx,Mux,Muy\nLC1,-50,2,0,0\n".encode())
+    write("load_file", "zero_and_tension.csv", "Pu,Mux,Muy\n0,0,0\n0,30,40\n50,0,0\n")
+    write("load_file", "bad_number.csv", "Pu,Mux,Muy\n-100,abc,0\n")
+    write("load_file", "missing_column.csv", "Pu,Mux\n-100,50\n")
+    write("load_file", "huge.csv", "Pu,Mux,Muy\n-1E+38,1E+38,3E+38\n")
+
+
+def json_seeds():
+    for folder in ("tests/data/golden", "tests/data/json", "docs/examples"):
+        path = os.path.join(ROOT, folder)
+        if not os.path.isdir(path):
+            continue
+        for name in sorted(os.listdir(path)):
+            if name.endswith(".project.json"):
+                with open(os.path.join(path, name), "rb") as f:
+                    write("project_json", name, f.read())
+    write("project_json", "nested.json", "[" * 200 + "]" * 200)
+    write("project_json", "minimal.json", '{"rectB": 16, "rectH": 24}')
+    write("project_json", "bad_pointer.json", '{"bars": [{"x": 1, "y": 2, "size": 7.5}]}')
+
+
 if __name__ == "__main__":
     project_seeds()
     settings_seeds()
     number_seeds()
+    load_seeds()
+    json_seeds()

@@ -3,6 +3,7 @@
 
 #include "building/new_project.h"
 #include "cli/json_output.h"
+#include "cli/load_row_json.h"
 #include "engine/bar_table.h"
 #include "engine/design_warnings.h"
 #include "engine/section_summary.h"
@@ -10,6 +11,7 @@
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/project_file.h"
+#include "io/project_formats.h"
 
 #include <cstdio>
 #include <iostream>
@@ -34,26 +36,14 @@ const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
 json loadsJson(const ProjectModel& m) {
     json loads = json::array();
     for (int i = 1; i <= m.numLoads; ++i) {
-        const LoadRow& r = m.loads[i];
-        const bool found = m.loadStatus[i].capacityFound;
-        json row = {{"Pu_kip", jsonNumber(r[kPu])},
-                    {"Mux_kipft", jsonNumber(r[kMux])},
-                    {"Muy_kipft", jsonNumber(r[kMuy])},
-                    {"e_in", jsonNumber(r[kEccentricity])},
-                    {"angle_deg", jsonNumber(r[kLoadAngle])},
-                    {"phiPn_kip", found ? jsonNumber(r[kPhiPn]) : json(nullptr)},
-                    {"phiMnx_kipft", found ? jsonNumber(r[kPhiMnx]) : json(nullptr)},
-                    {"phiMny_kipft", found ? jsonNumber(r[kPhiMny]) : json(nullptr)},
-                    {"ratio", found ? jsonNumber(r[kRatio]) : json(nullptr)},
-                    {"capacityFound", found}};
-        loads.push_back(row);
+        loads.push_back(loadRowJson(m.loads[i], m.loadStatus[i].capacityFound));
     }
     return loads;
 }
 
 bool anyLoadFails(const ProjectModel& m) {
     for (int i = 1; i <= m.numLoads; ++i) {
-        if (!m.loadStatus[i].capacityFound || m.loads[i][kRatio] > 1.0f) {
+        if (loadFails(m.loads[i], m.loadStatus[i].capacityFound)) {
             return true;
         }
     }
@@ -88,11 +78,24 @@ void printLoadTable(const ProjectModel& m) {
 
 } // namespace
 
+int runConvert(const std::string& in, const std::string& out) {
+    if (isJsonProjectPath(in) == isJsonProjectPath(out)) {
+        throw CommandError("convert goes from a .rcs project to a .json one or back");
+    }
+    ProjectModel model = loadProject(ProjectSource(in));
+    reportUnmatchedBarSize(model, in);
+    const FileResult written = writeAnyProject(out, model);
+    if (!written) {
+        throw CommandError(written.error);
+    }
+    return 0;
+}
+
 int runNew(const std::string& file, std::optional<DesignCode> code) {
     ProjectModel model;
     model.designCode = code.value_or(DesignCode::Aci318_05);
     resetToNewProject(model);
-    const FileResult result = writeProjectFile(file, model);
+    const FileResult result = writeAnyProject(file, model);
     if (!result) {
         throw CommandError(result.error);
     }

@@ -15,8 +15,12 @@ struct CommandError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Writes the default new project of the edition (318-05 when none is given).
+// Writes the default new project of the edition (318-05 when none is given), as JSON when file
+// ends in .json.
 int runNew(const std::string& file, std::optional<DesignCode> code);
+// A project file to a JSON project or back, the direction chosen by the extensions; the edition
+// goes with it.
+int runConvert(const std::string& in, const std::string& out);
 int runPoint(const ProjectSource& source, float c, float angle, bool json);
 int runSummary(const ProjectSource& source, bool json);
 int runCheck(const ProjectSource& source, bool json);

@@ -1,11 +1,14 @@
 // pmsect-cli: the strength engine from the command line, for scripts and batch checks.
 #include "cli/commands.h"
 #include "cli/design_command.h"
+#include "cli/load_file_command.h"
 #include "cli/results_commands.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -65,6 +68,11 @@ int main(int argc, char** argv) {
     newCmd->add_option("FILE", file, "project file to write")->required();
     addCodeOption(newCmd, code, "design code edition of the project (default 318-05)");
 
+    std::string convertOut;
+    auto* convert = app.add_subcommand("convert", "a .rcs project to .json or back");
+    convert->add_option("IN", file, "project to read")->required();
+    convert->add_option("OUT", convertOut, "project to write")->required();
+
     auto* point = app.add_subcommand("point", "one strain-compatibility evaluation");
     point->add_option("FILE", file, "project file")->required();
     addCodeOption(point, code, codeHelp);
@@ -80,7 +88,14 @@ int main(int argc, char** argv) {
     auto* check = app.add_subcommand("check", "load checks; exit 1 when any fails");
     check->add_option("FILE", file, "project file")->required();
     addCodeOption(check, code, codeHelp);
-    addFormatFlags(check, flags, false);
+    std::string loadsPath;
+    unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    auto* loadsOption = check->add_option(
+        "--loads", loadsPath, "CSV of loads (Pu, Mux, Muy, optional id) checked instead");
+    check->add_option("--threads", threads, "threads for --loads (default: every core)")
+        ->check(CLI::Range(1u, 1024u))
+        ->needs(loadsOption);
+    addFormatFlags(check, flags, true);
 
     auto* curve = app.add_subcommand("curve", "Pn-Mn curve at a bending direction");
     curve->add_option("FILE", file, "project file")->required();
@@ -156,6 +171,9 @@ int main(int argc, char** argv) {
         if (*newCmd) {
             return runNew(file, source.code);
         }
+        if (*convert) {
+            return runConvert(file, convertOut);
+        }
         if (*point) {
             return runPoint(source, c, angle, flags.json);
         }
@@ -163,6 +181,12 @@ int main(int argc, char** argv) {
             return runSummary(source, flags.json);
         }
         if (*check) {
+            if (loadsOption->count() > 0) {
+                return runCheckLoadFile(source, loadsPath, flags.format(), threads);
+            }
+            if (flags.csv) {
+                throw CommandError("--csv goes with --loads");
+            }
             return runCheck(source, flags.json);
         }
         if (*curve) {

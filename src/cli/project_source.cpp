@@ -4,13 +4,13 @@
 #include "cli/commands.h"
 #include "engine/section_summary.h"
 #include "engine/strength_reduction.h"
-#include "io/project_file.h"
+#include "io/project_formats.h"
 
 namespace pmsect::cli {
 
 ProjectModel loadProject(const ProjectSource& source) {
     ProjectModel model;
-    const FileResult result = loadProjectFile(source.path, model);
+    const FileResult result = loadAnyProject(source.path, model);
     if (!result) {
         throw CommandError(result.error);
     }

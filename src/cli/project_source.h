@@ -20,8 +20,8 @@ struct ProjectSource {
     std::optional<DesignCode> code;
 };
 
-// The project of the source with its summary computed under the edition in force; a file that
-// cannot be read is a CommandError.
+// The project of the source (a .rcs or a .json project) with its summary computed under the edition
+// in force; a file that cannot be read is a CommandError.
 ProjectModel loadProject(const ProjectSource& source);
 
 // The "code" value that every JSON object carries: the edition the results were computed under.

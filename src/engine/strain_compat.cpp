@@ -18,7 +18,8 @@
 namespace pmsect {
 namespace {
 
-long long evaluations = 0;
+// Counted per thread: load checks run on several threads at once.
+thread_local long long evaluations = 0;
 
 constexpr double kPi = 3.1415; // the program's own value of pi for degrees and radians
 constexpr float kMinDepth = 0.001f;

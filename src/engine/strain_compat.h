@@ -54,7 +54,7 @@ inline void solveNeutralAxis(ProjectModel& model, float angle, NeutralAxisState&
 // practically zero.
 bool writesLoadAngle(float Pn);
 
-// The number of evaluations made since the program started, for the benchmarks.
+// The number of evaluations this thread has made since it started, for the benchmarks.
 long long evaluationCount();
 
 } // namespace pmsect

@@ -7,6 +7,7 @@
 #include "engine/section_summary.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "io/loaded_project.h"
 #include "io/project_file.h"
 #include "io/project_file_format.h"
 #include "io/record_reader.h"
@@ -186,6 +187,8 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     in.expectEnd();
 }
 
+} // namespace
+
 // The fields the file does not hold but that follow from what it does.
 void deriveLoadedFields(ProjectModel& m) {
     m.beta1 = stressBlockFactor(m.fpc);
@@ -225,7 +228,19 @@ void deriveLoadedFields(ProjectModel& m) {
     m.surfaceStale = true;
 }
 
-} // namespace
+FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model) {
+    deriveLoadedFields(loaded);
+    loaded.projectFileName = path;
+    loaded.summaryEnabled = true;
+    computeSectionSummary(loaded);
+    // Finite numbers can still overflow what follows from them (an outline 1E+38 in wide has
+    // no finite area); such a file is refused whole like any other that cannot be used.
+    if (const auto what = firstNonFiniteValue(loaded)) {
+        return FileResult::failure(path + ": the numbers are too large to compute " + *what);
+    }
+    model = std::move(loaded);
+    return FileResult::success();
+}
 
 FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
     if (!fileExists(path)) {
@@ -251,18 +266,7 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
         return FileResult::failure(path + ": " + e.what());
     }
     file.close();
-
-    deriveLoadedFields(loaded);
-    loaded.projectFileName = path;
-    loaded.summaryEnabled = true;
-    computeSectionSummary(loaded);
-    // Finite numbers can still overflow what follows from them (an outline 1E+38 in wide has
-    // no finite area); such a file is refused whole like any other that cannot be used.
-    if (const auto what = firstNonFiniteValue(loaded)) {
-        return FileResult::failure(path + ": the numbers are too large to compute " + *what);
-    }
-    model = std::move(loaded);
-    return FileResult::success();
+    return finishLoadedProject(loaded, path, model);
 }
 
 } // namespace pmsect

@@ -1,0 +1,162 @@
+// check --loads: reads the load file, checks its loads on every thread asked for and streams the
+// results in the file's order, so that a long file never needs its whole output in memory.
+#include "cli/load_file_command.h"
+
+#include "cli/commands.h"
+#include "cli/json_output.h"
+#include "cli/load_row_json.h"
+#include "engine/load_batch.h"
+#include "format/number_format.h"
+#include "io/load_file.h"
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+namespace pmsect::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The file's own id, or the 1-based data row when the file has none.
+json loadId(const LoadFileContents& file, std::size_t i) {
+    if (file.ids.empty()) {
+        return i + 1;
+    }
+    return file.ids[i];
+}
+
+std::string dumped(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+struct Summary {
+    std::size_t failing = 0;
+    std::optional<std::size_t> maxRatioAt; // the first load with the largest ratio
+};
+
+Summary summarise(const std::vector<CheckedLoad>& results) {
+    Summary s;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const CheckedLoad& r = results[i];
+        if (loadFails(r.row, r.capacityFound)) {
+            ++s.failing;
+        }
+        if (r.capacityFound &&
+            (!s.maxRatioAt || r.row[kRatio] > results[*s.maxRatioAt].row[kRatio])) {
+            s.maxRatioAt = i;
+        }
+    }
+    return s;
+}
+
+void printJson(const ProjectModel& model, const LoadFileContents& file,
+               const std::vector<CheckedLoad>& results, const Summary& summary) {
+    std::cout << "{\n  \"code\": " << dumped(designCodeJson(model)) << ",\n  \"loads\": [";
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        json row = {{"id", loadId(file, i)}};
+        addLoadRowKeys(row, results[i].row, results[i].capacityFound);
+        std::cout << (i == 0 ? "\n    " : ",\n    ") << dumped(row);
+    }
+    const json totals = {
+        {"count", results.size()},
+        {"failing", summary.failing},
+        {"maxRatio",
+         summary.maxRatioAt ? jsonNumber(results[*summary.maxRatioAt].row[kRatio]) : json()},
+        {"maxRatioId", summary.maxRatioAt ? loadId(file, *summary.maxRatioAt) : json()}};
+    std::cout << (results.empty() ? "]" : "\n  ]") << ",\n  \"summary\": " << dumped(totals)
+              << "\n}\n";
+}
+
+// A field that holds the separator, a quote or a line break goes in quotes.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+void printCsv(const LoadFileContents& file, const std::vector<CheckedLoad>& results) {
+    std::cout << "id";
+    for (const char* key : kLoadRowKeys) {
+        std::cout << ',' << key;
+    }
+    std::cout << '\n';
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const json id = loadId(file, i);
+        std::cout << (id.is_string() ? csvField(id.get<std::string>()) : dumped(id));
+        const json row = loadRowJson(results[i].row, results[i].capacityFound);
+        for (const char* key : kLoadRowKeys) {
+            const json& value = row[key];
+            std::cout << ',' << (value.is_null() ? std::string() : dumped(value));
+        }
+        std::cout << '\n';
+    }
+}
+
+std::string fixed(double value, const char* pattern = "##,##0.00") {
+    return formatNumber(value, pattern);
+}
+
+void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& results,
+                const Summary& summary) {
+    std::printf("%-10s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "Load", "Pu", "Mux", "Muy",
+                "e", "angle", "phiPn", "phiMnx", "phiMny", "ratio");
+    std::printf("%-10s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "", "(k)", "(ft-k)", "(ft-k)",
+                "(in.)", "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const LoadRow& r = results[i].row;
+        const json id = loadId(file, i);
+        std::printf("%-10s %10s %10s %10s %10s %8s ",
+                    id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str(),
+                    fixed(r[kPu]).c_str(), fixed(r[kMux]).c_str(), fixed(r[kMuy]).c_str(),
+                    fixed(r[kEccentricity]).c_str(), fixed(r[kLoadAngle]).c_str());
+        if (results[i].capacityFound) {
+            std::printf("%10s %10s %10s %8s %s\n", fixed(r[kPhiPn]).c_str(),
+                        fixed(r[kPhiMnx]).c_str(), fixed(r[kPhiMny]).c_str(),
+                        fixed(r[kRatio], "#0.000").c_str(),
+                        r[kRatio] <= 1.0f ? "Okay" : "NO GOOD!");
+        } else {
+            std::printf("%10s %10s %10s %8s %s\n", "-", "-", "-", "-",
+                        "capacity not found: NO GOOD!");
+        }
+    }
+    std::printf("%zu loads, %zu failing", results.size(), summary.failing);
+    if (summary.maxRatioAt) {
+        const json id = loadId(file, *summary.maxRatioAt);
+        std::printf(", largest ratio %s (load %s)",
+                    fixed(results[*summary.maxRatioAt].row[kRatio], "#0.000").c_str(),
+                    id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
+    }
+    std::printf("\n");
+}
+
+} // namespace
+
+int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, OutputFormat format,
+                     unsigned threads) {
+    // The summary of the project (its limits, under the edition in force) is computed once here;
+    // every load starts from it.
+    ProjectModel model = loadProject(source);
+    const LoadFileResult read = readLoadFile(loadsPath);
+    if (!read) {
+        std::cerr << "pmsect-cli: " << loadsPath << ": " << read.error->text() << "\n";
+        return 2;
+    }
+    const std::vector<CheckedLoad> results = checkLoads(model, read.contents.loads, threads);
+    const Summary summary = summarise(results);
+    if (format == OutputFormat::Json) {
+        printJson(model, read.contents, results, summary);
+    } else if (format == OutputFormat::Csv) {
+        printCsv(read.contents, results);
+    } else {
+        printTable(read.contents, results, summary);
+    }
+    return summary.failing > 0 ? 1 : 0;
+}
+
+} // namespace pmsect::cli

@@ -1,0 +1,16 @@
+// check --loads: the project's section against every load of a load file.
+#pragma once
+
+#include "cli/project_source.h"
+#include "cli/results_commands.h"
+
+#include <string>
+
+namespace pmsect::cli {
+
+// threads: at least 1. Exit status 1 when any load fails; a refused load file prints its line
+// and column, exit 2, and no result.
+int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, OutputFormat format,
+                     unsigned threads);
+
+} // namespace pmsect::cli

@@ -1,0 +1,32 @@
+// One checked load as check --json prints it, shared by the project's own loads and the loads of
+// a load file, so that both carry the same keys.
+#pragma once
+
+#include "model/project_model.h"
+
+#include <array>
+#include <nlohmann/json.hpp>
+
+namespace pmsect::cli {
+
+// The keys of one checked load, in order.
+inline constexpr std::array<const char*, 10> kLoadRowKeys = {
+    "Pu_kip",    "Mux_kipft",    "Muy_kipft",    "e_in",  "angle_deg",
+    "phiPn_kip", "phiMnx_kipft", "phiMny_kipft", "ratio", "capacityFound"};
+
+// Capacities and the ratio are null for a load whose capacity was not found. The keys are added
+// after any that object already holds.
+void addLoadRowKeys(nlohmann::ordered_json& object, const LoadRow& row, bool capacityFound);
+
+inline nlohmann::ordered_json loadRowJson(const LoadRow& row, bool capacityFound) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    addLoadRowKeys(object, row, capacityFound);
+    return object;
+}
+
+// Whether a checked load fails: its ratio above 1, or no capacity found on its load line.
+inline bool loadFails(const LoadRow& row, bool capacityFound) {
+    return !capacityFound || row[kRatio] > 1.0f;
+}
+
+} // namespace pmsect::cli

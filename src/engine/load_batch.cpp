@@ -1,0 +1,73 @@
+// A pool of threads that take the loads in small chunks, each on a working copy of the section.
+#include "engine/load_batch.h"
+
+#include "engine/load_check.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace pmsect {
+namespace {
+
+// Small enough to keep the threads busy to the end, large enough that taking a chunk costs
+// nothing beside the dozens of strain-compatibility evaluations of one load.
+constexpr std::size_t kChunk = 16;
+
+// The strain a project starts its first evaluation from when it has just been read. A section
+// without bars carries the strain of one evaluation into the next, so every load must start from
+// the same one for its result to be that of the load alone.
+const float kStartingStrain = ProjectModel{}.maxSteelStrain;
+
+class LoadChecker {
+public:
+    explicit LoadChecker(const ProjectModel& section) : model_(section) { model_.numLoads = 1; }
+
+    CheckedLoad check(const LoadInput& load) {
+        model_.maxSteelStrain = kStartingStrain;
+        LoadRow& row = model_.loads[1];
+        row = LoadRow{};
+        row[kPu] = load.Pu;
+        row[kMux] = load.Mux;
+        row[kMuy] = load.Muy;
+        checkLoadCombination(model_, 1);
+        return {row, model_.loadStatus[1].capacityFound};
+    }
+
+private:
+    ProjectModel model_;
+};
+
+} // namespace
+
+std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const LoadInput> loads,
+                                    unsigned threads) {
+    std::vector<CheckedLoad> results(loads.size());
+    std::atomic<std::size_t> nextChunk{0};
+    const auto work = [&] {
+        LoadChecker checker(section);
+        while (true) {
+            const std::size_t first = nextChunk.fetch_add(kChunk, std::memory_order_relaxed);
+            if (first >= loads.size()) {
+                return;
+            }
+            const std::size_t last = std::min(first + kChunk, loads.size());
+            for (std::size_t i = first; i < last; ++i) {
+                results[i] = checker.check(loads[i]);
+            }
+        }
+    };
+    const std::size_t chunks = (loads.size() + kChunk - 1) / kChunk;
+    const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1u) - 1, chunks);
+    {
+        std::vector<std::jthread> pool;
+        pool.reserve(helpers);
+        for (std::size_t t = 0; t < helpers; ++t) {
+            pool.emplace_back(work);
+        }
+        work(); // the calling thread is one of them
+    }
+    return results;
+}
+
+} // namespace pmsect

@@ -1,0 +1,306 @@
+// Reading load files: the header decides the separator and where each column is; every data row
+// is checked field by field and refused with its line and column.
+#include "io/load_file.h"
+
+#include "format/number_format.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <fstream>
+
+namespace pmsect {
+namespace {
+
+enum class LineRead { Line, TooLong, End };
+
+// Reads up to the next LF (a CR before it is dropped) without ever holding more than the limit.
+LineRead readBoundedLine(std::istream& in, std::string& line) {
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    bool any = false;
+    while (true) {
+        const auto c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            break;
+        }
+        any = true;
+        if (c == '\n') {
+            break;
+        }
+        if (line.size() == kMaxLoadLineLength) {
+            return LineRead::TooLong;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    if (!any) {
+        return LineRead::End;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return LineRead::Line;
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool sameWord(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// A tab wins over a semicolon and a semicolon over a comma: a tab-separated row may hold commas
+// in its numbers' thousands, and a semicolon-separated one decimal commas in its ids.
+char separatorOf(std::string_view line) {
+    if (line.find('\t') != std::string_view::npos) {
+        return '\t';
+    }
+    if (line.find(';') != std::string_view::npos) {
+        return ';';
+    }
+    return ',';
+}
+
+// Fields split at the separator, blanks trimmed; a field in double quotes may hold the separator
+// and "" for a quote, as spreadsheets write them. Nothing when a quote is left open.
+std::optional<std::vector<std::string>> splitFields(std::string_view line, char separator) {
+    std::vector<std::string> fields;
+    std::size_t i = 0;
+    while (true) {
+        std::string field;
+        while (i < line.size() && line[i] == ' ') {
+            ++i;
+        }
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            bool closed = false;
+            while (i < line.size()) {
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field.push_back('"');
+                        i += 2;
+                        continue;
+                    }
+                    closed = true;
+                    ++i;
+                    break;
+                }
+                field.push_back(line[i++]);
+            }
+            if (!closed) {
+                return std::nullopt;
+            }
+            const auto rest = line.find(separator, i);
+            const auto after =
+                line.substr(i, rest == std::string_view::npos ? line.npos : rest - i);
+            field.append(trimBlanks(after));
+            i = rest;
+        } else {
+            const auto end = line.find(separator, i);
+            field = trimBlanks(line.substr(i, end == std::string_view::npos ? line.npos : end - i));
+            i = end;
+        }
+        fields.push_back(std::move(field));
+        if (i == std::string_view::npos) {
+            return fields;
+        }
+        ++i; // past the separator
+    }
+}
+
+constexpr std::array<const char*, 3> kForceColumns = {"Pu", "Mux", "Muy"};
+constexpr const char* kIdColumn = "id";
+
+struct Columns {
+    std::array<std::size_t, 3> force{0, 1, 2}; // field index of Pu, Mux, Muy
+    std::optional<std::size_t> id;
+    std::vector<std::string> names; // header names, for messages
+};
+
+class LoadTextReader {
+public:
+    LoadTextReader(std::istream& in, const LoadFileOptions& options) : in_(in), options_(options) {}
+
+    LoadFileResult read() {
+        LoadFileResult result;
+        try {
+            readAll(result.contents);
+        } catch (const LoadFileError& e) {
+            result.contents = {};
+            result.error = e;
+        }
+        return result;
+    }
+
+private:
+    [[noreturn]] void fail(int column, std::string reason) const {
+        throw LoadFileError{line_, column, std::move(reason)};
+    }
+
+    // The next line that is not blank, split; false at the end of the text.
+    bool nextRow(std::vector<std::string>& fields) {
+        std::string line;
+        while (true) {
+            const LineRead read = readBoundedLine(in_, line);
+            if (read == LineRead::End) {
+                if (in_.bad()) {
+                    fail(0, "the file could not be read");
+                }
+                return false;
+            }
+            ++line_;
+            if (read == LineRead::TooLong) {
+                fail(0, "the line is longer than " + std::to_string(kMaxLoadLineLength) +
+                            " characters");
+            }
+            std::string_view text = line;
+            if (line_ == 1 && text.starts_with("\xEF\xBB\xBF")) {
+                text.remove_prefix(3); // the byte-order mark some spreadsheets write
+            }
+            if (trimBlanks(text).empty()) {
+                continue;
+            }
+            if (!separator_) {
+                separator_ = separatorOf(text);
+            }
+            auto split = splitFields(text, *separator_);
+            if (!split) {
+                fail(0, "a quote is left open");
+            }
+            fields = std::move(*split);
+            return true;
+        }
+    }
+
+    // The header's name of a field, as the messages call it.
+    std::string nameOf(std::size_t index) const {
+        if (index < columns_.names.size() && !columns_.names[index].empty()) {
+            return columns_.names[index];
+        }
+        return "the field";
+    }
+
+    void readHeader(const std::vector<std::string>& fields) {
+        columns_.names = fields;
+        std::array<std::optional<std::size_t>, 3> found;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            for (std::size_t k = 0; k < kForceColumns.size(); ++k) {
+                if (sameWord(fields[i], kForceColumns[k])) {
+                    if (found[k]) {
+                        fail(static_cast<int>(i + 1),
+                             std::string("a second column ") + kForceColumns[k]);
+                    }
+                    found[k] = i;
+                }
+            }
+            if (sameWord(fields[i], kIdColumn)) {
+                if (columns_.id) {
+                    fail(static_cast<int>(i + 1), "a second column id");
+                }
+                columns_.id = i;
+            }
+        }
+        for (std::size_t k = 0; k < kForceColumns.size(); ++k) {
+            if (!found[k]) {
+                fail(0, std::string("the header has no column ") + kForceColumns[k] +
+                            " (it needs Pu, Mux and Muy)");
+            }
+            columns_.force[k] = *found[k];
+        }
+    }
+
+    static bool looksNumeric(const std::vector<std::string>& fields) {
+        return !fields.empty() && parseNumber(fields[0]).has_value();
+    }
+
+    float number(const std::vector<std::string>& fields, std::size_t index) const {
+        const int column = static_cast<int>(index + 1);
+        if (index >= fields.size()) {
+            fail(column, nameOf(index) + " is missing");
+        }
+        const std::string& text = fields[index];
+        if (text.empty()) {
+            fail(column, nameOf(index) + " is empty");
+        }
+        const auto value = parseNumber(text);
+        if (!value) {
+            fail(column, nameOf(index) + " \"" + text + "\" is not a finite number");
+        }
+        return static_cast<float>(*value);
+    }
+
+    void readAll(LoadFileContents& out) {
+        std::vector<std::string> fields;
+        if (!nextRow(fields)) {
+            if (options_.headerOptional) {
+                return;
+            }
+            fail(0, "the file is empty: it needs a header row naming Pu, Mux and Muy");
+        }
+        bool pending = false;
+        if (options_.headerOptional && looksNumeric(fields)) {
+            columns_.names = {kForceColumns[0], kForceColumns[1], kForceColumns[2]};
+            pending = true;
+        } else {
+            readHeader(fields);
+        }
+        while (pending || nextRow(fields)) {
+            pending = false;
+            if (out.loads.size() == options_.maxLoads) {
+                fail(0, "more than " + std::to_string(options_.maxLoads) + " loads");
+            }
+            LoadInput load;
+            load.Pu = number(fields, columns_.force[0]);
+            load.Mux = number(fields, columns_.force[1]);
+            load.Muy = number(fields, columns_.force[2]);
+            out.loads.push_back(load);
+            if (columns_.id) {
+                out.ids.push_back(*columns_.id < fields.size() ? fields[*columns_.id] : "");
+            }
+        }
+    }
+
+    std::istream& in_;
+    const LoadFileOptions& options_;
+    int line_ = 0;
+    std::optional<char> separator_;
+    Columns columns_;
+};
+
+} // namespace
+
+std::string LoadFileError::text() const {
+    std::string out = "line " + std::to_string(line);
+    if (column > 0) {
+        out += ", column " + std::to_string(column);
+    }
+    return out + ": " + reason;
+}
+
+LoadFileResult readLoadText(std::istream& in, const LoadFileOptions& options) {
+    return LoadTextReader(in, options).read();
+}
+
+LoadFileResult readLoadFile(const std::string& path, const LoadFileOptions& options) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        LoadFileResult result;
+        result.error = LoadFileError{0, 0, "unable to open " + path};
+        return result;
+    }
+    return readLoadText(file, options);
+}
+
+} // namespace pmsect

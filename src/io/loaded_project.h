@@ -1,0 +1,20 @@
+// The steps every project reader ends with, whatever the file's format: the fields that follow
+// from the stored ones, the section summary, and the hand-over of the finished copy.
+#pragma once
+
+#include "io/file_result.h"
+#include "model/project_model.h"
+
+#include <string>
+
+namespace pmsect {
+
+// beta1, grossArea, the reference and mid points and the bar-set rectangle from the stored
+// fields; both stale flags set.
+void deriveLoadedFields(ProjectModel& loaded);
+
+// Derives the fields, runs the section summary on loaded and, when every number is still finite,
+// moves it into model with projectFileName = path. On failure model is left as it was.
+FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model);
+
+} // namespace pmsect

@@ -1,0 +1,377 @@
+// Reads a JSON project into a copy of a new project: every field is optional and defaults to the
+// new project's; an outline or bar table left out of a generated section or layout is built as
+// the main window builds it. Each refusal names the JSON pointer of its field.
+#include "building/bar_layout.h"
+#include "building/new_project.h"
+#include "building/section_generators.h"
+#include "engine/materials.h"
+#include "engine/strength_reduction.h"
+#include "format/number_format.h"
+#include "io/loaded_project.h"
+#include "io/project_file.h"
+#include "io/project_file_format.h"
+#include "io/project_json.h"
+#include "io/project_json_words.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <stdexcept>
+
+namespace pmsect {
+namespace {
+
+using json = nlohmann::json;
+using Pointer = json::json_pointer;
+
+struct JsonProjectError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fail(const Pointer& at, const std::string& reason) {
+    throw JsonProjectError((at.empty() ? std::string("/") : at.to_string()) + ": " + reason);
+}
+
+float single(const json& value, const Pointer& at) {
+    if (!value.is_number()) {
+        fail(at, "a number is expected");
+    }
+    const float f = static_cast<float>(value.get<double>());
+    if (!std::isfinite(f)) {
+        fail(at, "the number is not finite in single precision");
+    }
+    return f;
+}
+
+int32_t integer(const json& value, const Pointer& at, int32_t low, int32_t high) {
+    if (!value.is_number()) {
+        fail(at, "a whole number is expected");
+    }
+    const double d = value.get<double>();
+    if (d != std::trunc(d)) {
+        fail(at, "a whole number is expected");
+    }
+    if (d < low || d > high) {
+        fail(at, "lies outside " + std::to_string(low) + " to " + std::to_string(high));
+    }
+    return static_cast<int32_t>(d);
+}
+
+template <std::size_t N>
+std::size_t wordIndex(const json& value, const Pointer& at,
+                      const std::array<std::string_view, N>& words) {
+    std::string list;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (value.is_string() && value.get_ref<const std::string&>() == words[i]) {
+            return i;
+        }
+        list += (i == 0 ? "\"" : ", \"") + std::string(words[i]) + "\"";
+    }
+    fail(at, "one of " + list + " is expected");
+}
+
+template <std::size_t N>
+float listedBarSize(const json& value, const Pointer& at, const std::array<int, N>& list) {
+    const int32_t size = integer(value, at, 0, 99);
+    if (!barListPosition(list, static_cast<float>(size))) {
+        std::string sizes;
+        for (const int s : list) {
+            sizes += (sizes.empty() ? "" : ", ") + std::to_string(s);
+        }
+        fail(at, std::to_string(size) + " is not one of the bar sizes " + sizes);
+    }
+    return static_cast<float>(size);
+}
+
+// A list of at most `capacity` entries; nothing when the key is absent.
+const json* list(const json& root, const char* key, std::size_t capacity) {
+    const auto it = root.find(key);
+    if (it == root.end()) {
+        return nullptr;
+    }
+    const Pointer at = Pointer() / key;
+    if (!it->is_array()) {
+        fail(at, "a list is expected");
+    }
+    if (it->size() > capacity) {
+        fail(at, "holds " + std::to_string(it->size()) + " entries, more than the " +
+                     std::to_string(capacity) + " the project can hold");
+    }
+    return &*it;
+}
+
+// An object with exactly the keys given, each read by its own reader.
+void requireKeys(const json& object, const Pointer& at, std::initializer_list<const char*> keys) {
+    if (!object.is_object()) {
+        fail(at, "an object is expected");
+    }
+    for (const char* key : keys) {
+        if (!object.contains(key)) {
+            fail(at / key, "is missing");
+        }
+    }
+    if (object.size() != keys.size()) {
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            if (std::find_if(keys.begin(), keys.end(),
+                             [&](const char* k) { return it.key() == k; }) == keys.end()) {
+                fail(at / it.key(), "is not a field here");
+            }
+        }
+    }
+}
+
+const std::set<std::string>& projectKeys() {
+    static const std::set<std::string> keys = {
+        "$schema",       "code",         "sectionType",  "barLayout",  "confinement", "unitWt",
+        "fpc",           "fy",           "Ec",           "Es",         "rectB",       "rectH",
+        "circDiam",      "clearCover",   "clearSpacing", "extentX",    "extentY",     "totBars",
+        "firstBarAngle", "barSetsAlong", "longBarSize",  "tieBarSize", "barSets",     "outline",
+        "bars",          "loads"};
+    return keys;
+}
+
+class ProjectReader {
+public:
+    explicit ProjectReader(const json& root) : root_(root) {}
+
+    void read(ProjectModel& m) {
+        if (!root_.is_object()) {
+            fail(Pointer(), "a project is a JSON object");
+        }
+        for (auto it = root_.begin(); it != root_.end(); ++it) {
+            if (!projectKeys().contains(it.key())) {
+                fail(Pointer() / it.key(), "is not a field of a project");
+            }
+        }
+        if (const json* v = find("$schema"); v && !v->is_string()) {
+            fail(Pointer() / "$schema", "a text is expected");
+        }
+        if (const json* v = find("code")) {
+            if (!v->is_string() || !designCodeFromName(v->get_ref<const std::string&>())) {
+                fail(Pointer() / "code", "one of \"318-05\", \"318-14\", \"318-19\" is expected");
+            }
+            m.designCode = *designCodeFromName(v->get_ref<const std::string&>());
+        }
+        readWord("sectionType", kSectionTypeWords,
+                 [&](std::size_t i) { m.sectionType = static_cast<int16_t>(i + 1); });
+        readWord("barLayout", kBarLayoutWords,
+                 [&](std::size_t i) { m.barLayout = static_cast<int16_t>(i + 1); });
+        applyConfinement(m, isSpiral(m));
+        readWord("confinement", kConfinementWords,
+                 [&](std::size_t i) { applyConfinement(m, i == 1); });
+
+        readSingle("unitWt", m.unitWt);
+        readSingle("fpc", m.fpc);
+        constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+        constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+        readInteger("fy", kMin, kMax, m.fy);
+        m.Ec = concreteModulus(m.unitWt, m.fpc);
+        readInteger("Ec", kMin, kMax, m.Ec);
+        readInteger("Es", kMin, kMax, m.Es);
+        readSingle("rectB", m.rectB);
+        readSingle("rectH", m.rectH);
+        readSingle("circDiam", m.circDiam);
+        readSingle("clearCover", m.clearCover);
+        readSingle("clearSpacing", m.clearSpacing);
+        int32_t totBars = m.totBars;
+        readInteger("totBars", std::numeric_limits<int16_t>::min(),
+                    std::numeric_limits<int16_t>::max(), totBars);
+        m.totBars = static_cast<int16_t>(totBars);
+        readSingle("firstBarAngle", m.firstBarAngle);
+        readWord("barSetsAlong", kBarSetDirectionWords,
+                 [&](std::size_t i) { m.barSetsAlongY = i == 1; });
+        if (const json* v = find("longBarSize")) {
+            m.longBarSize = listedBarSize(*v, Pointer() / "longBarSize", kLongBarList);
+        }
+        if (const json* v = find("tieBarSize")) {
+            m.tieBarSize = listedBarSize(*v, Pointer() / "tieBarSize", kTieBarList);
+        }
+        readTables(m);
+        readExtents(m);
+    }
+
+private:
+    const json* find(const char* key) const {
+        const auto it = root_.find(key);
+        return it == root_.end() ? nullptr : &*it;
+    }
+
+    template <std::size_t N, typename Apply>
+    void readWord(const char* key, const std::array<std::string_view, N>& words, Apply apply) {
+        if (const json* v = find(key)) {
+            apply(wordIndex(*v, Pointer() / key, words));
+        }
+    }
+
+    void readSingle(const char* key, float& out) {
+        if (const json* v = find(key)) {
+            out = single(*v, Pointer() / key);
+        }
+    }
+
+    void readInteger(const char* key, int32_t low, int32_t high, int32_t& out) {
+        if (const json* v = find(key)) {
+            out = integer(*v, Pointer() / key, low, high);
+        }
+    }
+
+    void readTables(ProjectModel& m) {
+        if (const json* sets = list(root_, "barSets", kMaxBarSets)) {
+            m.barSets.fill(BarSet{});
+            m.numBarSets = static_cast<int16_t>(sets->size());
+            for (std::size_t i = 0; i < sets->size(); ++i) {
+                const Pointer at = Pointer() / "barSets" / i;
+                requireKeys((*sets)[i], at, {"count", "size"});
+                m.barSets[i + 1] = {single((*sets)[i]["count"], at / "count"),
+                                    single((*sets)[i]["size"], at / "size")};
+            }
+        }
+        const json* outline = list(root_, "outline", kMaxPoints);
+        if (outline) {
+            m.points.fill(Point{});
+            m.numPoints = static_cast<int16_t>(outline->size());
+            for (std::size_t i = 0; i < outline->size(); ++i) {
+                const Pointer at = Pointer() / "outline" / i;
+                const json& p = (*outline)[i];
+                if (!p.is_array() || p.size() != 2) {
+                    fail(at, "a point [x, y] is expected");
+                }
+                m.points[i + 1] = {single(p[0], at / 0), single(p[1], at / 1)};
+            }
+        } else if (m.sectionType == kRectangular) {
+            chooseRectangularSection(m, m.rectB, m.rectH);
+        } else if (m.sectionType == kRound) {
+            chooseRoundSection(m, m.circDiam);
+        } else {
+            fail(Pointer() / "outline", "an arbitrary section needs its outline");
+        }
+        generatedOutline_ = outline == nullptr;
+
+        const json* bars = list(root_, "bars", kMaxBars);
+        if (bars) {
+            m.bars.fill(Bar{});
+            m.numBars = static_cast<int16_t>(bars->size());
+            for (std::size_t i = 0; i < bars->size(); ++i) {
+                const Pointer at = Pointer() / "bars" / i;
+                requireKeys((*bars)[i], at, {"x", "y", "size"});
+                m.bars[i + 1] = {single((*bars)[i]["x"], at / "x"),
+                                 single((*bars)[i]["y"], at / "y"),
+                                 single((*bars)[i]["size"], at / "size")};
+            }
+        } else if (m.barLayout == kBarSets || m.barLayout == kCircular) {
+            setBarSetOutline(m);
+            rebuildBars(m);
+        } else {
+            fail(Pointer() / "bars", "bars placed one by one need their list");
+        }
+
+        m.loads.fill(LoadRow{});
+        m.loadStatus.fill(LoadStatus{});
+        m.numLoads = 0;
+        if (const json* loads = list(root_, "loads", kMaxLoads)) {
+            m.numLoads = static_cast<int16_t>(loads->size());
+            for (std::size_t i = 0; i < loads->size(); ++i) {
+                const Pointer at = Pointer() / "loads" / i;
+                requireKeys((*loads)[i], at, {"Pu", "Mux", "Muy"});
+                LoadRow& row = m.loads[i + 1];
+                row[kPu] = single((*loads)[i]["Pu"], at / "Pu");
+                row[kMux] = single((*loads)[i]["Mux"], at / "Mux");
+                row[kMuy] = single((*loads)[i]["Muy"], at / "Muy");
+            }
+        }
+    }
+
+    // The extents the main window would give the section: the generator's for a generated
+    // outline, the bounding box of an outline given point by point.
+    void readExtents(ProjectModel& m) {
+        if (!generatedOutline_) {
+            ProjectModel shaped = m;
+            if (m.sectionType == kRectangular) {
+                chooseRectangularSection(shaped, m.rectB, m.rectH);
+            } else if (m.sectionType == kRound) {
+                chooseRoundSection(shaped, m.circDiam);
+            } else {
+                applyEditedOutline(shaped);
+            }
+            m.extentX = shaped.extentX;
+            m.extentY = shaped.extentY;
+        }
+        readSingle("extentX", m.extentX);
+        readSingle("extentY", m.extentY);
+    }
+
+    const json& root_;
+    bool generatedOutline_ = false;
+};
+
+// Stops the parser as soon as the nesting is deeper than a project's.
+struct TooDeep {};
+
+} // namespace
+
+FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model) {
+    json root;
+    try {
+        root = json::parse(text, [](int depth, json::parse_event_t, json&) {
+            if (depth > kMaxJsonProjectDepth) {
+                throw TooDeep{};
+            }
+            return true;
+        });
+    } catch (const TooDeep&) {
+        return FileResult::failure(name + ": nested deeper than a project (" +
+                                   std::to_string(kMaxJsonProjectDepth) + " levels)");
+    } catch (const json::exception& e) {
+        std::string why = e.what();
+        if (const auto close = why.find("] "); why.starts_with("[json.") && close != why.npos) {
+            why.erase(0, close + 2);
+        }
+        return FileResult::failure(name + ": not valid JSON: " + why);
+    }
+
+    ProjectModel loaded = model;
+    resetToNewProject(loaded);
+    loaded.summaryEnabled = false;
+    try {
+        ProjectReader(root).read(loaded);
+    } catch (const JsonProjectError& e) {
+        return FileResult::failure(name + ": " + e.what());
+    }
+    return finishLoadedProject(loaded, name, model);
+}
+
+FileResult loadJsonProject(const std::string& path, ProjectModel& model) {
+    if (!fileExists(path)) {
+        return FileResult::failure("Unable to open " + path);
+    }
+    std::error_code sizeError;
+    const std::uintmax_t bytes = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && bytes > kMaxProjectFileBytes) {
+        return FileResult::failure(path + " is too large to be a project (" +
+                                   std::to_string(bytes) + " bytes)");
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open()) {
+        return FileResult::failure("Unable to open " + path);
+    }
+    std::string text;
+    // Read in pieces up to the limit, so that a file that grows or lies about its size is still
+    // bounded.
+    char buffer[65536];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(file.gcount()));
+        if (text.size() > kMaxProjectFileBytes) {
+            return FileResult::failure(path + " is too large to be a project");
+        }
+    }
+    if (file.bad()) {
+        return FileResult::failure("Unable to read " + path);
+    }
+    return readJsonProject(text, path, model);
+}
+
+} // namespace pmsect
