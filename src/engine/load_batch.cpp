@@ -14,9 +14,8 @@ namespace {
 // nothing beside the dozens of strain-compatibility evaluations of one load.
 constexpr std::size_t kChunk = 16;
 
-// The strain a project starts its first evaluation from when it has just been read. A section
-// without bars carries the strain of one evaluation into the next, so every load must start from
-// the same one for its result to be that of the load alone.
+// The strain a freshly read project starts its first evaluation from. Every load starts from it,
+// so that no result can depend on the loads checked before it on the same thread.
 const float kStartingStrain = ProjectModel{}.maxSteelStrain;
 
 class LoadChecker {

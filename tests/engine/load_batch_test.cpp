@@ -1,0 +1,134 @@
+// The check of a load file: the same numbers whatever the number of threads, and the same as the
+// project's own load table gives each load, checked in it alone or among others.
+#include "building/new_project.h"
+#include "engine/load_batch.h"
+#include "io/project_file.h"
+
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace pmsect {
+namespace {
+
+std::string golden(const std::string& name) {
+    return std::string(PMSECT_TEST_DATA) + "/golden/" + name + ".rcs";
+}
+
+ProjectModel loaded(const std::string& path) {
+    ProjectModel m;
+    const FileResult r = loadProjectFile(path, m);
+    EXPECT_TRUE(r) << r.error;
+    return m;
+}
+
+// Compares the bits, so that a -0 for a 0 or one ulp anywhere fails.
+void expectSameRow(const LoadRow& a, bool aFound, const LoadRow& b, bool bFound,
+                   const std::string& where) {
+    EXPECT_EQ(aFound, bFound) << where;
+    for (int col = kPu; col <= kRatio; ++col) {
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(a[col]), std::bit_cast<std::uint32_t>(b[col]))
+            << where << " column " << col << ": " << a[col] << " vs " << b[col];
+    }
+}
+
+// Loads of every kind: compression and tension, each quadrant, pure bending, no load, concentric.
+std::vector<LoadInput> variedLoads(int count) {
+    std::mt19937 random(15);
+    std::uniform_real_distribution<float> force(-800, 300);
+    std::uniform_real_distribution<float> moment(-250, 250);
+    std::vector<LoadInput> loads = {{0, 0, 0},  {0, 30, 40}, {-100, 50, 0}, {-300, 0, 0},
+                                    {50, 0, 0}, {20, -3, 5}, {0, -120, 0}};
+    while (static_cast<int>(loads.size()) < count) {
+        loads.push_back({force(random), moment(random), moment(random)});
+    }
+    return loads;
+}
+
+TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
+    const ProjectModel m = loaded(golden("forty_loads"));
+    ASSERT_EQ(m.numLoads, 40);
+    std::vector<LoadInput> loads;
+    for (int i = 1; i <= m.numLoads; ++i) {
+        loads.push_back({m.loads[i][kPu], m.loads[i][kMux], m.loads[i][kMuy]});
+    }
+    for (const unsigned threads : {1u, 2u, 5u}) {
+        const auto results = checkLoads(m, loads, threads);
+        ASSERT_EQ(results.size(), loads.size());
+        for (int i = 1; i <= m.numLoads; ++i) {
+            const CheckedLoad& r = results[static_cast<std::size_t>(i - 1)];
+            expectSameRow(r.row, r.capacityFound, m.loads[i], m.loadStatus[i].capacityFound,
+                          "load " + std::to_string(i) + ", " + std::to_string(threads) +
+                              " threads");
+        }
+    }
+}
+
+TEST(LoadBatch, EveryThreadCountGivesTheSameNumbersInTheSameOrder) {
+    for (const char* name : {"default", "round_circle", "l_shape", "t_shape"}) {
+        const ProjectModel m = loaded(golden(name));
+        const std::vector<LoadInput> loads = variedLoads(150);
+        const auto one = checkLoads(m, loads, 1);
+        for (const unsigned threads : {2u, 3u, 8u}) {
+            const auto many = checkLoads(m, loads, threads);
+            ASSERT_EQ(many.size(), one.size());
+            for (std::size_t i = 0; i < one.size(); ++i) {
+                expectSameRow(many[i].row, many[i].capacityFound, one[i].row, one[i].capacityFound,
+                              std::string(name) + " load " + std::to_string(i + 1) + ", " +
+                                  std::to_string(threads) + " threads");
+            }
+        }
+        // Each row carries its own load: the order is the input's.
+        for (std::size_t i = 0; i < one.size(); ++i) {
+            EXPECT_EQ(one[i].row[kPu], loads[i].Pu);
+            EXPECT_EQ(one[i].row[kMuy], loads[i].Muy);
+        }
+    }
+}
+
+// A section without bars carries the strain of one evaluation into the next: each load must
+// still come out as it does alone in a freshly read project.
+TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
+    const auto dir = std::filesystem::temp_directory_path() / "pmsect_load_batch_alone";
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "alone.rcs").string();
+    for (const bool withBars : {true, false}) {
+        ProjectModel base;
+        resetToNewProject(base);
+        if (!withBars) {
+            base.barLayout = kPlacedBars;
+            base.numBars = 0;
+        }
+        ASSERT_TRUE(writeProjectFile(path, base));
+        const ProjectModel section = loaded(path);
+        const std::vector<LoadInput> loads = variedLoads(24);
+        const auto batch = checkLoads(section, loads, 3);
+        for (std::size_t i = 0; i < loads.size(); ++i) {
+            ProjectModel single = section;
+            single.numLoads = 1;
+            single.loads[1][kPu] = loads[i].Pu;
+            single.loads[1][kMux] = loads[i].Mux;
+            single.loads[1][kMuy] = loads[i].Muy;
+            ASSERT_TRUE(writeProjectFile(path, single));
+            const ProjectModel alone = loaded(path);
+            expectSameRow(batch[i].row, batch[i].capacityFound, alone.loads[1],
+                          alone.loadStatus[1].capacityFound,
+                          std::string(withBars ? "bars" : "no bars") + " load " +
+                              std::to_string(i + 1));
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(LoadBatch, NoLoadsGiveNoResults) {
+    ProjectModel m;
+    resetToNewProject(m);
+    EXPECT_TRUE(checkLoads(m, {}, 4).empty());
+}
+
+} // namespace
+} // namespace pmsect

@@ -1,0 +1,172 @@
+// JSON projects: byte-identical round trips of every golden project file, generated outlines and
+// bars built as the desktop builds them, defaults, and refusals that name the field's pointer.
+#include "building/new_project.h"
+#include "io/project_file.h"
+#include "io/project_formats.h"
+#include "io/project_json.h"
+#include "io_test_support.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace pmsect {
+namespace {
+
+using nlohmann::ordered_json;
+using testing::readBytes;
+using testing::ScratchFolder;
+
+std::vector<std::string> goldenProjects() {
+    std::vector<std::string> paths;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(PMSECT_TEST_DATA) + "/golden")) {
+        if (entry.path().extension() == ".rcs") {
+            paths.push_back(entry.path().string());
+        }
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+// path.rcs -> JSON text -> a model -> project file bytes.
+std::string throughJson(const std::string& jsonText, const ScratchFolder& scratch) {
+    ProjectModel fromJson;
+    const FileResult read = readJsonProject(jsonText, "edited.json", fromJson);
+    EXPECT_TRUE(read) << read.error;
+    const std::string back = scratch.path("back.rcs");
+    EXPECT_TRUE(writeProjectFile(back, fromJson));
+    return readBytes(back);
+}
+
+TEST(ProjectJson, EveryGoldenProjectRoundTripsToTheSameBytes) {
+    ScratchFolder scratch;
+    const auto golden = goldenProjects();
+    ASSERT_GE(golden.size(), 6u);
+    for (const std::string& rcs : golden) {
+        ProjectModel model;
+        ASSERT_TRUE(loadAnyProject(rcs, model)) << rcs;
+        const std::string json = scratch.path("p.json");
+        ASSERT_TRUE(writeAnyProject(json, model)) << rcs;
+        ProjectModel again;
+        ASSERT_TRUE(loadAnyProject(json, again)) << rcs;
+        const std::string back = scratch.path("p.rcs");
+        ASSERT_TRUE(writeAnyProject(back, again)) << rcs;
+        EXPECT_EQ(readBytes(back), readBytes(rcs)) << rcs;
+    }
+}
+
+// The desktop wrote the golden projects: their bars and outlines are the ones it generates, so a
+// JSON project without them must come back to the very same file.
+TEST(ProjectJson, LeftOutOutlinesAndBarsAreBuiltAsTheDesktopBuildsThem) {
+    ScratchFolder scratch;
+    int generated = 0;
+    for (const std::string& rcs : goldenProjects()) {
+        ProjectModel model;
+        ASSERT_TRUE(loadProjectFile(rcs, model));
+        std::string text;
+        ASSERT_TRUE(composeJsonProject(model, text));
+        ordered_json j = ordered_json::parse(text);
+        bool dropped = false;
+        if (j["sectionType"] != "arbitrary") {
+            j.erase("outline");
+            j.erase("extentX");
+            j.erase("extentY");
+            dropped = true;
+        }
+        if (j["barLayout"] != "placed") {
+            j.erase("bars");
+            dropped = true;
+        }
+        generated += dropped ? 1 : 0;
+        EXPECT_EQ(throughJson(j.dump(), scratch), readBytes(rcs)) << rcs;
+    }
+    EXPECT_GE(generated, 4);
+}
+
+TEST(ProjectJson, TheDefaultProjectWithoutItsBarsConvertsToTheSameBytes) {
+    ScratchFolder scratch;
+    ProjectModel model;
+    resetToNewProject(model);
+    const std::string rcs = scratch.path("new.rcs");
+    ASSERT_TRUE(writeProjectFile(rcs, model));
+    EXPECT_EQ(throughJson("{}", scratch), readBytes(rcs));
+    EXPECT_EQ(throughJson(R"({"loads": []})", scratch), readBytes(rcs));
+}
+
+TEST(ProjectJson, AScriptDescribesAColumnInAFewLines) {
+    ProjectModel m;
+    ASSERT_TRUE(readJsonProject(R"({"rectB": 16, "rectH": 24, "longBarSize": 8,
+        "barSets": [{"count": 4, "size": 8}, {"count": 2, "size": 8}, {"count": 4, "size": 8}],
+        "confinement": "spiral", "code": "318-19", "fpc": 5000,
+        "loads": [{"Pu": -600, "Mux": 250, "Muy": 40}]})",
+                                "col.json", m));
+    EXPECT_EQ(m.numPoints, 4);
+    EXPECT_EQ(m.grossArea, 16.0f * 24.0f);
+    EXPECT_EQ(m.extentX, 16);
+    EXPECT_EQ(m.extentY, 24);
+    EXPECT_EQ(m.numBars, 10);
+    // Ten #8 bars: 10 x 0.79 in^2 (ACI bar table).
+    EXPECT_NEAR(m.steelArea, 7.9, 1e-5);
+    EXPECT_EQ(m.designCode, DesignCode::Aci318_19);
+    EXPECT_EQ(m.phiCompression, 0.75f); // a spiral under 318-19
+    EXPECT_EQ(m.Ec, 4074281); // 33 * 145^1.5 * sqrt(5000) = 4,074,280.7, rounded (ACI 318-05 8.5.1)
+    EXPECT_EQ(m.numLoads, 1);
+    EXPECT_EQ(m.loads[1][kMux], 250);
+    EXPECT_GT(m.loads[1][kRatio], 0); // the summary ran
+    EXPECT_EQ(m.projectFileName, "col.json");
+}
+
+TEST(ProjectJson, RefusalsNameThePointerAndLeaveTheModelAlone) {
+    struct Case {
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {R"({"bars": [{"x": 1, "y": 2, "size": "8"}]})", "/bars/0/size: a number is expected"},
+        {R"({"bars": [{"x": 1, "y": 2}]})", "/bars/0/size: is missing"},
+        {R"({"loads": [{"Pu": 1, "Mux": 2, "Muy": 3, "Vx": 4}]})", "/loads/0/Vx: is not a field"},
+        {R"({"fcp": 4000})", "/fcp: is not a field of a project"},
+        {R"({"fpc": 1e39})", "/fpc: the number is not finite in single precision"},
+        {R"({"fy": 60000.5})", "/fy: a whole number is expected"},
+        {R"({"longBarSize": 12})", "/longBarSize: 12 is not one of the bar sizes"},
+        {R"({"tieBarSize": 8})", "/tieBarSize: 8 is not one of the bar sizes 3, 4, 5"},
+        {R"({"sectionType": "square"})", "/sectionType: one of \"rectangular\""},
+        {R"({"code": "318-99"})", "/code: one of \"318-05\""},
+        {R"({"sectionType": "arbitrary"})", "/outline: an arbitrary section needs its outline"},
+        {R"({"barLayout": "placed"})", "/bars: bars placed one by one need their list"},
+        {R"({"outline": [[1, 2], [3]]})", "/outline/1: a point [x, y] is expected"},
+        {R"({"barSets": {}})", "/barSets: a list is expected"},
+        {"[1, 2]", "/: a project is a JSON object"},
+        {R"({"rectB": 16,})", "not valid JSON"},
+        {R"({"a~b/c": 1})", "/a~0b~1c: is not a field"},
+    };
+    for (const Case& c : cases) {
+        ProjectModel model;
+        resetToNewProject(model);
+        model.fpc = 4321;
+        const FileResult r = readJsonProject(c.text, "x.json", model);
+        ASSERT_FALSE(r) << c.text;
+        EXPECT_NE(r.error.find(c.message), std::string::npos) << c.text << " -> " << r.error;
+        EXPECT_EQ(model.fpc, 4321) << c.text;
+    }
+    std::string loads = R"({"loads": [)";
+    for (int i = 0; i <= kMaxLoads; ++i) {
+        loads += std::string(i ? "," : "") + R"({"Pu": -1, "Mux": 0, "Muy": 0})";
+    }
+    ProjectModel model;
+    const FileResult tooMany = readJsonProject(loads + "]}", "x.json", model);
+    EXPECT_NE(tooMany.error.find("/loads: holds 41 entries, more than the 40"), std::string::npos)
+        << tooMany.error;
+}
+
+TEST(ProjectJson, DeepNestingIsRefusedBeforeItIsBuilt) {
+    ProjectModel model;
+    const std::string deep(1'000'000, '[');
+    const FileResult r = readJsonProject(deep, "deep.json", model);
+    ASSERT_FALSE(r);
+    EXPECT_NE(r.error.find("nested deeper"), std::string::npos) << r.error;
+}
+
+} // namespace
+} // namespace pmsect
