@@ -58,6 +58,7 @@ void LoadTablePresenter::activate() {
         view_.rows.push_back(rowFromModel(k));
     }
     view_.currentRow = 0;
+    edited_ = false;
     pointer_.setPointer(kPointerNormal);
 }
 
@@ -75,11 +76,13 @@ void LoadTablePresenter::addLoad() {
     }
     view_.rows.emplace_back();
     renumber();
+    edited_ = true;
 }
 
 void LoadTablePresenter::deleteLoad() {
     eraseCurrentRow(view_.rows, view_.currentRow);
     renumber();
+    edited_ = true;
 }
 
 void LoadTablePresenter::selectRow(int index) {
@@ -100,6 +103,7 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
     if (cell.value) {
         slot = static_cast<float>(*cell.value);
     }
+    edited_ = true;
     return true;
 }
 
@@ -122,11 +126,16 @@ bool LoadTablePresenter::update() {
     chain_.recompute();
     const bool kept = keepFiniteChange(model_, before, chain_, platform_);
 
+    rowsFromModel();
+    edited_ = false;
+    return kept;
+}
+
+void LoadTablePresenter::rowsFromModel() {
     view_.rows.resize(static_cast<std::size_t>(model_.numLoads));
     for (int k = 1; k <= model_.numLoads; ++k) {
         view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k);
     }
-    return kept;
 }
 
 void LoadTablePresenter::done() {

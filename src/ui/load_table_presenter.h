@@ -24,6 +24,12 @@ inline constexpr double kLoadColumnShare = 0.095;
 inline constexpr const char* kCapacityNotFoundText = "not found";
 inline constexpr const char* kTooManyLoadsMessage = "The load table holds at most 40 loads";
 inline constexpr const char* kLoadNotNumericMessage = "Pu, Mux and Muy must be numeric";
+inline constexpr const char* kLoadFileFilters =
+    "Load files (*.csv) | *.csv | All files (*.*) | *.*";
+
+// The refusal of a file or a paste that holds more loads than the table: how many it holds, and
+// where such a number of loads can be checked.
+std::string tooManyLoadsMessage(const std::string& source, std::size_t count);
 
 // One row of the record set. Fields 1..9 are singles in display units; an empty cell (a new
 // row) reads as 0. capacityFound is false for a checked load without a capacity: fields 6..9
@@ -40,6 +46,8 @@ struct LoadTableView {
     std::string deleteCaption = "Delete Load";
     std::string updateCaption = "Update";
     std::string doneCaption = "Done";
+    std::string importCaption = "Import...";
+    std::string exportCaption = "Export...";
     std::array<GridColumn, kLoadFields> columns{};
     std::vector<LoadGridRow> rows;
     int currentRow = 0; // 0-based; the row Delete Load removes
@@ -71,6 +79,17 @@ public:
     void done();
     void close() { done(); }
 
+    // Import: a load file (Pu, Mux, Muy in kips and kip-ft, the load file format of
+    // pmsect-cli check --loads) replaces the rows and is checked at once. A file of more than 40
+    // loads, or one that cannot be read, is refused with a message and changes nothing.
+    void importLoads();
+    // Export: the checked loads and their results as such a file, after an Update when the rows
+    // were changed since the table last matched the model.
+    void exportLoads();
+    // Rows copied from a spreadsheet (tab-separated, with or without a header row) are added
+    // after the last row, in the units shown, as if typed. False when refused with a message.
+    bool paste(std::string_view text);
+
     // What a cell shows.
     std::string cellText(int row, int field) const;
 
@@ -78,12 +97,16 @@ private:
     void buildColumns();
     void renumber();
     LoadGridRow rowFromModel(int k) const;
+    void rowsFromModel();
 
     ProjectModel& model_;
     Platform& platform_;
     BusyPointer& pointer_;
     SummaryChain& chain_;
     LoadTableView view_;
+    // The rows differ from the model's loads: typed, added, deleted or pasted since the last
+    // activation, Update or Import.
+    bool edited_ = false;
 };
 
 } // namespace pmsect

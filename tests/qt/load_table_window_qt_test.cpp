@@ -2,8 +2,11 @@
 // typed cells through the model, and Update, Delete and the frame's close writing back.
 #include "results_windows_qt_support.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <cmath>
 
 namespace pmsect::test {
@@ -157,6 +160,25 @@ TEST_F(LoadTableWindowQtTest, ActivationRebuildsTheRowsFromTheModel) {
     QApplication::processEvents();
     EXPECT_EQ(model().rowCount(), 1);
     EXPECT_EQ(cell(window, 0, 1), "-50.00");
+}
+
+TEST_F(LoadTableWindowQtTest, ImportExportAndPasteAreWired) {
+    EXPECT_EQ(child<QPushButton>(window, "cmdImport")->text(), "Import...");
+    EXPECT_EQ(child<QPushButton>(window, "cmdExport")->text(), "Export...");
+    // A cancelled dialog does nothing.
+    click("cmdImport");
+    EXPECT_EQ(platform.dialogRequests.back().filters,
+              "Load files (*.csv) | *.csv | All files (*.*) | *.*");
+    EXPECT_EQ(model().rowCount(), 0);
+
+    // Ctrl+V in the grid takes the clipboard's rows.
+    QGuiApplication::clipboard()->setText("-100\t50\t0\n-200\t10\t5\n");
+    window->grid().setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "v");
+    QApplication::sendEvent(&window->grid(), &press);
+    ASSERT_EQ(model().rowCount(), 2);
+    EXPECT_EQ(cell(window, 1, 1), "-200.00");
+    EXPECT_EQ(cell(window, 1, 3), "5.00");
 }
 
 } // namespace

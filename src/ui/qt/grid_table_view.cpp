@@ -2,8 +2,11 @@
 #include "ui/qt/grid_table_view.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -65,6 +68,15 @@ void GridTableView::applyColumnWidths() {
     for (int c = 0; c < model_->columnCount(); ++c) {
         setColumnWidth(c, static_cast<int>(std::lround(binding_.column(c).widthShare * width)));
     }
+}
+
+void GridTableView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested(QGuiApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace pmsect

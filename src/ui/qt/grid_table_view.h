@@ -1,6 +1,6 @@
 // The data grid of the load table and the editors: column widths as shares of the grid's width,
 // the presenter's current row following the selection, and a typed cell handed over before a
-// button acts on the rows.
+// button acts on the rows; Paste (Ctrl+V) is offered to the window as the clipboard's text.
 #pragma once
 
 #include "ui/qt/grid_binding.h"
@@ -22,8 +22,12 @@ public:
     // A cell still being typed in is handed to the presenter now.
     void finishEditing();
 
+signals:
+    void pasteRequested(const QString& text);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyColumnWidths();

@@ -1,5 +1,7 @@
-// The three plain grid windows: their presenters' commands and their control names.
+// The three grid windows: their presenters' commands and their control names.
 #include "ui/qt/grid_windows.h"
+
+#include "ui/qt/load_table_window.h"
 
 namespace pmsect {
 namespace {
@@ -9,10 +11,7 @@ constexpr QSize kEditorSize{460, 420};
 
 std::unique_ptr<GridWindow> makeLoadTableWindow(LoadTablePresenter& presenter,
                                                 const bool& taskRunning) {
-    auto window = std::make_unique<GridWindow>(
-        bindGrid(presenter, &LoadTablePresenter::addLoad, &LoadTablePresenter::deleteLoad),
-        GridWindowNames{"frmLoads", "grdLoads", "cmdAddLoad", "cmdDelLoad", "cmdUpdate", "cmdDone"},
-        taskRunning);
+    auto window = std::make_unique<LoadTableWindow>(presenter, taskRunning);
     window->resize(kLoadTableSize);
     return window;
 }

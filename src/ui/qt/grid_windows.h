@@ -1,5 +1,5 @@
 // The load table (frmLoads), the point editor (frmEdPnts) and the bar editor (frmEdRebar): each
-// a grid window over its presenter and nothing more.
+// a grid window over its presenter; the load table adds its file buttons.
 #pragma once
 
 #include "ui/bar_editor_presenter.h"

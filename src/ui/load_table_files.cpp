@@ -1,0 +1,125 @@
+// The load table's ways in and out: Import and Export of load files, and rows pasted from a
+// spreadsheet.
+#include "format/number_format.h"
+#include "io/file_replacing.h"
+#include "io/load_file.h"
+#include "io/project_file.h"
+#include "ui/finite_change.h"
+#include "ui/load_table_presenter.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace pmsect {
+
+std::string tooManyLoadsMessage(const std::string& source, std::size_t count) {
+    return source + " holds " + std::to_string(count) + " loads; the load table holds at most " +
+           std::to_string(kMaxLoads) + ". Check them all with pmsect-cli check --loads.";
+}
+
+namespace {
+
+std::string fileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+// The header names the columns as a load file does, so that an exported file imports again.
+constexpr const char* kExportHeader = "id,Pu,Mux,Muy,e,angle,phiPn,phiMnx,phiMny,ratio";
+
+std::string exportText(const ProjectModel& m) {
+    std::string text = std::string(kExportHeader) + "\n";
+    for (int k = 1; k <= m.numLoads; ++k) {
+        const LoadRow& row = m.loads[static_cast<std::size_t>(k)];
+        const bool found = m.loadStatus[static_cast<std::size_t>(k)].capacityFound;
+        text += std::to_string(k);
+        for (int col = kPu; col <= kRatio; ++col) {
+            text += ',';
+            if (found || col < kPhiPn) {
+                text += fileNumberText(row[col]);
+            }
+        }
+        text += "\n";
+    }
+    return text;
+}
+
+} // namespace
+
+void LoadTablePresenter::importLoads() {
+    const auto chosen = platform_.openFileDialog({kLoadFileFilters, 1, ""});
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const LoadFileResult read = readLoadFile(*chosen);
+    if (!read) {
+        platform_.showMessage(fileName(*chosen) + ": " + read.error->text());
+        return;
+    }
+    const auto& loads = read.contents.loads;
+    if (loads.size() > static_cast<std::size_t>(kMaxLoads)) {
+        platform_.showMessage(tooManyLoadsMessage(fileName(*chosen), loads.size()));
+        return;
+    }
+    const ProjectModel before = model_;
+    model_.numLoads = static_cast<int16_t>(loads.size());
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        LoadRow& row = model_.loads[i + 1];
+        row = LoadRow{};
+        row[kPu] = loads[i].Pu;
+        row[kMux] = loads[i].Mux;
+        row[kMuy] = loads[i].Muy;
+    }
+    model_.summaryEnabled = true;
+    chain_.recompute();
+    keepFiniteChange(model_, before, chain_, platform_);
+    rowsFromModel();
+    view_.currentRow = 0;
+    edited_ = false;
+}
+
+void LoadTablePresenter::exportLoads() {
+    const auto chosen = platform_.saveFileDialog({kLoadFileFilters, 1, "loads.csv"});
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    if (fileExists(*chosen) &&
+        !platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + *chosen + "?")) {
+        return;
+    }
+    if (edited_ && !update()) {
+        return;
+    }
+    const FileResult written = writeFileReplacing(*chosen, exportText(model_));
+    if (!written) {
+        platform_.showMessage(written.error);
+    }
+}
+
+bool LoadTablePresenter::paste(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    LoadFileOptions options;
+    options.headerOptional = true;
+    const LoadFileResult read = readLoadText(in, options);
+    if (!read) {
+        platform_.showMessage("The pasted rows: " + read.error->text());
+        return false;
+    }
+    const auto& loads = read.contents.loads;
+    const std::size_t total = view_.rows.size() + loads.size();
+    if (total > static_cast<std::size_t>(kMaxLoads)) {
+        platform_.showMessage(tooManyLoadsMessage("The table with the pasted rows", total));
+        return false;
+    }
+    for (const LoadInput& load : loads) {
+        LoadGridRow row;
+        row.field[kPu] = load.Pu;
+        row.field[kMux] = load.Mux;
+        row.field[kMuy] = load.Muy;
+        view_.rows.push_back(row);
+    }
+    renumber();
+    edited_ = true;
+    return true;
+}
+
+} // namespace pmsect
