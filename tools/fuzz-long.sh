@@ -2,7 +2,7 @@
 # Long fuzzing runs: each target for the given minutes, its corpus growing in a scratch folder
 # (seeded from fuzz/corpus/<target>), findings kept in the artifacts folder.
 #   tools/fuzz-long.sh [minutes per target, default 10] [target ...]
-# Targets: project_file settings_file number_text (all by default). PMSECT_FUZZ_SCRATCH sets the
+# Targets: project_file settings_file number_text load_file project_json (all by default). PMSECT_FUZZ_SCRATCH sets the
 # scratch folder (default build-fuzz/long); targets run one after the other, or JOBS at a time;
 # TIMEOUT is how many seconds one input may take before it counts as a hang (default 10).
 set -euo pipefail
@@ -13,7 +13,7 @@ minutes="${1:-10}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(project_file settings_file number_text)
+    targets=(project_file settings_file number_text load_file project_json)
 fi
 jobs="${JOBS:-1}"
 timeout="${TIMEOUT:-10}" # seconds one input may take

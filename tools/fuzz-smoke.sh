@@ -13,7 +13,7 @@ cmake --build "$build" -j"$(nproc)" >/dev/null
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 status=0
-for target in project_file settings_file number_text; do
+for target in project_file settings_file number_text load_file project_json; do
     mkdir -p "$scratch/$target"
     dict=()
     if [ -f "$root/fuzz/$target.dict" ]; then
