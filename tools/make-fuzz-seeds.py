@@ -127,14 +127,13 @@ def load_seeds():
 
 
 def json_seeds():
-    for folder in ("tests/data/golden", "tests/data/json", "docs/examples"):
-        path = os.path.join(ROOT, folder)
-        if not os.path.isdir(path):
-            continue
-        for name in sorted(os.listdir(path)):
-            if name.endswith(".project.json"):
-                with open(os.path.join(path, name), "rb") as f:
-                    write("project_json", name, f.read())
+    # Beside these, the corpus holds the golden projects as `pmsect-cli convert` writes them
+    # (NAME.project.json), made with the tool itself.
+    path = os.path.join(ROOT, "docs", "examples")
+    for name in sorted(os.listdir(path)):
+        if name.endswith(".project.json"):
+            with open(os.path.join(path, name), "rb") as f:
+                write("project_json", name, f.read())
     write("project_json", "nested.json", "[" * 200 + "]" * 200)
     write("project_json", "minimal.json", '{"rectB": 16, "rectH": 24}')
     write("project_json", "bad_pointer.json", '{"bars": [{"x": 1, "y": 2, "size": 7.5}]}')

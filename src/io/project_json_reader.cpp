@@ -333,7 +333,9 @@ FileResult readJsonProject(std::string_view text, const std::string& name, Proje
         return FileResult::failure(name + ": not valid JSON: " + why);
     }
 
+    // A project that names no edition is of 318-05, as a project file without its edition line.
     ProjectModel loaded = model;
+    loaded.designCode = DesignCode::Aci318_05;
     resetToNewProject(loaded);
     loaded.summaryEnabled = false;
     try {

@@ -92,6 +92,32 @@ TEST_F(LoadFileCliTest, ResultsAreThoseOfTheLoadAloneInTheProject) {
     }
 }
 
+// --code computes under another edition, as check --code does for the project's own loads.
+TEST_F(LoadFileCliTest, TheEditionAskedForIsTheOneUsed) {
+    ASSERT_EQ(test::runCli("new " + path("s.rcs")).status, 0);
+    const std::string loads = write("l.csv", "Pu,Mux,Muy\n-250,60,20\n");
+    const json under05 =
+        json::parse(test::runCli("check " + path("p.rcs") + " --loads " + loads + " --json").text);
+    const json under19 = json::parse(
+        test::runCli("check " + path("p.rcs") + " --loads " + loads + " --json --code 318-19")
+            .text);
+    EXPECT_EQ(under05["code"], "318-05");
+    EXPECT_EQ(under19["code"], "318-19");
+    // The project file of the same load checked with check --code 318-19.
+    std::ifstream in(path("p.rcs"), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    std::string text = s.str();
+    const auto counts = text.find("\r\n") + 2;
+    const auto end = text.find("\r\n", counts);
+    text[end - 1] = '1';
+    const std::string single = write("single.rcs", text + "-250,60,20\r\n");
+    const json alone = json::parse(test::runCli("check " + single + " --json --code 318-19").text);
+    json fromBatch = under19["loads"][0];
+    fromBatch.erase("id");
+    EXPECT_EQ(fromBatch, alone[0]);
+}
+
 TEST_F(LoadFileCliTest, AnyNumberOfThreadsPrintsTheSameBytes) {
     std::string text = "Pu,Mux,Muy\n";
     for (int i = 0; i < 120; ++i) {

@@ -1,6 +1,7 @@
 // JSON projects: byte-identical round trips of every golden project file, generated outlines and
 // bars built as the desktop builds them, defaults, and refusals that name the field's pointer.
 #include "building/new_project.h"
+#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
 #include "io/project_json.h"
@@ -92,6 +93,32 @@ TEST(ProjectJson, TheDefaultProjectWithoutItsBarsConvertsToTheSameBytes) {
     ASSERT_TRUE(writeProjectFile(rcs, model));
     EXPECT_EQ(throughJson("{}", scratch), readBytes(rcs));
     EXPECT_EQ(throughJson(R"({"loads": []})", scratch), readBytes(rcs));
+}
+
+TEST(ProjectJson, TheEditionGoesBothWays) {
+    ScratchFolder scratch;
+    for (const DesignCode code : kDesignCodes) {
+        ProjectModel model;
+        model.designCode = code;
+        resetToNewProject(model);
+        applyConfinement(model, true);
+        const std::string rcs = scratch.path("edition.rcs");
+        ASSERT_TRUE(writeProjectFile(rcs, model));
+        ProjectModel read;
+        ASSERT_TRUE(loadProjectFile(rcs, read));
+        std::string text;
+        ASSERT_TRUE(composeJsonProject(read, text));
+        EXPECT_NE(text.find("\"code\": \"" + std::string(designCodeName(code)) + "\""),
+                  std::string::npos);
+        EXPECT_NE(text.find("\"confinement\": \"spiral\""), std::string::npos);
+        EXPECT_EQ(throughJson(text, scratch), readBytes(rcs)) << designCodeName(code);
+    }
+    // Left out, the edition is 318-05.
+    ProjectModel m;
+    m.designCode = DesignCode::Aci318_19;
+    ASSERT_TRUE(readJsonProject(R"({"confinement": "spiral"})", "x.json", m));
+    EXPECT_EQ(m.designCode, DesignCode::Aci318_05);
+    EXPECT_EQ(m.phiCompression, 0.70f);
 }
 
 TEST(ProjectJson, AScriptDescribesAColumnInAFewLines) {

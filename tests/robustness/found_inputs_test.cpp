@@ -5,6 +5,7 @@
 #include "engine/section_summary.h"
 #include "format/number_format.h"
 #include "io/project_file.h"
+#include "io/project_json.h"
 #include "model/model_fields.h"
 #include "recording_platform.h"
 #include "results/interaction_curve.h"
@@ -53,6 +54,30 @@ TEST(FoundInputs, OutlineWhoseAreaOverflowsIsRefused) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "Could not open " + r.error);
     EXPECT_EQ(robust::firstNonFinite(app.model()), "");
+}
+
+// The slowest input the JSON-project fuzzer met: 39 hard loads (10 s under the fuzzer's
+// sanitizers on a busy machine, a few dozen milliseconds in a plain build), one of them with the
+// key Mux twice, where the later value holds. It reads with finite results and writes back to text
+// that reads to the same project.
+TEST(FoundInputs, HardLoadsInAJsonProject) {
+    ProjectModel m = newProject();
+    ASSERT_TRUE(loadJsonProject(found("slow_forty_loads.project.json"), m));
+    ASSERT_EQ(m.numLoads, 39);
+    EXPECT_EQ(robust::firstNonFinite(m), "");
+    int repeated = 0;
+    for (int i = 1; i <= m.numLoads; ++i) {
+        EXPECT_NE(m.loads[i][kMux], -32.910f) << i;
+        repeated += m.loads[i][kPu] == -210 && m.loads[i][kMux] == -45.30495f ? 1 : 0;
+    }
+    EXPECT_EQ(repeated, 2);
+    std::string text;
+    ASSERT_TRUE(composeJsonProject(m, text));
+    ProjectModel again = newProject();
+    ASSERT_TRUE(readJsonProject(text, "again.json", again));
+    std::string textAgain;
+    ASSERT_TRUE(composeJsonProject(again, textAgain));
+    EXPECT_EQ(textAgain, text);
 }
 
 // Forty loads that do not converge on their load lines: the slowest input the project-file fuzzer
