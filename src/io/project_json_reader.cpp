@@ -190,11 +190,30 @@ public:
         if (const json* v = find("tieBarSize")) {
             m.tieBarSize = listedBarSize(*v, Pointer() / "tieBarSize", kTieBarList);
         }
+        requireUsable(m);
         readTables(m);
         readExtents(m);
     }
 
 private:
+    // Values no section can be computed with are refused, as the project file's reader refuses
+    // them; those the section type does not use are not judged.
+    void requireUsable(const ProjectModel& m) const {
+        const auto positive = [](const char* key, double value) {
+            if (!(value > 0)) {
+                fail(Pointer() / key, "must be above 0");
+            }
+        };
+        positive("fpc", m.fpc);
+        positive("fy", m.fy);
+        if (m.sectionType == kRectangular) {
+            positive("rectB", m.rectB);
+            positive("rectH", m.rectH);
+        } else if (m.sectionType == kRound) {
+            positive("circDiam", m.circDiam);
+        }
+    }
+
     const json* find(const char* key) const {
         const auto it = root_.find(key);
         return it == root_.end() ? nullptr : &*it;

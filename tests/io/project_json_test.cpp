@@ -167,6 +167,10 @@ TEST(ProjectJson, RefusalsNameThePointerAndLeaveTheModelAlone) {
         {"[1, 2]", "/: a project is a JSON object"},
         {R"({"rectB": 16,})", "not valid JSON"},
         {R"({"a~b/c": 1})", "/a~0b~1c: is not a field"},
+        {R"({"fpc": 0})", "/fpc: must be above 0"},
+        {R"({"fy": -60000})", "/fy: must be above 0"},
+        {R"({"rectH": 0})", "/rectH: must be above 0"},
+        {R"({"sectionType": "round", "circDiam": -16})", "/circDiam: must be above 0"},
     };
     for (const Case& c : cases) {
         ProjectModel model;
@@ -177,6 +181,10 @@ TEST(ProjectJson, RefusalsNameThePointerAndLeaveTheModelAlone) {
         EXPECT_NE(r.error.find(c.message), std::string::npos) << c.text << " -> " << r.error;
         EXPECT_EQ(model.fpc, 4321) << c.text;
     }
+    // A dimension the section type does not use is not judged.
+    ProjectModel round;
+    EXPECT_TRUE(readJsonProject(R"({"sectionType": "round", "rectB": 0})", "r.json", round));
+
     std::string loads = R"({"loads": [)";
     for (int i = 0; i <= kMaxLoads; ++i) {
         loads += std::string(i ? "," : "") + R"({"Pu": -1, "Mux": 0, "Muy": 0})";
