@@ -13,8 +13,8 @@ namespace {
 
 // Forty combinations from heavy compression with moment to tension, bending about both axes,
 // near the capacity of the default section's own steel.
-std::vector<DesignLoad> fortyLoads() {
-    std::vector<DesignLoad> loads;
+std::vector<LoadInput> fortyLoads() {
+    std::vector<LoadInput> loads;
     for (int i = 0; i < 40; ++i) {
         const double t = i / 39.0;
         loads.push_back({static_cast<float>(-450 + 480 * t),
@@ -27,7 +27,7 @@ std::vector<DesignLoad> fortyLoads() {
 void BM_DesignDefaultFortyLoads(benchmark::State& state) {
     ProjectModel project;
     resetToNewProject(project);
-    const std::vector<DesignLoad> loads = fortyLoads();
+    const std::vector<LoadInput> loads = fortyLoads();
     DesignOptions options;
     options.threads = static_cast<unsigned>(state.range(0));
     std::size_t candidates = 0;

@@ -4,7 +4,6 @@
 
 #include "building/bar_layout.h"
 #include "engine/bar_table.h"
-#include "engine/load_check.h"
 #include "engine/strength_reduction.h"
 
 #include <algorithm>
@@ -85,29 +84,24 @@ auto rankKey(const Arrangement& a) {
     return std::make_tuple(a.steelArea, a.totalBars(), a.barSize, a.barSets);
 }
 
-// A candidate's check: each load as the only row of the load table of the laid section, in
-// order, stopping at the first that fails.
+// A candidate's check: each load as the only row of the load table of the laid section, as
+// check --loads checks it, in order, stopping at the first that fails.
 DesignCandidate checkCandidate(const ProjectModel& project, const Arrangement& a,
-                               std::span<const DesignLoad> loads) {
+                               std::span<const LoadInput> loads) {
     DesignCandidate result{a};
     ProjectModel m = project;
     applyArrangement(m, a);
     computeAxialLimits(m);
-    m.numLoads = 1;
     for (std::size_t i = 0; i < loads.size(); ++i) {
-        LoadRow& row = m.loads[1];
-        row = LoadRow{};
-        row[kPu] = loads[i].Pu;
-        row[kMux] = loads[i].Mux;
-        row[kMuy] = loads[i].Muy;
-        checkLoadCombination(m, 1);
+        const CheckedLoad checked = checkLoadAlone(m, loads[i]);
+        const float ratio = checked.row[kRatio];
         const int number = static_cast<int>(i) + 1;
-        if (!m.loadStatus[1].capacityFound || !(row[kRatio] <= 1.0f)) {
+        if (!checked.capacityFound || !(ratio <= 1.0f)) {
             result.firstFailingLoad = number;
             return result;
         }
-        if (result.governingLoad == 0 || row[kRatio] > result.maxRatio) {
-            result.maxRatio = row[kRatio];
+        if (result.governingLoad == 0 || ratio > result.maxRatio) {
+            result.maxRatio = ratio;
             result.governingLoad = number;
         }
     }
@@ -166,7 +160,7 @@ std::vector<Arrangement> admissibleArrangements(const ProjectModel& project,
     return found;
 }
 
-DesignResult designReinforcement(const ProjectModel& project, std::span<const DesignLoad> loads,
+DesignResult designReinforcement(const ProjectModel& project, std::span<const LoadInput> loads,
                                  const DesignOptions& options,
                                  const std::function<void(std::size_t, std::size_t)>& progress) {
     const std::vector<Arrangement> arrangements = admissibleArrangements(project, options);
@@ -225,8 +219,8 @@ void applyArrangement(ProjectModel& model, const Arrangement& arrangement) {
     rebuildBars(model);
 }
 
-std::vector<DesignLoad> projectLoads(const ProjectModel& project) {
-    std::vector<DesignLoad> loads;
+std::vector<LoadInput> projectLoads(const ProjectModel& project) {
+    std::vector<LoadInput> loads;
     for (int i = 1; i <= project.numLoads && i <= kMaxLoads; ++i) {
         const LoadRow& row = project.loads[static_cast<std::size_t>(i)];
         loads.push_back({row[kPu], row[kMux], row[kMuy]});

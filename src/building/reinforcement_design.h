@@ -3,6 +3,7 @@
 // search for the lightest one that carries every load.
 #pragma once
 
+#include "engine/load_batch.h"
 #include "model/project_model.h"
 
 #include <functional>
@@ -34,13 +35,6 @@ struct Arrangement {
     std::vector<Bar> bars;  // as laid
     int totalBars() const { return static_cast<int>(bars.size()); }
     bool circular() const { return barCount > 0; }
-};
-
-// A factored load as the load table holds it: kips and kip-ft, compression negative.
-struct DesignLoad {
-    float Pu = 0;
-    float Mux = 0;
-    float Muy = 0;
 };
 
 struct DesignCandidate {
@@ -75,7 +69,7 @@ std::vector<Arrangement> admissibleArrangements(const ProjectModel& project,
 // Checks every admissible arrangement against the loads (each stops at its first failing load)
 // over the options' threads. progress(done, total) is called on the calling thread only.
 DesignResult
-designReinforcement(const ProjectModel& project, std::span<const DesignLoad> loads,
+designReinforcement(const ProjectModel& project, std::span<const LoadInput> loads,
                     const DesignOptions& options,
                     const std::function<void(std::size_t, std::size_t)>& progress = {});
 
@@ -83,7 +77,7 @@ designReinforcement(const ProjectModel& project, std::span<const DesignLoad> loa
 // and its clear spacing, then lays the bars; the caller recomputes the summary.
 void applyArrangement(ProjectModel& model, const Arrangement& arrangement);
 
-// The project's loads 1..numLoads as design loads.
-std::vector<DesignLoad> projectLoads(const ProjectModel& project);
+// The project's loads 1..numLoads.
+std::vector<LoadInput> projectLoads(const ProjectModel& project);
 
 } // namespace pmsect

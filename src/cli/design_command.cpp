@@ -5,6 +5,7 @@
 #include "cli/json_output.h"
 #include "engine/section_summary.h"
 #include "format/number_format.h"
+#include "io/load_file.h"
 #include "io/project_file.h"
 
 #include <charconv>
@@ -41,7 +42,25 @@ std::string arrangementText(const Arrangement& a) {
            std::to_string(a.barSize);
 }
 
-json candidateJson(const DesignCandidate& c) {
+// How a load is named in the output: its id in the load file, or its 1-based row.
+class LoadNames {
+public:
+    explicit LoadNames(std::vector<std::string> ids) : ids_(std::move(ids)) {}
+    json operator()(int row) const {
+        if (ids_.empty()) {
+            return row;
+        }
+        return ids_[static_cast<std::size_t>(row - 1)];
+    }
+    std::string text(int row) const {
+        return ids_.empty() ? std::to_string(row) : ids_[static_cast<std::size_t>(row - 1)];
+    }
+
+private:
+    std::vector<std::string> ids_;
+};
+
+json candidateJson(const DesignCandidate& c, const LoadNames& name) {
     const Arrangement& a = c.arrangement;
     json out = {{"barSize", a.barSize}};
     if (a.circular()) {
@@ -56,9 +75,9 @@ json candidateJson(const DesignCandidate& c) {
     out["pass"] = c.pass;
     if (c.pass) {
         out["maxRatio"] = c.governingLoad > 0 ? jsonNumber(c.maxRatio) : json(nullptr);
-        out["governingLoad"] = c.governingLoad > 0 ? json(c.governingLoad) : json(nullptr);
+        out["governingLoad"] = c.governingLoad > 0 ? name(c.governingLoad) : json(nullptr);
     } else {
-        out["firstFailingLoad"] = c.firstFailingLoad;
+        out["firstFailingLoad"] = name(c.firstFailingLoad);
     }
     json bars = json::array();
     for (const Bar& b : a.bars) {
@@ -68,7 +87,7 @@ json candidateJson(const DesignCandidate& c) {
     return out;
 }
 
-void printTable(const DesignResult& result, std::size_t loadCount) {
+void printTable(const DesignResult& result, std::size_t loadCount, const LoadNames& name) {
     std::printf("%zu admissible arrangements checked against %zu loads\n", result.candidates.size(),
                 loadCount);
     std::printf("%4s  %-28s %10s %8s  %s\n", "rank", "arrangement", "As (in^2)", "rho", "result");
@@ -82,7 +101,7 @@ void printTable(const DesignResult& result, std::size_t loadCount) {
                                                 std::to_string(c.governingLoad) + ")"
                                           : "carries every load";
         } else {
-            verdict = "fails load " + std::to_string(c.firstFailingLoad);
+            verdict = "fails load " + name.text(c.firstFailingLoad);
         }
         std::printf("%4zu  %-28s %10s %7s%%  %s%s\n", i + 1, arrangementText(a).c_str(),
                     formatNumber(a.steelArea, "0.00").c_str(),
@@ -114,23 +133,34 @@ int runDesign(const ProjectSource& source, const DesignRequest& request) {
         throw CommandError("design lays bar sets or bars on a circle; this project places its "
                            "bars one by one");
     }
-    const std::vector<DesignLoad> loads = projectLoads(model);
+    std::vector<LoadInput> loads = projectLoads(model);
+    std::vector<std::string> ids;
+    if (!request.loadsPath.empty()) {
+        LoadFileResult file = readLoadFile(request.loadsPath);
+        if (!file) {
+            throw CommandError(request.loadsPath + ": " + file.error->text());
+        }
+        loads = std::move(file.contents.loads);
+        ids = std::move(file.contents.ids);
+    }
+    const LoadNames name(std::move(ids));
     const DesignResult result = designReinforcement(model, loads, request.options);
 
     if (request.json) {
         json candidates = json::array();
         for (const DesignCandidate& c : result.candidates) {
-            candidates.push_back(candidateJson(c));
+            candidates.push_back(candidateJson(c, name));
         }
-        const json out = {
-            {"code", designCodeJson(model)},
-            {"layout", model.barLayout == kCircular ? "circular" : "barSets"},
-            {"loads", loads.size()},
-            {"best", result.best ? candidateJson(result.candidates[*result.best]) : json(nullptr)},
-            {"candidates", candidates}};
+        const json out = {{"code", designCodeJson(model)},
+                          {"layout", model.barLayout == kCircular ? "circular" : "barSets"},
+                          {"loads", loads.size()},
+                          {"best", result.best
+                                       ? candidateJson(result.candidates[*result.best], name)
+                                       : json(nullptr)},
+                          {"candidates", candidates}};
         std::cout << out.dump(2) << "\n";
     } else {
-        printTable(result, loads.size());
+        printTable(result, loads.size(), name);
     }
 
     if (!result.best) {
@@ -142,7 +172,7 @@ int runDesign(const ProjectSource& source, const DesignRequest& request) {
             const DesignCandidate& heaviest = result.candidates.back();
             std::cerr << "pmsect-cli: " << source.path
                       << ": no admissible arrangement carries every load; load "
-                      << heaviest.firstFailingLoad << " fails even the heaviest ("
+                      << name.text(heaviest.firstFailingLoad) << " fails even the heaviest ("
                       << arrangementText(heaviest.arrangement) << ")\n";
         }
         return 1;

@@ -10,7 +10,8 @@ namespace pmsect::cli {
 
 struct DesignRequest {
     DesignOptions options;
-    std::string outPath; // empty: no project written
+    std::string outPath;   // empty: no project written
+    std::string loadsPath; // a load file checked instead of the project's loads; empty: those
     bool json = false;
 };
 

@@ -142,6 +142,8 @@ int main(int argc, char** argv) {
     design->add_option("--sizes", sizes, "bar sizes to try, e.g. 5-11");
     design->add_option("--rho", rho, "steel ratios allowed, in percent, e.g. 1-8");
     design->add_option("--out", designRequest.outPath, "project file to write with the best");
+    design->add_option("--loads", designRequest.loadsPath,
+                       "CSV of loads (Pu, Mux, Muy, optional id) checked instead of the project's");
     design->add_option("--threads", designRequest.options.threads, "threads (default: every core)")
         ->check(CLI::PositiveNumber);
     addFormatFlags(design, flags, false);

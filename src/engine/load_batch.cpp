@@ -18,33 +18,26 @@ constexpr std::size_t kChunk = 16;
 // so that no result can depend on the loads checked before it on the same thread.
 const float kStartingStrain = ProjectModel{}.maxSteelStrain;
 
-class LoadChecker {
-public:
-    explicit LoadChecker(const ProjectModel& section) : model_(section) { model_.numLoads = 1; }
-
-    CheckedLoad check(const LoadInput& load) {
-        model_.maxSteelStrain = kStartingStrain;
-        LoadRow& row = model_.loads[1];
-        row = LoadRow{};
-        row[kPu] = load.Pu;
-        row[kMux] = load.Mux;
-        row[kMuy] = load.Muy;
-        checkLoadCombination(model_, 1);
-        return {row, model_.loadStatus[1].capacityFound};
-    }
-
-private:
-    ProjectModel model_;
-};
-
 } // namespace
+
+CheckedLoad checkLoadAlone(ProjectModel& section, const LoadInput& load) {
+    section.numLoads = 1;
+    section.maxSteelStrain = kStartingStrain;
+    LoadRow& row = section.loads[1];
+    row = LoadRow{};
+    row[kPu] = load.Pu;
+    row[kMux] = load.Mux;
+    row[kMuy] = load.Muy;
+    checkLoadCombination(section, 1);
+    return {row, section.loadStatus[1].capacityFound};
+}
 
 std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const LoadInput> loads,
                                     unsigned threads) {
     std::vector<CheckedLoad> results(loads.size());
     std::atomic<std::size_t> nextChunk{0};
     const auto work = [&] {
-        LoadChecker checker(section);
+        ProjectModel workingCopy = section;
         while (true) {
             const std::size_t first = nextChunk.fetch_add(kChunk, std::memory_order_relaxed);
             if (first >= loads.size()) {
@@ -52,7 +45,7 @@ std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const
             }
             const std::size_t last = std::min(first + kChunk, loads.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] = checker.check(loads[i]);
+                results[i] = checkLoadAlone(workingCopy, loads[i]);
             }
         }
     };

@@ -23,6 +23,11 @@ struct CheckedLoad {
     bool capacityFound = true;
 };
 
+// Checks one load as the only row of the load table of `section`, a working copy whose axial
+// limits are current (its loads are overwritten), from the state a freshly read project starts
+// in, so that no result depends on the loads checked before it.
+CheckedLoad checkLoadAlone(ProjectModel& section, const LoadInput& load);
+
 // section: a project whose section summary has run, so that its axial limits are current. Its own
 // loads play no part. The results come in the order of loads and do not depend on threads
 // (at least 1): every load starts from the same state of the section.

@@ -120,14 +120,14 @@ TEST(ReinforcementDesign, CircularLayoutsStartAtFourTiedAndSixSpiralBars) {
 }
 
 // Loads on the 12 x 18 section bent about x: compression with moment, bending, and tension.
-std::vector<DesignLoad> uniaxialLoads() {
+std::vector<LoadInput> uniaxialLoads() {
     return {{-300, 60, 0}, {-150, 95, 0}, {-40, 110, 0}, {0, 100, 0}, {20, -70, 0}, {-200, -80, 0}};
 }
 
 // The design capacity on a uniaxial load's ray by strip integration, independent of the
 // engine's searches: bisection on the neutral-axis depth until the nominal point lies on the ray,
 // then phi from the strain (capped as the engine caps it). The ratio is the load over it.
-double independentRatio(const ProjectModel& m, const DesignLoad& load) {
+double independentRatio(const ProjectModel& m, const LoadInput& load) {
     const double P = load.Pu;
     const double M = load.Mux * 12.0;
     const double angle = M >= 0 ? 0 : 180;
@@ -150,11 +150,11 @@ double independentRatio(const ProjectModel& m, const DesignLoad& load) {
 }
 
 double largestIndependentRatio(ProjectModel m, const Arrangement& a,
-                               const std::vector<DesignLoad>& loads) {
+                               const std::vector<LoadInput>& loads) {
     applyArrangement(m, a);
     computeAxialLimits(m);
     double largest = 0;
-    for (const DesignLoad& load : loads) {
+    for (const LoadInput& load : loads) {
         largest = std::max(largest, independentRatio(m, load));
     }
     return largest;
@@ -162,7 +162,7 @@ double largestIndependentRatio(ProjectModel m, const Arrangement& a,
 
 TEST(ReinforcementDesign, TheBestCarriesEveryLoadAndTheNextLighterDoesNot) {
     const ProjectModel m = defaultProject();
-    const std::vector<DesignLoad> loads = uniaxialLoads();
+    const std::vector<LoadInput> loads = uniaxialLoads();
     const DesignResult result = designReinforcement(m, loads, DesignOptions{});
     ASSERT_TRUE(result.best);
     const DesignCandidate& best = result.candidates[*result.best];
@@ -206,7 +206,7 @@ TEST(ReinforcementDesign, TheBestCarriesEveryLoadAndTheNextLighterDoesNot) {
 
 TEST(ReinforcementDesign, TheSameAnswerAtAnyNumberOfThreads) {
     ProjectModel m = defaultProject();
-    const std::vector<DesignLoad> loads = {{-250, 70, 30}, {-80, 90, -20}, {10, 40, 35}};
+    const std::vector<LoadInput> loads = {{-250, 70, 30}, {-80, 90, -20}, {10, 40, 35}};
     DesignOptions options;
     options.threads = 1;
     const DesignResult one = designReinforcement(m, loads, options);
@@ -236,7 +236,7 @@ TEST(ReinforcementDesign, ProgressCountsEveryCandidateOnTheCallingThread) {
     std::size_t calls = 0;
     DesignOptions options;
     options.threads = 2;
-    const DesignResult r = designReinforcement(m, std::vector<DesignLoad>{{-100, 50, 0}}, options,
+    const DesignResult r = designReinforcement(m, std::vector<LoadInput>{{-100, 50, 0}}, options,
                                                [&](std::size_t done, std::size_t all) {
                                                    EXPECT_GE(done, last);
                                                    last = done;

@@ -117,6 +117,38 @@ TEST_F(DesignCli, OutWritesTheProjectAsTheDesktopLaysIt) {
     EXPECT_EQ(largest, best["maxRatio"].get<float>());
 }
 
+TEST_F(DesignCli, ALoadFileTakesThePlaceOfTheProjectsLoadsAndNamesThemByTheirIds) {
+    const std::string file = projectWithLoads("p.rcs");
+    // The project's own four loads, in another column order and with ids.
+    std::ofstream(path("loads.csv")) << "Muy;id;Pu;Mux\n0;C1;-300;60\n10;C2;-150;95\n\n"
+                                        "-20;C3;-40;110\n0;C4;20;-70\n";
+    const json own = json::parse(test::runCli("design " + file + " --json").text);
+    const test::CliOutput r =
+        test::runCli("design " + file + " --json --loads " + path("loads.csv"));
+    ASSERT_EQ(r.status, 0);
+    const json fromFile = json::parse(r.text);
+    ASSERT_EQ(fromFile["candidates"].size(), own["candidates"].size());
+    for (std::size_t i = 0; i < own["candidates"].size(); ++i) {
+        const json& a = own["candidates"][i];
+        const json& b = fromFile["candidates"][i];
+        EXPECT_EQ(a["pass"], b["pass"]);
+        if (a["pass"].get<bool>()) {
+            EXPECT_EQ(a["maxRatio"], b["maxRatio"]);
+            EXPECT_EQ("C" + std::to_string(a["governingLoad"].get<int>()), b["governingLoad"]);
+        } else {
+            EXPECT_EQ("C" + std::to_string(a["firstFailingLoad"].get<int>()),
+                      b["firstFailingLoad"]);
+        }
+    }
+
+    std::ofstream(path("bad.csv")) << "Pu,Mux,Muy\n-100,fifty,0\n";
+    const test::CliOutput bad =
+        test::runCli("design " + file + " --json --loads " + path("bad.csv"), true);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.text.find("line 2, column 2"), std::string::npos) << bad.text;
+    EXPECT_EQ(bad.text.find("candidates"), std::string::npos);
+}
+
 TEST_F(DesignCli, ExitStatuses) {
     const std::string file = projectWithLoads("p.rcs");
     // Nothing of #5 bars within 1-1.5 % carries these loads.
