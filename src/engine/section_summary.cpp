@@ -94,7 +94,10 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
         ratioText = "infinite";
     }
     out.percentRein.text = "% Reinforcement = " + ratioText;
-    out.percentRein.colour = (ratio >= 0.01 && ratio <= 0.08) ? kColourBlack : kColourBrightRed;
+    if (!(ratio >= 0.01 && ratio <= 0.08)) {
+        out.percentRein.colour = kColourBrightRed;
+        out.percentRein.reason = kReinforcementOutsideLimitsReason;
+    }
     out.grossArea.text =
         "Gross Area = " +
         formatNumber(model.grossArea * static_cast<double>(u.areaFactor), "##,##0.00") + " " +
@@ -122,11 +125,20 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
             rows[i][0]->text = formatNumber(r.Mn / 12.0 * u.momentFactor, "###,##0.00");
             rows[i][1]->text = formatNumber(r.phiMn / 12.0 * u.momentFactor, "###,##0.00");
             rows[i][2]->text = formatNumber(r.maxSteelStrain, "0.0000");
-            rows[i][2]->colour =
-                r.maxSteelStrain >= tensionControlledStrain ? strainCaptionColour : kColourBrightRed;
+            if (r.maxSteelStrain >= tensionControlledStrain) {
+                rows[i][2]->colour = strainCaptionColour;
+            } else {
+                rows[i][2]->colour = kColourBrightRed;
+                rows[i][2]->reason = strainBelowTensionLimitReason(tensionControlledStrain);
+            }
         }
     }
     return out;
+}
+
+std::string strainBelowTensionLimitReason(double limit) {
+    return "The steel strain is below the tension-controlled limit of " +
+           formatNumber(limit, "0.0###");
 }
 
 std::string concreteModulusLabel(const ProjectModel& model) {

@@ -21,7 +21,14 @@ inline constexpr int kColourBrightRed = 12;
 struct LabelText {
     std::string text;
     int colour = kColourBlack;
+    // Why a value is shown in red; empty otherwise.
+    std::string reason;
 };
+
+inline constexpr const char* kReinforcementOutsideLimitsReason =
+    "The steel area is outside 1% to 8% of the gross area";
+// "The steel strain is below the tension-controlled limit of 0.005"
+std::string strainBelowTensionLimitReason(double limit);
 
 // Texts of the main window's summary labels in the current display units. The pure-bending
 // entries are empty until a summary with bars has run.

@@ -96,6 +96,27 @@ TEST(SectionSummary, ResetsTheCurveDepthsAndColoursLowStrainsRed) {
               m.pureBending[0].maxSteelStrain >= 0.005f ? 9 : kColourBrightRed);
     EXPECT_LT(m.pureBending[0].maxSteelStrain, 0.005f);
     EXPECT_EQ(l.posStrainX.colour, kColourBrightRed);
+    // Each red value says why it is red; the black ones say nothing.
+    EXPECT_EQ(l.percentRein.reason, kReinforcementOutsideLimitsReason);
+    EXPECT_EQ(l.posStrainX.reason,
+              "The steel strain is below the tension-controlled limit of 0.005");
+    EXPECT_TRUE(l.posMnx.reason.empty());
+
+    const SummaryLabels plain = summaryLabels(test::defaultRectangle());
+    EXPECT_TRUE(plain.percentRein.reason.empty());
+}
+
+TEST(SectionSummary, TooLittleSteelIsRedForTheSameReasonAsTooMuch) {
+    ProjectModel m = test::defaultRectangle();
+    m.numBars = 8;
+    for (int i = 1; i <= m.numBars; ++i) {
+        m.bars[i].size = 3; // 8 x 0.11 in^2 of 216 in^2 is 0.41 %
+    }
+    refreshSummary(m);
+    const SummaryLabels l = summaryLabels(m);
+    EXPECT_EQ(l.percentRein.text, "% Reinforcement = 0.41%");
+    EXPECT_EQ(l.percentRein.colour, kColourBrightRed);
+    EXPECT_EQ(l.percentRein.reason, kReinforcementOutsideLimitsReason);
 }
 
 TEST(SectionSummary, NoBarsKeepsThePureBendingResultsAndUnitsOnlyChangeTheTexts) {
