@@ -25,6 +25,19 @@ constexpr double kStartDepth = 4;
 constexpr double kEccentricityReset = 1; // in
 constexpr double kLoadAngleReset = 90;   // degrees
 
+// A neutral axis this many times the section's extent away leaves every fibre at the crushing
+// strain to within 1/10000 of it: the squash state of a concentric load.
+constexpr double kSquashDepthPerExtent = 1e4;
+
+double squashDepth(const ProjectModel& model) {
+    double extent = 1; // in; a section without an outline still gets a depth
+    for (const Point& p : outlinePoints(model)) {
+        extent = std::max({extent, 2 * std::fabs(static_cast<double>(p.x)),
+                           2 * std::fabs(static_cast<double>(p.y))});
+    }
+    return kSquashDepthPerExtent * extent;
+}
+
 std::string withUnit(double value, const char* pattern, const std::string& label) {
     return formatNumber(value, pattern) + " " + label;
 }
@@ -150,8 +163,10 @@ void SinglePointPresenter::close() {
 
 void SinglePointPresenter::resize(double innerWidth, double innerHeight) {
     view_.drawingArea = singlePointDrawingArea(innerWidth, innerHeight);
-    if (initialised_) {
-        computeGivenC(Trigger::Resize);
+    // Solving again from the inputs would start from the rounded c the box shows and move the
+    // answer; the picture only needs redrawing.
+    if (drawnDetail_) {
+        ++view_.drawingSerial;
     }
 }
 
@@ -253,7 +268,7 @@ void SinglePointPresenter::computeGivenC(Trigger trigger) {
     solveNeutralAxis(model_, angle, state, &detail);
     model_.singlePointC = state.c; // raised to the engine's minimum depth when below it
 
-    if (trigger == Trigger::CInput || trigger == Trigger::Resize) {
+    if (trigger == Trigger::CInput) {
         view_.c.text = formatNumber(static_cast<double>(state.c) * lf, kLengthPattern);
     }
     if (trigger == Trigger::AngleInput) {
@@ -271,6 +286,10 @@ void SinglePointPresenter::computeGivenE() {
     const double cStart = *validate(SinglePointInput::C);
 
     const auto eTarget = static_cast<float>(eTyped / lf);
+    if (eTarget == 0) {
+        showSquashState(static_cast<float>(loadAngleTyped));
+        return;
+    }
     float eReached = eTarget;
     auto angleReached = static_cast<float>(loadAngleTyped);
     NeutralAxisState state;
@@ -301,6 +320,26 @@ void SinglePointPresenter::computeGivenE() {
     view_.e.text = formatNumber(static_cast<double>(eReached) * lf, kLengthPattern);
     view_.neutralAxisAngle.text = formatNumber(outcome.neutralAxisAngle, kAnglePattern);
     view_.loadAngle.text = formatNumber(angleReached, kAnglePattern);
+    writeDetailLines(detail);
+    reportUnmatchedBar();
+}
+
+// No finite neutral-axis depth gives e = 0, so the e search never reaches a concentric load; its
+// answer is the section squashed, evaluated at a depth far beyond the section.
+void SinglePointPresenter::showSquashState(float loadAngle) {
+    const DisplayUnits& u = model_.units;
+    NeutralAxisState state;
+    state.c = static_cast<float>(squashDepth(model_));
+    EvaluationDetail detail;
+    const auto neutralAxisAngle = static_cast<float>(static_cast<double>(loadAngle) - 90.0);
+    solveNeutralAxis(model_, neutralAxisAngle, state, &detail);
+
+    view_.c.text = formatNumber(static_cast<double>(state.c) * u.lengthFactor, kLengthPattern);
+    view_.e.text = formatNumber(0.0, kLengthPattern);
+    view_.neutralAxisAngle.text = formatNumber(neutralAxisAngle, kAnglePattern);
+    view_.loadAngle.text = formatNumber(loadAngle, kAnglePattern);
+    view_.pn = "Pn = " +
+               withUnit(static_cast<double>(state.Pn) * u.forceFactor, kForcePattern, u.forceLabel);
     writeDetailLines(detail);
     reportUnmatchedBar();
 }

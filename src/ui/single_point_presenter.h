@@ -94,7 +94,8 @@ public:
     void done();
     void close();
 
-    // The window's inner size in twips: new drawing area, then the c-mode computation.
+    // The window's inner size in twips: a new drawing area for the state already solved, which
+    // is drawn again at the new size and never solved again.
     void resize(double innerWidth, double innerHeight);
 
     // For the section summary: re-evaluates at the c and angle inputs and rewrites the e input,
@@ -112,12 +113,13 @@ public:
     void draw(Canvas& canvas) const;
 
 private:
-    enum class Trigger { Activation, CInput, AngleInput, Resize };
+    enum class Trigger { Activation, CInput, AngleInput };
 
     InputBox& box(SinglePointInput input);
     std::optional<double> validate(SinglePointInput input);
     void computeGivenC(Trigger trigger);
     void computeGivenE();
+    void showSquashState(float loadAngle);
     void writeLoadResults(const NeutralAxisState& state, const EvaluationDetail& detail);
     void writeDetailLines(const EvaluationDetail& detail);
     void reportUnmatchedBar();

@@ -242,9 +242,7 @@ TEST_F(SinglePointTest, SummaryRefreshResizeAndLeaving) {
     EXPECT_EQ(singlePointDrawingArea(8000, 6000).width, 5240);
     EXPECT_EQ(singlePointDrawingArea(8000, 6000).height, 5235);
     EXPECT_EQ(singlePointDrawingArea(2000, 500).width, 0);
-    presenter.setText(SinglePointInput::C, "5");
     presenter.resize(8000, 6000);
-    EXPECT_EQ(presenter.view().c.text, "5.00");
     EXPECT_EQ(presenter.view().drawingArea.width, 5240);
 
     presenter.done();
@@ -253,6 +251,52 @@ TEST_F(SinglePointTest, SummaryRefreshResizeAndLeaving) {
     EXPECT_FALSE(model.showSolution);
     EXPECT_EQ(captionShownText(presenter.view().givenCCaption), "Given c & NA Angle");
     EXPECT_EQ(captionShownText(presenter.view().doneCaption), "Done");
+}
+
+TEST_F(SinglePointTest, AResizeRedrawsTheSolvedStateWithoutSolvingAgain) {
+    presenter.open();
+    presenter.chooseMode(SinglePointMode::GivenE);
+    presenter.setText(SinglePointInput::E, "6");
+    presenter.setText(SinglePointInput::LoadAngle, "45");
+    presenter.enter(SinglePointInput::E);
+    ASSERT_TRUE(platform.messages.empty());
+    const SinglePointView solved = presenter.view();
+
+    // The c box shows the depth to two decimals; solving again from it would move the answer.
+    presenter.resize(9000, 7000);
+    presenter.resize(6000, 4000);
+    const SinglePointView& v = presenter.view();
+    EXPECT_EQ(v.e.text, solved.e.text);
+    EXPECT_EQ(v.pn, solved.pn);
+    EXPECT_EQ(v.mnx, solved.mnx);
+    EXPECT_EQ(v.mny, solved.mny);
+    EXPECT_EQ(v.c.text, solved.c.text);
+    EXPECT_EQ(v.drawingSerial, solved.drawingSerial + 2); // drawn again at each size
+    EXPECT_EQ(v.drawingArea.width, 6000 - kDrawingWidthAllowance);
+}
+
+TEST_F(SinglePointTest, AConcentricLoadShowsTheSquashState) {
+    presenter.open();
+    presenter.chooseMode(SinglePointMode::GivenE);
+    presenter.setText(SinglePointInput::E, "0");
+    presenter.setText(SinglePointInput::LoadAngle, "90");
+    presenter.enter(SinglePointInput::E);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Po by hand: 0.85 f'c (Ag - As) + fy As, with the 20 #5 bars (0.31 in^2 each) of the
+    // default 12 x 18 section all yielded in compression.
+    const double as = 20 * 0.31;
+    const double po = (0.85 * 3000 * (12 * 18 - as) + 60000 * as) / 1000;
+    const SinglePointView& v = presenter.view();
+    EXPECT_NEAR(valueOf(v.pn, "Pn = "), -po, 0.01);
+    EXPECT_EQ(v.e.text, "0.00");
+    EXPECT_NEAR(valueOf(v.mnx, "Mnx = "), 0, 0.01); // a symmetric section
+    EXPECT_NEAR(valueOf(v.mny, "Mny = "), 0, 0.01);
+    EXPECT_TRUE(presenter.hasDrawing());
+    // The depth shown reads back: coming back to the window solves the same state again.
+    presenter.activate();
+    EXPECT_NEAR(valueOf(presenter.view().pn, "Pn = "), -po, 0.01);
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(SinglePointTest, NoAxialForceShowsAnInfiniteEccentricity) {
