@@ -153,6 +153,24 @@ std::string plainNumberText(float value) {
     return text[0] == '-' ? text : ' ' + text;
 }
 
+std::string convertedNumberText(float value, float factor) {
+    const double shown = static_cast<double>(value) * factor;
+    if (!std::isfinite(shown)) {
+        return nonFiniteText(shown);
+    }
+    std::array<char, 64> buf{};
+    for (int precision = 0; precision < std::numeric_limits<double>::max_digits10; ++precision) {
+        auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), shown,
+                                       std::chars_format::scientific, precision);
+        double read = 0;
+        std::from_chars(buf.data(), end, read);
+        if (static_cast<float>(read / factor) == value) {
+            return layOut(shortestDigits(read), true);
+        }
+    }
+    return layOut(shortestDigits(shown), true);
+}
+
 std::string fileNumberText(float value) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);

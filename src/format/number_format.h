@@ -18,6 +18,12 @@ std::string formatNumber(double value, std::string_view pattern);
 // blank for a value that is not negative and a minus sign otherwise.
 std::string plainNumberText(float value);
 
+// A stored single-precision value shown in other units: the product value x factor worked in
+// double precision, written with the fewest significant digits that read back, divided by the
+// factor, as the same stored value; no leading blank. 18 in shows as "457.2" mm, where the
+// single-precision product would show "457.19998".
+std::string convertedNumberText(float value, float factor);
+
 // The shortest text that reads back as the same value, without a leading blank, as written into
 // a project file: no leading zero before the point (".5"), exponent notation ("1E+20") for very
 // large or very small magnitudes.

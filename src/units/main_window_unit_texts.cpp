@@ -6,9 +6,9 @@
 namespace pmsect {
 namespace {
 
-// The input shows the stored product, so reading it back divides the same float value.
-std::string inputText(double internal, float factor) {
-    return plainNumberText(static_cast<float>(internal * factor));
+// Reading the text back divides by the same factor and gives the internal value again.
+std::string inputText(float internal, float factor) {
+    return convertedNumberText(internal, factor);
 }
 
 std::string modulusLine(const char* caption, int32_t modulusPsi, const DisplayUnits& u) {

@@ -22,8 +22,8 @@ struct MainWindowUnitTexts {
     std::string flexuralUnitsLine;   // "Flexural Units: ..."
 };
 
-// Uses model.units as already set by applyUnitChoice. Each input is the single-precision product
-// of the internal value and its factor, written as plain number text.
+// Uses model.units as already set by applyUnitChoice. Each input is the internal value times its
+// factor, written as the shortest text that reads back as the internal value.
 MainWindowUnitTexts mainWindowUnitTexts(const ProjectModel& model);
 
 } // namespace pmsect

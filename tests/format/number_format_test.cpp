@@ -47,6 +47,35 @@ TEST(PlainNumberText, ShortestRoundTripWithLeadingBlank) {
     }
 }
 
+TEST(ConvertedNumberText, FewestDigitsThatReadBackToTheStoredValue) {
+    // 18 in in millimetres: 457.2 exactly, which the single-precision product would blur.
+    EXPECT_EQ(convertedNumberText(18.0f, 25.4f), "457.2");
+    EXPECT_EQ(convertedNumberText(1.5f, 25.4f), "38.1");
+    EXPECT_EQ(convertedNumberText(-2.0f, 25.4f), "-50.8");
+    EXPECT_EQ(convertedNumberText(0.0f, 25.4f), "0");
+    // 3000 psi at 0.00689 MPa per psi.
+    EXPECT_EQ(convertedNumberText(3000.0f, 0.00689f), "20.67");
+    // With a factor of one it is the single-precision shortest text.
+    for (float v : {2.3f, 145.0f, 1.0f / 3, 60000.0f, -0.125f}) {
+        std::string plain = plainNumberText(v);
+        if (plain.front() == ' ') {
+            plain.erase(0, 1);
+        }
+        EXPECT_EQ(convertedNumberText(v, 1.0f), plain);
+    }
+    // Whatever the value and factor, the text read back and divided by the factor gives the
+    // stored value again.
+    const float factors[] = {25.4f, 0.0254f, 16.018463f, 4.448222f, 1.355818f, 0.006894757f};
+    for (float f : factors) {
+        for (float v = 0.013f; v < 3.0e5f; v *= 1.37f) {
+            const std::string text = convertedNumberText(v, f);
+            const auto back = parseNumber(text);
+            ASSERT_TRUE(back.has_value()) << text;
+            EXPECT_EQ(static_cast<float>(*back / f), v) << text << " for " << v << " x " << f;
+        }
+    }
+}
+
 TEST(FileNumberText, NoLeadingZeroAndExponentForm) {
     EXPECT_EQ(fileNumberText(0.5f), ".5");
     EXPECT_EQ(fileNumberText(-0.25f), "-.25");

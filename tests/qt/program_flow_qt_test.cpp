@@ -199,10 +199,10 @@ TEST_F(ProgramFlowQtTest, UnitsDoneRewritesTheMainWindowAndStoresTheChoice) {
 
     MainWindow* main = windows->mainWindow();
     // 12 in = 304.8 mm; 3000 psi * 0.00689 = 20.67 MPa.
-    // Rewritten inputs carry a leading blank for a positive value.
-    EXPECT_EQ(child<QLineEdit>(main, "txtRectb")->text(), " 304.8");
+    EXPECT_EQ(child<QLineEdit>(main, "txtRectb")->text(), "304.8");
+    EXPECT_EQ(child<QLineEdit>(main, "txtRecth")->text(), "457.2");
     EXPECT_EQ(child<QLabel>(main, "lblUnitRectb")->text(), "mm");
-    EXPECT_EQ(child<QLineEdit>(main, "txtfpc")->text(), " 20.67");
+    EXPECT_EQ(child<QLineEdit>(main, "txtfpc")->text(), "20.67");
     const StoredUnitPositions stored = loadSettings(dir.path(), dir.path()).settings.units;
     EXPECT_EQ(stored.length, 3);
     EXPECT_EQ(stored.stress, 4);
