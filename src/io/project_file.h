@@ -6,6 +6,7 @@
 #include "model/project_model.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace pmsect {
@@ -18,6 +19,9 @@ bool fileExists(const std::string& path);
 // A model that cannot be written faithfully (a count outside its table, a value that is not
 // finite, a bar size missing from the main window's lists) is refused before anything is written.
 FileResult writeProjectFile(const std::string& path, const ProjectModel& model);
+
+// The text writeProjectFile would write for the model, or nothing for a model it refuses.
+std::optional<std::string> projectFileText(const ProjectModel& model);
 
 // True when something is at path that is not a regular file (a folder, a pipe, a device): the
 // writers refuse to replace it.

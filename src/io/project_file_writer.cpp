@@ -179,6 +179,14 @@ std::string composeProjectText(const ProjectModel& m) {
 
 } // namespace
 
+std::optional<std::string> projectFileText(const ProjectModel& model) {
+    try {
+        return composeProjectText(model);
+    } catch (const UnwritableModel&) {
+        return std::nullopt;
+    }
+}
+
 FileResult writeProjectFile(const std::string& path, const ProjectModel& model) {
     std::string text;
     try {

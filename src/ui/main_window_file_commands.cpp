@@ -1,4 +1,5 @@
-// The main window's File menu: New, Open..., Save and Save As..., and the title they set.
+// The main window's File menu: New, Open..., Save and Save As..., the title they set, and the
+// question asked before unsaved work would be lost.
 #include "building/new_project.h"
 #include "engine/strength_reduction.h"
 #include "io/project_file.h"
@@ -22,6 +23,15 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// The file's own name, without its folder.
+std::string shownProjectName(const std::string& path) {
+    if (path.empty()) {
+        return std::string(kUntitledName);
+    }
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace
 
 std::string withProjectExtension(const std::string& name) {
@@ -33,19 +43,53 @@ std::string withProjectExtension(const std::string& name) {
     return name;
 }
 
+void MainWindowPresenter::markSaved() {
+    savedText_ = projectFileText(model_);
+}
+
+bool MainWindowPresenter::hasUnsavedChanges() const {
+    const std::optional<std::string> now = projectFileText(model_);
+    // A project that cannot be written as a file cannot be compared either: it counts as changed.
+    return !now || now != savedText_;
+}
+
+bool MainWindowPresenter::confirmDiscard() {
+    if (!hasUnsavedChanges()) {
+        return true;
+    }
+    switch (platform_.askSaveChanges("Save changes to " + shownProjectName(model_.projectFileName) +
+                                     "?")) {
+    case SaveChoice::Save:
+        saveProject();
+        return !hasUnsavedChanges();
+    case SaveChoice::DontSave:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MainWindowPresenter::newProject() {
+    if (!confirmDiscard()) {
+        return;
+    }
     model_.projectFileName.clear();
-    titleName_ = "";
+    titleName_ = std::string(kUntitledName);
     view_.spiralEnabled = false;
     model_.designCode = newProjectCode_;
     resetToNewProject(model_);
     view_.autoRecompute = true;
     showProject();
     chain_.summaryChanged();
+    markSaved();
     finishCommand();
 }
 
 void MainWindowPresenter::openProject() {
+    if (!confirmDiscard()) {
+        return;
+    }
     try {
         const auto chosen = platform_.openFileDialog({kOpenFilters, kProjectFilter, ""});
         // A cancelled dialog loads nothing and keeps the current file name.
@@ -62,6 +106,7 @@ void MainWindowPresenter::openProject() {
         titleName_ = path;
         showProject();
         chain_.summaryChanged();
+        markSaved();
         finishCommand();
     } catch (const std::exception&) {
         platform_.showMessage("There was an Error");
@@ -77,7 +122,9 @@ void MainWindowPresenter::saveProject() {
     const FileResult written = writeProjectFile(model_.projectFileName, model_);
     if (!written) {
         platform_.showMessage("The project could not be saved: " + written.error);
+        return;
     }
+    markSaved();
 }
 
 void MainWindowPresenter::saveProjectAs() {
@@ -108,6 +155,7 @@ void MainWindowPresenter::saveProjectAs() {
     saveDialogName_ = name;
     titleName_ = name;
     showTitle();
+    markSaved();
 }
 
 } // namespace pmsect

@@ -18,9 +18,9 @@
 namespace pmsect {
 namespace {
 
-// Writes a text as the box would show it once the product of value and factor is stored.
-std::string shownText(double internal, float factor) {
-    return boxNumberText(static_cast<float>(internal * factor));
+// A stored value as its box shows it in the display unit.
+std::string shownText(float internal, float factor) {
+    return convertedNumberText(internal, factor);
 }
 
 std::string layoutMessage(const BarLayoutResult& r) {
@@ -69,6 +69,31 @@ std::optional<float> unmatchedLayoutSize(const ProjectModel& m) {
     return std::nullopt;
 }
 
+// The one bar size of the current layout, or nothing when its bars mix sizes. A layout without
+// bars has the size the list chose last.
+std::optional<float> layoutBarSize(const ProjectModel& m) {
+    std::optional<float> size;
+    bool mixed = false;
+    const auto take = [&](float s) {
+        mixed = mixed || (size && *size != s);
+        size = s;
+    };
+    if (m.barLayout == kBarSets) {
+        const int n = std::clamp<int>(m.numBarSets, 0, kMaxBarSets);
+        for (int j = 1; j <= n; ++j) {
+            take(m.barSets[static_cast<std::size_t>(j)].size);
+        }
+    } else if (m.barLayout == kPlacedBars) {
+        for (const Bar& b : modelBars(m)) {
+            take(b.size);
+        }
+    }
+    if (mixed) {
+        return std::nullopt;
+    }
+    return size.value_or(m.longBarSize);
+}
+
 } // namespace
 
 std::string boxNumberText(float value) {
@@ -86,6 +111,7 @@ MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform
     showUnits();
     showProject();
     view_.summary = summaryLabels(model_);
+    markSaved();
 }
 
 // ---- Steps shared by the events ----
@@ -237,9 +263,11 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, kDiameterRange, shownLengthText(model_.circDiam));
             return false;
         }
-        // The bars stay where they are until the section option or the cover is used again.
+        // With Auto Recompute the generated bars follow the new circle, as they follow a new
+        // width or depth.
         markStale();
         enterDiameter(model_, typedDimension(*value));
+        autoStep();
         chain_.refresh();
         break;
     case MainInput::txtClrCov:
@@ -577,6 +605,7 @@ void MainWindowPresenter::showStartupDefaults() {
     view_.autoRecompute = true;
     showProject();
     view_.lblEs = steelModulusLabel(model_);
+    markSaved();
     finishCommand();
 }
 
@@ -645,6 +674,7 @@ void MainWindowPresenter::rebuildFromInputs() {
 }
 
 void MainWindowPresenter::onSummaryComputed() {
+    showLongBarSize();
     view_.summary = summaryLabels(model_);
     ++view_.summaryRevision;
 }
@@ -682,6 +712,11 @@ void MainWindowPresenter::showLayoutEnables(int16_t barLayout) {
     view_.spiralEnabled = barLayout != kBarSets;
 }
 
+void MainWindowPresenter::showLongBarSize() {
+    const std::optional<float> size = layoutBarSize(model_);
+    view_.longBarIndex = size ? barListPosition(kLongBarList, *size).value_or(-1) : -1;
+}
+
 void MainWindowPresenter::showMaterialLines() {
     view_.lblEc = concreteModulusLabel(model_);
     view_.lblBeta1 = beta1Label(model_);
@@ -701,7 +736,7 @@ void MainWindowPresenter::showProject() {
     view_.input(MainInput::txtStlStren).text = shownText(model_.fy, u.stressFactor);
     showMaterialLines();
 
-    view_.longBarIndex = barListPosition(kLongBarList, model_.longBarSize).value_or(2);
+    showLongBarSize();
     view_.tieBarIndex = barListPosition(kTieBarList, model_.tieBarSize).value_or(0);
     showSectionEnables(model_.sectionType);
     showLayoutEnables(model_.barLayout);

@@ -44,11 +44,15 @@ public:
     // The main window became the active window.
     void onActivated();
 
-    // File menu.
+    // File menu. New and Open first ask about unsaved work (see confirmDiscard).
     void newProject();
     void openProject();
     void saveProject();
     void saveProjectAs();
+    // Exit, or the main window closed: true when the program may end.
+    bool confirmExit() { return confirmDiscard(); }
+    // The project differs from what was last opened, saved or started new.
+    bool hasUnsavedChanges() const;
 
     // The edition that New and the start-up give a project: the last one chosen, as the
     // settings file remembers it; each choice in cmbCode is handed to saveChoice.
@@ -72,6 +76,12 @@ public:
     void showProjectInputs();
 
 private:
+    // When the project has unsaved changes, asks "Save changes to NAME?": Save saves (true once
+    // it is saved), Don't Save gives true, Cancel false. Without changes, true at once.
+    bool confirmDiscard();
+    // The project as it stands now is the saved one.
+    void markSaved();
+
     // Box handling proper; false when the text was refused and the command ends there.
     bool applyText(MainInput input, std::string_view text);
     // After an event's changes: when they left a real that is not finite (numbers so large that
@@ -108,6 +118,8 @@ private:
     void showProject();
     void showMaterialLines();
     void showTitle();
+    // The list shows the bar size of the current layout, blank when it mixes sizes.
+    void showLongBarSize();
     std::string shownLengthText(float inches) const;
 
     ProjectModel& model_;
@@ -126,6 +138,9 @@ private:
     std::optional<std::string> titleName_;
     DesignCode newProjectCode_ = DesignCode::Aci318_05;
     std::function<void(DesignCode)> saveDesignCode_;
+    // The project file text of the project as last opened, saved or started; nothing when the
+    // project could not be written as a file then.
+    std::optional<std::string> savedText_;
 };
 
 // The refusal of a number of bars on a circle beyond what the bar table holds.

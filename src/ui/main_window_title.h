@@ -9,7 +9,7 @@
 
 namespace pmsect {
 
-// fileName is empty after New and nothing before any file command. An ACI 318-05 project's
+// fileName is "Untitled" after New and nothing before any file command. An ACI 318-05 project's
 // titles read as they did before editions existed.
 std::string mainWindowTitle(DesignCode code, const std::optional<std::string>& fileName);
 

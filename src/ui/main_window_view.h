@@ -70,6 +70,8 @@ inline constexpr std::string_view kInitialTitleStem =
     "PMSECT:  R.C. Section Axial & Flexural Strength Analysis ";
 inline constexpr std::string_view kNamedTitleStem =
     "PMSECT: R.C. Section Axial & Flexural Strength Analysis ";
+// The name in the title and in the unsaved-work question of a project never saved.
+inline constexpr std::string_view kUntitledName = "Untitled";
 
 // One text input with its caption label and its unit label.
 struct InputView {
@@ -95,7 +97,8 @@ struct MainWindowView {
     bool spiralSelected = false;
     bool spiralEnabled = false;
 
-    // Bar-size lists: 0-based selections; the tie list is always enabled.
+    // Bar-size lists: 0-based selections; the tie list is always enabled. The bar list is blank
+    // (-1) when the layout mixes bar sizes.
     int longBarIndex = 2;
     bool longBarListEnabled = true;
     bool longBarLabelEnabled = true;

@@ -21,6 +21,9 @@ struct FileDialogRequest {
     std::string fileName;
 };
 
+// The answer to the question asked before unsaved work would be thrown away.
+enum class SaveChoice { Save, DontSave, Cancel };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -29,6 +32,9 @@ public:
     virtual void showMessage(const std::string& text) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
+
+    // A question titled "PMSECT" with Save, Don't Save and Cancel; closing it is Cancel.
+    virtual SaveChoice askSaveChanges(const std::string& text) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;

@@ -15,6 +15,8 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> questions; // "title|text"
     std::deque<bool> answers;           // Yes/No answers, in order; No when empty
+    std::vector<std::string> saveQuestions;
+    std::deque<SaveChoice> saveChoices; // in order; Don't Save when empty
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<FileDialogRequest> dialogRequests;
@@ -33,6 +35,15 @@ public:
         const bool a = answers.front();
         answers.pop_front();
         return a;
+    }
+    SaveChoice askSaveChanges(const std::string& text) override {
+        saveQuestions.push_back(text);
+        if (saveChoices.empty()) {
+            return SaveChoice::DontSave;
+        }
+        const SaveChoice c = saveChoices.front();
+        saveChoices.pop_front();
+        return c;
     }
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
         return next(openAnswers, request);

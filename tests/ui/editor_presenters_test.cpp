@@ -224,5 +224,30 @@ TEST_F(Editors, BarSetsTurnWithTheParallelOptionAndStopAtTwenty) {
     EXPECT_EQ(platform.messages.back(), kBarSetNotNumericMessage);
 }
 
+TEST_F(Editors, TheMainBarListShowsTheSizeTheBarSetEditorSet) {
+    sets.activate();
+    const int rows = static_cast<int>(sets.view().rows.size());
+    ASSERT_GT(rows, 1);
+    for (int r = 0; r < rows; ++r) {
+        ASSERT_TRUE(sets.editCell(r, kBarSetSize, "9"));
+    }
+    sets.done();
+    // #9 bars (1.00 in^2 each) and the list on "9", not on the #5 it started with.
+    ASSERT_GT(model.numBars, 0);
+    EXPECT_NEAR(model.steelArea, model.numBars * 1.0, 1e-4);
+    EXPECT_EQ(kLongBarItems[static_cast<std::size_t>(main.view().longBarIndex)], "9");
+
+    // Sets of two sizes: the list cannot name one and shows nothing.
+    sets.activate();
+    ASSERT_TRUE(sets.editCell(0, kBarSetSize, "7"));
+    sets.done();
+    EXPECT_EQ(main.view().longBarIndex, -1);
+
+    // Choosing a size from the list makes every set that size again.
+    main.onLongBarSelected(3);
+    EXPECT_EQ(main.view().longBarIndex, 3);
+    EXPECT_EQ(model.barSets[1].size, 6.0f);
+}
+
 } // namespace
 } // namespace pmsect::test

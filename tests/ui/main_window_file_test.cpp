@@ -74,7 +74,7 @@ void expectSameProject(const ProjectModel& a, const ProjectModel& b) {
 TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
     type(MainInput::txtfpc, "5000");
     main.newProject();
-    EXPECT_EQ(view().title, title(""));
+    EXPECT_EQ(view().title, title("Untitled"));
     EXPECT_EQ(box(MainInput::txtfpc).text, "3000");
     EXPECT_EQ(model.fpc, 3000.0f);
     const ProjectModel saved = model;
