@@ -8,6 +8,10 @@
 
 namespace pmsect {
 
+std::string emptyLoadMessage(int32_t num) {
+    return "Load " + std::to_string(num) + " is empty: delete it or fill it in";
+}
+
 LoadTablePresenter::LoadTablePresenter(ProjectModel& model, Platform& platform,
                                        BusyPointer& pointer, SummaryChain& chain)
     : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {
@@ -40,12 +44,16 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k) const {
     LoadGridRow row;
     row.num = k;
     row.capacityFound = model_.loadStatus[static_cast<std::size_t>(k)].capacityFound;
+    row.overCapacity = row.capacityFound && load[kRatio] > 1.0f;
     for (int f = 1; f < kLoadFields; ++f) {
         if (!row.capacityFound && f >= kPhiPn) {
             continue; // no capacity to show
         }
         row.field[static_cast<std::size_t>(f)] =
             twoDecimalCell(static_cast<double>(load[f]) * factor[static_cast<std::size_t>(f)]);
+    }
+    for (int f = kPu; f <= kMuy; ++f) {
+        row.stored[static_cast<std::size_t>(f)] = load[f];
     }
     return row;
 }
@@ -98,7 +106,9 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
         platform_.showMessage(kLoadNotNumericMessage);
         return false;
     }
-    auto& slot = view_.rows[static_cast<std::size_t>(row)].field[static_cast<std::size_t>(field)];
+    LoadGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    r.edited[static_cast<std::size_t>(field)] = true;
+    auto& slot = r.field[static_cast<std::size_t>(field)];
     slot.reset();
     if (cell.value) {
         slot = static_cast<float>(*cell.value);
@@ -107,9 +117,26 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
     return true;
 }
 
+std::optional<std::size_t> LoadTablePresenter::firstEmptyRow() const {
+    for (std::size_t i = 0; i < view_.rows.size(); ++i) {
+        const LoadGridRow& row = view_.rows[i];
+        if (!row.field[kPu] && !row.field[kMux] && !row.field[kMuy]) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 bool LoadTablePresenter::update() {
+    // A row added and left empty would become a load of 0/0/0 with a check of its own.
+    if (const auto empty = firstEmptyRow()) {
+        view_.currentRow = static_cast<int>(*empty);
+        platform_.showMessage(emptyLoadMessage(view_.rows[*empty].num));
+        return false;
+    }
     const ProjectModel before = model_;
     const DisplayUnits& u = model_.units;
+    const std::array<double, kMuy + 1> factor{1, u.forceFactor, u.momentFactor, u.momentFactor};
     model_.numLoads = 0;
     for (const LoadGridRow& row : view_.rows) {
         if (model_.numLoads >= kMaxLoads) {
@@ -117,9 +144,12 @@ bool LoadTablePresenter::update() {
         }
         ++model_.numLoads;
         LoadRow& load = model_.loads[static_cast<std::size_t>(model_.numLoads)];
-        load[kPu] = static_cast<float>(cellValue(row.field[kPu]) / u.forceFactor);
-        load[kMux] = static_cast<float>(cellValue(row.field[kMux]) / u.momentFactor);
-        load[kMuy] = static_cast<float>(cellValue(row.field[kMuy]) / u.momentFactor);
+        for (std::size_t f = kPu; f <= kMuy; ++f) {
+            const std::optional<float>& stored = row.stored[f];
+            load[static_cast<int>(f)] =
+                stored && !row.edited[f] ? *stored
+                                         : static_cast<float>(cellValue(row.field[f]) / factor[f]);
+        }
     }
 
     model_.summaryEnabled = true;
@@ -145,6 +175,20 @@ void LoadTablePresenter::done() {
     } else {
         pointer_.setPointer(kPointerNormal); // the window stays for the loads to be mended
     }
+}
+
+void LoadTablePresenter::cancel() {
+    view_.visible = false;
+    view_.rows.clear();
+    // The main window's events recompute the summary again, as after Done.
+    model_.summaryEnabled = true;
+}
+
+bool LoadTablePresenter::cellFails(int row, int field) const {
+    if (field != kRatio || row < 0 || row >= static_cast<int>(view_.rows.size())) {
+        return false;
+    }
+    return view_.rows[static_cast<std::size_t>(row)].overCapacity;
 }
 
 std::string LoadTablePresenter::cellText(int row, int field) const {

@@ -31,13 +31,24 @@ inline constexpr const char* kLoadFileFilters =
 // where such a number of loads can be checked.
 std::string tooManyLoadsMessage(const std::string& source, std::size_t count);
 
-// One row of the record set. Fields 1..9 are singles in display units; an empty cell (a new
-// row) reads as 0. capacityFound is false for a checked load without a capacity: fields 6..9
-// are then empty and the Check cell shows kCapacityNotFoundText.
+// "Load 3 is empty: delete it or fill it in"
+std::string emptyLoadMessage(int32_t num);
+
+// One row of the record set. Fields 1..9 are singles in display units; an empty cell reads as 0,
+// but a row whose three inputs are all empty is no load. capacityFound is false for a checked
+// load without a capacity: fields 6..9 are then empty and the Check cell shows
+// kCapacityNotFoundText.
 struct LoadGridRow {
     int32_t num = 0;
     std::array<std::optional<float>, kLoadFields> field{}; // index 0 unused (num)
     bool capacityFound = true;
+    // The check's ratio, unrounded, is above 1.
+    bool overCapacity = false;
+    // The model's own Pu, Mux and Muy (internal units) for a row read from the model, and which
+    // of them the user has typed over. An untouched cell is written back as it was stored, not
+    // as its rounded display value converted back.
+    std::array<std::optional<float>, kMuy + 1> stored{};
+    std::array<bool, kMuy + 1> edited{};
 };
 
 struct LoadTableView {
@@ -48,6 +59,7 @@ struct LoadTableView {
     std::string doneCaption = "Done";
     std::string importCaption = "Import...";
     std::string exportCaption = "Export...";
+    std::string cancelCaption = "Cancel";
     std::array<GridColumn, kLoadFields> columns{};
     std::vector<LoadGridRow> rows;
     int currentRow = 0; // 0-based; the row Delete Load removes
@@ -72,12 +84,16 @@ public:
     // A cell typed by the user: fields 1-3 only. Returns false when the text was refused.
     bool editCell(int row, int field, std::string_view text);
     // The loads from the rows, the summary with its checks, and the rows rewritten from them.
-    // False when a result would overflow: the loads are as they were before.
+    // False when a row is empty (the user is told which) or a result would overflow: the loads
+    // are as they were before.
     bool update();
-    // Busy pointer, Update, hide (unless the update was undone). Closing the window does the
+    // Busy pointer, Update, hide (unless the update was refused). Closing the window does the
     // same.
     void done();
     void close() { done(); }
+    // Cancel (or Escape): the window closes and the rows typed since the last Update are
+    // dropped; the loads stay as they are.
+    void cancel();
 
     // Import: a load file (Pu, Mux, Muy in kips and kip-ft, the load file format of
     // pmsect-cli check --loads) replaces the rows and is checked at once. A file of more than 40
@@ -92,12 +108,16 @@ public:
 
     // What a cell shows.
     std::string cellText(int row, int field) const;
+    // A check whose ratio exceeds 1: the load is beyond the section's design strength.
+    bool cellFails(int row, int field) const;
 
 private:
     void buildColumns();
     void renumber();
     LoadGridRow rowFromModel(int k) const;
     void rowsFromModel();
+    // The 0-based position of the first row with no input typed, if any.
+    std::optional<std::size_t> firstEmptyRow() const;
 
     ProjectModel& model_;
     Platform& platform_;

@@ -1,12 +1,16 @@
 // frmLoads on the offscreen platform: opened by "Load Analysis", its grid over the load rows,
 // typed cells through the model, and Update, Delete and the frame's close writing back.
 #include "results_windows_qt_support.h"
+#include "units/display_units.h"
 
 #include <QClipboard>
+#include <QColor>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QTest>
 #include <cmath>
 
 namespace pmsect::test {
@@ -67,9 +71,34 @@ TEST_F(LoadTableWindowQtTest, ColumnsAreSharesOfTheGridWidthAfterAResize) {
     for (int c = 0; c < 10; ++c) {
         EXPECT_NEAR(window->grid().columnWidth(c), 0.095 * width, 1.0) << c;
     }
-    window->resize(700, 400);
+    // Narrower, a column keeps the width of its caption.
+    window->resize(500, 400);
     QApplication::processEvents();
-    EXPECT_NEAR(window->grid().columnWidth(3), 0.095 * window->grid().viewport()->width(), 1.0);
+    const QHeaderView* header = window->grid().horizontalHeader();
+    for (int c = 0; c < 10; ++c) {
+        const double share = 0.095 * window->grid().viewport()->width();
+        EXPECT_NEAR(window->grid().columnWidth(c),
+                    std::max(share, 1.0 * header->sectionSizeHint(c)), 1.0)
+            << c;
+        EXPECT_GE(window->grid().columnWidth(c), header->sectionSizeHint(c)) << c;
+    }
+}
+
+TEST_F(LoadTableWindowQtTest, SICaptionsAreNotClipped) {
+    window->close();
+    app->units().select(UnitGroup::Force, *unitPositionByName(UnitGroup::Force, "kN"));
+    app->units().select(UnitGroup::Moment, *unitPositionByName(UnitGroup::Moment, "kN-m"));
+    app->units().select(UnitGroup::Length, *unitPositionByName(UnitGroup::Length, "mm"));
+    app->units().applyUnits();
+    clickMain("cmdLoads");
+    QApplication::processEvents();
+    EXPECT_EQ(model().headerData(7, Qt::Horizontal).toString(), "pMnx (kN-m)");
+    const QHeaderView* header = window->grid().horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int c = 0; c < 10; ++c) {
+        const QString caption = model().headerData(c, Qt::Horizontal).toString();
+        EXPECT_GT(window->grid().columnWidth(c), metrics.horizontalAdvance(caption)) << c;
+    }
 }
 
 TEST_F(LoadTableWindowQtTest, TypedLoadsReachTheModelOnUpdateWithTheirChecks) {
@@ -115,6 +144,36 @@ TEST_F(LoadTableWindowQtTest, TypedLoadsReachTheModelOnUpdateWithTheirChecks) {
 
     EXPECT_NEAR(cell(window, 1, 9).toDouble(), axial / phiPnMax, 0.01);
     EXPECT_GT(cell(window, 1, 9).toDouble(), 1.0);
+    // The failing check is red; the passing one and the other cells keep the grid's colour.
+    const auto colour = [this](int r, int c) {
+        return model().data(model().index(r, c), Qt::ForegroundRole);
+    };
+    EXPECT_EQ(colour(1, 9).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(colour(0, 9).isValid());
+    EXPECT_FALSE(colour(1, 1).isValid());
+}
+
+TEST_F(LoadTableWindowQtTest, CancelAndEscapeCloseWithoutChangingTheLoads) {
+    click("cmdAddLoad");
+    editCell(window, 0, 1, "-50");
+    click("cmdUpdate");
+    editCell(window, 0, 1, "-70");
+    click("cmdAddLoad");
+    EXPECT_EQ(child<QPushButton>(window, "cmdCancel")->text(), "Cancel");
+    click("cmdCancel");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(app->model().numLoads, 1);
+    EXPECT_EQ(app->model().loads[1][kPu], -50.0f);
+
+    clickMain("cmdLoads");
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isVisible());
+    click("cmdAddLoad");
+    editCell(window, 1, 1, "-90");
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(app->model().numLoads, 1);
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(LoadTableWindowQtTest, DeleteRemovesTheSelectedRowAndRenumbers) {

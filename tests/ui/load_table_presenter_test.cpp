@@ -71,9 +71,113 @@ TEST_F(LoadTable, TypedValuesAreCutToTwoDecimalsByTheWriteBack) {
     EXPECT_FLOAT_EQ(model.loads[1][kPu], -123.456f); // the typed value is stored once
     EXPECT_EQ(loads.cellText(0, kPu), "-123.46");
     EXPECT_EQ(loads.cellText(0, kMux), "45.68");
+    // A second Update leaves the untouched cells as stored, not as their rounded texts.
     loads.update();
-    EXPECT_FLOAT_EQ(model.loads[1][kPu], -123.46f);
-    EXPECT_FLOAT_EQ(model.loads[1][kMux], 45.68f);
+    EXPECT_EQ(model.loads[1][kPu], -123.456f);
+    EXPECT_EQ(model.loads[1][kMux], 45.678f);
+    // A cell typed over takes its new value.
+    ASSERT_TRUE(loads.editCell(0, kMux, "45.68"));
+    loads.update();
+    EXPECT_EQ(model.loads[1][kPu], -123.456f);
+    EXPECT_EQ(model.loads[1][kMux], 45.68f);
+}
+
+TEST_F(LoadTable, DoneInSIUnitsWritesBackOnlyTheCellsTyped) {
+    useUnit(UnitGroup::Force, "kN");
+    useUnit(UnitGroup::Moment, "kN-m");
+    model.numLoads = 2;
+    model.loads[1][kPu] = -150;
+    model.loads[1][kMux] = 110.6f;
+    model.loads[1][kMuy] = 7.3f;
+    model.loads[2][kPu] = -33.7f;
+    model.loads[2][kMux] = 12.1f;
+    model.loads[2][kMuy] = 0;
+    loads.activate();
+    ASSERT_TRUE(loads.editCell(1, kMuy, "150"));
+    loads.done();
+    ASSERT_EQ(model.numLoads, 2);
+    // Bit for bit what was stored, whatever the display unit rounded them to.
+    EXPECT_EQ(model.loads[1][kPu], -150.0f);
+    EXPECT_EQ(model.loads[1][kMux], 110.6f);
+    EXPECT_EQ(model.loads[1][kMuy], 7.3f);
+    EXPECT_EQ(model.loads[2][kPu], -33.7f);
+    EXPECT_EQ(model.loads[2][kMux], 12.1f);
+    // 150 kN-m typed: divided by the program's 4.45 x 0.0254 x 12 = 1.35636 kN-m per ft-k.
+    EXPECT_EQ(model.loads[2][kMuy], static_cast<float>(150.0 / model.units.momentFactor));
+    EXPECT_NEAR(model.loads[2][kMuy], 150 / 1.35636, 1e-4);
+}
+
+TEST_F(LoadTable, AnAddedRowLeftEmptyIsRefusedByUpdateAndDone) {
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdLoads).window));
+    loads.activate();
+    addRow("-100", "10", "0");
+    loads.update();
+    ASSERT_EQ(model.numLoads, 1);
+    loads.addLoad();
+    addRow("-50", "0", "0");
+    EXPECT_FALSE(loads.update());
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Load 2 is empty: delete it or fill it in"});
+    EXPECT_EQ(model.numLoads, 1); // nothing written
+    EXPECT_EQ(loads.view().currentRow, 1);
+    EXPECT_EQ(loads.view().rows.size(), 3u);
+
+    loads.done();
+    EXPECT_TRUE(loads.view().visible); // Done refuses the same way
+    EXPECT_EQ(platform.messages.size(), 2u);
+
+    // A row with any input typed is a load; its other cells read as 0.
+    ASSERT_TRUE(loads.editCell(1, kMux, "5"));
+    EXPECT_TRUE(loads.update());
+    ASSERT_EQ(model.numLoads, 3);
+    EXPECT_EQ(model.loads[2][kPu], 0.0f);
+    EXPECT_EQ(model.loads[2][kMux], 5.0f);
+    EXPECT_EQ(model.loads[3][kPu], -50.0f);
+
+    // A load whose three inputs are all cleared is empty too.
+    for (int f = kPu; f <= kMuy; ++f) {
+        ASSERT_TRUE(loads.editCell(0, f, ""));
+    }
+    EXPECT_FALSE(loads.update());
+    EXPECT_EQ(platform.messages.back(), "Load 1 is empty: delete it or fill it in");
+    EXPECT_EQ(model.loads[1][kPu], -100.0f);
+}
+
+TEST_F(LoadTable, RatiosAboveOneAreMarkedAsFailing) {
+    addRow("-100", "20", "0");
+    addRow("-100", "2000", "0");
+    loads.update();
+    ASSERT_EQ(model.numLoads, 2);
+    ASSERT_LT(model.loads[1][kRatio], 1.0f);
+    ASSERT_GT(model.loads[2][kRatio], 1.0f);
+    EXPECT_FALSE(loads.cellFails(0, kRatio));
+    EXPECT_TRUE(loads.cellFails(1, kRatio));
+    for (int f = 0; f < kRatio; ++f) {
+        EXPECT_FALSE(loads.cellFails(1, f)) << f; // only the check itself is marked
+    }
+    EXPECT_FALSE(loads.cellFails(2, kRatio)); // no such row
+}
+
+TEST_F(LoadTable, CancelClosesWithoutChangingTheLoads) {
+    addRow("-100", "10", "0");
+    loads.update();
+    const ProjectModel before = model;
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdLoads).window));
+    loads.activate();
+    ASSERT_TRUE(loads.editCell(0, kPu, "-300"));
+    addRow("-20", "1", "1");
+    loads.cancel();
+    EXPECT_FALSE(loads.view().visible);
+    EXPECT_EQ(model.numLoads, 1);
+    for (int f = 0; f < kLoadFields; ++f) {
+        EXPECT_EQ(model.loads[1][f], before.loads[1][f]) << f;
+    }
+    EXPECT_TRUE(model.summaryEnabled);
+    EXPECT_TRUE(platform.messages.empty());
+    // Opening the table again shows the loads of the model.
+    loads.activate();
+    ASSERT_EQ(loads.view().rows.size(), 1u);
+    EXPECT_EQ(loads.cellText(0, kPu), "-100.00");
 }
 
 TEST_F(LoadTable, PoundsAreStoredAsKipsAndShownWithThousands) {

@@ -10,8 +10,9 @@ namespace pmsect::test {
 class ResultsWindowsTest : public MainWindowTest {
 protected:
     // The force unit chosen through the Units window, as a user would.
-    void useForceUnit(const char* name) {
-        app.units().select(UnitGroup::Force, *unitPositionByName(UnitGroup::Force, name));
+    void useForceUnit(const char* name) { useUnit(UnitGroup::Force, name); }
+    void useUnit(UnitGroup group, const char* name) {
+        app.units().select(group, *unitPositionByName(group, name));
         app.units().applyUnits();
     }
 

@@ -18,7 +18,7 @@ BarSetEditorWindow::BarSetEditorWindow(BarSetEditorPresenter& presenter, const b
     : GridWindow(bindGrid(presenter, &BarSetEditorPresenter::addBarSet,
                           &BarSetEditorPresenter::deleteBarSet),
                  GridWindowNames{"frmEdBarSet", "BarSetGrid", "cmdAddBarSet", "cmdDelBarSet",
-                                 "cmdUpdate", "cmdDone"},
+                                 "cmdUpdate", "cmdDone", nullptr},
                  taskRunning, parent),
       presenter_(presenter) {
     auto* grid = new QGridLayout;

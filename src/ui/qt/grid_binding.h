@@ -17,6 +17,7 @@ struct GridWindowTexts {
     std::string remove;
     std::string update;
     std::string done;
+    std::string cancel; // empty for a window without Cancel
 };
 
 struct GridBinding {
@@ -25,6 +26,8 @@ struct GridBinding {
     std::function<GridColumn(int column)> column;
     std::function<int()> rowCount;
     std::function<std::string(int row, int column)> cellText;
+    // A cell shown in red as failing; may be left empty.
+    std::function<bool(int row, int column)> cellFails;
     // False when the presenter refused the text (it has said why).
     std::function<bool(int row, int column, std::string_view text)> editCell;
     std::function<int()> currentRow;
@@ -39,6 +42,8 @@ struct GridBinding {
     std::function<void()> update;
     std::function<void()> done;
     std::function<void()> close;
+    // Cancel and Escape; a window without them leaves it empty.
+    std::function<void()> cancel;
 };
 
 // The binding of any of the grid presenters, which share their view's shape; add and remove
@@ -55,8 +60,8 @@ GridBinding bindGrid(Presenter& p, void (Presenter::*add)(), void (Presenter::*r
     b.selectRow = [&p](int r) { p.selectRow(r); };
     b.texts = [&p] {
         const auto& v = p.view();
-        return GridWindowTexts{v.caption, v.addCaption, v.deleteCaption, v.updateCaption,
-                               v.doneCaption};
+        return GridWindowTexts{v.caption,       v.addCaption,  v.deleteCaption,
+                               v.updateCaption, v.doneCaption, std::string()};
     };
     b.visible = [&p] { return p.view().visible; };
     b.activate = [&p] { p.activate(); };

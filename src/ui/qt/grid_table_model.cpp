@@ -3,6 +3,8 @@
 
 #include "ui/qt/window_support.h"
 
+#include <QColor>
+
 namespace pmsect {
 
 GridTableModel::GridTableModel(const GridBinding& binding, QObject* parent)
@@ -24,6 +26,11 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return qtText(binding_.cellText(index.row(), index.column()));
+    case Qt::ForegroundRole:
+        if (binding_.cellFails && binding_.cellFails(index.row(), index.column())) {
+            return QVariant::fromValue(QColor(Qt::red));
+        }
+        return {};
     case Qt::TextAlignmentRole:
         if (binding_.column(index.column()).centred) {
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));

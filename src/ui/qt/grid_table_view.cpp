@@ -66,7 +66,10 @@ void GridTableView::resizeEvent(QResizeEvent* event) {
 void GridTableView::applyColumnWidths() {
     const double width = viewport()->width();
     for (int c = 0; c < model_->columnCount(); ++c) {
-        setColumnWidth(c, static_cast<int>(std::lround(binding_.column(c).widthShare * width)));
+        // A share of the grid, but never narrower than the caption: unit labels such as
+        // "kN-m" would otherwise clip it.
+        const int share = static_cast<int>(std::lround(binding_.column(c).widthShare * width));
+        setColumnWidth(c, std::max(share, horizontalHeader()->sectionSizeHint(c)));
     }
 }
 

@@ -5,7 +5,9 @@
 #include "ui/qt/window_support.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace pmsect {
@@ -29,6 +31,12 @@ GridWindow::GridWindow(GridBinding binding, const GridWindowNames& names, const 
     done_ = addButton(names.done, binding_.done);
     for (QPushButton* b : {add_, remove_, update_, done_}) {
         buttons->addWidget(b);
+    }
+    if (names.cancel != nullptr && binding_.cancel) {
+        cancel_ = addButton(names.cancel, binding_.cancel);
+        buttons->addWidget(cancel_);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(escape, &QShortcut::activated, this, [this] { run(binding_.cancel); });
     }
     layout->addLayout(buttons);
 }
@@ -56,6 +64,9 @@ void GridWindow::render() {
     remove_->setText(qtText(t.remove));
     update_->setText(qtText(t.update));
     done_->setText(qtText(t.done));
+    if (cancel_ != nullptr) {
+        cancel_->setText(qtText(t.cancel));
+    }
     grid_->refresh();
     showAs(*this, binding_.visible());
 }

@@ -1,6 +1,6 @@
 // The window shape shared by the load table and the three editors: a data grid over the
-// presenter's rows and the Add, Delete, Update and Done buttons. Activation reloads the rows;
-// closing the frame runs Done.
+// presenter's rows and the Add, Delete, Update and Done buttons, and Cancel (with Escape) where
+// the presenter has it. Activation reloads the rows; closing the frame runs Done.
 #pragma once
 
 #include "ui/qt/activating_window.h"
@@ -23,6 +23,7 @@ struct GridWindowNames {
     const char* remove;
     const char* update;
     const char* done;
+    const char* cancel; // null for a window without Cancel
 };
 
 class GridWindow : public ActivatingWindow {
@@ -55,6 +56,7 @@ private:
     QPushButton* remove_;
     QPushButton* update_;
     QPushButton* done_;
+    QPushButton* cancel_ = nullptr;
 };
 
 } // namespace pmsect

@@ -21,7 +21,7 @@ std::unique_ptr<GridWindow> makePointEditorWindow(PointEditorPresenter& presente
     auto window = std::make_unique<GridWindow>(
         bindGrid(presenter, &PointEditorPresenter::addPoint, &PointEditorPresenter::deletePoint),
         GridWindowNames{"frmEdPnts", "PointGrid", "cmdAddPoint", "cmdDelPoint", "cmdUpdate",
-                        "cmdDone"},
+                        "cmdDone", nullptr},
         taskRunning);
     window->resize(kEditorSize);
     return window;
@@ -31,7 +31,8 @@ std::unique_ptr<GridWindow> makeBarEditorWindow(BarEditorPresenter& presenter,
                                                 const bool& taskRunning) {
     auto window = std::make_unique<GridWindow>(
         bindGrid(presenter, &BarEditorPresenter::addBar, &BarEditorPresenter::deleteBar),
-        GridWindowNames{"frmEdRebar", "BarGrid", "cmdAddBar", "cmdDelBar", "cmdUpdate", "cmdDone"},
+        GridWindowNames{"frmEdRebar", "BarGrid", "cmdAddBar", "cmdDelBar", "cmdUpdate", "cmdDone",
+                        nullptr},
         taskRunning);
     window->resize(QSize(kEditorSize.width() + 120, kEditorSize.height()));
     return window;

@@ -9,12 +9,30 @@
 #include <QVBoxLayout>
 
 namespace pmsect {
+namespace {
+
+// The grid binding with what only the load table has: failing checks and Cancel.
+GridBinding loadTableBinding(LoadTablePresenter& presenter) {
+    GridBinding binding =
+        bindGrid(presenter, &LoadTablePresenter::addLoad, &LoadTablePresenter::deleteLoad);
+    binding.cellFails = [&presenter](int r, int c) { return presenter.cellFails(r, c); };
+    binding.cancel = [&presenter] { presenter.cancel(); };
+    const auto texts = binding.texts;
+    binding.texts = [texts, &presenter] {
+        GridWindowTexts t = texts();
+        t.cancel = presenter.view().cancelCaption;
+        return t;
+    };
+    return binding;
+}
+
+} // namespace
 
 LoadTableWindow::LoadTableWindow(LoadTablePresenter& presenter, const bool& taskRunning,
                                  QWidget* parent)
-    : GridWindow(bindGrid(presenter, &LoadTablePresenter::addLoad, &LoadTablePresenter::deleteLoad),
+    : GridWindow(loadTableBinding(presenter),
                  GridWindowNames{"frmLoads", "grdLoads", "cmdAddLoad", "cmdDelLoad", "cmdUpdate",
-                                 "cmdDone"},
+                                 "cmdDone", "cmdCancel"},
                  taskRunning, parent),
       presenter_(presenter) {
     auto* files = new QHBoxLayout;
