@@ -54,6 +54,23 @@ public:
         }
         return a;
     }
+    // Unsaved-work questions and their answers (Don't Save when none is left); with
+    // showSaveQuestion the real message box is shown instead.
+    std::vector<std::string> saveQuestions;
+    std::deque<SaveChoice> saveChoices;
+    bool showSaveQuestion = false;
+    SaveChoice askSaveChanges(const std::string& text) override {
+        saveQuestions.push_back(text);
+        if (showSaveQuestion) {
+            return QtPlatform::askSaveChanges(text);
+        }
+        if (saveChoices.empty()) {
+            return SaveChoice::DontSave;
+        }
+        const SaveChoice c = saveChoices.front();
+        saveChoices.pop_front();
+        return c;
+    }
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
         return next(openAnswers, request);
     }

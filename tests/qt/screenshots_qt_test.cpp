@@ -3,18 +3,25 @@
 // PDF) into the folder named by PMSECT_SCREENSHOTS.
 #include "screenshot_fixture.h"
 #include "ui/qt/directory_window.h"
+#include "ui/qt/grid_table_view.h"
+#include "ui/qt/grid_window.h"
 #include "ui/qt/information_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/opening_window.h"
 #include "ui/qt/report_window.h"
+#include "ui/qt/results_window_set.h"
 #include "ui/qt/single_point_window.h"
 #include "ui/qt/units_window.h"
 #include "ui/qt/wait_window.h"
+#include "units/display_units.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -88,6 +95,55 @@ TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
     snap(&main->waitWindow(), "10-wait");
     wait.shown = false;
     main->waitWindow().render(wait);
+}
+
+TEST_F(ScreenshotTest, DISABLED_SIUnitsFailingLoadAndUnsavedWork) {
+    saveShowInfoAtStart(dir.path(), 0);
+    windows->start();
+    windows->continueFromOpening();
+    for (const auto& [group, name] :
+         std::vector<std::pair<UnitGroup, const char*>>{{UnitGroup::Length, "mm"},
+                                                        {UnitGroup::Force, "kN"},
+                                                        {UnitGroup::Moment, "kN-m"},
+                                                        {UnitGroup::Stress, "MPa"},
+                                                        {UnitGroup::UnitWeight, "kg/m^3"}}) {
+        app->units().select(group, *unitPositionByName(group, name));
+    }
+    app->units().applyUnits();
+    MainWindow* main = windows->mainWindow();
+    main->render(true);
+    // Asked for less than its least size, the window keeps that size.
+    main->resize(800, 500);
+    snap(main, "11-main-si");
+
+    // One load inside the section's strength and one far outside it.
+    main->findChild<QPushButton*>("cmdLoads")->click();
+    GridWindow* loads = windows->resultsWindows().loadTableWindow();
+    GridTableModel& grid = loads->grid().gridModel();
+    const char* cells[2][3] = {{"-500", "60", "0"}, {"-900", "400", "150"}};
+    for (int r = 0; r < 2; ++r) {
+        loads->findChild<QPushButton*>("cmdAddLoad")->click();
+        for (int c = 0; c < 3; ++c) {
+            grid.setData(grid.index(r, c + 1), QString(cells[r][c]), Qt::EditRole);
+        }
+    }
+    loads->findChild<QPushButton*>("cmdUpdate")->click();
+    snap(loads, "12-loads-si-failing");
+    loads->findChild<QPushButton*>("cmdDone")->click();
+
+    // New with the loads unsaved: the question, grabbed as it shows, then cancelled.
+    platform.showSaveQuestion = true;
+    bool grabbed = false;
+    QTimer::singleShot(500, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        snap(box, "13-save-changes");
+        grabbed = true;
+        box->button(QMessageBox::Cancel)->click();
+    });
+    main->findChild<QAction*>("mnuNew")->trigger();
+    EXPECT_TRUE(grabbed);
+    EXPECT_EQ(app->model().numLoads, 2); // Cancel kept the project
 }
 
 } // namespace

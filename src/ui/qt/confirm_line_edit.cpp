@@ -1,7 +1,10 @@
 // ConfirmLineEdit: one confirmation per Enter or focus loss.
 #include "ui/qt/confirm_line_edit.h"
 
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTimer>
+#include <algorithm>
 
 namespace pmsect {
 
@@ -41,6 +44,29 @@ void ConfirmLineEdit::showText(const std::string& text, bool force) {
     if (this->text() != shown) {
         setText(shown);
     }
+    if (baseWidth_ > 0) {
+        setFixedWidth(std::max(baseWidth_, widthFor(shown)));
+    }
+    if (!hasFocus()) {
+        setCursorPosition(0);
+    }
+}
+
+void ConfirmLineEdit::fitWidthTo(const QString& sample) {
+    baseWidth_ = widthFor(sample);
+    setFixedWidth(std::max(baseWidth_, widthFor(text())));
+}
+
+int ConfirmLineEdit::widthFor(const QString& text) const {
+    // The frame, the box's own margins and the cursor's room on both sides of the text.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    const QMargins margins = textMargins() + contentsMargins();
+    constexpr int kTextPadding = 4; // the line edit's own inner margin, both sides
+    constexpr int kCursorRoom = 4;
+    return fontMetrics().horizontalAdvance(text) + 2 * frame + margins.left() + margins.right() +
+           kTextPadding + kCursorRoom;
 }
 
 std::string ConfirmLineEdit::takeText() {

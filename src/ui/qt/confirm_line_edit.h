@@ -13,8 +13,11 @@ public:
     explicit ConfirmLineEdit(QWidget* parent = nullptr);
 
     // The presenter's text for this input. It replaces the shown text only when the presenter
-    // changed it since it was last shown or taken, or when force is set.
+    // changed it since it was last shown or taken, or when force is set. A text not being typed
+    // in is shown from its first character.
     void showText(const std::string& text, bool force = false);
+    // The box is at least wide enough for this text; it grows for any longer text it shows.
+    void fitWidthTo(const QString& sample);
     // The text as typed is now the presenter's text too (it is being handed over).
     std::string takeText();
 
@@ -24,8 +27,10 @@ signals:
 
 private:
     void fire(bool byEnter);
+    int widthFor(const QString& text) const;
 
     QString presenterText_;
+    int baseWidth_ = 0;
     bool firing_ = false;
     // Qt follows returnPressed with editingFinished for the same key press.
     bool enterTailPending_ = false;

@@ -37,6 +37,7 @@ MainWindow::MainWindow(Application& app, QWidget* parent)
     outer->addLayout(columns, 1);
     outer->addWidget(buildButtonRow());
     setCentralWidget(central);
+    central->installEventFilter(this);
 
     picGeom_->setDrawing([this](Canvas& canvas) {
         if (picturedRevision_ > 0) {
@@ -86,7 +87,29 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool handled = QMainWindow::eventFilter(watched, event);
+    // A control whose text grew (other units) asks for a new layout: the least size follows.
+    if (watched == centralWidget() && event->type() == QEvent::LayoutRequest) {
+        keepRoomForEveryControl();
+    }
+    return handled;
+}
+
+void MainWindow::requestExit() {
+    const bool leave = presenter_.confirmExit();
+    render();
+    if (leave && exitProgram_) {
+        exitProgram_();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!presenter_.confirmExit()) {
+        event->ignore();
+        render();
+        return;
+    }
     event->accept();
     if (exitProgram_) {
         exitProgram_();
@@ -100,6 +123,16 @@ void MainWindow::render(bool force) {
     renderInputs(force);
     renderChoices();
     renderSummary();
+    keepRoomForEveryControl();
+}
+
+void MainWindow::keepRoomForEveryControl() {
+    // Below the size its layout asks for, rows would be squeezed into each other and columns
+    // cut; longer texts (other units) can only raise it.
+    const QSize wanted = minimumSize().expandedTo(sizeHint());
+    if (wanted != minimumSize()) {
+        setMinimumSize(wanted);
+    }
 }
 
 void MainWindow::renderInputs(bool force) {
@@ -152,6 +185,7 @@ void MainWindow::renderSummary() {
                                  &s.phiPnMax, &s.To,          &s.phiTnMax};
     for (std::size_t i = 0; i < limits_.size(); ++i) {
         showColouredText(*limits_[i], limits[i]->text, limits[i]->colour);
+        limits_[i]->setToolTip(qtText(limits[i]->reason));
     }
     showColouredText(*warnings_, s.warnings.text, s.warnings.colour);
     warnings_->setVisible(!s.warnings.text.empty());
@@ -164,6 +198,7 @@ void MainWindow::renderSummary() {
         for (std::size_t r = 0; r < 4; ++r) {
             for (std::size_t c = 0; c < 3; ++c) {
                 showColouredText(*pureBending_[r][c], rows[r][c]->text, rows[r][c]->colour);
+                pureBending_[r][c]->setToolTip(qtText(rows[r][c]->reason));
             }
         }
     }

@@ -49,6 +49,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -68,11 +69,14 @@ private:
     // Events.
     void confirm(MainInput input);
     void requestWindow(const WindowRequest& request);
+    // Exit: the program ends unless the user keeps unsaved work open.
+    void requestExit();
     void runFileCommand(void (MainWindowPresenter::*command)());
 
     void renderInputs(bool force);
     void renderChoices();
     void renderSummary();
+    void keepRoomForEveryControl();
 
     Application& app_;
     MainWindowPresenter& presenter_;

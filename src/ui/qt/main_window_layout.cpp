@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -44,23 +45,22 @@ void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
     const auto fileEntry = [&](const char* name, const QString& caption,
-                               void (MainWindowPresenter::*command)()) {
+                               void (MainWindowPresenter::*command)(), const QKeySequence& key) {
         QAction* action = file->addAction(caption);
         action->setObjectName(name);
+        action->setShortcut(key);
         connect(action, &QAction::triggered, this, [this, command] { runFileCommand(command); });
     };
-    fileEntry("mnuNew", "&New", &MainWindowPresenter::newProject);
-    fileEntry("mnuOpen", "&Open...", &MainWindowPresenter::openProject);
-    fileEntry("mnuSave", "&Save", &MainWindowPresenter::saveProject);
-    fileEntry("mnuSaveAs", "Save &As...", &MainWindowPresenter::saveProjectAs);
+    // The same keys on every desktop, whatever its own bindings for these commands.
+    fileEntry("mnuNew", "&New", &MainWindowPresenter::newProject, QKeySequence("Ctrl+N"));
+    fileEntry("mnuOpen", "&Open...", &MainWindowPresenter::openProject, QKeySequence("Ctrl+O"));
+    fileEntry("mnuSave", "&Save", &MainWindowPresenter::saveProject, QKeySequence("Ctrl+S"));
+    fileEntry("mnuSaveAs", "Save &As...", &MainWindowPresenter::saveProjectAs,
+              QKeySequence("Ctrl+Shift+S"));
     file->addSeparator();
     QAction* exitEntry = file->addAction("&Exit");
     exitEntry->setObjectName("mnuExit");
-    connect(exitEntry, &QAction::triggered, this, [this] {
-        if (exitProgram_) {
-            exitProgram_();
-        }
-    });
+    connect(exitEntry, &QAction::triggered, this, [this] { requestExit(); });
 
     const auto menuEntry = [this](QMenu* menu, const char* name, const QString& caption,
                                   MainMenu entry) {
@@ -81,7 +81,9 @@ void MainWindow::buildMenus() {
 ConfirmLineEdit* MainWindow::addInput(MainInput input, const char* name) {
     auto* edit = new ConfirmLineEdit(this);
     edit->setObjectName(name);
-    edit->setMaximumWidth(110);
+    // Room for a converted value such as a unit weight of 2324.7644 kg/m^3; a longer text
+    // widens the box.
+    edit->fitWidthTo("-00000.00000");
     inputs_[at(input)] = edit;
     // The caption and unit labels take the input's name after "lbl" and "lblUnit".
     const QString base = QString(name).mid(3);
@@ -356,11 +358,7 @@ QWidget* MainWindow::buildButtonRow() {
     }
     layout->addStretch();
     QPushButton* exitButton = addButton("cmdExit", "&Exit");
-    connect(exitButton, &QPushButton::clicked, this, [this] {
-        if (exitProgram_) {
-            exitProgram_();
-        }
-    });
+    connect(exitButton, &QPushButton::clicked, this, [this] { requestExit(); });
     layout->addWidget(exitButton);
 
     // The editors belong to the groups above but open windows the same way.

@@ -149,6 +149,7 @@ void ProgramWindows::showMain() {
         main_ = std::make_unique<MainWindow>(app_);
         main_->setWindowOpener([this](const WindowRequest& request) { open(request); });
         main_->setExitHandler([this] { exitProgram(); });
+        resultsWindows_->setOwner(main_.get());
         app_.start();
         main_->render(true);
         placeCentred(*main_, platform_);
@@ -160,12 +161,16 @@ void ProgramWindows::showMain() {
 
 void ProgramWindows::showInformation(bool fromMenu) {
     app_.information().show(fromMenu);
-    if (!information_) {
+    const bool first = !information_;
+    if (first) {
         information_ = std::make_unique<InformationWindow>(app_.information());
         information_->setDoneHandler([this](WindowId next) { open({next}); });
-        placeCentred(*information_, platform_);
     }
     information_->render();
+    if (first) {
+        // Placed once shown, at the size it shows itself with.
+        placeOver(*information_, main_.get(), platform_);
+    }
     information_->raise();
     information_->activateWindow();
     // The information window is the one activated after Continue asked for the busy pointer.
@@ -174,41 +179,56 @@ void ProgramWindows::showInformation(bool fromMenu) {
 
 void ProgramWindows::showUnits() {
     app_.units().show();
-    if (!units_) {
+    const bool first = !units_;
+    if (first) {
         units_ = std::make_unique<UnitsWindow>(app_.units());
-        placeCentred(*units_, platform_);
     }
     units_->render();
+    if (first) {
+        placeOver(*units_, main_.get(), platform_);
+    }
     units_->raise();
     units_->activateWindow();
 }
 
 void ProgramWindows::showDirectory() {
-    if (!directoryWindow_) {
+    const bool first = !directoryWindow_;
+    if (first) {
         directoryWindow_ = std::make_unique<DirectoryWindow>(directory_);
     }
     directory_.open();
     directoryWindow_->render();
+    if (first) {
+        placeOver(*directoryWindow_, main_.get(), platform_);
+    }
     directoryWindow_->raise();
     directoryWindow_->activateWindow();
 }
 
 void ProgramWindows::showSinglePoint() {
-    if (!singlePointWindow_) {
+    const bool first = !singlePointWindow_;
+    if (first) {
         singlePointWindow_ = std::make_unique<SinglePointWindow>(singlePoint_);
     }
     singlePoint_.open();
     singlePointWindow_->render();
+    if (first) {
+        placeOver(*singlePointWindow_, main_.get(), platform_);
+    }
     singlePointWindow_->raise();
     singlePointWindow_->activateWindow();
 }
 
 void ProgramWindows::showReport() {
-    if (!reportWindow_) {
+    const bool first = !reportWindow_;
+    if (first) {
         reportWindow_ = std::make_unique<ReportWindow>(report_, platform_.printer());
     }
     report_.open();
     reportWindow_->render();
+    if (first) {
+        placeOver(*reportWindow_, main_.get(), platform_);
+    }
     reportWindow_->raise();
     reportWindow_->activateWindow();
 }

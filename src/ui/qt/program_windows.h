@@ -46,8 +46,8 @@ public:
     using WindowOpener = std::function<void(const WindowRequest& request)>;
     void registerWindow(WindowId id, WindowOpener opener);
 
-    // File > Exit, the Exit button or the main window closed: everything closes at once,
-    // nothing is asked and nothing saved.
+    // File > Exit, the Exit button or the main window closed, once the main window has asked
+    // about unsaved work: everything closes at once, and nothing more is asked or saved.
     void exitProgram();
 
     Application& application() { return app_; }

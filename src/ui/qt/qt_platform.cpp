@@ -1,6 +1,7 @@
 // QtPlatform: the dialogs, the pointer and the desktop queries.
 #include "ui/qt/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -86,6 +87,23 @@ bool QtPlatform::askYesNo(const std::string& title, const std::string& text) {
     return QMessageBox::question(dialogParent(), QString::fromStdString(title),
                                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveChoice QtPlatform::askSaveChanges(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, "PMSECT", QString::fromStdString(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, dialogParent());
+    box.setObjectName("msgSaveChanges");
+    box.button(QMessageBox::Discard)->setText("Don't Save");
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::DontSave;
+    default:
+        return SaveChoice::Cancel;
+    }
 }
 
 std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& request) {

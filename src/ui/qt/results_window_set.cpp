@@ -9,6 +9,7 @@
 #include "ui/qt/results_exporter.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/task_wait_window.h"
+#include "ui/qt/window_support.h"
 #include "ui/screen_placement.h"
 
 #include <QWidget>
@@ -33,7 +34,11 @@ void ResultsWindowSet::registerWith(ProgramWindows& program) {
     }
 }
 
-void ResultsWindowSet::placeCentred(QWidget& window) {
+void ResultsWindowSet::place(QWidget& window) {
+    if (owner_ != nullptr && owner_->isVisible()) {
+        placeOver(window, owner_, app_.platform());
+        return;
+    }
     const WindowPosition p =
         centredOnScreen(app_.platform(), app_.pointer(), window.width(), window.height());
     window.move(p.left, p.top);
@@ -53,7 +58,7 @@ void ResultsWindowSet::renderWait() {
     if (view.shown && !waitPlaced_) {
         waitPlaced_ = true;
         wait_->adjustSize();
-        placeCentred(*wait_);
+        place(*wait_);
     }
     wait_->render(view);
 }
@@ -66,7 +71,7 @@ bool ResultsWindowSet::open(WindowId window) {
         presenters_.open(window);
         if (!loads_) {
             loads_ = makeLoadTableWindow(presenters_.loads(), taskRunning_);
-            placeCentred(*loads_);
+            place(*loads_);
         }
         presenters_.loads().activate();
         loads_->render();
@@ -77,9 +82,13 @@ bool ResultsWindowSet::open(WindowId window) {
         if (!results_) {
             results_ =
                 std::make_unique<ResultsWindow>(presenters_.results(), *exporter_, taskRunning_);
-            const WindowPosition p =
-                presenters_.results().placement(results_->width(), results_->height());
-            results_->move(p.left, p.top);
+            if (owner_ != nullptr && owner_->isVisible()) {
+                place(*results_);
+            } else {
+                const WindowPosition p =
+                    presenters_.results().placement(results_->width(), results_->height());
+                results_->move(p.left, p.top);
+            }
         }
         presenters_.results().activate();
         results_->render();
@@ -89,7 +98,7 @@ bool ResultsWindowSet::open(WindowId window) {
         presenters_.open(window);
         if (!pointEditor_) {
             pointEditor_ = makePointEditorWindow(presenters_.pointEditor(), taskRunning_);
-            placeCentred(*pointEditor_);
+            place(*pointEditor_);
         }
         presenters_.pointEditor().activate();
         pointEditor_->render();
@@ -99,7 +108,7 @@ bool ResultsWindowSet::open(WindowId window) {
         presenters_.open(window);
         if (!barEditor_) {
             barEditor_ = makeBarEditorWindow(presenters_.barEditor(), taskRunning_);
-            placeCentred(*barEditor_);
+            place(*barEditor_);
         }
         presenters_.barEditor().activate();
         barEditor_->render();
@@ -110,7 +119,7 @@ bool ResultsWindowSet::open(WindowId window) {
         if (!barSetEditor_) {
             barSetEditor_ =
                 std::make_unique<BarSetEditorWindow>(presenters_.barSetEditor(), taskRunning_);
-            placeCentred(*barSetEditor_);
+            place(*barSetEditor_);
         }
         presenters_.barSetEditor().activate();
         barSetEditor_->render();

@@ -39,6 +39,8 @@ public:
     bool open(WindowId window);
     // The program is ending: every window is hidden without running its closing steps.
     void hideAll();
+    // The window these open over.
+    void setOwner(const QWidget* owner) { owner_ = owner; }
 
     // The windows made so far (null before first use).
     GridWindow* loadTableWindow() { return loads_.get(); }
@@ -54,7 +56,8 @@ private:
     void renderWait();
     void openLargeView();
     // Centred on the screen when first loaded.
-    void placeCentred(QWidget& window);
+    // Centred over the owner (the main window) once it is shown, else on the screen.
+    void place(QWidget& window);
     static void bringToFront(QWidget& window);
 
     Application& app_;
@@ -64,6 +67,7 @@ private:
 
     std::unique_ptr<TaskWaitWindow> wait_;
     bool waitPlaced_ = false;
+    const QWidget* owner_ = nullptr;
     std::unique_ptr<GridWindow> loads_;
     std::unique_ptr<ResultsWindow> results_;
     std::unique_ptr<LargeViewWindow> largeView_;

@@ -3,6 +3,7 @@
 
 #include "results/canvas.h"
 #include "ui/busy_pointer.h"
+#include "ui/screen_placement.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -24,6 +25,21 @@ void placeCentred(QWidget& window, Platform& platform) {
     const ScreenSize screen = platform.screenSize();
     const WindowPosition p =
         centreWindow(screen.width, screen.height, window.width(), window.height());
+    window.move(p.left, p.top);
+}
+
+void placeOver(QWidget& window, const QWidget* owner, Platform& platform) {
+    if (owner == nullptr || !owner->isVisible()) {
+        placeCentred(window, platform);
+        return;
+    }
+    if (!window.testAttribute(Qt::WA_Resized)) {
+        window.adjustSize();
+    }
+    const QRect frame = owner->frameGeometry();
+    const WindowPosition p = centredOver(
+        {1.0 * frame.left(), 1.0 * frame.top(), 1.0 * frame.width(), 1.0 * frame.height()},
+        window.width(), window.height(), platform.screenSize());
     window.move(p.left, p.top);
 }
 

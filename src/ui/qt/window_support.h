@@ -28,6 +28,10 @@ void showAs(QWidget& window, bool visible);
 // Places a top-level window centred across the screen and a little above the middle.
 void placeCentred(QWidget& window, Platform& platform);
 
+// Places a secondary window centred over the window it belongs to (on the screen when that is
+// not shown). A window not sized yet takes its layout's size first.
+void placeOver(QWidget& window, const QWidget* owner, Platform& platform);
+
 // A label's text in a palette colour (0 black, 12 bright red, ...).
 void showColouredText(QLabel& label, const std::string& text, int colour);
 
