@@ -271,8 +271,13 @@ private:
                 loads.editCell(pick(rows + 1), 1 + pick(3), text(-400, 200));
             }
         }
+        // A row added and left empty makes Update refuse: nothing is written or recomputed.
+        const auto& rows = loads.view().rows;
+        const bool refused = std::any_of(rows.begin(), rows.end(), [](const LoadGridRow& r) {
+            return !r.field[kPu] && !r.field[kMux] && !r.field[kMuy];
+        });
         loads.update();
-        refreshed_ = true;
+        refreshed_ = !refused;
         return "load table";
     }
 

@@ -13,14 +13,14 @@ TEST(MainWindowUnitTexts, NewProjectInUsUnits) {
     ProjectModel m;
     applyUnitChoice(m.units, 1, 2, 4, 1, 1);
     const MainWindowUnitTexts t = mainWindowUnitTexts(m);
-    EXPECT_EQ(t.rectB, " 12");
-    EXPECT_EQ(t.rectH, " 18");
-    EXPECT_EQ(t.circDiam, " 16");
-    EXPECT_EQ(t.unitWt, " 145");
-    EXPECT_EQ(t.fpc, " 3000");
-    EXPECT_EQ(t.fy, " 60000");
-    EXPECT_EQ(t.clearCover, " 1.5");
-    EXPECT_EQ(t.clearSpacing, " 1");
+    EXPECT_EQ(t.rectB, "12");
+    EXPECT_EQ(t.rectH, "18");
+    EXPECT_EQ(t.circDiam, "16");
+    EXPECT_EQ(t.unitWt, "145");
+    EXPECT_EQ(t.fpc, "3000");
+    EXPECT_EQ(t.fy, "60000");
+    EXPECT_EQ(t.clearCover, "1.5");
+    EXPECT_EQ(t.clearSpacing, "1");
     EXPECT_EQ(t.concreteModulusLine, "Conc. Mod. of Elasticity = 3,155,924 psi");
     EXPECT_EQ(t.steelModulusLine, "Steel Mod. of Elasticity = 29,000,000 psi");
     EXPECT_EQ(t.flexuralUnitsLine, "Flexural Units: ft-k");
@@ -30,18 +30,18 @@ TEST(MainWindowUnitTexts, SiUnits) {
     ProjectModel m;
     applyUnitChoice(m.units, 3, 4, 6, 4, 2);
     const MainWindowUnitTexts t = mainWindowUnitTexts(m);
-    EXPECT_EQ(t.rectB, " 304.8"); // 12 x 25.4
-    // 25.4f = 25.3999996185, times 18 = 457.1999931: nearer the float 457.1999817 than
-    // 457.2000122, so the single-precision product is written in full.
-    EXPECT_EQ(t.rectH, " 457.19998");
-    EXPECT_EQ(t.clearCover, " 38.1"); // 1.5 x 25.4
-    EXPECT_EQ(t.fpc, " 20.67");       // 3000 x 0.00689
-    EXPECT_EQ(t.fy, " 413.4");        // 60000 x 0.00689
+    EXPECT_EQ(t.rectB, "304.8"); // 12 x 25.4
+    // 25.4f = 25.3999996185, times 18 = 457.1999931; "457.2" is the shortest text that, divided
+    // by the factor, reads back as 18.
+    EXPECT_EQ(t.rectH, "457.2");
+    EXPECT_EQ(t.clearCover, "38.1"); // 1.5 x 25.4
+    EXPECT_EQ(t.fpc, "20.67");       // 3000 x 0.00689
+    EXPECT_EQ(t.fy, "413.4");        // 60000 x 0.00689
     // 3,155,924 x 0.00689 = 21,744.3; 29,000,000 x 0.00689 = 199,810.
     EXPECT_EQ(t.concreteModulusLine, "Conc. Mod. of Elasticity = 21,744 MPa");
     EXPECT_EQ(t.steelModulusLine, "Steel Mod. of Elasticity = 199,810 MPa");
     EXPECT_EQ(t.flexuralUnitsLine, "Flexural Units: kN-m");
-    EXPECT_EQ(t.unitWt.substr(0, 6), " 2324.");
+    EXPECT_EQ(t.unitWt.substr(0, 5), "2324.");
 }
 
 TEST(MainWindowUnitTexts, RewrittenInputsReadBackToTheInternalValues) {
@@ -64,7 +64,7 @@ TEST(MainWindowUnitTexts, RewrittenInputsReadBackToTheInternalValues) {
     }
 }
 
-TEST(MainWindowUnitTexts, NegativeValuesCarryAMinusSignInsteadOfTheBlank) {
+TEST(MainWindowUnitTexts, NegativeValuesCarryAMinusSign) {
     ProjectModel m;
     m.rectB = -2;
     applyUnitChoice(m.units, 1, 2, 4, 1, 1);
