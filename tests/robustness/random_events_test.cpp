@@ -149,8 +149,11 @@ private:
             } else if (which == 1) {
                 main().onTieBarSelected(index % 4);
             } else if (which == 2) {
+                // Only a new edition recomputes; a position off the list or the edition in
+                // force leaves the summary as it was.
+                const DesignCode before = app_.model().designCode;
                 main().onDesignCodeSelected(index % 4);
-                refreshed_ = true;
+                refreshed_ = app_.model().designCode != before;
             } else {
                 main().onAutoRecompute(pick(2) == 0);
             }

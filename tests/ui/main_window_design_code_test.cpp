@@ -70,7 +70,7 @@ TEST_F(MainWindowDesignCode, NewProjectsTakeTheLastChosenEdition) {
     EXPECT_EQ(model.designCode, DesignCode::Aci318_14);
     EXPECT_EQ(view().designCodeIndex, k318_14);
     EXPECT_EQ(view().title,
-              "PMSECT: R.C. Section Axial & Flexural Strength Analysis (ACI 318-14) - ");
+              "PMSECT: R.C. Section Axial & Flexural Strength Analysis (ACI 318-14) - Untitled");
 
     // The settings' edition reaches a freshly started program.
     RecordingPlatform otherPlatform;
@@ -108,7 +108,7 @@ TEST_F(MainWindowDesignCode, OpeningAFileShowsItsEditionWithoutChangingTheRememb
     EXPECT_EQ(reread.designCode, DesignCode::Aci318_19);
     main.newProject();
     EXPECT_EQ(model.designCode, DesignCode::Aci318_05);
-    EXPECT_EQ(view().title, "PMSECT: R.C. Section Axial & Flexural Strength Analysis - ");
+    EXPECT_EQ(view().title, "PMSECT: R.C. Section Axial & Flexural Strength Analysis - Untitled");
     fs::remove_all(dir);
 }
 
