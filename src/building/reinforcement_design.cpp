@@ -219,6 +219,14 @@ void applyArrangement(ProjectModel& model, const Arrangement& arrangement) {
     rebuildBars(model);
 }
 
+std::string arrangementText(const Arrangement& a) {
+    if (a.circular()) {
+        return std::to_string(a.barCount) + " #" + std::to_string(a.barSize) + " on the circle";
+    }
+    return std::to_string(a.barSets) + " sets of " + std::to_string(a.barsPerSet) + " #" +
+           std::to_string(a.barSize);
+}
+
 std::vector<LoadInput> projectLoads(const ProjectModel& project) {
     std::vector<LoadInput> loads;
     for (int i = 1; i <= project.numLoads && i <= kMaxLoads; ++i) {

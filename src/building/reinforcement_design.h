@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace pmsect {
@@ -76,6 +77,9 @@ designReinforcement(const ProjectModel& project, std::span<const LoadInput> load
 // Sets the arrangement's bar sets (count and size of each) or the circle's count and bar size,
 // and its clear spacing, then lays the bars; the caller recomputes the summary.
 void applyArrangement(ProjectModel& model, const Arrangement& arrangement);
+
+// "3 sets of 4 #8" or "8 #9 on the circle".
+std::string arrangementText(const Arrangement& arrangement);
 
 // The project's loads 1..numLoads.
 std::vector<LoadInput> projectLoads(const ProjectModel& project);

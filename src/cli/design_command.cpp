@@ -34,14 +34,6 @@ template <typename T> std::pair<T, T> parseRange(const std::string& text, const 
     return {low, high};
 }
 
-std::string arrangementText(const Arrangement& a) {
-    if (a.circular()) {
-        return std::to_string(a.barCount) + " #" + std::to_string(a.barSize) + " on the circle";
-    }
-    return std::to_string(a.barSets) + " sets of " + std::to_string(a.barsPerSet) + " #" +
-           std::to_string(a.barSize);
-}
-
 // How a load is named in the output: its id in the load file, or its 1-based row.
 class LoadNames {
 public:

@@ -15,14 +15,6 @@ namespace {
 // Rows after the best that the table shows.
 constexpr std::size_t kPassingRowsAfterBest = 10;
 
-std::string arrangementText(const Arrangement& a) {
-    if (a.circular()) {
-        return std::to_string(a.barCount) + " #" + std::to_string(a.barSize) + " on the circle";
-    }
-    return std::to_string(a.barSets) + " sets of " + std::to_string(a.barsPerSet) + " #" +
-           std::to_string(a.barSize);
-}
-
 std::string resultText(const DesignCandidate& c) {
     if (!c.pass) {
         return "fails load " + std::to_string(c.firstFailingLoad);
