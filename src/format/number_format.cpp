@@ -153,6 +153,14 @@ std::string plainNumberText(float value) {
     return text[0] == '-' ? text : ' ' + text;
 }
 
+std::string boxNumberText(float value) {
+    std::string text = plainNumberText(value);
+    if (!text.empty() && text.front() == ' ') {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
 std::string convertedNumberText(float value, float factor) {
     const double shown = static_cast<double>(value) * factor;
     if (!std::isfinite(shown)) {

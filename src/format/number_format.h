@@ -18,6 +18,10 @@ std::string formatNumber(double value, std::string_view pattern);
 // blank for a value that is not negative and a minus sign otherwise.
 std::string plainNumberText(float value);
 
+// A number written back into a box: the shortest text that reads back as the same
+// single-precision value, without a leading blank.
+std::string boxNumberText(float value);
+
 // A stored single-precision value shown in other units: the product value x factor worked in
 // double precision, written with the fewest significant digits that read back, divided by the
 // factor, as the same stored value; no leading blank. 18 in shows as "457.2" mm, where the

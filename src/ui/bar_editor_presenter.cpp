@@ -1,9 +1,9 @@
 // The bar editor: the arbitrary bars' rows and their write-back.
 #include "ui/bar_editor_presenter.h"
 
+#include "format/number_format.h"
 #include "ui/bar_size_cells.h"
 #include "ui/finite_change.h"
-#include "ui/main_window_presenter.h"
 
 namespace pmsect {
 namespace {

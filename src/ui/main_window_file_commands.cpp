@@ -4,6 +4,7 @@
 #include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "ui/main_window_presenter.h"
+#include "ui/save_path.h"
 
 #include <exception>
 
@@ -13,15 +14,6 @@ namespace {
 constexpr const char* kOpenFilters = "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs";
 constexpr const char* kSaveFilters = "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs";
 constexpr int kProjectFilter = 2;
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // The file's own name, without its folder.
 std::string shownProjectName(const std::string& path) {
@@ -33,15 +25,6 @@ std::string shownProjectName(const std::string& path) {
 }
 
 } // namespace
-
-std::string withProjectExtension(const std::string& name) {
-    const auto slash = name.find_last_of("/\\");
-    const std::string filePart = slash == std::string::npos ? name : name.substr(slash + 1);
-    if (filePart.find('.') == std::string::npos) {
-        return name + ".rcs";
-    }
-    return name;
-}
 
 void MainWindowPresenter::markSaved() {
     savedText_ = projectFileText(model_);
@@ -128,30 +111,24 @@ void MainWindowPresenter::saveProject() {
 }
 
 void MainWindowPresenter::saveProjectAs() {
-    const auto chosen = platform_.saveFileDialog({kSaveFilters, kProjectFilter, saveDialogName_});
-    std::string name = trimmed(chosen.value_or(std::string()));
-    if (name.empty()) {
-        platform_.showMessage("No file saved");
-        return;
-    }
-    name = withProjectExtension(name);
-    const std::string previousName = model_.projectFileName;
-    model_.projectFileName = name;
-    if (fileExists(name) &&
-        !platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + name + "?")) {
+    const SavePathChoice choice =
+        chooseSavePath(platform_, kSaveFilters, kProjectFilter, saveDialogName_, ".rcs");
+    if (choice.overwriteRefused) {
         // Without a name the next Save asks again; the title keeps the file shown before.
         model_.projectFileName.clear();
         saveDialogName_.clear();
-        platform_.showMessage("No file saved");
+    }
+    if (!choice.path) {
         return;
     }
+    const std::string& name = *choice.path;
     const FileResult written = writeProjectFile(name, model_);
     if (!written) {
         // Nothing was written, so the project keeps the file it had.
-        model_.projectFileName = previousName;
-        platform_.showMessage("No file saved");
+        platform_.showMessage(kNoFileSaved);
         return;
     }
+    model_.projectFileName = name;
     saveDialogName_ = name;
     titleName_ = name;
     showTitle();

@@ -96,14 +96,6 @@ std::optional<float> layoutBarSize(const ProjectModel& m) {
 
 } // namespace
 
-std::string boxNumberText(float value) {
-    std::string text = plainNumberText(value);
-    if (!text.empty() && text.front() == ' ') {
-        text.erase(0, 1);
-    }
-    return text;
-}
-
 MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform,
                                          BusyPointer& pointer, SummaryChain& chain)
     : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {

@@ -146,11 +146,5 @@ private:
 // The refusal of a number of bars on a circle beyond what the bar table holds.
 inline constexpr const char* kBarCountRange = "# of Bars must be from 0 to 100";
 
-// A number written back into a box: the shortest text that reads back as the same
-// single-precision value, without a leading blank.
-std::string boxNumberText(float value);
-
-// ".rcs" is added to a chosen save name whose file part has no period.
-std::string withProjectExtension(const std::string& name);
 
 } // namespace pmsect

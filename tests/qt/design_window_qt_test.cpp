@@ -1,5 +1,6 @@
 // frmDesign on the offscreen platform: the main window's Design... button opens it, Design fills
 // the ranked table, Apply reaches the main window's boxes; and its picture for a person to see.
+#include "format/number_format.h"
 #include "qt_test_support.h"
 #include "screenshot_fixture.h"
 #include "ui/qt/design_window.h"

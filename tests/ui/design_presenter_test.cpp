@@ -1,6 +1,7 @@
 // The Design window: what it searches, the ranked table, the ranges it refuses, and Apply, which
 // lays the chosen arrangement as the editors would and recomputes the summary.
 #include "building/reinforcement_design.h"
+#include "format/number_format.h"
 #include "main_window_fixture.h"
 
 namespace pmsect::test {

@@ -114,10 +114,12 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
 }
 
 TEST_F(MainWindowFile, PeriodOnlyInTheFolderStillGetsTheExtension) {
-    EXPECT_EQ(withProjectExtension("/a.b/name"), "/a.b/name.rcs");
-    EXPECT_EQ(withProjectExtension("C:\\x.y\\name"), "C:\\x.y\\name.rcs");
-    EXPECT_EQ(withProjectExtension("/a/name.txt"), "/a/name.txt");
-    EXPECT_EQ(withProjectExtension("name."), "name.");
+    const fs::path folder = dir / "v1.2";
+    fs::create_directories(folder);
+    platform.saveAnswers.push_back((folder / "column").string());
+    main.saveProjectAs();
+    EXPECT_TRUE(fs::exists(folder / "column.rcs"));
+    EXPECT_EQ(model.projectFileName, (folder / "column.rcs").string());
 }
 
 TEST_F(MainWindowFile, RefusedOverwriteKeepsTheFileAndForgetsTheName) {

@@ -3,6 +3,7 @@
 
 #include "ui/qt/qpainter_canvas.h"
 #include "ui/results_export.h"
+#include "ui/save_path.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -48,22 +49,7 @@ ResultsExporter::ResultsExporter(ResultsWindows& windows, Platform& platform)
 std::optional<std::string> ResultsExporter::choosePath(const std::string& filters,
                                                        const std::string& fileName,
                                                        const std::string& extension) {
-    std::optional<std::string> chosen = platform_.saveFileDialog({filters, 1, fileName});
-    if (!chosen || chosen->empty()) {
-        return std::nullopt;
-    }
-    std::string path = *chosen;
-    if (std::filesystem::path(path).extension().empty()) {
-        path += extension;
-    }
-    std::error_code ignored;
-    if (std::filesystem::exists(path, ignored)) {
-        const std::string name = std::filesystem::path(path).filename().string();
-        if (!platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + name + "?")) {
-            return std::nullopt;
-        }
-    }
-    return path;
+    return chooseSavePath(platform_, filters, 1, fileName, extension).path;
 }
 
 bool ResultsExporter::writeText(const std::string& path, const std::string& text) {

@@ -32,8 +32,8 @@ public:
     bool savePicture(const CanvasDrawing& drawing, QSize size, const std::string& fileName);
 
 private:
-    // The chosen path, with the extension added when it has none, unless the user cancelled or
-    // declined to overwrite an existing file.
+    // The chosen path (the program's one save-path rule), unless the user cancelled or declined
+    // to overwrite an existing file.
     std::optional<std::string> choosePath(const std::string& filters, const std::string& fileName,
                                           const std::string& extension);
     bool writeText(const std::string& path, const std::string& text);
