@@ -99,7 +99,7 @@ std::optional<float> layoutBarSize(const ProjectModel& m) {
 MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform,
                                          BusyPointer& pointer, SummaryChain& chain)
     : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {
-    view_.input(MainInput::txtFAngle).unitLabel = "deg.";
+    view_.input(MainInput::FirstBarAngle).unitLabel = "deg.";
     showUnits();
     showProject();
     view_.summary = summaryLabels(model_);
@@ -154,10 +154,10 @@ void MainWindowPresenter::finishCommand() {
 
 bool MainWindowPresenter::boxAccepts(MainInput input) const {
     switch (input) {
-    case MainInput::txtRectb:
-    case MainInput::txtRecth:
+    case MainInput::Width:
+    case MainInput::Depth:
         return model_.sectionType == kRectangular;
-    case MainInput::txtCdiam:
+    case MainInput::Diameter:
         return model_.sectionType == kRound;
     default:
         return true;
@@ -224,7 +224,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
     const std::optional<double> value = parseNumber(text);
     const DisplayUnits& u = model_.units;
     switch (input) {
-    case MainInput::txtRectb:
+    case MainInput::Width:
         if (!value) {
             reject(input, "Width must be numeric", shownLengthText(model_.rectB));
             return false;
@@ -235,7 +235,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         }
         confirmRectangle(input, *value);
         break;
-    case MainInput::txtRecth:
+    case MainInput::Depth:
         if (!value) {
             reject(input, "Depth must be numeric", shownLengthText(model_.rectH));
             return false;
@@ -246,7 +246,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         }
         confirmRectangle(input, *value);
         break;
-    case MainInput::txtCdiam:
+    case MainInput::Diameter:
         if (!value) {
             reject(input, "Diameter must be numeric", shownLengthText(model_.circDiam));
             return false;
@@ -262,21 +262,21 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         autoStep();
         chain_.refresh();
         break;
-    case MainInput::txtClrCov:
+    case MainInput::Cover:
         if (!value) {
             reject(input, "Clear Cover must be numeric", shownLengthText(model_.clearCover));
             return false;
         }
         confirmCoverOrSpacing(input, *value);
         break;
-    case MainInput::TxtClrSpace:
+    case MainInput::Spacing:
         if (!value) {
             reject(input, "Clear spacing must be numeric", shownLengthText(model_.clearSpacing));
             return false;
         }
         confirmCoverOrSpacing(input, *value);
         break;
-    case MainInput::txtTotBars:
+    case MainInput::BarCount:
         // A rejected count still rebuilds, with the box's fixed replacement.
         if (!value) {
             reject(input, "Total Bars in Circle must be numeric", "6");
@@ -290,7 +290,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         rebuild();
         chain_.refresh();
         break;
-    case MainInput::txtFAngle:
+    case MainInput::FirstBarAngle:
         if (!value) {
             reject(input, "Angle to first bar must be numeric", "0");
         }
@@ -299,7 +299,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         rebuild();
         chain_.refresh();
         break;
-    case MainInput::txtfpc:
+    case MainInput::Fpc:
         if (!value) {
             reject(input, "28 day strength must be numeric", shownText(model_.fpc, u.stressFactor));
             return false;
@@ -310,7 +310,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         }
         confirmMaterial(input, *value);
         break;
-    case MainInput::txtUnitWt:
+    case MainInput::UnitWeight:
         if (!value) {
             reject(input, "Concrete Unit Weight must be numeric",
                    shownText(model_.unitWt, u.unitWtFactor));
@@ -322,7 +322,7 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         }
         confirmMaterial(input, *value);
         break;
-    case MainInput::txtStlStren:
+    case MainInput::Fy:
         if (!value) {
             reject(input, "Steel Strength must be numeric", shownText(model_.fy, u.stressFactor));
             return false;
@@ -345,9 +345,9 @@ float MainWindowPresenter::typedDimension(double shown) const {
 void MainWindowPresenter::confirmRectangle(MainInput input, double value) {
     markStale();
     const float typed = typedDimension(value);
-    const bool width = input == MainInput::txtRectb;
-    const float b = width ? typed : dimensionFromBox(MainInput::txtRectb, model_.rectB);
-    const float h = width ? dimensionFromBox(MainInput::txtRecth, model_.rectH) : typed;
+    const bool width = input == MainInput::Width;
+    const float b = width ? typed : dimensionFromBox(MainInput::Width, model_.rectB);
+    const float h = width ? dimensionFromBox(MainInput::Depth, model_.rectH) : typed;
     enterRectangleDimension(model_, b, h, width ? DimensionTyped::Width : DimensionTyped::Depth);
     autoStep();
     chain_.refresh();
@@ -359,7 +359,7 @@ void MainWindowPresenter::confirmCoverOrSpacing(MainInput input, double value) {
     if (value < 0) {
         view_.input(input).text = shownLengthText(length);
     }
-    if (input == MainInput::txtClrCov) {
+    if (input == MainInput::Cover) {
         model_.clearCover = length;
         // The square on which a round section's bar sets are laid is measured from the inside
         // of the ties, so it moves with the cover.
@@ -375,12 +375,12 @@ void MainWindowPresenter::confirmCoverOrSpacing(MainInput input, double value) {
 
 void MainWindowPresenter::confirmMaterial(MainInput input, double value) {
     const DisplayUnits& u = model_.units;
-    if (input == MainInput::txtfpc) {
+    if (input == MainInput::Fpc) {
         markStale();
         model_.fpc = static_cast<float>(typedStress(u, value));
         model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
         model_.beta1 = stressBlockFactor(model_.fpc);
-    } else if (input == MainInput::txtUnitWt) {
+    } else if (input == MainInput::UnitWeight) {
         // The modulus is not used by the strength computation: the curves stay valid.
         model_.unitWt = static_cast<float>(typedUnitWt(u, value));
         model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
@@ -397,32 +397,32 @@ void MainWindowPresenter::confirmMaterial(MainInput input, double value) {
 void MainWindowPresenter::onOption(MainOption option) {
     const ProjectModel before = model_;
     switch (option) {
-    case MainOption::optRect: {
+    case MainOption::Rectangular: {
         markStale();
         showSectionEnables(kRectangular);
-        const float b = dimensionFromBox(MainInput::txtRectb, model_.rectB);
-        const float h = dimensionFromBox(MainInput::txtRecth, model_.rectH);
+        const float b = dimensionFromBox(MainInput::Width, model_.rectB);
+        const float h = dimensionFromBox(MainInput::Depth, model_.rectH);
         chooseRectangularSection(model_, b, h);
         autoStep();
         model_.summaryEnabled = true;
         chain_.recompute();
         break;
     }
-    case MainOption::optRounc:
+    case MainOption::Round:
         markStale();
         showSectionEnables(kRound);
-        chooseRoundSection(model_, dimensionFromBox(MainInput::txtCdiam, model_.circDiam));
+        chooseRoundSection(model_, dimensionFromBox(MainInput::Diameter, model_.circDiam));
         autoStep();
         applyRoundPolygonArea(model_);
         model_.summaryEnabled = true;
         chain_.recompute();
         break;
-    case MainOption::optArbitrary:
+    case MainOption::Arbitrary:
         markStale();
         chooseArbitrarySection(model_);
         showSectionEnables(kArbitrary);
         break;
-    case MainOption::optBRect:
+    case MainOption::BarSets:
         markStale();
         applyConfinement(model_, false);
         view_.spiralSelected = false;
@@ -433,7 +433,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         model_.summaryEnabled = true;
         chain_.recompute();
         break;
-    case MainOption::optRCirc:
+    case MainOption::Circle:
         markStale();
         model_.barLayout = kCircular;
         showLayoutEnables(kCircular);
@@ -442,18 +442,18 @@ void MainWindowPresenter::onOption(MainOption option) {
         model_.summaryEnabled = true;
         chain_.recompute();
         break;
-    case MainOption::optBarbit:
+    case MainOption::PlacedBars:
         // The bars of the previous layout stay, as the starting point of the bar editor.
         markStale();
         model_.barLayout = kPlacedBars;
         showLayoutEnables(kPlacedBars);
         break;
-    case MainOption::optTied:
+    case MainOption::Tied:
         applyConfinement(model_, false);
         view_.spiralSelected = false;
         chain_.recompute();
         break;
-    case MainOption::optSpiral:
+    case MainOption::Spiral:
         if (!view_.spiralEnabled) {
             return;
         }
@@ -544,27 +544,27 @@ void MainWindowPresenter::onAutoRecompute(bool checked) {
 
 WindowRequest MainWindowPresenter::onButton(MainButton button) {
     switch (button) {
-    case MainButton::cmdLoads:
+    case MainButton::Loads:
         model_.summaryEnabled = false;
         return {WindowId::Loads};
-    case MainButton::cmdPnMn:
+    case MainButton::SinglePoint:
         model_.summaryEnabled = false;
         return {WindowId::SinglePoint};
-    case MainButton::cmdResults:
+    case MainButton::Results:
         // Released by the results window once it has drawn.
         pointer_.setPointer(kPointerBusy);
         model_.summaryEnabled = false;
         return {WindowId::Results};
-    case MainButton::cmdEdPnts:
+    case MainButton::EditPoints:
         markStale();
         return {WindowId::PointEditor};
-    case MainButton::cmdEditBars:
+    case MainButton::EditBars:
         markStale();
         return {WindowId::BarEditor};
-    case MainButton::cmdEdBarSet:
+    case MainButton::EditBarSets:
         markStale();
         return {WindowId::BarSetEditor};
-    case MainButton::cmdDesign:
+    case MainButton::Design:
         return {WindowId::Design};
     }
     return {};
@@ -603,39 +603,39 @@ void MainWindowPresenter::showStartupDefaults() {
 
 void MainWindowPresenter::showUnits() {
     const DisplayUnits& u = model_.units;
-    for (MainInput length : {MainInput::txtRectb, MainInput::txtRecth, MainInput::txtCdiam,
-                             MainInput::txtClrCov, MainInput::TxtClrSpace}) {
+    for (MainInput length : {MainInput::Width, MainInput::Depth, MainInput::Diameter,
+                             MainInput::Cover, MainInput::Spacing}) {
         view_.input(length).unitLabel = u.lengthLabel;
     }
-    view_.input(MainInput::txtfpc).unitLabel = u.stressLabel;
-    view_.input(MainInput::txtStlStren).unitLabel = u.stressLabel;
-    view_.input(MainInput::txtUnitWt).unitLabel = u.unitWtLabel;
+    view_.input(MainInput::Fpc).unitLabel = u.stressLabel;
+    view_.input(MainInput::Fy).unitLabel = u.stressLabel;
+    view_.input(MainInput::UnitWeight).unitLabel = u.unitWtLabel;
 
     const MainWindowUnitTexts t = mainWindowUnitTexts(model_);
     view_.lblEc = t.concreteModulusLine;
     view_.lblEs = t.steelModulusLine;
     view_.flexuralUnits = t.flexuralUnitsLine;
-    view_.input(MainInput::txtRectb).text = t.rectB;
-    view_.input(MainInput::txtRecth).text = t.rectH;
-    view_.input(MainInput::txtCdiam).text = t.circDiam;
-    view_.input(MainInput::txtUnitWt).text = t.unitWt;
-    view_.input(MainInput::txtfpc).text = t.fpc;
-    view_.input(MainInput::txtStlStren).text = t.fy;
-    view_.input(MainInput::txtClrCov).text = t.clearCover;
-    view_.input(MainInput::TxtClrSpace).text = t.clearSpacing;
+    view_.input(MainInput::Width).text = t.rectB;
+    view_.input(MainInput::Depth).text = t.rectH;
+    view_.input(MainInput::Diameter).text = t.circDiam;
+    view_.input(MainInput::UnitWeight).text = t.unitWt;
+    view_.input(MainInput::Fpc).text = t.fpc;
+    view_.input(MainInput::Fy).text = t.fy;
+    view_.input(MainInput::Cover).text = t.clearCover;
+    view_.input(MainInput::Spacing).text = t.clearSpacing;
 }
 
 void MainWindowPresenter::rebuildFromInputs() {
     const ProjectModel before = model_;
     const DisplayUnits& u = model_.units;
-    model_.rectB = dimensionFromBox(MainInput::txtRectb, model_.rectB);
-    model_.rectH = dimensionFromBox(MainInput::txtRecth, model_.rectH);
-    model_.circDiam = dimensionFromBox(MainInput::txtCdiam, model_.circDiam);
-    model_.clearCover = std::fabs(lengthFromBox(MainInput::txtClrCov, model_.clearCover));
-    model_.clearSpacing = std::fabs(lengthFromBox(MainInput::TxtClrSpace, model_.clearSpacing));
-    model_.fpc = positiveFromBox(MainInput::txtfpc, model_.fpc, u.stressFactor);
-    model_.unitWt = positiveFromBox(MainInput::txtUnitWt, model_.unitWt, u.unitWtFactor);
-    InputView& fyBox = view_.input(MainInput::txtStlStren);
+    model_.rectB = dimensionFromBox(MainInput::Width, model_.rectB);
+    model_.rectH = dimensionFromBox(MainInput::Depth, model_.rectH);
+    model_.circDiam = dimensionFromBox(MainInput::Diameter, model_.circDiam);
+    model_.clearCover = std::fabs(lengthFromBox(MainInput::Cover, model_.clearCover));
+    model_.clearSpacing = std::fabs(lengthFromBox(MainInput::Spacing, model_.clearSpacing));
+    model_.fpc = positiveFromBox(MainInput::Fpc, model_.fpc, u.stressFactor);
+    model_.unitWt = positiveFromBox(MainInput::UnitWeight, model_.unitWt, u.unitWtFactor);
+    InputView& fyBox = view_.input(MainInput::Fy);
     const auto fy = parseNumber(fyBox.text);
     if (fy && roundHalfEven32(*fy / u.stressFactor) > 0) {
         model_.fy = roundHalfEven32(*fy / u.stressFactor);
@@ -677,11 +677,11 @@ void MainWindowPresenter::showSectionEnables(int16_t sectionType) {
     view_.sectionOption = sectionType;
     const bool rectangle = sectionType == kRectangular;
     const bool round = sectionType == kRound;
-    for (MainInput box : {MainInput::txtRectb, MainInput::txtRecth}) {
+    for (MainInput box : {MainInput::Width, MainInput::Depth}) {
         InputView& in = view_.input(box);
         in.enabled = in.labelEnabled = in.unitLabelEnabled = rectangle;
     }
-    InputView& diameter = view_.input(MainInput::txtCdiam);
+    InputView& diameter = view_.input(MainInput::Diameter);
     diameter.enabled = diameter.labelEnabled = diameter.unitLabelEnabled = round;
     view_.editPointsEnabled = sectionType == kArbitrary;
 }
@@ -690,12 +690,12 @@ void MainWindowPresenter::showLayoutEnables(int16_t barLayout) {
     view_.barLayoutOption = barLayout;
     const bool placed = barLayout == kPlacedBars;
     const bool circle = barLayout == kCircular;
-    for (MainInput box : {MainInput::txtClrCov, MainInput::TxtClrSpace}) {
+    for (MainInput box : {MainInput::Cover, MainInput::Spacing}) {
         InputView& in = view_.input(box);
         in.enabled = in.labelEnabled = in.unitLabelEnabled = !placed;
     }
     view_.longBarListEnabled = view_.longBarLabelEnabled = !placed;
-    for (MainInput box : {MainInput::txtTotBars, MainInput::txtFAngle}) {
+    for (MainInput box : {MainInput::BarCount, MainInput::FirstBarAngle}) {
         InputView& in = view_.input(box);
         in.enabled = in.labelEnabled = in.unitLabelEnabled = circle;
     }
@@ -716,16 +716,16 @@ void MainWindowPresenter::showMaterialLines() {
 
 void MainWindowPresenter::showProject() {
     const DisplayUnits& u = model_.units;
-    view_.input(MainInput::txtRectb).text = shownLengthText(model_.rectB);
-    view_.input(MainInput::txtRecth).text = shownLengthText(model_.rectH);
-    view_.input(MainInput::txtCdiam).text = shownLengthText(model_.circDiam);
-    view_.input(MainInput::txtClrCov).text = shownLengthText(model_.clearCover);
-    view_.input(MainInput::TxtClrSpace).text = shownLengthText(model_.clearSpacing);
-    view_.input(MainInput::txtTotBars).text = std::to_string(model_.totBars);
-    view_.input(MainInput::txtFAngle).text = boxNumberText(model_.firstBarAngle);
-    view_.input(MainInput::txtfpc).text = shownText(model_.fpc, u.stressFactor);
-    view_.input(MainInput::txtUnitWt).text = shownText(model_.unitWt, u.unitWtFactor);
-    view_.input(MainInput::txtStlStren).text = shownText(model_.fy, u.stressFactor);
+    view_.input(MainInput::Width).text = shownLengthText(model_.rectB);
+    view_.input(MainInput::Depth).text = shownLengthText(model_.rectH);
+    view_.input(MainInput::Diameter).text = shownLengthText(model_.circDiam);
+    view_.input(MainInput::Cover).text = shownLengthText(model_.clearCover);
+    view_.input(MainInput::Spacing).text = shownLengthText(model_.clearSpacing);
+    view_.input(MainInput::BarCount).text = std::to_string(model_.totBars);
+    view_.input(MainInput::FirstBarAngle).text = boxNumberText(model_.firstBarAngle);
+    view_.input(MainInput::Fpc).text = shownText(model_.fpc, u.stressFactor);
+    view_.input(MainInput::UnitWeight).text = shownText(model_.unitWt, u.unitWtFactor);
+    view_.input(MainInput::Fy).text = shownText(model_.fy, u.stressFactor);
     showMaterialLines();
 
     showLongBarSize();

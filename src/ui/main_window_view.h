@@ -13,41 +13,38 @@
 
 namespace pmsect {
 
-// The main window's text inputs, by control name.
+// The main window's text inputs (their windows' controls: txtRectb, txtRecth, txtCdiam,
+// txtClrCov, TxtClrSpace, txtTotBars, txtFAngle, txtfpc, txtUnitWt, txtStlStren).
 enum class MainInput {
-    txtRectb,
-    txtRecth,
-    txtCdiam,
-    txtClrCov,
-    TxtClrSpace,
-    txtTotBars,
-    txtFAngle,
-    txtfpc,
-    txtUnitWt,
-    txtStlStren,
+    Width,
+    Depth,
+    Diameter,
+    Cover,
+    Spacing,
+    BarCount,
+    FirstBarAngle,
+    Fpc,
+    UnitWeight,
+    Fy,
 };
 inline constexpr std::size_t kMainInputCount = 10;
 
+// The options (optRect, optRounc, optArbitrary; optBRect, optRCirc, optBarbit; optTied,
+// optSpiral).
 enum class MainOption {
-    optRect,
-    optRounc,
-    optArbitrary,
-    optBRect,
-    optRCirc,
-    optBarbit,
-    optTied,
-    optSpiral,
+    Rectangular,
+    Round,
+    Arbitrary,
+    BarSets,
+    Circle,
+    PlacedBars,
+    Tied,
+    Spiral,
 };
 
-enum class MainButton {
-    cmdLoads,
-    cmdPnMn,
-    cmdResults,
-    cmdEdPnts,
-    cmdEditBars,
-    cmdEdBarSet,
-    cmdDesign
-};
+// The buttons that open a window (cmdLoads, cmdPnMn, cmdResults, cmdEdPnts, cmdEditBars,
+// cmdEdBarSet, cmdDesign).
+enum class MainButton { Loads, SinglePoint, Results, EditPoints, EditBars, EditBarSets, Design };
 
 enum class MainMenu { Output, DefaultDirectory, Units, Information };
 

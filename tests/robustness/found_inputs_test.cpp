@@ -189,7 +189,7 @@ TEST(FoundInputs, ZeroAreaShowsAnInfiniteRatioInWords) {
     test::RecordingPlatform platform;
     Application app(platform);
     app.start();
-    app.mainWindow().onTextConfirmed(MainInput::txtRectb, "0");
+    app.mainWindow().onTextConfirmed(MainInput::Width, "0");
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Width must be greater than 0"});
     EXPECT_EQ(app.model().grossArea, 216);
     ProjectModel flat = app.model();
@@ -205,14 +205,14 @@ TEST(FoundInputs, WidthWhoseAreaOverflowsIsUndone) {
     Application app(platform);
     app.start();
     platform.messages.clear();
-    app.mainWindow().onTextConfirmed(MainInput::txtRectb, "1e38");
+    app.mainWindow().onTextConfirmed(MainInput::Width, "1e38");
     EXPECT_EQ(platform.messages, std::vector<std::string>{kTooLargeMessage});
     EXPECT_EQ(app.model().rectB, 12);
     EXPECT_EQ(app.model().grossArea, 216);
-    EXPECT_EQ(app.mainWindow().view().input(MainInput::txtRectb).text, "12");
+    EXPECT_EQ(app.mainWindow().view().input(MainInput::Width).text, "12");
     // 1E+9 in still has a finite area and is taken, as any numeric width is.
     platform.messages.clear();
-    app.mainWindow().onTextConfirmed(MainInput::txtRectb, "1e9");
+    app.mainWindow().onTextConfirmed(MainInput::Width, "1e9");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(app.model().rectB, 1e9f);
     EXPECT_FLOAT_EQ(app.model().grossArea, 1e9f * 18);

@@ -133,7 +133,7 @@ TEST_F(HostileGrids, LoadValuesThatOverflowInOtherUnits) {
 }
 
 TEST_F(HostileGrids, PointEditorCellsAndCounts) {
-    app.mainWindow().onOption(MainOption::optArbitrary);
+    app.mainWindow().onOption(MainOption::Arbitrary);
     PointEditorPresenter& points = windows.pointEditor();
     ASSERT_TRUE(windows.open(WindowId::PointEditor));
     points.activate();
@@ -166,7 +166,7 @@ TEST_F(HostileGrids, PointEditorCellsAndCounts) {
 }
 
 TEST_F(HostileGrids, BarEditorCellsAndCounts) {
-    app.mainWindow().onOption(MainOption::optBarbit);
+    app.mainWindow().onOption(MainOption::PlacedBars);
     BarEditorPresenter& bars = windows.barEditor();
     ASSERT_TRUE(windows.open(WindowId::BarEditor));
     bars.activate();
@@ -355,7 +355,7 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
         platform.messages.clear();
     };
 
-    app.mainWindow().onOption(MainOption::optArbitrary);
+    app.mainWindow().onOption(MainOption::Arbitrary);
     PointEditorPresenter& points = windows.pointEditor();
     points.show();
     points.activate();
@@ -379,7 +379,7 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
     points.deletePoint();
     expectRefused(before, "point deleted beside Y -2e38");
 
-    app.mainWindow().onOption(MainOption::optBarbit);
+    app.mainWindow().onOption(MainOption::PlacedBars);
     BarEditorPresenter& bars = windows.barEditor();
     bars.show();
     bars.activate();
@@ -395,8 +395,8 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(app.model().bars[1].y, 1e6f);
 
-    app.mainWindow().onOption(MainOption::optRect);
-    app.mainWindow().onOption(MainOption::optBRect);
+    app.mainWindow().onOption(MainOption::Rectangular);
+    app.mainWindow().onOption(MainOption::BarSets);
     BarSetEditorPresenter& sets = windows.barSetEditor();
     sets.show();
     sets.activate();

@@ -63,16 +63,16 @@ struct BoxCase {
 };
 
 constexpr BoxCase kBoxes[] = {
-    {MainInput::txtRectb, "txtRectb", "Width must be numeric"},
-    {MainInput::txtRecth, "txtRecth", "Depth must be numeric"},
-    {MainInput::txtCdiam, "txtCdiam", "Diameter must be numeric"},
-    {MainInput::txtClrCov, "txtClrCov", "Clear Cover must be numeric"},
-    {MainInput::TxtClrSpace, "TxtClrSpace", "Clear spacing must be numeric"},
-    {MainInput::txtTotBars, "txtTotBars", "Total Bars in Circle must be numeric"},
-    {MainInput::txtFAngle, "txtFAngle", "Angle to first bar must be numeric"},
-    {MainInput::txtfpc, "txtfpc", "28 day strength must be numeric"},
-    {MainInput::txtUnitWt, "txtUnitWt", "Concrete Unit Weight must be numeric"},
-    {MainInput::txtStlStren, "txtStlStren", "Steel Strength must be numeric"},
+    {MainInput::Width, "txtRectb", "Width must be numeric"},
+    {MainInput::Depth, "txtRecth", "Depth must be numeric"},
+    {MainInput::Diameter, "txtCdiam", "Diameter must be numeric"},
+    {MainInput::Cover, "txtClrCov", "Clear Cover must be numeric"},
+    {MainInput::Spacing, "TxtClrSpace", "Clear spacing must be numeric"},
+    {MainInput::BarCount, "txtTotBars", "Total Bars in Circle must be numeric"},
+    {MainInput::FirstBarAngle, "txtFAngle", "Angle to first bar must be numeric"},
+    {MainInput::Fpc, "txtfpc", "28 day strength must be numeric"},
+    {MainInput::UnitWeight, "txtUnitWt", "Concrete Unit Weight must be numeric"},
+    {MainInput::Fy, "txtStlStren", "Steel Strength must be numeric"},
 };
 
 // Section and bar-layout options under which every box is tried.
@@ -82,16 +82,16 @@ struct Context {
     MainOption layout;
 };
 constexpr Context kContexts[] = {
-    {"rectangle, bar sets", MainOption::optRect, MainOption::optBRect},
-    {"round, circular bars", MainOption::optRounc, MainOption::optRCirc},
-    {"arbitrary, placed bars", MainOption::optArbitrary, MainOption::optBarbit},
+    {"rectangle, bar sets", MainOption::Rectangular, MainOption::BarSets},
+    {"round, circular bars", MainOption::Round, MainOption::Circle},
+    {"arbitrary, placed bars", MainOption::Arbitrary, MainOption::PlacedBars},
 };
 
 bool boxIsLive(MainInput input, int16_t sectionType) {
-    if (input == MainInput::txtRectb || input == MainInput::txtRecth) {
+    if (input == MainInput::Width || input == MainInput::Depth) {
         return sectionType == kRectangular;
     }
-    if (input == MainInput::txtCdiam) {
+    if (input == MainInput::Diameter) {
         return sectionType == kRound;
     }
     return true;
@@ -151,20 +151,20 @@ TEST(HostileTyping, IgnoredBoxesReadLaterByUnitsAndOptions) {
         MainWindowPresenter& main = app.mainWindow();
         const std::string context = "waiting text " + shownForMessage(text);
 
-        main.onOption(MainOption::optRounc);
-        main.onTextConfirmed(MainInput::txtRectb, text);
-        main.onTextConfirmed(MainInput::txtRecth, text);
-        main.onOption(MainOption::optArbitrary);
-        main.onTextConfirmed(MainInput::txtCdiam, text);
+        main.onOption(MainOption::Round);
+        main.onTextConfirmed(MainInput::Width, text);
+        main.onTextConfirmed(MainInput::Depth, text);
+        main.onOption(MainOption::Arbitrary);
+        main.onTextConfirmed(MainInput::Diameter, text);
         // The Units window rebuilds the model from every box as it reads now.
         app.units().select(UnitGroup::Length, 3);
         app.units().onDone();
         expectSound(app.model(), context + ", after a change of units");
-        main.onOption(MainOption::optRect);
+        main.onOption(MainOption::Rectangular);
         expectSound(app.model(), context + ", rectangle chosen");
-        main.onOption(MainOption::optRounc);
+        main.onOption(MainOption::Round);
         expectSound(app.model(), context + ", round chosen");
-        main.onOption(MainOption::optRCirc);
+        main.onOption(MainOption::Circle);
         expectSound(app.model(), context + ", circular bars chosen");
         expectViewFinite(main.view(), context);
     }
@@ -220,10 +220,10 @@ TEST(HostileTyping, SinglePointInputsRefuseWithTheirMessageOrCompute) {
                     Application app(platform);
                     app.start();
                     if (sectionIsRound) {
-                        app.mainWindow().onOption(MainOption::optRounc);
+                        app.mainWindow().onOption(MainOption::Round);
                     }
                     SinglePointPresenter sp(app.model(), platform, [](bool) {});
-                    app.mainWindow().onButton(MainButton::cmdPnMn);
+                    app.mainWindow().onButton(MainButton::SinglePoint);
                     sp.open();
                     sp.chooseMode(box.mode);
                     platform.messages.clear();

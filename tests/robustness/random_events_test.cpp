@@ -109,25 +109,24 @@ private:
         switch (event_) {
         case 0:
         case 1: { // a main-window box
-            static const MainInput inputs[] = {MainInput::txtRectb,    MainInput::txtRecth,
-                                               MainInput::txtCdiam,    MainInput::txtClrCov,
-                                               MainInput::TxtClrSpace, MainInput::txtTotBars,
-                                               MainInput::txtFAngle,   MainInput::txtfpc,
-                                               MainInput::txtUnitWt,   MainInput::txtStlStren};
+            static const MainInput inputs[] = {MainInput::Width,         MainInput::Depth,
+                                               MainInput::Diameter,      MainInput::Cover,
+                                               MainInput::Spacing,       MainInput::BarCount,
+                                               MainInput::FirstBarAngle, MainInput::Fpc,
+                                               MainInput::UnitWeight,    MainInput::Fy};
             const MainInput in = inputs[pick(10)];
-            const double hi = in == MainInput::txtfpc        ? 10000
-                              : in == MainInput::txtStlStren ? 100000
-                              : in == MainInput::txtUnitWt   ? 160
-                              : in == MainInput::txtTotBars  ? 40
-                              : in == MainInput::txtFAngle   ? 360
-                                                             : 40;
-            const std::string t = text(in == MainInput::txtFAngle ? -360 : 0.5, hi);
+            const double hi = in == MainInput::Fpc             ? 10000
+                              : in == MainInput::Fy            ? 100000
+                              : in == MainInput::UnitWeight    ? 160
+                              : in == MainInput::BarCount      ? 40
+                              : in == MainInput::FirstBarAngle ? 360
+                                                               : 40;
+            const std::string t = text(in == MainInput::FirstBarAngle ? -360 : 0.5, hi);
             const int16_t section = app_.model().sectionType;
             const bool live =
-                (in != MainInput::txtRectb && in != MainInput::txtRecth &&
-                 in != MainInput::txtCdiam) ||
-                (in == MainInput::txtCdiam ? section == kRound : section == kRectangular);
-            const bool rebuildsAnyway = in == MainInput::txtTotBars || in == MainInput::txtFAngle;
+                (in != MainInput::Width && in != MainInput::Depth && in != MainInput::Diameter) ||
+                (in == MainInput::Diameter ? section == kRound : section == kRectangular);
+            const bool rebuildsAnyway = in == MainInput::BarCount || in == MainInput::FirstBarAngle;
             main().onTextConfirmed(in, t);
             // A box refreshes the summary when it takes its text (the bar count and angle boxes
             // also after a refusal); an ignored box or a refused text leave the summary as it

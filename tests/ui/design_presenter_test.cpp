@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(DesignWindowTest, TheTableShowsTheFailedLighterOnesTheBestAndTenMore) {
-    EXPECT_EQ(main.onButton(MainButton::cmdDesign).window, WindowId::Design);
+    EXPECT_EQ(main.onButton(MainButton::Design).window, WindowId::Design);
     design.open();
     EXPECT_TRUE(design.view().visible);
     EXPECT_TRUE(design.view().designEnabled);
@@ -83,7 +83,7 @@ TEST_F(DesignWindowTest, ApplyLaysTheArrangementAsTheCommandLineWritesIt) {
     EXPECT_TRUE(model.curvesStale);
     EXPECT_TRUE(model.surfaceStale);
     // The main window shows the new inputs and the recomputed summary checks every load.
-    EXPECT_EQ(box(MainInput::TxtClrSpace).text, boxNumberText(best.clearSpacing));
+    EXPECT_EQ(box(MainInput::Spacing).text, boxNumberText(best.clearSpacing));
     EXPECT_EQ(view().longBarIndex, best.barSize - 3);
     for (int i = 1; i <= model.numLoads; ++i) {
         EXPECT_TRUE(model.loadStatus[i].capacityFound);
@@ -96,7 +96,7 @@ TEST_F(DesignWindowTest, ASearchOfAnotherProjectIsNotApplied) {
     design.open();
     design.runDesign();
     const std::vector<Bar> before = bars();
-    type(MainInput::txtfpc, "5000");
+    type(MainInput::Fpc, "5000");
     design.apply();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0], "The project has changed since the search: press Design again");
@@ -143,7 +143,7 @@ TEST_F(DesignWindowTest, RangesOutsideTheTableOrReversedAreRefused) {
 }
 
 TEST_F(DesignWindowTest, PlacedBarsHaveNothingToDesign) {
-    main.onOption(MainOption::optBarbit);
+    main.onOption(MainOption::PlacedBars);
     design.open();
     EXPECT_FALSE(design.view().designEnabled);
     design.runDesign();

@@ -28,7 +28,7 @@ TEST_F(Editors, PointGridHasThreeColumnsOfThreeTenths) {
 }
 
 TEST_F(Editors, TheLastThreePointsCannotBeDeleted) {
-    main.onOption(MainOption::optArbitrary);
+    main.onOption(MainOption::Arbitrary);
     points.activate();
     ASSERT_EQ(points.view().rows.size(), 4u);
     points.selectRow(1);
@@ -44,8 +44,8 @@ TEST_F(Editors, TheLastThreePointsCannotBeDeleted) {
 }
 
 TEST_F(Editors, UpdateRoundsTheCirclesPointsToTwoDecimals) {
-    main.onOption(MainOption::optRounc);
-    main.onOption(MainOption::optArbitrary);
+    main.onOption(MainOption::Round);
+    main.onOption(MainOption::Arbitrary);
     ASSERT_EQ(model.numPoints, 20);
     const auto exact = std::find_if(model.points.begin() + 1, model.points.begin() + 21,
                                     [](const Point& p) { return p.x > 7.6 && p.x < 7.61f; });
@@ -72,7 +72,7 @@ TEST_F(Editors, UpdateRoundsTheCirclesPointsToTwoDecimals) {
 }
 
 TEST_F(Editors, AnAddedPointReadsAsTheOriginAndTheHundredAndFirstIsRefused) {
-    main.onOption(MainOption::optArbitrary);
+    main.onOption(MainOption::Arbitrary);
     points.activate();
     points.addPoint();
     EXPECT_EQ(model.numPoints, 5);
@@ -91,7 +91,7 @@ TEST_F(Editors, AnAddedPointReadsAsTheOriginAndTheHundredAndFirstIsRefused) {
 }
 
 TEST_F(Editors, BarsCanBeDeletedDownToThree) {
-    main.onOption(MainOption::optBarbit);
+    main.onOption(MainOption::PlacedBars);
     barGrid.activate();
     while (barGrid.view().rows.size() > 4) {
         barGrid.deleteBar();
@@ -108,7 +108,7 @@ TEST_F(Editors, BarsCanBeDeletedDownToThree) {
 }
 
 TEST_F(Editors, ABarSizeOutsideTheTableIsRefusedNotReplaced) {
-    main.onOption(MainOption::optBarbit);
+    main.onOption(MainOption::PlacedBars);
     barGrid.show();
     barGrid.activate();
     const int16_t bars = model.numBars;

@@ -46,7 +46,7 @@ TEST_F(LargeView, DraggingMovesOnlyTheLabelAndTheChangeRedraws) {
 }
 
 TEST_F(LargeView, DrawsTheStoredSurfaceWithoutComputingIt) {
-    windows.open(main.onButton(MainButton::cmdResults).window);
+    windows.open(main.onButton(MainButton::Results).window);
     results.activate();
     results.onLarge3D();
     const long long before = evaluationCount();
@@ -66,11 +66,11 @@ TEST_F(LargeView, WithoutASurfaceOnlyTheAxesAppear) {
 }
 
 TEST_F(LargeView, DoneHidesAndLeavesAStaleSurfaceStale) {
-    windows.open(main.onButton(MainButton::cmdResults).window);
+    windows.open(main.onButton(MainButton::Results).window);
     results.activate();
     results.onLarge3D();
     large.activate();
-    type(MainInput::txtfpc, "5000");
+    type(MainInput::Fpc, "5000");
     ASSERT_TRUE(model.surfaceStale);
     large.close();
     EXPECT_FALSE(large.view().visible);
@@ -113,7 +113,7 @@ TEST_F(LargeView, PlacedAsHighAsTheResultsWindowAndHalfAgainAsWide) {
 }
 
 TEST_F(LargeView, TheMouseTurnsTheViewAndADoubleClickBringsItBack) {
-    windows.open(main.onButton(MainButton::cmdResults).window);
+    windows.open(main.onButton(MainButton::Results).window);
     results.activate();
     results.onLarge3D();
     large.activate();

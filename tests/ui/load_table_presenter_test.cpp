@@ -108,7 +108,7 @@ TEST_F(LoadTable, DoneInSIUnitsWritesBackOnlyTheCellsTyped) {
 }
 
 TEST_F(LoadTable, AnAddedRowLeftEmptyIsRefusedByUpdateAndDone) {
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdLoads).window));
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::Loads).window));
     loads.activate();
     addRow("-100", "10", "0");
     loads.update();
@@ -162,7 +162,7 @@ TEST_F(LoadTable, CancelClosesWithoutChangingTheLoads) {
     addRow("-100", "10", "0");
     loads.update();
     const ProjectModel before = model;
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdLoads).window));
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::Loads).window));
     loads.activate();
     ASSERT_TRUE(loads.editCell(0, kPu, "-300"));
     addRow("-20", "1", "1");
@@ -254,7 +254,7 @@ TEST_F(LoadTable, ALoadWithoutCapacityShowsEmptyCapacityCells) {
 }
 
 TEST_F(LoadTable, DoneUpdatesHidesAndLeavesThePointerBusyForTheMainWindow) {
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdLoads).window));
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::Loads).window));
     EXPECT_TRUE(loads.view().visible);
     EXPECT_FALSE(model.summaryEnabled);
     loads.activate();

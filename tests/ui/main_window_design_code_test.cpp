@@ -28,8 +28,8 @@ TEST_F(MainWindowDesignCode, FirstStartIs318_05AsBefore) {
 TEST_F(MainWindowDesignCode, ChoosingAnEditionRecomputesMarksStaleAndRetitles) {
     std::vector<DesignCode> saved;
     main.setSaveDesignCode([&](DesignCode code) { saved.push_back(code); });
-    main.onOption(MainOption::optRCirc);
-    main.onOption(MainOption::optSpiral);
+    main.onOption(MainOption::Circle);
+    main.onOption(MainOption::Spiral);
     ASSERT_TRUE(isSpiral(model));
     const float phiPnMax05 = model.phiPnMax;
     const std::string label05 = view().summary.phiPnMax.text;

@@ -72,10 +72,10 @@ void expectSameProject(const ProjectModel& a, const ProjectModel& b) {
 }
 
 TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
-    type(MainInput::txtfpc, "5000");
+    type(MainInput::Fpc, "5000");
     main.newProject();
     EXPECT_EQ(view().title, title("Untitled"));
-    EXPECT_EQ(box(MainInput::txtfpc).text, "3000");
+    EXPECT_EQ(box(MainInput::Fpc).text, "3000");
     EXPECT_EQ(model.fpc, 3000.0f);
     const ProjectModel saved = model;
 
@@ -93,9 +93,9 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
     EXPECT_EQ(platform.dialogRequests[0].selectedFilter, 2);
 
     // Change the project, then open the saved file again.
-    main.onOption(MainOption::optRCirc);
-    type(MainInput::txtfpc, "6000");
-    main.onOption(MainOption::optSpiral);
+    main.onOption(MainOption::Circle);
+    type(MainInput::Fpc, "6000");
+    main.onOption(MainOption::Spiral);
     platform.openAnswers.push_back(file);
     main.openProject();
     EXPECT_TRUE(platform.messages.empty());
@@ -105,10 +105,10 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
     expectSameProject(model, saved);
     EXPECT_EQ(main.waitView().lines[0], "Loading file " + file);
     EXPECT_EQ(view().title, title(file));
-    EXPECT_EQ(box(MainInput::txtfpc).text, "3000");
+    EXPECT_EQ(box(MainInput::Fpc).text, "3000");
     EXPECT_EQ(view().barLayoutOption, kBarSets);
     EXPECT_FALSE(view().spiralSelected || view().spiralEnabled);
-    EXPECT_FALSE(box(MainInput::txtTotBars).enabled);
+    EXPECT_FALSE(box(MainInput::BarCount).enabled);
     EXPECT_TRUE(model.summaryEnabled);
     EXPECT_EQ(app.pointer().busyCount(), 0);
 }
@@ -173,7 +173,7 @@ TEST_F(MainWindowFile, FailedSaveKeepsTheOldFile) {
 }
 
 TEST_F(MainWindowFile, FailedOpenLeavesTheModelAsItWas) {
-    type(MainInput::txtfpc, "4500");
+    type(MainInput::Fpc, "4500");
     const ProjectModel before = model;
     const std::string titleBefore = view().title;
     const std::string file = (dir / "broken.rcs").string();
@@ -188,7 +188,7 @@ TEST_F(MainWindowFile, FailedOpenLeavesTheModelAsItWas) {
     expectSameProject(model, before);
     EXPECT_EQ(model.projectFileName, before.projectFileName);
     EXPECT_EQ(view().title, titleBefore);
-    EXPECT_EQ(box(MainInput::txtfpc).text, "4500");
+    EXPECT_EQ(box(MainInput::Fpc).text, "4500");
     EXPECT_EQ(main.waitView().caption, "Loading file " + file);
     EXPECT_FALSE(main.waitView().shown);
     EXPECT_EQ(app.pointer().busyCount(), 0);

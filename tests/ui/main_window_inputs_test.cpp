@@ -14,19 +14,19 @@ using MainWindowInputs = MainWindowTest;
 TEST_F(MainWindowInputs, CoverThatIsNotANumberIsRefusedAndRestored) {
     const auto before = bars();
     clearStale();
-    type(MainInput::txtClrCov, "abc");
+    type(MainInput::Cover, "abc");
     ASSERT_EQ(platform.messages, std::vector<std::string>{"Clear Cover must be numeric"});
-    EXPECT_EQ(box(MainInput::txtClrCov).text, "1.5");
+    EXPECT_EQ(box(MainInput::Cover).text, "1.5");
     EXPECT_EQ(model.clearCover, 1.5f);
     EXPECT_TRUE(sameBars(bars(), before));
     EXPECT_FALSE(model.curvesStale); // nothing ran after the message
 }
 
 TEST_F(MainWindowInputs, NegativeCoverIsMadePositiveAndTheBarsMove) {
-    type(MainInput::txtClrCov, "-2");
+    type(MainInput::Cover, "-2");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.clearCover, 2.0f);
-    EXPECT_EQ(box(MainInput::txtClrCov).text, "2");
+    EXPECT_EQ(box(MainInput::Cover).text, "2");
     EXPECT_TRUE(model.curvesStale && model.surfaceStale);
     // Corner bar of the top set: face, cover, #3 tie and half a #5 bar in from each side.
     ASSERT_EQ(model.numBars, 20);
@@ -35,13 +35,13 @@ TEST_F(MainWindowInputs, NegativeCoverIsMadePositiveAndTheBarsMove) {
 }
 
 TEST_F(MainWindowInputs, SpacingThatIsNotANumberHasItsOwnMessage) {
-    type(MainInput::TxtClrSpace, "1..0");
+    type(MainInput::Spacing, "1..0");
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Clear spacing must be numeric"});
-    EXPECT_EQ(box(MainInput::TxtClrSpace).text, "1");
+    EXPECT_EQ(box(MainInput::Spacing).text, "1");
 }
 
 TEST_F(MainWindowInputs, ThousandsSeparatorsReadAsOneNumber) {
-    type(MainInput::txtfpc, "4,000");
+    type(MainInput::Fpc, "4,000");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.fpc, 4000.0f);
     // Ec = 33 wc^1.5 sqrt(f'c), worked by hand for 145 pcf and 4000 psi.
@@ -50,22 +50,22 @@ TEST_F(MainWindowInputs, ThousandsSeparatorsReadAsOneNumber) {
     EXPECT_EQ(model.beta1, 0.85f);
     EXPECT_EQ(view().lblEc.rfind("Conc. Mod. of Elasticity = 3,644,", 0), 0u) << view().lblEc;
     EXPECT_EQ(view().lblBeta1, "Beta1 = 0.85");
-    EXPECT_EQ(box(MainInput::txtfpc).text, "4,000"); // the box keeps what was typed
+    EXPECT_EQ(box(MainInput::Fpc).text, "4,000"); // the box keeps what was typed
     EXPECT_TRUE(model.curvesStale);
 }
 
 TEST_F(MainWindowInputs, HigherStrengthLowersBeta1) {
-    type(MainInput::txtfpc, "6000");
+    type(MainInput::Fpc, "6000");
     EXPECT_EQ(view().lblBeta1, "Beta1 = 0.75"); // 0.85 - 2 x 0.05
-    type(MainInput::txtfpc, "nan");
+    type(MainInput::Fpc, "nan");
     EXPECT_EQ(platform.messages.back(), "28 day strength must be numeric");
-    EXPECT_EQ(box(MainInput::txtfpc).text, "6000");
+    EXPECT_EQ(box(MainInput::Fpc).text, "6000");
 }
 
 TEST_F(MainWindowInputs, UnitWeightChangesEcButNotTheCurves) {
     clearStale();
     const std::string oldLabel = view().lblEc;
-    type(MainInput::txtUnitWt, "110");
+    type(MainInput::UnitWeight, "110");
     const double ec = 33 * 110 * std::sqrt(110.0) * std::sqrt(3000.0);
     EXPECT_NEAR(model.Ec, ec, 1.0);
     EXPECT_NE(view().lblEc, oldLabel);
@@ -77,28 +77,28 @@ TEST_F(MainWindowInputs, UnitWeightChangesEcButNotTheCurves) {
 // may not rely on it; no message box interrupts.
 TEST_F(MainWindowInputs, SteelAboveTheCodeLimitIsAcceptedWithAWarningLine) {
     EXPECT_EQ(view().summary.warnings.text, "");
-    type(MainInput::txtStlStren, "90000");
+    type(MainInput::Fy, "90000");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.fy, 90000);
     EXPECT_NEAR(model.To, 90000 * 20 * 0.31, 1.0);
     EXPECT_EQ(view().summary.warnings.text, kHighYieldWarning);
     EXPECT_EQ(view().summary.warnings.colour, kColourBrightRed);
-    type(MainInput::txtStlStren, "80000");
+    type(MainInput::Fy, "80000");
     EXPECT_EQ(view().summary.warnings.text, "");
 }
 
 TEST_F(MainWindowInputs, SteelStrengthIsRoundedToAWholePsi) {
-    type(MainInput::txtStlStren, "65000.5");
+    type(MainInput::Fy, "65000.5");
     EXPECT_EQ(model.fy, 65000); // half to even
     // To = fy As with twenty #5 bars.
     EXPECT_NEAR(model.To, 65000 * 20 * 0.31, 1.0);
 }
 
 TEST_F(MainWindowInputs, DiameterWithAutoRecomputeRebuildsTheBars) {
-    main.onOption(MainOption::optRounc);
-    main.onOption(MainOption::optRCirc);
+    main.onOption(MainOption::Round);
+    main.onOption(MainOption::Circle);
     ASSERT_TRUE(view().autoRecompute);
-    type(MainInput::txtCdiam, "24");
+    type(MainInput::Diameter, "24");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.circDiam, 24.0f);
     EXPECT_NEAR(model.grossArea, 3.1415 * 24 * 24 / 4, 1e-3);
@@ -111,27 +111,27 @@ TEST_F(MainWindowInputs, DiameterWithAutoRecomputeRebuildsTheBars) {
     }
     // The same bars as choosing the circular layout again lays for the new diameter.
     const auto rebuilt = bars();
-    main.onOption(MainOption::optRCirc);
+    main.onOption(MainOption::Circle);
     EXPECT_TRUE(sameBars(bars(), rebuilt));
 }
 
 TEST_F(MainWindowInputs, DiameterWithoutAutoRecomputeLeavesTheBars) {
-    main.onOption(MainOption::optRounc);
+    main.onOption(MainOption::Round);
     main.onAutoRecompute(false);
     const auto before = bars();
-    type(MainInput::txtCdiam, "20");
+    type(MainInput::Diameter, "20");
     EXPECT_EQ(model.circDiam, 20.0f);
     EXPECT_NEAR(model.grossArea, 3.1415 * 400 / 4, 1e-3);
     EXPECT_TRUE(sameBars(bars(), before));
 }
 
 TEST_F(MainWindowInputs, WidthTypedWhileRoundIsIgnored) {
-    main.onOption(MainOption::optRounc);
+    main.onOption(MainOption::Round);
     clearStale();
     const auto points = model.points;
     platform.messages.clear();
-    type(MainInput::txtRectb, "30");
-    type(MainInput::txtRectb, "abc"); // losing the focus behaves as Enter does
+    type(MainInput::Width, "30");
+    type(MainInput::Width, "abc"); // losing the focus behaves as Enter does
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.rectB, 12.0f);
     EXPECT_EQ(model.points[1].x, points[1].x);
@@ -139,23 +139,23 @@ TEST_F(MainWindowInputs, WidthTypedWhileRoundIsIgnored) {
 }
 
 TEST_F(MainWindowInputs, WidthRebuildsTheOutlineAndWithAutoTheBars) {
-    type(MainInput::txtRectb, "16");
+    type(MainInput::Width, "16");
     EXPECT_EQ(model.rectB, 16.0f);
     EXPECT_EQ(model.grossArea, 16.0f * 18);
     EXPECT_NEAR(model.bars[1].x, -8 + 1.5 + 0.375 + 0.3125, 1e-5);
 
     main.onAutoRecompute(false);
     const auto before = bars();
-    type(MainInput::txtRecth, "20");
+    type(MainInput::Depth, "20");
     EXPECT_EQ(model.grossArea, 16.0f * 20);
     EXPECT_TRUE(sameBars(bars(), before));
 }
 
 TEST_F(MainWindowInputs, BarsOnACircleRoundHalvesToEven) {
-    main.onOption(MainOption::optRCirc);
-    type(MainInput::txtTotBars, "7.5");
+    main.onOption(MainOption::Circle);
+    type(MainInput::BarCount, "7.5");
     EXPECT_EQ(model.numBars, 8);
-    type(MainInput::txtTotBars, "6.5");
+    type(MainInput::BarCount, "6.5");
     EXPECT_EQ(model.numBars, 6);
     // Radius on the 12 in side: half of it less cover, tie and half a #5 bar.
     EXPECT_NEAR(model.bars[1].x, 6 - 1.5 - 0.375 - 0.3125, 1e-5);
@@ -163,17 +163,17 @@ TEST_F(MainWindowInputs, BarsOnACircleRoundHalvesToEven) {
 }
 
 TEST_F(MainWindowInputs, RefusedCountAndAngleStillRebuildWithTheirFixedTexts) {
-    main.onOption(MainOption::optRCirc);
-    type(MainInput::txtTotBars, "9");
-    type(MainInput::txtFAngle, "90");
+    main.onOption(MainOption::Circle);
+    type(MainInput::BarCount, "9");
+    type(MainInput::FirstBarAngle, "90");
     EXPECT_NEAR(model.bars[1].x, 0, 1e-3);
-    type(MainInput::txtTotBars, "many");
+    type(MainInput::BarCount, "many");
     EXPECT_EQ(platform.messages.back(), "Total Bars in Circle must be numeric");
-    EXPECT_EQ(box(MainInput::txtTotBars).text, "6");
+    EXPECT_EQ(box(MainInput::BarCount).text, "6");
     EXPECT_EQ(model.numBars, 6);
-    type(MainInput::txtFAngle, "up");
+    type(MainInput::FirstBarAngle, "up");
     EXPECT_EQ(platform.messages.back(), "Angle to first bar must be numeric");
-    EXPECT_EQ(box(MainInput::txtFAngle).text, "0");
+    EXPECT_EQ(box(MainInput::FirstBarAngle).text, "0");
     EXPECT_EQ(model.firstBarAngle, 0.0f);
     EXPECT_NEAR(model.bars[1].y, 0, 1e-6);
 }
@@ -181,7 +181,7 @@ TEST_F(MainWindowInputs, RefusedCountAndAngleStillRebuildWithTheirFixedTexts) {
 TEST_F(MainWindowInputs, ALayoutCutAtTheTableSizeIsReportedOnce) {
     model.barSets[1].count = 60;
     model.barSets[2].count = 60;
-    type(MainInput::TxtClrSpace, "0.5");
+    type(MainInput::Spacing, "0.5");
     EXPECT_EQ(model.numBars, kMaxBars);
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_NE(platform.messages[0].find("120 bars"), std::string::npos) << platform.messages[0];
@@ -189,14 +189,14 @@ TEST_F(MainWindowInputs, ALayoutCutAtTheTableSizeIsReportedOnce) {
 
 TEST_F(MainWindowInputs, ABarSizeMissingFromTheTableIsReportedOncePerCommand) {
     model.barSets[1].size = 7.5f;
-    type(MainInput::txtClrCov, "1.5");
+    type(MainInput::Cover, "1.5");
     EXPECT_EQ(platform.messages, std::vector<std::string>{unmatchedBarSizeMessage(7.5f)});
     EXPECT_FALSE(model.unmatchedBarSize.has_value());
 }
 
 TEST_F(MainWindowInputs, CoverOfARoundSectionMovesTheBarSetSquare) {
-    main.onOption(MainOption::optRounc);
-    type(MainInput::txtClrCov, "2");
+    main.onOption(MainOption::Round);
+    type(MainInput::Cover, "2");
     // Square inscribed in the inside of the ties, grown again by cover and tie: k = 2 + 0.375.
     const double k = 2.375;
     EXPECT_NEAR(model.barSetWidth, 0.7071 * (16 - 2 * k) + 2 * k, 1e-4);
@@ -214,17 +214,17 @@ struct ImpossibleEntry {
 
 TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
     const ImpossibleEntry entries[] = {
-        {MainInput::txtRectb, "-12", "Width must be greater than 0", "12"},
-        {MainInput::txtRectb, "0", "Width must be greater than 0", "12"},
-        {MainInput::txtRecth, "-0.001", "Depth must be greater than 0", "18"},
-        {MainInput::txtfpc, "-3000", "28 day strength must be greater than 0", "3000"},
-        {MainInput::txtfpc, "0", "28 day strength must be greater than 0", "3000"},
-        {MainInput::txtUnitWt, "0", "Concrete Unit Weight must be greater than 0", "145"},
-        {MainInput::txtStlStren, "-60000", "Steel Strength must be greater than 0", "60000"},
+        {MainInput::Width, "-12", "Width must be greater than 0", "12"},
+        {MainInput::Width, "0", "Width must be greater than 0", "12"},
+        {MainInput::Depth, "-0.001", "Depth must be greater than 0", "18"},
+        {MainInput::Fpc, "-3000", "28 day strength must be greater than 0", "3000"},
+        {MainInput::Fpc, "0", "28 day strength must be greater than 0", "3000"},
+        {MainInput::UnitWeight, "0", "Concrete Unit Weight must be greater than 0", "145"},
+        {MainInput::Fy, "-60000", "Steel Strength must be greater than 0", "60000"},
         // Stored as whole psi, 0.4 psi would be none at all.
-        {MainInput::txtStlStren, "0.4", "Steel Strength must be greater than 0", "60000"},
-        {MainInput::txtTotBars, "100000", kBarCountRange, "6"},
-        {MainInput::txtTotBars, "-1", kBarCountRange, "6"},
+        {MainInput::Fy, "0.4", "Steel Strength must be greater than 0", "60000"},
+        {MainInput::BarCount, "100000", kBarCountRange, "6"},
+        {MainInput::BarCount, "-1", kBarCountRange, "6"},
     };
     for (const ImpossibleEntry& e : entries) {
         const ProjectModel before = model;
@@ -251,41 +251,41 @@ TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
 }
 
 TEST_F(MainWindowInputs, ADiameterOfNothingIsRefusedInTheDisplayUnit) {
-    main.onOption(MainOption::optRounc);
+    main.onOption(MainOption::Round);
     applyUnitChoice(model.units, 3, 2, 4, 1, 1); // millimetres
     main.showUnits();
     const float area = model.grossArea;
     platform.messages.clear();
-    type(MainInput::txtCdiam, "-406.4");
+    type(MainInput::Diameter, "-406.4");
     EXPECT_EQ(platform.messages, std::vector<std::string>{"Diameter must be greater than 0"});
-    EXPECT_EQ(box(MainInput::txtCdiam).text, "406.4"); // 16 in, as it was
+    EXPECT_EQ(box(MainInput::Diameter).text, "406.4"); // 16 in, as it was
     EXPECT_EQ(model.circDiam, 16.0f);
     EXPECT_EQ(model.grossArea, area);
 }
 
 TEST_F(MainWindowInputs, AsManyBarsAsTheTableHoldsAreLaidOnTheCircle) {
-    main.onOption(MainOption::optRCirc);
-    type(MainInput::txtTotBars, "100");
+    main.onOption(MainOption::Circle);
+    type(MainInput::BarCount, "100");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.numBars, 100);
     // 100.5 rounds to 100 (half to even) and is still a count the table holds.
-    type(MainInput::txtTotBars, "100.5");
+    type(MainInput::BarCount, "100.5");
     EXPECT_TRUE(platform.messages.empty());
-    type(MainInput::txtTotBars, "101");
+    type(MainInput::BarCount, "101");
     EXPECT_EQ(platform.messages, std::vector<std::string>{kBarCountRange});
-    EXPECT_EQ(box(MainInput::txtTotBars).text, "100");
+    EXPECT_EQ(box(MainInput::BarCount).text, "100");
     EXPECT_EQ(model.numBars, 100);
 }
 
 // A value left in a box that was never confirmed cannot slip in when the section option is
 // chosen: the dimension it would give is not positive, so the model's value stays.
 TEST_F(MainWindowInputs, SectionOptionKeepsAPositiveDimension) {
-    main.onOption(MainOption::optRounc);
-    main.onTextConfirmed(MainInput::txtRectb, "-12"); // ignored while the section is round
-    main.onOption(MainOption::optRect);
+    main.onOption(MainOption::Round);
+    main.onTextConfirmed(MainInput::Width, "-12"); // ignored while the section is round
+    main.onOption(MainOption::Rectangular);
     EXPECT_EQ(model.rectB, 12.0f);
     EXPECT_EQ(model.grossArea, 216.0f);
-    EXPECT_EQ(box(MainInput::txtRectb).text, "12");
+    EXPECT_EQ(box(MainInput::Width).text, "12");
 }
 
 } // namespace

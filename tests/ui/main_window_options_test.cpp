@@ -9,15 +9,14 @@ using MainWindowOptions = MainWindowTest;
 TEST_F(MainWindowOptions, StartsWithTheDefaultsAndTheirEnableStates) {
     const MainWindowView& v = view();
     EXPECT_EQ(v.title, "PMSECT:  R.C. Section Axial & Flexural Strength Analysis (ACI 318-05)");
-    for (MainInput in :
-         {MainInput::txtRectb, MainInput::txtRecth, MainInput::txtClrCov, MainInput::TxtClrSpace,
-          MainInput::txtfpc, MainInput::txtUnitWt, MainInput::txtStlStren}) {
+    for (MainInput in : {MainInput::Width, MainInput::Depth, MainInput::Cover, MainInput::Spacing,
+                         MainInput::Fpc, MainInput::UnitWeight, MainInput::Fy}) {
         EXPECT_TRUE(box(in).enabled && box(in).labelEnabled && box(in).unitLabelEnabled);
     }
-    for (MainInput in : {MainInput::txtCdiam, MainInput::txtTotBars, MainInput::txtFAngle}) {
+    for (MainInput in : {MainInput::Diameter, MainInput::BarCount, MainInput::FirstBarAngle}) {
         EXPECT_FALSE(box(in).enabled || box(in).labelEnabled);
     }
-    EXPECT_FALSE(box(MainInput::txtCdiam).unitLabelEnabled);
+    EXPECT_FALSE(box(MainInput::Diameter).unitLabelEnabled);
     EXPECT_FALSE(v.spiralEnabled);
     EXPECT_FALSE(v.spiralSelected);
     EXPECT_TRUE(v.editBarSetEnabled);
@@ -31,18 +30,17 @@ TEST_F(MainWindowOptions, StartsWithTheDefaultsAndTheirEnableStates) {
     EXPECT_EQ(kTieBarItems[static_cast<std::size_t>(v.tieBarIndex)], "3");
 
     const std::vector<std::pair<MainInput, std::string>> texts{
-        {MainInput::txtRectb, "12"},   {MainInput::txtRecth, "18"},
-        {MainInput::txtCdiam, "16"},   {MainInput::txtClrCov, "1.5"},
-        {MainInput::TxtClrSpace, "1"}, {MainInput::txtTotBars, "6"},
-        {MainInput::txtFAngle, "0"},   {MainInput::txtfpc, "3000"},
-        {MainInput::txtUnitWt, "145"}, {MainInput::txtStlStren, "60000"}};
+        {MainInput::Width, "12"},        {MainInput::Depth, "18"},  {MainInput::Diameter, "16"},
+        {MainInput::Cover, "1.5"},       {MainInput::Spacing, "1"}, {MainInput::BarCount, "6"},
+        {MainInput::FirstBarAngle, "0"}, {MainInput::Fpc, "3000"},  {MainInput::UnitWeight, "145"},
+        {MainInput::Fy, "60000"}};
     for (const auto& [in, text] : texts) {
         EXPECT_EQ(box(in).text, text);
     }
-    EXPECT_EQ(box(MainInput::txtRectb).unitLabel, "in.");
-    EXPECT_EQ(box(MainInput::txtfpc).unitLabel, "psi");
-    EXPECT_EQ(box(MainInput::txtUnitWt).unitLabel, "pcf");
-    EXPECT_EQ(box(MainInput::txtFAngle).unitLabel, "deg.");
+    EXPECT_EQ(box(MainInput::Width).unitLabel, "in.");
+    EXPECT_EQ(box(MainInput::Fpc).unitLabel, "psi");
+    EXPECT_EQ(box(MainInput::UnitWeight).unitLabel, "pcf");
+    EXPECT_EQ(box(MainInput::FirstBarAngle).unitLabel, "deg.");
     EXPECT_EQ(v.lblEs, "Steel Mod. of Elasticity = 29,000,000 psi");
     EXPECT_EQ(v.lblEc, "Conc. Mod. of Elasticity = 3,155,924 psi");
     EXPECT_EQ(v.lblBeta1, "Beta1 = 0.85");
@@ -61,79 +59,79 @@ TEST_F(MainWindowOptions, StartsWithTheDefaultsAndTheirEnableStates) {
 }
 
 TEST_F(MainWindowOptions, SectionOptionsSwitchTheirBoxes) {
-    main.onOption(MainOption::optRounc);
-    EXPECT_TRUE(box(MainInput::txtCdiam).enabled);
-    EXPECT_FALSE(box(MainInput::txtRectb).enabled || box(MainInput::txtRecth).unitLabelEnabled);
+    main.onOption(MainOption::Round);
+    EXPECT_TRUE(box(MainInput::Diameter).enabled);
+    EXPECT_FALSE(box(MainInput::Width).enabled || box(MainInput::Depth).unitLabelEnabled);
     EXPECT_EQ(model.sectionType, kRound);
     EXPECT_EQ(model.numPoints, 20);
 
-    main.onOption(MainOption::optArbitrary);
-    EXPECT_FALSE(box(MainInput::txtCdiam).enabled || box(MainInput::txtRectb).enabled);
+    main.onOption(MainOption::Arbitrary);
+    EXPECT_FALSE(box(MainInput::Diameter).enabled || box(MainInput::Width).enabled);
     EXPECT_TRUE(view().editPointsEnabled);
     EXPECT_EQ(model.numPoints, 20); // the outline stays for the point editor
 
-    main.onOption(MainOption::optRect);
+    main.onOption(MainOption::Rectangular);
     EXPECT_FALSE(view().editPointsEnabled);
     EXPECT_EQ(model.grossArea, 216.0f);
 }
 
 TEST_F(MainWindowOptions, TiedAndSpiralDoNotMarkTheCurvesStale) {
-    main.onOption(MainOption::optRCirc);
+    main.onOption(MainOption::Circle);
     ASSERT_TRUE(view().spiralEnabled);
     clearStale();
-    main.onOption(MainOption::optSpiral);
+    main.onOption(MainOption::Spiral);
     EXPECT_EQ(model.phiCompression, 0.70f);
     EXPECT_EQ(model.pnMaxFactor, 0.85f);
     EXPECT_TRUE(view().spiralSelected);
     EXPECT_NEAR(model.phiPnMax, 0.85 * 0.70 * model.Po, 1.0);
-    main.onOption(MainOption::optTied);
+    main.onOption(MainOption::Tied);
     EXPECT_EQ(model.phiCompression, 0.65f);
     EXPECT_NEAR(model.phiPnMax, 0.80 * 0.65 * model.Po, 1.0);
     EXPECT_FALSE(model.curvesStale || model.surfaceStale);
 }
 
 TEST_F(MainWindowOptions, BarSetLayoutSelectsTiedAndDisablesSpiral) {
-    main.onOption(MainOption::optRCirc);
-    main.onOption(MainOption::optSpiral);
-    main.onOption(MainOption::optBRect);
+    main.onOption(MainOption::Circle);
+    main.onOption(MainOption::Spiral);
+    main.onOption(MainOption::BarSets);
     EXPECT_EQ(model.phiCompression, 0.65f);
     EXPECT_FALSE(view().spiralSelected || view().spiralEnabled);
-    main.onOption(MainOption::optSpiral); // a disabled option cannot be chosen
+    main.onOption(MainOption::Spiral); // a disabled option cannot be chosen
     EXPECT_EQ(model.phiCompression, 0.65f);
 }
 
 TEST_F(MainWindowOptions, SummaryWaitsAfterAVisitToTheResults) {
-    main.onOption(MainOption::optRCirc);
+    main.onOption(MainOption::Circle);
     const float phiPnMaxTied = model.phiPnMax;
     const std::string labelTied = view().summary.phiPnMax.text;
 
-    EXPECT_EQ(main.onButton(MainButton::cmdResults).window, WindowId::Results);
+    EXPECT_EQ(main.onButton(MainButton::Results).window, WindowId::Results);
     EXPECT_FALSE(model.summaryEnabled);
     EXPECT_EQ(app.pointer().busyCount(), 1);
     main.onActivated();
     EXPECT_EQ(app.pointer().busyCount(), 0);
 
-    main.onOption(MainOption::optSpiral);
+    main.onOption(MainOption::Spiral);
     EXPECT_EQ(model.phiCompression, 0.70f);
     EXPECT_EQ(model.phiPnMax, phiPnMaxTied); // not recomputed
     EXPECT_EQ(view().summary.phiPnMax.text, labelTied);
 
     // A box always refreshes, and leaves the flag as it found it.
-    type(MainInput::txtClrCov, "1.5");
+    type(MainInput::Cover, "1.5");
     EXPECT_NEAR(model.phiPnMax, 0.85 * 0.70 * model.Po, 1.0);
     EXPECT_NE(view().summary.phiPnMax.text, labelTied);
     EXPECT_FALSE(model.summaryEnabled);
 
     // A reinforcement option sets it again.
-    main.onOption(MainOption::optRCirc);
+    main.onOption(MainOption::Circle);
     EXPECT_TRUE(model.summaryEnabled);
 }
 
 TEST_F(MainWindowOptions, LoadAndSinglePointButtonsClearTheSummaryFlag) {
-    EXPECT_EQ(main.onButton(MainButton::cmdLoads).window, WindowId::Loads);
+    EXPECT_EQ(main.onButton(MainButton::Loads).window, WindowId::Loads);
     EXPECT_FALSE(model.summaryEnabled);
-    main.onOption(MainOption::optRect);
-    EXPECT_EQ(main.onButton(MainButton::cmdPnMn).window, WindowId::SinglePoint);
+    main.onOption(MainOption::Rectangular);
+    EXPECT_EQ(main.onButton(MainButton::SinglePoint).window, WindowId::SinglePoint);
     EXPECT_FALSE(model.summaryEnabled);
     // The tie list only recomputes, so the summary still waits.
     const int revision = view().summaryRevision;
@@ -142,18 +140,18 @@ TEST_F(MainWindowOptions, LoadAndSinglePointButtonsClearTheSummaryFlag) {
 }
 
 TEST_F(MainWindowOptions, ArbitraryLayoutKeepsTheBars) {
-    main.onOption(MainOption::optRCirc);
-    type(MainInput::txtTotBars, "8");
+    main.onOption(MainOption::Circle);
+    type(MainInput::BarCount, "8");
     const auto before = bars();
-    main.onOption(MainOption::optBarbit);
+    main.onOption(MainOption::PlacedBars);
     EXPECT_TRUE(sameBars(bars(), before));
     EXPECT_EQ(model.barLayout, kPlacedBars);
-    EXPECT_FALSE(box(MainInput::txtClrCov).enabled || box(MainInput::txtTotBars).enabled);
+    EXPECT_FALSE(box(MainInput::Cover).enabled || box(MainInput::BarCount).enabled);
     EXPECT_FALSE(view().longBarListEnabled || view().editBarSetEnabled);
     EXPECT_TRUE(view().editBarsEnabled && view().spiralEnabled);
 
     clearStale();
-    EXPECT_EQ(main.onButton(MainButton::cmdEditBars).window, WindowId::BarEditor);
+    EXPECT_EQ(main.onButton(MainButton::EditBars).window, WindowId::BarEditor);
     EXPECT_TRUE(model.curvesStale);
     EXPECT_TRUE(sameBars(bars(), before));
 }
@@ -174,8 +172,8 @@ TEST_F(MainWindowOptions, LongBarListChangesEveryBarSet) {
 }
 
 TEST_F(MainWindowOptions, EditorButtonsMarkStale) {
-    for (auto [button, window] : {std::pair{MainButton::cmdEdPnts, WindowId::PointEditor},
-                                  std::pair{MainButton::cmdEdBarSet, WindowId::BarSetEditor}}) {
+    for (auto [button, window] : {std::pair{MainButton::EditPoints, WindowId::PointEditor},
+                                  std::pair{MainButton::EditBarSets, WindowId::BarSetEditor}}) {
         clearStale();
         EXPECT_EQ(main.onButton(button).window, window);
         EXPECT_TRUE(model.curvesStale && model.surfaceStale);

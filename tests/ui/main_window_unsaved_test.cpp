@@ -42,7 +42,7 @@ TEST_F(UnsavedWork, AStartedOrSavedProjectIsNotAsked) {
     main.rebuildFromInputs();
     EXPECT_FALSE(main.hasUnsavedChanges());
 
-    type(MainInput::txtfpc, "4000");
+    type(MainInput::Fpc, "4000");
     EXPECT_TRUE(main.hasUnsavedChanges());
     saveAs("pier");
     EXPECT_FALSE(main.hasUnsavedChanges());
@@ -50,18 +50,18 @@ TEST_F(UnsavedWork, AStartedOrSavedProjectIsNotAsked) {
     EXPECT_TRUE(platform.saveQuestions.empty());
 
     // Typing the value back is no change either.
-    type(MainInput::txtfpc, "5000");
-    type(MainInput::txtfpc, "4000");
+    type(MainInput::Fpc, "5000");
+    type(MainInput::Fpc, "4000");
     EXPECT_FALSE(main.hasUnsavedChanges());
 }
 
 TEST_F(UnsavedWork, CancelKeepsTheEditedProject) {
-    type(MainInput::txtRectb, "16");
+    type(MainInput::Width, "16");
     platform.saveChoices.push_back(SaveChoice::Cancel);
     main.newProject();
     EXPECT_EQ(platform.saveQuestions, std::vector<std::string>{"Save changes to Untitled?"});
     EXPECT_EQ(model.rectB, 16.0f);
-    EXPECT_EQ(box(MainInput::txtRectb).text, "16");
+    EXPECT_EQ(box(MainInput::Width).text, "16");
 
     platform.saveChoices.push_back(SaveChoice::Cancel);
     main.openProject();
@@ -75,7 +75,7 @@ TEST_F(UnsavedWork, CancelKeepsTheEditedProject) {
 
 TEST_F(UnsavedWork, DontSaveThrowsTheChangesAway) {
     const std::string file = saveAs("beam");
-    type(MainInput::txtRectb, "16");
+    type(MainInput::Width, "16");
     platform.saveChoices.push_back(SaveChoice::DontSave);
     main.newProject();
     EXPECT_EQ(platform.saveQuestions, std::vector<std::string>{"Save changes to beam.rcs?"});
@@ -91,7 +91,7 @@ TEST_F(UnsavedWork, DontSaveThrowsTheChangesAway) {
 
 TEST_F(UnsavedWork, SaveWritesTheFileFirst) {
     const std::string file = saveAs("column");
-    type(MainInput::txtRecth, "24");
+    type(MainInput::Depth, "24");
     const std::string other = (dir / "other.rcs").string();
     {
         // A second project to open.
@@ -117,7 +117,7 @@ TEST_F(UnsavedWork, SaveWritesTheFileFirst) {
 
 TEST_F(UnsavedWork, ASaveThatDoesNotHappenKeepsTheProject) {
     // Never saved: Save asks for a name, and cancelling that dialog cancels the New too.
-    type(MainInput::txtRectb, "20");
+    type(MainInput::Width, "20");
     platform.saveChoices.push_back(SaveChoice::Save);
     main.newProject();
     EXPECT_EQ(platform.messages, std::vector<std::string>{"No file saved"});

@@ -64,7 +64,7 @@ TEST(ResultsExport, ContourGivesTheMomentAboutEachAxis) {
 class ResultsFiles : public ResultsWindowsTest {};
 
 TEST_F(ResultsFiles, ComputedCurveMatchesItsTableWorkedByHand) {
-    windows.open(main.onButton(MainButton::cmdResults).window);
+    windows.open(main.onButton(MainButton::Results).window);
     results.activate();
     const CurveTable& c = windows.data().curve;
     const auto rows = lines(windows.current2DCsv());
@@ -87,7 +87,7 @@ TEST_F(ResultsFiles, ComputedCurveMatchesItsTableWorkedByHand) {
 }
 
 TEST_F(ResultsFiles, PicturesAsSvg) {
-    windows.open(main.onButton(MainButton::cmdResults).window);
+    windows.open(main.onButton(MainButton::Results).window);
     results.activate();
     const std::string svg =
         pictureSvg([this](Canvas& canvas) { results.draw2D(canvas); }, 400, 300);

@@ -15,7 +15,7 @@ class ResultsWindow : public ResultsWindowsTest {
 protected:
     // As the main window's "P-M Diagrams" button does it, then the window's first activation.
     void open() {
-        ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdResults).window));
+        ASSERT_TRUE(windows.open(main.onButton(MainButton::Results).window));
         results.activate();
     }
     const ResultsView& v() { return results.view(); }
@@ -55,7 +55,7 @@ TEST_F(ResultsWindow, StartsWithTheControlsOfTheWindow) {
 }
 
 TEST_F(ResultsWindow, OpeningComputesTheCurveAt90AndTheSurface) {
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::cmdResults).window));
+    ASSERT_TRUE(windows.open(main.onButton(MainButton::Results).window));
     EXPECT_FALSE(model.summaryEnabled);
     EXPECT_FALSE(model.curvesStale);
     EXPECT_EQ(waitView().caption, "Computing 2D");
@@ -149,7 +149,7 @@ TEST_F(ResultsWindow, TheContourFollowsASectionChangeInBiaxialMode) {
     open();
     results.onOptBiMn();
     const CurveTable curveBefore = windows.data().curve;
-    type(MainInput::txtfpc, "4000"); // marks the curves stale
+    type(MainInput::Fpc, "4000"); // marks the curves stale
     ASSERT_TRUE(model.curvesStale);
     results.activate();
     EXPECT_FALSE(model.curvesStale);

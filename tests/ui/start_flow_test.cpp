@@ -79,7 +79,7 @@ TEST(StartFlow, OpeningShowsTheSettingsAndContinuesToTheMainWindow) {
     app.mainWindow().onActivated();
     EXPECT_EQ(app.pointer().busyCount(), 0);
     EXPECT_EQ(app.model().units.lengthLabel, "mm");
-    EXPECT_EQ(app.mainWindow().view().input(MainInput::txtRectb).text, "304.8");
+    EXPECT_EQ(app.mainWindow().view().input(MainInput::Width).text, "304.8");
     EXPECT_EQ(app.mainWindow().view().summary.Po.text, "Po = -4,036.11 kN");
 }
 

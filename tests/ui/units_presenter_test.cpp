@@ -55,10 +55,10 @@ TEST_F(UnitsWindow, KilonewtonsRewriteTheLabelsAndInputs) {
 
     // The inputs are written in the new units from their first character: 3000 psi is
     // 20.67 MPa and 60000 psi 413.4 MPa at 0.00689 MPa per psi.
-    EXPECT_EQ(box(MainInput::txtfpc).unitLabel, "MPa");
-    EXPECT_EQ(box(MainInput::txtfpc).text, "20.67");
-    EXPECT_EQ(box(MainInput::txtStlStren).text, "413.4");
-    EXPECT_EQ(box(MainInput::txtRectb).text, "12");
+    EXPECT_EQ(box(MainInput::Fpc).unitLabel, "MPa");
+    EXPECT_EQ(box(MainInput::Fpc).text, "20.67");
+    EXPECT_EQ(box(MainInput::Fy).text, "413.4");
+    EXPECT_EQ(box(MainInput::Width).text, "12");
     // Reading the inputs back leaves the model as it was.
     EXPECT_EQ(model.fpc, 3000.0f);
     EXPECT_EQ(model.fy, 60000);
@@ -66,23 +66,23 @@ TEST_F(UnitsWindow, KilonewtonsRewriteTheLabelsAndInputs) {
     EXPECT_EQ(view().lblEc.substr(view().lblEc.size() - 4), " MPa");
 
     // A typed value is divided by the factor: 27.56 MPa is 4000 psi.
-    type(MainInput::txtfpc, "27.56");
+    type(MainInput::Fpc, "27.56");
     EXPECT_NEAR(model.fpc, 4000, 0.01);
 }
 
 TEST_F(UnitsWindow, MillimetresRoundTripToInches) {
     app.units().select(UnitGroup::Length, 3);
     app.units().onDone();
-    EXPECT_NEAR(parseNumber(box(MainInput::txtRecth).text).value(), 18 * 25.4, 1e-3);
-    EXPECT_EQ(box(MainInput::txtClrCov).unitLabel, "mm");
+    EXPECT_NEAR(parseNumber(box(MainInput::Depth).text).value(), 18 * 25.4, 1e-3);
+    EXPECT_EQ(box(MainInput::Cover).unitLabel, "mm");
     // 216 x 25.4^2 = 139,354.56; the factor is held in single precision, so the last digit may
     // differ by one.
     const std::string area = view().summary.grossArea.text;
     ASSERT_EQ(area.rfind("Gross Area = 139,354.5", 0), 0u) << area;
     EXPECT_EQ(area.substr(area.size() - 5), " mm^2");
-    type(MainInput::txtClrCov, "-50.8");
+    type(MainInput::Cover, "-50.8");
     EXPECT_NEAR(model.clearCover, 2.0, 1e-6);
-    EXPECT_EQ(box(MainInput::txtClrCov).text, "50.8");
+    EXPECT_EQ(box(MainInput::Cover).text, "50.8");
 
     app.units().select(UnitGroup::Length, 1);
     app.units().onDone();

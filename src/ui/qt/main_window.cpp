@@ -152,15 +152,15 @@ void MainWindow::renderChoices() {
     const auto check = [this](MainOption option, bool on) {
         options_[static_cast<std::size_t>(option)]->setChecked(on);
     };
-    check(MainOption::optRect, v.sectionOption == kRectangular);
-    check(MainOption::optRounc, v.sectionOption == kRound);
-    check(MainOption::optArbitrary, v.sectionOption == kArbitrary);
-    check(MainOption::optBRect, v.barLayoutOption == kBarSets);
-    check(MainOption::optRCirc, v.barLayoutOption == kCircular);
-    check(MainOption::optBarbit, v.barLayoutOption == kPlacedBars);
-    check(MainOption::optTied, !v.spiralSelected);
-    check(MainOption::optSpiral, v.spiralSelected);
-    options_[static_cast<std::size_t>(MainOption::optSpiral)]->setEnabled(v.spiralEnabled);
+    check(MainOption::Rectangular, v.sectionOption == kRectangular);
+    check(MainOption::Round, v.sectionOption == kRound);
+    check(MainOption::Arbitrary, v.sectionOption == kArbitrary);
+    check(MainOption::BarSets, v.barLayoutOption == kBarSets);
+    check(MainOption::Circle, v.barLayoutOption == kCircular);
+    check(MainOption::PlacedBars, v.barLayoutOption == kPlacedBars);
+    check(MainOption::Tied, !v.spiralSelected);
+    check(MainOption::Spiral, v.spiralSelected);
+    options_[static_cast<std::size_t>(MainOption::Spiral)]->setEnabled(v.spiralEnabled);
 
     longBar_->setCurrentIndex(v.longBarIndex);
     longBar_->setEnabled(v.longBarListEnabled);

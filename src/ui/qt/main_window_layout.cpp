@@ -130,9 +130,9 @@ QGroupBox* MainWindow::buildGeometryGroup() {
 
     auto* group = new QButtonGroup(box);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(addOption(MainOption::optRect, "optRect", "Rectangular", group));
-    choices->addWidget(addOption(MainOption::optRounc, "optRounc", "Round", group));
-    choices->addWidget(addOption(MainOption::optArbitrary, "optArbitrary", "Arbitarty", group));
+    choices->addWidget(addOption(MainOption::Rectangular, "optRect", "Rectangular", group));
+    choices->addWidget(addOption(MainOption::Round, "optRounc", "Round", group));
+    choices->addWidget(addOption(MainOption::Arbitrary, "optArbitrary", "Arbitarty", group));
     choices->addStretch();
     layout->addLayout(choices);
 
@@ -141,9 +141,9 @@ QGroupBox* MainWindow::buildGeometryGroup() {
         MainInput input;
         const char* name;
         const char* caption;
-    } rows[] = {{MainInput::txtRectb, "txtRectb", "Width ="},
-                {MainInput::txtRecth, "txtRecth", "Depth ="},
-                {MainInput::txtCdiam, "txtCdiam", "Diameter ="}};
+    } rows[] = {{MainInput::Width, "txtRectb", "Width ="},
+                {MainInput::Depth, "txtRecth", "Depth ="},
+                {MainInput::Diameter, "txtCdiam", "Diameter ="}};
     int row = 0;
     for (const auto& r : rows) {
         ConfirmLineEdit* edit = addInput(r.input, r.name);
@@ -170,9 +170,9 @@ QGroupBox* MainWindow::buildMaterialGroup() {
         MainInput input;
         const char* name;
         const char* caption;
-    } rows[] = {{MainInput::txtfpc, "txtfpc", "28 day conc. strength, f'c"},
-                {MainInput::txtUnitWt, "txtUnitWt", "Concrete Unit Weight"},
-                {MainInput::txtStlStren, "txtStlStren", "Steel Strength, fy"}};
+    } rows[] = {{MainInput::Fpc, "txtfpc", "28 day conc. strength, f'c"},
+                {MainInput::UnitWeight, "txtUnitWt", "Concrete Unit Weight"},
+                {MainInput::Fy, "txtStlStren", "Steel Strength, fy"}};
     int row = 0;
     for (const auto& r : rows) {
         ConfirmLineEdit* edit = addInput(r.input, r.name);
@@ -208,9 +208,9 @@ QGroupBox* MainWindow::buildRebarGroup() {
 
     auto* group = new QButtonGroup(box);
     auto* choices = new QHBoxLayout;
-    choices->addWidget(addOption(MainOption::optBRect, "optBRect", "Rectangular", group));
-    choices->addWidget(addOption(MainOption::optRCirc, "optRCirc", "Circular", group));
-    choices->addWidget(addOption(MainOption::optBarbit, "optBarbit", "Arbitrary", group));
+    choices->addWidget(addOption(MainOption::BarSets, "optBRect", "Rectangular", group));
+    choices->addWidget(addOption(MainOption::Circle, "optRCirc", "Circular", group));
+    choices->addWidget(addOption(MainOption::PlacedBars, "optBarbit", "Arbitrary", group));
     choices->addStretch();
     layout->addLayout(choices);
 
@@ -221,8 +221,8 @@ QGroupBox* MainWindow::buildRebarGroup() {
         captions_[at(input)]->setText(caption);
         addInputRow(grid, row++, captions_[at(input)], edit, unitLabels_[at(input)]);
     };
-    inputRow(MainInput::txtClrCov, "txtClrCov", "Clear Cover");
-    inputRow(MainInput::TxtClrSpace, "TxtClrSpace", "Clear Spacing");
+    inputRow(MainInput::Cover, "txtClrCov", "Clear Cover");
+    inputRow(MainInput::Spacing, "TxtClrSpace", "Clear Spacing");
 
     longBarLabel_ = addLabel("lblLBar", box);
     longBarLabel_->setText("Bar Size");
@@ -237,8 +237,8 @@ QGroupBox* MainWindow::buildRebarGroup() {
     });
     addInputRow(grid, row++, longBarLabel_, longBar_, nullptr);
 
-    inputRow(MainInput::txtTotBars, "txtTotBars", "# of Bars");
-    inputRow(MainInput::txtFAngle, "txtFAngle", "Ang. to 1st bar");
+    inputRow(MainInput::BarCount, "txtTotBars", "# of Bars");
+    inputRow(MainInput::FirstBarAngle, "txtFAngle", "Ang. to 1st bar");
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
 
@@ -260,8 +260,8 @@ QGroupBox* MainWindow::buildRebarGroup() {
     ties->setObjectName("fraTies");
     auto* tieLayout = new QGridLayout(ties);
     auto* tieGroup = new QButtonGroup(ties);
-    tieLayout->addWidget(addOption(MainOption::optTied, "optTied", "Tied", tieGroup), 0, 0);
-    tieLayout->addWidget(addOption(MainOption::optSpiral, "optSpiral", "Spiral", tieGroup), 0, 1);
+    tieLayout->addWidget(addOption(MainOption::Tied, "optTied", "Tied", tieGroup), 0, 0);
+    tieLayout->addWidget(addOption(MainOption::Spiral, "optSpiral", "Spiral", tieGroup), 0, 1);
     QLabel* tieLabel = addLabel("lblTieSize", ties);
     tieLabel->setText("Bar Size");
     tieBar_ = new QComboBox(ties);
@@ -345,10 +345,10 @@ QWidget* MainWindow::buildButtonRow() {
         const char* name;
         const char* caption;
         MainButton button;
-    } buttons[] = {{"cmdLoads", "Load Analysis", MainButton::cmdLoads},
-                   {"cmdResults", "P-M Diagrams", MainButton::cmdResults},
-                   {"cmdPnMn", "Pn && Mn", MainButton::cmdPnMn},
-                   {"cmdDesign", "Design...", MainButton::cmdDesign}};
+    } buttons[] = {{"cmdLoads", "Load Analysis", MainButton::Loads},
+                   {"cmdResults", "P-M Diagrams", MainButton::Results},
+                   {"cmdPnMn", "Pn && Mn", MainButton::SinglePoint},
+                   {"cmdDesign", "Design...", MainButton::Design}};
     for (const auto& b : buttons) {
         QPushButton* button = addButton(b.name, b.caption);
         const MainButton which = b.button;
@@ -362,9 +362,9 @@ QWidget* MainWindow::buildButtonRow() {
     layout->addWidget(exitButton);
 
     // The editors belong to the groups above but open windows the same way.
-    const std::pair<QPushButton*, MainButton> editors[] = {{editPoints_, MainButton::cmdEdPnts},
-                                                           {editBars_, MainButton::cmdEditBars},
-                                                           {editBarSet_, MainButton::cmdEdBarSet}};
+    const std::pair<QPushButton*, MainButton> editors[] = {{editPoints_, MainButton::EditPoints},
+                                                           {editBars_, MainButton::EditBars},
+                                                           {editBarSet_, MainButton::EditBarSets}};
     for (const auto& [button, which] : editors) {
         const MainButton id = which;
         connect(button, &QPushButton::clicked, this,
