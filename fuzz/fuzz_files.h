@@ -1,9 +1,13 @@
-// Scratch files for the fuzz targets: an in-memory file whose /proc path the file readers open,
-// and a private scratch folder for what the writers produce.
+// Shared by the fuzz targets: an in-memory file whose /proc path the file readers open, a
+// private scratch folder for what the writers produce, the default project, and the way a target
+// reports a fault.
 #pragma once
+
+#include "building/new_project.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -53,6 +57,22 @@ inline const std::string& scratchFolder() {
     }();
     (void)cleanup;
     return folder;
+}
+
+// The default new project, made once.
+inline const ProjectModel& newProject() {
+    static const ProjectModel model = [] {
+        ProjectModel m;
+        resetToNewProject(m);
+        return m;
+    }();
+    return model;
+}
+
+// Ends the run with the target's name, what went wrong and the detail: libFuzzer keeps the input.
+[[noreturn]] inline void failWith(const char* target, const char* what, const std::string& detail) {
+    std::fprintf(stderr, "%s: %s: %s\n", target, what, detail.c_str());
+    std::abort();
 }
 
 } // namespace pmsect::fuzz

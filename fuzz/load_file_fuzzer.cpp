@@ -5,6 +5,7 @@
 #include "building/new_project.h"
 #include "engine/load_batch.h"
 #include "format/number_format.h"
+#include "fuzz_files.h"
 #include "io/load_file.h"
 
 #include <cmath>
@@ -17,18 +18,10 @@ namespace {
 using namespace pmsect;
 
 [[noreturn]] void fail(const char* what, const std::string& detail) {
-    std::fprintf(stderr, "load_file_fuzzer: %s: %s\n", what, detail.c_str());
-    std::abort();
+    fuzz::failWith("load_file_fuzzer", what, detail);
 }
 
-const ProjectModel& newProject() {
-    static const ProjectModel model = [] {
-        ProjectModel m;
-        resetToNewProject(m);
-        return m;
-    }();
-    return model;
-}
+using fuzz::newProject;
 
 void checkAccepted(const LoadFileResult& read) {
     const LoadFileContents& c = read.contents;

@@ -14,18 +14,10 @@ namespace {
 using namespace pmsect;
 
 [[noreturn]] void fail(const char* what, const std::string& detail) {
-    std::fprintf(stderr, "project_file_fuzzer: %s: %s\n", what, detail.c_str());
-    std::abort();
+    fuzz::failWith("project_file_fuzzer", what, detail);
 }
 
-const ProjectModel& newProject() {
-    static const ProjectModel model = [] {
-        ProjectModel m;
-        resetToNewProject(m);
-        return m;
-    }();
-    return model;
-}
+using fuzz::newProject;
 
 // Tables compared value by value: -0 is written as 0 and reads back as 0, which is the same value.
 bool sameTables(const ProjectModel& a, const ProjectModel& b) {

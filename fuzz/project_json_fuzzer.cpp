@@ -2,6 +2,7 @@
 // leaves the model as it was, or gives counts inside their tables and every real finite; a read
 // project written as JSON again reads back to the same stored values.
 #include "building/new_project.h"
+#include "fuzz_files.h"
 #include "io/project_json.h"
 #include "model/model_fields.h"
 
@@ -14,18 +15,10 @@ namespace {
 using namespace pmsect;
 
 [[noreturn]] void fail(const char* what, const std::string& detail) {
-    std::fprintf(stderr, "project_json_fuzzer: %s: %s\n", what, detail.c_str());
-    std::abort();
+    fuzz::failWith("project_json_fuzzer", what, detail);
 }
 
-const ProjectModel& newProject() {
-    static const ProjectModel model = [] {
-        ProjectModel m;
-        resetToNewProject(m);
-        return m;
-    }();
-    return model;
-}
+using fuzz::newProject;
 
 } // namespace
 

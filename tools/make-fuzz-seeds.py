@@ -85,7 +85,7 @@ def project_seeds():
 
 
 def settings_seeds():
-    def settings(length=1, moment=4, stress=1, unit_wt=1, force=2, info=1, path=b"/home/user"):
+    def settings(length=1, moment=4, stress=1, unit_wt=1, force=2, info=1, path=b"projects"):
         data = bytearray(49)
         for offset, value in ((29, length), (32, moment), (35, stress), (38, unit_wt),
                               (41, force), (44, info)):

@@ -146,5 +146,4 @@ private:
 // The refusal of a number of bars on a circle beyond what the bar table holds.
 inline constexpr const char* kBarCountRange = "# of Bars must be from 0 to 100";
 
-
 } // namespace pmsect

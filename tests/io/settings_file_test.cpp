@@ -22,7 +22,7 @@ int int16At(const std::string& bytes, int offset) {
 
 TEST(SettingsFile, FirstStartCreatesTheFileWithTheDefaults) {
     ScratchFolder dir;
-    const std::string current = "/home/engineer/projects";
+    const std::string current = "projects/columns";
     const LoadedSettings loaded = loadSettings(dir.dir().string(), current);
     EXPECT_TRUE(loaded.created);
     EXPECT_TRUE(loaded.write.ok);
@@ -69,10 +69,10 @@ TEST(SettingsFile, ShowOnStartupClearedWritesZero) {
 TEST(SettingsFile, AShorterPathLeavesTheTailOfALongerOne) {
     ScratchFolder dir;
     const std::string install = dir.dir().string();
-    ASSERT_TRUE(saveDefaultDir(install, "/home/engineer/long/project/path").ok);
-    ASSERT_TRUE(saveDefaultDir(install, "/tmp").ok);
+    ASSERT_TRUE(saveDefaultDir(install, "projects/a/much/longer/folder/of/columns").ok);
+    ASSERT_TRUE(saveDefaultDir(install, "short").ok);
     const std::string bytes = readBytes(dir.path("rcprefs.dat"));
-    EXPECT_EQ(bytes.substr(49), "/tmpe/engineer/long/project/path");
+    EXPECT_EQ(bytes.substr(49), "shortts/a/much/longer/folder/of/columns");
     // A file first made by a write is zero wherever nothing was written.
     EXPECT_EQ(bytes.substr(0, 49), std::string(49, '\0'));
 }
@@ -80,7 +80,7 @@ TEST(SettingsFile, AShorterPathLeavesTheTailOfALongerOne) {
 TEST(SettingsFile, TheReportHeaderLivesAtTheEndAndLeavesEveryFieldAlone) {
     ScratchFolder dir;
     const std::string install = dir.dir().string();
-    loadSettings(install, "/home/engineer/projects");
+    loadSettings(install, "projects/columns");
     ASSERT_TRUE(saveUnitChoice(install, StoredUnitPositions{2, 4, 6, 1, 1}).ok);
     const std::string before = readBytes(dir.path("rcprefs.dat"));
     EXPECT_EQ(loadReportHeader(install), ReportHeaderSettings{});

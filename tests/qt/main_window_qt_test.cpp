@@ -1,7 +1,7 @@
 // FrmMain on the offscreen platform: its controls carry the program's names, a confirmed box
 // reaches the presenter once and the labels show the new summary.
-#include "qt_test_support.h"
 #include "engine/design_warnings.h"
+#include "qt_test_support.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_widget.h"
 
@@ -129,7 +129,8 @@ TEST_F(MainWindowQtTest, ImpossibleStrengthIsRefusedAndHighYieldWarned) {
     QLineEdit* fpc = child<QLineEdit>(main, "txtfpc");
     fpc->setText("-3000");
     QMetaObject::invokeMethod(fpc, "returnPressed");
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"28 day strength must be greater than 0"});
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"28 day strength must be greater than 0"});
     EXPECT_EQ(fpc->text(), "3000");
     EXPECT_EQ(label("lblEc"), "Conc. Mod. of Elasticity = 3,155,924 psi");
 

@@ -61,12 +61,12 @@ TEST(StartFlow, OpeningShowsTheSettingsAndContinuesToTheMainWindow) {
     RecordingPlatform platform;
     Application app(platform);
     app.model().Es = 1;
-    app.loadOpening([] { return StartupSettings{"/home/user/sections", false, {3, 4, 6, 1, 1}}; });
+    app.loadOpening([] { return StartupSettings{"projects/sections", false, {3, 4, 6, 1, 1}}; });
     const OpeningView& v = app.opening().view();
     EXPECT_EQ(v.caption, "PMSECT:  R.C. Section Axial & Flexural Strength Analysis");
     EXPECT_EQ(v.version, "Version 3.0e");
     EXPECT_EQ(v.date, "3/6/2007");
-    EXPECT_EQ(v.defaultDirectoryLine, "Default Directory: /home/user/sections");
+    EXPECT_EQ(v.defaultDirectoryLine, "Default Directory: projects/sections");
     EXPECT_EQ(app.model().Es, 29000000);
     EXPECT_FALSE(app.information().view().showOnStartup);
     // Selected but not applied until the main window starts.
