@@ -72,7 +72,7 @@ TEST(SettingsFile, AShorterPathLeavesTheTailOfALongerOne) {
     ASSERT_TRUE(saveDefaultDir(install, "projects/a/much/longer/folder/of/columns").ok);
     ASSERT_TRUE(saveDefaultDir(install, "short").ok);
     const std::string bytes = readBytes(dir.path("rcprefs.dat"));
-    EXPECT_EQ(bytes.substr(49), "shortts/a/much/longer/folder/of/columns");
+    EXPECT_EQ(bytes.substr(49), "shortcts/a/much/longer/folder/of/columns");
     // A file first made by a write is zero wherever nothing was written.
     EXPECT_EQ(bytes.substr(0, 49), std::string(49, '\0'));
 }
