@@ -82,7 +82,7 @@ void BM_SectionSummaryFortyLoads(benchmark::State& state) {
     ProjectModel m = loadGolden("forty_loads.rcs");
     const long long before = evaluationCount();
     for (auto _ : state) {
-        refreshSummary(m);
+        computeSectionSummary(m);
         benchmark::DoNotOptimize(m.loads);
     }
     countEvaluations(state, before);
@@ -99,7 +99,7 @@ void curveAt(benchmark::State& state, float angle) {
     for (auto _ : state) {
         state.PauseTiming();
         const long long summaryStart = evaluationCount();
-        refreshSummary(m);
+        computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
         computeCurve(m, angle, table);
@@ -118,7 +118,7 @@ BENCHMARK(BM_CurveDefault30)->Unit(benchmark::kMillisecond);
 
 void BM_ContourDefaultMinus100(benchmark::State& state) {
     ProjectModel m = loadGolden("default.rcs");
-    refreshSummary(m);
+    computeSectionSummary(m);
     CurveTable table;
     const long long before = evaluationCount();
     for (auto _ : state) {
@@ -139,7 +139,7 @@ void surfaceOf(benchmark::State& state, float sections) {
     for (auto _ : state) {
         state.PauseTiming();
         const long long summaryStart = evaluationCount();
-        refreshSummary(m);
+        computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
         computeSurface(m, sections, *surface);

@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("pmsect");
 
     pmsect::QtPlatform platform;
-    pmsect::Application application(platform);
     // The settings file lives in the directory the program is started in.
-    pmsect::ProgramWindows windows(application, platform, platform.currentDirectory());
+    pmsect::Application application(platform, platform.currentDirectory());
+    pmsect::ProgramWindows windows(application, platform);
     windows.start();
     return QApplication::exec();
 }

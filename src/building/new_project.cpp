@@ -66,7 +66,6 @@ void resetToNewProject(ProjectModel& model) {
     model.phiTension = kPhiTension;
     model.curvesStale = true;
     model.surfaceStale = true;
-    model.summaryEnabled = true;
     model.projectFileName.clear();
 
     computeSectionSummary(model);

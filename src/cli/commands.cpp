@@ -12,6 +12,8 @@
 #include "format/number_format.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
+#include "ui/main_window_texts.h"
+#include "ui/summary_labels.h"
 
 #include <cstdio>
 #include <iostream>

@@ -1,55 +1,11 @@
 // The section summary: steel area, axial limits, every load check and the four pure-bending
-// strengths, stored in the model; and the main window's label texts made from them.
+// strengths, stored in the model.
 #pragma once
 
 #include "model/project_model.h"
 
-#include <string>
-
 namespace pmsect {
 
-// Does nothing while model.summaryEnabled is clear.
 void computeSectionSummary(ProjectModel& model);
-
-// Runs the summary even while summaryEnabled is clear, leaving the flag as it was.
-void refreshSummary(ProjectModel& model);
-
-// Palette colours of the labels.
-inline constexpr int kColourBlack = 0;
-inline constexpr int kColourBrightRed = 12;
-
-struct LabelText {
-    std::string text;
-    int colour = kColourBlack;
-    // Why a value is shown in red; empty otherwise.
-    std::string reason;
-};
-
-inline constexpr const char* kReinforcementOutsideLimitsReason =
-    "The steel area is outside 1% to 8% of the gross area";
-// "The steel strain is below the tension-controlled limit of 0.005"
-std::string strainBelowTensionLimitReason(double limit);
-
-// Texts of the main window's summary labels in the current display units. The pure-bending
-// entries are empty until a summary with bars has run.
-struct SummaryLabels {
-    LabelText As, percentRein, grossArea, Po, phiPnMax, To, phiTnMax;
-    LabelText posMnx, posPhiMnx, posStrainX; // compression on +y
-    LabelText negMnx, negPhiMnx, negStrainX; // compression on -y
-    LabelText posMny, posPhiMny, posStrainY; // compression on +x
-    LabelText negMny, negPhiMny, negStrainY; // compression on -x
-    bool pureBendingShown = false;
-    // The design warnings, one a line (empty when there are none), in red.
-    LabelText warnings;
-};
-
-// strainCaptionColour is the colour of the "Pure Bending" caption, used for tension-controlled
-// strains.
-SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour = kColourBlack);
-
-// Label lines for Ec, Es and beta1.
-std::string concreteModulusLabel(const ProjectModel& model);
-std::string steelModulusLabel(const ProjectModel& model);
-std::string beta1Label(const ProjectModel& model);
 
 } // namespace pmsect

@@ -33,7 +33,7 @@ bool existsButIsNoFile(const std::string& path);
 // naming the line and field at fault where there is one.
 // The file is read into a copy, and the model changes only when the whole file was read: after a
 // failure it is exactly as before. On success the derived fields are recomputed, both stale flags
-// are set, projectFileName becomes path, summaryEnabled is set and the section summary has run.
+// are set, projectFileName becomes path and the section summary has run.
 // Display units and window state are kept.
 FileResult loadProjectFile(const std::string& path, ProjectModel& model);
 

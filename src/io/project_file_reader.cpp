@@ -231,7 +231,6 @@ void deriveLoadedFields(ProjectModel& m) {
 FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model) {
     deriveLoadedFields(loaded);
     loaded.projectFileName = path;
-    loaded.summaryEnabled = true;
     computeSectionSummary(loaded);
     // Finite numbers can still overflow what follows from them (an outline 1E+38 in wide has
     // no finite area); such a file is refused whole like any other that cannot be used.
@@ -258,7 +257,6 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
     }
 
     ProjectModel loaded = model;
-    loaded.summaryEnabled = false;
     try {
         RecordReader in(file);
         readRecords(in, loaded);

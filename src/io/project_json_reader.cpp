@@ -356,7 +356,6 @@ FileResult readJsonProject(std::string_view text, const std::string& name, Proje
     ProjectModel loaded = model;
     loaded.designCode = DesignCode::Aci318_05;
     resetToNewProject(loaded);
-    loaded.summaryEnabled = false;
     try {
         ProjectReader(root).read(loaded);
     } catch (const JsonProjectError& e) {

@@ -266,7 +266,7 @@ std::string composeReport(const ProjectModel& model) {
 }
 
 std::string buildReport(ProjectModel& model) {
-    refreshSummary(model);
+    computeSectionSummary(model);
     return composeReport(model);
 }
 

@@ -22,8 +22,7 @@ std::string AddSpace(std::string_view text, int width);
 // tension controlled and the compression-controlled limit itself compression controlled.
 std::string StrainOK(float strain, const StrainLimits& limits);
 
-// Recomputes the section summary (even while summaryEnabled is clear, leaving the flag as it
-// was) and returns the whole report.
+// Recomputes the section summary and returns the whole report.
 std::string buildReport(ProjectModel& model);
 
 // The report made from the results already stored in the model, without recomputing them.

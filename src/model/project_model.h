@@ -168,7 +168,6 @@ struct ProjectModel {
     // Flags and shared state
     bool curvesStale = true;
     bool surfaceStale = true;
-    bool summaryEnabled = true;
     bool showSolution = false;
     float singlePointC = 4;
     std::string projectFileName;

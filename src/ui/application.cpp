@@ -1,8 +1,12 @@
-// The application object: start-up and the summary chain.
+// The application object: the presenters wired to one another, the settings file, start-up and
+// the summary chain.
 #include "ui/application.h"
 
 #include "building/new_project.h"
 #include "engine/section_summary.h"
+#include "io/settings_file.h"
+#include "ui/report_figures.h"
+#include "ui/results_export.h"
 
 namespace pmsect {
 
@@ -10,24 +14,74 @@ namespace {
 constexpr int32_t kSteelModulus = 29000000; // psi
 } // namespace
 
-Application::Application(Platform& platform)
-    : platform_(platform), pointer_(platform), mainWindow_(model_, platform, pointer_, *this),
+Application::Application(Platform& platform, std::optional<std::string> settingsDir)
+    : platform_(platform), pointer_(platform), settingsDir_(std::move(settingsDir)),
+      wait_(model_, pointer_, data_), mainWindow_(model_, platform, pointer_, *this, wait_),
       units_(model_, pointer_, mainWindow_), opening_(pointer_), information_(model_),
-      design_(model_, platform, pointer_, [this] {
-          mainWindow_.showProjectInputs();
-          recompute();
-      }) {
+      design_(model_, platform, pointer_,
+              [this] {
+                  mainWindow_.showProjectInputs();
+                  recompute();
+              }),
+      loads_(model_, platform, pointer_, *this),
+      results_(model_, platform, pointer_, *this, data_, wait_),
+      largeView_(model_, platform, pointer_, data_),
+      pointEditor_(model_, platform, pointer_, *this),
+      barEditor_(model_, platform, pointer_, *this),
+      barSetEditor_(model_, platform, pointer_, *this),
+      singlePoint_(model_, platform, [this](bool busy) { setBusy(busy); }),
+      directory_(platform, settingsDir_.value_or(""), defaultDir_,
+                 [this](bool busy) { setBusy(busy); }),
+      report_(model_, platform) {
     // The model holds a whole project from the start: applying the units at start-up rebuilds
     // it from the main window's inputs before the new-project defaults are shown, and an empty
     // model would meet bar sets of size 0 there.
     resetToNewProject(model_);
-    addSummaryObserver([this] { mainWindow_.onSummaryComputed(); });
+    addSummaryObserver([this] {
+        mainWindow_.onSummaryComputed();
+        singlePoint_.refreshFromSummary();
+    });
+    units_.addUnitsObserver([this] { singlePoint_.applyUnitLabels(); });
+    results_.setOpenLargeView([this] { largeView_.show(); });
+    report_.setFigureSource([this] { return reportFigures(model_, data_, results_.figureView()); });
+    if (settingsDir_) {
+        keepSettingsIn(*settingsDir_);
+    }
+}
+
+void Application::keepSettingsIn(const std::string& dir) {
+    units_.setSaveChoice([dir](const UnitPositions& p) {
+        saveUnitChoice(dir, {p.length, p.force, p.moment, p.stress, p.unitWeight});
+    });
+    mainWindow_.setSaveDesignCode([dir](DesignCode code) { saveDesignCode(dir, code); });
+    information_.setSaveShowOnStartup([dir](bool show) { saveShowInfoAtStart(dir, show ? 1 : 0); });
+    report_.keepHeaderIn(dir);
+}
+
+StartupSettings Application::readSettingsFile() {
+    StartupSettings settings;
+    if (!settingsDir_) {
+        return settings;
+    }
+    const LoadedSettings loaded = loadSettings(*settingsDir_, platform_.currentDirectory());
+    defaultDir_ = loaded.settings.defaultDir;
+    platform_.setCurrentDirectory(defaultDir_);
+    const StoredUnitPositions& u = loaded.settings.units;
+    settings.defaultDir = defaultDir_;
+    settings.showInfoAtStart = loaded.settings.showInfoAtStart == 1;
+    settings.units = {u.length, u.force, u.moment, u.stress, u.unitWeight};
+    settings.designCode = loaded.settings.designCode;
+    return settings;
+}
+
+void Application::setBusy(bool busy) {
+    pointer_.setPointer(busy ? kPointerBusy : kPointerNormal);
 }
 
 void Application::loadOpening(const std::function<StartupSettings()>& loadSettings) {
     units_.setPositions(UnitPositions{});
     model_.Es = kSteelModulus;
-    const StartupSettings settings = loadSettings ? loadSettings() : StartupSettings{};
+    const StartupSettings settings = loadSettings ? loadSettings() : readSettingsFile();
     information_.setShowOnStartup(settings.showInfoAtStart);
     units_.setPositions(settings.units);
     mainWindow_.setNewProjectDesignCode(settings.designCode);
@@ -36,16 +90,27 @@ void Application::loadOpening(const std::function<StartupSettings()>& loadSettin
 
 void Application::start() {
     units_.applyUnits();
-    model_.summaryEnabled = false;
+    summaryEnabled_ = false;
     mainWindow_.showStartupDefaults();
     model_.curvesStale = true;
     model_.surfaceStale = true;
-    model_.summaryEnabled = true;
+    summaryEnabled_ = true;
     recompute();
 }
 
+std::string Application::current2DCsv() const {
+    if (results_.view().biaxial) {
+        return contourCsv(data_.contour, model_.units);
+    }
+    return curveCsv(data_.curve, data_.curve.count, model_.units);
+}
+
+std::string Application::surfaceCsvText() const {
+    return surfaceCsv(data_.surface, model_.units);
+}
+
 void Application::recompute() {
-    if (!model_.summaryEnabled) {
+    if (!summaryEnabled_) {
         return;
     }
     {
@@ -58,7 +123,7 @@ void Application::recompute() {
 void Application::refresh() {
     {
         BusyScope busy(pointer_);
-        refreshSummary(model_);
+        computeSectionSummary(model_);
     }
     summaryChanged();
 }

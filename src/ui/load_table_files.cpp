@@ -69,7 +69,7 @@ void LoadTablePresenter::importLoads() {
         row[kMux] = loads[i].Mux;
         row[kMuy] = loads[i].Muy;
     }
-    model_.summaryEnabled = true;
+    chain_.setSummaryEnabled(true);
     chain_.recompute();
     keepFiniteChange(model_, before, chain_, platform_);
     rowsFromModel();

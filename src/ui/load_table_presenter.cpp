@@ -152,7 +152,7 @@ bool LoadTablePresenter::update() {
         }
     }
 
-    model_.summaryEnabled = true;
+    chain_.setSummaryEnabled(true);
     chain_.recompute();
     const bool kept = keepFiniteChange(model_, before, chain_, platform_);
 
@@ -181,7 +181,7 @@ void LoadTablePresenter::cancel() {
     view_.visible = false;
     view_.rows.clear();
     // The main window's events recompute the summary again, as after Done.
-    model_.summaryEnabled = true;
+    chain_.setSummaryEnabled(true);
 }
 
 bool LoadTablePresenter::cellFails(int row, int field) const {

@@ -73,7 +73,7 @@ public:
 
     const LoadTableView& view() const { return view_; }
 
-    // The main window's button (it has cleared summaryEnabled).
+    // The main window's button (it has disabled the summary).
     void show() { view_.visible = true; }
     // A fresh record set from the model's loads; releases the busy pointer.
     void activate();

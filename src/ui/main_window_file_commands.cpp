@@ -62,8 +62,10 @@ void MainWindowPresenter::newProject() {
     view_.spiralEnabled = false;
     model_.designCode = newProjectCode_;
     resetToNewProject(model_);
+    chain_.setAutoRecompute(true);
     view_.autoRecompute = true;
     showProject();
+    chain_.setSummaryEnabled(true);
     chain_.summaryChanged();
     markSaved();
     finishCommand();
@@ -80,7 +82,7 @@ void MainWindowPresenter::openProject() {
             return;
         }
         const std::string path = *chosen;
-        const FileResult loaded = runLoadFileTask(model_, path, pointer_, wait_);
+        const FileResult loaded = wait_.runLoadFile(path);
         if (!loaded) {
             // The model, its file name and the title are as they were.
             platform_.showMessage("Could not open " + loaded.error);
@@ -88,6 +90,7 @@ void MainWindowPresenter::openProject() {
         }
         titleName_ = path;
         showProject();
+        chain_.setSummaryEnabled(true);
         chain_.summaryChanged();
         markSaved();
         finishCommand();

@@ -8,8 +8,8 @@
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/project_file_format.h"
+#include "ui/main_window_texts.h"
 #include "ui/main_window_title.h"
-#include "units/main_window_unit_texts.h"
 #include "units/unit_conversion.h"
 
 #include <algorithm>
@@ -97,8 +97,9 @@ std::optional<float> layoutBarSize(const ProjectModel& m) {
 } // namespace
 
 MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform,
-                                         BusyPointer& pointer, SummaryChain& chain)
-    : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {
+                                         BusyPointer& pointer, SummaryChain& chain,
+                                         WaitPresenter& wait)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain), wait_(wait) {
     view_.input(MainInput::FirstBarAngle).unitLabel = "deg.";
     showUnits();
     showProject();
@@ -114,7 +115,7 @@ void MainWindowPresenter::markStale() {
 }
 
 void MainWindowPresenter::autoStep() {
-    if (view_.autoRecompute) {
+    if (chain_.autoRecompute()) {
         setBarSetOutline(model_);
         rebuild();
     }
@@ -404,7 +405,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         const float h = dimensionFromBox(MainInput::Depth, model_.rectH);
         chooseRectangularSection(model_, b, h);
         autoStep();
-        model_.summaryEnabled = true;
+        chain_.setSummaryEnabled(true);
         chain_.recompute();
         break;
     }
@@ -414,7 +415,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         chooseRoundSection(model_, dimensionFromBox(MainInput::Diameter, model_.circDiam));
         autoStep();
         applyRoundPolygonArea(model_);
-        model_.summaryEnabled = true;
+        chain_.setSummaryEnabled(true);
         chain_.recompute();
         break;
     case MainOption::Arbitrary:
@@ -430,7 +431,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         showLayoutEnables(kBarSets);
         setBarSetOutline(model_);
         rebuild();
-        model_.summaryEnabled = true;
+        chain_.setSummaryEnabled(true);
         chain_.recompute();
         break;
     case MainOption::Circle:
@@ -439,7 +440,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         showLayoutEnables(kCircular);
         setBarSetOutline(model_);
         rebuild();
-        model_.summaryEnabled = true;
+        chain_.setSummaryEnabled(true);
         chain_.recompute();
         break;
     case MainOption::PlacedBars:
@@ -539,21 +540,22 @@ void MainWindowPresenter::onDesignCodeSelected(int index) {
 }
 
 void MainWindowPresenter::onAutoRecompute(bool checked) {
+    chain_.setAutoRecompute(checked);
     view_.autoRecompute = checked;
 }
 
 WindowRequest MainWindowPresenter::onButton(MainButton button) {
     switch (button) {
     case MainButton::Loads:
-        model_.summaryEnabled = false;
+        chain_.setSummaryEnabled(false);
         return {WindowId::Loads};
     case MainButton::SinglePoint:
-        model_.summaryEnabled = false;
+        chain_.setSummaryEnabled(false);
         return {WindowId::SinglePoint};
     case MainButton::Results:
         // Released by the results window once it has drawn.
         pointer_.setPointer(kPointerBusy);
-        model_.summaryEnabled = false;
+        chain_.setSummaryEnabled(false);
         return {WindowId::Results};
     case MainButton::EditPoints:
         markStale();
@@ -594,6 +596,7 @@ void MainWindowPresenter::showStartupDefaults() {
     view_.spiralEnabled = false;
     model_.designCode = newProjectCode_;
     resetToNewProject(model_);
+    chain_.setAutoRecompute(true);
     view_.autoRecompute = true;
     showProject();
     view_.lblEs = steelModulusLabel(model_);

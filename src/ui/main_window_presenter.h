@@ -10,7 +10,7 @@
 #include "ui/main_window_view.h"
 #include "ui/platform.h"
 #include "ui/summary_chain.h"
-#include "ui/wait_load_task.h"
+#include "ui/wait_presenter.h"
 #include "ui/window_id.h"
 
 #include <functional>
@@ -22,11 +22,11 @@ namespace pmsect {
 
 class MainWindowPresenter {
 public:
+    // Files are opened as a task of the wait window.
     MainWindowPresenter(ProjectModel& model, Platform& platform, BusyPointer& pointer,
-                        SummaryChain& chain);
+                        SummaryChain& chain, WaitPresenter& wait);
 
     const MainWindowView& view() const { return view_; }
-    const WaitView& waitView() const { return wait_; }
 
     // Enter in a box, or the box losing the focus: both confirm its text.
     void onTextConfirmed(MainInput input, std::string_view text);
@@ -127,7 +127,7 @@ private:
     BusyPointer& pointer_;
     SummaryChain& chain_;
     MainWindowView view_;
-    WaitView wait_;
+    WaitPresenter& wait_;
 
     // Notices gathered during one command and shown once at its end.
     std::optional<BarLayoutResult> layoutNotice_;

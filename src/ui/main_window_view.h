@@ -3,8 +3,8 @@
 // The toolkit window redraws itself from it after every event.
 #pragma once
 
-#include "engine/section_summary.h"
 #include "model/project_model.h"
+#include "ui/summary_labels.h"
 
 #include <array>
 #include <cstddef>

@@ -13,10 +13,8 @@ constexpr double kPointColumnShare = 0.3;
 } // namespace
 
 PointEditorPresenter::PointEditorPresenter(ProjectModel& model, Platform& platform,
-                                           BusyPointer& pointer, SummaryChain& chain,
-                                           std::function<bool()> autoRecompute)
-    : model_(model), platform_(platform), pointer_(pointer), chain_(chain),
-      autoRecompute_(std::move(autoRecompute)) {}
+                                           BusyPointer& pointer, SummaryChain& chain)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {}
 
 void PointEditorPresenter::activate() {
     const std::string& unit = model_.units.lengthLabel;
@@ -61,7 +59,7 @@ bool PointEditorPresenter::applyRows() {
     const ProjectModel before = model_;
     readRows();
     applyEditedOutline(model_);
-    if (autoRecompute_ && autoRecompute_()) {
+    if (chain_.autoRecompute()) {
         setBarSetOutline(model_);
         rebuildBars(model_);
     }

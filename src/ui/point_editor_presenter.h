@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,9 +44,8 @@ struct PointEditorView {
 
 class PointEditorPresenter {
 public:
-    // autoRecompute reads the main window's "Auto Recompute" check box.
     PointEditorPresenter(ProjectModel& model, Platform& platform, BusyPointer& pointer,
-                         SummaryChain& chain, std::function<bool()> autoRecompute);
+                         SummaryChain& chain);
 
     const PointEditorView& view() const { return view_; }
 
@@ -80,7 +78,6 @@ private:
     Platform& platform_;
     BusyPointer& pointer_;
     SummaryChain& chain_;
-    std::function<bool()> autoRecompute_;
     PointEditorView view_;
 };
 

@@ -5,6 +5,7 @@
 #include "results/control_point_table.h"
 #include "results/interaction_surface.h"
 #include "ui/screen_placement.h"
+#include "ui/summary_labels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,9 +58,8 @@ ScrollBarView biaxialScrollRange(const ProjectModel& model) {
 }
 
 ResultsPresenter::ResultsPresenter(ProjectModel& model, Platform& platform, BusyPointer& pointer,
-                                   const MainWindowPresenter& mainWindow, ResultsData& data,
-                                   WaitPresenter& wait)
-    : model_(model), platform_(platform), pointer_(pointer), mainWindow_(mainWindow), data_(data),
+                                   SummaryChain& chain, ResultsData& data, WaitPresenter& wait)
+    : model_(model), platform_(platform), pointer_(pointer), chain_(chain), data_(data),
       wait_(wait) {
     view_.txt2DHorAngle = valueText(view_.hsb2D.value);
     view_.txt3DHorAngle = valueText(view_.hsb3D.value);
@@ -73,7 +73,7 @@ WindowPosition ResultsPresenter::placement(double windowWidth, double windowHeig
 // ---- Showing and activation ----
 
 void ResultsPresenter::show() {
-    model_.summaryEnabled = false;
+    chain_.setSummaryEnabled(false);
     view_.biaxial = false;
     onOptPnMn();
     view_.visible = true;
@@ -81,7 +81,7 @@ void ResultsPresenter::show() {
 
 void ResultsPresenter::activate() {
     wait_.hide();
-    const SummaryLabels& labels = mainWindow_.view().summary;
+    const SummaryLabels labels = summaryLabels(model_);
     view_.lblPo = labels.Po.text;
     view_.lblPhiPnMax = labels.phiPnMax.text;
     view_.lblTo = labels.To.text;

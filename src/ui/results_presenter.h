@@ -7,11 +7,11 @@
 #include "results/canvas.h"
 #include "results/plot_drawing.h"
 #include "ui/busy_pointer.h"
-#include "ui/main_window_presenter.h"
 #include "ui/picture_target.h"
 #include "ui/platform.h"
 #include "ui/report_figures.h"
 #include "ui/results_data.h"
+#include "ui/summary_chain.h"
 #include "ui/view_turning.h"
 #include "ui/wait_presenter.h"
 
@@ -99,7 +99,7 @@ class ResultsPresenter {
 public:
     // Load: the angle boxes are filled from their scroll bars.
     ResultsPresenter(ProjectModel& model, Platform& platform, BusyPointer& pointer,
-                     const MainWindowPresenter& mainWindow, ResultsData& data, WaitPresenter& wait);
+                     SummaryChain& chain, ResultsData& data, WaitPresenter& wait);
 
     const ResultsView& view() const { return view_; }
     void setPictures(PictureTarget pic2D, PictureTarget pic3D) {
@@ -112,7 +112,7 @@ public:
     WindowPosition placement(double windowWidth, double windowHeight) const;
 
     // The main window's "P-M Diagrams": that button has requested the busy pointer, which the
-    // activation releases. Clears summaryEnabled, selects optPnMn (the curve at 90 degrees).
+    // activation releases. Disables the summary, selects optPnMn (the curve at 90 degrees).
     void show();
     // The surface and curve recomputed where stale, both pictures drawn, the pointer released.
     void activate();
@@ -178,7 +178,7 @@ private:
     ProjectModel& model_;
     Platform& platform_;
     BusyPointer& pointer_;
-    const MainWindowPresenter& mainWindow_;
+    SummaryChain& chain_;
     ResultsData& data_;
     WaitPresenter& wait_;
     ResultsView view_;

@@ -8,10 +8,18 @@ class SummaryChain {
 public:
     virtual ~SummaryChain() = default;
 
-    // The section summary as it stands: nothing happens while summaryEnabled is clear.
+    // The section summary as it stands: nothing happens while the summary is disabled.
     virtual void recompute() = 0;
-    // The summary even while summaryEnabled is clear, leaving the flag as it was.
+    // The summary even while it is disabled, which it stays.
     virtual void refresh() = 0;
+    // The windows that take over the project (the load table, the results, the single point)
+    // disable the summary; accepted changes and a new or opened project enable it again.
+    virtual void setSummaryEnabled(bool enabled) = 0;
+    virtual bool summaryEnabled() const = 0;
+    // The main window's "Auto Recompute": whether a change of the outline or the layout also
+    // lays the bars out again before the summary.
+    virtual void setAutoRecompute(bool on) = 0;
+    virtual bool autoRecompute() const = 0;
     // The summary has just run elsewhere (a new project, a loaded file): the windows that show
     // it take the new results.
     virtual void summaryChanged() = 0;

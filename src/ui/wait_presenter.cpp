@@ -1,5 +1,7 @@
-// The wait window's computing tasks and their progress lines.
+// The wait window's tasks and their progress lines.
 #include "ui/wait_presenter.h"
+
+#include "io/project_file.h"
 
 namespace pmsect {
 namespace {
@@ -31,16 +33,16 @@ void WaitPresenter::repaint() const {
     }
 }
 
-void WaitPresenter::run(WaitTask task, const std::function<void(ProgressSink&)>& work) {
-    const bool surface = task == WaitTask::Surface;
-    view_.caption = surface ? "Computing 3D" : "Computing 2D";
+void WaitPresenter::run(const std::string& caption, const std::string& firstLine,
+                        bool progressLines, const std::function<void(ProgressSink&)>& work) {
+    view_.caption = caption;
     view_.shown = true;
     {
         BusyScope busy(pointer_);
         view_.lines.fill(std::string());
-        view_.lines[0] = surface ? "Computing 3D Surface Data" : "Computing 2D Curve Data";
+        view_.lines[0] = firstLine;
         const std::array<int, 4> previous = view_.lineColours;
-        for (std::size_t i = 1; i < view_.lineColours.size(); ++i) {
+        for (std::size_t i = 1; i < view_.lineColours.size() && progressLines; ++i) {
             view_.lineColours[i] = kLightRed;
         }
         repaint();
@@ -52,14 +54,21 @@ void WaitPresenter::run(WaitTask task, const std::function<void(ProgressSink&)>&
     repaint();
 }
 
+FileResult WaitPresenter::runLoadFile(const std::string& path) {
+    FileResult result;
+    const std::string caption = "Loading file " + path;
+    run(caption, caption, false, [&](ProgressSink&) { result = loadProjectFile(path, model_); });
+    return result;
+}
+
 void WaitPresenter::runSurface(float sections) {
-    run(WaitTask::Surface,
+    run("Computing 3D", "Computing 3D Surface Data", true,
         [&](ProgressSink& sink) { computeSurface(model_, sections, data_.surface, &sink); });
     model_.surfaceStale = false;
 }
 
 void WaitPresenter::runCurve(float thetaDeg) {
-    run(WaitTask::Curve, [&](ProgressSink& sink) {
+    run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
         computeCurve(model_, thetaDeg, data_.curve, &sink);
         data_.curveAngle = thetaDeg;
         data_.controlPoints = computeControlPoints(model_, thetaDeg);
@@ -69,7 +78,7 @@ void WaitPresenter::runCurve(float thetaDeg) {
 
 ContourLoad WaitPresenter::runContour(double PnDisplay) {
     ContourLoad load;
-    run(WaitTask::Contour, [&](ProgressSink& sink) {
+    run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
         load = computeContour(model_, PnDisplay, data_.contour, &sink);
     });
     data_.contourPn = load.Pn;

@@ -1,8 +1,10 @@
-// The wait window's computing tasks: the failure surface (task 2), the Pn-Mn curve (task 3) and
-// the biaxial contour (task 4), each under the busy pointer with its captions and the red
-// progress lines, writing into the ResultsData that lives for the whole run.
+// The wait window's tasks: loading a project file (task 1), the failure surface (task 2), the
+// Pn-Mn curve (task 3) and the biaxial contour (task 4), each under the busy pointer with its
+// captions; the computing tasks show red progress lines and write into the ResultsData that
+// lives for the whole run.
 #pragma once
 
+#include "io/file_result.h"
 #include "model/project_model.h"
 #include "results/canvas.h"
 #include "results/interaction_curve.h"
@@ -11,15 +13,12 @@
 #include "ui/results_data.h"
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace pmsect {
 
-enum class WaitTask : int16_t { LoadFile = 1, Surface = 2, Curve = 3, Contour = 4 };
-
-struct WaitTaskView {
+struct WaitView {
     std::string caption = "Wait";
     std::string heading = "Please Wait ...";
     std::array<std::string, 4> lines{};
@@ -33,12 +32,12 @@ struct WaitTaskView {
 // window can show it while the computation goes on.
 class WaitProgressLines : public ProgressSink {
 public:
-    WaitProgressLines(WaitTaskView& view, const std::function<void()>& repaint)
+    WaitProgressLines(WaitView& view, const std::function<void()>& repaint)
         : view_(view), repaint_(repaint) {}
     void show(ProgressLine line, const std::string& text) override;
 
 private:
-    WaitTaskView& view_;
+    WaitView& view_;
     const std::function<void()>& repaint_;
 };
 
@@ -47,10 +46,13 @@ public:
     WaitPresenter(ProjectModel& model, BusyPointer& pointer, ResultsData& data)
         : model_(model), pointer_(pointer), data_(data) {}
 
-    const WaitTaskView& view() const { return view_; }
+    const WaitView& view() const { return view_; }
     // Called after every change of the view while a task runs.
     void setRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
+    // Task 1: the project file at path loaded into the model. A failed load leaves the model
+    // exactly as it was.
+    FileResult runLoadFile(const std::string& path);
     // Task 2: the surface of sections directions (limited to 4..32); clears surfaceStale.
     void runSurface(float sections);
     // Task 3: the Pn-Mn curve at thetaDeg; clears curvesStale.
@@ -63,15 +65,16 @@ public:
     bool shown() const { return view_.shown; }
 
 private:
-    // Shows the window with its captions, runs work with red progress lines under the busy
-    // pointer, then restores the colours and hides the window.
-    void run(WaitTask task, const std::function<void(ProgressSink&)>& work);
+    // Shows the window with its captions, runs work under the busy pointer (a computing task
+    // with red progress lines), then restores the colours and hides the window.
+    void run(const std::string& caption, const std::string& firstLine, bool progressLines,
+             const std::function<void(ProgressSink&)>& work);
     void repaint() const;
 
     ProjectModel& model_;
     BusyPointer& pointer_;
     ResultsData& data_;
-    WaitTaskView view_;
+    WaitView view_;
     std::function<void()> repaint_;
 };
 

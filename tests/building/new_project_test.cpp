@@ -39,7 +39,6 @@ ProjectModel changedModel() {
     m.numLoads = 7;
     m.curvesStale = false;
     m.surfaceStale = false;
-    m.summaryEnabled = false;
     m.projectFileName = "C:\\old.rcs";
     m.units.lengthFactor = 2.54f;
     m.units.lengthLabel = "cm";
@@ -101,7 +100,6 @@ TEST(NewProject, SetsTheDefaults) {
     EXPECT_EQ(m.numLoads, 0);
     EXPECT_TRUE(m.curvesStale);
     EXPECT_TRUE(m.surfaceStale);
-    EXPECT_TRUE(m.summaryEnabled);
     EXPECT_TRUE(m.projectFileName.empty());
 }
 

@@ -2,6 +2,8 @@
 #include "engine/section_summary.h"
 #include "strip_integration.h"
 #include "test_sections.h"
+#include "ui/main_window_texts.h"
+#include "ui/summary_labels.h"
 
 #include <gtest/gtest.h>
 
@@ -70,17 +72,6 @@ TEST(SectionSummary, MnyLabelsFollowTheSideInCompression) {
     EXPECT_GT(ref.Mny, 0); // the run at 270 compresses +x: a positive moment about y
 }
 
-TEST(SectionSummary, DisabledSummaryChangesNothingAndRefreshRestoresTheFlag) {
-    ProjectModel m = test::defaultRectangle();
-    m.summaryEnabled = false;
-    m.fy = 40000;
-    computeSectionSummary(m);
-    EXPECT_NEAR(m.To, 6.2 * 60000, 1);
-    refreshSummary(m);
-    EXPECT_NEAR(m.To, 6.2 * 40000, 1);
-    EXPECT_FALSE(m.summaryEnabled);
-}
-
 TEST(SectionSummary, ResetsTheCurveDepthsAndColoursLowStrainsRed) {
     ProjectModel m = test::defaultRectangle();
     m.curveDepthGuess[7] = 3;
@@ -88,7 +79,7 @@ TEST(SectionSummary, ResetsTheCurveDepthsAndColoursLowStrainsRed) {
     for (int i = 1; i <= m.numBars; ++i) {
         m.bars[i].size = 11;
     }
-    refreshSummary(m);
+    computeSectionSummary(m);
     EXPECT_FLOAT_EQ(m.curveDepthGuess[7], 10);
     const SummaryLabels l = summaryLabels(m, 9);
     EXPECT_EQ(l.percentRein.colour, kColourBrightRed); // 31.2 in^2 of 216 is over 8 %
@@ -112,7 +103,7 @@ TEST(SectionSummary, TooLittleSteelIsRedForTheSameReasonAsTooMuch) {
     for (int i = 1; i <= m.numBars; ++i) {
         m.bars[i].size = 3; // 8 x 0.11 in^2 of 216 in^2 is 0.41 %
     }
-    refreshSummary(m);
+    computeSectionSummary(m);
     const SummaryLabels l = summaryLabels(m);
     EXPECT_EQ(l.percentRein.text, "% Reinforcement = 0.41%");
     EXPECT_EQ(l.percentRein.colour, kColourBrightRed);
@@ -123,14 +114,14 @@ TEST(SectionSummary, NoBarsKeepsThePureBendingResultsAndUnitsOnlyChangeTheTexts)
     ProjectModel m = test::defaultRectangle();
     const auto before = m.pureBending[0].Mn;
     m.numBars = 0;
-    refreshSummary(m);
+    computeSectionSummary(m);
     EXPECT_EQ(m.To, 0);
     EXPECT_EQ(m.pureBending[0].Mn, before);
 
     ProjectModel si = test::defaultRectangle();
     si.units.forceFactor = 4.45f;
     si.units.forceLabel = "kN";
-    refreshSummary(si);
+    computeSectionSummary(si);
     EXPECT_EQ(si.Po, test::defaultRectangle().Po);
     EXPECT_EQ(summaryLabels(si).Po.text, "Po = -4,036.11 kN");
 }

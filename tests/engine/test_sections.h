@@ -46,7 +46,7 @@ inline void finish(ProjectModel& m, bool centroidAsReference) {
         m.refX = props.centroidX;
         m.refY = props.centroidY;
     }
-    refreshSummary(m);
+    computeSectionSummary(m);
 }
 
 // The 12 x 18 in default section with its 20 #5 bars at the coordinates a designer would work

@@ -55,7 +55,6 @@ ProjectModel otherProject() {
     m.refY = -7;
     m.curvesStale = false;
     m.surfaceStale = false;
-    m.summaryEnabled = false;
     m.projectFileName = "previous.rcs";
     return m;
 }
@@ -97,7 +96,6 @@ TEST(ProjectFileLoad, NewProjectRoundTrip) {
     EXPECT_EQ(m.barSetHeight, 18.0f);
     EXPECT_TRUE(m.curvesStale);
     EXPECT_TRUE(m.surfaceStale);
-    EXPECT_TRUE(m.summaryEnabled);
     EXPECT_EQ(m.projectFileName, path);
     // The summary ran: 20 #5 bars, and Po = -(0.85 f'c (Ag - As) + fy As) in lb.
     EXPECT_NEAR(m.steelArea, 20 * 0.31, 1e-4);

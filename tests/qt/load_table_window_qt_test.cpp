@@ -39,7 +39,7 @@ TEST_F(LoadTableWindowQtTest, OpensWithTheGridAndButtonsOfTheLoadTable) {
     EXPECT_EQ(child<QPushButton>(window, "cmdUpdate")->text(), "Update");
     EXPECT_EQ(child<QPushButton>(window, "cmdDone")->text(), "Done");
     // "Load Analysis" holds the summary back until Update.
-    EXPECT_FALSE(app->model().summaryEnabled);
+    EXPECT_FALSE(app->summaryEnabled());
 
     ASSERT_EQ(model().columnCount(), 10);
     const char* captions[] = {"Num",          "Pu (k)",      "Mux (ft-k)", "Muy (ft-k)",
@@ -131,7 +131,7 @@ TEST_F(LoadTableWindowQtTest, TypedLoadsReachTheModelOnUpdateWithTheirChecks) {
     EXPECT_FLOAT_EQ(m.loads[1][kPu], -150.456f);
     EXPECT_FLOAT_EQ(m.loads[1][kMux], 40.0f);
     EXPECT_FLOAT_EQ(m.loads[2][kPu], static_cast<float>(-axial));
-    EXPECT_TRUE(m.summaryEnabled);
+    EXPECT_TRUE(app->summaryEnabled());
 
     // The rows are rewritten from the model with two decimals.
     EXPECT_EQ(cell(window, 0, 1), "-150.46");
@@ -186,7 +186,7 @@ TEST_F(LoadTableWindowQtTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     // The user selects the middle row.
     window->grid().selectionModel()->setCurrentIndex(
         model().index(1, 1), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    EXPECT_EQ(set->presenters().loads().view().currentRow, 1);
+    EXPECT_EQ(app->loads().view().currentRow, 1);
     click("cmdDelLoad");
     ASSERT_EQ(model().rowCount(), 2);
     EXPECT_EQ(cell(window, 1, 0), "2");

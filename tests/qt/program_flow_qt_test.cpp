@@ -4,10 +4,14 @@
 #include "building/new_project.h"
 #include "io/project_file.h"
 #include "qt_test_support.h"
+#include "ui/qt/bar_set_editor_window.h"
+#include "ui/qt/design_window.h"
+#include "ui/qt/grid_window.h"
 #include "ui/qt/information_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/opening_window.h"
 #include "ui/qt/report_window.h"
+#include "ui/qt/results_window.h"
 #include "ui/qt/single_point_window.h"
 #include "ui/qt/units_window.h"
 #include "ui/qt/wait_window.h"
@@ -22,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace pmsect::test {
 namespace {
@@ -75,20 +81,16 @@ TEST_F(ProgramFlowQtTest, OpenLoadsTheFileBehindTheWaitWindow) {
     const std::string path = dir.file("column.rcs");
     ASSERT_TRUE(writeProjectFile(path, saved));
 
-    // The wait window follows the busy pointer during the load: remember what it showed.
-    std::vector<QString> waitCaptions;
-    QObject::connect(&main->waitWindow(), &QWidget::windowTitleChanged,
-                     [&](const QString& title) { waitCaptions.push_back(title); });
     platform.openAnswers.push_back(path);
     action(main, "mnuOpen")->trigger();
 
     ASSERT_EQ(platform.dialogRequests.size(), 1u);
     EXPECT_EQ(platform.dialogRequests[0].filters, "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs");
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_NE(std::find(waitCaptions.begin(), waitCaptions.end(),
-                        QString::fromStdString("Loading file " + path)),
-              waitCaptions.end());
-    EXPECT_FALSE(main->waitWindow().isVisible());
+    // The load ran as a task of the one wait window, which it left hidden with its caption.
+    ASSERT_NE(windows->waitWindow(), nullptr);
+    EXPECT_EQ(windows->waitWindow()->windowTitle().toStdString(), "Loading file " + path);
+    EXPECT_FALSE(windows->waitWindow()->isVisible());
     EXPECT_EQ(app->pointer().busyCount(), 0);
 
     EXPECT_EQ(main->windowTitle().toStdString(),
@@ -108,7 +110,7 @@ TEST_F(ProgramFlowQtTest, PnMnOpensTheSinglePointWindowAtFourInches) {
     ASSERT_NE(single, nullptr);
     EXPECT_TRUE(single->isVisible());
     EXPECT_EQ(single->windowTitle(), "Single Strength Computations");
-    EXPECT_FALSE(app->model().summaryEnabled);
+    EXPECT_FALSE(app->summaryEnabled());
     for (const char* name : {"txtc", "txtRotAng", "txte", "txtLdAng"}) {
         child<QLineEdit>(single, name);
     }
@@ -158,14 +160,14 @@ TEST_F(ProgramFlowQtTest, ReportPrintsToAPdfFile) {
     auto* title = child<QLineEdit>(report, "txtTitle");
     title->setText("Tower B");
     QMetaObject::invokeMethod(title, "editingFinished");
-    EXPECT_EQ(windows->report().view().txtTitle, "Tower B");
+    EXPECT_EQ(app->report().view().txtTitle, "Tower B");
     EXPECT_EQ(child<QLabel>(report, "lblEngineer")->text(), "Engineer");
     child<QLineEdit>(report, "txtEngineer")->setText("J. Engineer"); // taken by the print
 
     platform.pdfPath = dir.file("report.pdf");
     platform.copies = 2;
     action(report, "mnuPrint")->trigger();
-    EXPECT_EQ(windows->report().view().txtEngineer, "J. Engineer");
+    EXPECT_EQ(app->report().view().txtEngineer, "J. Engineer");
     QFile pdf(QString::fromStdString(platform.pdfPath));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
@@ -181,7 +183,7 @@ TEST_F(ProgramFlowQtTest, ReportPrintsToAPdfFile) {
     platform.saveAnswers.push_back(dir.file("report"));
     action(report, "mnuPrintFile")->trigger();
     EXPECT_TRUE(std::filesystem::exists(dir.file("report.txt")));
-    EXPECT_EQ(windows->report().reportFileName(), dir.file("report.txt"));
+    EXPECT_EQ(app->report().reportFileName(), dir.file("report.txt"));
     action(report, "mnuExit")->trigger();
     EXPECT_FALSE(report->isVisible());
 }
@@ -208,19 +210,26 @@ TEST_F(ProgramFlowQtTest, UnitsDoneRewritesTheMainWindowAndStoresTheChoice) {
     EXPECT_EQ(stored.stress, 4);
 }
 
-TEST_F(ProgramFlowQtTest, EveryButtonOpensItsWindowOrWhatIsRegistered) {
+TEST_F(ProgramFlowQtTest, EveryButtonOpensItsWindow) {
     startToMainWindow();
     MainWindow* main = windows->mainWindow();
     child<QPushButton>(main, "cmdResults")->click();
     EXPECT_TRUE(platform.messages.empty());
     // The busy pointer the P-M diagrams button asked for is not left behind.
     EXPECT_EQ(app->pointer().busyCount(), 0);
+    ASSERT_NE(windows->resultsWindow(), nullptr);
+    EXPECT_TRUE(windows->resultsWindow()->isVisible());
 
-    std::vector<WindowId> opened;
-    windows->registerWindow(WindowId::Loads,
-                            [&](const WindowRequest& r) { opened.push_back(r.window); });
-    child<QPushButton>(main, "cmdLoads")->click();
-    EXPECT_EQ(opened, std::vector<WindowId>{WindowId::Loads});
+    const std::pair<const char*, std::function<QWidget*()>> buttons[] = {
+        {"cmdLoads", [&] { return static_cast<QWidget*>(windows->loadTableWindow()); }},
+        {"cmdPnMn", [&] { return static_cast<QWidget*>(windows->singlePointWindow()); }},
+        {"cmdEdBarSet", [&] { return static_cast<QWidget*>(windows->barSetEditorWindow()); }},
+        {"cmdDesign", [&] { return static_cast<QWidget*>(windows->designWindow()); }}};
+    for (const auto& [name, window] : buttons) {
+        child<QPushButton>(main, name)->click();
+        ASSERT_NE(window(), nullptr) << name;
+        EXPECT_TRUE(window()->isVisible()) << name;
+    }
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -128,8 +128,8 @@ protected:
     static void SetUpTestSuite() { ensureQtApplication(); }
 
     void SetUp() override {
-        app = std::make_unique<Application>(platform);
-        windows = std::make_unique<ProgramWindows>(*app, platform, dir.path());
+        app = std::make_unique<Application>(platform, dir.path());
+        windows = std::make_unique<ProgramWindows>(*app, platform);
     }
     void TearDown() override {
         windows.reset();

@@ -8,10 +8,10 @@
 #include "ui/qt/grid_window.h"
 #include "ui/qt/large_view_window.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/program_windows.h"
 #include "ui/qt/report_window.h"
 #include "ui/qt/results_window.h"
-#include "ui/qt/results_window_set.h"
-#include "ui/qt/task_wait_window.h"
+#include "ui/qt/wait_window.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -51,7 +51,7 @@ TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {
     windows->start();
     windows->continueFromOpening();
     MainWindow* main = windows->mainWindow();
-    ResultsWindowSet& set = windows->resultsWindows();
+    ProgramWindows& set = *windows;
     const ProjectModel& m = app->model();
 
     // Three loads: one with bending, one with biaxial bending, one pure axial load a quarter
@@ -76,7 +76,7 @@ TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {
     ResultsWindow* results = set.resultsWindow();
     bool caught = false;
     std::function<void()> watch = [&] {
-        TaskWaitWindow* wait = set.waitWindow();
+        WaitWindow* wait = set.waitWindow();
         if (!caught && wait != nullptr && wait->isVisible() && !wait->line(2).text().isEmpty()) {
             caught = true;
             snap(wait, "12-wait-computing");

@@ -7,7 +7,7 @@
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qpainter_canvas.h"
 #include "ui/qt/results_window.h"
-#include "ui/qt/task_wait_window.h"
+#include "ui/qt/wait_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -82,7 +82,7 @@ protected:
         results = set->resultsWindow();
         ASSERT_NE(results, nullptr);
     }
-    const ResultsView& view() { return set->presenters().results().view(); }
+    const ResultsView& view() { return app->results().view(); }
     template <typename T> T* control(const char* name) { return child<T>(results, name); }
 
     ResultsWindow* results = nullptr;
@@ -130,8 +130,8 @@ TEST_F(ResultsWindowQtTest, PmDiagramsComputesBothResultsAndShowsTheWindow) {
 
     EXPECT_FALSE(app->model().curvesStale);
     EXPECT_FALSE(app->model().surfaceStale);
-    EXPECT_GT(set->presenters().data().curve.count, 2);
-    EXPECT_EQ(set->presenters().data().surface.sections, 8);
+    EXPECT_GT(app->data().curve.count, 2);
+    EXPECT_EQ(app->data().surface.sections, 8);
     ASSERT_NE(set->waitWindow(), nullptr);
     EXPECT_FALSE(set->waitWindow()->isVisible());
     EXPECT_EQ(app->pointer().busyCount(), 0);
@@ -148,7 +148,7 @@ TEST_F(ResultsWindowQtTest, PmDiagramsComputesBothResultsAndShowsTheWindow) {
 
 TEST_F(ResultsWindowQtTest, TheWaitWindowPaintsRedProgressLinesWhileTheSurfaceIsComputed) {
     openResults();
-    TaskWaitWindow* wait = set->waitWindow();
+    WaitWindow* wait = set->waitWindow();
     ASSERT_NE(wait, nullptr);
     PaintRecorder recorder;
     auto* line2 = wait->findChild<QLabel*>("lblLine2");
@@ -158,7 +158,7 @@ TEST_F(ResultsWindowQtTest, TheWaitWindowPaintsRedProgressLinesWhileTheSurfaceIs
     const long long before = evaluationCount();
     typeAndEnter(control<QLineEdit>("rxtNumSections"), "6");
     EXPECT_GT(evaluationCount(), before);
-    EXPECT_EQ(set->presenters().data().surface.sections, 6);
+    EXPECT_EQ(app->data().surface.sections, 6);
     EXPECT_EQ(control<QLineEdit>("rxtNumSections")->text(), "6");
 
     const Rgb red = paletteRgb(kLightRed);
@@ -334,9 +334,9 @@ TEST_F(ResultsWindowQtTest, TheLargeViewTurnsTheStoredSurface) {
     hang->setSliderDown(true);
     hang->setSliderPosition(100);
     EXPECT_EQ(child<QLabel>(large, "lblHang")->text(), "Horizontal Angle = 100 deg");
-    EXPECT_EQ(set->presenters().largeView().view().hsbHang.value, 45);
+    EXPECT_EQ(app->largeView().view().hsbHang.value, 45);
     hang->setSliderDown(false);
-    EXPECT_EQ(set->presenters().largeView().view().hsbHang.value, 100);
+    EXPECT_EQ(app->largeView().view().hsbHang.value, 100);
     EXPECT_NE(large->picture().image(), before);
     child<QScrollBar>(large, "vsbVang")->setValue(10);
     EXPECT_EQ(child<QLabel>(large, "lblVang")->text(), "Vertical Angle = -10 deg");
@@ -361,13 +361,13 @@ TEST_F(ResultsWindowQtTest, ExportsTheCurveTheSurfaceAndBothPictures) {
     const auto curve = fileLines(dir.file("curve.csv"));
     ASSERT_FALSE(curve.empty());
     EXPECT_EQ(curve[0], "phi,Pn (k),Mn (ft-k),found");
-    EXPECT_EQ(static_cast<int>(curve.size()), set->presenters().data().curve.count + 1);
+    EXPECT_EQ(static_cast<int>(curve.size()), app->data().curve.count + 1);
     ASSERT_FALSE(platform.dialogRequests.empty());
     EXPECT_NE(platform.dialogRequests.back().filters.find("*.csv"), std::string::npos);
 
     platform.saveAnswers.push_back(dir.file("surface.csv"));
     trigger("mnuExportSurface");
-    const SurfaceData& s = set->presenters().data().surface;
+    const SurfaceData& s = app->data().surface;
     EXPECT_EQ(static_cast<int>(fileLines(dir.file("surface.csv")).size()),
               s.sections * s.rowCount + 1);
 

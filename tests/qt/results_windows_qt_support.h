@@ -6,7 +6,7 @@
 #include "ui/qt/grid_table_view.h"
 #include "ui/qt/grid_window.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/results_window_set.h"
+#include "ui/qt/program_windows.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -22,7 +22,7 @@ protected:
         startToMainWindow();
         main = windows->mainWindow();
         ASSERT_NE(main, nullptr);
-        set = &windows->resultsWindows();
+        set = windows.get();
     }
 
     // A button of the main window, clicked as the user would.
@@ -49,7 +49,7 @@ protected:
     }
 
     MainWindow* main = nullptr;
-    ResultsWindowSet* set = nullptr;
+    ProgramWindows* set = nullptr;
 };
 
 } // namespace pmsect::test

@@ -8,8 +8,8 @@
 #include "ui/qt/information_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/opening_window.h"
+#include "ui/qt/program_windows.h"
 #include "ui/qt/report_window.h"
-#include "ui/qt/results_window_set.h"
 #include "ui/qt/single_point_window.h"
 #include "ui/qt/units_window.h"
 #include "ui/qt/wait_window.h"
@@ -91,10 +91,11 @@ TEST_F(ScreenshotTest, DISABLED_EveryWindow) {
     wait.shown = true;
     wait.caption = "Loading file " + dir.file("column.rcs");
     wait.lines[0] = wait.caption;
-    main->waitWindow().render(wait);
-    snap(&main->waitWindow(), "10-wait");
+    WaitWindow waitWindow;
+    waitWindow.render(wait);
+    snap(&waitWindow, "10-wait");
     wait.shown = false;
-    main->waitWindow().render(wait);
+    waitWindow.render(wait);
 }
 
 TEST_F(ScreenshotTest, DISABLED_SIUnitsFailingLoadAndUnsavedWork) {
@@ -118,7 +119,7 @@ TEST_F(ScreenshotTest, DISABLED_SIUnitsFailingLoadAndUnsavedWork) {
 
     // One load inside the section's strength and one far outside it.
     main->findChild<QPushButton*>("cmdLoads")->click();
-    GridWindow* loads = windows->resultsWindows().loadTableWindow();
+    GridWindow* loads = windows->loadTableWindow();
     GridTableModel& grid = loads->grid().gridModel();
     const char* cells[2][3] = {{"-500", "60", "0"}, {"-900", "400", "150"}};
     for (int r = 0; r < 2; ++r) {

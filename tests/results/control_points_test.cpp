@@ -117,7 +117,7 @@ Case rectangleCase() {
     k.hand.width = [](double y) { return std::fabs(y) <= 10 ? 12.0 : 0.0; };
     k.hand.bars = {{-4, 7.5}, {0, 7.5}, {4, 7.5}, {-4, -7.5}, {0, -7.5}, {4, -7.5}};
     placeBars(k.model, k.hand.bars);
-    refreshSummary(k.model);
+    computeSectionSummary(k.model);
     return k;
 }
 
@@ -155,7 +155,7 @@ Case roundCase() {
             {static_cast<float>(7.5 * std::cos(t)), static_cast<float>(7.5 * std::sin(t))});
     }
     placeBars(k.model, k.hand.bars);
-    refreshSummary(k.model);
+    computeSectionSummary(k.model);
     return k;
 }
 
@@ -244,7 +244,7 @@ TEST(ControlPoints, RoundSectionAgreesWithStripIntegrationOfItsOutline) {
 TEST(ControlPoints, TheTensionControlledLimitFollowsTheEdition) {
     Case k = rectangleCase();
     applyDesignCode(k.model, DesignCode::Aci318_19);
-    refreshSummary(k.model);
+    computeSectionSummary(k.model);
     const ControlPoints points = computeControlPoints(k.model, 90);
     const double ety = 60000.0 / 29000000.0;
     EXPECT_NEAR(*pointOf(points, ControlPointKind::TensionControlled).epsT, ety + 0.003, 2e-6);
@@ -287,7 +287,7 @@ TEST(ControlPoints, LieOnTheCurveOfTheirDirectionForAnUnsymmetricSection) {
 TEST(ControlPoints, ASectionWithoutBarsHasOnlyItsConcentricPoints) {
     Case k = rectangleCase();
     k.model.numBars = 0;
-    refreshSummary(k.model);
+    computeSectionSummary(k.model);
     const ControlPoints points = computeControlPoints(k.model, 90);
     EXPECT_TRUE(pointOf(points, ControlPointKind::Compression).found);
     EXPECT_FALSE(pointOf(points, ControlPointKind::Balanced).found);

@@ -34,7 +34,7 @@ inline ProjectModel lShapedModel() {
         m.bars[static_cast<std::size_t>(++m.numBars)] = {x, y, 8};
     }
     applyEditedOutline(m);
-    refreshSummary(m);
+    computeSectionSummary(m);
     return m;
 }
 

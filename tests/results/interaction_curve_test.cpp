@@ -129,7 +129,7 @@ TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
     computeCurve(m, 0, second);
     EXPECT_NE(evaluationCount() - e, fresh);
 
-    refreshSummary(m);
+    computeSectionSummary(m);
     for (int i = 1; i <= kMaxCurveRows; ++i) {
         ASSERT_EQ(m.curveDepthGuess[static_cast<std::size_t>(i)], 10.0f);
     }
@@ -143,7 +143,7 @@ TEST(InteractionCurve, UnsetDepthMemoryStartsAtTenInches) {
     ProjectModel m = test::newProjectModel();
     CurveTable expected;
     computeCurve(m, 90, expected);
-    refreshSummary(m);
+    computeSectionSummary(m);
     m.curveDepthGuess.fill(0);
     CurveTable t;
     computeCurve(m, 90, t);
@@ -154,7 +154,7 @@ TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
     ProjectModel m = test::newProjectModel();
     m.numPoints = 0;
     m.numBars = 0;
-    refreshSummary(m); // Po = To = 0: the level steps are zero
+    computeSectionSummary(m); // Po = To = 0: the level steps are zero
     CurveTable t;
     computeCurve(m, 90, t);
     EXPECT_LE(t.count, kMaxCurveRows);

@@ -140,7 +140,6 @@ TEST(FoundInputs, ProjectHoldingTheLargestFloatReopens) {
 TEST(FoundInputs, CurveWithStaleLimitsKeepsItsStartingDepthsFinite) {
     ProjectModel m = newProject();
     ASSERT_TRUE(loadProjectFile(found("notched_rectangle.rcs"), m));
-    m.summaryEnabled = false;
     for (int i = 1; i <= m.numPoints; ++i) {
         m.points[static_cast<std::size_t>(i)].x *= 0.5f;
         m.points[static_cast<std::size_t>(i)].y *= 0.5f;

@@ -6,8 +6,8 @@
 #include "model/model_fields.h"
 #include "recording_platform.h"
 #include "ui/bar_size_cells.h"
-#include "ui/results_windows.h"
 #include "ui/window_id.h"
+#include "window_opening.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -69,12 +69,11 @@ protected:
 
     test::RecordingPlatform platform;
     Application app{platform};
-    ResultsWindows windows{app};
 };
 
 TEST_F(HostileGrids, LoadTableCellsAndCapacity) {
-    LoadTablePresenter& loads = windows.loads();
-    ASSERT_TRUE(windows.open(WindowId::Loads));
+    LoadTablePresenter& loads = app.loads();
+    ASSERT_TRUE(test::openWindow(app, WindowId::Loads));
     loads.activate();
     for (int i = 0; i < 45; ++i) {
         loads.addLoad();
@@ -105,7 +104,7 @@ TEST_F(HostileGrids, LoadTableCellsAndCapacity) {
 TEST_F(HostileGrids, LoadValuesThatOverflowInOtherUnits) {
     // A load as large as single precision allows, then a force unit that multiplies it by 1000.
     for (const std::string big : {"3.4e38", "-3.4e38", "1e38", "1e35"}) {
-        LoadTablePresenter& loads = windows.loads();
+        LoadTablePresenter& loads = app.loads();
         loads.show();
         loads.activate();
         while (!loads.view().rows.empty()) {
@@ -134,8 +133,8 @@ TEST_F(HostileGrids, LoadValuesThatOverflowInOtherUnits) {
 
 TEST_F(HostileGrids, PointEditorCellsAndCounts) {
     app.mainWindow().onOption(MainOption::Arbitrary);
-    PointEditorPresenter& points = windows.pointEditor();
-    ASSERT_TRUE(windows.open(WindowId::PointEditor));
+    PointEditorPresenter& points = app.pointEditor();
+    ASSERT_TRUE(test::openWindow(app, WindowId::PointEditor));
     points.activate();
     for (int i = 0; i < 120; ++i) {
         points.addPoint();
@@ -167,8 +166,8 @@ TEST_F(HostileGrids, PointEditorCellsAndCounts) {
 
 TEST_F(HostileGrids, BarEditorCellsAndCounts) {
     app.mainWindow().onOption(MainOption::PlacedBars);
-    BarEditorPresenter& bars = windows.barEditor();
-    ASSERT_TRUE(windows.open(WindowId::BarEditor));
+    BarEditorPresenter& bars = app.barEditor();
+    ASSERT_TRUE(test::openWindow(app, WindowId::BarEditor));
     bars.activate();
     for (int i = 0; i < 120; ++i) {
         bars.addBar();
@@ -197,8 +196,8 @@ TEST_F(HostileGrids, BarEditorCellsAndCounts) {
 }
 
 TEST_F(HostileGrids, BarSetEditorCellsBoxesAndCounts) {
-    BarSetEditorPresenter& sets = windows.barSetEditor();
-    ASSERT_TRUE(windows.open(WindowId::BarSetEditor));
+    BarSetEditorPresenter& sets = app.barSetEditor();
+    ASSERT_TRUE(test::openWindow(app, WindowId::BarSetEditor));
     sets.activate();
     for (int i = 0; i < 25; ++i) {
         sets.addBarSet();
@@ -238,8 +237,8 @@ TEST_F(HostileGrids, BarSetEditorCellsBoxesAndCounts) {
 }
 
 TEST_F(HostileGrids, ResultsWindowBoxes) {
-    ResultsPresenter& results = windows.results();
-    ASSERT_TRUE(windows.open(WindowId::Results));
+    ResultsPresenter& results = app.results();
+    ASSERT_TRUE(test::openWindow(app, WindowId::Results));
     results.activate();
     struct Box {
         void (ResultsPresenter::*confirm)(std::string_view);
@@ -291,10 +290,10 @@ TEST_F(HostileGrids, ResultsWindowBoxes) {
 
 // The large 3D view: scroll bars at any value and window sizes that are not sizes at all.
 TEST_F(HostileGrids, LargeViewScrollBarsAndSizes) {
-    ResultsPresenter& results = windows.results();
-    ASSERT_TRUE(windows.open(WindowId::Results));
+    ResultsPresenter& results = app.results();
+    ASSERT_TRUE(test::openWindow(app, WindowId::Results));
     results.activate();
-    LargeViewPresenter& large = windows.largeView();
+    LargeViewPresenter& large = app.largeView();
     large.show();
     large.activate();
     const double inf = std::numeric_limits<double>::infinity();
@@ -326,7 +325,7 @@ TEST_F(HostileGrids, LargeViewScrollBarsAndSizes) {
 // A tiny axial force under a moment near the top of single precision: the eccentricity cannot be
 // held, so the update is undone and the table stays open with the loads as they were.
 TEST_F(HostileGrids, LoadTableRefusesLoadsWhoseEccentricityOverflows) {
-    LoadTablePresenter& loads = windows.loads();
+    LoadTablePresenter& loads = app.loads();
     loads.show();
     loads.activate();
     loads.addLoad();
@@ -356,7 +355,7 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
     };
 
     app.mainWindow().onOption(MainOption::Arbitrary);
-    PointEditorPresenter& points = windows.pointEditor();
+    PointEditorPresenter& points = app.pointEditor();
     points.show();
     points.activate();
     ProjectModel before = app.model();
@@ -380,7 +379,7 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
     expectRefused(before, "point deleted beside Y -2e38");
 
     app.mainWindow().onOption(MainOption::PlacedBars);
-    BarEditorPresenter& bars = windows.barEditor();
+    BarEditorPresenter& bars = app.barEditor();
     bars.show();
     bars.activate();
     before = app.model();
@@ -397,7 +396,7 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
 
     app.mainWindow().onOption(MainOption::Rectangular);
     app.mainWindow().onOption(MainOption::BarSets);
-    BarSetEditorPresenter& sets = windows.barSetEditor();
+    BarSetEditorPresenter& sets = app.barSetEditor();
     sets.show();
     sets.activate();
     before = app.model();

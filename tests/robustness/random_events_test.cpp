@@ -11,8 +11,8 @@
 #include "io/project_file.h"
 #include "model/model_fields.h"
 #include "recording_platform.h"
-#include "ui/results_windows.h"
 #include "ui/single_point_presenter.h"
+#include "window_opening.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,12 +50,7 @@ std::vector<std::string> openableFiles() {
 
 class RandomEvents {
 public:
-    RandomEvents() : files_(openableFiles()) {
-        app_.start();
-        // Editors and the single-point window follow the summary, as the real program wires
-        // them.
-        app_.addSummaryObserver([this] { singlePoint_.refreshFromSummary(); });
-    }
+    RandomEvents() : files_(openableFiles()) { app_.start(); }
 
     void run(int events) {
         for (int i = 0; i < events; ++i) {
@@ -158,9 +153,9 @@ private:
             }
             return "list " + std::to_string(which) + " at " + std::to_string(index);
         }
-        case 4: { // a button that opens a window (clears summaryEnabled for some)
+        case 4: { // a button that opens a window (disables the summary for some)
             const auto button = static_cast<MainButton>(pick(6));
-            windows_.open(main().onButton(button).window);
+            test::openWindow(app_, main().onButton(button).window);
             return "button " + std::to_string(static_cast<int>(button));
         }
         case 5:
@@ -219,7 +214,7 @@ private:
             if (pick(8) != 0) {
                 return "results skipped";
             }
-            ResultsPresenter& r = windows_.results();
+            ResultsPresenter& r = app_.results();
             const int which = pick(5);
             const std::string t = text(-30, 400);
             if (which == 0) {
@@ -249,7 +244,7 @@ private:
         if (app_.model().numLoads <= 4) {
             return;
         }
-        LoadTablePresenter& loads = windows_.loads();
+        LoadTablePresenter& loads = app_.loads();
         loads.activate();
         while (loads.view().rows.size() > 3) {
             loads.deleteLoad();
@@ -258,7 +253,7 @@ private:
     }
 
     std::string loadTableEvent() {
-        LoadTablePresenter& loads = windows_.loads();
+        LoadTablePresenter& loads = app_.loads();
         loads.activate();
         const int actions = 1 + pick(4);
         for (int a = 0; a < actions; ++a) {
@@ -284,7 +279,7 @@ private:
     }
 
     std::string pointEditorEvent() {
-        PointEditorPresenter& points = windows_.pointEditor();
+        PointEditorPresenter& points = app_.pointEditor();
         points.activate();
         const int rows = static_cast<int>(points.view().rows.size());
         const int kind = pick(4);
@@ -302,7 +297,7 @@ private:
     }
 
     std::string barEditorEvent() {
-        BarEditorPresenter& bars = windows_.barEditor();
+        BarEditorPresenter& bars = app_.barEditor();
         bars.activate();
         const int rows = static_cast<int>(bars.view().rows.size());
         const int kind = pick(4);
@@ -322,7 +317,7 @@ private:
     }
 
     std::string barSetEditorEvent() {
-        BarSetEditorPresenter& sets = windows_.barSetEditor();
+        BarSetEditorPresenter& sets = app_.barSetEditor();
         sets.activate();
         const int rows = static_cast<int>(sets.view().rows.size());
         const int kind = pick(6);
@@ -383,7 +378,7 @@ private:
 
         // The stored summary against a fresh one, after events that refresh it (every third
         // such event, to keep the run short).
-        if (refreshed_ && m.summaryEnabled && ++refreshedSeen_ % 3 == 0) {
+        if (refreshed_ && app_.summaryEnabled() && ++refreshedSeen_ % 3 == 0) {
             compareSummary(i, what);
         }
     }
@@ -391,7 +386,6 @@ private:
     void compareSummary(int i, const std::string& what) {
         const ProjectModel& m = app_.model();
         ProjectModel fresh = m;
-        fresh.summaryEnabled = true;
         computeSectionSummary(fresh);
         ++comparisons_;
         const auto same = [](float a, float b) { return a == b || (a != a && b != b); };
@@ -425,8 +419,7 @@ private:
     std::vector<std::string> files_;
     test::RecordingPlatform platform_;
     Application app_{platform_};
-    ResultsWindows windows_{app_};
-    SinglePointPresenter singlePoint_{app_.model(), platform_, [](bool) {}};
+    SinglePointPresenter& singlePoint_ = app_.singlePoint();
     bool singlePointOpen_ = false;
     std::string scratch_ = [] {
         const fs::path dir =

@@ -9,9 +9,9 @@ namespace {
 
 class Editors : public ResultsWindowsTest {
 protected:
-    PointEditorPresenter& points = windows.pointEditor();
-    BarEditorPresenter& barGrid = windows.barEditor();
-    BarSetEditorPresenter& sets = windows.barSetEditor();
+    PointEditorPresenter& points = app.pointEditor();
+    BarEditorPresenter& barGrid = app.barEditor();
+    BarSetEditorPresenter& sets = app.barSetEditor();
 };
 
 TEST_F(Editors, PointGridHasThreeColumnsOfThreeTenths) {

@@ -46,7 +46,7 @@ TEST_F(LargeView, DraggingMovesOnlyTheLabelAndTheChangeRedraws) {
 }
 
 TEST_F(LargeView, DrawsTheStoredSurfaceWithoutComputingIt) {
-    windows.open(main.onButton(MainButton::Results).window);
+    openWindow(app, main.onButton(MainButton::Results).window);
     results.activate();
     results.onLarge3D();
     const long long before = evaluationCount();
@@ -66,7 +66,7 @@ TEST_F(LargeView, WithoutASurfaceOnlyTheAxesAppear) {
 }
 
 TEST_F(LargeView, DoneHidesAndLeavesAStaleSurfaceStale) {
-    windows.open(main.onButton(MainButton::Results).window);
+    openWindow(app, main.onButton(MainButton::Results).window);
     results.activate();
     results.onLarge3D();
     large.activate();
@@ -113,7 +113,7 @@ TEST_F(LargeView, PlacedAsHighAsTheResultsWindowAndHalfAgainAsWide) {
 }
 
 TEST_F(LargeView, TheMouseTurnsTheViewAndADoubleClickBringsItBack) {
-    windows.open(main.onButton(MainButton::Results).window);
+    openWindow(app, main.onButton(MainButton::Results).window);
     results.activate();
     results.onLarge3D();
     large.activate();

@@ -44,7 +44,7 @@ TEST_F(LoadTable, UpdateWithNoRowsLeavesNoLoads) {
     loads.update();
     EXPECT_EQ(model.numLoads, 0);
     EXPECT_TRUE(loads.view().rows.empty());
-    EXPECT_TRUE(model.summaryEnabled);
+    EXPECT_TRUE(app.summaryEnabled());
 }
 
 TEST_F(LoadTable, DeletingAMiddleRowRenumbersAtOnceButTheModelWaitsForUpdate) {
@@ -108,7 +108,7 @@ TEST_F(LoadTable, DoneInSIUnitsWritesBackOnlyTheCellsTyped) {
 }
 
 TEST_F(LoadTable, AnAddedRowLeftEmptyIsRefusedByUpdateAndDone) {
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::Loads).window));
+    ASSERT_TRUE(openWindow(app, main.onButton(MainButton::Loads).window));
     loads.activate();
     addRow("-100", "10", "0");
     loads.update();
@@ -162,7 +162,7 @@ TEST_F(LoadTable, CancelClosesWithoutChangingTheLoads) {
     addRow("-100", "10", "0");
     loads.update();
     const ProjectModel before = model;
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::Loads).window));
+    ASSERT_TRUE(openWindow(app, main.onButton(MainButton::Loads).window));
     loads.activate();
     ASSERT_TRUE(loads.editCell(0, kPu, "-300"));
     addRow("-20", "1", "1");
@@ -172,7 +172,7 @@ TEST_F(LoadTable, CancelClosesWithoutChangingTheLoads) {
     for (int f = 0; f < kLoadFields; ++f) {
         EXPECT_EQ(model.loads[1][f], before.loads[1][f]) << f;
     }
-    EXPECT_TRUE(model.summaryEnabled);
+    EXPECT_TRUE(app.summaryEnabled());
     EXPECT_TRUE(platform.messages.empty());
     // Opening the table again shows the loads of the model.
     loads.activate();
@@ -254,9 +254,9 @@ TEST_F(LoadTable, ALoadWithoutCapacityShowsEmptyCapacityCells) {
 }
 
 TEST_F(LoadTable, DoneUpdatesHidesAndLeavesThePointerBusyForTheMainWindow) {
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::Loads).window));
+    ASSERT_TRUE(openWindow(app, main.onButton(MainButton::Loads).window));
     EXPECT_TRUE(loads.view().visible);
-    EXPECT_FALSE(model.summaryEnabled);
+    EXPECT_FALSE(app.summaryEnabled());
     loads.activate();
     addRow("-100", "0", "0");
     loads.close();

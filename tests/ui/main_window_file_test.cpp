@@ -103,13 +103,13 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
               "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs");
     EXPECT_EQ(platform.dialogRequests.back().selectedFilter, 2);
     expectSameProject(model, saved);
-    EXPECT_EQ(main.waitView().lines[0], "Loading file " + file);
+    EXPECT_EQ(app.wait().view().lines[0], "Loading file " + file);
     EXPECT_EQ(view().title, title(file));
     EXPECT_EQ(box(MainInput::Fpc).text, "3000");
     EXPECT_EQ(view().barLayoutOption, kBarSets);
     EXPECT_FALSE(view().spiralSelected || view().spiralEnabled);
     EXPECT_FALSE(box(MainInput::BarCount).enabled);
-    EXPECT_TRUE(model.summaryEnabled);
+    EXPECT_TRUE(app.summaryEnabled());
     EXPECT_EQ(app.pointer().busyCount(), 0);
 }
 
@@ -189,8 +189,8 @@ TEST_F(MainWindowFile, FailedOpenLeavesTheModelAsItWas) {
     EXPECT_EQ(model.projectFileName, before.projectFileName);
     EXPECT_EQ(view().title, titleBefore);
     EXPECT_EQ(box(MainInput::Fpc).text, "4500");
-    EXPECT_EQ(main.waitView().caption, "Loading file " + file);
-    EXPECT_FALSE(main.waitView().shown);
+    EXPECT_EQ(app.wait().view().caption, "Loading file " + file);
+    EXPECT_FALSE(app.wait().view().shown);
     EXPECT_EQ(app.pointer().busyCount(), 0);
 }
 

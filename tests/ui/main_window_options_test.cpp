@@ -53,7 +53,7 @@ TEST_F(MainWindowOptions, StartsWithTheDefaultsAndTheirEnableStates) {
     EXPECT_EQ(v.summary.percentRein.text, "% Reinforcement = 2.87%");
     EXPECT_EQ(v.summary.percentRein.colour, 0);
     EXPECT_TRUE(v.summary.pureBendingShown);
-    EXPECT_TRUE(model.summaryEnabled && model.curvesStale && model.surfaceStale);
+    EXPECT_TRUE(app.summaryEnabled() && model.curvesStale && model.surfaceStale);
     EXPECT_EQ(app.pointer().busyCount(), 0);
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -106,7 +106,7 @@ TEST_F(MainWindowOptions, SummaryWaitsAfterAVisitToTheResults) {
     const std::string labelTied = view().summary.phiPnMax.text;
 
     EXPECT_EQ(main.onButton(MainButton::Results).window, WindowId::Results);
-    EXPECT_FALSE(model.summaryEnabled);
+    EXPECT_FALSE(app.summaryEnabled());
     EXPECT_EQ(app.pointer().busyCount(), 1);
     main.onActivated();
     EXPECT_EQ(app.pointer().busyCount(), 0);
@@ -120,19 +120,19 @@ TEST_F(MainWindowOptions, SummaryWaitsAfterAVisitToTheResults) {
     type(MainInput::Cover, "1.5");
     EXPECT_NEAR(model.phiPnMax, 0.85 * 0.70 * model.Po, 1.0);
     EXPECT_NE(view().summary.phiPnMax.text, labelTied);
-    EXPECT_FALSE(model.summaryEnabled);
+    EXPECT_FALSE(app.summaryEnabled());
 
     // A reinforcement option sets it again.
     main.onOption(MainOption::Circle);
-    EXPECT_TRUE(model.summaryEnabled);
+    EXPECT_TRUE(app.summaryEnabled());
 }
 
 TEST_F(MainWindowOptions, LoadAndSinglePointButtonsClearTheSummaryFlag) {
     EXPECT_EQ(main.onButton(MainButton::Loads).window, WindowId::Loads);
-    EXPECT_FALSE(model.summaryEnabled);
+    EXPECT_FALSE(app.summaryEnabled());
     main.onOption(MainOption::Rectangular);
     EXPECT_EQ(main.onButton(MainButton::SinglePoint).window, WindowId::SinglePoint);
-    EXPECT_FALSE(model.summaryEnabled);
+    EXPECT_FALSE(app.summaryEnabled());
     // The tie list only recomputes, so the summary still waits.
     const int revision = view().summaryRevision;
     main.onTieBarSelected(1);

@@ -64,10 +64,10 @@ TEST(ResultsExport, ContourGivesTheMomentAboutEachAxis) {
 class ResultsFiles : public ResultsWindowsTest {};
 
 TEST_F(ResultsFiles, ComputedCurveMatchesItsTableWorkedByHand) {
-    windows.open(main.onButton(MainButton::Results).window);
+    openWindow(app, main.onButton(MainButton::Results).window);
     results.activate();
-    const CurveTable& c = windows.data().curve;
-    const auto rows = lines(windows.current2DCsv());
+    const CurveTable& c = app.data().curve;
+    const auto rows = lines(app.current2DCsv());
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.count) + 1);
     EXPECT_EQ(rows[0], "phi,Pn (k),Mn (ft-k),found");
     // Row 10 of the curve: Mn in kip-in over 12 is kip-ft.
@@ -77,17 +77,17 @@ TEST_F(ResultsFiles, ComputedCurveMatchesItsTableWorkedByHand) {
     EXPECT_NEAR(std::stod(f[2]), c.col2(10) / 12.0, 1e-3);
     EXPECT_EQ(f[3], "1");
 
-    const auto surface = lines(windows.surfaceCsvText());
+    const auto surface = lines(app.surfaceCsvText());
     EXPECT_EQ(surface[0], "direction,angle (deg),row,phi,Pn (k),Mn (ft-k),found");
-    EXPECT_EQ(surface.size(), 1u + 8u * static_cast<std::size_t>(windows.data().surface.rowCount));
+    EXPECT_EQ(surface.size(), 1u + 8u * static_cast<std::size_t>(app.data().surface.rowCount));
     EXPECT_EQ(fields(surface[1])[1], "90"); // direction 1 bends about x
 
     results.onOptBiMn();
-    EXPECT_EQ(lines(windows.current2DCsv())[0], "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found");
+    EXPECT_EQ(lines(app.current2DCsv())[0], "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found");
 }
 
 TEST_F(ResultsFiles, PicturesAsSvg) {
-    windows.open(main.onButton(MainButton::Results).window);
+    openWindow(app, main.onButton(MainButton::Results).window);
     results.activate();
     const std::string svg =
         pictureSvg([this](Canvas& canvas) { results.draw2D(canvas); }, 400, 300);

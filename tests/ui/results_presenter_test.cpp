@@ -15,14 +15,14 @@ class ResultsWindow : public ResultsWindowsTest {
 protected:
     // As the main window's "P-M Diagrams" button does it, then the window's first activation.
     void open() {
-        ASSERT_TRUE(windows.open(main.onButton(MainButton::Results).window));
+        ASSERT_TRUE(openWindow(app, main.onButton(MainButton::Results).window));
         results.activate();
     }
     const ResultsView& v() { return results.view(); }
-    const WaitTaskView& waitView() { return windows.wait().view(); }
+    const WaitView& waitView() { return app.wait().view(); }
     // The Mn (kip-in) of the curve's pure-bending row.
     float pureBendingMn() {
-        const CurveTable& c = windows.data().curve;
+        const CurveTable& c = app.data().curve;
         for (int i = 1; i <= c.count; ++i) {
             if (std::fabs(c.col1(i)) < 0.01f) {
                 return c.col2(i);
@@ -55,8 +55,8 @@ TEST_F(ResultsWindow, StartsWithTheControlsOfTheWindow) {
 }
 
 TEST_F(ResultsWindow, OpeningComputesTheCurveAt90AndTheSurface) {
-    ASSERT_TRUE(windows.open(main.onButton(MainButton::Results).window));
-    EXPECT_FALSE(model.summaryEnabled);
+    ASSERT_TRUE(openWindow(app, main.onButton(MainButton::Results).window));
+    EXPECT_FALSE(app.summaryEnabled());
     EXPECT_FALSE(model.curvesStale);
     EXPECT_EQ(waitView().caption, "Computing 2D");
     EXPECT_EQ(waitView().lines[0], "Computing 2D Curve Data");
@@ -66,7 +66,7 @@ TEST_F(ResultsWindow, OpeningComputesTheCurveAt90AndTheSurface) {
 
     results.activate();
     EXPECT_FALSE(model.surfaceStale);
-    EXPECT_EQ(windows.data().surface.sections, 8);
+    EXPECT_EQ(app.data().surface.sections, 8);
     EXPECT_EQ(waitView().caption, "Computing 3D");
     EXPECT_EQ(waitView().lines[0], "Computing 3D Surface Data");
     EXPECT_FALSE(waitView().shown);
@@ -80,7 +80,7 @@ TEST_F(ResultsWindow, OpeningComputesTheCurveAt90AndTheSurface) {
 
 TEST_F(ResultsWindow, ProgressLinesTurnRedWhileATaskRuns) {
     std::vector<int> colours;
-    windows.wait().setRepaint([&] { colours.push_back(windows.wait().view().lineColours[3]); });
+    app.wait().setRepaint([&] { colours.push_back(app.wait().view().lineColours[3]); });
     open();
     ASSERT_GT(colours.size(), 10u);
     EXPECT_EQ(colours[colours.size() / 2], kLightRed);
@@ -148,29 +148,29 @@ TEST_F(ResultsWindow, BiaxialAndBackRecomputesTheCurveAt90) {
 TEST_F(ResultsWindow, TheContourFollowsASectionChangeInBiaxialMode) {
     open();
     results.onOptBiMn();
-    const CurveTable curveBefore = windows.data().curve;
+    const CurveTable curveBefore = app.data().curve;
     type(MainInput::Fpc, "4000"); // marks the curves stale
     ASSERT_TRUE(model.curvesStale);
     results.activate();
     EXPECT_FALSE(model.curvesStale);
     EXPECT_EQ(waitView().lines[1], "Angle = 351.00");
-    EXPECT_EQ(windows.data().curve.pts, curveBefore.pts); // the Pn-Mn table is left alone
+    EXPECT_EQ(app.data().curve.pts, curveBefore.pts); // the Pn-Mn table is left alone
 }
 
 TEST_F(ResultsWindow, SectionCountIsKeptBetween4And32) {
     open();
     results.confirmNumSections("2");
     EXPECT_EQ(v().rxtNumSections, "4");
-    EXPECT_EQ(windows.data().surface.sections, 4);
+    EXPECT_EQ(app.data().surface.sections, 4);
     results.confirmNumSections("8.5"); // halves go to the even count
     EXPECT_EQ(v().rxtNumSections, "8");
-    EXPECT_EQ(windows.data().surface.sections, 8);
+    EXPECT_EQ(app.data().surface.sections, 8);
     results.confirmNumSections("x");
     EXPECT_EQ(platform.messages, (std::vector<std::string>{kSectionsMessage}));
-    EXPECT_EQ(windows.data().surface.sections, 8);
+    EXPECT_EQ(app.data().surface.sections, 8);
     results.confirmNumSections("40");
     EXPECT_EQ(v().rxtNumSections, "32");
-    EXPECT_EQ(windows.data().surface.sections, 32);
+    EXPECT_EQ(app.data().surface.sections, 32);
     EXPECT_FALSE(model.surfaceStale);
 }
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "main_window_fixture.h"
-#include "ui/results_windows.h"
 #include "units/display_units.h"
+#include "window_opening.h"
 
 namespace pmsect::test {
 
@@ -16,10 +16,9 @@ protected:
         app.units().applyUnits();
     }
 
-    ResultsWindows windows{app};
-    LoadTablePresenter& loads = windows.loads();
-    ResultsPresenter& results = windows.results();
-    LargeViewPresenter& large = windows.largeView();
+    LoadTablePresenter& loads = app.loads();
+    ResultsPresenter& results = app.results();
+    LargeViewPresenter& large = app.largeView();
 };
 
 } // namespace pmsect::test

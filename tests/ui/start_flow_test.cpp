@@ -57,6 +57,25 @@ TEST(CentreWindow, PlacesAboveTheMiddle) {
     EXPECT_EQ(odd.left, 350);
 }
 
+TEST(SummaryChain, ADisabledSummaryRunsOnlyWhenRefreshedAndStaysDisabled) {
+    RecordingPlatform platform;
+    Application app(platform);
+    app.start();
+    ProjectModel& m = app.model();
+    const float before = m.To;
+    app.setSummaryEnabled(false);
+    m.fy = 40000;
+    app.recompute();
+    EXPECT_EQ(m.To, before);
+    app.refresh();
+    EXPECT_NEAR(m.To, m.steelArea * 40000.0, 1);
+    EXPECT_FALSE(app.summaryEnabled());
+    app.setSummaryEnabled(true);
+    m.fy = 60000;
+    app.recompute();
+    EXPECT_NEAR(m.To, m.steelArea * 60000.0, 1);
+}
+
 TEST(StartFlow, OpeningShowsTheSettingsAndContinuesToTheMainWindow) {
     RecordingPlatform platform;
     Application app(platform);

@@ -5,7 +5,6 @@
 #include "ui/qt/confirm_line_edit.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qpainter_canvas.h"
-#include "ui/qt/wait_window.h"
 #include "ui/qt/window_support.h"
 
 #include <QCheckBox>
@@ -44,7 +43,6 @@ MainWindow::MainWindow(Application& app, QWidget* parent)
             drawSectionPicture(pictured_, canvas, sectionStyleFor(picGeom_->logicalDpiX()));
         }
     });
-    wait_ = new WaitWindow(this);
     render(true);
 }
 
@@ -67,17 +65,7 @@ void MainWindow::requestWindow(const WindowRequest& request) {
 
 void MainWindow::runFileCommand(void (MainWindowPresenter::*command)()) {
     (presenter_.*command)();
-    syncWait();
     render(true);
-}
-
-void MainWindow::syncWait() {
-    const WaitView& view = presenter_.waitView();
-    if (view.shown && !waitPlaced_) {
-        waitPlaced_ = true;
-        placeCentred(*wait_, app_.platform());
-    }
-    wait_->render(view);
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -24,7 +24,6 @@ namespace pmsect {
 
 class ConfirmLineEdit;
 class PictureWidget;
-class WaitWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -43,9 +42,6 @@ public:
     // Shows the presenter's view state. force also puts back inputs whose text the presenter
     // did not change (after New, Open and a change of units).
     void render(bool force = false);
-    // The wait window follows the presenter's wait state (the file-loading task).
-    void syncWait();
-    WaitWindow& waitWindow() { return *wait_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -105,8 +101,6 @@ private:
     // Rows +Mnx, -Mnx, +Mny, -Mny; columns Mn, phi*Mn, strain.
     std::array<std::array<QLabel*, 3>, 4> pureBending_{};
     PictureWidget* picGeom_ = nullptr;
-    WaitWindow* wait_ = nullptr;
-    bool waitPlaced_ = false;
 
     // The model as the last summary left it: picGeom is redrawn only when a summary runs.
     ProjectModel pictured_;

@@ -1,33 +1,52 @@
-// ProgramWindows: settings at start-up, which window opens which, and the observers that keep
-// the open windows in step with the summary and the units.
+// ProgramWindows: which window each request opens, where it is first placed, the wait window
+// that follows every long task, and the observers that keep the open windows in step with the
+// summary and the units.
 #include "ui/qt/program_windows.h"
 
-#include "building/new_project.h"
-#include "io/settings_file.h"
+#include "ui/qt/bar_set_editor_window.h"
 #include "ui/qt/design_window.h"
 #include "ui/qt/directory_window.h"
+#include "ui/qt/grid_windows.h"
 #include "ui/qt/information_window.h"
+#include "ui/qt/large_view_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/opening_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/report_window.h"
-#include "ui/qt/results_window_set.h"
+#include "ui/qt/results_exporter.h"
+#include "ui/qt/results_window.h"
 #include "ui/qt/single_point_window.h"
 #include "ui/qt/units_window.h"
+#include "ui/qt/wait_window.h"
 #include "ui/qt/window_support.h"
-#include "ui/report_figures.h"
+#include "ui/screen_placement.h"
 
 #include <QCoreApplication>
 
 namespace pmsect {
+namespace {
 
-ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform, std::string installDir)
-    : app_(app), platform_(platform), installDir_(std::move(installDir)),
-      singlePoint_(app.model(), platform, [this](bool busy) { setBusy(busy); }),
-      directory_(platform, installDir_, defaultDir_, [this](bool busy) { setBusy(busy); }),
-      report_(app.model(), platform) {
+// Makes the window on first use; true when it was made now.
+template <typename Window, typename Make>
+bool makeOnce(std::unique_ptr<Window>& window, Make make) {
+    if (window) {
+        return false;
+    }
+    window = make();
+    return true;
+}
+
+void bringToFront(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform)
+    : app_(app), platform_(platform),
+      exporter_(std::make_unique<ResultsExporter>(app, app.platform())) {
     app_.addSummaryObserver([this] {
-        singlePoint_.refreshFromSummary();
         if (main_) {
             main_->render();
         }
@@ -36,55 +55,20 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform, std::stri
         }
     });
     app_.units().addUnitsObserver([this] {
-        singlePoint_.applyUnitLabels();
         if (singlePointWindow_) {
             singlePointWindow_->render();
         }
     });
-    app_.units().setSaveChoice([this](const UnitPositions& p) {
-        saveUnitChoice(installDir_, {p.length, p.force, p.moment, p.stress, p.unitWeight});
-    });
-    app_.mainWindow().setSaveDesignCode(
-        [this](DesignCode code) { saveDesignCode(installDir_, code); });
-    app_.information().setSaveShowOnStartup(
-        [this](bool show) { saveShowInfoAtStart(installDir_, show ? 1 : 0); });
-    platform_.setPointerListener([this](bool) {
-        if (main_) {
-            main_->syncWait();
-        }
-    });
-    resultsWindows_ = std::make_unique<ResultsWindowSet>(app_);
-    resultsWindows_->registerWith(*this);
-    report_.keepHeaderIn(installDir_);
-    report_.setFigureSource([this] {
-        ResultsWindows& results = resultsWindows_->presenters();
-        return reportFigures(app_.model(), results.data(), results.results().figureView());
-    });
+    app_.wait().setRepaint([this] { renderWait(); });
+    app_.results().setOpenLargeView([this] { openLargeView(); });
 }
 
 ProgramWindows::~ProgramWindows() {
-    platform_.setPointerListener({});
-}
-
-void ProgramWindows::setBusy(bool busy) {
-    app_.pointer().setPointer(busy ? kPointerBusy : kPointerNormal);
-}
-
-StartupSettings ProgramWindows::readSettings() {
-    const LoadedSettings loaded = loadSettings(installDir_, platform_.currentDirectory());
-    defaultDir_ = loaded.settings.defaultDir;
-    platform_.setCurrentDirectory(defaultDir_);
-    const StoredUnitPositions& u = loaded.settings.units;
-    StartupSettings settings;
-    settings.defaultDir = defaultDir_;
-    settings.showInfoAtStart = loaded.settings.showInfoAtStart == 1;
-    settings.units = {u.length, u.force, u.moment, u.stress, u.unitWeight};
-    settings.designCode = loaded.settings.designCode;
-    return settings;
+    app_.wait().setRepaint({});
 }
 
 void ProgramWindows::start() {
-    app_.loadOpening([this] { return readSettings(); });
+    app_.loadOpening();
     opening_ = std::make_unique<OpeningWindow>(app_.opening());
     opening_->setContinueHandler([this] { continueFromOpening(); });
     placeCentred(*opening_, platform_);
@@ -97,15 +81,21 @@ void ProgramWindows::continueFromOpening() {
     open({next});
 }
 
-void ProgramWindows::registerWindow(WindowId id, WindowOpener opener) {
-    openers_[id] = std::move(opener);
+void ProgramWindows::place(QWidget& window) {
+    if (main_ && main_->isVisible()) {
+        placeOver(window, main_.get(), platform_);
+        return;
+    }
+    const WindowPosition p =
+        centredOnScreen(platform_, app_.pointer(), window.width(), window.height());
+    window.move(p.left, p.top);
 }
 
 void ProgramWindows::open(const WindowRequest& request) {
-    if (const auto it = openers_.find(request.window); it != openers_.end() && it->second) {
-        it->second(request);
-        return;
-    }
+    // The load table, the results window and the editors are activated as they open, so that
+    // their rows or pictures are there at once; the activation the desktop then gives them
+    // finds them current. The other windows are placed once shown, at the size they show
+    // themselves with.
     switch (request.window) {
     case WindowId::None:
         return;
@@ -115,33 +105,119 @@ void ProgramWindows::open(const WindowRequest& request) {
     case WindowId::Information:
         showInformation(request.fromMenu);
         return;
-    case WindowId::Units:
-        showUnits();
+    case WindowId::Units: {
+        app_.units().show();
+        const bool first =
+            makeOnce(units_, [&] { return std::make_unique<UnitsWindow>(app_.units()); });
+        units_->render();
+        if (first) {
+            placeOver(*units_, main_.get(), platform_);
+        }
+        bringToFront(*units_);
         return;
-    case WindowId::DefaultDirectory:
-        showDirectory();
+    }
+    case WindowId::DefaultDirectory: {
+        const bool first = makeOnce(
+            directoryWindow_, [&] { return std::make_unique<DirectoryWindow>(app_.directory()); });
+        app_.directory().open();
+        directoryWindow_->render();
+        if (first) {
+            placeOver(*directoryWindow_, main_.get(), platform_);
+        }
+        bringToFront(*directoryWindow_);
         return;
-    case WindowId::SinglePoint:
-        showSinglePoint();
+    }
+    case WindowId::SinglePoint: {
+        const bool first = makeOnce(singlePointWindow_, [&] {
+            return std::make_unique<SinglePointWindow>(app_.singlePoint());
+        });
+        app_.singlePoint().open();
+        singlePointWindow_->render();
+        if (first) {
+            placeOver(*singlePointWindow_, main_.get(), platform_);
+        }
+        bringToFront(*singlePointWindow_);
         return;
-    case WindowId::Report:
-        showReport();
+    }
+    case WindowId::Report: {
+        const bool first = makeOnce(reportWindow_, [&] {
+            return std::make_unique<ReportWindow>(app_.report(), platform_.printer());
+        });
+        app_.report().open();
+        reportWindow_->render();
+        if (first) {
+            placeOver(*reportWindow_, main_.get(), platform_);
+        }
+        bringToFront(*reportWindow_);
         return;
+    }
     case WindowId::Design:
-        showDesign();
+        if (makeOnce(designWindow_,
+                     [&] { return std::make_unique<DesignWindow>(app_.design()); })) {
+            placeCentred(*designWindow_, platform_);
+        }
+        app_.design().open();
+        designWindow_->render();
+        bringToFront(*designWindow_);
         return;
     case WindowId::Loads:
+        app_.loads().show();
+        if (makeOnce(loads_, [&] { return makeLoadTableWindow(app_.loads(), taskRunning_); })) {
+            place(*loads_);
+        }
+        app_.loads().activate();
+        loads_->render();
+        bringToFront(*loads_);
+        return;
     case WindowId::Results:
+        app_.results().show();
+        if (makeOnce(results_, [&] {
+                return std::make_unique<ResultsWindow>(app_.results(), *exporter_, taskRunning_);
+            })) {
+            if (main_ && main_->isVisible()) {
+                place(*results_);
+            } else {
+                const WindowPosition p =
+                    app_.results().placement(results_->width(), results_->height());
+                results_->move(p.left, p.top);
+            }
+        }
+        app_.results().activate();
+        results_->render();
+        bringToFront(*results_);
+        return;
     case WindowId::PointEditor:
+        app_.pointEditor().show();
+        if (makeOnce(pointEditor_,
+                     [&] { return makePointEditorWindow(app_.pointEditor(), taskRunning_); })) {
+            place(*pointEditor_);
+        }
+        app_.pointEditor().activate();
+        pointEditor_->render();
+        bringToFront(*pointEditor_);
+        return;
     case WindowId::BarEditor:
+        app_.barEditor().show();
+        if (makeOnce(barEditor_,
+                     [&] { return makeBarEditorWindow(app_.barEditor(), taskRunning_); })) {
+            place(*barEditor_);
+        }
+        app_.barEditor().activate();
+        barEditor_->render();
+        bringToFront(*barEditor_);
+        return;
     case WindowId::BarSetEditor:
-        break;
+        app_.barSetEditor().show();
+        if (makeOnce(barSetEditor_, [&] {
+                return std::make_unique<BarSetEditorWindow>(app_.barSetEditor(), taskRunning_);
+            })) {
+            place(*barSetEditor_);
+        }
+        app_.barSetEditor().activate();
+        barSetEditor_->render();
+        bringToFront(*barSetEditor_);
+        return;
     }
-    // The P-M diagrams button asked for the busy pointer, which its window would release.
-    if (request.window == WindowId::Results) {
-        setBusy(false);
-    }
-    platform_.showMessage("This window is not available yet.");
 }
 
 void ProgramWindows::showMain() {
@@ -149,111 +225,70 @@ void ProgramWindows::showMain() {
         main_ = std::make_unique<MainWindow>(app_);
         main_->setWindowOpener([this](const WindowRequest& request) { open(request); });
         main_->setExitHandler([this] { exitProgram(); });
-        resultsWindows_->setOwner(main_.get());
         app_.start();
         main_->render(true);
         placeCentred(*main_, platform_);
     }
     main_->show();
-    main_->raise();
-    main_->activateWindow();
+    bringToFront(*main_);
 }
 
 void ProgramWindows::showInformation(bool fromMenu) {
     app_.information().show(fromMenu);
-    const bool first = !information_;
-    if (first) {
-        information_ = std::make_unique<InformationWindow>(app_.information());
-        information_->setDoneHandler([this](WindowId next) { open({next}); });
-    }
+    const bool first = makeOnce(information_, [&] {
+        auto window = std::make_unique<InformationWindow>(app_.information());
+        window->setDoneHandler([this](WindowId next) { open({next}); });
+        return window;
+    });
     information_->render();
     if (first) {
-        // Placed once shown, at the size it shows itself with.
         placeOver(*information_, main_.get(), platform_);
     }
-    information_->raise();
-    information_->activateWindow();
+    bringToFront(*information_);
     // The information window is the one activated after Continue asked for the busy pointer.
-    setBusy(false);
+    app_.pointer().setPointer(kPointerNormal);
 }
 
-void ProgramWindows::showUnits() {
-    app_.units().show();
-    const bool first = !units_;
-    if (first) {
-        units_ = std::make_unique<UnitsWindow>(app_.units());
+void ProgramWindows::openLargeView() {
+    LargeViewPresenter& presenter = app_.largeView();
+    presenter.show();
+    if (!largeView_) {
+        largeView_ = std::make_unique<LargeViewWindow>(presenter, taskRunning_);
+        const double resultsHeight = results_ ? results_->height() : 600;
+        const WindowPlacement p = presenter.placement(resultsHeight);
+        largeView_->resize(static_cast<int>(p.width), static_cast<int>(p.height));
+        largeView_->move(p.left, p.top);
     }
-    units_->render();
-    if (first) {
-        placeOver(*units_, main_.get(), platform_);
-    }
-    units_->raise();
-    units_->activateWindow();
+    presenter.activate();
+    largeView_->render();
+    bringToFront(*largeView_);
 }
 
-void ProgramWindows::showDirectory() {
-    const bool first = !directoryWindow_;
-    if (first) {
-        directoryWindow_ = std::make_unique<DirectoryWindow>(directory_);
+void ProgramWindows::renderWait() {
+    const WaitView& view = app_.wait().view();
+    taskRunning_ = view.shown;
+    if (!wait_) {
+        wait_ = std::make_unique<WaitWindow>();
     }
-    directory_.open();
-    directoryWindow_->render();
-    if (first) {
-        placeOver(*directoryWindow_, main_.get(), platform_);
+    if (view.shown && !waitPlaced_) {
+        waitPlaced_ = true;
+        wait_->adjustSize();
+        place(*wait_);
     }
-    directoryWindow_->raise();
-    directoryWindow_->activateWindow();
-}
-
-void ProgramWindows::showSinglePoint() {
-    const bool first = !singlePointWindow_;
-    if (first) {
-        singlePointWindow_ = std::make_unique<SinglePointWindow>(singlePoint_);
-    }
-    singlePoint_.open();
-    singlePointWindow_->render();
-    if (first) {
-        placeOver(*singlePointWindow_, main_.get(), platform_);
-    }
-    singlePointWindow_->raise();
-    singlePointWindow_->activateWindow();
-}
-
-void ProgramWindows::showReport() {
-    const bool first = !reportWindow_;
-    if (first) {
-        reportWindow_ = std::make_unique<ReportWindow>(report_, platform_.printer());
-    }
-    report_.open();
-    reportWindow_->render();
-    if (first) {
-        placeOver(*reportWindow_, main_.get(), platform_);
-    }
-    reportWindow_->raise();
-    reportWindow_->activateWindow();
-}
-
-void ProgramWindows::showDesign() {
-    if (!designWindow_) {
-        designWindow_ = std::make_unique<DesignWindow>(app_.design());
-        placeCentred(*designWindow_, platform_);
-    }
-    app_.design().open();
-    designWindow_->render();
-    designWindow_->raise();
-    designWindow_->activateWindow();
+    wait_->render(view);
 }
 
 void ProgramWindows::exitProgram() {
     // Hidden rather than closed, so that no window runs its closing steps on the way out.
     for (QWidget* window : std::initializer_list<QWidget*>{
              opening_.get(), main_.get(), information_.get(), units_.get(), directoryWindow_.get(),
-             singlePointWindow_.get(), reportWindow_.get(), designWindow_.get()}) {
+             singlePointWindow_.get(), reportWindow_.get(), designWindow_.get(), loads_.get(),
+             results_.get(), largeView_.get(), pointEditor_.get(), barEditor_.get(),
+             barSetEditor_.get(), wait_.get()}) {
         if (window != nullptr) {
             window->hide();
         }
     }
-    resultsWindows_->hideAll();
     QCoreApplication::quit();
 }
 

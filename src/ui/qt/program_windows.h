@@ -1,36 +1,36 @@
 // The program's windows and their flow: start-up through the opening window, the main window and
-// the secondary windows created on first use, the windows other parts of the program plug in,
-// the wait window following the busy pointer, and the end of the program.
+// every other window made on first use over its presenter, the one wait window every long task
+// shows, and the end of the program.
 #pragma once
 
 #include "ui/application.h"
-#include "ui/directory_presenter.h"
-#include "ui/report_presenter.h"
-#include "ui/single_point_presenter.h"
 #include "ui/window_id.h"
 
-#include <functional>
-#include <map>
 #include <memory>
-#include <string>
+
+class QWidget;
 
 namespace pmsect {
 
+class BarSetEditorWindow;
 class DesignWindow;
 class DirectoryWindow;
+class GridWindow;
 class InformationWindow;
+class LargeViewWindow;
 class MainWindow;
 class OpeningWindow;
 class QtPlatform;
 class ReportWindow;
-class ResultsWindowSet;
+class ResultsExporter;
+class ResultsWindow;
 class SinglePointWindow;
 class UnitsWindow;
+class WaitWindow;
 
 class ProgramWindows {
 public:
-    // installDir is where the settings file lives: the current directory at start-up.
-    ProgramWindows(Application& app, QtPlatform& platform, std::string installDir);
+    ProgramWindows(Application& app, QtPlatform& platform);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
@@ -40,21 +40,15 @@ public:
     // Continue in the opening window (or the window closed).
     void continueFromOpening();
 
-    // Shows the window a button or menu asked for. Windows registered for an id take it;
-    // a window nobody provides yet says so.
+    // Shows the window a button or menu asked for, made and placed the first time.
     void open(const WindowRequest& request);
-    using WindowOpener = std::function<void(const WindowRequest& request)>;
-    void registerWindow(WindowId id, WindowOpener opener);
 
     // File > Exit, the Exit button or the main window closed, once the main window has asked
     // about unsaved work: everything closes at once, and nothing more is asked or saved.
     void exitProgram();
 
     Application& application() { return app_; }
-    SinglePointPresenter& singlePoint() { return singlePoint_; }
-    ReportPresenter& report() { return report_; }
-    DirectoryPresenter& directory() { return directory_; }
-    const std::string& defaultDir() const { return defaultDir_; }
+    ResultsExporter& exporter() { return *exporter_; }
 
     // The windows made so far (null before first use).
     OpeningWindow* openingWindow() { return opening_.get(); }
@@ -65,29 +59,31 @@ public:
     SinglePointWindow* singlePointWindow() { return singlePointWindow_.get(); }
     ReportWindow* reportWindow() { return reportWindow_.get(); }
     DesignWindow* designWindow() { return designWindow_.get(); }
-    // The load table, results and editing windows, opened by the main window's buttons.
-    ResultsWindowSet& resultsWindows() { return *resultsWindows_; }
+    GridWindow* loadTableWindow() { return loads_.get(); }
+    ResultsWindow* resultsWindow() { return results_.get(); }
+    LargeViewWindow* largeViewWindow() { return largeView_.get(); }
+    GridWindow* pointEditorWindow() { return pointEditor_.get(); }
+    GridWindow* barEditorWindow() { return barEditor_.get(); }
+    BarSetEditorWindow* barSetEditorWindow() { return barSetEditor_.get(); }
+    WaitWindow* waitWindow() { return wait_.get(); }
+    // A wait task is running: the windows ignore the user until it ends.
+    bool taskRunning() const { return taskRunning_; }
 
 private:
-    StartupSettings readSettings();
     void showMain();
     void showInformation(bool fromMenu);
-    void showUnits();
-    void showDirectory();
-    void showSinglePoint();
-    void showReport();
-    void showDesign();
-    void setBusy(bool busy);
+    void openLargeView();
+    void renderWait();
+    // Centred over the main window once it is shown, else on the screen.
+    void place(QWidget& window);
 
     Application& app_;
     QtPlatform& platform_;
-    std::string installDir_;
-    std::string defaultDir_;
-    SinglePointPresenter singlePoint_;
-    DirectoryPresenter directory_;
-    ReportPresenter report_;
-    std::map<WindowId, WindowOpener> openers_;
+    std::unique_ptr<ResultsExporter> exporter_;
+    bool taskRunning_ = false;
 
+    std::unique_ptr<WaitWindow> wait_;
+    bool waitPlaced_ = false;
     std::unique_ptr<OpeningWindow> opening_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<InformationWindow> information_;
@@ -96,7 +92,12 @@ private:
     std::unique_ptr<SinglePointWindow> singlePointWindow_;
     std::unique_ptr<ReportWindow> reportWindow_;
     std::unique_ptr<DesignWindow> designWindow_;
-    std::unique_ptr<ResultsWindowSet> resultsWindows_;
+    std::unique_ptr<GridWindow> loads_;
+    std::unique_ptr<ResultsWindow> results_;
+    std::unique_ptr<LargeViewWindow> largeView_;
+    std::unique_ptr<GridWindow> pointEditor_;
+    std::unique_ptr<GridWindow> barEditor_;
+    std::unique_ptr<BarSetEditorWindow> barSetEditor_;
 };
 
 } // namespace pmsect

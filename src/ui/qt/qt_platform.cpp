@@ -139,9 +139,6 @@ void QtPlatform::showBusyPointer(bool busy) {
         QGuiApplication::restoreOverrideCursor();
     }
     busyShown_ = busy;
-    if (pointerListener_) {
-        pointerListener_(busy);
-    }
 }
 
 ScreenSize QtPlatform::screenSize() {

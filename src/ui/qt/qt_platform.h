@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -46,10 +45,6 @@ public:
 
     // The printer the print dialog sets up and the report prints on.
     QPrinter& printer();
-    // Told after every change of the screen pointer; the wait window follows it.
-    void setPointerListener(std::function<void(bool busy)> listener) {
-        pointerListener_ = std::move(listener);
-    }
 
 protected:
     // Dialogs belong to the window the user is working in.
@@ -58,7 +53,6 @@ protected:
 private:
     std::unique_ptr<QPrinter> printer_;
     bool busyShown_ = false;
-    std::function<void(bool)> pointerListener_;
 };
 
 } // namespace pmsect

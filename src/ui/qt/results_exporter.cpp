@@ -43,8 +43,8 @@ bool isPngPath(const std::string& path) {
     return lowerExtension(std::filesystem::path(path)) == ".png";
 }
 
-ResultsExporter::ResultsExporter(ResultsWindows& windows, Platform& platform)
-    : windows_(windows), platform_(platform) {}
+ResultsExporter::ResultsExporter(Application& app, Platform& platform)
+    : app_(app), platform_(platform) {}
 
 std::optional<std::string> ResultsExporter::choosePath(const std::string& filters,
                                                        const std::string& fileName,
@@ -61,15 +61,15 @@ bool ResultsExporter::writeText(const std::string& path, const std::string& text
 }
 
 bool ResultsExporter::save2DData() {
-    const bool biaxial = windows_.results().view().biaxial;
+    const bool biaxial = app_.results().view().biaxial;
     const auto path =
         choosePath(kCsvFilters, biaxial ? "biaxial_contour.csv" : "pn_mn_curve.csv", ".csv");
-    return path && writeText(*path, windows_.current2DCsv());
+    return path && writeText(*path, app_.current2DCsv());
 }
 
 bool ResultsExporter::saveSurfaceData() {
     const auto path = choosePath(kCsvFilters, "failure_surface.csv", ".csv");
-    return path && writeText(*path, windows_.surfaceCsvText());
+    return path && writeText(*path, app_.surfaceCsvText());
 }
 
 bool ResultsExporter::savePicture(const CanvasDrawing& drawing, QSize size,

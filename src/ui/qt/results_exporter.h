@@ -4,8 +4,8 @@
 #pragma once
 
 #include "results/canvas.h"
+#include "ui/application.h"
 #include "ui/platform.h"
-#include "ui/results_windows.h"
 
 #include <QImage>
 #include <QSize>
@@ -24,7 +24,7 @@ bool isPngPath(const std::string& path);
 
 class ResultsExporter {
 public:
-    ResultsExporter(ResultsWindows& windows, Platform& platform);
+    ResultsExporter(Application& app, Platform& platform);
 
     // Each asks for a file name; a cancelled dialog writes nothing. True when a file was written.
     bool save2DData();
@@ -38,7 +38,7 @@ private:
                                           const std::string& extension);
     bool writeText(const std::string& path, const std::string& text);
 
-    ResultsWindows& windows_;
+    Application& app_;
     Platform& platform_;
 };
 

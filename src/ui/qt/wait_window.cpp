@@ -3,7 +3,7 @@
 
 #include "ui/qt/window_support.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace pmsect {
@@ -16,7 +16,13 @@ void WaitWindow::render(const WaitView& view) {
     setWindowTitle(qtText(view.caption));
     heading_->setText(qtText(view.heading));
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        lines_[i]->setText(qtText(view.lines[i]));
+        // A new style sheet is costly; the colour changes only when a task starts or ends.
+        if (colours_[i] != view.lineColours[i]) {
+            colours_[i] = view.lineColours[i];
+            showColouredText(*lines_[i], view.lines[i], view.lineColours[i]);
+        } else {
+            lines_[i]->setText(qtText(view.lines[i]));
+        }
     }
     if (view.shown && !isVisible()) {
         show();
@@ -24,7 +30,8 @@ void WaitWindow::render(const WaitView& view) {
         hide();
     }
     if (isVisible()) {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // User input waits until the task has ended; the painting of the lines does not.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 }
 

@@ -1,8 +1,9 @@
-// The "Wait" window: shown modally while a long task runs, with a large "Please Wait ..." and
-// four progress lines.
+// The "Wait" window of every long task (loading a file, the surface, the Pn-Mn curve and the
+// biaxial contour): modal while its task runs, with the task's caption, "Please Wait ..." and
+// four progress lines, the last three red while a computation runs.
 #pragma once
 
-#include "ui/wait_load_task.h"
+#include "ui/wait_presenter.h"
 
 #include <QDialog>
 #include <array>
@@ -16,9 +17,11 @@ class WaitWindow : public QDialog {
 public:
     explicit WaitWindow(QWidget* parent = nullptr);
 
-    // Shows the task's state: caption, heading and lines; shown or hidden as the task is.
-    // Painted at once, since the task keeps the event loop from running until it ends.
+    // Shows the task's state and paints it at once: the task holds the event loop until it
+    // ends, so each new progress line is painted before the computation goes on.
     void render(const WaitView& view);
+
+    const QLabel& line(int index) const { return *lines_[static_cast<std::size_t>(index)]; }
 
 protected:
     // The task ends the window, not the user.
@@ -27,6 +30,7 @@ protected:
 private:
     QLabel* heading_;
     std::array<QLabel*, 4> lines_{};
+    std::array<int, 4> colours_{-1, -1, -1, -1};
 };
 
 } // namespace pmsect

@@ -1,7 +1,7 @@
 // The main window's inputs and lines rewritten after a change of units.
 #include "format/number_format.h"
+#include "ui/main_window_texts.h"
 #include "units/display_units.h"
-#include "units/main_window_unit_texts.h"
 #include "units/unit_conversion.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// The texts the main window shows again after a change of units: its eight unit-bearing inputs
-// rewritten from the internal values, and the moduli and flexural-units lines.
+// The main window's lines and inputs written from the model in the current display units: the
+// moduli and beta1 lines, and every unit-bearing input after a change of units.
 #pragma once
 
 #include "model/project_model.h"
@@ -7,6 +7,11 @@
 #include <string>
 
 namespace pmsect {
+
+// "Conc. Mod. of Elasticity = ...", "Steel Mod. of Elasticity = ..." and "Beta1 = ...".
+std::string concreteModulusLabel(const ProjectModel& model);
+std::string steelModulusLabel(const ProjectModel& model);
+std::string beta1Label(const ProjectModel& model);
 
 struct MainWindowUnitTexts {
     std::string rectB;
@@ -17,9 +22,9 @@ struct MainWindowUnitTexts {
     std::string fy;
     std::string clearCover;
     std::string clearSpacing;
-    std::string concreteModulusLine; // "Conc. Mod. of Elasticity = ..."
-    std::string steelModulusLine;    // "Steel Mod. of Elasticity = ..."
-    std::string flexuralUnitsLine;   // "Flexural Units: ..."
+    std::string concreteModulusLine;
+    std::string steelModulusLine;
+    std::string flexuralUnitsLine; // "Flexural Units: ..."
 };
 
 // Uses model.units as already set by applyUnitChoice. Each input is the internal value times its
