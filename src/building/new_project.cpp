@@ -64,8 +64,6 @@ void resetToNewProject(ProjectModel& model) {
     model.numLoads = 0;
     model.phiCompression = kPhiTied;
     model.phiTension = kPhiTension;
-    model.curvesStale = true;
-    model.surfaceStale = true;
     model.projectFileName.clear();
 
     computeSectionSummary(model);

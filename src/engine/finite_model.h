@@ -44,8 +44,7 @@ inline std::optional<std::string> firstNonFiniteValue(const ProjectModel& m) {
                                       {"To", m.To},
                                       {"phiTnMax", m.phiTnMax},
                                       {"tenthFcAg", m.tenthFcAg},
-                                      {"maxSteelStrain", m.maxSteelStrain},
-                                      {"singlePointC", m.singlePointC}}) {
+                                      {"maxSteelStrain", m.maxSteelStrain}}) {
         if (bad(value)) {
             return name;
         }

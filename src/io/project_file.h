@@ -34,7 +34,7 @@ bool existsButIsNoFile(const std::string& path);
 // The file is read into a copy, and the model changes only when the whole file was read: after a
 // failure it is exactly as before. On success the derived fields are recomputed, both stale flags
 // are set, projectFileName becomes path and the section summary has run.
-// Display units and window state are kept.
+// Display units are kept.
 FileResult loadProjectFile(const std::string& path, ProjectModel& model);
 
 // Far above the largest project (some 300 lines of a few dozen characters, blank lines aside).

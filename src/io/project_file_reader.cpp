@@ -223,9 +223,6 @@ void deriveLoadedFields(ProjectModel& m) {
     // The bar-set rectangle is not stored; taking it from the loaded section keeps the next
     // rebuild of the bars from using the previous project's rectangle.
     setBarSetOutline(m);
-
-    m.curvesStale = true;
-    m.surfaceStale = true;
 }
 
 FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model) {

@@ -79,7 +79,6 @@ inline void forEachReal(const ProjectModel& m,
     for (std::size_t i = 0; i < m.curveDepthGuess.size(); ++i) {
         visit("curveDepthGuess[" + std::to_string(i) + "]", m.curveDepthGuess[i]);
     }
-    visit("singlePointC", m.singlePointC);
     if (m.unmatchedBarSize) {
         visit("unmatchedBarSize", *m.unmatchedBarSize);
     }

@@ -165,11 +165,7 @@ struct ProjectModel {
     // to 10 in by every section summary.
     std::array<float, kMaxCurveRows + 1> curveDepthGuess{};
 
-    // Flags and shared state
-    bool curvesStale = true;
-    bool surfaceStale = true;
-    bool showSolution = false;
-    float singlePointC = 4;
+    // The file the project was last opened from or saved to; empty for a new project.
     std::string projectFileName;
 
     // A bar number met during a computation that the bar table does not hold. The command that

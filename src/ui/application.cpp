@@ -20,6 +20,7 @@ Application::Application(Platform& platform, std::optional<std::string> settings
       units_(model_, pointer_, mainWindow_), opening_(pointer_), information_(model_),
       design_(model_, platform, pointer_,
               [this] {
+                  data_.markStale();
                   mainWindow_.showProjectInputs();
                   recompute();
               }),
@@ -92,8 +93,7 @@ void Application::start() {
     units_.applyUnits();
     summaryEnabled_ = false;
     mainWindow_.showStartupDefaults();
-    model_.curvesStale = true;
-    model_.surfaceStale = true;
+    data_.markStale();
     summaryEnabled_ = true;
     recompute();
 }

@@ -49,6 +49,7 @@ public:
     ProjectModel& model() { return model_; }
     Platform& platform() { return platform_; }
     BusyPointer& pointer() { return pointer_; }
+    ResultsData& data() { return data_; }
     const ResultsData& data() const { return data_; }
     // The folder chosen in the Default Dir window, as the settings file keeps it.
     const std::string& defaultDir() const { return defaultDir_; }
@@ -91,6 +92,7 @@ public:
     void summaryChanged() override;
     void setSummaryEnabled(bool enabled) override { summaryEnabled_ = enabled; }
     bool summaryEnabled() const override { return summaryEnabled_; }
+    void markResultsStale() override { data_.markStale(); }
     void setAutoRecompute(bool on) override { autoRecompute_ = on; }
     bool autoRecompute() const override { return autoRecompute_; }
 

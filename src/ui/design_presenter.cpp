@@ -223,8 +223,6 @@ void DesignPresenter::apply() {
     }
     const DesignRow& row = view_.rows[static_cast<std::size_t>(view_.selectedRow)];
     applyArrangement(model_, result_.candidates[row.candidate].arrangement);
-    model_.curvesStale = true;
-    model_.surfaceStale = true;
     view_.status = "Applied: " + row.arrangement + ".";
     if (applied_) {
         applied_();

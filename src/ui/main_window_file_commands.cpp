@@ -65,6 +65,7 @@ void MainWindowPresenter::newProject() {
     chain_.setAutoRecompute(true);
     view_.autoRecompute = true;
     showProject();
+    chain_.markResultsStale();
     chain_.setSummaryEnabled(true);
     chain_.summaryChanged();
     markSaved();
@@ -90,6 +91,7 @@ void MainWindowPresenter::openProject() {
         }
         titleName_ = path;
         showProject();
+        chain_.markResultsStale();
         chain_.setSummaryEnabled(true);
         chain_.summaryChanged();
         markSaved();

@@ -110,8 +110,7 @@ MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform
 // ---- Steps shared by the events ----
 
 void MainWindowPresenter::markStale() {
-    model_.curvesStale = true;
-    model_.surfaceStale = true;
+    chain_.markResultsStale();
 }
 
 void MainWindowPresenter::autoStep() {

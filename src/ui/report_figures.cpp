@@ -22,7 +22,7 @@ PrintedFigures reportFigures(const ProjectModel& model, const ResultsData& data,
     };
     auto f = std::make_shared<Figures>();
     f->model = model;
-    const bool curveCurrent = !model.curvesStale && data.curve.count > 0;
+    const bool curveCurrent = !data.curvesStale && data.curve.count > 0;
     if (curveCurrent) {
         f->curve = data.curve;
         f->angle = data.curveAngle;
@@ -32,7 +32,7 @@ PrintedFigures reportFigures(const ProjectModel& model, const ResultsData& data,
         computeCurve(f->model, f->angle, f->curve);
         f->points = computeControlPoints(f->model, f->angle);
     }
-    if (!model.surfaceStale && data.surface.sections > 0) {
+    if (!data.surfaceStale && data.surface.sections > 0) {
         f->surface = data.surface;
     } else {
         computeSurface(f->model, view.sections, f->surface);

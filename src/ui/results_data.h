@@ -1,5 +1,6 @@
 // The interaction data that outlives every window: the last Pn-Mn curve, the last biaxial
-// contour and the last failure surface. Each computation overwrites its own table.
+// contour and the last failure surface, and whether they still belong to the project. Each
+// computation overwrites its own table.
 #pragma once
 
 #include "results/control_points.h"
@@ -15,6 +16,11 @@ struct ResultsData {
     CurveTable contour;            // the biaxial contour, always kContourPoints rows
     float contourPn = 0;           // its axial force, kips
     SurfaceData surface;
+    // A change of the project leaves the curve (or contour) and the surface to be computed again
+    // when the results window next shows them.
+    bool curvesStale = true;
+    bool surfaceStale = true;
+    void markStale() { curvesStale = surfaceStale = true; }
 };
 
 } // namespace pmsect

@@ -87,16 +87,16 @@ void ResultsPresenter::activate() {
     view_.lblTo = labels.To.text;
     view_.lblPhiTnMax = labels.phiTnMax.text;
 
-    if (model_.surfaceStale) {
+    if (data_.surfaceStale) {
         wait_.runSurface(sections_);
     }
-    if (model_.curvesStale) {
+    if (data_.curvesStale) {
         wait_.hide();
         // A change to the section while the contour is shown leaves the contour stale too:
         // it is recomputed at its own load rather than replaced by a curve at that "angle".
         if (view_.biaxial) {
             runContourAtBox();
-            model_.curvesStale = false;
+            data_.curvesStale = false;
         } else {
             runCurveAtBox();
         }
@@ -131,7 +131,7 @@ void ResultsPresenter::onOptPnMn() {
     view_.lbl2DHorAngle = "Horiz. Angle";
     view_.txt2DHorAngle = "90";
     view_.hsb2D = ScrollBarView{0, 360, 90};
-    model_.curvesStale = true;
+    data_.curvesStale = true;
     runCurveAtBox();
     afterWait();
 }
@@ -142,7 +142,7 @@ void ResultsPresenter::onOptBiMn() {
     view_.lbl2DHorAngle = "Pn";
     view_.txt2DHorAngle = "0";
     view_.hsb2D = biaxialScrollRange(model_);
-    model_.curvesStale = false;
+    data_.curvesStale = false;
     runContourAtBox();
     afterWait();
 }
@@ -194,7 +194,7 @@ void ResultsPresenter::confirmNumSections(std::string_view text) {
     }
     sections_ = surfaceSectionCount(static_cast<float>(*v));
     view_.rxtNumSections = std::to_string(sections_);
-    model_.surfaceStale = true;
+    data_.surfaceStale = true;
     wait_.runSurface(sections_);
     afterWait();
 }

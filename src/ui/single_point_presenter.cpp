@@ -87,7 +87,7 @@ void SinglePointPresenter::open() {
         view_.mode = SinglePointMode::GivenC;
         setModeEnables();
         const double lf = model_.units.lengthFactor;
-        model_.singlePointC = static_cast<float>(kStartDepth / lf);
+        depth_ = static_cast<float>(kStartDepth / lf);
         view_.c.text = plainNumberText(static_cast<float>(kStartDepth));
         view_.neutralAxisAngle.text = "0";
     }
@@ -101,7 +101,7 @@ void SinglePointPresenter::activate() {
         return;
     }
     applyUnitLabels();
-    model_.showSolution = true;
+    showSolution_ = true;
     computeGivenC(Trigger::Activation);
     if (busy_) {
         busy_(false);
@@ -153,12 +153,12 @@ void SinglePointPresenter::done() {
     }
     view_.visible = false;
     // A hidden window needs no intermediate results; the next activation sets the flag again.
-    model_.showSolution = false;
+    showSolution_ = false;
 }
 
 void SinglePointPresenter::close() {
     view_.visible = false;
-    model_.showSolution = false;
+    showSolution_ = false;
 }
 
 void SinglePointPresenter::resize(double innerWidth, double innerHeight) {
@@ -187,7 +187,7 @@ void SinglePointPresenter::refreshFromSummary() {
     EvaluationDetail detail;
     solveNeutralAxis(model_, static_cast<float>(*angle), state, &detail);
     writeLoadResults(state, detail);
-    if (model_.showSolution) {
+    if (showSolution_) {
         writeDetailLines(detail);
     }
 }
@@ -261,12 +261,12 @@ void SinglePointPresenter::computeGivenC(Trigger trigger) {
     const double c = *validate(SinglePointInput::C);
     const auto angle = static_cast<float>(*validate(SinglePointInput::NeutralAxisAngle));
 
-    model_.singlePointC = static_cast<float>(c / lf);
+    depth_ = static_cast<float>(c / lf);
     NeutralAxisState state;
-    state.c = model_.singlePointC;
+    state.c = depth_;
     EvaluationDetail detail;
     solveNeutralAxis(model_, angle, state, &detail);
-    model_.singlePointC = state.c; // raised to the engine's minimum depth when below it
+    depth_ = state.c; // raised to the engine's minimum depth when below it
 
     if (trigger == Trigger::CInput) {
         view_.c.text = formatNumber(static_cast<double>(state.c) * lf, kLengthPattern);

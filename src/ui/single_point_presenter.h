@@ -108,6 +108,10 @@ public:
     void applyUnitLabels();
 
     const SinglePointView& view() const { return view_; }
+    // The neutral-axis depth of the last c-mode evaluation, in inches, as the engine used it.
+    float depth() const { return depth_; }
+    // The window is open and shows the solution's lines and drawing.
+    bool showsSolution() const { return showSolution_; }
     bool hasDrawing() const { return drawnDetail_.has_value(); }
     // The last evaluation's picture, scaled to the canvas.
     void draw(Canvas& canvas) const;
@@ -130,6 +134,8 @@ private:
     std::function<void(bool)> busy_;
     SinglePointView view_;
     bool initialised_ = false;
+    bool showSolution_ = false;
+    float depth_ = 4;
     std::optional<EvaluationDetail> drawnDetail_;
     ProjectModel drawnModel_; // the bars as they were when the drawing was made
 };

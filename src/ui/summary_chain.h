@@ -16,6 +16,8 @@ public:
     // disable the summary; accepted changes and a new or opened project enable it again.
     virtual void setSummaryEnabled(bool enabled) = 0;
     virtual bool summaryEnabled() const = 0;
+    // The interaction curve, contour and surface no longer belong to the project.
+    virtual void markResultsStale() = 0;
     // The main window's "Auto Recompute": whether a change of the outline or the layout also
     // lays the bars out again before the summary.
     virtual void setAutoRecompute(bool on) = 0;

@@ -64,7 +64,7 @@ FileResult WaitPresenter::runLoadFile(const std::string& path) {
 void WaitPresenter::runSurface(float sections) {
     run("Computing 3D", "Computing 3D Surface Data", true,
         [&](ProgressSink& sink) { computeSurface(model_, sections, data_.surface, &sink); });
-    model_.surfaceStale = false;
+    data_.surfaceStale = false;
 }
 
 void WaitPresenter::runCurve(float thetaDeg) {
@@ -73,7 +73,7 @@ void WaitPresenter::runCurve(float thetaDeg) {
         data_.curveAngle = thetaDeg;
         data_.controlPoints = computeControlPoints(model_, thetaDeg);
     });
-    model_.curvesStale = false;
+    data_.curvesStale = false;
 }
 
 ContourLoad WaitPresenter::runContour(double PnDisplay) {

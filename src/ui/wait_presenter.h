@@ -53,9 +53,9 @@ public:
     // Task 1: the project file at path loaded into the model. A failed load leaves the model
     // exactly as it was.
     FileResult runLoadFile(const std::string& path);
-    // Task 2: the surface of sections directions (limited to 4..32); clears surfaceStale.
+    // Task 2: the surface of sections directions (limited to 4..32); clears data.surfaceStale.
     void runSurface(float sections);
-    // Task 3: the Pn-Mn curve at thetaDeg; clears curvesStale.
+    // Task 3: the Pn-Mn curve at thetaDeg; clears data.curvesStale.
     void runCurve(float thetaDeg);
     // Task 4: the contour at the axial load typed in the display force unit. The result tells
     // whether the load was replaced by 99 % of a limit, and the box text to show then.

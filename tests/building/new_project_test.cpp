@@ -37,8 +37,6 @@ ProjectModel changedModel() {
     m.barSetsAlongY = true;
     m.numBars = 3;
     m.numLoads = 7;
-    m.curvesStale = false;
-    m.surfaceStale = false;
     m.projectFileName = "C:\\old.rcs";
     m.units.lengthFactor = 2.54f;
     m.units.lengthLabel = "cm";
@@ -98,8 +96,6 @@ TEST(NewProject, SetsTheDefaults) {
     EXPECT_NEAR(m.bars[20].y, -5.1875, 1e-5);
 
     EXPECT_EQ(m.numLoads, 0);
-    EXPECT_TRUE(m.curvesStale);
-    EXPECT_TRUE(m.surfaceStale);
     EXPECT_TRUE(m.projectFileName.empty());
 }
 

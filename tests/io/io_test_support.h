@@ -144,8 +144,6 @@ inline void expectSameModel(const ProjectModel& a, const ProjectModel& b) {
             EXPECT_EQ(a.loads[i][c], b.loads[i][c]) << "load " << i << " column " << c;
         }
     }
-    EXPECT_EQ(a.curvesStale, b.curvesStale);
-    EXPECT_EQ(a.surfaceStale, b.surfaceStale);
     EXPECT_EQ(a.projectFileName, b.projectFileName);
     EXPECT_EQ(a.units.lengthFactor, b.units.lengthFactor);
     EXPECT_EQ(a.units.lengthLabel, b.units.lengthLabel);

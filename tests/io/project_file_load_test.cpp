@@ -53,8 +53,6 @@ ProjectModel otherProject() {
     m.numLoads = 3;
     m.refX = 7;
     m.refY = -7;
-    m.curvesStale = false;
-    m.surfaceStale = false;
     m.projectFileName = "previous.rcs";
     return m;
 }
@@ -79,8 +77,6 @@ TEST(ProjectFileLoad, NewProjectRoundTrip) {
     ProjectModel m = otherProject();
     m.units.lengthFactor = 25.4f;
     m.units.lengthLabel = "mm";
-    m.showSolution = true;
-    m.singlePointC = 7.5f;
     const FileResult r = loadProjectFile(path, m);
     ASSERT_TRUE(r.ok) << r.error;
 
@@ -94,18 +90,14 @@ TEST(ProjectFileLoad, NewProjectRoundTrip) {
     EXPECT_EQ(m.beta1, 0.85f);
     EXPECT_EQ(m.barSetWidth, 12.0f);
     EXPECT_EQ(m.barSetHeight, 18.0f);
-    EXPECT_TRUE(m.curvesStale);
-    EXPECT_TRUE(m.surfaceStale);
     EXPECT_EQ(m.projectFileName, path);
     // The summary ran: 20 #5 bars, and Po = -(0.85 f'c (Ag - As) + fy As) in lb.
     EXPECT_NEAR(m.steelArea, 20 * 0.31, 1e-4);
     const double as = 20 * 0.31;
     EXPECT_NEAR(m.Po, -(2550 * (216 - as) + 60000 * as), 1.0);
-    // Window state and display units stay.
+    // The display units stay.
     EXPECT_EQ(m.units.lengthFactor, 25.4f);
     EXPECT_EQ(m.units.lengthLabel, "mm");
-    EXPECT_TRUE(m.showSolution);
-    EXPECT_EQ(m.singlePointC, 7.5f);
 }
 
 TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {

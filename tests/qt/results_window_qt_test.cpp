@@ -128,8 +128,8 @@ TEST_F(ResultsWindowQtTest, PmDiagramsComputesBothResultsAndShowsTheWindow) {
     EXPECT_FALSE(control<QCheckBox>("chk2DDrwSec")->isEnabled());
     EXPECT_TRUE(control<QLabel>("lblPo")->text().startsWith("Po = "));
 
-    EXPECT_FALSE(app->model().curvesStale);
-    EXPECT_FALSE(app->model().surfaceStale);
+    EXPECT_FALSE(app->data().curvesStale);
+    EXPECT_FALSE(app->data().surfaceStale);
     EXPECT_GT(app->data().curve.count, 2);
     EXPECT_EQ(app->data().surface.sections, 8);
     ASSERT_NE(set->waitWindow(), nullptr);
@@ -256,7 +256,7 @@ TEST_F(ResultsWindowQtTest, The2DAngleComputesTheCurveAtTheNewDirection) {
     control<QScrollBar>("hsb2D")->setValue(45);
     EXPECT_EQ(control<QLineEdit>("txt2DHorAngle")->text(), "45");
     EXPECT_GT(evaluationCount(), evaluations);
-    EXPECT_FALSE(app->model().curvesStale);
+    EXPECT_FALSE(app->data().curvesStale);
 
     typeAndEnter(control<QLineEdit>("txt2DHorAngle"), "abc");
     ASSERT_FALSE(platform.messages.empty());

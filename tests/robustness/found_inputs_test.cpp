@@ -171,7 +171,7 @@ TEST(FoundInputs, DepthThatOverflowsInInchesIsRefused) {
     EXPECT_EQ(platform.messages, std::vector<std::string>{"c must be numeric"});
     EXPECT_EQ(robust::firstNonFinite(app.model()), "");
     // Reset to 4 x lengthFactor display units, which is 4 in.
-    EXPECT_NEAR(app.model().singlePointC, 4, 1e-5);
+    EXPECT_NEAR(sp.depth(), 4, 1e-5);
 
     sp.chooseMode(SinglePointMode::GivenE);
     platform.messages.clear();

@@ -80,8 +80,8 @@ TEST_F(DesignWindowTest, ApplyLaysTheArrangementAsTheCommandLineWritesIt) {
     EXPECT_EQ(model.clearSpacing, best.clearSpacing);
     EXPECT_TRUE(sameBars(bars(), std::vector<Bar>(expected.bars.begin() + 1,
                                                   expected.bars.begin() + 1 + expected.numBars)));
-    EXPECT_TRUE(model.curvesStale);
-    EXPECT_TRUE(model.surfaceStale);
+    EXPECT_TRUE(app.data().curvesStale);
+    EXPECT_TRUE(app.data().surfaceStale);
     // The main window shows the new inputs and the recomputed summary checks every load.
     EXPECT_EQ(box(MainInput::Spacing).text, boxNumberText(best.clearSpacing));
     EXPECT_EQ(view().longBarIndex, best.barSize - 3);

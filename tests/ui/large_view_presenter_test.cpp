@@ -71,14 +71,14 @@ TEST_F(LargeView, DoneHidesAndLeavesAStaleSurfaceStale) {
     results.onLarge3D();
     large.activate();
     type(MainInput::Fpc, "5000");
-    ASSERT_TRUE(model.surfaceStale);
+    ASSERT_TRUE(app.data().surfaceStale);
     large.close();
     EXPECT_FALSE(large.view().visible);
-    EXPECT_TRUE(model.surfaceStale);
+    EXPECT_TRUE(app.data().surfaceStale);
     const long long before = evaluationCount();
     results.activate(); // so the results window computes the surface of the new f'c
     EXPECT_GT(evaluationCount(), before);
-    EXPECT_FALSE(model.surfaceStale);
+    EXPECT_FALSE(app.data().surfaceStale);
 }
 
 TEST_F(LargeView, LayoutKeepsTheFixedOffsetsFromTheLowerRight) {

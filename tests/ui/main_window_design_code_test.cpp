@@ -40,8 +40,8 @@ TEST_F(MainWindowDesignCode, ChoosingAnEditionRecomputesMarksStaleAndRetitles) {
     EXPECT_EQ(view().designCodeIndex, k318_19);
     EXPECT_EQ(view().title,
               "PMSECT:  R.C. Section Axial & Flexural Strength Analysis (ACI 318-19)");
-    EXPECT_TRUE(model.curvesStale);
-    EXPECT_TRUE(model.surfaceStale);
+    EXPECT_TRUE(app.data().curvesStale);
+    EXPECT_TRUE(app.data().surfaceStale);
     // The spiral's phi is 0.75 now, and the summary's cap follows: 0.85 * 0.75 / (0.85 * 0.70).
     EXPECT_FLOAT_EQ(model.phiCompression, 0.75f);
     EXPECT_NEAR(model.phiPnMax / phiPnMax05, 0.75 / 0.70, 1e-6);

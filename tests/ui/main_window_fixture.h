@@ -26,8 +26,8 @@ protected:
         return std::vector<Bar>(model.bars.begin() + 1, model.bars.begin() + 1 + model.numBars);
     }
     void clearStale() {
-        model.curvesStale = false;
-        model.surfaceStale = false;
+        app.data().curvesStale = false;
+        app.data().surfaceStale = false;
     }
 
     RecordingPlatform platform;

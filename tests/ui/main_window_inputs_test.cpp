@@ -19,7 +19,7 @@ TEST_F(MainWindowInputs, CoverThatIsNotANumberIsRefusedAndRestored) {
     EXPECT_EQ(box(MainInput::Cover).text, "1.5");
     EXPECT_EQ(model.clearCover, 1.5f);
     EXPECT_TRUE(sameBars(bars(), before));
-    EXPECT_FALSE(model.curvesStale); // nothing ran after the message
+    EXPECT_FALSE(app.data().curvesStale); // nothing ran after the message
 }
 
 TEST_F(MainWindowInputs, NegativeCoverIsMadePositiveAndTheBarsMove) {
@@ -27,7 +27,7 @@ TEST_F(MainWindowInputs, NegativeCoverIsMadePositiveAndTheBarsMove) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.clearCover, 2.0f);
     EXPECT_EQ(box(MainInput::Cover).text, "2");
-    EXPECT_TRUE(model.curvesStale && model.surfaceStale);
+    EXPECT_TRUE(app.data().curvesStale && app.data().surfaceStale);
     // Corner bar of the top set: face, cover, #3 tie and half a #5 bar in from each side.
     ASSERT_EQ(model.numBars, 20);
     EXPECT_NEAR(model.bars[1].x, -6 + 2 + 0.375 + 0.3125, 1e-5);
@@ -51,7 +51,7 @@ TEST_F(MainWindowInputs, ThousandsSeparatorsReadAsOneNumber) {
     EXPECT_EQ(view().lblEc.rfind("Conc. Mod. of Elasticity = 3,644,", 0), 0u) << view().lblEc;
     EXPECT_EQ(view().lblBeta1, "Beta1 = 0.85");
     EXPECT_EQ(box(MainInput::Fpc).text, "4,000"); // the box keeps what was typed
-    EXPECT_TRUE(model.curvesStale);
+    EXPECT_TRUE(app.data().curvesStale);
 }
 
 TEST_F(MainWindowInputs, HigherStrengthLowersBeta1) {
@@ -69,8 +69,8 @@ TEST_F(MainWindowInputs, UnitWeightChangesEcButNotTheCurves) {
     const double ec = 33 * 110 * std::sqrt(110.0) * std::sqrt(3000.0);
     EXPECT_NEAR(model.Ec, ec, 1.0);
     EXPECT_NE(view().lblEc, oldLabel);
-    EXPECT_FALSE(model.curvesStale);
-    EXPECT_FALSE(model.surfaceStale);
+    EXPECT_FALSE(app.data().curvesStale);
+    EXPECT_FALSE(app.data().surfaceStale);
 }
 
 // A yield strength above 80,000 psi is computed with, but the summary says in red that a design
@@ -135,7 +135,7 @@ TEST_F(MainWindowInputs, WidthTypedWhileRoundIsIgnored) {
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.rectB, 12.0f);
     EXPECT_EQ(model.points[1].x, points[1].x);
-    EXPECT_FALSE(model.curvesStale);
+    EXPECT_FALSE(app.data().curvesStale);
 }
 
 TEST_F(MainWindowInputs, WidthRebuildsTheOutlineAndWithAutoTheBars) {
@@ -244,7 +244,7 @@ TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
         EXPECT_TRUE(sameBars(bars(), std::vector<Bar>(before.bars.begin() + 1,
                                                       before.bars.begin() + 1 + before.numBars)))
             << e.text;
-        EXPECT_FALSE(model.curvesStale) << e.text;
+        EXPECT_FALSE(app.data().curvesStale) << e.text;
     }
     // The default section is untouched: Po = -(0.85 f'c (Ag - As) + fy As) by hand.
     EXPECT_NEAR(model.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 1.0);

@@ -53,7 +53,7 @@ TEST_F(MainWindowOptions, StartsWithTheDefaultsAndTheirEnableStates) {
     EXPECT_EQ(v.summary.percentRein.text, "% Reinforcement = 2.87%");
     EXPECT_EQ(v.summary.percentRein.colour, 0);
     EXPECT_TRUE(v.summary.pureBendingShown);
-    EXPECT_TRUE(app.summaryEnabled() && model.curvesStale && model.surfaceStale);
+    EXPECT_TRUE(app.summaryEnabled() && app.data().curvesStale && app.data().surfaceStale);
     EXPECT_EQ(app.pointer().busyCount(), 0);
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -87,7 +87,7 @@ TEST_F(MainWindowOptions, TiedAndSpiralDoNotMarkTheCurvesStale) {
     main.onOption(MainOption::Tied);
     EXPECT_EQ(model.phiCompression, 0.65f);
     EXPECT_NEAR(model.phiPnMax, 0.80 * 0.65 * model.Po, 1.0);
-    EXPECT_FALSE(model.curvesStale || model.surfaceStale);
+    EXPECT_FALSE(app.data().curvesStale || app.data().surfaceStale);
 }
 
 TEST_F(MainWindowOptions, BarSetLayoutSelectsTiedAndDisablesSpiral) {
@@ -152,7 +152,7 @@ TEST_F(MainWindowOptions, ArbitraryLayoutKeepsTheBars) {
 
     clearStale();
     EXPECT_EQ(main.onButton(MainButton::EditBars).window, WindowId::BarEditor);
-    EXPECT_TRUE(model.curvesStale);
+    EXPECT_TRUE(app.data().curvesStale);
     EXPECT_TRUE(sameBars(bars(), before));
 }
 
@@ -165,7 +165,7 @@ TEST_F(MainWindowOptions, LongBarListChangesEveryBarSet) {
     for (const Bar& b : bars()) {
         EXPECT_EQ(b.size, 8.0f);
     }
-    EXPECT_TRUE(model.curvesStale);
+    EXPECT_TRUE(app.data().curvesStale);
     // Rebuilt with #8 bars (1 in): corner bar 1.5 + 0.375 + 0.5 in from the faces.
     EXPECT_NEAR(model.bars[1].x, -6 + 2.375, 1e-5);
     EXPECT_NEAR(model.bars[1].y, 9 - 2.375, 1e-5);
@@ -176,7 +176,7 @@ TEST_F(MainWindowOptions, EditorButtonsMarkStale) {
                                   std::pair{MainButton::EditBarSets, WindowId::BarSetEditor}}) {
         clearStale();
         EXPECT_EQ(main.onButton(button).window, window);
-        EXPECT_TRUE(model.curvesStale && model.surfaceStale);
+        EXPECT_TRUE(app.data().curvesStale && app.data().surfaceStale);
     }
     const WindowRequest info = main.onMenu(MainMenu::Information);
     EXPECT_EQ(info.window, WindowId::Information);

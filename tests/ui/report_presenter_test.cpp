@@ -256,7 +256,7 @@ TEST(ReportFigures, StaleResultsAreComputedOnACopyAndCurrentOnesAreUsed) {
     EXPECT_GT(surface.count(PrimitiveKind::Line, kDarkYellow), 100u);
 
     // A current curve is printed as the window holds it, at its own angle.
-    model.curvesStale = false;
+    data->curvesStale = false;
     data->curve.count = 2;
     data->curve.pts[1] = {0.65f, -100, 0};
     data->curve.pts[2] = {0.65f, -50, 600};

@@ -57,15 +57,15 @@ TEST_F(ResultsWindow, StartsWithTheControlsOfTheWindow) {
 TEST_F(ResultsWindow, OpeningComputesTheCurveAt90AndTheSurface) {
     ASSERT_TRUE(openWindow(app, main.onButton(MainButton::Results).window));
     EXPECT_FALSE(app.summaryEnabled());
-    EXPECT_FALSE(model.curvesStale);
+    EXPECT_FALSE(app.data().curvesStale);
     EXPECT_EQ(waitView().caption, "Computing 2D");
     EXPECT_EQ(waitView().lines[0], "Computing 2D Curve Data");
     EXPECT_EQ(waitView().lines[1], "Angle = 90.00");
     EXPECT_EQ(waitView().lineColours[2], kBlack); // red only while computing
-    EXPECT_TRUE(model.surfaceStale);
+    EXPECT_TRUE(app.data().surfaceStale);
 
     results.activate();
-    EXPECT_FALSE(model.surfaceStale);
+    EXPECT_FALSE(app.data().surfaceStale);
     EXPECT_EQ(app.data().surface.sections, 8);
     EXPECT_EQ(waitView().caption, "Computing 3D");
     EXPECT_EQ(waitView().lines[0], "Computing 3D Surface Data");
@@ -132,7 +132,7 @@ TEST_F(ResultsWindow, BiaxialAndBackRecomputesTheCurveAt90) {
     EXPECT_EQ(v().lbl2DHorAngle, "Pn");
     EXPECT_EQ(v().txt2DHorAngle, "0");
     EXPECT_TRUE(v().chk2DDrwSec.enabled);
-    EXPECT_FALSE(model.curvesStale);
+    EXPECT_FALSE(app.data().curvesStale);
     EXPECT_EQ(waitView().lines[1], "Angle = 351.00"); // the contour's last direction
 
     results.onOptPnMn();
@@ -140,7 +140,7 @@ TEST_F(ResultsWindow, BiaxialAndBackRecomputesTheCurveAt90) {
     EXPECT_EQ(v().txt2DHorAngle, "90");
     EXPECT_EQ(v().hsb2D.value, 90);
     EXPECT_EQ(v().hsb2D.max, 360);
-    EXPECT_FALSE(model.curvesStale);
+    EXPECT_FALSE(app.data().curvesStale);
     EXPECT_EQ(waitView().lines[1], "Angle = 90.00");
     EXPECT_NEAR(pureBendingMn(), mn90, 0.002 * mn90);
 }
@@ -150,9 +150,9 @@ TEST_F(ResultsWindow, TheContourFollowsASectionChangeInBiaxialMode) {
     results.onOptBiMn();
     const CurveTable curveBefore = app.data().curve;
     type(MainInput::Fpc, "4000"); // marks the curves stale
-    ASSERT_TRUE(model.curvesStale);
+    ASSERT_TRUE(app.data().curvesStale);
     results.activate();
-    EXPECT_FALSE(model.curvesStale);
+    EXPECT_FALSE(app.data().curvesStale);
     EXPECT_EQ(waitView().lines[1], "Angle = 351.00");
     EXPECT_EQ(app.data().curve.pts, curveBefore.pts); // the Pn-Mn table is left alone
 }
@@ -171,7 +171,7 @@ TEST_F(ResultsWindow, SectionCountIsKeptBetween4And32) {
     results.confirmNumSections("40");
     EXPECT_EQ(v().rxtNumSections, "32");
     EXPECT_EQ(app.data().surface.sections, 32);
-    EXPECT_FALSE(model.surfaceStale);
+    EXPECT_FALSE(app.data().surfaceStale);
 }
 
 TEST_F(ResultsWindow, VerticalBoxShowsTheOppositeSignOfItsScrollBar) {

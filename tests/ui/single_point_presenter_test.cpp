@@ -67,8 +67,8 @@ TEST_F(SinglePointTest, FirstOpeningInInches) {
     EXPECT_FALSE(v.e.enabled || v.loadAngle.enabled);
     EXPECT_EQ(v.c.unit, "in.");
     EXPECT_EQ(v.loadAngle.unit, "deg.");
-    EXPECT_FLOAT_EQ(model.singlePointC, 4);
-    EXPECT_TRUE(model.showSolution);
+    EXPECT_FLOAT_EQ(presenter.depth(), 4);
+    EXPECT_TRUE(presenter.showsSolution());
     EXPECT_EQ(pointer, std::vector<bool>{false});
     EXPECT_TRUE(platform.messages.empty());
 
@@ -97,7 +97,7 @@ TEST_F(SinglePointTest, FirstOpeningInMillimetres) {
     presenter.open();
     EXPECT_EQ(presenter.view().c.text, " 4");
     EXPECT_EQ(presenter.view().c.unit, "mm");
-    EXPECT_NEAR(model.singlePointC, 4 / 25.4, 1e-6);
+    EXPECT_NEAR(presenter.depth(), 4 / 25.4, 1e-6);
     EXPECT_NEAR(valueOf(presenter.view().pn, "Pn = "), handPn(model, 4 / 25.4), 0.006);
 }
 
@@ -111,7 +111,7 @@ TEST_F(SinglePointTest, LettersInCAreReplacedByFourInchesAndComputed) {
     presenter.enter(SinglePointInput::C);
     EXPECT_EQ(platform.messages, std::vector<std::string>{"c must be numeric"});
     EXPECT_EQ(presenter.view().c.text, "4.00");
-    EXPECT_FLOAT_EQ(model.singlePointC, 4);
+    EXPECT_FLOAT_EQ(presenter.depth(), 4);
     EXPECT_EQ(presenter.view().pn, pnAtFour);
 
     presenter.setText(SinglePointInput::NeutralAxisAngle, "north");
@@ -144,7 +144,7 @@ TEST_F(SinglePointTest, ADepthBelowTheMinimumIsShownRaised) {
     presenter.open();
     presenter.setText(SinglePointInput::C, "0.01"); // mm, below 0.001 in
     presenter.enter(SinglePointInput::C);
-    EXPECT_FLOAT_EQ(model.singlePointC, 0.001f);
+    EXPECT_FLOAT_EQ(presenter.depth(), 0.001f);
     EXPECT_EQ(presenter.view().c.text, "0.03"); // 0.0254 mm
 }
 
@@ -248,7 +248,7 @@ TEST_F(SinglePointTest, SummaryRefreshResizeAndLeaving) {
     presenter.done();
     EXPECT_EQ(pointer.back(), true);
     EXPECT_FALSE(presenter.view().visible);
-    EXPECT_FALSE(model.showSolution);
+    EXPECT_FALSE(presenter.showsSolution());
     EXPECT_EQ(captionShownText(presenter.view().givenCCaption), "Given c & NA Angle");
     EXPECT_EQ(captionShownText(presenter.view().doneCaption), "Done");
 }
