@@ -105,52 +105,28 @@ void ProgramWindows::open(const WindowRequest& request) {
     case WindowId::Information:
         showInformation(request.fromMenu);
         return;
-    case WindowId::Units: {
-        app_.units().show();
-        const bool first =
-            makeOnce(units_, [&] { return std::make_unique<UnitsWindow>(app_.units()); });
-        units_->render();
-        if (first) {
-            placeOver(*units_, main_.get(), platform_);
-        }
-        bringToFront(*units_);
+    case WindowId::Units:
+        showOverMain(
+            units_, [&] { return std::make_unique<UnitsWindow>(app_.units()); },
+            [&] { app_.units().show(); });
         return;
-    }
-    case WindowId::DefaultDirectory: {
-        const bool first = makeOnce(
-            directoryWindow_, [&] { return std::make_unique<DirectoryWindow>(app_.directory()); });
-        app_.directory().open();
-        directoryWindow_->render();
-        if (first) {
-            placeOver(*directoryWindow_, main_.get(), platform_);
-        }
-        bringToFront(*directoryWindow_);
+    case WindowId::DefaultDirectory:
+        showOverMain(
+            directoryWindow_, [&] { return std::make_unique<DirectoryWindow>(app_.directory()); },
+            [&] { app_.directory().open(); });
         return;
-    }
-    case WindowId::SinglePoint: {
-        const bool first = makeOnce(singlePointWindow_, [&] {
-            return std::make_unique<SinglePointWindow>(app_.singlePoint());
-        });
-        app_.singlePoint().open();
-        singlePointWindow_->render();
-        if (first) {
-            placeOver(*singlePointWindow_, main_.get(), platform_);
-        }
-        bringToFront(*singlePointWindow_);
+    case WindowId::SinglePoint:
+        showOverMain(
+            singlePointWindow_,
+            [&] { return std::make_unique<SinglePointWindow>(app_.singlePoint()); },
+            [&] { app_.singlePoint().open(); });
         return;
-    }
-    case WindowId::Report: {
-        const bool first = makeOnce(reportWindow_, [&] {
-            return std::make_unique<ReportWindow>(app_.report(), platform_.printer());
-        });
-        app_.report().open();
-        reportWindow_->render();
-        if (first) {
-            placeOver(*reportWindow_, main_.get(), platform_);
-        }
-        bringToFront(*reportWindow_);
+    case WindowId::Report:
+        showOverMain(
+            reportWindow_,
+            [&] { return std::make_unique<ReportWindow>(app_.report(), platform_.printer()); },
+            [&] { app_.report().open(); });
         return;
-    }
     case WindowId::Design:
         if (makeOnce(designWindow_,
                      [&] { return std::make_unique<DesignWindow>(app_.design()); })) {
@@ -161,13 +137,8 @@ void ProgramWindows::open(const WindowRequest& request) {
         bringToFront(*designWindow_);
         return;
     case WindowId::Loads:
-        app_.loads().show();
-        if (makeOnce(loads_, [&] { return makeLoadTableWindow(app_.loads(), taskRunning_); })) {
-            place(*loads_);
-        }
-        app_.loads().activate();
-        loads_->render();
-        bringToFront(*loads_);
+        showEditing(app_.loads(), loads_,
+                    [&] { return makeLoadTableWindow(app_.loads(), taskRunning_); });
         return;
     case WindowId::Results:
         app_.results().show();
@@ -187,37 +158,41 @@ void ProgramWindows::open(const WindowRequest& request) {
         bringToFront(*results_);
         return;
     case WindowId::PointEditor:
-        app_.pointEditor().show();
-        if (makeOnce(pointEditor_,
-                     [&] { return makePointEditorWindow(app_.pointEditor(), taskRunning_); })) {
-            place(*pointEditor_);
-        }
-        app_.pointEditor().activate();
-        pointEditor_->render();
-        bringToFront(*pointEditor_);
+        showEditing(app_.pointEditor(), pointEditor_,
+                    [&] { return makePointEditorWindow(app_.pointEditor(), taskRunning_); });
         return;
     case WindowId::BarEditor:
-        app_.barEditor().show();
-        if (makeOnce(barEditor_,
-                     [&] { return makeBarEditorWindow(app_.barEditor(), taskRunning_); })) {
-            place(*barEditor_);
-        }
-        app_.barEditor().activate();
-        barEditor_->render();
-        bringToFront(*barEditor_);
+        showEditing(app_.barEditor(), barEditor_,
+                    [&] { return makeBarEditorWindow(app_.barEditor(), taskRunning_); });
         return;
     case WindowId::BarSetEditor:
-        app_.barSetEditor().show();
-        if (makeOnce(barSetEditor_, [&] {
-                return std::make_unique<BarSetEditorWindow>(app_.barSetEditor(), taskRunning_);
-            })) {
-            place(*barSetEditor_);
-        }
-        app_.barSetEditor().activate();
-        barSetEditor_->render();
-        bringToFront(*barSetEditor_);
+        showEditing(app_.barSetEditor(), barSetEditor_, [&] {
+            return std::make_unique<BarSetEditorWindow>(app_.barSetEditor(), taskRunning_);
+        });
         return;
     }
+}
+
+template <typename Window, typename Make, typename Open>
+void ProgramWindows::showOverMain(std::unique_ptr<Window>& window, Make make, Open open) {
+    const bool first = makeOnce(window, make);
+    open();
+    window->render();
+    if (first) {
+        placeOver(*window, main_.get(), platform_);
+    }
+    bringToFront(*window);
+}
+
+template <typename Presenter, typename Window, typename Make>
+void ProgramWindows::showEditing(Presenter& presenter, std::unique_ptr<Window>& window, Make make) {
+    presenter.show();
+    if (makeOnce(window, make)) {
+        place(*window);
+    }
+    presenter.activate();
+    window->render();
+    bringToFront(*window);
 }
 
 void ProgramWindows::showMain() {

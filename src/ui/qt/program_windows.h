@@ -70,6 +70,15 @@ public:
     bool taskRunning() const { return taskRunning_; }
 
 private:
+    // The Units, Default Dir, single-point and report windows: made the first time, opened
+    // through their presenter, drawn, placed over the main window the first time and brought to
+    // the front.
+    template <typename Window, typename Make, typename Open>
+    void showOverMain(std::unique_ptr<Window>& window, Make make, Open open);
+    // The load table and the editors: the presenter shown, the window made and placed the first
+    // time, then activated and brought to the front.
+    template <typename Presenter, typename Window, typename Make>
+    void showEditing(Presenter& presenter, std::unique_ptr<Window>& window, Make make);
     void showMain();
     void showInformation(bool fromMenu);
     void openLargeView();
