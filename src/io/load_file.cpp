@@ -3,6 +3,7 @@
 #include "io/load_file.h"
 
 #include "format/number_format.h"
+#include "format/text.h"
 
 #include <algorithm>
 #include <array>
@@ -41,17 +42,6 @@ LineRead readBoundedLine(std::istream& in, std::string& line) {
         line.pop_back();
     }
     return LineRead::Line;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 bool sameWord(std::string_view a, std::string_view b) {

@@ -1,6 +1,8 @@
 // QtPlatform: the dialogs, the pointer and the desktop queries.
 #include "ui/qt/qt_platform.h"
 
+#include "format/text.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -14,10 +16,6 @@
 
 namespace pmsect {
 namespace {
-
-QString trimmed(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())).trimmed();
-}
 
 QString startPath(const std::string& fileName) {
     return fileName.empty() ? QDir::currentPath() : QString::fromStdString(fileName);
@@ -41,7 +39,8 @@ QtFileFilters qtFileFilters(std::string_view programFilters, int selectedFilter)
         if (bar == std::string_view::npos) {
             bar = programFilters.size();
         }
-        fields.push_back(trimmed(programFilters.substr(start, bar - start)));
+        const std::string_view field = trimBlanks(programFilters.substr(start, bar - start));
+        fields.push_back(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size())));
         start = bar + 1;
     }
     QStringList entries;
