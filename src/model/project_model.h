@@ -1,6 +1,9 @@
-// The one record of the problem (section, materials, bars, loads) and of the results that
-// several windows share. Every field is read and written directly; the engine writes its derived
-// results back into it.
+// The one record of the project (section, materials, bars, loads), the results derived from it,
+// and the two pieces of computing state that belong to the project rather than to one
+// computation: the last steel strain and the curve searches' starting depths. Window state lives
+// with the windows' presenters and the Application; the display units stay here, since the
+// report, the exported tables and the contour's typed load are written in them. Every field is
+// read and written directly; the engine writes its derived results back into it.
 #pragma once
 
 #include "model/design_code.h"
@@ -157,12 +160,16 @@ struct ProjectModel {
     float To = 0;
     float phiTnMax = 0;
     float tenthFcAg = 0;
+    // The largest bar strain of the last evaluation, wherever it ran. A section without bars
+    // keeps the strain of the evaluation before, so the value belongs to the project, not to one
+    // computation.
     float maxSteelStrain = 0;
     std::array<PureBendingResult, 4> pureBending{}; // +Mnx, -Mnx, +Mny, -Mny as shown
     bool pureBendingValid = false;                  // false until a summary with bars has run
 
     // Starting depths of the curve searches, row by row (1..40), kept between curves and reset
-    // to 10 in by every section summary.
+    // to 10 in by every section summary, wherever it runs (a loaded file, a new project, the
+    // report), which is why it is kept here with the summary's results.
     std::array<float, kMaxCurveRows + 1> curveDepthGuess{};
 
     // The file the project was last opened from or saved to; empty for a new project.
