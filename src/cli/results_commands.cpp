@@ -86,7 +86,8 @@ void writeSvg(const std::string& path, const SvgCanvas& canvas) {
 int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
     ProjectModel model = loadProject(source);
     CurveTable table;
-    computeCurve(model, angle, table);
+    CurveDepthMemo depths;
+    computeCurve(model, angle, table, depths);
     if (format == OutputFormat::Json) {
         const json out = {{"code", designCodeJson(model)},
                           {"angle_deg", jsonNumber(angle)},
@@ -144,7 +145,8 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
 int runSurface(const ProjectSource& source, float sections, OutputFormat format) {
     ProjectModel model = loadProject(source);
     auto surface = std::make_unique<SurfaceData>();
-    computeSurface(model, sections, *surface);
+    CurveDepthMemo depths;
+    computeSurface(model, sections, *surface, depths);
     if (format == OutputFormat::Json) {
         json directions = json::array();
         for (int j = 1; j <= surface->sections; ++j) {
@@ -254,21 +256,22 @@ int runReport(const ProjectSource& source, const ReportUnits& units) {
 int runPlot(const ProjectSource& source, const PlotRequest& request) {
     ProjectModel model = loadProject(source);
     auto surface = std::make_unique<SurfaceData>();
+    CurveDepthMemo depths;
     SvgCanvas canvas(kPictureSize, kPictureSize);
     if (request.kind == PlotRequest::Kind::Surface) {
-        computeSurface(model, request.value, *surface);
+        computeSurface(model, request.value, *surface, depths);
         drawView3D(canvas, *surface, model, request.horizontal, request.vertical, View3DOptions{},
                    MomentScaleSource::Extents);
     } else {
         // The results window computes its surface first, which leaves the curve searches its
         // starting depths.
-        computeSurface(model, kWindowSections, *surface);
+        computeSurface(model, kWindowSections, *surface, depths);
         CurveTable table;
         Plot2DData data;
         data.table = &table;
         ControlPoints points{};
         if (request.kind == PlotRequest::Kind::Curve) {
-            computeCurve(model, request.value, table);
+            computeCurve(model, request.value, table, depths);
             points = computeControlPoints(model, request.value);
             data.count = table.count;
             data.angle = request.value;

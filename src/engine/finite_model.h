@@ -76,11 +76,6 @@ inline std::optional<std::string> firstNonFiniteValue(const ProjectModel& m) {
             return "pureBending";
         }
     }
-    for (const float c : m.curveDepthGuess) {
-        if (bad(c)) {
-            return "curveDepthGuess";
-        }
-    }
     return std::nullopt;
 }
 

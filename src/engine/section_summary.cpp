@@ -9,7 +9,6 @@ namespace pmsect {
 namespace {
 
 constexpr float kPureBendingStartDepth = 5.0f;
-constexpr float kCurveStartDepth = 10.0f;
 
 // The four pure-bending runs, in the order they are made, and where each is shown: a positive
 // moment about y puts compression on +x, which the run at 270 degrees gives.
@@ -51,9 +50,7 @@ void computeSectionSummary(ProjectModel& model) {
     if (model.numBars > 0) {
         computePureBending(model);
     }
-    for (int i = 1; i <= kMaxCurveRows; ++i) {
-        model.curveDepthGuess[static_cast<std::size_t>(i)] = kCurveStartDepth;
-    }
+    ++model.summaryCount;
 }
 
 } // namespace pmsect

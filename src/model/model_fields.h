@@ -76,9 +76,6 @@ inline void forEachReal(const ProjectModel& m,
         visit(at + "phiMn", p.phiMn);
         visit(at + "maxSteelStrain", p.maxSteelStrain);
     }
-    for (std::size_t i = 0; i < m.curveDepthGuess.size(); ++i) {
-        visit("curveDepthGuess[" + std::to_string(i) + "]", m.curveDepthGuess[i]);
-    }
     if (m.unmatchedBarSize) {
         visit("unmatchedBarSize", *m.unmatchedBarSize);
     }

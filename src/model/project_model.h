@@ -1,6 +1,6 @@
 // The one record of the project (section, materials, bars, loads), the results derived from it,
-// and the two pieces of computing state that belong to the project rather than to one
-// computation: the last steel strain and the curve searches' starting depths. Window state lives
+// and the computing state that belongs to the project rather than to one computation: the last
+// steel strain and the count of section summaries. Window state lives
 // with the windows' presenters and the Application; the display units stay here, since the
 // report, the exported tables and the contour's typed load are written in them. Every field is
 // read and written directly; the engine writes its derived results back into it.
@@ -167,10 +167,9 @@ struct ProjectModel {
     std::array<PureBendingResult, 4> pureBending{}; // +Mnx, -Mnx, +Mny, -Mny as shown
     bool pureBendingValid = false;                  // false until a summary with bars has run
 
-    // Starting depths of the curve searches, row by row (1..40), kept between curves and reset
-    // to 10 in by every section summary, wherever it runs (a loaded file, a new project, the
-    // report), which is why it is kept here with the summary's results.
-    std::array<float, kMaxCurveRows + 1> curveDepthGuess{};
+    // How many section summaries the project has had, wherever they ran (a change, a loaded
+    // file, a new project, the report): the curve searches start afresh after each.
+    std::uint64_t summaryCount = 0;
 
     // The file the project was last opened from or saved to; empty for a new project.
     std::string projectFileName;

@@ -12,7 +12,6 @@ namespace pmsect {
 namespace {
 
 constexpr double kPi = 3.1415; // the program's value for degrees and radians
-constexpr float kFallbackDepth = 10.0f;
 // Far deeper than any section's neutral axis can usefully lie, in.
 constexpr float kMaxKeptDepth = 1.0e6f;
 constexpr float kContourStartDepth = 4.0f;
@@ -28,8 +27,9 @@ bool foundOnDirection(const AngleSearchOutcome& out) {
 
 class CurveBuilder {
 public:
-    CurveBuilder(ProjectModel& model, float theta, CurveTable& table, ProgressSink* sink)
-        : model_(model), theta_(theta), table_(table), sink_(sink) {}
+    CurveBuilder(ProjectModel& model, float theta, CurveTable& table,
+                 CurveDepthMemo::Depths& depths, ProgressSink* sink)
+        : model_(model), theta_(theta), table_(table), depths_(depths), sink_(sink) {}
 
     int count() const { return table_.count; }
 
@@ -42,10 +42,9 @@ public:
 
     void addSearched(float level) {
         const std::size_t row = next();
-        // A depth memory never set by a summary would start the search at the minimum depth.
-        float& guess = model_.curveDepthGuess[row];
+        float& guess = depths_[row];
         NeutralAxisState state;
-        state.c = std::isfinite(guess) && guess > 0 ? guess : kFallbackDepth;
+        state.c = guess;
         float P = level;
         const AngleSearchOutcome out = searchForAxialLoadAndAngle(model_, P, theta_, state);
         // A search for a level out of reach (axial limits left from a section changed while the
@@ -75,12 +74,14 @@ private:
     ProjectModel& model_;
     float theta_;
     CurveTable& table_;
+    CurveDepthMemo::Depths& depths_;
     ProgressSink* sink_;
 };
 
 } // namespace
 
-float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, ProgressSink* sink) {
+float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
+                   ProgressSink* sink) {
     const float P0 = static_cast<float>(model.Po / 1000.0);
     const float T0 = static_cast<float>(model.To / 1000.0);
     const float D = static_cast<float>(model.tenthFcAg / 1000.0);
@@ -89,7 +90,7 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Progr
     if (sink) {
         sink->show(ProgressLine::Angle, angleProgressText(thetaDeg));
     }
-    CurveBuilder curve(model, thetaDeg, table, sink);
+    CurveBuilder curve(model, thetaDeg, table, memo.depthsFor(model), sink);
 
     // Squash end: phi chosen so that phi*Pn is phi*Pn(max). A section without area has no
     // squash load to divide by; its point is at the origin whatever phi is.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "results/curve_depth_memo.h"
 #include "results/progress_sink.h"
 
 #include <array>
@@ -39,10 +40,10 @@ inline constexpr float kFoundAngleTolerance = 1.0f;
 
 // The curve at direction thetaDeg (degrees, tan = Mnx/Mny, not normalised): from the squash end
 // (0.99 Po) through the compression levels, the band below 0.1 f'c Ag and pure bending (twice)
-// to 0.75 To, closed by the tension end (0.99 To). Each searched point starts from
-// model.curveDepthGuess[row] and writes the depth it ended at back there. The table never grows
-// past 40 rows. Returns the phi of the last point.
-float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table,
+// to 0.75 To, closed by the tension end (0.99 To). Each searched point starts from the memo's
+// depth of its row and writes the depth it ended at back there. The table never grows past 40
+// rows. Returns the phi of the last point.
+float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
                    ProgressSink* sink = nullptr);
 
 struct ContourLoad {

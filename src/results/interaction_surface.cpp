@@ -31,7 +31,8 @@ int16_t surfaceSectionCount(float N) {
     return std::clamp<int16_t>(n, kMinSurfaceSections, kMaxSurfaceSections);
 }
 
-void computeSurface(ProjectModel& model, float N, SurfaceData& surface, ProgressSink* sink) {
+void computeSurface(ProjectModel& model, float N, SurfaceData& surface, CurveDepthMemo& memo,
+                    ProgressSink* sink) {
     surface = SurfaceData{};
     const int16_t n = surfaceSectionCount(N);
     const float step = static_cast<float>(360.0 / n);
@@ -43,7 +44,7 @@ void computeSurface(ProjectModel& model, float N, SurfaceData& surface, Progress
     for (float a = 0; a <= end && j < kMaxSurfaceSections;
          a = static_cast<float>(static_cast<double>(a) + step)) {
         const float direction = static_cast<float>(static_cast<double>(a) + 90.0);
-        computeCurve(model, direction, curve, sink);
+        computeCurve(model, direction, curve, memo, sink);
         ++j;
         const auto dir = static_cast<std::size_t>(j);
         surface.bendingDirection[dir] = direction;

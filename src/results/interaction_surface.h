@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "results/curve_depth_memo.h"
 #include "results/progress_sink.h"
 
 #include <array>
@@ -52,9 +53,9 @@ private:
 int16_t surfaceSectionCount(float N);
 
 // Replaces the surface with the curves of surfaceSectionCount(N) directions. Any CurveTable of
-// the caller is left alone; the depth memory model.curveDepthGuess is shared with the curves,
-// so each direction starts from the depths of the one before.
-void computeSurface(ProjectModel& model, float N, SurfaceData& surface,
+// the caller is left alone; each direction starts from the memo's depths, which the one before
+// left there.
+void computeSurface(ProjectModel& model, float N, SurfaceData& surface, CurveDepthMemo& memo,
                     ProgressSink* sink = nullptr);
 
 } // namespace pmsect

@@ -15,6 +15,7 @@ PrintedFigures reportFigures(const ProjectModel& model, const ResultsData& data,
     // Shared by the two drawings, which the printer calls once a copy.
     struct Figures {
         ProjectModel model;
+        CurveDepthMemo depths;
         CurveTable curve;
         float angle = 90;
         ControlPoints points{};
@@ -22,6 +23,7 @@ PrintedFigures reportFigures(const ProjectModel& model, const ResultsData& data,
     };
     auto f = std::make_shared<Figures>();
     f->model = model;
+    f->depths = data.curveDepths;
     const bool curveCurrent = !data.curvesStale && data.curve.count > 0;
     if (curveCurrent) {
         f->curve = data.curve;
@@ -29,13 +31,13 @@ PrintedFigures reportFigures(const ProjectModel& model, const ResultsData& data,
         f->points = data.controlPoints;
     } else {
         f->angle = view.curveAngle;
-        computeCurve(f->model, f->angle, f->curve);
+        computeCurve(f->model, f->angle, f->curve, f->depths);
         f->points = computeControlPoints(f->model, f->angle);
     }
     if (!data.surfaceStale && data.surface.sections > 0) {
         f->surface = data.surface;
     } else {
-        computeSurface(f->model, view.sections, f->surface);
+        computeSurface(f->model, view.sections, f->surface, f->depths);
     }
 
     PrintedFigures out;

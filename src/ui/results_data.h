@@ -4,6 +4,7 @@
 #pragma once
 
 #include "results/control_points.h"
+#include "results/curve_depth_memo.h"
 #include "results/interaction_curve.h"
 #include "results/interaction_surface.h"
 
@@ -16,6 +17,7 @@ struct ResultsData {
     CurveTable contour;            // the biaxial contour, always kContourPoints rows
     float contourPn = 0;           // its axial force, kips
     SurfaceData surface;
+    CurveDepthMemo curveDepths; // shared by the curves and the surface
     // A change of the project leaves the curve (or contour) and the surface to be computed again
     // when the results window next shows them.
     bool curvesStale = true;

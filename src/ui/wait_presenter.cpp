@@ -62,14 +62,15 @@ FileResult WaitPresenter::runLoadFile(const std::string& path) {
 }
 
 void WaitPresenter::runSurface(float sections) {
-    run("Computing 3D", "Computing 3D Surface Data", true,
-        [&](ProgressSink& sink) { computeSurface(model_, sections, data_.surface, &sink); });
+    run("Computing 3D", "Computing 3D Surface Data", true, [&](ProgressSink& sink) {
+        computeSurface(model_, sections, data_.surface, data_.curveDepths, &sink);
+    });
     data_.surfaceStale = false;
 }
 
 void WaitPresenter::runCurve(float thetaDeg) {
     run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
-        computeCurve(model_, thetaDeg, data_.curve, &sink);
+        computeCurve(model_, thetaDeg, data_.curve, data_.curveDepths, &sink);
         data_.curveAngle = thetaDeg;
         data_.controlPoints = computeControlPoints(model_, thetaDeg);
     });

@@ -98,7 +98,8 @@ std::optional<double> surfaceMoment(ProjectModel& m, double P, double target) {
 
 void expectOnSurface(ProjectModel& m, float theta) {
     CurveTable t;
-    computeCurve(m, theta, t);
+    CurveDepthMemo memo;
+    computeCurve(m, theta, t, memo);
     double largest = 0;
     for (int i = 1; i <= t.count; ++i) {
         largest = std::max(largest, std::fabs(static_cast<double>(t.col2(i))));

@@ -46,7 +46,8 @@ TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
     ASSERT_NEAR(m.To / 1000.0, kT0, 0.001);
     ASSERT_NEAR(m.tenthFcAg / 1000.0, kD, 0.001);
     CurveTable t;
-    const float lastPhi = computeCurve(m, 90, t);
+    CurveDepthMemo memo;
+    const float lastPhi = computeCurve(m, 90, t, memo);
 
     // Compression levels m/20 * P0 down to the last one not above D: 19/20 .. 2/20 (1/20 * P0
     // = -45.3 lies above D = -64.8): 18 levels.
@@ -82,7 +83,8 @@ TEST(InteractionCurve, ProgressLines) {
     ProjectModel m = test::newProjectModel();
     Recorder r;
     CurveTable t;
-    computeCurve(m, 90, t, &r);
+    CurveDepthMemo memo;
+    computeCurve(m, 90, t, memo, &r);
     ASSERT_EQ(r.lines.size(), 1u + 2u * 29u);
     EXPECT_EQ(r.lines[0].second, "Angle = 90.00");
     EXPECT_EQ(r.count(ProgressLine::Angle), 1);
@@ -94,7 +96,8 @@ TEST(InteractionCurve, ProgressLines) {
 TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
     ProjectModel m = test::newProjectModel();
     CurveTable t;
-    computeCurve(m, 90, t);
+    CurveDepthMemo memo;
+    computeCurve(m, 90, t, memo);
     // The section is symmetric about y, so at 90 degrees the neutral axis stays at angle 0
     // (where the axial force is practically zero the load angle is undefined: skipped).
     for (int i = 2; i < t.count; ++i) {
@@ -102,7 +105,7 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
             continue;
         }
         NeutralAxisState s;
-        s.c = m.curveDepthGuess[static_cast<std::size_t>(i)];
+        s.c = memo.depthsFor(m)[static_cast<std::size_t>(i)];
         solveNeutralAxis(m, 0.0f, s);
         EXPECT_EQ(s.Pn, t.col1(i)) << i;
         EXPECT_EQ(s.Mn, t.col2(i)) << i;
@@ -111,43 +114,46 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
 
 TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
     ProjectModel m = test::newProjectModel();
+    CurveDepthMemo memo;
     for (int i = 1; i <= kMaxCurveRows; ++i) {
-        ASSERT_EQ(m.curveDepthGuess[static_cast<std::size_t>(i)], 10.0f);
+        ASSERT_EQ(memo.depthsFor(m)[static_cast<std::size_t>(i)], 10.0f);
     }
     CurveTable first;
     long long e = evaluationCount();
-    computeCurve(m, 0, first);
+    computeCurve(m, 0, first, memo);
     const long long fresh = evaluationCount() - e;
 
     CurveTable second;
     e = evaluationCount();
-    computeCurve(m, 0, second);
+    computeCurve(m, 0, second, memo);
     EXPECT_LT(evaluationCount() - e, fresh); // started from the depths just found
 
-    computeCurve(m, 90, second); // another direction in between
+    computeCurve(m, 90, second, memo); // another direction in between
     e = evaluationCount();
-    computeCurve(m, 0, second);
+    computeCurve(m, 0, second, memo);
     EXPECT_NE(evaluationCount() - e, fresh);
 
+    // A copy of the project taken now and put back after a summary, as an undone change does,
+    // finds the depths as they were; a summary itself starts every level again at 10 in.
+    const ProjectModel before = m;
+    const CurveDepthMemo::Depths found = memo.depthsFor(m);
+    computeSectionSummary(m);
+    m = before;
+    EXPECT_EQ(memo.depthsFor(m), found);
     computeSectionSummary(m);
     for (int i = 1; i <= kMaxCurveRows; ++i) {
-        ASSERT_EQ(m.curveDepthGuess[static_cast<std::size_t>(i)], 10.0f);
+        ASSERT_EQ(memo.depthsFor(m)[static_cast<std::size_t>(i)], 10.0f);
     }
     e = evaluationCount();
-    computeCurve(m, 0, second);
+    computeCurve(m, 0, second, memo);
     EXPECT_EQ(evaluationCount() - e, fresh);
     EXPECT_EQ(second.pts, first.pts);
-}
 
-TEST(InteractionCurve, UnsetDepthMemoryStartsAtTenInches) {
-    ProjectModel m = test::newProjectModel();
-    CurveTable expected;
-    computeCurve(m, 90, expected);
-    computeSectionSummary(m);
-    m.curveDepthGuess.fill(0);
-    CurveTable t;
-    computeCurve(m, 90, t);
-    EXPECT_EQ(t.pts, expected.pts);
+    // A memo of its own (the command line's) starts at 10 in too.
+    CurveDepthMemo own;
+    CurveTable third;
+    computeCurve(m, 0, third, own);
+    EXPECT_EQ(third.pts, first.pts);
 }
 
 TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
@@ -156,7 +162,8 @@ TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
     m.numBars = 0;
     computeSectionSummary(m); // Po = To = 0: the level steps are zero
     CurveTable t;
-    computeCurve(m, 90, t);
+    CurveDepthMemo memo;
+    computeCurve(m, 90, t, memo);
     EXPECT_LE(t.count, kMaxCurveRows);
     EXPECT_GE(t.count, 3);
     for (int i = 1; i <= t.count; ++i) {
@@ -170,7 +177,8 @@ TEST(InteractionCurve, TableNeverPassesFortyRows) {
     ProjectModel m = test::newProjectModel();
     m.tenthFcAg = 500000; // a D above To would let the compression band run on to 500 kips
     CurveTable t;
-    computeCurve(m, 90, t);
+    CurveDepthMemo memo;
+    computeCurve(m, 90, t, memo);
     EXPECT_EQ(t.count, kMaxCurveRows);
     EXPECT_EQ(t.phi(t.count), m.phiTension);
     EXPECT_FLOAT_EQ(t.col1(t.count), static_cast<float>(0.99 * kT0));

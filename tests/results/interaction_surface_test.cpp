@@ -40,7 +40,8 @@ TEST(InteractionSurface, FourSectionsAreTheFourAxisDirections) {
     ProjectModel m = test::newProjectModel();
     AngleRecorder r;
     SurfaceData s;
-    computeSurface(m, 4, s, &r);
+    CurveDepthMemo memo;
+    computeSurface(m, 4, s, memo, &r);
     ASSERT_EQ(s.sections, 4);
     ASSERT_EQ(s.rowCount, 29);
     EXPECT_EQ(r.angles, (std::vector<std::string>{"Angle = 90.00", "Angle = 180.00",
@@ -58,7 +59,8 @@ TEST(InteractionSurface, ThirtyTwoSectionsAreElevenAndAQuarterDegreesApart) {
     ProjectModel m = test::newProjectModel();
     AngleRecorder r;
     SurfaceData s;
-    computeSurface(m, 32, s, &r);
+    CurveDepthMemo memo;
+    computeSurface(m, 32, s, memo, &r);
     ASSERT_EQ(s.sections, 32);
     ASSERT_EQ(r.angles.size(), 32u);
     for (int j = 0; j < 32; ++j) {
@@ -104,7 +106,8 @@ TEST(InteractionSurface, CountsEveryDirectionForEveryWholeCount) {
     m.To = 1000;
     for (int n = 4; n <= 32; ++n) {
         SurfaceData s;
-        computeSurface(m, static_cast<float>(n), s);
+        CurveDepthMemo memo;
+        computeSurface(m, static_cast<float>(n), s, memo);
         EXPECT_EQ(s.sections, n);
     }
 }

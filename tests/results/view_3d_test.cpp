@@ -193,7 +193,8 @@ TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
     ASSERT_TRUE(loadProjectFile(std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs", m));
     for (float sections : {4.0f, 8.0f, 32.0f}) {
         auto s = std::make_unique<SurfaceData>();
-        computeSurface(m, sections, *s);
+        CurveDepthMemo memo;
+        computeSurface(m, sections, *s, memo);
         for (auto [w, h] : {std::pair{600.0, 400.0}, std::pair{300.0, 500.0}}) {
             for (int H = 0; H <= 360; H += 15) {
                 for (int V = -90; V <= 90; V += 15) {

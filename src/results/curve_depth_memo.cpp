@@ -1,0 +1,19 @@
+// The curve searches' starting depths, started again after every section summary.
+#include "results/curve_depth_memo.h"
+
+namespace pmsect {
+namespace {
+constexpr float kCurveStartDepth = 10.0f; // in
+} // namespace
+
+CurveDepthMemo::Depths& CurveDepthMemo::depthsFor(const ProjectModel& model) {
+    if (summary_ != model.summaryCount) {
+        summary_ = model.summaryCount;
+        for (std::size_t row = 1; row < depths_.size(); ++row) {
+            depths_[row] = kCurveStartDepth;
+        }
+    }
+    return depths_;
+}
+
+} // namespace pmsect
