@@ -17,7 +17,7 @@ constexpr int32_t kSteelModulus = 29000000; // psi
 Application::Application(Platform& platform, std::optional<std::string> settingsDir)
     : platform_(platform), pointer_(platform), settingsDir_(std::move(settingsDir)),
       wait_(model_, pointer_, data_), mainWindow_(model_, platform, pointer_, *this, wait_),
-      units_(model_, pointer_, mainWindow_), opening_(pointer_), information_(model_),
+      units_(model_, pointer_), opening_(pointer_), information_(model_),
       design_(model_, platform, pointer_,
               [this] {
                   data_.markStale();
@@ -42,7 +42,11 @@ Application::Application(Platform& platform, std::optional<std::string> settings
         mainWindow_.onSummaryComputed();
         singlePoint_.refreshFromSummary();
     });
-    units_.addUnitsObserver([this] { singlePoint_.applyUnitLabels(); });
+    units_.addUnitsObserver([this] {
+        mainWindow_.showUnits();
+        singlePoint_.applyUnitLabels();
+    });
+    units_.setRebuildFromInputs([this] { mainWindow_.rebuildFromInputs(); });
     results_.setOpenLargeView([this] { largeView_.show(); });
     report_.setFigureSource([this] { return reportFigures(model_, data_, results_.figureView()); });
     if (settingsDir_) {

@@ -6,7 +6,6 @@
 #include "format/number_format.h"
 #include "ui/bar_size_cells.h"
 #include "ui/finite_change.h"
-#include "ui/main_window_presenter.h"
 
 #include <algorithm>
 

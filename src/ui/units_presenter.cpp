@@ -11,9 +11,8 @@ constexpr const char* kGroupCaptions[5] = {"Length Units", "Force Units", "Momen
 
 } // namespace
 
-UnitsPresenter::UnitsPresenter(ProjectModel& model, BusyPointer& pointer,
-                               MainWindowPresenter& mainWindow)
-    : model_(model), pointer_(pointer), mainWindow_(mainWindow) {
+UnitsPresenter::UnitsPresenter(ProjectModel& model, BusyPointer& pointer)
+    : model_(model), pointer_(pointer) {
     for (std::size_t i = 0; i < 5; ++i) {
         UnitGroupView& g = view_.groups[i];
         g.caption = kGroupCaptions[i];
@@ -52,11 +51,12 @@ void UnitsPresenter::applyUnits() {
     // The window shows what is in force, also where a position fell back to its default.
     setPositions({model_.units.lengthUnit, model_.units.forceUnit, model_.units.momentUnit,
                   model_.units.stressUnit, model_.units.unitWtUnit});
-    mainWindow_.showUnits();
     for (const auto& observer : observers_) {
         observer();
     }
-    mainWindow_.rebuildFromInputs();
+    if (rebuild_) {
+        rebuild_();
+    }
     view_.visible = false;
 }
 

@@ -4,7 +4,6 @@
 
 #include "model/project_model.h"
 #include "ui/busy_pointer.h"
-#include "ui/main_window_presenter.h"
 #include "units/display_units.h"
 
 #include <array>
@@ -39,7 +38,7 @@ struct UnitsView {
 
 class UnitsPresenter {
 public:
-    UnitsPresenter(ProjectModel& model, BusyPointer& pointer, MainWindowPresenter& mainWindow);
+    UnitsPresenter(ProjectModel& model, BusyPointer& pointer);
 
     const UnitsView& view() const { return view_; }
 
@@ -47,10 +46,13 @@ public:
     void setSaveChoice(std::function<void(const UnitPositions&)> save) {
         saveChoice_ = std::move(save);
     }
-    // Windows other than the main window that show unit labels (single point, bar-set editor).
+    // Windows that show unit labels, told in the order they were added once the new units are
+    // in force.
     void addUnitsObserver(std::function<void()> observer) {
         observers_.push_back(std::move(observer));
     }
+    // After the windows: the project rebuilt from the main window's inputs as they now read.
+    void setRebuildFromInputs(std::function<void()> rebuild) { rebuild_ = std::move(rebuild); }
 
     // The window is shown from the menu.
     void show() { view_.visible = true; }
@@ -71,10 +73,10 @@ private:
 
     ProjectModel& model_;
     BusyPointer& pointer_;
-    MainWindowPresenter& mainWindow_;
     UnitsView view_;
     std::function<void(const UnitPositions&)> saveChoice_;
     std::vector<std::function<void()>> observers_;
+    std::function<void()> rebuild_;
 };
 
 } // namespace pmsect
