@@ -31,8 +31,7 @@ Application::Application(Platform& platform, std::optional<std::string> settings
       barEditor_(model_, platform, pointer_, *this),
       barSetEditor_(model_, platform, pointer_, *this),
       singlePoint_(model_, platform, [this](bool busy) { setBusy(busy); }),
-      directory_(platform, settingsDir_.value_or(""), defaultDir_,
-                 [this](bool busy) { setBusy(busy); }),
+      directory_(platform, settingsDir_, defaultDir_, [this](bool busy) { setBusy(busy); }),
       report_(model_, platform) {
     // The model holds a whole project from the start: applying the units at start-up rebuilds
     // it from the main window's inputs before the new-project defaults are shown, and an empty

@@ -140,7 +140,7 @@ std::string driveOf(const std::string& path, const std::vector<std::string>& dri
     return best;
 }
 
-DirectoryPresenter::DirectoryPresenter(Platform& platform, std::string installDir,
+DirectoryPresenter::DirectoryPresenter(Platform& platform, std::optional<std::string> installDir,
                                        std::string& defaultDir, std::function<void(bool)> busy,
                                        std::function<std::vector<std::string>()> drives)
     : platform_(platform), installDir_(std::move(installDir)), defaultDir_(defaultDir),
@@ -223,7 +223,9 @@ void DirectoryPresenter::apply() {
     }
     defaultDir_ = chosen;
     // Always the install directory: the settings file never follows the default directory.
-    lastSave_ = saveDefaultDir(installDir_, chosen);
+    if (installDir_) {
+        lastSave_ = saveDefaultDir(*installDir_, chosen);
+    }
 }
 
 } // namespace pmsect

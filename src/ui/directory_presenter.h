@@ -6,6 +6,7 @@
 #include "ui/platform.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,10 +38,11 @@ struct DirectoryViewState {
 class DirectoryPresenter {
 public:
     // busy(true) requests the busy pointer, busy(false) releases one request. defaultDir is the
-    // program's default directory, replaced when a choice is applied. drives lists the drive
-    // entries (fileSystemRoots when empty).
-    DirectoryPresenter(Platform& platform, std::string installDir, std::string& defaultDir,
-                       std::function<void(bool busy)> busy,
+    // program's default directory, replaced when a choice is applied and then stored in the
+    // settings file of installDir (nowhere without one). drives lists the drive entries
+    // (fileSystemRoots when empty).
+    DirectoryPresenter(Platform& platform, std::optional<std::string> installDir,
+                       std::string& defaultDir, std::function<void(bool busy)> busy,
                        std::function<std::vector<std::string>()> drives = {});
 
     // The menu entry: shows the window, starting at the process's current directory the first
@@ -71,7 +73,7 @@ private:
     void apply();
 
     Platform& platform_;
-    std::string installDir_;
+    std::optional<std::string> installDir_;
     std::string& defaultDir_;
     std::function<void(bool)> busy_;
     std::function<std::vector<std::string>()> drivesSource_;

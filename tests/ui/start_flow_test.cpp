@@ -1,10 +1,14 @@
 // Start-up and window flow: the busy pointer, window placement, the opening and information
 // windows.
+#include "io/settings_file.h"
 #include "recording_platform.h"
 #include "ui/application.h"
 #include "ui/information_pages.h"
+#include "units/display_units.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace pmsect::test {
 namespace {
@@ -74,6 +78,40 @@ TEST(SummaryChain, ADisabledSummaryRunsOnlyWhenRefreshedAndStaysDisabled) {
     m.fy = 60000;
     app.recompute();
     EXPECT_NEAR(m.To, m.steelArea * 60000.0, 1);
+}
+
+TEST(StartFlow, TheSettingsFileIsReadAtTheOpeningAndKeepsEveryChoice) {
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("pmsect_settings_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    ASSERT_TRUE(saveShowInfoAtStart(dir.string(), 0));
+    ASSERT_TRUE(saveDesignCode(dir.string(), DesignCode::Aci318_19));
+    ASSERT_TRUE(saveUnitChoice(dir.string(), {3, 2, 4, 1, 1}));
+
+    RecordingPlatform platform;
+    platform.directory = dir.string();
+    Application app(platform, dir.string());
+    app.loadOpening();
+    EXPECT_FALSE(app.information().view().showOnStartup);
+    EXPECT_EQ(app.units().view().groups[0].selected, 3);
+    app.start();
+    EXPECT_EQ(app.model().designCode, DesignCode::Aci318_19); // new projects take it
+    EXPECT_EQ(app.model().units.lengthLabel, "mm");
+
+    const int16_t kN = *unitPositionByName(UnitGroup::Force, "kN");
+    app.units().show();
+    app.units().select(UnitGroup::Force, kN);
+    app.units().onDone();
+    EXPECT_EQ(loadSettings(dir.string(), dir.string()).settings.units.force, kN);
+
+    // Without a settings folder nothing is read: the defaults of a first run.
+    Application bare(platform);
+    bare.loadOpening();
+    EXPECT_TRUE(bare.information().view().showOnStartup);
+    EXPECT_EQ(bare.units().view().groups[0].selected, 1);
+    fs::remove_all(dir);
 }
 
 TEST(StartFlow, OpeningShowsTheSettingsAndContinuesToTheMainWindow) {
