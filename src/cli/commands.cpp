@@ -4,12 +4,12 @@
 #include "building/new_project.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
+#include "cli/load_row_text.h"
 #include "engine/bar_table.h"
 #include "engine/design_warnings.h"
 #include "engine/section_summary.h"
 #include "engine/strain_compat.h"
 #include "engine/strength_reduction.h"
-#include "format/number_format.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
 #include "ui/main_window_texts.h"
@@ -52,29 +52,11 @@ bool anyLoadFails(const ProjectModel& m) {
     return false;
 }
 
-std::string fixed(double value, const char* pattern = "##,##0.00") {
-    return formatNumber(value, pattern);
-}
-
 void printLoadTable(const ProjectModel& m) {
-    std::printf("%4s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "Load", "Pu", "Mux", "Muy", "e",
-                "angle", "phiPn", "phiMnx", "phiMny", "ratio");
-    std::printf("%4s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "", "(k)", "(ft-k)", "(ft-k)",
-                "(in.)", "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
+    printLoadTableHeading(false);
     for (int i = 1; i <= m.numLoads; ++i) {
-        const LoadRow& r = m.loads[i];
-        std::printf("%4d %10s %10s %10s %10s %8s ", i, fixed(r[kPu]).c_str(),
-                    fixed(r[kMux]).c_str(), fixed(r[kMuy]).c_str(), fixed(r[kEccentricity]).c_str(),
-                    fixed(r[kLoadAngle]).c_str());
-        if (m.loadStatus[i].capacityFound) {
-            std::printf("%10s %10s %10s %8s %s\n", fixed(r[kPhiPn]).c_str(),
-                        fixed(r[kPhiMnx]).c_str(), fixed(r[kPhiMny]).c_str(),
-                        fixed(r[kRatio], "#0.000").c_str(),
-                        r[kRatio] <= 1.0f ? "Okay" : "NO GOOD!");
-        } else {
-            std::printf("%10s %10s %10s %8s %s\n", "-", "-", "-", "-",
-                        "capacity not found: NO GOOD!");
-        }
+        std::printf("%4d", i);
+        printLoadRowColumns(m.loads[i], m.loadStatus[i].capacityFound);
     }
 }
 

@@ -5,8 +5,8 @@
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
+#include "cli/load_row_text.h"
 #include "engine/load_batch.h"
-#include "format/number_format.h"
 #include "io/load_file.h"
 
 #include <cstdio>
@@ -98,32 +98,13 @@ void printCsv(const LoadFileContents& file, const std::vector<CheckedLoad>& resu
     }
 }
 
-std::string fixed(double value, const char* pattern = "##,##0.00") {
-    return formatNumber(value, pattern);
-}
-
 void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& results,
                 const Summary& summary) {
-    std::printf("%-10s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "Load", "Pu", "Mux", "Muy",
-                "e", "angle", "phiPn", "phiMnx", "phiMny", "ratio");
-    std::printf("%-10s %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "", "(k)", "(ft-k)", "(ft-k)",
-                "(in.)", "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
+    printLoadTableHeading(true);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        const LoadRow& r = results[i].row;
         const json id = loadId(file, i);
-        std::printf("%-10s %10s %10s %10s %10s %8s ",
-                    id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str(),
-                    fixed(r[kPu]).c_str(), fixed(r[kMux]).c_str(), fixed(r[kMuy]).c_str(),
-                    fixed(r[kEccentricity]).c_str(), fixed(r[kLoadAngle]).c_str());
-        if (results[i].capacityFound) {
-            std::printf("%10s %10s %10s %8s %s\n", fixed(r[kPhiPn]).c_str(),
-                        fixed(r[kPhiMnx]).c_str(), fixed(r[kPhiMny]).c_str(),
-                        fixed(r[kRatio], "#0.000").c_str(),
-                        r[kRatio] <= 1.0f ? "Okay" : "NO GOOD!");
-        } else {
-            std::printf("%10s %10s %10s %8s %s\n", "-", "-", "-", "-",
-                        "capacity not found: NO GOOD!");
-        }
+        std::printf("%-10s", id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
+        printLoadRowColumns(results[i].row, results[i].capacityFound);
     }
     std::printf("%zu loads, %zu failing", results.size(), summary.failing);
     if (summary.maxRatioAt) {

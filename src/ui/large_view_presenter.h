@@ -7,7 +7,7 @@
 #include "ui/busy_pointer.h"
 #include "ui/picture_target.h"
 #include "ui/platform.h"
-#include "ui/results_presenter.h"
+#include "ui/results_data.h"
 #include "ui/results_presenter.h"
 #include "ui/view_turning.h"
 

@@ -1,0 +1,36 @@
+// The load table's columns.
+#include "cli/load_row_text.h"
+
+#include "format/number_format.h"
+
+#include <cstdio>
+
+namespace pmsect::cli {
+
+std::string fixed(double value, const char* pattern) {
+    return formatNumber(value, pattern);
+}
+
+void printLoadTableHeading(bool namedLoads) {
+    std::printf(namedLoads ? "%-10s" : "%4s", "Load");
+    std::printf(" %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "Pu", "Mux", "Muy", "e", "angle",
+                "phiPn", "phiMnx", "phiMny", "ratio");
+    std::printf(namedLoads ? "%-10s" : "%4s", "");
+    std::printf(" %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "(k)", "(ft-k)", "(ft-k)", "(in.)",
+                "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
+}
+
+void printLoadRowColumns(const LoadRow& r, bool capacityFound) {
+    std::printf(" %10s %10s %10s %10s %8s ", fixed(r[kPu]).c_str(), fixed(r[kMux]).c_str(),
+                fixed(r[kMuy]).c_str(), fixed(r[kEccentricity]).c_str(),
+                fixed(r[kLoadAngle]).c_str());
+    if (capacityFound) {
+        std::printf("%10s %10s %10s %8s %s\n", fixed(r[kPhiPn]).c_str(), fixed(r[kPhiMnx]).c_str(),
+                    fixed(r[kPhiMny]).c_str(), fixed(r[kRatio], "#0.000").c_str(),
+                    r[kRatio] <= 1.0f ? "Okay" : "NO GOOD!");
+    } else {
+        std::printf("%10s %10s %10s %8s %s\n", "-", "-", "-", "-", "capacity not found: NO GOOD!");
+    }
+}
+
+} // namespace pmsect::cli
