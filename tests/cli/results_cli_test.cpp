@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace pmsect {
@@ -116,7 +117,8 @@ TEST(ResultsCli, ReportInAnyUnitsAndPlotsAsSvg) {
     EXPECT_NE(si.text.find("(mm)"), std::string::npos);
     EXPECT_EQ(runCli("report " + kDefault + " --length furlong").status, 2);
 
-    const fs::path svg = fs::temp_directory_path() / "pmsect_plot_test.svg";
+    const fs::path svg =
+        fs::temp_directory_path() / ("pmsect_plot_test_" + std::to_string(::getpid()) + ".svg");
     for (const std::string kind : {"--curve 90", "--contour -200", "--surface 8 --view 0 0"}) {
         fs::remove(svg);
         ASSERT_EQ(runCli("plot " + kDefault + " " + kind + " --svg " + svg.string()).status, 0);
@@ -205,7 +207,8 @@ struct SvgFigure {
 };
 
 SvgFigure plotSvg(const std::string& file, const std::string& args) {
-    const fs::path svg = fs::temp_directory_path() / "pmsect_figure_test.svg";
+    const fs::path svg =
+        fs::temp_directory_path() / ("pmsect_figure_test_" + std::to_string(::getpid()) + ".svg");
     fs::remove(svg);
     EXPECT_EQ(runCli("plot " + file + " " + args + " --svg " + svg.string()).status, 0) << args;
     std::ifstream in(svg);

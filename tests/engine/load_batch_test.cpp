@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace pmsect {
@@ -93,7 +94,8 @@ TEST(LoadBatch, EveryThreadCountGivesTheSameNumbersInTheSameOrder) {
 // A section without bars carries the strain of one evaluation into the next: each load must
 // still come out as it does alone in a freshly read project.
 TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
-    const auto dir = std::filesystem::temp_directory_path() / "pmsect_load_batch_alone";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("pmsect_load_batch_alone_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "alone.rcs").string();
     for (const bool withBars : {true, false}) {

@@ -5,6 +5,7 @@
 #include "main_window_fixture.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace pmsect::test {
 namespace {
@@ -86,7 +87,8 @@ TEST_F(MainWindowDesignCode, NewProjectsTakeTheLastChosenEdition) {
 }
 
 TEST_F(MainWindowDesignCode, OpeningAFileShowsItsEditionWithoutChangingTheRemembered) {
-    const fs::path dir = fs::temp_directory_path() / "pmsect_design_code_open";
+    const fs::path dir =
+        fs::temp_directory_path() / ("pmsect_design_code_open_" + std::to_string(::getpid()));
     fs::create_directories(dir);
     ProjectModel project = model;
     applyDesignCode(project, DesignCode::Aci318_19);
