@@ -5,10 +5,10 @@
 #include "model/project_model.h"
 #include "results/canvas.h"
 #include "ui/busy_pointer.h"
+#include "ui/control_views.h"
 #include "ui/picture_target.h"
 #include "ui/platform.h"
 #include "ui/results_data.h"
-#include "ui/results_presenter.h"
 #include "ui/view_turning.h"
 
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include "results/canvas.h"
 #include "results/plot_drawing.h"
 #include "ui/busy_pointer.h"
+#include "ui/control_views.h"
 #include "ui/picture_target.h"
 #include "ui/platform.h"
 #include "ui/report_figures.h"
@@ -26,20 +27,6 @@ inline constexpr const char* k2DAngleMessage = "2D Horiz. Angle must be numeric"
 inline constexpr const char* kSectionsMessage = "# of Sections must be integer between 4 and 32";
 inline constexpr const char* k3DHorAngleMessage = "3D Horiz. Angle must be numeric";
 inline constexpr const char* k3DVertAngleMessage = "3D Vert. Angle must be numeric";
-
-// A scroll bar's range and value. 32 bits, so that the biaxial range holds Po and To in pounds
-// or newtons.
-struct ScrollBarView {
-    int32_t min = 0;
-    int32_t max = 0;
-    int32_t value = 0;
-};
-
-struct CheckBoxView {
-    std::string caption;
-    bool checked = true;
-    bool enabled = true;
-};
 
 enum class ResultsCheck {
     chk2Dwophi,
