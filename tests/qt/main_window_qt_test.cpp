@@ -20,15 +20,8 @@
 namespace pmsect::test {
 namespace {
 
-class MainWindowQtTest : public ProgramTest {
+class MainWindowQtTest : public MainWindowProgramTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        startToMainWindow();
-        main = windows->mainWindow();
-        ASSERT_NE(main, nullptr);
-    }
-
     QString label(const char* name) { return child<QLabel>(main, name)->text(); }
 
     // Types text into a box and presses Enter the way a keyboard does.
@@ -40,8 +33,6 @@ protected:
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
         QApplication::sendEvent(edit, &release);
     }
-
-    MainWindow* main = nullptr;
 };
 
 TEST_F(MainWindowQtTest, ControlsCarryTheProgramsNames) {

@@ -24,15 +24,8 @@
 namespace pmsect::test {
 namespace {
 
-class MainWindowTrapsQtTest : public ProgramTest {
+class MainWindowTrapsQtTest : public MainWindowProgramTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        startToMainWindow();
-        main = windows->mainWindow();
-        ASSERT_NE(main, nullptr);
-    }
-
     void useUnits(std::initializer_list<std::pair<UnitGroup, const char*>> choices) {
         for (const auto& [group, name] : choices) {
             app->units().select(group, *unitPositionByName(group, name));
@@ -65,8 +58,6 @@ protected:
             EXPECT_EQ(edit->cursorPosition(), 0) << edit->objectName().toStdString();
         }
     }
-
-    MainWindow* main = nullptr;
 };
 
 TEST_F(MainWindowTrapsQtTest, EveryBoxIsWideEnoughInEveryUnitSystem) {

@@ -5,6 +5,7 @@
 
 #include "io/settings_file.h"
 #include "ui/application.h"
+#include "ui/qt/main_window.h"
 #include "ui/qt/program_windows.h"
 #include "ui/qt/qt_platform.h"
 
@@ -155,6 +156,19 @@ protected:
     DialoglessPlatform platform;
     std::unique_ptr<Application> app;
     std::unique_ptr<ProgramWindows> windows;
+};
+
+// The program started through to its main window, as most window tests begin.
+class MainWindowProgramTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        startToMainWindow();
+        main = windows->mainWindow();
+        ASSERT_NE(main, nullptr);
+    }
+
+    MainWindow* main = nullptr;
 };
 
 } // namespace pmsect::test

@@ -15,13 +15,10 @@
 
 namespace pmsect::test {
 
-class ResultsWindowsQtTest : public ProgramTest {
+class ResultsWindowsQtTest : public MainWindowProgramTest {
 protected:
     void SetUp() override {
-        ProgramTest::SetUp();
-        startToMainWindow();
-        main = windows->mainWindow();
-        ASSERT_NE(main, nullptr);
+        MainWindowProgramTest::SetUp();
         set = windows.get();
     }
 
@@ -48,7 +45,6 @@ protected:
         return m.data(m.index(row, column)).toString();
     }
 
-    MainWindow* main = nullptr;
     ProgramWindows* set = nullptr;
 };
 

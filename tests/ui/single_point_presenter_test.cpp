@@ -34,6 +34,14 @@ protected:
     }
     std::string pnText(float pn) { return "Pn = " + formatNumber(pn, "##,##0.00") + " k"; }
 
+    // Given e: the eccentricity and load angle typed, then Enter in the e box.
+    void solveForEccentricity(const char* e, const char* loadAngle) {
+        presenter.chooseMode(SinglePointMode::GivenE);
+        presenter.setText(SinglePointInput::E, e);
+        presenter.setText(SinglePointInput::LoadAngle, loadAngle);
+        presenter.enter(SinglePointInput::E);
+    }
+
     ProjectModel model;
     test::RecordingPlatform platform;
     std::vector<bool> pointer;
@@ -151,10 +159,7 @@ TEST_F(SinglePointTest, ADepthBelowTheMinimumIsShownRaised) {
 TEST_F(SinglePointTest, EModeReachesSixInchesAtNinetyDegrees) {
     presenter.open();
     ProjectModel copy = model;
-    presenter.chooseMode(SinglePointMode::GivenE);
-    presenter.setText(SinglePointInput::E, "6");
-    presenter.setText(SinglePointInput::LoadAngle, "90");
-    presenter.enter(SinglePointInput::E);
+    solveForEccentricity("6", "90");
     ASSERT_TRUE(platform.messages.empty());
 
     NeutralAxisState direct;
@@ -205,10 +210,7 @@ TEST_F(SinglePointTest, EModeShowsTheEccentricityReachedAtAnOddAngle) {
 
 TEST_F(SinglePointTest, AnUnreachableLoadLeavesThePreviousResults) {
     presenter.open();
-    presenter.chooseMode(SinglePointMode::GivenE);
-    presenter.setText(SinglePointInput::E, "6");
-    presenter.setText(SinglePointInput::LoadAngle, "90");
-    presenter.enter(SinglePointInput::E);
+    solveForEccentricity("6", "90");
     const SinglePointView before = presenter.view();
     const float strain = model.maxSteelStrain;
 
@@ -255,10 +257,7 @@ TEST_F(SinglePointTest, SummaryRefreshResizeAndLeaving) {
 
 TEST_F(SinglePointTest, AResizeRedrawsTheSolvedStateWithoutSolvingAgain) {
     presenter.open();
-    presenter.chooseMode(SinglePointMode::GivenE);
-    presenter.setText(SinglePointInput::E, "6");
-    presenter.setText(SinglePointInput::LoadAngle, "45");
-    presenter.enter(SinglePointInput::E);
+    solveForEccentricity("6", "45");
     ASSERT_TRUE(platform.messages.empty());
     const SinglePointView solved = presenter.view();
 
@@ -277,10 +276,7 @@ TEST_F(SinglePointTest, AResizeRedrawsTheSolvedStateWithoutSolvingAgain) {
 
 TEST_F(SinglePointTest, AConcentricLoadShowsTheSquashState) {
     presenter.open();
-    presenter.chooseMode(SinglePointMode::GivenE);
-    presenter.setText(SinglePointInput::E, "0");
-    presenter.setText(SinglePointInput::LoadAngle, "90");
-    presenter.enter(SinglePointInput::E);
+    solveForEccentricity("0", "90");
     EXPECT_TRUE(platform.messages.empty());
 
     // Po by hand: 0.85 f'c (Ag - As) + fy As, with the 20 #5 bars (0.31 in^2 each) of the
