@@ -37,33 +37,104 @@ double smallestClearDistance(std::span<const Bar> bars) {
     return smallest;
 }
 
-// Bar sets must stay inside the ties: the generator steps the layers of a face set inwards, and
-// enough of them reach past the opposite face.
-bool insideTheTies(const ProjectModel& m, std::span<const Bar> bars, double db) {
-    const double tie = barDiameter(m.tieBarSize);
-    const double halfWidth = (m.barSetWidth - 2 * (m.clearCover + tie) - db) / 2;
-    const double halfHeight = (m.barSetHeight - 2 * (m.clearCover + tie) - db) / 2;
-    return std::all_of(bars.begin(), bars.end(), [&](const Bar& b) {
-        return std::abs(b.x) <= halfWidth + kSpacingTolerance &&
-               std::abs(b.y) <= halfHeight + kSpacingTolerance;
-    });
+// The distance from the section's centre to the centres of bars of diameter db laid against the
+// ties: half the given dimension less the cover, the tie and half a bar.
+double barCentreOffset(const ProjectModel& m, double dimension, double db) {
+    return dimension / 2 - m.clearCover - barDiameter(m.tieBarSize) - db / 2;
+}
+
+// n positions from -h to +h, equally spaced; the negative half mirrors the positive one, so that
+// the layout is symmetric to the last bit.
+std::vector<double> spreadPositions(int n, double h) {
+    std::vector<double> positions(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k) {
+        const int mirror = n - 1 - k;
+        const double fromEnd = 2 * h * std::min(k, mirror) / (n - 1);
+        positions[static_cast<std::size_t>(k)] = k == mirror  ? 0
+                                                 : k < mirror ? fromEnd - h
+                                                              : h - fromEnd;
+    }
+    return positions;
+}
+
+// The perimeter arrangement's bars: the faces parallel to x first (top, then bottom), then the
+// bars between the corners of the two faces parallel to y.
+std::vector<Bar> perimeterBars(const ProjectModel& m, const Arrangement& a) {
+    const auto size = static_cast<float>(a.barSize);
+    const double db = barDiameter(size);
+    const double hx = barCentreOffset(m, m.rectB, db);
+    const double hy = barCentreOffset(m, m.rectH, db);
+    std::vector<Bar> bars;
+    const auto add = [&](double x, double y) {
+        bars.push_back({static_cast<float>(x), static_cast<float>(y), size});
+    };
+    for (const double y : {hy, -hy}) {
+        for (const double x : spreadPositions(a.barsPerXFace, hx)) {
+            add(x, y);
+        }
+    }
+    const std::vector<double> ys = spreadPositions(a.barsPerYFace, hy);
+    for (std::size_t k = 1; k + 1 < ys.size(); ++k) {
+        add(-hx, ys[k]);
+        add(hx, ys[k]);
+    }
+    return bars;
+}
+
+// The same bars, in any order, within the single-precision rounding of their coordinates.
+bool sameBarsAnyOrder(std::vector<Bar> a, std::vector<Bar> b) {
+    const auto byPosition = [](const Bar& p, const Bar& q) {
+        return std::tie(p.y, p.x) < std::tie(q.y, q.x);
+    };
+    std::sort(a.begin(), a.end(), byPosition);
+    std::sort(b.begin(), b.end(), byPosition);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& p, auto& q) {
+               return std::abs(p.x - q.x) <= kSpacingTolerance &&
+                      std::abs(p.y - q.y) <= kSpacingTolerance && p.size == q.size;
+           });
+}
+
+// The perimeter as bar sets with rows parallel to x on the section's own rectangle: a full set
+// on each face parallel to x and a set of two for each row between them. True when the bar-set
+// layout lays exactly the perimeter's bars (every row fits on one layer).
+bool layPerimeterAsBarSets(ProjectModel& m, const Arrangement& a, std::span<const Bar> bars) {
+    if (a.barsPerYFace > kMaxBarSets) {
+        return false;
+    }
+    ProjectModel sets = m;
+    sets.barLayout = kBarSets;
+    sets.barSetsAlongY = false;
+    setBarSetOutline(sets);
+    sets.numBarSets = static_cast<int16_t>(a.barsPerYFace);
+    for (int j = 1; j <= a.barsPerYFace; ++j) {
+        const bool face = j == 1 || j == a.barsPerYFace;
+        sets.barSets[static_cast<std::size_t>(j)] = {static_cast<float>(face ? a.barsPerXFace : 2),
+                                                     static_cast<float>(a.barSize)};
+    }
+    rebuildBars(sets);
+    const auto laid = modelBars(sets);
+    if (!sameBarsAnyOrder({laid.begin(), laid.end()}, {bars.begin(), bars.end()})) {
+        return false;
+    }
+    m = sets;
+    return true;
 }
 
 // Lays the arrangement on a copy of the project and keeps it when it is admissible.
 std::optional<Arrangement> layIfAdmissible(const ProjectModel& project, Arrangement a,
                                            const DesignOptions& options) {
+    const double db = barDiameter(static_cast<float>(a.barSize));
+    // Bars against the ties of a section too small for them would cross the centre.
+    const bool room = a.circular() ? barCentreOffset(project, project.circDiam, db) > 0
+                                   : barCentreOffset(project, project.rectB, db) > 0 &&
+                                         barCentreOffset(project, project.rectH, db) > 0;
+    if (!room) {
+        return std::nullopt;
+    }
     ProjectModel m = project;
     applyArrangement(m, a);
-    const int expected = a.circular() ? a.barCount : a.barSets * a.barsPerSet;
-    if (m.numBars != expected) {
-        return std::nullopt;
-    }
     const auto bars = modelBars(m);
-    const double db = barDiameter(static_cast<float>(a.barSize));
     if (smallestClearDistance(bars) < a.clearSpacing - kSpacingTolerance) {
-        return std::nullopt;
-    }
-    if (!a.circular() && !insideTheTies(m, bars, db)) {
         return std::nullopt;
     }
     a.steelArea = totalSteelArea(m);
@@ -80,8 +151,13 @@ bool withinSteelLimit(const ProjectModel& m, int bars, double barArea, double ma
     return bars <= kMaxBars && bars * barArea <= maxRatio * m.grossArea * (1 + 1e-6);
 }
 
+// Whether n bars of diameter db spread over 2h between end centres keep the clear spacing s.
+bool spacingKept(int n, double h, double db, double s) {
+    return 2 * h / (n - 1) - db >= s - kSpacingTolerance;
+}
+
 auto rankKey(const Arrangement& a) {
-    return std::make_tuple(a.steelArea, a.totalBars(), a.barSize, a.barSets);
+    return std::make_tuple(a.steelArea, a.totalBars(), a.barSize, a.barsPerXFace);
 }
 
 // A candidate's check: each load as the only row of the load table of the laid section, as
@@ -117,12 +193,25 @@ float designClearSpacing(const ProjectModel& project, int barSize) {
         std::max({1.5 * db, kMinimumClearSpacing, static_cast<double>(project.clearSpacing)}));
 }
 
+std::optional<std::string> designRefusal(const ProjectModel& project) {
+    if (project.sectionType == kRectangular || project.sectionType == kRound) {
+        return std::nullopt;
+    }
+    return "design lays bars in a rectangular or a round section; this section's outline is "
+           "given point by point";
+}
+
 std::vector<Arrangement> admissibleArrangements(const ProjectModel& project,
                                                 const DesignOptions& options) {
     std::vector<Arrangement> found;
-    if (project.barLayout != kBarSets && project.barLayout != kCircular) {
+    if (designRefusal(project)) {
         return found;
     }
+    const auto keep = [&](const Arrangement& a) {
+        if (auto laid = layIfAdmissible(project, a, options)) {
+            found.push_back(std::move(*laid));
+        }
+    };
     for (const BarSize& size : kBarTable) {
         if (size.number < options.minBarSize || size.number > options.maxBarSize) {
             continue;
@@ -130,28 +219,30 @@ std::vector<Arrangement> admissibleArrangements(const ProjectModel& project,
         Arrangement a;
         a.barSize = size.number;
         a.clearSpacing = designClearSpacing(project, size.number);
-        if (project.barLayout == kCircular) {
+        if (project.sectionType == kRound) {
             const int least = isSpiral(project) ? kMinCircleBarsSpiral : kMinCircleBarsTied;
             for (int count = least;
                  withinSteelLimit(project, count, size.area, options.maxSteelRatio); ++count) {
                 a.barCount = count;
-                if (auto laid = layIfAdmissible(project, a, options)) {
-                    found.push_back(std::move(*laid));
-                }
+                keep(a);
             }
             continue;
         }
-        for (int sets = 2; sets <= kMaxBarSets &&
-                           withinSteelLimit(project, 2 * sets, size.area, options.maxSteelRatio);
-             ++sets) {
-            for (int perSet = 2;
-                 withinSteelLimit(project, sets * perSet, size.area, options.maxSteelRatio);
-                 ++perSet) {
-                a.barSets = sets;
-                a.barsPerSet = perSet;
-                if (auto laid = layIfAdmissible(project, a, options)) {
-                    found.push_back(std::move(*laid));
-                }
+        const double db = size.diameter;
+        const double hx = barCentreOffset(project, project.rectB, db);
+        const double hy = barCentreOffset(project, project.rectH, db);
+        // More bars on a face only narrow its gaps: each count stops at the first that is too
+        // close or too heavy.
+        for (int nx = 2; spacingKept(nx, hx, db, a.clearSpacing) &&
+                         withinSteelLimit(project, 2 * nx, size.area, options.maxSteelRatio);
+             ++nx) {
+            for (int ny = 2;
+                 spacingKept(ny, hy, db, a.clearSpacing) &&
+                 withinSteelLimit(project, 2 * (nx + ny - 2), size.area, options.maxSteelRatio);
+                 ++ny) {
+                a.barsPerXFace = nx;
+                a.barsPerYFace = ny;
+                keep(a);
             }
         }
     }
@@ -203,28 +294,30 @@ DesignResult designReinforcement(const ProjectModel& project, std::span<const Lo
 
 void applyArrangement(ProjectModel& model, const Arrangement& arrangement) {
     const auto size = static_cast<float>(arrangement.barSize);
+    model.longBarSize = size;
+    model.clearSpacing = arrangement.clearSpacing;
     if (arrangement.circular()) {
         model.barLayout = kCircular;
         model.totBars = static_cast<int16_t>(arrangement.barCount);
-    } else {
-        model.barLayout = kBarSets;
-        model.numBarSets = static_cast<int16_t>(arrangement.barSets);
-        for (int j = 1; j <= arrangement.barSets; ++j) {
-            model.barSets[static_cast<std::size_t>(j)] = {
-                static_cast<float>(arrangement.barsPerSet), size};
-        }
+        rebuildBars(model);
+        return;
     }
-    model.longBarSize = size;
-    model.clearSpacing = arrangement.clearSpacing;
-    rebuildBars(model);
+    const std::vector<Bar> bars = perimeterBars(model, arrangement);
+    if (layPerimeterAsBarSets(model, arrangement, bars)) {
+        return;
+    }
+    model.barLayout = kPlacedBars;
+    model.numBars = static_cast<int16_t>(std::min<std::size_t>(bars.size(), kMaxBars));
+    std::copy_n(bars.begin(), model.numBars, model.bars.begin() + 1);
 }
 
 std::string arrangementText(const Arrangement& a) {
+    const std::string bars = std::to_string(a.totalBars()) + " #" + std::to_string(a.barSize);
     if (a.circular()) {
-        return std::to_string(a.barCount) + " #" + std::to_string(a.barSize) + " on the circle";
+        return bars + " on the circle";
     }
-    return std::to_string(a.barSets) + " sets of " + std::to_string(a.barsPerSet) + " #" +
-           std::to_string(a.barSize);
+    return bars + ": " + std::to_string(a.barsPerXFace) + " per x face, " +
+           std::to_string(a.barsPerYFace) + " per y face";
 }
 
 std::vector<LoadInput> projectLoads(const ProjectModel& project) {

@@ -1,8 +1,9 @@
-// Design mode: the reinforcement arrangements a section can take (bar sets or bars on a circle,
-// laid exactly as the project's own layouts lay them), which of them are admissible, and the
-// search for the lightest one that carries every load.
+// Design mode: the reinforcement arrangements a section can be built with (bars around the
+// perimeter of a rectangle, symmetric about both axes, or bars on one circle), which of them are
+// admissible, and the search for the lightest one that carries every load.
 #pragma once
 
+#include "building/steel_ratio_limits.h"
 #include "engine/load_batch.h"
 #include "model/project_model.h"
 
@@ -18,25 +19,33 @@ namespace pmsect {
 struct DesignOptions {
     int minBarSize = 5;
     int maxBarSize = 11;
-    double minSteelRatio = 0.01; // of the gross area
-    double maxSteelRatio = 0.08;
+    double minSteelRatio = kLeastSteelRatio; // of the gross area
+    double maxSteelRatio = kSpliceFreeSteelRatio;
     unsigned threads = 0; // 0: every core
 };
 
-// One arrangement: a bar size with either barSets sets of barsPerSet bars (the bar-set layout)
-// or barCount bars on the circle, and the clear spacing it is laid with.
+// One arrangement, every bar of one size: in a rectangular section barsPerXFace bars along each
+// face parallel to x and barsPerYFace along each face parallel to y, the corner bars counted in
+// both; in a round section barCount bars on one circle. clearSpacing is the least clear distance
+// it was admitted with.
 struct Arrangement {
     int barSize = 0;
-    int barSets = 0;
-    int barsPerSet = 0;
+    int barsPerXFace = 0;
+    int barsPerYFace = 0;
     int barCount = 0;
     float clearSpacing = 0; // in
     float steelArea = 0;    // in^2, as the section summary sums it
     double steelRatio = 0;  // of the gross area
-    std::vector<Bar> bars;  // as laid
-    int totalBars() const { return static_cast<int>(bars.size()); }
+    std::vector<Bar> bars;  // as Apply writes them
     bool circular() const { return barCount > 0; }
+    int totalBars() const { return circular() ? barCount : 2 * (barsPerXFace + barsPerYFace - 2); }
 };
+
+// What the table says of an arrangement above 4 % steel.
+inline constexpr const char* kLapSpliceNote = "lap splices double the steel at a splice";
+inline bool lapSplicesDoubleTheSteel(const Arrangement& a) {
+    return a.steelRatio > kSpliceFreeSteelRatio;
+}
 
 struct DesignCandidate {
     Arrangement arrangement;
@@ -51,7 +60,7 @@ struct DesignCandidate {
 
 struct DesignResult {
     // Every admissible arrangement, lightest first: steel area, then number of bars, then bar
-    // size, then number of sets, so that the order never depends on the order of work.
+    // size, then bars per x face, so that the order never depends on the order of work.
     std::vector<DesignCandidate> candidates;
     // The first passing candidate, when there is one.
     std::optional<std::size_t> best;
@@ -61,9 +70,12 @@ struct DesignResult {
 // the project's own when that is larger.
 float designClearSpacing(const ProjectModel& project, int barSize);
 
-// The admissible arrangements of the project's layout (bar sets or circle), in rank order: laid
-// with the design spacing, every clear distance between neighbouring bars at least that spacing
-// and the steel ratio within the options' limits. Empty for placed bars.
+// Why the project's section cannot be designed (it is neither rectangular nor round), or nothing.
+std::optional<std::string> designRefusal(const ProjectModel& project);
+
+// The admissible arrangements of the project's section, whatever its bars are now, in rank
+// order: inside the ties, every clear distance between bars at least the design spacing and the
+// steel ratio within the options' limits. Empty for a section that cannot be designed.
 std::vector<Arrangement> admissibleArrangements(const ProjectModel& project,
                                                 const DesignOptions& options);
 
@@ -74,11 +86,12 @@ designReinforcement(const ProjectModel& project, std::span<const LoadInput> load
                     const DesignOptions& options,
                     const std::function<void(std::size_t, std::size_t)>& progress = {});
 
-// Sets the arrangement's bar sets (count and size of each) or the circle's count and bar size,
-// and its clear spacing, then lays the bars; the caller recomputes the summary.
+// Replaces the project's bars with the arrangement: the circle's count and bar size; a perimeter
+// as bar sets (a full set on each face parallel to x, sets of two between them) where the bar-set
+// layout lays exactly these bars, otherwise as placed bars. The caller recomputes the summary.
 void applyArrangement(ProjectModel& model, const Arrangement& arrangement);
 
-// "3 sets of 4 #8" or "8 #9 on the circle".
+// "12 #9: 4 per x face, 4 per y face" or "8 #9 on the circle".
 std::string arrangementText(const Arrangement& arrangement);
 
 // The project's loads 1..numLoads.

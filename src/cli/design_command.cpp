@@ -6,7 +6,7 @@
 #include "engine/section_summary.h"
 #include "format/number_format.h"
 #include "io/load_file.h"
-#include "io/project_file.h"
+#include "io/project_formats.h"
 
 #include <charconv>
 #include <cstdio>
@@ -54,16 +54,17 @@ private:
 
 json candidateJson(const DesignCandidate& c, const LoadNames& name) {
     const Arrangement& a = c.arrangement;
-    json out = {{"barSize", a.barSize}};
-    if (a.circular()) {
-        out["barCount"] = a.barCount;
-    } else {
-        out["barSets"] = a.barSets;
-        out["barsPerSet"] = a.barsPerSet;
+    json out = {{"barSize", a.barSize}, {"barCount", a.totalBars()}};
+    if (!a.circular()) {
+        out["barsPerXFace"] = a.barsPerXFace;
+        out["barsPerYFace"] = a.barsPerYFace;
     }
     out["clearSpacing_in"] = jsonNumber(a.clearSpacing);
     out["steelArea_in2"] = jsonNumber(a.steelArea);
     out["rho"] = a.steelRatio;
+    if (lapSplicesDoubleTheSteel(a)) {
+        out["note"] = kLapSpliceNote;
+    }
     out["pass"] = c.pass;
     if (c.pass) {
         out["maxRatio"] = c.governingLoad > 0 ? jsonNumber(c.maxRatio) : json(nullptr);
@@ -82,7 +83,7 @@ json candidateJson(const DesignCandidate& c, const LoadNames& name) {
 void printTable(const DesignResult& result, std::size_t loadCount, const LoadNames& name) {
     std::printf("%zu admissible arrangements checked against %zu loads\n", result.candidates.size(),
                 loadCount);
-    std::printf("%4s  %-28s %10s %8s  %s\n", "rank", "arrangement", "As (in^2)", "rho", "result");
+    std::printf("%4s  %-34s %10s %8s  %s\n", "rank", "arrangement", "As (in^2)", "rho", "result");
     for (std::size_t i = 0; i < result.candidates.size(); ++i) {
         const DesignCandidate& c = result.candidates[i];
         const Arrangement& a = c.arrangement;
@@ -95,7 +96,10 @@ void printTable(const DesignResult& result, std::size_t loadCount, const LoadNam
         } else {
             verdict = "fails load " + name.text(c.firstFailingLoad);
         }
-        std::printf("%4zu  %-28s %10s %7s%%  %s%s\n", i + 1, arrangementText(a).c_str(),
+        if (lapSplicesDoubleTheSteel(a)) {
+            verdict += std::string("; ") + kLapSpliceNote;
+        }
+        std::printf("%4zu  %-34s %10s %7s%%  %s%s\n", i + 1, arrangementText(a).c_str(),
                     formatNumber(a.steelArea, "0.00").c_str(),
                     formatNumber(a.steelRatio * 100, "0.00").c_str(), verdict.c_str(),
                     result.best == i ? "  <- best" : "");
@@ -112,8 +116,9 @@ void parseSizeRange(const std::string& text, DesignOptions& options) {
 
 void parseSteelRatioRange(const std::string& text, DesignOptions& options) {
     const auto [low, high] = parseRange<double>(text, "--rho");
-    if (!(low >= 0 && high <= 100)) {
-        throw CommandError("--rho is a range of percentages between 0 and 100");
+    if (!(low >= 0 && high <= kGreatestSteelRatio * 100)) {
+        throw CommandError("--rho is a range of percentages between 0 and " +
+                           formatNumber(kGreatestSteelRatio * 100, "0"));
     }
     options.minSteelRatio = low / 100.0;
     options.maxSteelRatio = high / 100.0;
@@ -121,9 +126,8 @@ void parseSteelRatioRange(const std::string& text, DesignOptions& options) {
 
 int runDesign(const ProjectSource& source, const DesignRequest& request) {
     const ProjectModel model = loadProject(source);
-    if (model.barLayout != kBarSets && model.barLayout != kCircular) {
-        throw CommandError("design lays bar sets or bars on a circle; this project places its "
-                           "bars one by one");
+    if (const auto refusal = designRefusal(model)) {
+        throw CommandError(*refusal);
     }
     std::vector<LoadInput> loads = projectLoads(model);
     std::vector<std::string> ids;
@@ -144,7 +148,7 @@ int runDesign(const ProjectSource& source, const DesignRequest& request) {
             candidates.push_back(candidateJson(c, name));
         }
         const json out = {{"code", designCodeJson(model)},
-                          {"layout", model.barLayout == kCircular ? "circular" : "barSets"},
+                          {"layout", model.sectionType == kRound ? "circle" : "perimeter"},
                           {"loads", loads.size()},
                           {"best", result.best
                                        ? candidateJson(result.candidates[*result.best], name)
@@ -159,20 +163,21 @@ int runDesign(const ProjectSource& source, const DesignRequest& request) {
         if (result.candidates.empty()) {
             std::cerr << "pmsect-cli: " << source.path
                       << ": no arrangement is admissible within the sizes and steel ratios "
-                         "asked for\n";
+                         "asked for; the section must grow or the ranges widen\n";
         } else {
             const DesignCandidate& heaviest = result.candidates.back();
             std::cerr << "pmsect-cli: " << source.path
                       << ": no admissible arrangement carries every load; load "
                       << name.text(heaviest.firstFailingLoad) << " fails even the heaviest ("
-                      << arrangementText(heaviest.arrangement) << ")\n";
+                      << arrangementText(heaviest.arrangement)
+                      << "); the section must grow or the steel band widen (--rho, up to 8)\n";
         }
         return 1;
     }
     if (!request.outPath.empty()) {
         ProjectModel designed = model;
         applyArrangement(designed, result.candidates[*result.best].arrangement);
-        const FileResult written = writeProjectFile(request.outPath, designed);
+        const FileResult written = writeAnyProject(request.outPath, designed);
         if (!written) {
             throw CommandError(written.error);
         }

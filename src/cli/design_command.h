@@ -1,4 +1,4 @@
-// pmsect-cli design: the lightest reinforcement of the project's layout that carries every load.
+// pmsect-cli design: the lightest reinforcement of the project's section that carries every load.
 #pragma once
 
 #include "building/reinforcement_design.h"

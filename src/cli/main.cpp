@@ -138,9 +138,9 @@ int main(int argc, char** argv) {
     addCodeOption(design, code, codeHelp);
     DesignRequest designRequest;
     std::string sizes = "5-11";
-    std::string rho = "1-8";
+    std::string rho = "1-4";
     design->add_option("--sizes", sizes, "bar sizes to try, e.g. 5-11");
-    design->add_option("--rho", rho, "steel ratios allowed, in percent, e.g. 1-8");
+    design->add_option("--rho", rho, "steel ratios allowed, in percent, up to 8 (default 1-4)");
     design->add_option("--out", designRequest.outPath, "project file to write with the best");
     design->add_option("--loads", designRequest.loadsPath,
                        "CSV of loads (Pu, Mux, Muy, optional id) checked instead of the project's");

@@ -1,6 +1,7 @@
 // The Design window's events and the ranked table it shows.
 #include "ui/design_presenter.h"
 
+#include "building/steel_ratio_limits.h"
 #include "engine/bar_table.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
@@ -37,18 +38,19 @@ bool sameLoads(const ProjectModel& a, const ProjectModel& b) {
     return true;
 }
 
-// Everything a search depends on: the section, materials, edition, confinement, layout frame
-// and loads. A search of another project must not be applied to this one.
+// Everything a search depends on: the section, materials, edition, confinement, cover, ties,
+// spacing and loads (not the bars it replaces). A search of another project must not be applied
+// to this one.
 bool sameDesignInputs(const ProjectModel& a, const ProjectModel& b) {
     const auto same = [](const auto& x, const auto& y) {
         return std::memcmp(&x, &y, sizeof x) == 0;
     };
-    return a.numPoints == b.numPoints && same(a.points, b.points) && a.fpc == b.fpc &&
-           a.fy == b.fy && a.Es == b.Es && a.beta1 == b.beta1 && a.designCode == b.designCode &&
-           a.phiCompression == b.phiCompression && a.pnMaxFactor == b.pnMaxFactor &&
-           a.barLayout == b.barLayout && a.barSetWidth == b.barSetWidth &&
-           a.barSetHeight == b.barSetHeight && a.barSetsAlongY == b.barSetsAlongY &&
-           a.clearCover == b.clearCover && a.tieBarSize == b.tieBarSize &&
+    return a.sectionType == b.sectionType && a.rectB == b.rectB && a.rectH == b.rectH &&
+           a.circDiam == b.circDiam && a.numPoints == b.numPoints && same(a.points, b.points) &&
+           a.fpc == b.fpc && a.fy == b.fy && a.Es == b.Es && a.beta1 == b.beta1 &&
+           a.designCode == b.designCode && a.phiCompression == b.phiCompression &&
+           a.pnMaxFactor == b.pnMaxFactor && a.clearCover == b.clearCover &&
+           a.tieBarSize == b.tieBarSize && a.clearSpacing == b.clearSpacing &&
            a.firstBarAngle == b.firstBarAngle && a.refX == b.refX && a.refY == b.refY &&
            a.numLoads == b.numLoads && sameLoads(a, b);
 }
@@ -75,15 +77,17 @@ void DesignPresenter::open() {
 
 void DesignPresenter::showProjectLines() {
     view_.designEnabled = true;
-    if (model_.barLayout == kBarSets) {
-        view_.layoutLine = "Bar sets: two or more sets of two or more equal bars, laid as the "
-                           "bar-set layout lays them.";
-    } else if (model_.barLayout == kCircular) {
-        view_.layoutLine = std::string("Bars on the circle: at least ") +
-                           (isSpiral(model_) ? "6 bars with a spiral." : "4 bars with ties.");
+    if (model_.sectionType == kRectangular) {
+        view_.layoutLine = "Bars of one size around the perimeter, symmetric about both axes: two "
+                           "or more along each face parallel to x and along each face parallel "
+                           "to y, the corner bars shared. They replace the project's bars.";
+    } else if (model_.sectionType == kRound) {
+        view_.layoutLine = std::string("Bars of one size on one circle, at least ") +
+                           (isSpiral(model_) ? "6 with a spiral." : "4 with ties.") +
+                           " They replace the project's bars.";
     } else {
-        view_.layoutLine = "The bars are placed one by one: choose the rectangular or the circular "
-                           "rebar layout to design them.";
+        view_.layoutLine = "Design lays bars in a rectangular or a round section; this section's "
+                           "outline is given point by point.";
         view_.designEnabled = false;
     }
     const int loads = std::clamp<int>(model_.numLoads, 0, kMaxLoads);
@@ -111,9 +115,9 @@ bool DesignPresenter::readOptions(DesignOptions& options) {
     };
     const auto ratio = [&](DesignBox box, const char* name, double& out) {
         const auto value = parseNumber(boxText(box));
-        if (!value || !(*value > 0 && *value <= 100)) {
-            platform_.showMessage(std::string(name) +
-                                  " must be a percentage above 0 and up to 100");
+        if (!value || !(*value > 0 && *value <= kGreatestSteelRatio * 100)) {
+            platform_.showMessage(std::string(name) + " must be a percentage above 0 and up to " +
+                                  formatNumber(kGreatestSteelRatio * 100, "0"));
             return false;
         }
         out = *value / 100;
@@ -179,6 +183,9 @@ void DesignPresenter::fillTable() {
             " " + model_.units.areaLabel;
         row.steelRatio = formatNumber(a.steelRatio * 100, "0.00") + " %";
         row.result = resultText(c);
+        if (lapSplicesDoubleTheSteel(a)) {
+            row.note = kLapSpliceNote;
+        }
         row.pass = c.pass;
         row.best = isBest;
         row.candidate = i;
@@ -189,13 +196,15 @@ void DesignPresenter::fillTable() {
     }
     view_.applyEnabled = result_.best.has_value();
     if (candidates.empty()) {
-        view_.status = "No arrangement is admissible within these sizes and steel ratios.";
+        view_.status = "No arrangement is admissible within these sizes and steel ratios: the "
+                       "section must grow or the ranges widen.";
     } else if (!result_.best) {
         const DesignCandidate& heaviest = candidates.back();
         view_.status = "None of the " + std::to_string(candidates.size()) +
                        " admissible arrangements carries every load; load " +
                        std::to_string(heaviest.firstFailingLoad) + " fails even the heaviest (" +
-                       arrangementText(heaviest.arrangement) + ").";
+                       arrangementText(heaviest.arrangement) +
+                       "): the section must grow or the steel band widen.";
     } else {
         view_.status =
             "Lightest of " + std::to_string(candidates.size()) +

@@ -1,6 +1,6 @@
 // The Design window: the ranges of bar sizes and steel ratios, the search for the lightest
-// reinforcement of the project's layout that carries every load (with its progress), the ranked
-// table, and Apply, which puts the chosen arrangement into the project.
+// reinforcement of the project's section that carries every load (with its progress), the ranked
+// table, and Apply, which replaces the project's bars with the chosen arrangement.
 #pragma once
 
 #include "building/reinforcement_design.h"
@@ -23,10 +23,11 @@ inline constexpr std::size_t kDesignBoxCount = 4;
 // One row of the ranked table.
 struct DesignRow {
     std::string rank;        // the arrangement's place among every admissible one
-    std::string arrangement; // "3 sets of 4 #8", "8 #9 on the circle"
+    std::string arrangement; // "12 #9: 4 per x face, 4 per y face", "8 #9 on the circle"
     std::string steelArea;   // in the display unit
     std::string steelRatio;  // "2.19 %"
     std::string result;      // "0.968 (load 3)", "fails load 2"
+    std::string note;        // above 4 % steel: lap splices double it
     bool pass = false;
     bool best = false;
     std::size_t candidate = 0; // index into the result's candidates
@@ -34,8 +35,8 @@ struct DesignRow {
 
 struct DesignView {
     std::string caption = "Design";
-    std::array<std::string, kDesignBoxCount> boxes{"5", "11", "1", "8"};
-    std::string layoutLine; // what is searched: bar sets or bars on the circle
+    std::array<std::string, kDesignBoxCount> boxes{"5", "11", "1", "4"};
+    std::string layoutLine; // what is searched: bars around the perimeter or on the circle
     std::string loadsLine;
     bool designEnabled = true;
     // The progress bar: done of total candidates.

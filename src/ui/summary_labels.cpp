@@ -1,6 +1,7 @@
 // The summary label texts, their colours and the reasons for red.
 #include "ui/summary_labels.h"
 
+#include "building/steel_ratio_limits.h"
 #include "engine/design_warnings.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
@@ -36,7 +37,7 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
         ratioText = "infinite";
     }
     out.percentRein.text = "% Reinforcement = " + ratioText;
-    if (!(ratio >= 0.01 && ratio <= 0.08)) {
+    if (!(ratio >= kLeastSteelRatio && ratio <= kGreatestSteelRatio)) {
         out.percentRein.colour = kColourBrightRed;
         out.percentRein.reason = kReinforcementOutsideLimitsReason;
     }

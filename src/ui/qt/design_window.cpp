@@ -18,7 +18,7 @@
 namespace pmsect {
 namespace {
 
-constexpr int kColumns = 5;
+constexpr int kColumns = 6;
 
 } // namespace
 
@@ -86,7 +86,7 @@ DesignWindow::DesignWindow(DesignPresenter& presenter, QWidget* parent)
     table_ = new QTableWidget(0, kColumns, this);
     table_->setObjectName("grdDesign");
     table_->setHorizontalHeaderLabels(
-        {"Rank", "Arrangement", "Steel area", "Steel ratio", "Largest ratio (load)"});
+        {"Rank", "Arrangement", "Steel area", "Steel ratio", "Largest ratio (load)", "Note"});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,7 +121,7 @@ DesignWindow::DesignWindow(DesignPresenter& presenter, QWidget* parent)
         presenter_.close();
         render();
     });
-    setMinimumSize(640, 520);
+    setMinimumSize(760, 520);
 }
 
 void DesignWindow::render() {
@@ -149,11 +149,11 @@ void DesignWindow::renderTable() {
     table_->setRowCount(static_cast<int>(v.rows.size()));
     for (int r = 0; r < static_cast<int>(v.rows.size()); ++r) {
         const DesignRow& row = v.rows[static_cast<std::size_t>(r)];
-        const std::string cells[kColumns] = {row.rank, row.arrangement, row.steelArea,
-                                             row.steelRatio, row.result};
+        const std::string cells[kColumns] = {row.rank,       row.arrangement, row.steelArea,
+                                             row.steelRatio, row.result,      row.note};
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(qtText(cells[c]));
-            item->setTextAlignment(c == 1 || c == 4 ? Qt::AlignLeft | Qt::AlignVCenter
+            item->setTextAlignment(c == 1 || c >= 4 ? Qt::AlignLeft | Qt::AlignVCenter
                                                     : Qt::AlignRight | Qt::AlignVCenter);
             if (!row.pass) {
                 item->setForeground(Qt::red);
