@@ -1,9 +1,11 @@
-// pmsect-cli design as a user runs it: the JSON of the ranked arrangements, --out, the same
-// answer at any --threads, and the exit statuses.
+// pmsect-cli design as a user runs it: the JSON of the ranked arrangements, --out (as .rcs or
+// .json), the same answer at any --threads, the notes above 4 % and the exit statuses.
 #include "building/new_project.h"
 #include "building/reinforcement_design.h"
+#include "building/section_generators.h"
 #include "engine/section_summary.h"
 #include "io/project_file.h"
+#include "io/project_formats.h"
 #include "run_cli.h"
 
 #include <filesystem>
@@ -53,17 +55,20 @@ TEST_F(DesignCli, JsonListsTheRankedCandidatesAndTheBest) {
     ASSERT_EQ(r.status, 0);
     const json j = json::parse(r.text);
     EXPECT_EQ(j["code"], "318-05");
-    EXPECT_EQ(j["layout"], "barSets");
+    EXPECT_EQ(j["layout"], "perimeter");
     const json& candidates = j["candidates"];
     ASSERT_GT(candidates.size(), 5u);
     std::size_t firstPassing = candidates.size();
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const json& c = candidates[i];
-        for (const char* key :
-             {"barSize", "barSets", "barsPerSet", "steelArea_in2", "rho", "pass", "bars"}) {
+        for (const char* key : {"barSize", "barCount", "barsPerXFace", "barsPerYFace",
+                                "steelArea_in2", "rho", "pass", "bars"}) {
             EXPECT_TRUE(c.contains(key)) << key;
         }
-        EXPECT_EQ(c["bars"].size(), c["barSets"].get<std::size_t>() * c["barsPerSet"].get<int>());
+        EXPECT_EQ(c["bars"].size(), c["barCount"].get<std::size_t>());
+        EXPECT_EQ(c["barCount"].get<int>(),
+                  2 * (c["barsPerXFace"].get<int>() + c["barsPerYFace"].get<int>() - 2));
+        EXPECT_LE(c["rho"].get<double>(), 0.04);
         EXPECT_NEAR(c["rho"].get<double>(), c["steelArea_in2"].get<double>() / 216, 1e-6);
         if (i > 0) {
             EXPECT_GE(c["steelArea_in2"].get<double>(),
@@ -92,6 +97,10 @@ TEST_F(DesignCli, OutWritesTheProjectAsTheDesktopLaysIt) {
     const test::CliOutput r = test::runCli("design " + file + " --json --out " + path("d.rcs"));
     ASSERT_EQ(r.status, 0);
     const json best = json::parse(r.text)["best"];
+    // Named .json, the same project is written as JSON.
+    ASSERT_EQ(test::runCli("design " + file + " --out " + path("d.json")).status, 0);
+    ProjectModel asJson;
+    ASSERT_TRUE(loadAnyProject(path("d.json"), asJson));
 
     ProjectModel project;
     ASSERT_TRUE(loadProjectFile(file, project));
@@ -106,8 +115,16 @@ TEST_F(DesignCli, OutWritesTheProjectAsTheDesktopLaysIt) {
     // Read back, the designed project carries every load, with the largest ratio reported.
     ProjectModel designed;
     ASSERT_TRUE(loadProjectFile(path("d.rcs"), designed));
-    EXPECT_EQ(designed.numBarSets, best["barSets"].get<int>());
-    EXPECT_EQ(designed.barSets[1].count, best["barsPerSet"].get<float>());
+    EXPECT_TRUE(std::equal(
+        modelBars(designed).begin(), modelBars(designed).end(), modelBars(asJson).begin(),
+        modelBars(asJson).end(),
+        [](const Bar& a, const Bar& b) { return a.x == b.x && a.y == b.y && a.size == b.size; }));
+    ASSERT_EQ(designed.numBars, best["barCount"].get<int>());
+    for (int i = 1; i <= designed.numBars; ++i) {
+        const json& bar = best["bars"][static_cast<std::size_t>(i - 1)];
+        EXPECT_EQ(designed.bars[i].x, bar["x"].get<float>());
+        EXPECT_EQ(designed.bars[i].y, bar["y"].get<float>());
+    }
     EXPECT_EQ(designed.clearSpacing, best["clearSpacing_in"].get<float>());
     float largest = 0;
     for (int i = 1; i <= designed.numLoads; ++i) {
@@ -151,24 +168,29 @@ TEST_F(DesignCli, ALoadFileTakesThePlaceOfTheProjectsLoadsAndNamesThemByTheirIds
 
 TEST_F(DesignCli, ExitStatuses) {
     const std::string file = projectWithLoads("p.rcs");
-    // Nothing of #5 bars within 1-1.5 % carries these loads.
+    // Nothing of #5 bars within 1-1.2 % carries these loads.
     const test::CliOutput none =
-        test::runCli("design " + file + " --sizes 5-5 --rho 1-1.5 --out " + path("x.rcs"), true);
+        test::runCli("design " + file + " --sizes 5-5 --rho 1-1.2 --out " + path("x.rcs"), true);
     EXPECT_EQ(none.status, 1);
     EXPECT_NE(none.text.find("fails even the heaviest"), std::string::npos) << none.text;
+    EXPECT_NE(none.text.find("the section must grow or the steel band widen"), std::string::npos);
     EXPECT_FALSE(fs::exists(path("x.rcs")));
+    // Above 4 % each row notes the splices.
+    const test::CliOutput heavy = test::runCli("design " + file + " --sizes 8-8 --rho 4-8");
+    EXPECT_NE(heavy.text.find("lap splices double the steel at a splice"), std::string::npos);
 
     EXPECT_EQ(test::runCli("design " + file + " --sizes 11-5").status, 2);
     EXPECT_EQ(test::runCli("design " + file + " --sizes five").status, 2);
     EXPECT_EQ(test::runCli("design " + file + " --rho 1-120").status, 2);
+    EXPECT_EQ(test::runCli("design " + file + " --rho 1-9").status, 2);
     EXPECT_EQ(test::runCli("design " + file + " --threads 0").status, 2);
     EXPECT_EQ(test::runCli("design " + path("missing.rcs")).status, 2);
 
-    ProjectModel placed;
-    resetToNewProject(placed);
-    placed.barLayout = kPlacedBars;
-    ASSERT_TRUE(writeProjectFile(path("placed.rcs"), placed));
-    EXPECT_EQ(test::runCli("design " + path("placed.rcs")).status, 2);
+    ProjectModel drawn;
+    resetToNewProject(drawn);
+    chooseArbitrarySection(drawn);
+    ASSERT_TRUE(writeProjectFile(path("drawn.rcs"), drawn));
+    EXPECT_EQ(test::runCli("design " + path("drawn.rcs")).status, 2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The Design window: what it searches, the ranked table, the ranges it refuses, and Apply, which
-// lays the chosen arrangement as the editors would and recomputes the summary.
+// The Design window: what it searches, the ranked table and its notes, the ranges it refuses, the
+// answer when nothing carries the loads, and Apply, which replaces the bars with the chosen
+// arrangement and recomputes the summary.
 #include "building/reinforcement_design.h"
 #include "format/number_format.h"
 #include "main_window_fixture.h"
@@ -28,7 +29,7 @@ TEST_F(DesignWindowTest, TheTableShowsTheFailedLighterOnesTheBestAndTenMore) {
     design.open();
     EXPECT_TRUE(design.view().visible);
     EXPECT_TRUE(design.view().designEnabled);
-    EXPECT_NE(design.view().layoutLine.find("Bar sets"), std::string::npos);
+    EXPECT_NE(design.view().layoutLine.find("around the perimeter"), std::string::npos);
     EXPECT_NE(design.view().loadsLine.find("4 load combinations"), std::string::npos);
 
     int listened = 0;
@@ -71,15 +72,12 @@ TEST_F(DesignWindowTest, ApplyLaysTheArrangementAsTheCommandLineWritesIt) {
     applyArrangement(expected, best);
     clearStale();
 
+    const int revision = view().summaryRevision;
     design.apply();
-    EXPECT_EQ(model.numBarSets, best.barSets);
-    for (int j = 1; j <= best.barSets; ++j) {
-        EXPECT_EQ(model.barSets[static_cast<std::size_t>(j)].count, best.barsPerSet);
-        EXPECT_EQ(model.barSets[static_cast<std::size_t>(j)].size, best.barSize);
-    }
     EXPECT_EQ(model.clearSpacing, best.clearSpacing);
-    EXPECT_TRUE(sameBars(bars(), std::vector<Bar>(expected.bars.begin() + 1,
-                                                  expected.bars.begin() + 1 + expected.numBars)));
+    EXPECT_EQ(view().barLayoutOption, expected.barLayout);
+    EXPECT_GT(view().summaryRevision, revision); // the section drawing is redrawn
+    EXPECT_TRUE(sameBars(bars(), best.bars));
     EXPECT_TRUE(app.data().curvesStale);
     EXPECT_TRUE(app.data().surfaceStale);
     // The main window shows the new inputs and the recomputed summary checks every load.
@@ -116,12 +114,11 @@ TEST_F(DesignWindowTest, RangesOutsideTheTableOrReversedAreRefused) {
         {DesignBox::LargestSize, "8.5",
          "Largest bar size must be a bar size of the table: 3 to "
          "11, 14 or 18"},
-        {DesignBox::LeastSteel, "0",
-         "Least steel ratio must be a percentage above 0 and up to "
-         "100"},
+        {DesignBox::LeastSteel, "0", "Least steel ratio must be a percentage above 0 and up to 8"},
         {DesignBox::MostSteel, "abc",
-         "Largest steel ratio must be a percentage above 0 and up to "
-         "100"},
+         "Largest steel ratio must be a percentage above 0 and up to 8"},
+        {DesignBox::MostSteel, "8.5",
+         "Largest steel ratio must be a percentage above 0 and up to 8"},
         {DesignBox::SmallestSize, "11",
          "The smallest value of a range must not exceed its largest"},
     };
@@ -142,8 +139,71 @@ TEST_F(DesignWindowTest, RangesOutsideTheTableOrReversedAreRefused) {
     }
 }
 
-TEST_F(DesignWindowTest, PlacedBarsHaveNothingToDesign) {
-    main.onOption(MainOption::PlacedBars);
+// A 20 x 20 in section of f'c 5,000 psi under heavy loads, whatever bars it has now: the
+// design of a steel band is applied, shown, and gives the same strength in both senses.
+TEST_F(DesignWindowTest, AppliedToA20By20SectionTheDesignIsSymmetricWhateverTheBarsWere) {
+    type(MainInput::Width, "20");
+    type(MainInput::Depth, "20");
+    type(MainInput::Fpc, "5000");
+    const float loads[][3] = {{-1000, 350, 0}, {-1400, 250, 120}, {-300, 450, 100}};
+    model.numLoads = 3;
+    for (int i = 0; i < 3; ++i) {
+        for (int c = 0; c < 3; ++c) {
+            model.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];
+        }
+    }
+    const struct {
+        MainOption layout;
+        const char* rho; // the largest steel ratio asked for
+        bool carried;
+    } cases[] = {{MainOption::PlacedBars, "4", false},
+                 {MainOption::PlacedBars, "8", true},
+                 {MainOption::Circle, "8", true},
+                 {MainOption::BarSets, "8", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.layout) << " up to " << c.rho);
+        main.onOption(c.layout);
+        app.recompute();
+        design.open();
+        EXPECT_TRUE(design.view().designEnabled);
+        design.onBoxChanged(DesignBox::MostSteel, c.rho);
+        design.runDesign();
+        const DesignView& v = design.view();
+        if (!c.carried) {
+            EXPECT_FALSE(v.applyEnabled);
+            const DesignCandidate& heaviest = design.result().candidates.back();
+            EXPECT_EQ(v.status, "None of the " + std::to_string(v.rows.size()) +
+                                    " admissible arrangements carries every load; load " +
+                                    std::to_string(heaviest.firstFailingLoad) +
+                                    " fails even the heaviest (" +
+                                    arrangementText(heaviest.arrangement) +
+                                    "): the section must grow or the steel band widen.");
+            EXPECT_TRUE(std::none_of(v.rows.begin(), v.rows.end(),
+                                     [](const DesignRow& r) { return !r.note.empty(); }));
+            continue;
+        }
+        ASSERT_TRUE(design.result().best);
+        // Above 4 % the table notes the splices, and only there.
+        for (const DesignRow& row : v.rows) {
+            const double ratio = design.result().candidates[row.candidate].arrangement.steelRatio;
+            EXPECT_EQ(row.note, ratio > 0.04 ? "lap splices double the steel at a splice" : "");
+        }
+        const Arrangement& best = design.result().candidates[*design.result().best].arrangement;
+        design.apply();
+        EXPECT_TRUE(sameBars(bars(), best.bars));
+        EXPECT_NE(view().barLayoutOption, kCircular);
+        ASSERT_TRUE(view().summary.pureBendingShown);
+        // Equal within the pure-bending search's own tolerance.
+        EXPECT_NEAR(model.pureBending[0].Mn, -model.pureBending[1].Mn,
+                    1e-4 * model.pureBending[0].Mn);
+        for (int i = 1; i <= model.numLoads; ++i) {
+            EXPECT_LE(model.loads[i][kRatio], 1.0f);
+        }
+    }
+}
+
+TEST_F(DesignWindowTest, ASectionGivenPointByPointIsNotDesigned) {
+    main.onOption(MainOption::Arbitrary);
     design.open();
     EXPECT_FALSE(design.view().designEnabled);
     design.runDesign();
