@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 namespace pmsect::test {
 namespace {
@@ -67,14 +68,37 @@ TEST_F(DesignWindowQtTest, DesignFillsTheTableAndApplyReachesTheMainWindow) {
 
 class DesignScreenshotTest : public ScreenshotFixture {};
 
+// A 20 x 20 in column of f'c 5,000 psi under heavy loads: searched up to 8 % and applied, the
+// design window with its notes and the main window with the section drawing.
 TEST_F(DesignScreenshotTest, DISABLED_DesignWindow) {
     startToMainWindow();
-    addLoads(*app);
-    child<QPushButton>(windows->mainWindow(), "cmdDesign")->click();
+    MainWindow* main = windows->mainWindow();
+    for (const auto& [name, text] :
+         {std::pair{"txtRectb", "20"}, {"txtRecth", "20"}, {"txtfpc", "5000"}}) {
+        QLineEdit* box = child<QLineEdit>(main, name);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    ProjectModel& m = app->model();
+    const float loads[][3] = {{-1000, 350, 0}, {-1400, 250, 120}, {-300, 450, 100}};
+    m.numLoads = 3;
+    for (int i = 0; i < 3; ++i) {
+        for (int c = 0; c < 3; ++c) {
+            m.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];
+        }
+    }
+    app->recompute();
+    child<QPushButton>(main, "cmdDesign")->click();
     DesignWindow* design = windows->designWindow();
     ASSERT_NE(design, nullptr);
+    QLineEdit* most = child<QLineEdit>(design, "txtRhoTo");
+    most->selectAll();
+    QTest::keyClicks(most, "8");
     child<QPushButton>(design, "cmdDesign")->click();
+    child<QPushButton>(design, "cmdApply")->click();
     snap(design, "20-design");
+    snap(main, "21-design-applied");
 }
 
 } // namespace

@@ -91,6 +91,7 @@ DesignWindow::DesignWindow(DesignPresenter& presenter, QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
+    table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
@@ -121,7 +122,7 @@ DesignWindow::DesignWindow(DesignPresenter& presenter, QWidget* parent)
         presenter_.close();
         render();
     });
-    setMinimumSize(760, 520);
+    setMinimumSize(900, 520);
 }
 
 void DesignWindow::render() {
