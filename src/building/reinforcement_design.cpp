@@ -1,5 +1,6 @@
-// Design mode: arrangements laid by the project's own generators, their admissibility, and the
-// threaded check of every admissible one against the loads.
+// Design mode: perimeter and circle arrangements, how they are written into a project (bar sets,
+// the circle, or placed bars), their admissibility, and the threaded check of every admissible
+// one against the loads.
 #include "building/reinforcement_design.h"
 
 #include "building/bar_layout.h"
