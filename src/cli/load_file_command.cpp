@@ -6,6 +6,7 @@
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
+#include "engine/governing_load.h"
 #include "engine/load_batch.h"
 #include "io/load_file.h"
 
@@ -30,28 +31,8 @@ std::string dumped(const json& value) {
     return value.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-struct Summary {
-    std::size_t failing = 0;
-    std::optional<std::size_t> maxRatioAt; // the first load with the largest ratio
-};
-
-Summary summarise(const std::vector<CheckedLoad>& results) {
-    Summary s;
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        const CheckedLoad& r = results[i];
-        if (loadFails(r.row, r.capacityFound)) {
-            ++s.failing;
-        }
-        if (r.capacityFound &&
-            (!s.maxRatioAt || r.row[kRatio] > results[*s.maxRatioAt].row[kRatio])) {
-            s.maxRatioAt = i;
-        }
-    }
-    return s;
-}
-
 void printJson(const ProjectModel& model, const LoadFileContents& file,
-               const std::vector<CheckedLoad>& results, const Summary& summary) {
+               const std::vector<CheckedLoad>& results, const LoadVerdict& summary) {
     std::cout << "{\n  \"code\": " << dumped(designCodeJson(model)) << ",\n  \"loads\": [";
     for (std::size_t i = 0; i < results.size(); ++i) {
         json row = {{"id", loadId(file, i)}};
@@ -62,8 +43,8 @@ void printJson(const ProjectModel& model, const LoadFileContents& file,
         {"count", results.size()},
         {"failing", summary.failing},
         {"maxRatio",
-         summary.maxRatioAt ? jsonNumber(results[*summary.maxRatioAt].row[kRatio]) : json()},
-        {"maxRatioId", summary.maxRatioAt ? loadId(file, *summary.maxRatioAt) : json()}};
+         summary.governing ? jsonNumber(results[*summary.governing].row[kRatio]) : json()},
+        {"maxRatioId", summary.governing ? loadId(file, *summary.governing) : json()}};
     std::cout << (results.empty() ? "]" : "\n  ]") << ",\n  \"summary\": " << dumped(totals)
               << "\n}\n";
 }
@@ -99,7 +80,7 @@ void printCsv(const LoadFileContents& file, const std::vector<CheckedLoad>& resu
 }
 
 void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& results,
-                const Summary& summary) {
+                const LoadVerdict& summary) {
     printLoadTableHeading(true);
     for (std::size_t i = 0; i < results.size(); ++i) {
         const json id = loadId(file, i);
@@ -107,10 +88,10 @@ void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& re
         printLoadRowColumns(results[i].row, results[i].capacityFound);
     }
     std::printf("%zu loads, %zu failing", results.size(), summary.failing);
-    if (summary.maxRatioAt) {
-        const json id = loadId(file, *summary.maxRatioAt);
+    if (summary.governing) {
+        const json id = loadId(file, *summary.governing);
         std::printf(", largest ratio %s (load %s)",
-                    fixed(results[*summary.maxRatioAt].row[kRatio], "#0.000").c_str(),
+                    fixed(results[*summary.governing].row[kRatio], "#0.000").c_str(),
                     id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
     }
     std::printf("\n");
@@ -129,7 +110,7 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, 
         return 2;
     }
     const std::vector<CheckedLoad> results = checkLoads(model, read.contents.loads, threads);
-    const Summary summary = summarise(results);
+    const LoadVerdict summary = loadVerdict(results);
     if (format == OutputFormat::Json) {
         printJson(model, read.contents, results, summary);
     } else if (format == OutputFormat::Csv) {

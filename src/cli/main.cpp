@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/design_command.h"
 #include "cli/load_file_command.h"
+#include "cli/pdf_report_command.h"
 #include "cli/results_commands.h"
 
 #include <CLI/CLI.hpp>
@@ -131,6 +132,17 @@ int main(int argc, char** argv) {
     report->add_option("--moment", units.moment, "in-lb, in-kip, ft-lb, ft-kip, N-m, kN-m");
     report->add_option("--stress", units.stress, "psi, psf, kPa, MPa");
     report->add_option("--unit-weight", units.unitWeight, "pcf, kg/m^3");
+    PdfReportRequest pdf;
+    std::string paper = "letter";
+    auto* pdfOption = report->add_option("--pdf", pdf.pdfPath, "the calculation as a PDF file");
+    report->add_option("--loads", pdf.loadsPath, "CSV of loads checked instead of the project's")
+        ->needs(pdfOption);
+    report->add_option("--paper", paper, "letter (default) or a4")
+        ->check(CLI::IsMember({"letter", "a4"}))
+        ->needs(pdfOption);
+    report->add_option("--title", pdf.title, "project title in the page header")->needs(pdfOption);
+    report->add_option("--engineer", pdf.engineer, "engineer in the page header")
+        ->needs(pdfOption);
 
     auto* design =
         app.add_subcommand("design", "the lightest reinforcement that carries every load");
@@ -204,6 +216,12 @@ int main(int argc, char** argv) {
             return runControlPoints(source, angle, flags.format());
         }
         if (*report) {
+            if (pdfOption->count() > 0) {
+                pdf.paper = paperFromName(paper);
+                pdf.threads = threads;
+                pmsect::ProjectModel model = reportModel(source, units);
+                return runPdfReport(source, model, pdf);
+            }
             return runReport(source, units);
         }
         if (*design) {

@@ -241,7 +241,7 @@ int runControlPoints(const ProjectSource& source, float angle, OutputFormat form
     return 0;
 }
 
-int runReport(const ProjectSource& source, const ReportUnits& units) {
+ProjectModel reportModel(const ProjectSource& source, const ReportUnits& units) {
     ProjectModel model = loadProject(source);
     const DisplayUnits defaults;
     applyUnitChoice(model.units, unitPosition(UnitGroup::Length, units.length, defaults.lengthUnit),
@@ -249,6 +249,11 @@ int runReport(const ProjectSource& source, const ReportUnits& units) {
                     unitPosition(UnitGroup::Moment, units.moment, defaults.momentUnit),
                     unitPosition(UnitGroup::Stress, units.stress, defaults.stressUnit),
                     unitPosition(UnitGroup::UnitWeight, units.unitWeight, defaults.unitWtUnit));
+    return model;
+}
+
+int runReport(const ProjectSource& source, const ReportUnits& units) {
+    ProjectModel model = reportModel(source, units);
     std::cout << buildReport(model);
     return 0;
 }

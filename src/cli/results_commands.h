@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/project_source.h"
+#include "model/project_model.h"
 
 #include <string>
 
@@ -20,6 +21,8 @@ int runControlPoints(const ProjectSource& source, float angle, OutputFormat form
 struct ReportUnits {
     std::string length, force, moment, stress, unitWeight;
 };
+// The project with its summary, in the units asked for.
+ProjectModel reportModel(const ProjectSource& source, const ReportUnits& units);
 int runReport(const ProjectSource& source, const ReportUnits& units);
 
 struct PlotRequest {

@@ -10,6 +10,9 @@
 
 namespace pmsect {
 
+// The fixed-pitch font the report is shown and printed in.
+inline constexpr const char* kReportFontName = "Lucida Console";
+
 // The report's line break: carriage return, line feed and the six-blank margin of the next line.
 inline constexpr std::string_view kReportLineBreak = "\r\n      ";
 

@@ -307,4 +307,19 @@ FileResult saveReportHeader(const std::string& installDir, const ReportHeaderSet
     return writeWholeFile(file, bytes + headerBlockBytes(header));
 }
 
+PaperSize loadPaperSize(const std::string& installDir) {
+    const std::optional<std::string> bytes = readWholeFile(settingsFilePath(installDir));
+    int16_t stored = 0;
+    bool mended = false;
+    if (bytes) {
+        readField(*bytes, kOffsetPaper, 0, 1, stored, mended);
+    }
+    return stored == static_cast<int16_t>(PaperSize::A4) ? PaperSize::A4 : PaperSize::Letter;
+}
+
+FileResult savePaperSize(const std::string& installDir, PaperSize paper) {
+    return patchFile(settingsFilePath(installDir),
+                     {{kOffsetPaper, int16Bytes(static_cast<int16_t>(paper))}});
+}
+
 } // namespace pmsect

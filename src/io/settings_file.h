@@ -15,6 +15,7 @@ inline constexpr const char* kSettingsFileName = "rcprefs.dat";
 // Byte offsets of the fields; integers are 16-bit little-endian. Bytes between and before the
 // fields are reserved: never read, never written, zero in a file this program creates.
 inline constexpr int kOffsetDesignCode = 20;
+inline constexpr int kOffsetPaper = 23;
 inline constexpr int kOffsetLengthUnit = 29;
 inline constexpr int kOffsetMomentUnit = 32;
 inline constexpr int kOffsetStressUnit = 35;
@@ -91,5 +92,13 @@ ReportHeaderSettings loadReportHeader(const std::string& installDir);
 // Replaces the block (or adds it), leaving bytes 0..48 and the directory as they were, and
 // creates the file when it is missing.
 FileResult saveReportHeader(const std::string& installDir, const ReportHeaderSettings& header);
+
+// The paper the calculation is printed and saved on. The field holds 0 for US Letter and 1 for
+// A4; a file of a version without it holds 0 there, so Letter is what it reads as.
+enum class PaperSize : int16_t { Letter = 0, A4 = 1 };
+
+// Letter when the file or the field is missing or holds anything but A4.
+PaperSize loadPaperSize(const std::string& installDir);
+FileResult savePaperSize(const std::string& installDir, PaperSize paper);
 
 } // namespace pmsect

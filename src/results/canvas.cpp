@@ -36,6 +36,11 @@ Rgb paletteRgb(int colour) {
     return kPalette[static_cast<std::size_t>(colour & 15)];
 }
 
+double Canvas::textWidth(std::string_view s) const {
+    constexpr double kCharacterShare = 0.6;
+    return kCharacterShare * textHeight() * static_cast<double>(s.size());
+}
+
 void Canvas::clear() {
     doClear();
     curX_ = 0;

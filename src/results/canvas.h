@@ -47,6 +47,9 @@ public:
     virtual double height() const = 0;
     // Height of one line of text, for callers that print lines one below the other.
     virtual double textHeight() const = 0;
+    // Width of a text in picture units; without a font to measure, six tenths of the line height
+    // a character, as a fixed-pitch font has it.
+    virtual double textWidth(std::string_view s) const;
 
     void clear();
     void line(double x1, double y1, double x2, double y2, int colour);

@@ -16,6 +16,7 @@ public:
     double width() const override { return width_; }
     double height() const override { return height_; }
     double textHeight() const override { return target_.textHeight(); }
+    double textWidth(std::string_view s) const override { return target_.textWidth(s); }
 
 protected:
     void doClear() override {}

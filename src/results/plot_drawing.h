@@ -31,6 +31,9 @@ struct Plot2DData {
     float angle = 90;    // Pn-Mn: the bending direction, degrees
     float contourPn = 0; // biaxial: the contour's axial force, kips
     const ControlPoints* controlPoints = nullptr;
+    // The names of the model's load rows 1..n beside their markers, in row order; without them
+    // a load is named by its row number.
+    const std::vector<std::string>* loadLabels = nullptr;
 };
 
 // The rectangle inside the axes, in picture units.

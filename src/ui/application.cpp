@@ -5,7 +5,6 @@
 #include "building/new_project.h"
 #include "engine/section_summary.h"
 #include "io/settings_file.h"
-#include "ui/report_figures.h"
 #include "ui/results_export.h"
 
 namespace pmsect {
@@ -47,7 +46,6 @@ Application::Application(Platform& platform, std::optional<std::string> settings
     });
     units_.setRebuildFromInputs([this] { mainWindow_.rebuildFromInputs(); });
     results_.setOpenLargeView([this] { largeView_.show(); });
-    report_.setFigureSource([this] { return reportFigures(model_, data_, results_.figureView()); });
     if (settingsDir_) {
         keepSettingsIn(*settingsDir_);
     }

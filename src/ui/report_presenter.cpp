@@ -1,26 +1,20 @@
 // The report window's commands.
 #include "ui/report_presenter.h"
 
+#include "engine/section_summary.h"
+#include "io/file_replacing.h"
 #include "io/report_text.h"
 #include "io/settings_file.h"
-#include "results/printed_page.h"
+#include "ui/document_printing.h"
 #include "ui/report_save.h"
+#include "ui/save_path.h"
 
-#include <ctime>
 
 namespace pmsect {
 
 namespace {
 
-// The local date, year first, so that it reads the same in every country.
-std::string localDate() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
-}
+constexpr const char* kPdfFilters = "PDF documents (*.pdf) | *.pdf | All files (*.*) | *.*";
 
 } // namespace
 
@@ -35,6 +29,16 @@ void ReportPresenter::keepHeaderIn(std::string installDir) {
     const ReportHeaderSettings stored = loadReportHeader(installDir_);
     view_.txtTitle = stored.title;
     view_.txtEngineer = stored.engineer;
+    view_.paper = loadPaperSize(installDir_);
+}
+
+void ReportPresenter::setPaper(PaperSize paper) {
+    if (view_.paper != paper) {
+        view_.paper = paper;
+        if (keepsHeader_) {
+            savePaperSize(installDir_, paper);
+        }
+    }
 }
 
 void ReportPresenter::setTitle(std::string_view text) {
@@ -59,9 +63,15 @@ void ReportPresenter::saveHeader() {
     }
 }
 
-PrintedHeader ReportPresenter::printedHeader() const {
+CalculationHeader ReportPresenter::calculationHeader() const {
     return {view_.txtTitle, view_.txtEngineer, today_ ? today_() : std::string(),
             model_.projectFileName};
+}
+
+Document ReportPresenter::calculation() {
+    // The same summary the text report and the main window show.
+    computeSectionSummary(model_);
+    return calculationReport(model_, checkedProjectLoads(model_), calculationHeader());
 }
 
 void ReportPresenter::open() {
@@ -82,16 +92,35 @@ int ReportPresenter::onPrint(ReportPageSink& sink) {
     if (!copies || *copies < 1 || !sink.begin()) {
         return 0;
     }
-    const PrintedHeader header = printedHeader();
-    const PrintedFigures figures = figures_ ? figures_() : PrintedFigures{};
+    const Document document = calculation();
     int pages = 0;
     for (int copy = 0; copy < *copies; ++copy) {
-        pages += printReportCopy(
-            model_, view_.text, header, figures, sink.page(), [&sink] { sink.endPage(); },
-            sink.drawingStyle());
+        pages += printDocument(document, sink);
     }
     sink.finish();
     return pages;
+}
+
+bool ReportPresenter::onSavePdf() {
+    const SavePathChoice choice = chooseSavePath(platform_, kPdfFilters, 1, pdfFileName_, ".pdf");
+    if (choice.overwriteRefused) {
+        pdfFileName_.clear();
+    }
+    if (!choice.path) {
+        return false;
+    }
+    pdfFileName_ = *choice.path;
+    const std::optional<std::string> bytes =
+        pdfMaker_ ? pdfMaker_(calculation(), view_.paper) : std::nullopt;
+    if (!bytes) {
+        platform_.showMessage("The PDF could not be made: " + pdfFileName_);
+        return false;
+    }
+    if (const FileResult written = writeFileReplacing(pdfFileName_, *bytes); !written) {
+        platform_.showMessage(written.error);
+        return false;
+    }
+    return true;
 }
 
 void ReportPresenter::onExit() {

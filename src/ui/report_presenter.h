@@ -1,14 +1,17 @@
-// The "PMSECT Output" window without its widgets: the report rebuilt from the model whenever the
-// window becomes active, saved as a text file, or printed with the section drawing.
+// The "PMSECT Output" window without its widgets: the text report rebuilt from the model whenever
+// the window becomes active and saved as a text file; the calculation (calculation_report.h)
+// printed or saved as PDF on the paper chosen, under the title and the engineer typed.
 #pragma once
 
+#include "io/settings_file.h"
 #include "model/project_model.h"
-#include "results/canvas.h"
-#include "results/printed_page.h"
-#include "results/section_drawing.h"
+#include "results/document.h"
+#include "ui/calculation_report.h"
+#include "ui/page_sink.h"
 #include "ui/platform.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +21,7 @@ struct ReportView {
     std::string caption = "PMSECT Output";
     std::string saveCaption = "Print&File";
     std::string printCaption = "&Print";
+    std::string savePdfCaption = "Save PDF...";
     std::string exitCaption = "&Exit";
     std::string fontName; // the fixed-pitch font the text is shown and printed in
     std::string text;
@@ -26,24 +30,13 @@ struct ReportView {
     std::string txtTitle;
     std::string lblEngineer = "Engineer";
     std::string txtEngineer;
+    std::string lblPaper = "Paper";
+    PaperSize paper = PaperSize::Letter; // "US Letter" or "A4", kept in the settings file
     bool visible = false;
 };
 
-// Where the printed pages go. The toolkit opens its printer as the print dialog left it; the
-// report only draws on the page and says when a page is complete.
-class ReportPageSink {
-public:
-    virtual ~ReportPageSink() = default;
-    // False when the printer cannot be opened; nothing is printed then.
-    virtual bool begin() = 0;
-    // The printable page, valid between begin and finish.
-    virtual Canvas& page() = 0;
-    // The page is complete: whatever is drawn next goes on a new sheet.
-    virtual void endPage() = 0;
-    virtual void finish() = 0;
-    // The load markers' sizes in the page's units (the defaults suit a page measured in twips).
-    virtual SectionDrawingStyle drawingStyle() const { return {}; }
-};
+// The PDF bytes of a document on a paper, or nothing when they cannot be made.
+using PdfMaker = std::function<std::optional<std::string>(const Document&, PaperSize)>;
 
 class ReportPresenter {
 public:
@@ -58,24 +51,29 @@ public:
     // The window became active: the report is rebuilt from the model as it stands now.
     void activate();
 
-    // The settings file of installDir holds the title and the engineer: they are read now and
-    // written there whenever one of them is typed.
+    // The settings file of installDir holds the title, the engineer and the paper: they are read
+    // now and written there whenever one of them changes.
     void keepHeaderIn(std::string installDir);
     void setTitle(std::string_view text);
     void setEngineer(std::string_view text);
-    // The figures printed after the text, made when a print starts; without a source only the
-    // section drawing follows the text.
-    void setFigureSource(std::function<PrintedFigures()> source) { figures_ = std::move(source); }
-    // Today's date as the printed header shows it; the clock, unless a test sets another.
+    void setPaper(PaperSize paper);
+    // Today's date as the page header shows it; the clock, unless a test sets another.
     void setToday(std::function<std::string()> today) { today_ = std::move(today); }
-    PrintedHeader printedHeader() const;
+    // The toolkit's PDF writer; without one "Save PDF..." saves nothing.
+    void setPdfMaker(PdfMaker maker) { pdfMaker_ = std::move(maker); }
+    CalculationHeader calculationHeader() const;
+    // The calculation of the model as it stands, with the project's loads.
+    Document calculation();
 
     // "Print&File": the report saved as a text file. True when a file was written.
     bool onSaveFile();
-    // "&Print": the print dialog, then each copy's pages through the sink, every copy starting
-    // on a new sheet. Returns the pages printed; a cancelled dialog or a printer that cannot be
-    // opened prints nothing and shows nothing.
+    // "&Print": the print dialog, then each copy's pages of the calculation through the sink,
+    // every copy starting on a new sheet. Returns the pages printed; a cancelled dialog or a
+    // printer that cannot be opened prints nothing and shows nothing.
     int onPrint(ReportPageSink& sink);
+    // "Save PDF...": the calculation as a PDF file, under a name chosen as every save chooses
+    // it. True when a file was written; a file that cannot be made or written says so.
+    bool onSavePdf();
     // "&Exit", or the window closed.
     void onExit();
 
@@ -86,9 +84,10 @@ private:
 
     ReportView view_;
     std::string reportFileName_;
+    std::string pdfFileName_;
     std::string installDir_;
     bool keepsHeader_ = false;
-    std::function<PrintedFigures()> figures_;
+    PdfMaker pdfMaker_;
     std::function<std::string()> today_;
 };
 

@@ -364,10 +364,6 @@ Plot2DData ResultsPresenter::plot2DData() const {
     return d;
 }
 
-ReportFigureView ResultsPresenter::figureView() const {
-    return {data_.curveAngle, horizontal3D(), vertical3D(), sections_};
-}
-
 void ResultsPresenter::draw2D(Canvas& canvas) const {
     const Plot2DOptions options{view_.chk2Dwophi.checked, view_.chk2Dwphi.checked,
                                 view_.chk2DDrwSec.checked};

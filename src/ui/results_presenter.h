@@ -10,7 +10,6 @@
 #include "ui/control_views.h"
 #include "ui/picture_target.h"
 #include "ui/platform.h"
-#include "ui/report_figures.h"
 #include "ui/results_data.h"
 #include "ui/summary_chain.h"
 #include "ui/view_turning.h"
@@ -144,8 +143,6 @@ public:
     void hover2D(double x, double y);
     // What the 2D plot shows now.
     Plot2DData plot2DData() const;
-    // The Pn-Mn direction, 3D view and number of sections, for the printed figures.
-    ReportFigureView figureView() const;
     void draw3D(Canvas& canvas) const;
 
 private:

@@ -42,12 +42,17 @@ SectionDrawingStyle sectionStyleFor(double dotsPerInch) {
 
 QPainterCanvas::QPainterCanvas(QPainter& painter, QSizeF size, CanvasBackground background,
                                const QFont& font, double lineWidth)
-    : painter_(painter), size_(size), background_(background), font_(font), lineWidth_(lineWidth) {
+    : painter_(painter), size_(size), background_(background), font_(font), lineWidth_(lineWidth),
+      metrics_(font_, painter_.device()) {
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setFont(font_);
-    const QFontMetricsF metrics(font_, painter_.device());
-    ascent_ = metrics.ascent();
-    lineHeight_ = metrics.lineSpacing();
+    ascent_ = metrics_.ascent();
+    lineHeight_ = metrics_.lineSpacing();
+}
+
+double QPainterCanvas::textWidth(std::string_view s) const {
+    return metrics_.horizontalAdvance(
+        QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
 }
 
 void QPainterCanvas::usePen(int colour) {

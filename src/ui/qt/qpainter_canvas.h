@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QSizeF>
 
 class QPainter;
@@ -33,6 +34,7 @@ public:
     double width() const override { return size_.width(); }
     double height() const override { return size_.height(); }
     double textHeight() const override { return lineHeight_; }
+    double textWidth(std::string_view s) const override;
 
 protected:
     void doClear() override;
@@ -52,6 +54,7 @@ private:
     double lineWidth_;
     double ascent_ = 0;
     double lineHeight_ = 0;
+    QFontMetricsF metrics_;
 };
 
 } // namespace pmsect

@@ -1,11 +1,16 @@
 // ReportWindow: the text area that fills the window and the three menu commands.
 #include "ui/qt/report_window.h"
 
-#include "ui/qt/printer_page_sink.h"
+#include "ui/qt/fixed_pitch_font.h"
+#include "ui/qt/paged_device_sink.h"
+#include "ui/qt/pdf_document.h"
 #include "ui/qt/window_support.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QPageSize>
+#include <QPrinter>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +22,8 @@ namespace pmsect {
 namespace {
 
 constexpr double kReportPointSize = 10;
+constexpr int kLetterIndex = 0;
+constexpr int kA4Index = 1;
 
 } // namespace
 
@@ -33,6 +40,14 @@ ReportWindow::ReportWindow(ReportPresenter& presenter, QPrinter& printer, QWidge
     QAction* printEntry = menuBar()->addAction(qtText(v.printCaption));
     printEntry->setObjectName("mnuPrint");
     connect(printEntry, &QAction::triggered, this, &ReportWindow::print);
+    QAction* savePdf = menuBar()->addAction(qtText(v.savePdfCaption));
+    savePdf->setObjectName("mnuSavePdf");
+    connect(savePdf, &QAction::triggered, this, [this] {
+        takeHeader();
+        presenter_.onSavePdf();
+        render();
+    });
+    presenter_.setPdfMaker(pdfDocument);
     QAction* exitEntry = menuBar()->addAction(qtText(v.exitCaption));
     exitEntry->setObjectName("mnuExit");
     connect(exitEntry, &QAction::triggered, this, [this] {
@@ -54,6 +69,16 @@ ReportWindow::ReportWindow(ReportPresenter& presenter, QPrinter& printer, QWidge
     header->addWidget(txtTitle_, 0, 1);
     header->addWidget(lblEngineer_, 1, 0);
     header->addWidget(txtEngineer_, 1, 1);
+    lblPaper_ = new QLabel(central);
+    lblPaper_->setObjectName("lblPaper");
+    cmbPaper_ = new QComboBox(central);
+    cmbPaper_->setObjectName("cmbPaper");
+    cmbPaper_->addItems({"US Letter", "A4"});
+    header->addWidget(lblPaper_, 2, 0);
+    header->addWidget(cmbPaper_, 2, 1, Qt::AlignLeft);
+    connect(cmbPaper_, &QComboBox::activated, this, [this](int index) {
+        presenter_.setPaper(index == kA4Index ? PaperSize::A4 : PaperSize::Letter);
+    });
     // Each is kept when the typing is done, as the other boxes of the program confirm.
     connect(txtTitle_, &QLineEdit::editingFinished, this,
             [this] { presenter_.setTitle(txtTitle_->text().toStdString()); });
@@ -85,6 +110,8 @@ void ReportWindow::render() {
     }
     lblTitle_->setText(qtText(v.lblTitle));
     lblEngineer_->setText(qtText(v.lblEngineer));
+    lblPaper_->setText(qtText(v.lblPaper));
+    cmbPaper_->setCurrentIndex(v.paper == PaperSize::A4 ? kA4Index : kLetterIndex);
     // A box being typed in keeps what is typed.
     if (!txtTitle_->hasFocus()) {
         txtTitle_->setText(qtText(v.txtTitle));
@@ -95,11 +122,18 @@ void ReportWindow::render() {
     showAs(*this, v.visible);
 }
 
-void ReportWindow::print() {
+void ReportWindow::takeHeader() {
     // Whatever is typed counts, even without leaving the box first.
     presenter_.setTitle(txtTitle_->text().toStdString());
     presenter_.setEngineer(txtEngineer_->text().toStdString());
-    PrinterPageSink sink(printer_, fixedPitchFont(presenter_.view().fontName, kReportPointSize));
+}
+
+void ReportWindow::print() {
+    takeHeader();
+    printer_.setPageSize(QPageSize(presenter_.view().paper == PaperSize::A4 ? QPageSize::A4
+                                                                            : QPageSize::Letter));
+    PagedDeviceSink sink(printer_, printer_.resolution(),
+                         fixedPitchFont(presenter_.view().fontName, kPagePointSize));
     presenter_.onPrint(sink);
     render();
 }

@@ -54,16 +54,6 @@ void showColouredText(QLabel& label, const std::string& text, int colour) {
     label.setStyleSheet(QString("color: rgb(%1, %2, %3);").arg(rgb.r).arg(rgb.g).arg(rgb.b));
 }
 
-QFont fixedPitchFont(const std::string& family, double pointSize) {
-    const QString name = qtText(family);
-    QFont font = QFontDatabase::families().contains(name, Qt::CaseInsensitive)
-                     ? QFont(name)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& lines) {
     dialog.setObjectName("frmWait");
     dialog.setModal(true);

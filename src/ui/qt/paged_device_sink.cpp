@@ -1,18 +1,19 @@
-// PrinterPageSink: the page canvas and the sheet changes.
-#include "ui/qt/printer_page_sink.h"
+// PagedDeviceSink: the page canvas and the sheet changes.
+#include "ui/qt/paged_device_sink.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace pmsect {
 
 // Passes the drawing on to the page, first starting a new sheet when the last one was ended.
-class PrinterPageSink::SheetCanvas : public Canvas {
+class PagedDeviceSink::SheetCanvas : public Canvas {
 public:
-    SheetCanvas(PrinterPageSink& sink, Canvas& page) : sink_(sink), page_(page) {}
+    SheetCanvas(PagedDeviceSink& sink, Canvas& page) : sink_(sink), page_(page) {}
 
     double width() const override { return page_.width(); }
     double height() const override { return page_.height(); }
     double textHeight() const override { return page_.textHeight(); }
+    double textWidth(std::string_view s) const override { return page_.textWidth(s); }
 
 protected:
     void doClear() override {
@@ -40,46 +41,41 @@ private:
     void sheet() {
         if (sink_.newPagePending_) {
             sink_.newPagePending_ = false;
-            sink_.printer_.newPage();
+            sink_.device_.newPage();
         }
     }
 
-    PrinterPageSink& sink_;
+    PagedDeviceSink& sink_;
     Canvas& page_;
 };
 
-PrinterPageSink::PrinterPageSink(QPrinter& printer, const QFont& font)
-    : printer_(printer), font_(font) {}
+PagedDeviceSink::PagedDeviceSink(QPagedPaintDevice& device, double dotsPerInch, const QFont& font)
+    : device_(device), dotsPerInch_(dotsPerInch), font_(font) {}
 
-PrinterPageSink::~PrinterPageSink() {
+PagedDeviceSink::~PagedDeviceSink() {
     if (painter_.isActive()) {
         painter_.end();
     }
 }
 
-bool PrinterPageSink::begin() {
-    if (!painter_.begin(&printer_)) {
+bool PagedDeviceSink::begin() {
+    if (!painter_.begin(&device_)) {
         return false;
     }
-    const double dpi = printer_.resolution();
-    const QSizeF page = printer_.pageLayout().paintRectPixels(printer_.resolution()).size();
+    const QSizeF page = device_.pageLayout().paintRectPixels(static_cast<int>(dotsPerInch_)).size();
     // Lines as wide as one screen pixel would be, so the drawing looks alike on paper.
     canvas_ = std::make_unique<QPainterCanvas>(painter_, page, CanvasBackground::White, font_,
-                                               dpi / 96.0);
+                                               dotsPerInch_ / 96.0);
     sheet_ = std::make_unique<SheetCanvas>(*this, *canvas_);
     newPagePending_ = false;
     return true;
 }
 
-Canvas& PrinterPageSink::page() {
+Canvas& PagedDeviceSink::page() {
     return *sheet_;
 }
 
-SectionDrawingStyle PrinterPageSink::drawingStyle() const {
-    return sectionStyleFor(printer_.resolution());
-}
-
-void PrinterPageSink::finish() {
+void PagedDeviceSink::finish() {
     painter_.end();
 }
 

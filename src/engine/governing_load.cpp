@@ -1,0 +1,26 @@
+// The largest ratio and the count of failing loads in one pass.
+#include "engine/governing_load.h"
+
+namespace pmsect {
+
+bool loadFails(const CheckedLoad& load) {
+    return !load.capacityFound || load.row[kRatio] > 1.0f;
+}
+
+LoadVerdict loadVerdict(std::span<const CheckedLoad> loads) {
+    LoadVerdict v;
+    v.count = loads.size();
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        const CheckedLoad& load = loads[i];
+        if (loadFails(load)) {
+            ++v.failing;
+        }
+        if (load.capacityFound && (!v.governing || load.row[kRatio] > v.largestRatio)) {
+            v.governing = i;
+            v.largestRatio = load.row[kRatio];
+        }
+    }
+    return v;
+}
+
+} // namespace pmsect

@@ -1,0 +1,109 @@
+// The figures' data: one model copy with the marked loads in its load table and one memo of
+// starting depths, the surface computed first as the results window computes it, so that the
+// curves are the ones the window and `pmsect-cli plot` draw.
+#include "ui/calculation_figures.h"
+
+#include "results/dimensioned_section.h"
+#include "results/interaction_curve.h"
+#include "results/interaction_surface.h"
+#include "results/plot_drawing.h"
+
+#include <algorithm>
+
+namespace pmsect {
+namespace {
+
+constexpr float kSurfaceSections = 8; // the results window's default
+constexpr double kSectionShare = 0.36;
+constexpr double kDiagramShare = 0.46;
+constexpr double kSurfaceShare = 0.5;
+constexpr double kViewHorizontal = 45;
+constexpr double kViewVertical = 30;
+
+} // namespace
+
+struct CalculationFigures::Shared {
+    ProjectModel model;
+    std::vector<std::string> labels;
+    CurveDepthMemo depths;
+    SurfaceData surface;
+};
+
+CalculationFigures::CalculationFigures(const ProjectModel& model,
+                                       const std::vector<ReportLoad>& loads)
+    : shared_(std::make_shared<Shared>()) {
+    Shared& s = *shared_;
+    s.model = model;
+    // The governing loads first, so that a long load file still shows the ones that matter.
+    std::vector<const ReportLoad*> marked;
+    for (const ReportLoad& load : loads) {
+        marked.push_back(&load);
+    }
+    std::stable_sort(marked.begin(), marked.end(), [](const ReportLoad* a, const ReportLoad* b) {
+        const float ra = a->check.capacityFound ? a->check.row[kRatio] : -1.0f;
+        const float rb = b->check.capacityFound ? b->check.row[kRatio] : -1.0f;
+        return ra > rb;
+    });
+    if (marked.size() > static_cast<std::size_t>(kMaxLoads)) {
+        marked.resize(kMaxLoads);
+    }
+    s.model.numLoads = static_cast<int16_t>(marked.size());
+    for (std::size_t i = 0; i < marked.size(); ++i) {
+        s.model.loads[i + 1] = marked[i]->check.row;
+        s.model.loadStatus[i + 1].capacityFound = marked[i]->check.capacityFound;
+        s.labels.push_back(marked[i]->id);
+    }
+    computeSurface(s.model, kSurfaceSections, s.surface, s.depths);
+}
+
+DocumentFigure CalculationFigures::section(const std::string& title) const {
+    auto s = shared_;
+    return {title, kSectionShare,
+            [s](Canvas& canvas) { drawDimensionedSection(s->model, canvas); }};
+}
+
+DocumentFigure CalculationFigures::diagram(float angle, const std::string& title) const {
+    auto s = shared_;
+    auto curve = std::make_shared<CurveTable>();
+    computeCurve(s->model, angle, *curve, s->depths);
+    auto points = std::make_shared<ControlPoints>(computeControlPoints(s->model, angle));
+    return {title, kDiagramShare, [s, curve, points, angle](Canvas& canvas) {
+                Plot2DData d;
+                d.table = curve.get();
+                d.count = curve->count;
+                d.angle = angle;
+                d.controlPoints = points.get();
+                d.loadLabels = &s->labels;
+                drawPlot2D(canvas, d, s->model, Plot2DOptions{});
+            }};
+}
+
+ControlPoints CalculationFigures::controlPoints(float angle) const {
+    return computeControlPoints(shared_->model, angle);
+}
+
+DocumentFigure CalculationFigures::contour(float Pu, const std::string& title) const {
+    auto s = shared_;
+    auto table = std::make_shared<CurveTable>();
+    const ContourLoad load =
+        computeContour(s->model, static_cast<double>(Pu) * s->model.units.forceFactor, *table);
+    return {title, kDiagramShare, [s, table, load](Canvas& canvas) {
+                Plot2DData d;
+                d.mode = PlotMode::Biaxial;
+                d.table = table.get();
+                d.count = kContourPoints;
+                d.contourPn = load.Pn;
+                d.loadLabels = &s->labels;
+                drawPlot2D(canvas, d, s->model, Plot2DOptions{});
+            }};
+}
+
+DocumentFigure CalculationFigures::surface(const std::string& title) const {
+    auto s = shared_;
+    return {title, kSurfaceShare, [s](Canvas& canvas) {
+                drawView3D(canvas, s->surface, s->model, kViewHorizontal, kViewVertical,
+                           View3DOptions{}, MomentScaleSource::Extents);
+            }};
+}
+
+} // namespace pmsect
