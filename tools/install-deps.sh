@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           nlohmann-json3-dev libboost-dev qt6-base-dev libgl-dev xvfb xauth clang
-          libclang-rt-14-dev poppler-utils python3-jsonschema)
+          libclang-rt-14-dev poppler-utils python3-jsonschema librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -10,6 +10,7 @@
 #include "results/canvas_region.h"
 #include "results/control_point_table.h"
 #include "results/control_points.h"
+#include "results/figure_title.h"
 #include "results/interaction_curve.h"
 #include "results/interaction_surface.h"
 #include "results/plot_drawing.h"
@@ -17,6 +18,7 @@
 #include "units/display_units.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -260,51 +262,56 @@ int runReport(const ProjectSource& source, const ReportUnits& units) {
 
 int runPlot(const ProjectSource& source, const PlotRequest& request) {
     ProjectModel model = loadProject(source);
+    const std::string project = std::filesystem::path(source.path).filename().string();
     auto surface = std::make_unique<SurfaceData>();
     CurveDepthMemo depths;
-    SvgCanvas canvas(kPictureSize, kPictureSize);
+    // Figures for a calculation package: on white, under their title line.
+    SvgCanvas canvas(kPictureSize, kPictureSize, SvgBackground::White);
     if (request.kind == PlotRequest::Kind::Surface) {
         computeSurface(model, request.value, *surface, depths);
-        drawView3D(canvas, *surface, model, request.horizontal, request.vertical, View3DOptions{},
-                   MomentScaleSource::Extents);
-    } else {
-        // The results window computes its surface first, which leaves the curve searches its
-        // starting depths.
-        computeSurface(model, kWindowSections, *surface, depths);
-        CurveTable table;
-        Plot2DData data;
-        data.table = &table;
-        ControlPoints points{};
-        if (request.kind == PlotRequest::Kind::Curve) {
-            computeCurve(model, request.value, table, depths);
-            points = computeControlPoints(model, request.value);
-            data.count = table.count;
-            data.angle = request.value;
-            data.controlPoints = &points;
-        } else {
-            const ContourLoad contour = computeContour(model, request.value, table);
-            data.mode = PlotMode::Biaxial;
-            data.count = kContourPoints;
-            data.contourPn = contour.Pn;
-        }
-        // The control points are listed under the diagram, as the window and the report do.
-        const std::vector<std::string> lines = data.controlPoints
-                                                   ? controlPointTableLines(points, model.units)
-                                                   : std::vector<std::string>();
-        const double th = canvas.textHeight();
-        SvgCanvas figure(kPictureSize,
-                         kPictureSize + (lines.empty() ? 0 : (lines.size() + 1.5) * th));
-        CanvasRegion plot(figure, 0, 0, kPictureSize, kPictureSize);
-        drawPlot2D(plot, data, model, Plot2DOptions{});
-        double y = kPictureSize + th / 2;
-        for (const std::string& line : lines) {
-            figure.text(th, y, line, kBrightWhite);
-            y += th;
-        }
-        writeSvg(request.svgPath, figure);
+        drawTitledFigure(canvas, surfaceTitle(project, model), [&](Canvas& c) {
+            drawView3D(c, *surface, model, request.horizontal, request.vertical, View3DOptions{},
+                       MomentScaleSource::Extents);
+        });
+        writeSvg(request.svgPath, canvas);
         return 0;
     }
-    writeSvg(request.svgPath, canvas);
+    // The results window computes its surface first, which leaves the curve searches their
+    // starting depths.
+    computeSurface(model, kWindowSections, *surface, depths);
+    CurveTable table;
+    Plot2DData data;
+    data.table = &table;
+    ControlPoints points{};
+    if (request.kind == PlotRequest::Kind::Curve) {
+        computeCurve(model, request.value, table, depths);
+        points = computeControlPoints(model, request.value);
+        data.count = table.count;
+        data.angle = request.value;
+        data.controlPoints = &points;
+    } else {
+        const ContourLoad contour = computeContour(model, request.value, table);
+        data.mode = PlotMode::Biaxial;
+        data.count = kContourPoints;
+        data.contourPn = contour.Pn;
+    }
+    // The control points are listed under the diagram, as the window and the report do.
+    const std::vector<std::string> lines = data.controlPoints
+                                               ? controlPointTableLines(points, model.units)
+                                               : std::vector<std::string>();
+    const double th = canvas.textHeight();
+    SvgCanvas figure(kPictureSize, kPictureSize + (lines.empty() ? 0 : (lines.size() + 1.5) * th),
+                     SvgBackground::White);
+    figure.clear();
+    CanvasRegion plot(figure, 0, 0, kPictureSize, kPictureSize);
+    drawTitledFigure(plot, plotTitle(project, data, model),
+                     [&](Canvas& c) { drawPlot2D(c, data, model, Plot2DOptions{}); });
+    double y = kPictureSize + th / 2;
+    for (const std::string& line : lines) {
+        figure.text(th, y, line, kBlack);
+        y += th;
+    }
+    writeSvg(request.svgPath, figure);
     return 0;
 }
 

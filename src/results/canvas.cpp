@@ -36,6 +36,23 @@ Rgb paletteRgb(int colour) {
     return kPalette[static_cast<std::size_t>(colour & 15)];
 }
 
+int colourOnWhite(int colour) {
+    switch (colour & 15) {
+    case 7:
+        return 8;
+    case kLightGreen:
+        return 2;
+    case kLightCyan:
+        return 3;
+    case kYellow:
+        return kDarkYellow;
+    case kBrightWhite:
+        return kBlack;
+    default:
+        return colour & 15;
+    }
+}
+
 double Canvas::textWidth(std::string_view s) const {
     constexpr double kCharacterShare = 0.6;
     return kCharacterShare * textHeight() * static_cast<double>(s.size());

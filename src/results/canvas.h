@@ -28,6 +28,10 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The colour a palette number is drawn in on white paper: the pale colours (7, 10, 11, 14, 15)
+// become their dark counterparts (8, 2, 3, 6, 0) so that they stay visible; the others are kept.
+int colourOnWhite(int colour);
+
 // The RGB of palette colour 0..15 (CGA order, full-intensity bright colours). Numbers outside
 // the palette wrap round it, as a four-bit colour register would.
 Rgb paletteRgb(int colour);

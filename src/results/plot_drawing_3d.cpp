@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 namespace pmsect {
@@ -142,11 +143,13 @@ void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& 
     const double m = scene.momentAxisHalf();
     draw.line({-m, 0, 0}, {m, 0, 0}, kLightBlue);
     draw.line({0, 0, -m}, {0, 0, m}, kLightBlue);
-    draw.label({m, 0, 0}, "Mnx", kLightBlue);
-    draw.label({0, 0, m}, "Mny", kLightBlue);
+    // Axis titles with the display units, as the 2D plot writes them.
+    const std::string moment = " (" + model.units.momentLabel + ")";
+    draw.label({m, 0, 0}, "Mnx" + moment, kLightBlue);
+    draw.label({0, 0, m}, "Mny" + moment, kLightBlue);
     draw.line({0, scene.pAxisLow(), 0}, {0, scene.pAxisHigh(), 0}, kLightCyan);
     // Compression is the end a reader looks for: the top of the usual diagram.
-    draw.label({0, scene.pAxisLow(), 0}, "Pn", kLightCyan);
+    draw.label({0, scene.pAxisLow(), 0}, "Pn (" + model.units.forceLabel + ")", kLightCyan);
     if (!scene.hasSurface()) {
         return; // nothing computed to place the rest on
     }

@@ -8,6 +8,8 @@
 namespace pmsect {
 namespace {
 
+constexpr double kAscentShare = 0.8; // of the font size, for the common monospace fonts
+
 // Locale-independent number text with at most three decimals and no trailing zeros.
 std::string num(double v) {
     std::array<char, 400> buf{}; // room for any double in fixed notation
@@ -63,27 +65,10 @@ SvgCanvas::SvgCanvas(double width, double height, SvgBackground background, doub
 
 std::string SvgCanvas::colourText(int colour) const {
     int c = colour & 15;
-    if (background_ == SvgBackground::Black) {
-        if (c == kBlack) {
-            c = kBrightWhite;
-        }
-    } else {
-        switch (c) {
-        case 7:
-            c = 8;
-            break;
-        case kLightCyan:
-            c = 3;
-            break;
-        case kYellow:
-            c = kDarkYellow;
-            break;
-        case kBrightWhite:
-            c = kBlack;
-            break;
-        default:
-            break;
-        }
+    if (background_ == SvgBackground::White) {
+        c = colourOnWhite(c);
+    } else if (c == kBlack) {
+        c = kBrightWhite;
     }
     return hex(paletteRgb(c));
 }
@@ -140,9 +125,12 @@ void SvgCanvas::drawCircle(double x, double y, double radius, int colour) {
 }
 
 void SvgCanvas::drawText(double x, double y, std::string_view s, int colour) {
-    body_ += "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\" fill=\"" + colourText(colour) +
-             "\" font-family=\"Lucida Console, monospace\" font-size=\"" + num(fontSize_) +
-             "\" dominant-baseline=\"hanging\" xml:space=\"preserve\">" + escaped(s) + "</text>\n";
+    // The canvas places text by its top; SVG by the baseline. The baseline is put one ascent
+    // below the top in the document itself, since renderers differ in the baseline settings they
+    // honour (librsvg ignores dominant-baseline and would draw the text a line too high).
+    body_ += "<text x=\"" + num(x) + "\" y=\"" + num(y + kAscentShare * fontSize_) + "\" fill=\"" +
+             colourText(colour) + "\" font-family=\"Lucida Console, monospace\" font-size=\"" +
+             num(fontSize_) + "\" xml:space=\"preserve\">" + escaped(s) + "</text>\n";
 }
 
 } // namespace pmsect

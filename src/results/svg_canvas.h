@@ -9,8 +9,8 @@ namespace pmsect {
 
 enum class SvgBackground { Black, White };
 
-// On a black background colour 0 is drawn white; on a white background the pale colours (7, 11,
-// 14, 15) are drawn in their dark counterparts (8, 3, 6, 0). Every other colour keeps its RGB.
+// On a black background colour 0 is drawn white; on a white background the pale colours are
+// drawn as colourOnWhite says. Every other colour keeps its RGB.
 class SvgCanvas : public Canvas {
 public:
     SvgCanvas(double width, double height, SvgBackground background = SvgBackground::Black,

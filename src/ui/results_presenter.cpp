@@ -1,6 +1,7 @@
 // The results window's events: its viewing controls, the wait tasks they start and the redraws.
 #include "ui/results_presenter.h"
 
+#include "results/figure_title.h"
 #include "format/number_format.h"
 #include "results/control_point_table.h"
 #include "results/interaction_surface.h"
@@ -362,6 +363,14 @@ Plot2DData ResultsPresenter::plot2DData() const {
         d.controlPoints = &data_.controlPoints;
     }
     return d;
+}
+
+std::string ResultsPresenter::pictureTitle2D(const std::string& project) const {
+    return plotTitle(project, plot2DData(), model_);
+}
+
+std::string ResultsPresenter::pictureTitle3D(const std::string& project) const {
+    return surfaceTitle(project, model_);
 }
 
 void ResultsPresenter::draw2D(Canvas& canvas) const {

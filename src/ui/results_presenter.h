@@ -136,6 +136,9 @@ public:
     // The pictures, for the window, a resize or an export. Drawing the 2D plot also keeps where
     // its points landed, for the readout.
     void draw2D(Canvas& canvas) const;
+    // The title lines of the exported pictures, for a project so named.
+    std::string pictureTitle2D(const std::string& project) const;
+    std::string pictureTitle3D(const std::string& project) const;
     // The control points marked on the Pn-Mn plot as a table in the display units; empty in
     // biaxial mode.
     std::string controlPointTable() const;

@@ -212,7 +212,7 @@ TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
     }
 }
 
-TEST(View3D, AxesCarryTheirNamesAtTheirEnds) {
+TEST(View3D, AxesCarryTheirNamesWithTheirUnitsAtTheirEnds) {
     RecordingCanvas c(600, 400);
     const ProjectModel m = test::rectangleModel(12, 18);
     const SurfaceData s = smallSurface();
@@ -220,9 +220,9 @@ TEST(View3D, AxesCarryTheirNamesAtTheirEnds) {
     const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
     const auto texts = c.ofKind(PrimitiveKind::Text);
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0].text, "Mnx");
-    EXPECT_EQ(texts[1].text, "Mny");
-    EXPECT_EQ(texts[2].text, "Pn");
+    EXPECT_EQ(texts[0].text, "Mnx (ft-k)");
+    EXPECT_EQ(texts[1].text, "Mny (ft-k)");
+    EXPECT_EQ(texts[2].text, "Pn (k)");
     // Mnx beside the +X end: to the right at these angles; Pn at the compression end, on top.
     EXPECT_NEAR(texts[0].x1, scene.toScreen({scene.momentAxisHalf(), 0, 0}).x + 3, 1e-9);
     EXPECT_LT(texts[2].y1, scene.toScreen({0, 0, 0}).y);

@@ -9,25 +9,10 @@ namespace pmsect {
 
 QColor canvasColour(int colour, CanvasBackground background) {
     int shown = colour & 15;
-    if (background == CanvasBackground::Black && shown == kBlack) {
+    if (background == CanvasBackground::White) {
+        shown = colourOnWhite(shown);
+    } else if (shown == kBlack) {
         shown = kBrightWhite;
-    } else if (background == CanvasBackground::White) {
-        switch (shown) {
-        case 7:
-            shown = 8;
-            break;
-        case kLightCyan:
-            shown = 3;
-            break;
-        case kYellow:
-            shown = kDarkYellow;
-            break;
-        case kBrightWhite:
-            shown = kBlack;
-            break;
-        default:
-            break;
-        }
     }
     const Rgb rgb = paletteRgb(shown);
     return QColor(rgb.r, rgb.g, rgb.b);

@@ -18,8 +18,7 @@ namespace pmsect {
 enum class CanvasBackground { Black, White };
 
 // The colour a palette number is painted in. On black, colour 0 is painted white; on white the
-// pale colours (7, 11, 14, 15) are painted in their dark counterparts (8, 3, 6, 0) so that they
-// stay visible on paper. The SVG export follows the same rule.
+// pale colours are painted as colourOnWhite says, as the SVG export paints them.
 QColor canvasColour(int colour, CanvasBackground background);
 
 // The load markers are given in twips; on a device of so many dots per inch they are this big.

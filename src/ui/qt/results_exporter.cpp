@@ -1,6 +1,7 @@
 // ResultsExporter: file names, overwrite question and the three kinds of file.
 #include "ui/qt/results_exporter.h"
 
+#include "results/figure_title.h"
 #include "ui/qt/qpainter_canvas.h"
 #include "ui/results_export.h"
 #include "ui/save_path.h"
@@ -9,6 +10,8 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
 namespace pmsect {
@@ -36,6 +39,19 @@ QImage renderPicture(const CanvasDrawing& drawing, QSize size) {
                           QApplication::font());
     canvas.clear();
     drawing(canvas);
+    return image;
+}
+
+QImage renderPrintPicture(const CanvasDrawing& drawing, QSize size, const std::string& title) {
+    const QSize area = size.expandedTo(QSize(1, 1));
+    const double scale = std::max(1.0, static_cast<double>(kPrintWidth) / area.width());
+    QImage image(static_cast<int>(std::ceil(area.width() * scale)),
+                 static_cast<int>(std::ceil(area.height() * scale)), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    QPainterCanvas canvas(painter, QSizeF(area), CanvasBackground::White, QApplication::font(),
+                          1.0);
+    drawTitledFigure(canvas, title, drawing);
     return image;
 }
 
@@ -72,20 +88,31 @@ bool ResultsExporter::saveSurfaceData() {
     return path && writeText(*path, app_.surfaceCsvText());
 }
 
+std::string ResultsExporter::projectName() const {
+    const std::string& title = app_.report().view().txtTitle;
+    if (!title.empty()) {
+        return title;
+    }
+    const std::string& file = app_.model().projectFileName;
+    return file.empty() ? std::string("New project")
+                        : std::filesystem::path(file).filename().string();
+}
+
 bool ResultsExporter::savePicture(const CanvasDrawing& drawing, QSize size,
-                                  const std::string& fileName) {
+                                  const std::string& fileName, const std::string& title) {
     const auto path = choosePath(kPictureFilters, fileName, ".svg");
     if (!path) {
         return false;
     }
     if (!isPngPath(*path)) {
-        return writeText(*path,
-                         pictureSvg(drawing, size.width(), size.height(), SvgBackground::Black));
+        return writeText(*path, pictureSvg(
+                                    [&](Canvas& c) { drawTitledFigure(c, title, drawing); },
+                                    size.width(), size.height(), SvgBackground::White));
     }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!renderPicture(drawing, size).save(&buffer, "PNG") ||
+    if (!renderPrintPicture(drawing, size, title).save(&buffer, "PNG") ||
         !saveExport(*path,
                     std::string_view(png.constData(), static_cast<std::size_t>(png.size())))) {
         platform_.showMessage("The file could not be written: " + *path);

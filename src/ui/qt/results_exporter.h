@@ -19,6 +19,12 @@ using CanvasDrawing = std::function<void(Canvas&)>;
 // The drawing on a picture area of the given size, painted as the window paints it.
 QImage renderPicture(const CanvasDrawing& drawing, QSize size);
 
+// The exported picture of a drawing made for a picture area of the given size: on white under
+// its title line, painted at print resolution (at least kPrintWidth pixels wide, the layout of
+// the picture area scaled up whole).
+inline constexpr int kPrintWidth = 2400;
+QImage renderPrintPicture(const CanvasDrawing& drawing, QSize size, const std::string& title);
+
 // A picture file named ".png" (any case) is an image; any other is an SVG document.
 bool isPngPath(const std::string& path);
 
@@ -29,7 +35,11 @@ public:
     // Each asks for a file name; a cancelled dialog writes nothing. True when a file was written.
     bool save2DData();
     bool saveSurfaceData();
-    bool savePicture(const CanvasDrawing& drawing, QSize size, const std::string& fileName);
+    // The picture on white under its title line, as SVG or as a PNG at print resolution.
+    bool savePicture(const CanvasDrawing& drawing, QSize size, const std::string& fileName,
+                     const std::string& title);
+    // The project as the pictures' titles name it: the report's title, else the file's name.
+    std::string projectName() const;
 
 private:
     // The chosen path (the program's one save-path rule), unless the user cancelled or declined

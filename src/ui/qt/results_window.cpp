@@ -245,11 +245,13 @@ QWidget* ResultsWindow::buildFoot() {
     entry("mnuExport2DPicture", "2D Picture (SVG or PNG)...", [this] {
         exporter_.savePicture([this](Canvas& c) { presenter_.draw2D(c); }, pic2D_->size(),
                               presenter_.view().biaxial ? "biaxial_contour.svg"
-                                                        : "pn_mn_diagram.svg");
+                                                        : "pn_mn_diagram.svg",
+                              presenter_.pictureTitle2D(exporter_.projectName()));
     });
     entry("mnuExport3DPicture", "3D Picture (SVG or PNG)...", [this] {
         exporter_.savePicture([this](Canvas& c) { presenter_.draw3D(c); }, pic3D_->size(),
-                              "failure_surface.svg");
+                              "failure_surface.svg",
+                              presenter_.pictureTitle3D(exporter_.projectName()));
     });
     cmdExport_->setMenu(menu);
 
