@@ -1,9 +1,9 @@
-// The report window: rebuilt on activation, saved under a name it keeps, printed copy by copy
-// through a page sink with its header and figures, the header remembered, hidden by Exit.
+// The report window: rebuilt on activation, saved under a name it keeps, the calculation printed
+// copy by copy through a page sink and saved as PDF, the header and the paper remembered, hidden
+// by Exit.
 #include "building/new_project.h"
 #include "recording_platform.h"
 #include "results/recording_canvas.h"
-#include "ui/report_figures.h"
 #include "ui/report_presenter.h"
 
 #include <filesystem>
@@ -18,7 +18,7 @@ namespace {
 // Counts what the presenter asks of the printer and keeps the drawing.
 class RecordingSink : public ReportPageSink {
 public:
-    RecordingSink(double width, double height) : canvas(width, height, 12) {}
+    RecordingSink(double width, double height) : canvas(width, height, 9.3) {}
     bool begin() override {
         ++begun;
         return opens;
@@ -33,22 +33,6 @@ public:
     int pagesEnded = 0;
     int finished = 0;
 };
-
-// The report's lines with something on them, counted without the printing code.
-std::size_t nonBlankLines(const std::string& text) {
-    std::size_t count = 0;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        auto end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        const std::string line = text.substr(start, end - start);
-        count += line.find_first_not_of(' ') != std::string::npos ? 1 : 0;
-        start = end + 2;
-    }
-    return count;
-}
 
 std::string fileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -78,6 +62,8 @@ TEST_F(ReportPresenterTest, CaptionsAndFont) {
     EXPECT_EQ(v.caption, "PMSECT Output");
     EXPECT_EQ(v.saveCaption, "Print&File");
     EXPECT_EQ(v.printCaption, "&Print");
+    EXPECT_EQ(v.savePdfCaption, "Save PDF...");
+    EXPECT_EQ(v.paper, PaperSize::Letter);
     EXPECT_EQ(v.exitCaption, "&Exit");
     EXPECT_EQ(v.fontName, "Lucida Console");
     EXPECT_FALSE(v.visible);
@@ -154,66 +140,71 @@ TEST_F(ReportPresenterTest, PrinterThatCannotOpenPrintsNothingAndSaysNothing) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(ReportPresenterTest, EachCopyPrintsTheHeaderTheSectionAndEveryLine) {
-    report.open();
-    report.setToday([] { return std::string("2026-12-08"); });
-    report.setTitle("Tower B");
-    // 12 units a line on a page 8000 high: the whole report and the section fit on one page.
-    RecordingSink sink(5000, 8000);
-    platform.printCopies = 2;
-    EXPECT_EQ(report.onPrint(sink), 2);
-    EXPECT_EQ(sink.begun, 1);
-    EXPECT_EQ(sink.finished, 1);
-    EXPECT_EQ(sink.pagesEnded, 2); // one page per copy, each one ended
-    // The three header lines, the report's lines and the section's caption, on each copy.
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Text),
-              2 * (3 + nonBlankLines(report.view().text) + 1));
-    const auto texts = sink.canvas.ofKind(PrimitiveKind::Text);
-    EXPECT_EQ(texts[0].text, "Project:  Tower B");
-    EXPECT_EQ(texts[2].text, "Date:     2026-12-08    File: (not saved)");
-    // Outline (4 sides) and the 20 bars in light magenta, once per copy.
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kLightMagenta), 2u * 4u);
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Circle, kLightMagenta), 2u * 20u);
-}
-
-TEST_F(ReportPresenterTest, LongReportEndsEveryPageOfEveryCopy) {
-    report.open();
-    // A page 600 high holds 46 lines under the header: the report needs more pages.
-    RecordingSink sink(1200, 600);
-    platform.printCopies = 3;
-    const int pages = report.onPrint(sink);
-    ASSERT_GT(pages, 3);
-    EXPECT_EQ(pages % 3, 0);
-    EXPECT_EQ(sink.pagesEnded, pages);
-    // The section once per copy, after the text.
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kLightMagenta), 3u * 4u);
-}
-
-TEST_F(ReportPresenterTest, TheFiguresFollowTheTextAndTheSavedReportStaysAsItWas) {
+TEST_F(ReportPresenterTest, EachCopyPrintsTheCalculationsPagesAndTheTextStaysAsItWas) {
     report.open();
     const std::string before = report.view().text;
-    int made = 0;
-    report.setFigureSource([&made] {
-        ++made;
-        PrintedFigures f;
-        f.diagramCaption = "diagram";
-        f.diagram = [](Canvas& c) { c.line(0, 0, 1, 1, kDarkYellow); };
-        f.controlPoints = {"row"};
-        f.surface = [](Canvas& c) { c.line(0, 0, 1, 1, kLightGreen); };
-        return f;
-    });
-    RecordingSink sink(5000, 8000);
+    report.setToday([] { return std::string("2026-12-08"); });
+    report.setTitle("Tower B");
+    // Letter less its margins, in points.
+    RecordingSink sink(504, 684);
     platform.printCopies = 2;
-    report.onPrint(sink);
-    EXPECT_EQ(made, 1); // made once for all the copies
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kDarkYellow), 2u);
-    EXPECT_EQ(sink.canvas.count(PrimitiveKind::Line, kLightGreen), 2u);
-    // The text window and the saved file know nothing of the header or the figures.
+    const int pages = report.onPrint(sink);
+    ASSERT_GT(pages, 2);
+    EXPECT_EQ(pages % 2, 0);
+    EXPECT_EQ(sink.begun, 1);
+    EXPECT_EQ(sink.finished, 1);
+    EXPECT_EQ(sink.pagesEnded, pages);
+    const int perCopy = pages / 2;
+    std::vector<std::string> numbers;
+    for (const DrawPrimitive& t : sink.canvas.ofKind(PrimitiveKind::Text)) {
+        if (t.text.rfind("Page ", 0) == 0) {
+            numbers.push_back(t.text);
+        }
+    }
+    ASSERT_EQ(numbers.size(), static_cast<std::size_t>(pages));
+    EXPECT_EQ(numbers.front(), "Page 1 of " + std::to_string(perCopy));
+    EXPECT_EQ(numbers[static_cast<std::size_t>(perCopy)], numbers.front()); // the second copy
+    // Each page is headed by the title at its top left.
+    std::size_t titled = 0;
+    for (const DrawPrimitive& t : sink.canvas.ofKind(PrimitiveKind::Text)) {
+        titled += t.y1 == 0 && t.x1 == 0 && t.text == "Tower B" ? 1 : 0;
+    }
+    EXPECT_EQ(titled, static_cast<std::size_t>(pages));
+    // The text window and the saved file know nothing of the calculation's pages.
+    report.activate();
     EXPECT_EQ(report.view().text, before);
     const std::string saved = (dir / "out.txt").string();
     platform.saveAnswers.push_back(saved);
     ASSERT_TRUE(report.onSaveFile());
-    EXPECT_EQ(fileText(saved).find("Project:"), std::string::npos);
+    EXPECT_EQ(fileText(saved), before + "\r\n");
+}
+
+TEST_F(ReportPresenterTest, SavePdfWritesTheCalculationOnThePaperChosen) {
+    report.open();
+    report.setTitle("Tower B");
+    report.setPaper(PaperSize::A4);
+    std::optional<PaperSize> asked;
+    std::string title;
+    report.setPdfMaker([&](const Document& d, PaperSize paper) -> std::optional<std::string> {
+        asked = paper;
+        title = d.header.at(0).left;
+        return std::string("%PDF-1.4 pages");
+    });
+    platform.saveAnswers.push_back((dir / "calc").string());
+    EXPECT_TRUE(report.onSavePdf());
+    EXPECT_EQ(platform.dialogRequests.back().filters,
+              "PDF documents (*.pdf) | *.pdf | All files (*.*) | *.*");
+    EXPECT_EQ(asked, PaperSize::A4);
+    EXPECT_EQ(title, "Tower B");
+    EXPECT_EQ(fileText((dir / "calc.pdf").string()), "%PDF-1.4 pages");
+
+    // A writer that fails says so and leaves the file as it was.
+    report.setPdfMaker([](const Document&, PaperSize) { return std::optional<std::string>(); });
+    platform.saveAnswers.push_back((dir / "calc.pdf").string());
+    platform.answers.push_back(true);
+    EXPECT_FALSE(report.onSavePdf());
+    EXPECT_EQ(platform.messages.back(), "The PDF could not be made: " + (dir / "calc.pdf").string());
+    EXPECT_EQ(fileText((dir / "calc.pdf").string()), "%PDF-1.4 pages");
 }
 
 TEST_F(ReportPresenterTest, TitleAndEngineerAreRememberedInTheSettingsFile) {
@@ -226,46 +217,27 @@ TEST_F(ReportPresenterTest, TitleAndEngineerAreRememberedInTheSettingsFile) {
     next.keepHeaderIn(dir.string());
     EXPECT_EQ(next.view().txtTitle, "Tower B");
     EXPECT_EQ(next.view().txtEngineer, "J. Engineer");
-    EXPECT_EQ(next.printedHeader().title, "Tower B");
+    EXPECT_EQ(next.calculationHeader().title, "Tower B");
+    EXPECT_EQ(next.view().paper, PaperSize::Letter);
     // The settings' other fields are untouched: a first write leaves them zero.
-    const std::string bytes = fileText((dir / "rcprefs.dat").string());
+    std::string bytes = fileText((dir / "rcprefs.dat").string());
     EXPECT_EQ(bytes.substr(0, 49), std::string(49, '\0'));
+
+    // A4 is remembered at its own offset, 1 there, and read back by the next window.
+    next.setPaper(PaperSize::A4);
+    bytes = fileText((dir / "rcprefs.dat").string());
+    EXPECT_EQ(bytes.substr(kOffsetPaper, 2), std::string("\1\0", 2));
+    EXPECT_EQ(bytes.substr(0, kOffsetPaper), std::string(kOffsetPaper, '\0'));
+    ReportPresenter third(other, platform);
+    third.keepHeaderIn(dir.string());
+    EXPECT_EQ(third.view().paper, PaperSize::A4);
+    EXPECT_EQ(third.view().txtEngineer, "J. Engineer");
 }
 
 TEST_F(ReportPresenterTest, ExitHides) {
     report.open();
     report.onExit();
     EXPECT_FALSE(report.view().visible);
-}
-
-TEST(ReportFigures, StaleResultsAreComputedOnACopyAndCurrentOnesAreUsed) {
-    ProjectModel model;
-    resetToNewProject(model);
-    auto data = std::make_unique<ResultsData>();
-    // Nothing computed yet: the curve at the window's angle and the surface are made afresh.
-    const PrintedFigures fresh = reportFigures(model, *data, {30, 45, 30, 8});
-    EXPECT_EQ(fresh.diagramCaption, "Pn-Mn interaction diagram at 30 deg, ACI 318-05");
-    EXPECT_EQ(fresh.controlPoints.size(), 2u + kControlPointCount);
-    RecordingCanvas diagram(600, 400);
-    fresh.diagram(diagram);
-    EXPECT_GT(diagram.count(PrimitiveKind::Line, kDarkYellow), 10u);
-    RecordingCanvas surface(600, 400);
-    fresh.surface(surface);
-    EXPECT_GT(surface.count(PrimitiveKind::Line, kDarkYellow), 100u);
-
-    // A current curve is printed as the window holds it, at its own angle.
-    data->curvesStale = false;
-    data->curve.count = 2;
-    data->curve.pts[1] = {0.65f, -100, 0};
-    data->curve.pts[2] = {0.65f, -50, 600};
-    data->curve.found[1] = data->curve.found[2] = true;
-    data->curveAngle = 90;
-    const PrintedFigures held = reportFigures(model, *data, {30, 45, 30, 8});
-    EXPECT_EQ(held.diagramCaption, "Pn-Mn interaction diagram at 90 deg, ACI 318-05");
-    RecordingCanvas one(600, 400);
-    held.diagram(one);
-    // One nominal segment in the plot and the legend's sample.
-    EXPECT_EQ(one.count(PrimitiveKind::Line, kDarkYellow), 2u);
 }
 
 } // namespace
