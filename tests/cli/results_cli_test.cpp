@@ -315,8 +315,8 @@ TEST(ResultsCli, TheSurfaceStaysInsideItsPictureAtEveryView) {
                 ASSERT_LE(v, 640) << line;
             }
         }
-        // The axes carry their names.
-        for (const char* name : {">Mnx<", ">Mny<", ">Pn<"}) {
+        // The axes carry their names and units.
+        for (const char* name : {">Mnx (ft-k)<", ">Mny (ft-k)<", ">Pn (k)<"}) {
             EXPECT_NE(f.text.find(name), std::string::npos) << name;
         }
     }
