@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
@@ -177,6 +178,22 @@ TEST_F(ProgramFlowQtTest, ReportPrintsToAPdfFile) {
     const qsizetype pages = bytes.count("/Type /Page\n") + bytes.count("/Type /Page ");
     EXPECT_GE(pages, 2);
     EXPECT_EQ(pages % 2, 0) << pages;
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_TRUE(bytes.contains("/MediaBox [0 0 612.000000 792.000000]")) << "US Letter by default";
+
+    // Save PDF... writes the same calculation on the paper chosen, kept in the settings.
+    auto* paper = child<QComboBox>(report, "cmbPaper");
+    EXPECT_EQ(paper->currentText(), "US Letter");
+    paper->setCurrentIndex(1);
+    QMetaObject::invokeMethod(paper, "activated", Q_ARG(int, 1));
+    EXPECT_EQ(app->report().view().paper, PaperSize::A4);
+    platform.saveAnswers.push_back(dir.file("calculation"));
+    action(report, "mnuSavePdf")->trigger();
+    QFile saved(QString::fromStdString(dir.file("calculation.pdf")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray a4 = saved.readAll();
+    EXPECT_TRUE(a4.startsWith("%PDF"));
+    EXPECT_TRUE(a4.contains("/MediaBox [0 0 595")) << "A4";
     EXPECT_TRUE(platform.messages.empty());
 
     // Print&File saves the text; Exit hides the window.
