@@ -28,7 +28,10 @@ public:
     // An axis name beside the axis's end.
     void label(const ModelPoint& end, std::string_view name, int colour) {
         const ScreenPoint p = scene_.toScreen(end);
-        canvas_.text(p.x + 3, p.y - canvas_.textHeight() - 1, name, colour);
+        // Beside the end, but drawn back inside the picture when the end lies near its edge.
+        const double x = std::min(p.x + 3, canvas_.width() - canvas_.textWidth(name));
+        canvas_.text(std::max(0.0, x), std::max(0.0, p.y - canvas_.textHeight() - 1), name,
+                     colour);
     }
 
     void circle(const ModelPoint& c, double radius, int colour) {
