@@ -160,6 +160,7 @@ void placeBlock(const Document& d, std::size_t i, PageFlow& flow, std::size_t wi
             }
             flow.text(row);
         }
+        flow.gap(kGapInLines);
         break;
     }
     case BlockKind::Figure: {

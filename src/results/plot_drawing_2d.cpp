@@ -155,14 +155,30 @@ public:
     double x(const FigurePoint& p) const { return x(p.h); }
     double y(const FigurePoint& p) const { return y(p.v); }
 
-    // A cross and a circle, as the 3D view marks a load.
+    // A cross and a circle, as the 3D view marks a load, and its name at the first corner of
+    // the marker where it lies clear of the names placed before it.
     void loadMarker(const FigurePoint& p, double size, int colour, const std::string& label) {
         const double px = x(p);
         const double py = y(p);
         canvas_.line(px - size, py - size, px + size, py + size, colour);
         canvas_.line(px - size, py + size, px + size, py - size, colour);
         canvas_.circle(px, py, size, colour);
-        canvas_.text(px + size + 1, py - size - canvas_.textHeight(), label, colour);
+        const double w = canvas_.textWidth(label);
+        const double h = canvas_.textHeight();
+        const LabelBox corners[] = {{px + size + 1, py - size - h, w, h},
+                                    {px + size + 1, py + size, w, h},
+                                    {px - size - 1 - w, py - size - h, w, h},
+                                    {px - size - 1 - w, py + size, w, h}};
+        const LabelBox* chosen = &corners[0];
+        for (const LabelBox& c : corners) {
+            if (std::none_of(labels_.begin(), labels_.end(),
+                             [&](const LabelBox& b) { return c.overlaps(b); })) {
+                chosen = &c;
+                break;
+            }
+        }
+        labels_.push_back(*chosen);
+        canvas_.text(chosen->x, chosen->y, label, colour);
     }
 
     void squareMarker(const FigurePoint& p, double size, int colour, const std::string& label) {
@@ -177,9 +193,17 @@ public:
     }
 
 private:
+    struct LabelBox {
+        double x, y, w, h;
+        bool overlaps(const LabelBox& o) const {
+            return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
+        }
+    };
+
     Canvas& canvas_;
     const PlotAxis& h_;
     const PlotAxis& v_;
+    std::vector<LabelBox> labels_;
 };
 
 std::string axisTitle(const Plot2DData& d, const DisplayUnits& u, bool horizontal) {

@@ -204,6 +204,37 @@ TEST(Plot2D, LoadsOfTheDiagramsDirectionAreNumberedAndRedBeyondCapacity) {
     EXPECT_EQ(loadsOnPlot(m, curveData(t, 270)), (std::vector<int>{4, 6}));
 }
 
+TEST(Plot2D, NamesOfLoadsCloseTogetherDoNotLieOverEachOther) {
+    RecordingCanvas c(640, 640);
+    ProjectModel m = test::rectangleModel(12, 18);
+    // Four loads a hair apart about x, named as a load file names them.
+    for (int i = 0; i < 4; ++i) {
+        const auto k = static_cast<std::size_t>(++m.numLoads);
+        m.loads[k][kPu] = -200 - 0.5f * static_cast<float>(i);
+        m.loads[k][kMux] = 50;
+        m.loads[k][kRatio] = 0.5f;
+    }
+    const std::vector<std::string> names = {"W1", "W2", "W3", "W4"};
+    const CurveTable t = sampleCurve();
+    Plot2DData d = curveData(t);
+    d.loadLabels = &names;
+    drawPlot2D(c, d, m, {});
+    std::vector<DrawPrimitive> labels;
+    for (const DrawPrimitive& p : c.ofKind(PrimitiveKind::Text, kYellow)) {
+        labels.push_back(p);
+    }
+    ASSERT_EQ(labels.size(), 4u);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(labels[i].text, names[i]);
+        for (std::size_t j = i + 1; j < labels.size(); ++j) {
+            const bool apart =
+                std::fabs(labels[i].x1 - labels[j].x1) >= c.textWidth(labels[i].text) ||
+                std::fabs(labels[i].y1 - labels[j].y1) >= c.textHeight();
+            EXPECT_TRUE(apart) << labels[i].text << " over " << labels[j].text;
+        }
+    }
+}
+
 TEST(Plot2D, ControlPointsAreMarkedWithTheirLetters) {
     RecordingCanvas c(640, 640);
     ProjectModel m = test::rectangleModel(12, 18);
