@@ -141,8 +141,7 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"letter", "a4"}))
         ->needs(pdfOption);
     report->add_option("--title", pdf.title, "project title in the page header")->needs(pdfOption);
-    report->add_option("--engineer", pdf.engineer, "engineer in the page header")
-        ->needs(pdfOption);
+    report->add_option("--engineer", pdf.engineer, "engineer in the page header")->needs(pdfOption);
 
     auto* design =
         app.add_subcommand("design", "the lightest reinforcement that carries every load");

@@ -9,9 +9,9 @@
 namespace pmsect {
 namespace {
 
-constexpr double kGapInLines = 0.6;       // between blocks of different kinds
+constexpr double kGapInLines = 0.6;        // between blocks of different kinds
 constexpr double kHeadingGapInLines = 1.0; // before a heading
-constexpr double kRuleGapInLines = 0.5;   // either side of the header's and the footer's rules
+constexpr double kRuleGapInLines = 0.5;    // either side of the header's and the footer's rules
 
 bool usable(double v) {
     return std::isfinite(v) && v > 0;

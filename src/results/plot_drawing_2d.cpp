@@ -418,9 +418,8 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     for (int i : loads) {
         const int colour = loadFails(model, i) ? kFailingLoadColour : kLoadColour;
         const auto row = static_cast<std::size_t>(i - 1);
-        const std::string label = d.loadLabels && row < d.loadLabels->size()
-                                      ? (*d.loadLabels)[row]
-                                      : std::to_string(i);
+        const std::string label =
+            d.loadLabels && row < d.loadLabels->size() ? (*d.loadLabels)[row] : std::to_string(i);
         f.loadMarker(loadPoint(d, s, model, i), marker, colour, label);
     }
     canvas.endGroup();

@@ -30,8 +30,7 @@ public:
         const ScreenPoint p = scene_.toScreen(end);
         // Beside the end, but drawn back inside the picture when the end lies near its edge.
         const double x = std::min(p.x + 3, canvas_.width() - canvas_.textWidth(name));
-        canvas_.text(std::max(0.0, x), std::max(0.0, p.y - canvas_.textHeight() - 1), name,
-                     colour);
+        canvas_.text(std::max(0.0, x), std::max(0.0, p.y - canvas_.textHeight() - 1), name, colour);
     }
 
     void circle(const ModelPoint& c, double radius, int colour) {

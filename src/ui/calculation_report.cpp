@@ -78,9 +78,9 @@ std::string sectionLine(const ProjectModel& m, const Texts& t) {
     case kRound:
         return "Round section: diameter = " + t.len(m.extentX) + " " + t.L();
     default:
-        return "Section of " + std::to_string(outlinePoints(m).size()) + " outline points: " +
-               t.len(m.extentX) + " " + t.L() + " wide, " + t.len(m.extentY) + " " + t.L() +
-               " deep";
+        return "Section of " + std::to_string(outlinePoints(m).size()) +
+               " outline points: " + t.len(m.extentX) + " " + t.L() + " wide, " + t.len(m.extentY) +
+               " " + t.L() + " deep";
     }
 }
 
@@ -127,28 +127,26 @@ void inputs(Document& doc, const ProjectModel& m, const Texts& t,
     doc.line("Es = " + t.stress(m.Es) + " " + t.S() + " (" + code + " " +
              steelModulusClause(m.designCode) + ")");
     const bool ecByFormula = concreteModulus(m.unitWt, m.fpc) == m.Ec;
-    doc.line("Ec = " + std::string(ecByFormula ? "33 wc^1.5 sqrt(f'c) = " : "") +
-             t.stress(m.Ec) + " " + t.S() + " (" +
+    doc.line("Ec = " + std::string(ecByFormula ? "33 wc^1.5 sqrt(f'c) = " : "") + t.stress(m.Ec) +
+             " " + t.S() + " (" +
              (ecByFormula ? code + " " + concreteModulusClause(m.designCode) + ", psi and pcf"
                           : "as given") +
              ")");
     const bool beta1ByRule = stressBlockFactor(m.fpc) == m.beta1;
     doc.line("beta1 = " + formatNumber(m.beta1, "0.000") + " (" +
-             (beta1ByRule ? code + " " + stressBlockFactorClause(m.designCode) : "as given") +
-             ")");
+             (beta1ByRule ? code + " " + stressBlockFactorClause(m.designCode) : "as given") + ")");
     doc.line("Unit weight of the concrete wc = " +
              formatNumber(m.unitWt * m.units.unitWtFactor, "#,##0.0") + " " + m.units.unitWtLabel);
 
     doc.heading("Confinement");
     doc.line(std::string(isSpiral(m) ? "Spiral" : "Ties") + ", bar #" +
-             formatNumber(m.tieBarSize, "#0") +
-             "; phi of compression-controlled sections = " +
+             formatNumber(m.tieBarSize, "#0") + "; phi of compression-controlled sections = " +
              formatNumber(m.phiCompression, "0.00") +
              "; phi*Pn(max) = " + formatNumber(m.pnMaxFactor, "0.00") + " phi Po");
 
     doc.heading("Units");
-    doc.line("Lengths " + t.L() + ", areas " + t.A() + ", stresses " + t.S() + ", forces " +
-             t.F() + ", moments " + t.M() + ", unit weight " + m.units.unitWtLabel +
+    doc.line("Lengths " + t.L() + ", areas " + t.A() + ", stresses " + t.S() + ", forces " + t.F() +
+             ", moments " + t.M() + ", unit weight " + m.units.unitWtLabel +
              "; compression is negative.");
 }
 
@@ -159,10 +157,11 @@ void method(Document& doc, const ProjectModel& m) {
     for (const MethodClause& c : methodClauses(m.designCode)) {
         doc.paragraph(c.clause + ": " + c.text);
     }
-    doc.paragraph("A load (Pu, Mux, Muy) is checked on its own load line through the origin: the "
-                  "design capacity (phi*Pn, phi*Mnx, phi*Mny) is the point of the reduced failure "
-                  "surface at the load's eccentricity e and direction, and the ratio is the "
-                  "demand divided by the capacity along that line. A ratio above 1.000 fails (NG).");
+    doc.paragraph(
+        "A load (Pu, Mux, Muy) is checked on its own load line through the origin: the "
+        "design capacity (phi*Pn, phi*Mnx, phi*Mny) is the point of the reduced failure "
+        "surface at the load's eccentricity e and direction, and the ratio is the "
+        "demand divided by the capacity along that line. A ratio above 1.000 fails (NG).");
 }
 
 std::string angleText(float angle) {
@@ -192,22 +191,20 @@ void strength(Document& doc, const ProjectModel& m, const Texts& t,
 
     doc.line("Pure bending:");
     DocumentTable bending;
-    bending.heading = {
-        row({{"", 8}, {"Mn", 12}, {"phi*Mn", 12}, {"eps_t", 9}}),
-        row({{"", 8}, {"(" + t.M() + ")", 12}, {"(" + t.M() + ")", 12}})};
+    bending.heading = {row({{"", 8}, {"Mn", 12}, {"phi*Mn", 12}, {"eps_t", 9}}),
+                       row({{"", 8}, {"(" + t.M() + ")", 12}, {"(" + t.M() + ")", 12}})};
     const char* names[] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
     const StrainLimits limits = strainLimits(m);
     for (int k = 0; k < 4; ++k) {
         const PureBendingResult& b = m.pureBending[static_cast<std::size_t>(k)];
-        bending.rows.push_back(
-            m.pureBendingValid
-                ? row({{names[k], 8},
-                       {t.momentKipIn(b.Mn), 12},
-                       {t.momentKipIn(b.phiMn), 12},
-                       {formatNumber(b.maxSteelStrain, "0.0000"), 9},
-                       {"", 3},
-                       {StrainOK(b.maxSteelStrain, limits), 0}})
-                : row({{names[k], 8}, {"-", 12}, {"-", 12}}));
+        bending.rows.push_back(m.pureBendingValid
+                                   ? row({{names[k], 8},
+                                          {t.momentKipIn(b.Mn), 12},
+                                          {t.momentKipIn(b.phiMn), 12},
+                                          {formatNumber(b.maxSteelStrain, "0.0000"), 9},
+                                          {"", 3},
+                                          {StrainOK(b.maxSteelStrain, limits), 0}})
+                                   : row({{names[k], 8}, {"-", 12}, {"-", 12}}));
     }
     doc.table(std::move(bending));
 
@@ -219,13 +216,12 @@ void strength(Document& doc, const ProjectModel& m, const Texts& t,
         const float angle = governing->check.row[kLoadAngle];
         controlPointTable(doc, m, figures, angle, "the governing load " + governing->id);
         doc.figure(figures.diagram(angle, project + " - Pn-Mn diagram at " + angleText(angle) +
-                                              " (governing load " + governing->id + ") - " +
-                                              code));
+                                              " (governing load " + governing->id + ") - " + code));
     }
-    doc.figure(figures.diagram(
-        0, project + " - Pn-Mn diagram at 0 deg (about the y axis) - " + code));
-    doc.figure(figures.diagram(
-        90, project + " - Pn-Mn diagram at 90 deg (about the x axis) - " + code));
+    doc.figure(
+        figures.diagram(0, project + " - Pn-Mn diagram at 0 deg (about the y axis) - " + code));
+    doc.figure(
+        figures.diagram(90, project + " - Pn-Mn diagram at 90 deg (about the x axis) - " + code));
     const float Pu = governing ? governing->check.row[kPu] : 0.0f;
     doc.figure(figures.contour(
         Pu, project + " - biaxial contour at Pu = " + t.force(Pu) + " " + t.F() +
@@ -271,19 +267,18 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
         const LoadRow& r = load.check.row;
         const bool found = load.check.capacityFound;
         const auto cap = [&](std::string text) { return found ? text : std::string("-"); };
-        table.rows.push_back(row({{load.id, 8},
-                                  {t.force(r[kPu]), 11},
-                                  {t.momentKipFt(r[kMux]), 10},
-                                  {t.momentKipFt(r[kMuy]), 10},
-                                  {formatNumber(r[kEccentricity] * m.units.lengthFactor,
-                                                "###0.00"),
-                                   9},
-                                  {formatNumber(r[kLoadAngle], "##0.00"), 8},
-                                  {cap(t.force(r[kPhiPn])), 11},
-                                  {cap(t.momentKipFt(r[kPhiMnx])), 10},
-                                  {cap(t.momentKipFt(r[kPhiMny])), 10},
-                                  {cap(formatNumber(r[kRatio], "0.000")), 7},
-                                  {loadFails(load.check) ? "NG" : "OK", 4}}));
+        table.rows.push_back(
+            row({{load.id, 8},
+                 {t.force(r[kPu]), 11},
+                 {t.momentKipFt(r[kMux]), 10},
+                 {t.momentKipFt(r[kMuy]), 10},
+                 {formatNumber(r[kEccentricity] * m.units.lengthFactor, "###0.00"), 9},
+                 {formatNumber(r[kLoadAngle], "##0.00"), 8},
+                 {cap(t.force(r[kPhiPn])), 11},
+                 {cap(t.momentKipFt(r[kPhiMnx])), 10},
+                 {cap(t.momentKipFt(r[kPhiMny])), 10},
+                 {cap(formatNumber(r[kRatio], "0.000")), 7},
+                 {loadFails(load.check) ? "NG" : "OK", 4}}));
         // Where slenderness applies, its steps for this load (moment magnification) go here.
     }
     doc.table(std::move(table));
@@ -322,8 +317,8 @@ std::string verdictLine(const std::vector<ReportLoad>& loads) {
     }
     const LoadVerdict v = loadVerdict(checks);
     std::string line = v.failing == 0 ? "All " + std::to_string(v.count) + " loads pass"
-                                       : std::to_string(v.failing) + " of " +
-                                             std::to_string(v.count) + " loads fail";
+                                      : std::to_string(v.failing) + " of " +
+                                            std::to_string(v.count) + " loads fail";
     if (v.governing) {
         line += "; largest ratio " + formatNumber(v.largestRatio, "0.000") + " (load " +
                 loads[*v.governing].id + ")";
@@ -337,11 +332,11 @@ Document calculationReport(const ProjectModel& model, const std::vector<ReportLo
                            const CalculationHeader& header) {
     Document doc;
     const std::string code = aci(model);
-    doc.header = {{header.title, "PMSECT " + programVersion()},
-                  {"Engineer: " + header.engineer, "Design code: " + code},
-                  {"File: " + (header.fileName.empty() ? std::string("(not saved)")
-                                                       : header.fileName),
-                   "Date: " + header.date}};
+    doc.header = {
+        {header.title, "PMSECT " + programVersion()},
+        {"Engineer: " + header.engineer, "Design code: " + code},
+        {"File: " + (header.fileName.empty() ? std::string("(not saved)") : header.fileName),
+         "Date: " + header.date}};
     std::vector<CheckedLoad> checks;
     for (const ReportLoad& l : loads) {
         checks.push_back(l.check);

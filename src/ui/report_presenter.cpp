@@ -9,7 +9,6 @@
 #include "ui/report_save.h"
 #include "ui/save_path.h"
 
-
 namespace pmsect {
 
 namespace {

@@ -59,14 +59,30 @@ TEST_F(PdfReportCli, LetterPagesCarryTheHeaderInputsClausesLoadsAndVerdict) {
     const std::string info = command("pdfinfo " + pdf);
     EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
     const std::string text = command("pdftotext -layout " + pdf + " -");
-    for (const char* s :
-         {"Tower B column C3", "Engineer: J. Engineer", "Page 1 of", "Design code: ACI 318-19",
-          "File: column-20x20-39-loads.project.json", "width b = 20.00 in., depth h = 20.00 in.",
-          "As = 12.00 in^2; rho = As / Ag = 3.00%", "f'c = 5,000 psi", "fy = 60,000 psi",
-          "Es = 29,000,000 psi", "Ec = 33 wc^1.5 sqrt(f'c) = 4,074,281 psi", "beta1 = 0.800",
-          "wc = 145.0 pcf", "Ties, bar #3", "22.2.2.1:", "22.2.2.4.1:", "22.2.2.4.3:", "20.2.2:",
-          "21.2.2:", "22.4.2:", "Pure compression", "Balanced", "Tension controlled",
-          "Po (pure compression)"}) {
+    for (const char* s : {"Tower B column C3",
+                          "Engineer: J. Engineer",
+                          "Page 1 of",
+                          "Design code: ACI 318-19",
+                          "File: column-20x20-39-loads.project.json",
+                          "width b = 20.00 in., depth h = 20.00 in.",
+                          "As = 12.00 in^2; rho = As / Ag = 3.00%",
+                          "f'c = 5,000 psi",
+                          "fy = 60,000 psi",
+                          "Es = 29,000,000 psi",
+                          "Ec = 33 wc^1.5 sqrt(f'c) = 4,074,281 psi",
+                          "beta1 = 0.800",
+                          "wc = 145.0 pcf",
+                          "Ties, bar #3",
+                          "22.2.2.1:",
+                          "22.2.2.4.1:",
+                          "22.2.2.4.3:",
+                          "20.2.2:",
+                          "21.2.2:",
+                          "22.4.2:",
+                          "Pure compression",
+                          "Balanced",
+                          "Tension controlled",
+                          "Po (pure compression)"}) {
         EXPECT_NE(text.find(s), std::string::npos) << s;
     }
     // Every load's ratio as `check --json` gives it, rounded to three places.
@@ -108,9 +124,8 @@ TEST_F(PdfReportCli, A4AndALoadFileOnRequest) {
 
     // A load file that cannot be read writes nothing; the PDF options need --pdf.
     std::ofstream(path("bad.csv")) << "Pu,Mux,Muy\n1,x,2\n";
-    const auto refused = runCli("report " + kExample + " --pdf " + path("no.pdf") + " --loads " +
-                                    path("bad.csv"),
-                                true);
+    const auto refused = runCli(
+        "report " + kExample + " --pdf " + path("no.pdf") + " --loads " + path("bad.csv"), true);
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.text.find("line 2, column 2"), std::string::npos) << refused.text;
     EXPECT_FALSE(fs::exists(path("no.pdf")));

@@ -42,8 +42,8 @@ TEST_F(ExportedFiguresQtTest, RsvgConvertDrawsTextAtTheTopOfThePictureBelowItsEd
     drawTitledFigure(svg, "Tower B - Pn-Mn diagram at 90 deg - ACI 318-19", [](Canvas& c) {
         c.text(c.width() - c.textWidth("Nominal"), 0, "Nominal", kBrightWhite);
     });
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("pmsect_rsvg_" + std::to_string(::getpid()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("pmsect_rsvg_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "f.svg") << svg.document();
     const std::string png = (dir / "f.png").string();

@@ -70,8 +70,8 @@ TEST(CalculationReport, InputsCarryTheirValuesCheckedByHand) {
     EXPECT_TRUE(has(text, "Po (pure compression)            -2,369.00"));
     EXPECT_TRUE(has(text, "phi*Pn(max)                      -1,231.88"));
     EXPECT_TRUE(has(text, "To (pure tension)                   720.00"));
-    for (const char* name : {"Pure compression", "Balanced", "Tension controlled",
-                             "Pure bending", "Pure tension"}) {
+    for (const char* name :
+         {"Pure compression", "Balanced", "Tension controlled", "Pure bending", "Pure tension"}) {
         EXPECT_TRUE(has(text, name)) << name;
     }
     // The sections in their order.
@@ -115,7 +115,8 @@ TEST(CalculationReport, TheVerdictNamesTheLargestRatioAndItsLoad) {
         std::vector<ReportLoad> loads;
         std::string verdict;
     } cases[] = {
-        {{checked("1", 0.5f), checked("2", 0.9f)}, "All 2 loads pass; largest ratio 0.900 (load 2)"},
+        {{checked("1", 0.5f), checked("2", 0.9f)},
+         "All 2 loads pass; largest ratio 0.900 (load 2)"},
         {{checked("A", 0.5f), checked("B", 1.2f), checked("C", 1.2f), checked("D", 0, false)},
          "3 of 4 loads fail; largest ratio 1.200 (load B)"},
         {{checked("A", 1.0f)}, "All 1 loads pass; largest ratio 1.000 (load A)"},
@@ -211,8 +212,9 @@ TEST(CalculationReport, AThousandLoadsFromAFileKeepTheirIdsAndOrder) {
     }
     char ratio[16];
     std::snprintf(ratio, sizeof ratio, "%.3f", static_cast<double>(results[governing].row[kRatio]));
-    EXPECT_EQ(documentText(d).back(), std::to_string(failing) + " of 1000 loads fail; largest ratio " +
-                                          ratio + " (load C" + std::to_string(governing) + ")");
+    EXPECT_EQ(documentText(d).back(), std::to_string(failing) +
+                                          " of 1000 loads fail; largest ratio " + ratio +
+                                          " (load C" + std::to_string(governing) + ")");
     // Laid out on A4 (595 x 842 pt less 3/4 in margins) the rows run over pages and each is
     // found whole, in order.
     const PageMetrics a4{487, 734, 9.3, 4.8};

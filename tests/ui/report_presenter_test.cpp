@@ -203,7 +203,8 @@ TEST_F(ReportPresenterTest, SavePdfWritesTheCalculationOnThePaperChosen) {
     platform.saveAnswers.push_back((dir / "calc.pdf").string());
     platform.answers.push_back(true);
     EXPECT_FALSE(report.onSavePdf());
-    EXPECT_EQ(platform.messages.back(), "The PDF could not be made: " + (dir / "calc.pdf").string());
+    EXPECT_EQ(platform.messages.back(),
+              "The PDF could not be made: " + (dir / "calc.pdf").string());
     EXPECT_EQ(fileText((dir / "calc.pdf").string()), "%PDF-1.4 pages");
 }
 

@@ -54,13 +54,14 @@ std::optional<std::string> pdfDocument(const Document& document, PaperSize paper
         writer.setResolution(kPdfDotsPerInch);
         writer.setCreator("PMSECT " + QString::fromStdString(programVersion()));
         writer.setTitle(QString::fromStdString(document.header.empty() ? std::string()
-                                                                        : document.header[0].left));
+                                                                       : document.header[0].left));
         const QPageSize size(paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter);
-        writer.setPageLayout(QPageLayout(
-            size, QPageLayout::Portrait,
-            QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-            QPageLayout::Point));
-        PagedDeviceSink sink(writer, kPdfDotsPerInch, fixedPitchFont(kReportFontName, kPagePointSize));
+        writer.setPageLayout(
+            QPageLayout(size, QPageLayout::Portrait,
+                        QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                        QPageLayout::Point));
+        PagedDeviceSink sink(writer, kPdfDotsPerInch,
+                             fixedPitchFont(kReportFontName, kPagePointSize));
         if (!sink.begin()) {
             return std::nullopt;
         }

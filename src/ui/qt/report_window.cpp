@@ -9,13 +9,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QPageSize>
-#include <QPrinter>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPageSize>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QVBoxLayout>
 
 namespace pmsect {
@@ -130,8 +130,8 @@ void ReportWindow::takeHeader() {
 
 void ReportWindow::print() {
     takeHeader();
-    printer_.setPageSize(QPageSize(presenter_.view().paper == PaperSize::A4 ? QPageSize::A4
-                                                                            : QPageSize::Letter));
+    printer_.setPageSize(
+        QPageSize(presenter_.view().paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter));
     PagedDeviceSink sink(printer_, printer_.resolution(),
                          fixedPitchFont(presenter_.view().fontName, kPagePointSize));
     presenter_.onPrint(sink);

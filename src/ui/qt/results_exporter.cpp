@@ -105,9 +105,8 @@ bool ResultsExporter::savePicture(const CanvasDrawing& drawing, QSize size,
         return false;
     }
     if (!isPngPath(*path)) {
-        return writeText(*path, pictureSvg(
-                                    [&](Canvas& c) { drawTitledFigure(c, title, drawing); },
-                                    size.width(), size.height(), SvgBackground::White));
+        return writeText(*path, pictureSvg([&](Canvas& c) { drawTitledFigure(c, title, drawing); },
+                                           size.width(), size.height(), SvgBackground::White));
     }
     QByteArray png;
     QBuffer buffer(&png);

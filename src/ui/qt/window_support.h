@@ -35,7 +35,6 @@ void placeOver(QWidget& window, const QWidget* owner, Platform& platform);
 // A label's text in a palette colour (0 black, 12 bright red, ...).
 void showColouredText(QLabel& label, const std::string& text, int colour);
 
-
 // The wait window's face, the same for every task: a large heading over four text lines.
 void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& lines);
 
