@@ -6,6 +6,7 @@
 #include "ui/qt/large_view_window.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qpainter_canvas.h"
+#include "ui/qt/results_exporter.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/wait_window.h"
 
@@ -378,12 +379,21 @@ TEST_F(ResultsWindowQtTest, ExportsTheCurveTheSurfaceAndBothPictures) {
     text << svg.rdbuf();
     EXPECT_EQ(text.str().rfind("<?xml", 0), 0u);
     EXPECT_NE(text.str().find("<svg"), std::string::npos);
+    // On white, under the title line that names the project, the diagram and the edition.
+    EXPECT_NE(text.str().find("fill=\"#ffffff\"/>"), std::string::npos);
+    EXPECT_NE(text.str().find("New project - Pn-Mn diagram at "), std::string::npos);
+    EXPECT_NE(text.str().find(" - ACI 318-05</text>"), std::string::npos);
 
     platform.saveAnswers.push_back(dir.file("view.png"));
     trigger("mnuExport3DPicture");
     const QImage png(QString::fromStdString(dir.file("view.png")));
     ASSERT_FALSE(png.isNull());
-    EXPECT_EQ(png.size(), results->picture3D().size());
+    // At print resolution, the picture's layout scaled up whole, on white.
+    const QSize shown = results->picture3D().size();
+    EXPECT_GE(png.width(), kPrintWidth);
+    EXPECT_NEAR(static_cast<double>(png.height()) / png.width(),
+                static_cast<double>(shown.height()) / shown.width(), 0.002);
+    EXPECT_EQ(png.pixel(2, png.height() - 2), qRgb(255, 255, 255));
     EXPECT_GT(pixelsOf(png, kDarkYellow), 20);
 
     // An existing file is kept when the user does not want it overwritten.

@@ -31,17 +31,6 @@ std::string lowerExtension(const std::filesystem::path& p) {
 
 } // namespace
 
-QImage renderPicture(const CanvasDrawing& drawing, QSize size) {
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    QPainter painter(&image);
-    // The picture areas are black; the export keeps the colours the user sees.
-    QPainterCanvas canvas(painter, QSizeF(image.size()), CanvasBackground::Black,
-                          QApplication::font());
-    canvas.clear();
-    drawing(canvas);
-    return image;
-}
-
 QImage renderPrintPicture(const CanvasDrawing& drawing, QSize size, const std::string& title) {
     const QSize area = size.expandedTo(QSize(1, 1));
     const double scale = std::max(1.0, static_cast<double>(kPrintWidth) / area.width());

@@ -16,9 +16,6 @@ namespace pmsect {
 
 using CanvasDrawing = std::function<void(Canvas&)>;
 
-// The drawing on a picture area of the given size, painted as the window paints it.
-QImage renderPicture(const CanvasDrawing& drawing, QSize size);
-
 // The exported picture of a drawing made for a picture area of the given size: on white under
 // its title line, painted at print resolution (at least kPrintWidth pixels wide, the layout of
 // the picture area scaled up whole).
