@@ -1,4 +1,4 @@
-// The main window's section picture and its placement on the printed page.
+// The main window's section picture, drawn over the whole picture or in a box of it.
 #include "results/section_drawing.h"
 
 #include <algorithm>
@@ -98,10 +98,6 @@ void drawSectionInBox(const ProjectModel& model, Canvas& canvas, const PictureBo
     }
 
     drawLoadMarkers(model, canvas, box, map, style);
-}
-
-PictureBox printedSectionBox(double pageWidth, double pageHeight) {
-    return PictureBox{pageWidth / 2, pageHeight / 10, pageWidth / 3, pageHeight / 3};
 }
 
 } // namespace pmsect

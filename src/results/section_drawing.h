@@ -1,5 +1,5 @@
 // The two drawings of the cross section: the main window's picture (outline, bars, axes and
-// load points), also placed in a box on the printed page, and the single-point window's picture
+// load points), over the whole picture or in a box of it, and the single-point window's picture
 // of one evaluation's compression zone and resultants.
 #pragma once
 
@@ -48,10 +48,6 @@ void drawSectionPicture(const ProjectModel& model, Canvas& canvas,
 // to scale by only the global axes are drawn, through the box centre.
 void drawSectionInBox(const ProjectModel& model, Canvas& canvas, const PictureBox& box,
                       const SectionDrawingStyle& style = {});
-
-// The box of the printed page: a third of the page each way, its left edge at mid-page and its
-// top a tenth of the way down.
-PictureBox printedSectionBox(double pageWidth, double pageHeight);
 
 // The single-point window's picture of one evaluation: clears the canvas, turns the compression
 // zone back into the section frame and draws it with the bars, the axes through the reference

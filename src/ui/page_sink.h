@@ -3,7 +3,6 @@
 #pragma once
 
 #include "results/canvas.h"
-#include "results/section_drawing.h"
 
 namespace pmsect {
 
@@ -17,8 +16,6 @@ public:
     // The page is complete: whatever is drawn next goes on a new sheet.
     virtual void endPage() = 0;
     virtual void finish() = 0;
-    // The load markers' sizes in the page's units (the defaults suit a page measured in twips).
-    virtual SectionDrawingStyle drawingStyle() const { return {}; }
 };
 
 } // namespace pmsect

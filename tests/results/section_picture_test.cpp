@@ -1,4 +1,4 @@
-// The main window's section picture and its box on the printed page.
+// The main window's section picture, over the whole picture or in a box of it.
 #include "drawing_test_sections.h"
 #include "results/recording_canvas.h"
 #include "results/section_drawing.h"
@@ -210,18 +210,10 @@ TEST(SectionPicture, SectionWithoutDepthIsScaledByItsWidth) {
     EXPECT_EQ(c.count(PrimitiveKind::Line, kLightMagenta), 4u);
 }
 
-TEST(PrintedSection, BoxIsAThirdOfThePageRightOfCentre) {
-    const PictureBox box = printedSectionBox(3000, 6000);
-    EXPECT_EQ(box.left, 1500);
-    EXPECT_EQ(box.top, 600);
-    EXPECT_EQ(box.width, 1000);
-    EXPECT_EQ(box.height, 2000);
-}
-
-TEST(PrintedSection, DrawingFitsTheBoxWithoutClearingThePage) {
+TEST(SectionInABox, DrawingFitsTheBoxWithoutClearingThePage) {
     ProjectModel m = rectangleModel(12, 18);
     RecordingCanvas page(3000, 6000);
-    drawSectionInBox(m, page, printedSectionBox(3000, 6000));
+    drawSectionInBox(m, page, PictureBox{1500, 600, 1000, 2000});
     EXPECT_EQ(page.count(PrimitiveKind::Clear), 0u);
     // s = min(2000 / 21.6, 1000 / 14.4) = 69.44; box centre (2000, 1600).
     const Bounds outline = lineBounds(page, kLightMagenta);
