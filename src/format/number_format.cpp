@@ -161,7 +161,7 @@ std::string boxNumberText(float value) {
     return text;
 }
 
-std::string convertedNumberText(float value, float factor) {
+std::string convertedNumberText(float value, double factor) {
     const double shown = static_cast<double>(value) * factor;
     if (!std::isfinite(shown)) {
         return nonFiniteText(shown);

@@ -26,7 +26,7 @@ std::string boxNumberText(float value);
 // double precision, written with the fewest significant digits that read back, divided by the
 // factor, as the same stored value; no leading blank. 18 in shows as "457.2" mm, where the
 // single-precision product would show "457.19998".
-std::string convertedNumberText(float value, float factor);
+std::string convertedNumberText(float value, double factor);
 
 // The shortest text that reads back as the same value, without a leading blank, as written into
 // a project file: no leading zero before the point (".5"), exponent notation ("1E+20") for very

@@ -19,7 +19,7 @@ constexpr std::string_view kForcePattern = "##,##0.00";
 constexpr std::string_view kMomentPattern = "###,##0.00";
 
 // A value in display units: the internal value times the factor, in double.
-double shown(float value, float factor) {
+double shown(float value, double factor) {
     return static_cast<double>(value) * factor;
 }
 

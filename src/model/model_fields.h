@@ -80,12 +80,14 @@ inline void forEachReal(const ProjectModel& m,
         visit("unmatchedBarSize", *m.unmatchedBarSize);
     }
     const DisplayUnits& u = m.units;
-    visit("lengthFactor", u.lengthFactor);
-    visit("forceFactor", u.forceFactor);
-    visit("momentFactor", u.momentFactor);
-    visit("areaFactor", u.areaFactor);
-    visit("stressFactor", u.stressFactor);
-    visit("unitWtFactor", u.unitWtFactor);
+    // The factors are doubles; one that single precision cannot hold is as unusable as a real
+    // that is not finite.
+    visit("lengthFactor", static_cast<float>(u.lengthFactor));
+    visit("forceFactor", static_cast<float>(u.forceFactor));
+    visit("momentFactor", static_cast<float>(u.momentFactor));
+    visit("areaFactor", static_cast<float>(u.areaFactor));
+    visit("stressFactor", static_cast<float>(u.stressFactor));
+    visit("unitWtFactor", static_cast<float>(u.unitWtFactor));
 }
 
 // The first real of the model that is NaN or infinite, as "name = value"; empty when all are

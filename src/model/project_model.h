@@ -71,19 +71,21 @@ struct LoadStatus {
     bool capacityFound = true;
 };
 
-// Display units: a shown value is the internal value times its factor.
+// Display units: a shown value is the internal value times its factor. The factors are held in
+// double precision, so that a shown value carries no rounding of its own (400 in^2 reads
+// 258,064.00 mm^2).
 struct DisplayUnits {
     int16_t lengthUnit = 1;
     int16_t forceUnit = 2;
     int16_t momentUnit = 4;
     int16_t stressUnit = 1;
     int16_t unitWtUnit = 1;
-    float lengthFactor = 1;
-    float forceFactor = 1;
-    float momentFactor = 1;
-    float areaFactor = 1;
-    float stressFactor = 1;
-    float unitWtFactor = 1;
+    double lengthFactor = 1;
+    double forceFactor = 1;
+    double momentFactor = 1;
+    double areaFactor = 1;
+    double stressFactor = 1;
+    double unitWtFactor = 1;
     std::string lengthLabel = "in.";
     std::string forceLabel = "k";
     std::string momentLabel = "ft-k";

@@ -2,6 +2,7 @@
 #include "results/progress_sink.h"
 
 #include "format/number_format.h"
+#include "units/unit_conversion.h"
 
 namespace pmsect {
 
@@ -10,13 +11,11 @@ std::string angleProgressText(float directionDeg) {
 }
 
 std::string pnProgressText(float Pn, const DisplayUnits& units) {
-    return "Pn = " + formatNumber(static_cast<double>(Pn) * units.forceFactor, "##,##0.00") + " " +
-           units.forceLabel;
+    return "Pn = " + formatNumber(shownForce(units, Pn), "##,##0.00") + " " + units.forceLabel;
 }
 
 std::string mnProgressText(float Mn, const DisplayUnits& units) {
-    return "Mn = " +
-           formatNumber(static_cast<double>(Mn) / 12.0 * units.momentFactor, "##,##0.00") + " " +
+    return "Mn = " + formatNumber(shownMomentFromKipIn(units, Mn), "##,##0.00") + " " +
            units.momentLabel;
 }
 

@@ -6,6 +6,7 @@
 #include "format/number_format.h"
 #include "ui/bar_size_cells.h"
 #include "ui/finite_change.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ BarSetEditorPresenter::BarSetEditorPresenter(ProjectModel& model, Platform& plat
     : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {}
 
 void BarSetEditorPresenter::showBoxes() {
-    const float lf = model_.units.lengthFactor;
+    const double lf = model_.units.lengthFactor;
     view_.txtEWidth = convertedNumberText(model_.barSetWidth, lf);
     view_.txtEDepth = convertedNumberText(model_.barSetHeight, lf);
     view_.unitLabel = model_.units.lengthLabel;
@@ -172,7 +173,7 @@ void BarSetEditorPresenter::confirmBox(BarSetBox box, std::string_view text) {
     const double minimum = minimumBarSetSide(model_);
     double side = minimum;
     if (const std::optional<double> v = parseNumber(text)) {
-        side = std::max(*v / model_.units.lengthFactor, minimum);
+        side = std::max(typedLength(model_.units, *v), minimum);
     }
     float& stored = box == BarSetBox::EffectiveWidth ? model_.barSetWidth : model_.barSetHeight;
     stored = static_cast<float>(side);

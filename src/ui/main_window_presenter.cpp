@@ -19,7 +19,7 @@ namespace pmsect {
 namespace {
 
 // A stored value as its box shows it in the display unit.
-std::string shownText(float internal, float factor) {
+std::string shownText(float internal, double factor) {
     return convertedNumberText(internal, factor);
 }
 
@@ -173,7 +173,7 @@ std::string MainWindowPresenter::shownLengthText(float inches) const {
     return shownText(inches, model_.units.lengthFactor);
 }
 
-float MainWindowPresenter::valueFromBox(MainInput input, float current, float factor) {
+float MainWindowPresenter::valueFromBox(MainInput input, float current, double factor) {
     InputView& box = view_.input(input);
     if (const auto value = parseNumber(box.text)) {
         return static_cast<float>(*value / factor);
@@ -186,7 +186,7 @@ float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
     return valueFromBox(input, current, model_.units.lengthFactor);
 }
 
-float MainWindowPresenter::positiveFromBox(MainInput input, float current, float factor) {
+float MainWindowPresenter::positiveFromBox(MainInput input, float current, double factor) {
     const float value = valueFromBox(input, current, factor);
     if (value > 0) {
         return value;

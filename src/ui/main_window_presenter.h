@@ -106,11 +106,11 @@ private:
     float lengthFromBox(MainInput input, float current);
     // As valueFromBox for a quantity that must be positive: any other value gives the model's
     // value and the box is written back with it.
-    float positiveFromBox(MainInput input, float current, float factor);
+    float positiveFromBox(MainInput input, float current, double factor);
     float dimensionFromBox(MainInput input, float current);
     // A length typed in the display unit as the model stores it.
     float typedDimension(double shown) const;
-    float valueFromBox(MainInput input, float current, float factor);
+    float valueFromBox(MainInput input, float current, double factor);
 
     // View updates.
     void showSectionEnables(int16_t sectionType);

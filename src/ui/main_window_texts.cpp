@@ -2,13 +2,13 @@
 #include "ui/main_window_texts.h"
 
 #include "format/number_format.h"
+#include "units/unit_conversion.h"
 
 namespace pmsect {
 namespace {
 
 std::string modulusLine(const char* caption, int32_t modulusPsi, const DisplayUnits& u) {
-    return caption + formatNumber(modulusPsi * static_cast<double>(u.stressFactor), "###,###,###") +
-           " " + u.stressLabel;
+    return caption + formatNumber(shownStress(u, modulusPsi), "###,###,###") + " " + u.stressLabel;
 }
 
 } // namespace

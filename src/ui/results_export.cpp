@@ -3,11 +3,10 @@
 
 #include "format/number_format.h"
 #include "io/file_replacing.h"
+#include "units/unit_conversion.h"
 
 namespace pmsect {
 namespace {
-
-constexpr double kInchesPerFoot = 12.0;
 
 // Shortest text that reads back as the single-precision value, no leading blank.
 std::string csvNumber(double value) {
@@ -19,11 +18,11 @@ std::string csvNumber(double value) {
 }
 
 double displayForce(float kips, const DisplayUnits& u) {
-    return static_cast<double>(kips) * u.forceFactor;
+    return shownForce(u, kips);
 }
 
 double displayMoment(float kipInches, const DisplayUnits& u) {
-    return static_cast<double>(kipInches) / kInchesPerFoot * u.momentFactor;
+    return shownMomentFromKipIn(u, kipInches);
 }
 
 std::string forceHeader(const DisplayUnits& u) {

@@ -7,6 +7,7 @@
 #include "results/interaction_surface.h"
 #include "ui/screen_placement.h"
 #include "ui/summary_labels.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,8 +32,8 @@ private:
     bool& guard_;
 };
 
-int32_t wholeForceUnits(double kips, float forceFactor) {
-    const double v = kips * forceFactor;
+int32_t wholeForceUnits(const DisplayUnits& units, double pounds) {
+    const double v = shownForceFromLb(units, pounds);
     constexpr double lo = std::numeric_limits<int32_t>::min();
     constexpr double hi = std::numeric_limits<int32_t>::max();
     if (!std::isfinite(v)) {
@@ -49,8 +50,8 @@ std::string valueText(int32_t value) {
 
 ScrollBarView biaxialScrollRange(const ProjectModel& model) {
     ScrollBarView bar;
-    bar.min = wholeForceUnits(model.Po / 1000.0, model.units.forceFactor);
-    bar.max = wholeForceUnits(model.To / 1000.0, model.units.forceFactor);
+    bar.min = wholeForceUnits(model.units, model.Po);
+    bar.max = wholeForceUnits(model.units, model.To);
     if (bar.max < bar.min) {
         std::swap(bar.min, bar.max);
     }

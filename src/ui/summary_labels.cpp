@@ -5,6 +5,7 @@
 #include "engine/design_warnings.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "units/unit_conversion.h"
 
 #include <cmath>
 
@@ -12,7 +13,7 @@ namespace pmsect {
 namespace {
 
 std::string forceText(const ProjectModel& model, float pounds) {
-    return formatNumber(pounds / 1000.0 * model.units.forceFactor, "##,##0.00") + " " +
+    return formatNumber(shownForceFromLb(model.units, pounds), "##,##0.00") + " " +
            model.units.forceLabel;
 }
 
@@ -21,9 +22,8 @@ std::string forceText(const ProjectModel& model, float pounds) {
 SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) {
     const DisplayUnits& u = model.units;
     SummaryLabels out;
-    out.As.text = "Area of Steel = " +
-                  formatNumber(model.steelArea * static_cast<double>(u.areaFactor), "##0.00") +
-                  " " + u.areaLabel;
+    out.As.text = "Area of Steel = " + formatNumber(shownArea(u, model.steelArea), "##0.00") + " " +
+                  u.areaLabel;
     // A section without area (a width or diameter typed as 0) has no finite ratio: any steel in
     // it is "infinite" reinforcement, and no steel is none.
     double ratio = static_cast<double>(model.steelArea) / model.grossArea;
@@ -42,8 +42,7 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
         out.percentRein.reason = kReinforcementOutsideLimitsReason;
     }
     out.grossArea.text =
-        "Gross Area = " +
-        formatNumber(model.grossArea * static_cast<double>(u.areaFactor), "##,##0.00") + " " +
+        "Gross Area = " + formatNumber(shownArea(u, model.grossArea), "##,##0.00") + " " +
         u.areaLabel;
     out.Po.text = "Po = " + forceText(model, model.Po);
     out.phiPnMax.text = "phi*Pn(max) = " + forceText(model, model.phiPnMax);

@@ -10,13 +10,16 @@
 namespace pmsect {
 namespace {
 
-// The constants are the program's own rounded ones (4.45 kN per kip, 6.89 kPa per psi, 0.454 kg
-// per lb); shown values must match what users of the program have always seen.
-constexpr double kKiloNewtonPerKip = 4.45;
-constexpr double kKiloPascalPerPsi = 6.89;
-constexpr double kKilogramPerPound = 0.454;
+// The exact definitions: the international inch and pound (1959) and standard gravity
+// (9.80665 m/s^2), which make one pound-force 0.45359237 x 9.80665 = 4.4482216152605 N. Every
+// metric factor is derived from these three, never from rounded conversions.
 constexpr double kMetrePerInch = 0.0254;
-constexpr double kMetrePerFoot = 0.3048;
+constexpr double kMetrePerFoot = 12 * kMetrePerInch;
+constexpr double kKilogramPerPound = 0.45359237;
+constexpr double kNewtonPerPoundForce = 4.4482216152605;
+constexpr double kKiloNewtonPerKip = kNewtonPerPoundForce; // 1000 lbf per kip
+constexpr double kKiloPascalPerPsi =                       // lbf/in^2 in kN/m^2
+    kNewtonPerPoundForce / (kMetrePerInch * kMetrePerInch) / 1000.0;
 
 constexpr std::array<UnitEntry, 5> kLength{{
     {"Inch", "in.", 1.0},
@@ -40,8 +43,8 @@ constexpr std::array<UnitEntry, 6> kMoment{{
     {"in-kip", "in-k", 12.0},
     {"ft-lb", "ft-lb", 1000.0},
     {"ft-kip", "ft-k", 1.0},
-    {"N-m", "N-m", kKiloNewtonPerKip * 1000.0 * kMetrePerInch * 12.0},
-    {"kN-m", "kN-m", kKiloNewtonPerKip* kMetrePerInch * 12.0},
+    {"N-m", "N-m", kKiloNewtonPerKip * 1000.0 * kMetrePerFoot},
+    {"kN-m", "kN-m", kKiloNewtonPerKip* kMetrePerFoot},
 }};
 
 constexpr std::array<UnitEntry, 4> kStress{{
@@ -147,24 +150,21 @@ UnitChoiceFallbacks applyUnitChoice(DisplayUnits& units, int16_t length, int16_t
     const UnitEntry& len = entryAt(UnitGroup::Length, units.lengthUnit);
     units.lengthLabel = std::string(len.label);
     units.areaLabel = std::string(areaLabelFor(units.lengthUnit));
-    units.lengthFactor = static_cast<float>(len.factor);
-    // The area factor squares the stored length factor, so that areas and lengths agree exactly
-    // with what the user sees of each.
-    const double lengthFactor = units.lengthFactor;
-    units.areaFactor = static_cast<float>(lengthFactor * lengthFactor);
+    units.lengthFactor = len.factor;
+    units.areaFactor = len.factor * len.factor;
 
     const UnitEntry& f = entryAt(UnitGroup::Force, units.forceUnit);
     units.forceLabel = std::string(f.label);
-    units.forceFactor = static_cast<float>(f.factor);
+    units.forceFactor = f.factor;
     const UnitEntry& m = entryAt(UnitGroup::Moment, units.momentUnit);
     units.momentLabel = std::string(m.label);
-    units.momentFactor = static_cast<float>(m.factor);
+    units.momentFactor = m.factor;
     const UnitEntry& s = entryAt(UnitGroup::Stress, units.stressUnit);
     units.stressLabel = std::string(s.label);
-    units.stressFactor = static_cast<float>(s.factor);
+    units.stressFactor = s.factor;
     const UnitEntry& w = entryAt(UnitGroup::UnitWeight, units.unitWtUnit);
     units.unitWtLabel = std::string(w.label);
-    units.unitWtFactor = static_cast<float>(w.factor);
+    units.unitWtFactor = w.factor;
     return fallbacks;
 }
 

@@ -18,7 +18,7 @@ enum class UnitGroup { Length, Force, Moment, Stress, UnitWeight };
 struct UnitEntry {
     std::string_view caption;
     std::string_view label;
-    double factor; // evaluated in double, stored as float when applied
+    double factor;
 };
 
 // The rows of a group in the order of the Units window; position p is element p - 1.

@@ -112,8 +112,8 @@ TEST(ResultsCli, ReportInAnyUnitsAndPlotsAsSvg) {
     EXPECT_NE(us.text.find("f'c = 3,000 psi        fy  = 60,000 psi"), std::string::npos);
     const test::CliOutput si =
         runCli("report " + kDefault + " --length mm --stress MPa --force kN");
-    // The report writes f'c and fy without decimals: 20.67 and 413.4 MPa.
-    EXPECT_NE(si.text.find("f'c = 21 MPa        fy  = 413 MPa"), std::string::npos);
+    // The report writes f'c and fy without decimals: 20.68 and 413.69 MPa.
+    EXPECT_NE(si.text.find("f'c = 21 MPa        fy  = 414 MPa"), std::string::npos);
     EXPECT_NE(si.text.find("(mm)"), std::string::npos);
     EXPECT_EQ(runCli("report " + kDefault + " --length furlong").status, 2);
 

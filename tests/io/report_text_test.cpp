@@ -216,8 +216,8 @@ TEST(ReportText, LoadsInSiUnits) {
     m.loads[2][kMuy] = 40;
     const auto lines = bodyLines(buildReport(m));
 
-    // 3000 psi x 0.00689 = 20.67 -> "21"; 60000 x 0.00689 = 413.4 -> "413".
-    EXPECT_EQ(lines[7], "f'c = 21 MPa        fy  = 413 MPa");
+    // 3000 psi x 0.0068947573 = 20.68 -> "21"; 60000 x it = 413.69 -> "414".
+    EXPECT_EQ(lines[7], "f'c = 21 MPa        fy  = 414 MPa");
     EXPECT_EQ(lines[14], "(mm)" + blanks(11) + "(mm)" + blanks(6));
     EXPECT_EQ(lines[16], "1    -152.40   -228.60   "); // -6 in and -9 in
 
@@ -233,11 +233,14 @@ TEST(ReportText, LoadsInSiUnits) {
     EXPECT_EQ(lines[at + 1], "Load #1   " + header);
     EXPECT_EQ(lines[at + 2], "(kN)" + blanks(23) + "(kN-m)" + blanks(9) + "(kN-m)" + blanks(9));
     EXPECT_EQ(lines[at + 3], rule);
-    // -100 k x 4.45 = -445.00 kN; 50 ft-k x 1.35636 = 67.818 kN-m.
+    // -100 k x 4.4482216 = -444.82 kN; 50 ft-k x 4.4482216 x 0.3048 = 67.79 kN-m.
+    constexpr double kNPerKip = 4.4482216152605;
+    constexpr double kNmPerKipFt = kNPerKip * 0.3048;
     EXPECT_EQ(lines[at + 4],
-              "   Demand  :-445.00" + blanks(8) + "67.82" + blanks(10) + "0.00" + blanks(11));
-    EXPECT_EQ(lines[at + 5], "   Capacity:" + column(r1[kPhiPn] * 4.45) +
-                                 column(r1[kPhiMnx] * 1.35636) + column(r1[kPhiMny] * 1.35636));
+              "   Demand  :-444.82" + blanks(8) + "67.79" + blanks(10) + "0.00" + blanks(11));
+    EXPECT_EQ(lines[at + 5], "   Capacity:" + column(r1[kPhiPn] * kNPerKip) +
+                                 column(r1[kPhiMnx] * kNmPerKipFt) +
+                                 column(r1[kPhiMny] * kNmPerKipFt));
     EXPECT_EQ(lines[at + 6], rule);
     // e = 50 x 12 / 100 = 6 in = 152.40 mm; the angle is where the search settled, near 90.
     EXPECT_NEAR(r1[kLoadAngle], 90, 0.005);
@@ -247,10 +250,11 @@ TEST(ReportText, LoadsInSiUnits) {
     EXPECT_EQ(lines[at + 8], "   Design Ratio = " + handFixed(r1[kRatio], 3) + "... Okay");
     EXPECT_EQ(lines[at + 9], "");
 
-    // Second load: -150 k = -667.50 kN; e = 12 x 50 / 150 = 4 in at atan(30 / 40) = 36.87 deg.
+    // Second load: -150 k = -667.23 kN, 30 and 40 ft-k = 40.67 and 54.23 kN-m; e = 12 x 50 / 150
+    // = 4 in at atan(30 / 40) = 36.87 deg.
     EXPECT_EQ(lines[at + 10], "Load #2   " + header);
     EXPECT_EQ(lines[at + 13],
-              "   Demand  :-667.50" + blanks(8) + "40.69" + blanks(10) + "54.25" + blanks(10));
+              "   Demand  :-667.23" + blanks(8) + "40.67" + blanks(10) + "54.23" + blanks(10));
     EXPECT_NEAR(m.loads[2][kLoadAngle], 36.87, 0.05);
     EXPECT_EQ(lines[at + 16], "   eccentricty = 101.60 mm;     Angle = " +
                                   handFixed(m.loads[2][kLoadAngle], 2) + " deg");

@@ -86,7 +86,9 @@ TEST_F(ProgramFlowQtTest, OpenLoadsTheFileBehindTheWaitWindow) {
     action(main, "mnuOpen")->trigger();
 
     ASSERT_EQ(platform.dialogRequests.size(), 1u);
-    EXPECT_EQ(platform.dialogRequests[0].filters, "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs");
+    EXPECT_EQ(platform.dialogRequests[0].filters,
+              "All Files (*.*)|*.* |Projects (*.rcs *.json)|*.rcs;*.json|Conc. Files (*.rcs)|*.rcs"
+              "|JSON Projects (*.json)|*.json");
     EXPECT_TRUE(platform.messages.empty());
     // The load ran as a task of the one wait window, which it left hidden with its caption.
     ASSERT_NE(windows->waitWindow(), nullptr);
@@ -217,11 +219,11 @@ TEST_F(ProgramFlowQtTest, UnitsDoneRewritesTheMainWindowAndStoresTheChoice) {
     EXPECT_FALSE(units->isVisible());
 
     MainWindow* main = windows->mainWindow();
-    // 12 in = 304.8 mm; 3000 psi * 0.00689 = 20.67 MPa.
+    // 12 in = 304.8 mm; 3000 psi x 0.0068947573 = 20.684272 MPa.
     EXPECT_EQ(child<QLineEdit>(main, "txtRectb")->text(), "304.8");
     EXPECT_EQ(child<QLineEdit>(main, "txtRecth")->text(), "457.2");
     EXPECT_EQ(child<QLabel>(main, "lblUnitRectb")->text(), "mm");
-    EXPECT_EQ(child<QLineEdit>(main, "txtfpc")->text(), "20.67");
+    EXPECT_EQ(child<QLineEdit>(main, "txtfpc")->text(), "20.684272");
     const StoredUnitPositions stored = loadSettings(dir.path(), dir.path()).settings.units;
     EXPECT_EQ(stored.length, 3);
     EXPECT_EQ(stored.stress, 4);

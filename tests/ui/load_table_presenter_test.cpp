@@ -102,9 +102,9 @@ TEST_F(LoadTable, DoneInSIUnitsWritesBackOnlyTheCellsTyped) {
     EXPECT_EQ(model.loads[1][kMuy], 7.3f);
     EXPECT_EQ(model.loads[2][kPu], -33.7f);
     EXPECT_EQ(model.loads[2][kMux], 12.1f);
-    // 150 kN-m typed: divided by the program's 4.45 x 0.0254 x 12 = 1.35636 kN-m per ft-k.
+    // 150 kN-m typed: divided by 4.4482216152605 kN x 0.3048 m = 1.35581795 kN-m per ft-k.
     EXPECT_EQ(model.loads[2][kMuy], static_cast<float>(150.0 / model.units.momentFactor));
-    EXPECT_NEAR(model.loads[2][kMuy], 150 / 1.35636, 1e-4);
+    EXPECT_NEAR(model.loads[2][kMuy], 150 / 1.35581795, 1e-4);
 }
 
 TEST_F(LoadTable, AnAddedRowLeftEmptyIsRefusedByUpdateAndDone) {
@@ -207,6 +207,8 @@ TEST_F(LoadTable, ZeroAxialLoadShowsTheInfiniteEccentricity) {
 TEST_F(LoadTable, AFortyFirstRowIsRefused) {
     for (int i = 0; i < kMaxLoads; ++i) {
         loads.addLoad();
+        // Each new row becomes the current one, where the grid scrolls to.
+        EXPECT_EQ(loads.view().currentRow, i);
     }
     EXPECT_TRUE(platform.messages.empty());
     loads.addLoad();

@@ -31,17 +31,19 @@ TEST(MainWindowUnitTexts, SiUnits) {
     applyUnitChoice(m.units, 3, 4, 6, 4, 2);
     const MainWindowUnitTexts t = mainWindowUnitTexts(m);
     EXPECT_EQ(t.rectB, "304.8"); // 12 x 25.4
-    // 25.4f = 25.3999996185, times 18 = 457.1999931; "457.2" is the shortest text that, divided
-    // by the factor, reads back as 18.
     EXPECT_EQ(t.rectH, "457.2");
     EXPECT_EQ(t.clearCover, "38.1"); // 1.5 x 25.4
-    EXPECT_EQ(t.fpc, "20.67");       // 3000 x 0.00689
-    EXPECT_EQ(t.fy, "413.4");        // 60000 x 0.00689
-    // 3,155,924 x 0.00689 = 21,744.3; 29,000,000 x 0.00689 = 199,810.
-    EXPECT_EQ(t.concreteModulusLine, "Conc. Mod. of Elasticity = 21,744 MPa");
-    EXPECT_EQ(t.steelModulusLine, "Steel Mod. of Elasticity = 199,810 MPa");
+    // 1 psi = 4.4482216152605 N / 25.4^2 mm^2 = 0.0068947573 MPa. A box shows the shortest text
+    // that, divided by the factor, reads back as the stored single: 3000 x 0.0068947573 =
+    // 20.6842719, 60000 x it = 413.685438.
+    EXPECT_EQ(t.fpc, "20.684272");
+    EXPECT_EQ(t.fy, "413.68544");
+    // 3,155,924 x 0.0068947573 = 21,759.3; 29,000,000 x it = 199,947.96.
+    EXPECT_EQ(t.concreteModulusLine, "Conc. Mod. of Elasticity = 21,759 MPa");
+    EXPECT_EQ(t.steelModulusLine, "Steel Mod. of Elasticity = 199,948 MPa");
     EXPECT_EQ(t.flexuralUnitsLine, "Flexural Units: kN-m");
-    EXPECT_EQ(t.unitWt.substr(0, 5), "2324.");
+    // 145 x 0.45359237 kg / 0.3048^3 m^3 = 2,322.677
+    EXPECT_EQ(t.unitWt, "2322.6772");
 }
 
 TEST(MainWindowUnitTexts, RewrittenInputsReadBackToTheInternalValues) {

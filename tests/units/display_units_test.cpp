@@ -57,25 +57,42 @@ TEST(DisplayUnits, CaptionsAndLabelsOfTheUnitsWindow) {
     EXPECT_EQ(u.unitWtUnit, 2);
 }
 
-TEST(DisplayUnits, KiloNewtonMetresShowOneKipFootAs1Point35636) {
-    // 4.45 kN/kip x 0.3048 m/ft = 1.35636.
-    const DisplayUnits kNm = chosen(1, 2, 6, 1, 1);
-    EXPECT_NEAR(shownMomentFromKipIn(kNm, 12.0), 1.35636, 1e-6);
-    EXPECT_NEAR(shownMoment(kNm, 1.0), 1.35636, 1e-6);
-    const DisplayUnits Nm = chosen(1, 2, 5, 1, 1);
-    EXPECT_NEAR(shownMomentFromKipIn(Nm, 12.0), 1356.36, 1e-3);
-    EXPECT_EQ(Nm.momentLabel, "N-m");
-}
-
-TEST(DisplayUnits, ForceUsesFourPointFourFiveKiloNewtonsPerKip) {
-    const DisplayUnits kN = chosen(1, 4, 4, 1, 1);
-    EXPECT_NEAR(shownForce(kN, 100.0), 445.0, 1e-4);
-    const DisplayUnits N = chosen(1, 3, 4, 1, 1);
-    EXPECT_NEAR(shownForce(N, 1.0), 4450.0, 1e-3);
-    const DisplayUnits lb = chosen(1, 1, 4, 1, 1);
-    // Axial limits are held in lb and shown through kips.
-    EXPECT_NEAR(shownForceFromLb(lb, -518400.0), -518400.0, 1e-6);
+// The metric factors follow from the exact definitions of the inch (25.4 mm), the pound
+// (0.45359237 kg) and the pound-force (4.4482216152605 N); NIST Special Publication 811 (2008),
+// Appendix B.9, lists them rounded: psi 6.894757 kPa, lbf 4.448222 N, lb/ft^3 16.01846 kg/m^3,
+// lbf-ft 1.355818 N-m. Each line is the value a window shows, worked by hand from those.
+TEST(DisplayUnits, MetricValuesFollowTheExactDefinitions) {
+    struct Case {
+        const char* what;
+        DisplayUnits units;
+        double (*shown)(const DisplayUnits&, double);
+        double internal;
+        const char* pattern;
+        const char* text;
+    };
+    const Case cases[] = {
+        // 5000 x 4.4482216152605 / 0.0254^2 / 1e6 = 34.4738
+        {"f'c 5,000 psi in MPa", chosen(1, 2, 4, 4, 1), shownStress, 5000, "#,##0.00", "34.47"},
+        // 29e6 psi x 0.006894757 = 199,947.96
+        {"Es 29,000 ksi in MPa", chosen(1, 2, 4, 4, 1), shownStress, 29e6, "###,###,###",
+         "199,948"},
+        {"1 psi in psf", chosen(1, 2, 4, 2, 1), shownStress, 1, "0", "144"},
+        // 145 x 0.45359237 / 0.3048^3 = 2,322.68
+        {"145 pcf in kg/m^3", chosen(1, 2, 4, 1, 2), shownUnitWt, 145, "#,##0.0", "2,322.7"},
+        // 600 x 4.4482216 = 2,668.93
+        {"600 k in kN", chosen(1, 4, 4, 1, 1), shownForce, 600, "#,##0.0", "2,668.9"},
+        // 4.4482216 kN x 0.3048 m
+        {"1 ft-k in kN-m", chosen(1, 2, 6, 1, 1), shownMoment, 1, "0.000000", "1.355818"},
+        // 400 x 25.4^2 = 258,064 exactly: no rounding of the factor may show.
+        {"400 in^2 in mm^2", chosen(3, 2, 4, 1, 1), shownArea, 400, "###,##0.00", "258,064.00"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(formatNumber(c.shown(c.units, c.internal), c.pattern), c.text) << c.what;
+    }
+    // Axial limits are held in lb and shown through kips; a typed value is divided by the
+    // exact factor (34.4737865 MPa is the 5,000 psi above to more digits).
     EXPECT_NEAR(shownForceFromLb(chosen(1, 2, 4, 1, 1), -518400.0), -518.4, 1e-9);
+    EXPECT_NEAR(typedStress(chosen(1, 2, 4, 4, 1), 34.4737865), 5000, 1e-5);
 }
 
 TEST(DisplayUnits, FeetShowTwelveInchesAsOneAndASquareFootAsOne) {
@@ -86,23 +103,9 @@ TEST(DisplayUnits, FeetShowTwelveInchesAsOneAndASquareFootAsOne) {
 }
 
 TEST(DisplayUnits, AreaFactorIsTheSquareOfTheLengthFactor) {
-    EXPECT_NEAR(chosen(3, 2, 4, 1, 1).areaFactor, 645.16, 645.16 * 1e-7);
-    EXPECT_NEAR(chosen(4, 2, 4, 1, 1).areaFactor, 6.4516, 6.4516 * 1e-7);
-    EXPECT_NEAR(chosen(5, 2, 4, 1, 1).areaFactor, 0.00064516, 0.00064516 * 1e-6);
-}
-
-TEST(DisplayUnits, MegapascalsShowThreeThousandPsiAs20Point67) {
-    const DisplayUnits mpa = chosen(1, 2, 4, 4, 1);
-    EXPECT_EQ(formatNumber(shownStress(mpa, 3000.0), "0.00"), "20.67");
-    EXPECT_NEAR(shownStress(chosen(1, 2, 4, 3, 1), 1.0), 6.89, 1e-6);
-    EXPECT_NEAR(shownStress(chosen(1, 2, 4, 2, 1), 1.0), 144.0, 0.0);
-}
-
-TEST(DisplayUnits, KilogramsPerCubicMetreFromFourFiveFourGramsPerPound) {
-    // 0.454 / 0.3048^3 = 16.0329...; 145 pcf is therefore about 2324.8 kg/m^3.
-    const DisplayUnits si = chosen(1, 2, 4, 1, 2);
-    EXPECT_NEAR(si.unitWtFactor, 16.0329, 1e-4);
-    EXPECT_NEAR(shownUnitWt(si, 145.0), 2324.8, 0.05);
+    EXPECT_NEAR(chosen(3, 2, 4, 1, 1).areaFactor, 645.16, 645.16 * 1e-15);
+    EXPECT_NEAR(chosen(4, 2, 4, 1, 1).areaFactor, 6.4516, 6.4516 * 1e-15);
+    EXPECT_NEAR(chosen(5, 2, 4, 1, 1).areaFactor, 0.00064516, 0.00064516 * 1e-15);
 }
 
 TEST(DisplayUnits, EveryUnitRoundTripsWithinFloatRounding) {
