@@ -6,6 +6,7 @@
 #include "engine/searches.h"
 #include "format/number_format.h"
 #include "results/section_drawing.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,14 +30,25 @@ constexpr double kLoadAngleReset = 90;   // degrees
 // strain to within 1/10000 of it: the squash state of a concentric load.
 constexpr double kSquashDepthPerExtent = 1e4;
 
-double squashDepth(const ProjectModel& model) {
+// Twice the farthest outline coordinate from the reference point, in inches: a depth on the
+// section's own scale.
+double sectionExtent(const ProjectModel& model) {
     double extent = 1; // in; a section without an outline still gets a depth
     for (const Point& p : outlinePoints(model)) {
         extent = std::max({extent, 2 * std::fabs(static_cast<double>(p.x)),
                            2 * std::fabs(static_cast<double>(p.y))});
     }
-    return kSquashDepthPerExtent * extent;
+    return extent;
 }
+
+double squashDepth(const ProjectModel& model) {
+    return kSquashDepthPerExtent * sectionExtent(model);
+}
+
+// The depth search steps an inch at a time, reversing and halving: from the far depth of a
+// squash state (or any depth far off the section) it never comes back within its steps. The e
+// search starts from the depth shown when it lies on the section's scale, else from the extent.
+constexpr double kStartDepthsPerExtent = 2;
 
 std::string withUnit(double value, const char* pattern, const std::string& label) {
     return formatNumber(value, pattern) + " " + label;
@@ -86,8 +98,7 @@ void SinglePointPresenter::open() {
         initialised_ = true;
         view_.mode = SinglePointMode::GivenC;
         setModeEnables();
-        const double lf = model_.units.lengthFactor;
-        depth_ = static_cast<float>(kStartDepth / lf);
+        depth_ = static_cast<float>(typedLength(model_.units, kStartDepth));
         view_.c.text = plainNumberText(static_cast<float>(kStartDepth));
         view_.neutralAxisAngle.text = "0";
     }
@@ -180,7 +191,7 @@ void SinglePointPresenter::refreshFromSummary() {
         return;
     }
     NeutralAxisState state;
-    state.c = static_cast<float>(*c / model_.units.lengthFactor);
+    state.c = static_cast<float>(typedLength(model_.units, *c));
     if (!std::isfinite(state.c)) {
         return;
     }
@@ -223,12 +234,11 @@ InputBox& SinglePointPresenter::box(SinglePointInput input) {
 // with.
 std::optional<double> SinglePointPresenter::validate(SinglePointInput input) {
     InputBox& b = box(input);
-    const double lf = model_.units.lengthFactor;
     if (const auto value = parseNumber(b.text)) {
         // A length so large that it overflows once turned into inches is no usable number
         // either (1E+38 ft): it is refused like text, rather than reaching the engine as infinity.
         const bool length = input == SinglePointInput::C || input == SinglePointInput::E;
-        if (!length || std::isfinite(static_cast<float>(*value / lf))) {
+        if (!length || std::isfinite(static_cast<float>(typedLength(model_.units, *value)))) {
             return value;
         }
     }
@@ -236,7 +246,7 @@ std::optional<double> SinglePointPresenter::validate(SinglePointInput input) {
     switch (input) {
     case SinglePointInput::C:
         platform_.showMessage("c must be numeric");
-        reset = kStartDepth * lf;
+        reset = shownLength(model_.units, kStartDepth);
         break;
     case SinglePointInput::NeutralAxisAngle:
         platform_.showMessage("Rotation Angle must be numeric");
@@ -244,7 +254,7 @@ std::optional<double> SinglePointPresenter::validate(SinglePointInput input) {
         break;
     case SinglePointInput::E:
         platform_.showMessage("The eccentricity needs to be numeric");
-        reset = kEccentricityReset * lf;
+        reset = shownLength(model_.units, kEccentricityReset);
         break;
     case SinglePointInput::LoadAngle:
         platform_.showMessage("The Load Angle needs to be numeric");
@@ -257,11 +267,10 @@ std::optional<double> SinglePointPresenter::validate(SinglePointInput input) {
 }
 
 void SinglePointPresenter::computeGivenC(Trigger trigger) {
-    const double lf = model_.units.lengthFactor;
     const double c = *validate(SinglePointInput::C);
     const auto angle = static_cast<float>(*validate(SinglePointInput::NeutralAxisAngle));
 
-    depth_ = static_cast<float>(c / lf);
+    depth_ = static_cast<float>(typedLength(model_.units, c));
     NeutralAxisState state;
     state.c = depth_;
     EvaluationDetail detail;
@@ -269,7 +278,7 @@ void SinglePointPresenter::computeGivenC(Trigger trigger) {
     depth_ = state.c; // raised to the engine's minimum depth when below it
 
     if (trigger == Trigger::CInput) {
-        view_.c.text = formatNumber(static_cast<double>(state.c) * lf, kLengthPattern);
+        view_.c.text = formatNumber(shownLength(model_.units, state.c), kLengthPattern);
     }
     if (trigger == Trigger::AngleInput) {
         view_.neutralAxisAngle.text = formatNumber(angle, kTypedAnglePattern);
@@ -280,25 +289,39 @@ void SinglePointPresenter::computeGivenC(Trigger trigger) {
 }
 
 void SinglePointPresenter::computeGivenE() {
-    const double lf = model_.units.lengthFactor;
     const double eTyped = *validate(SinglePointInput::E);
     const double loadAngleTyped = *validate(SinglePointInput::LoadAngle);
     const double cStart = *validate(SinglePointInput::C);
 
-    const auto eTarget = static_cast<float>(eTyped / lf);
+    const auto eTarget = static_cast<float>(typedLength(model_.units, eTyped));
     if (eTarget == 0) {
         showSquashState(static_cast<float>(loadAngleTyped));
         return;
     }
+    const double extent = sectionExtent(model_);
+    const double lastDepth = typedLength(model_.units, cStart);
+    const bool onScale = lastDepth > 0 && lastDepth <= kStartDepthsPerExtent * extent;
+    const float strainBefore = model_.maxSteelStrain;
     float eReached = eTarget;
     auto angleReached = static_cast<float>(loadAngleTyped);
     NeutralAxisState state;
-    state.c = static_cast<float>(cStart / lf);
-
-    const float strainBefore = model_.maxSteelStrain;
-    const AngleSearchOutcome outcome =
-        searchForEccentricityAndAngle(model_, eReached, angleReached, state);
-    const bool reached = outcome.converged && eccentricityWithinDrift(eTarget, eReached);
+    AngleSearchOutcome outcome;
+    bool reached = false;
+    // The depth shown is the last answer, a good start near it; when the search from there
+    // fails, the answer must not depend on what was solved before, so it starts again from the
+    // section's extent.
+    for (const double start : {onScale ? lastDepth : extent, extent}) {
+        eReached = eTarget;
+        angleReached = static_cast<float>(loadAngleTyped);
+        state = NeutralAxisState{};
+        state.c = static_cast<float>(start);
+        model_.maxSteelStrain = strainBefore;
+        outcome = searchForEccentricityAndAngle(model_, eReached, angleReached, state);
+        reached = outcome.converged && eccentricityWithinDrift(eTarget, eReached);
+        if (reached || start == extent) {
+            break;
+        }
+    }
     if (!reached) {
         // Showing the last trial would present a strain state that does not carry the load
         // asked for; keep the previous results and the model as they were instead.
@@ -314,10 +337,10 @@ void SinglePointPresenter::computeGivenE() {
     EvaluationDetail detail;
     solveNeutralAxis(model_, outcome.neutralAxisAngle, shown, &detail);
 
-    view_.c.text = formatNumber(static_cast<double>(shown.c) * lf, kLengthPattern);
-    view_.pn = "Pn = " + withUnit(static_cast<double>(shown.Pn) * model_.units.forceFactor,
-                                  kForcePattern, model_.units.forceLabel);
-    view_.e.text = formatNumber(static_cast<double>(eReached) * lf, kLengthPattern);
+    view_.c.text = formatNumber(shownLength(model_.units, shown.c), kLengthPattern);
+    view_.pn = "Pn = " +
+               withUnit(shownForce(model_.units, shown.Pn), kForcePattern, model_.units.forceLabel);
+    view_.e.text = formatNumber(shownLength(model_.units, eReached), kLengthPattern);
     view_.neutralAxisAngle.text = formatNumber(outcome.neutralAxisAngle, kAnglePattern);
     view_.loadAngle.text = formatNumber(angleReached, kAnglePattern);
     writeDetailLines(detail);
@@ -334,28 +357,26 @@ void SinglePointPresenter::showSquashState(float loadAngle) {
     const auto neutralAxisAngle = static_cast<float>(static_cast<double>(loadAngle) - 90.0);
     solveNeutralAxis(model_, neutralAxisAngle, state, &detail);
 
-    view_.c.text = formatNumber(static_cast<double>(state.c) * u.lengthFactor, kLengthPattern);
+    view_.c.text = formatNumber(shownLength(u, state.c), kLengthPattern);
     view_.e.text = formatNumber(0.0, kLengthPattern);
     view_.neutralAxisAngle.text = formatNumber(neutralAxisAngle, kAnglePattern);
     view_.loadAngle.text = formatNumber(loadAngle, kAnglePattern);
-    view_.pn = "Pn = " +
-               withUnit(static_cast<double>(state.Pn) * u.forceFactor, kForcePattern, u.forceLabel);
+    view_.pn = "Pn = " + withUnit(shownForce(u, state.Pn), kForcePattern, u.forceLabel);
     writeDetailLines(detail);
     reportUnmatchedBar();
 }
 
 void SinglePointPresenter::writeLoadResults(const NeutralAxisState& state,
                                             const EvaluationDetail& detail) {
-    const double lf = model_.units.lengthFactor;
     if (state.Pn == 0) {
         view_.e.text = kInfiniteEccentricityText;
     } else {
-        const double e = -static_cast<double>(state.Mn) / state.Pn * lf;
+        const double e = shownLength(model_.units, -static_cast<double>(state.Mn) / state.Pn);
         view_.e.text = std::isfinite(e) ? formatNumber(e, kLengthPattern)
                                         : std::string(kInfiniteEccentricityText);
     }
-    view_.pn = "Pn = " + withUnit(static_cast<double>(state.Pn) * model_.units.forceFactor,
-                                  kForcePattern, model_.units.forceLabel);
+    view_.pn = "Pn = " +
+               withUnit(shownForce(model_.units, state.Pn), kForcePattern, model_.units.forceLabel);
     // With practically no axial force the engine finds no load line; the input keeps its text.
     if (detail.loadAngleWritten) {
         view_.loadAngle.text = formatNumber(state.loadAngle, kAnglePattern);
@@ -364,21 +385,17 @@ void SinglePointPresenter::writeLoadResults(const NeutralAxisState& state,
 
 void SinglePointPresenter::writeDetailLines(const EvaluationDetail& detail) {
     const DisplayUnits& u = model_.units;
-    view_.tensionForce =
-        "Tens. Force = " + withUnit(static_cast<double>(detail.tensionForce) * u.forceFactor,
-                                    kForcePattern, u.forceLabel);
-    view_.compressionForce =
-        "Comp. Force = " + withUnit(static_cast<double>(detail.compressionForce) * u.forceFactor,
-                                    kForcePattern, u.forceLabel);
-    view_.ac = "Ac = " +
-               withUnit(static_cast<double>(detail.Ac) * u.areaFactor, kForcePattern, u.areaLabel);
-    view_.grossCompArea =
-        "Gross Comp. Area = " + withUnit(static_cast<double>(detail.grossCompArea) * u.areaFactor,
-                                         kGrossAreaPattern, u.areaLabel);
-    view_.mnx = "Mnx = " + withUnit(static_cast<double>(detail.Mnx) / 12 * u.momentFactor,
-                                    kForcePattern, u.momentLabel);
-    view_.mny = "Mny = " + withUnit(static_cast<double>(detail.Mny) / 12 * u.momentFactor,
-                                    kForcePattern, u.momentLabel);
+    view_.tensionForce = "Tens. Force = " +
+                         withUnit(shownForce(u, detail.tensionForce), kForcePattern, u.forceLabel);
+    view_.compressionForce = "Comp. Force = " + withUnit(shownForce(u, detail.compressionForce),
+                                                         kForcePattern, u.forceLabel);
+    view_.ac = "Ac = " + withUnit(shownArea(u, detail.Ac), kForcePattern, u.areaLabel);
+    view_.grossCompArea = "Gross Comp. Area = " + withUnit(shownArea(u, detail.grossCompArea),
+                                                           kGrossAreaPattern, u.areaLabel);
+    view_.mnx =
+        "Mnx = " + withUnit(shownMomentFromKipIn(u, detail.Mnx), kForcePattern, u.momentLabel);
+    view_.mny =
+        "Mny = " + withUnit(shownMomentFromKipIn(u, detail.Mny), kForcePattern, u.momentLabel);
     drawnDetail_ = detail;
     drawnModel_ = model_;
     ++view_.drawingSerial;

@@ -295,6 +295,27 @@ TEST_F(SinglePointTest, AConcentricLoadShowsTheSquashState) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
+TEST_F(SinglePointTest, EveryEccentricityFindsItsStateWhateverWasSolvedBefore) {
+    // After a concentric load (a depth far beyond the section), after another e and after the
+    // window was closed and opened again, each e reaches its state; at a load angle of 90 the
+    // neutral axis is level and Pn follows by hand from the depth shown.
+    presenter.open();
+    for (int round = 0; round < 2; ++round) {
+        for (const char* e : {"6", "2", "30", "-4"}) {
+            solveForEccentricity("0", "90");
+            solveForEccentricity(e, "90");
+            ASSERT_TRUE(platform.messages.empty()) << e << " after e = 0";
+            const double pn = valueOf(presenter.view().pn, "Pn = ");
+            EXPECT_NEAR(pn, handPn(model, *parseNumber(presenter.view().c.text)),
+                        0.005 * std::fabs(pn));
+            EXPECT_NEAR(*parseNumber(presenter.view().e.text), *parseNumber(e),
+                        0.011 * std::fabs(*parseNumber(e)));
+        }
+        presenter.done();
+        presenter.open();
+    }
+}
+
 TEST_F(SinglePointTest, NoAxialForceShowsAnInfiniteEccentricity) {
     presenter.open();
     model.numPoints = 0; // nothing to compress and no bars: Pn is exactly zero
