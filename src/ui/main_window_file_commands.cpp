@@ -3,6 +3,7 @@
 #include "building/new_project.h"
 #include "engine/strength_reduction.h"
 #include "io/project_file.h"
+#include "io/project_formats.h"
 #include "ui/main_window_presenter.h"
 #include "ui/save_path.h"
 
@@ -11,8 +12,12 @@
 namespace pmsect {
 namespace {
 
-constexpr const char* kOpenFilters = "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs";
-constexpr const char* kSaveFilters = "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs";
+// A project is kept as a project file (.rcs) or as a JSON project (.json); the name chosen in
+// Save As says which, and a name without an extension becomes a project file.
+constexpr const char* kOpenFilters = "All Files (*.*)|*.* |Projects (*.rcs *.json)|*.rcs;*.json"
+                                     "|Conc. Files (*.rcs)|*.rcs|JSON Projects (*.json)|*.json";
+constexpr const char* kSaveFilters = "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs"
+                                     " | JSON projects (*.json) | *.json";
 constexpr int kProjectFilter = 2;
 
 // The file's own name, without its folder.
@@ -107,7 +112,7 @@ void MainWindowPresenter::saveProject() {
         return;
     }
     // The file is replaced only once the new text is complete.
-    const FileResult written = writeProjectFile(model_.projectFileName, model_);
+    const FileResult written = writeAnyProject(model_.projectFileName, model_);
     if (!written) {
         platform_.showMessage("The project could not be saved: " + written.error);
         return;
@@ -127,7 +132,7 @@ void MainWindowPresenter::saveProjectAs() {
         return;
     }
     const std::string& name = *choice.path;
-    const FileResult written = writeProjectFile(name, model_);
+    const FileResult written = writeAnyProject(name, model_);
     if (!written) {
         // Nothing was written, so the project keeps the file it had.
         platform_.showMessage(kNoFileSaved);

@@ -1,7 +1,7 @@
 // The wait window's tasks and their progress lines.
 #include "ui/wait_presenter.h"
 
-#include "io/project_file.h"
+#include "io/project_formats.h"
 
 namespace pmsect {
 namespace {
@@ -57,7 +57,7 @@ void WaitPresenter::run(const std::string& caption, const std::string& firstLine
 FileResult WaitPresenter::runLoadFile(const std::string& path) {
     FileResult result;
     const std::string caption = "Loading file " + path;
-    run(caption, caption, false, [&](ProgressSink&) { result = loadProjectFile(path, model_); });
+    run(caption, caption, false, [&](ProgressSink&) { result = loadAnyProject(path, model_); });
     return result;
 }
 

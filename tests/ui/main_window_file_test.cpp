@@ -1,4 +1,5 @@
 // The File menu: New, Save As, Save and Open, with the title and the messages they give.
+#include "io/project_json.h"
 #include "main_window_fixture.h"
 
 #include <filesystem>
@@ -88,8 +89,9 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
     EXPECT_EQ(model.projectFileName, file);
     EXPECT_EQ(view().title, title(file));
     ASSERT_EQ(platform.dialogRequests.size(), 1u);
-    EXPECT_EQ(platform.dialogRequests[0].filters,
-              "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs");
+    EXPECT_EQ(
+        platform.dialogRequests[0].filters,
+        "All files (*.*) | *.* | Conc. files (*.rcs) | *.rcs | JSON projects (*.json) | *.json");
     EXPECT_EQ(platform.dialogRequests[0].selectedFilter, 2);
 
     // Change the project, then open the saved file again.
@@ -100,7 +102,8 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
     main.openProject();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(platform.dialogRequests.back().filters,
-              "All Files (*.*)|*.* |Conc. Files (*.rcs)|*.rcs");
+              "All Files (*.*)|*.* |Projects (*.rcs *.json)|*.rcs;*.json|Conc. Files (*.rcs)|*.rcs"
+              "|JSON Projects (*.json)|*.json");
     EXPECT_EQ(platform.dialogRequests.back().selectedFilter, 2);
     expectSameProject(model, saved);
     EXPECT_EQ(app.wait().view().lines[0], "Loading file " + file);
@@ -111,6 +114,29 @@ TEST_F(MainWindowFile, NewSaveAsOpenGivesTheSameModel) {
     EXPECT_FALSE(box(MainInput::BarCount).enabled);
     EXPECT_TRUE(app.summaryEnabled());
     EXPECT_EQ(app.pointer().busyCount(), 0);
+}
+
+TEST_F(MainWindowFile, JsonProjectsOpenAndANameEndingInJsonSavesJson) {
+    // The example of the format: a 20 in round column, 8 #9 on a spiral, f'c 5000 psi.
+    platform.openAnswers.push_back(PMSECT_TEST_DATA
+                                   "/../../docs/examples/round-spiral.project.json");
+    main.openProject();
+    ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
+    EXPECT_EQ(box(MainInput::Diameter).text, "20");
+    EXPECT_TRUE(view().spiralSelected);
+    // Save As a .json name (any letter case) writes JSON, and Save keeps to it; .rcs stays text.
+    const std::string file = (dir / "column.JSON").string();
+    platform.saveAnswers.push_back(file);
+    main.saveProjectAs();
+    type(MainInput::Fpc, "6000");
+    main.saveProject();
+    ProjectModel reread;
+    ASSERT_TRUE(readJsonProject(readAll(file), file, reread));
+    EXPECT_EQ(reread.fpc, 6000);
+    EXPECT_EQ(reread.totBars, 8);
+    platform.saveAnswers.push_back((dir / "column").string());
+    main.saveProjectAs();
+    EXPECT_FALSE(readJsonProject(readAll(dir / "column.rcs"), "column.rcs", reread));
 }
 
 TEST_F(MainWindowFile, PeriodOnlyInTheFolderStillGetsTheExtension) {
