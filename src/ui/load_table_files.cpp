@@ -1,6 +1,7 @@
 // The load table's ways in and out: Import and Export of load files, and rows pasted from a
 // spreadsheet.
 #include "format/number_format.h"
+#include "format/text.h"
 #include "io/file_replacing.h"
 #include "io/load_file.h"
 #include "io/project_file.h"
@@ -18,6 +19,14 @@ std::string tooManyLoadsMessage(const std::string& source, std::size_t count) {
 }
 
 namespace {
+
+// "1 load", "3 loads".
+std::string loadCount(std::size_t n) {
+    return std::to_string(n) + (n == 1 ? " load" : " loads");
+}
+
+// The answers to the question before an import, in the order of its buttons.
+enum ImportChoice : std::size_t { kReplace, kAppend };
 
 std::string fileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
@@ -60,10 +69,31 @@ void LoadTablePresenter::importLoads() {
         platform_.showMessage(tooManyLoadsMessage(fileName(*chosen), loads.size()));
         return;
     }
+    // Loads already in the table are replaced only when the user says so.
+    std::size_t kept = 0;
+    if (!view_.rows.empty()) {
+        const std::size_t answer =
+            platform_.askChoice("Replace the " + loadCount(view_.rows.size()) + " in the table?",
+                                {"Replace", "Append", "Cancel"});
+        if (answer == kAppend) {
+            // The rows as the table shows them, edits included, are the loads appended to.
+            if (edited_ && !update()) {
+                return;
+            }
+            kept = static_cast<std::size_t>(model_.numLoads);
+        } else if (answer != kReplace) {
+            return;
+        }
+    }
+    if (kept + loads.size() > static_cast<std::size_t>(kMaxLoads)) {
+        platform_.showMessage(
+            tooManyLoadsMessage("The table with " + fileName(*chosen), kept + loads.size()));
+        return;
+    }
     const ProjectModel before = model_;
-    model_.numLoads = static_cast<int16_t>(loads.size());
+    model_.numLoads = static_cast<int16_t>(kept + loads.size());
     for (std::size_t i = 0; i < loads.size(); ++i) {
-        LoadRow& row = model_.loads[i + 1];
+        LoadRow& row = model_.loads[kept + i + 1];
         row = LoadRow{};
         row[kPu] = loads[i].Pu;
         row[kMux] = loads[i].Mux;
@@ -73,23 +103,25 @@ void LoadTablePresenter::importLoads() {
     chain_.recompute();
     keepFiniteChange(model_, before, chain_, platform_);
     rowsFromModel();
-    view_.currentRow = 0;
+    view_.currentRow = static_cast<int>(kept);
     edited_ = false;
 }
 
 void LoadTablePresenter::exportLoads() {
     const auto chosen = platform_.saveFileDialog({kLoadFileFilters, 1, "loads.csv"});
-    if (!chosen || chosen->empty()) {
+    if (!chosen || trimBlanks(*chosen).empty()) {
         return;
     }
-    if (fileExists(*chosen) &&
-        !platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + *chosen + "?")) {
+    // A name without an extension is a load file all the same.
+    const std::string path = withDefaultExtension(trimBlanks(*chosen), ".csv");
+    if (fileExists(path) &&
+        !platform_.askYesNo("FILE EXISTS!", "Do you wish to overwrite " + path + "?")) {
         return;
     }
     if (edited_ && !update()) {
         return;
     }
-    const FileResult written = writeFileReplacing(*chosen, exportText(model_));
+    const FileResult written = writeFileReplacing(path, exportText(model_));
     if (!written) {
         platform_.showMessage(written.error);
     }

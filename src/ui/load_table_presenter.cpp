@@ -84,6 +84,8 @@ void LoadTablePresenter::addLoad() {
     }
     view_.rows.emplace_back();
     renumber();
+    // The new row is the current one, where the grid scrolls to and typing goes.
+    view_.currentRow = static_cast<int>(view_.rows.size()) - 1;
     edited_ = true;
 }
 

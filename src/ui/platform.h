@@ -3,8 +3,10 @@
 // The Qt windows implement it; the tests use a recording fake.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pmsect {
 
@@ -35,6 +37,11 @@ public:
 
     // A question titled "PMSECT" with Save, Don't Save and Cancel; closing it is Cancel.
     virtual SaveChoice askSaveChanges(const std::string& text) = 0;
+
+    // A question titled "PMSECT" with one button per choice, in order; the last choice is the
+    // answer of Escape and of closing the box. The position of the choice taken.
+    virtual std::size_t askChoice(const std::string& text,
+                                  const std::vector<std::string>& choices) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;

@@ -10,13 +10,24 @@
 
 namespace pmsect::test {
 
+// "A/B/C": the choices of a question as the tests record them.
+inline std::string joined(const std::vector<std::string>& choices) {
+    std::string all;
+    for (const std::string& c : choices) {
+        all += (all.empty() ? "" : "/") + c;
+    }
+    return all;
+}
+
 class RecordingPlatform : public Platform {
 public:
     std::vector<std::string> messages;
     std::vector<std::string> questions; // "title|text"
     std::deque<bool> answers;           // Yes/No answers, in order; No when empty
     std::vector<std::string> saveQuestions;
-    std::deque<SaveChoice> saveChoices; // in order; Don't Save when empty
+    std::deque<SaveChoice> saveChoices;       // in order; Don't Save when empty
+    std::vector<std::string> choiceQuestions; // "text|choice 1/choice 2/..."
+    std::deque<std::size_t> choiceAnswers;    // in order; the last choice when empty
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<FileDialogRequest> dialogRequests;
@@ -44,6 +55,15 @@ public:
         const SaveChoice c = saveChoices.front();
         saveChoices.pop_front();
         return c;
+    }
+    std::size_t askChoice(const std::string& text,
+                          const std::vector<std::string>& choices) override {
+        choiceQuestions.push_back(text + "|" + joined(choices));
+        const std::size_t a = choiceAnswers.empty() ? choices.size() - 1 : choiceAnswers.front();
+        if (!choiceAnswers.empty()) {
+            choiceAnswers.pop_front();
+        }
+        return a;
     }
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
         return next(openAnswers, request);

@@ -113,7 +113,10 @@ TEST_F(LoadTableFiles, AnExportedTableImportsAgainToTheSameLoads) {
     ASSERT_TRUE(loads.update());
     ASSERT_EQ(model.numLoads, 1);
     platform.openAnswers.push_back(out);
+    platform.choiceAnswers.push_back(0);
     loads.importLoads();
+    EXPECT_EQ(platform.choiceQuestions,
+              std::vector<std::string>{"Replace the 1 load in the table?|Replace/Append/Cancel"});
     ASSERT_EQ(model.numLoads, 2);
     for (int k = 1; k <= 2; ++k) {
         for (int col = kPu; col <= kRatio; ++col) {
@@ -135,6 +138,42 @@ TEST_F(LoadTableFiles, ExportTakesTheRowsAsUpdateWouldWhenTheyWereChanged) {
     std::getline(in, header);
     std::getline(in, row);
     EXPECT_EQ(row.substr(0, 10), "1,-75,0,0,");
+}
+
+TEST_F(LoadTableFiles, ImportIntoATableWithLoadsAsksAndExportAddsTheExtension) {
+    const std::string three = write("three.csv", rows(3)); // Pu -10, -20, -30
+    const auto importAnswering = [&](std::optional<std::size_t> answer) {
+        platform.openAnswers.push_back(three);
+        if (answer) {
+            platform.choiceAnswers.push_back(*answer);
+        }
+        loads.importLoads();
+        std::vector<float> pu;
+        for (int k = 1; k <= model.numLoads; ++k) {
+            pu.push_back(model.loads[k][kPu]);
+        }
+        return pu;
+    };
+    importAnswering({}); // an empty table has nothing to lose: no question
+    EXPECT_TRUE(platform.choiceQuestions.empty());
+    ASSERT_TRUE(loads.editCell(0, kPu, "-55")); // Append keeps an edit not yet updated
+    EXPECT_EQ(importAnswering(1), (std::vector<float>{-55, -20, -30, -10, -20, -30}));
+    EXPECT_EQ(loads.view().currentRow, 3);
+    EXPECT_EQ(importAnswering({}).size(), 6u); // closing the question is Cancel
+    EXPECT_EQ(importAnswering(0), (std::vector<float>{-10, -20, -30}));
+    const std::string asked = " loads in the table?|Replace/Append/Cancel";
+    EXPECT_EQ(platform.choiceQuestions,
+              (std::vector<std::string>{"Replace the 3" + asked, "Replace the 6" + asked,
+                                        "Replace the 6" + asked}));
+
+    const std::string plain = (dir / "plain").string();
+    platform.saveAnswers.push_back(" " + plain + " ");
+    loads.exportLoads();
+    EXPECT_TRUE(std::filesystem::exists(plain + ".csv"));
+    platform.saveAnswers.push_back(plain);
+    loads.exportLoads(); // the question names the file that would be replaced
+    EXPECT_EQ(platform.questions.back(),
+              "FILE EXISTS!|Do you wish to overwrite " + plain + ".csv?");
 }
 
 TEST_F(LoadTableFiles, RowsPastedFromASpreadsheetAreAddedAsTyped) {

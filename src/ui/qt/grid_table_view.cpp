@@ -35,15 +35,20 @@ GridTableView::GridTableView(const GridBinding& binding, QWidget* parent)
 void GridTableView::refresh() {
     refreshing_ = true;
     model_->refresh();
+    // The columns and the scroll bars first: a scroll bar that appears narrows the rows' room,
+    // and the current row must be in sight in the room that is left.
+    applyColumnWidths();
+    updateGeometries();
     const int rows = model_->rowCount();
     const int current = binding_.currentRow();
     if (current >= 0 && current < rows) {
         const QModelIndex at = model_->index(current, std::min(1, model_->columnCount() - 1));
         selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect |
                                                   QItemSelectionModel::Rows);
+        // A row just added is where the user types next.
+        scrollTo(at);
     }
     refreshing_ = false;
-    applyColumnWidths();
 }
 
 void GridTableView::finishEditing() {

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 #include <vector>
@@ -103,6 +104,28 @@ SaveChoice QtPlatform::askSaveChanges(const std::string& text) {
     default:
         return SaveChoice::Cancel;
     }
+}
+
+std::size_t QtPlatform::askChoice(const std::string& text,
+                                  const std::vector<std::string>& choices) {
+    QMessageBox box(QMessageBox::Question, "PMSECT", QString::fromStdString(text),
+                    QMessageBox::NoButton, dialogParent());
+    box.setObjectName("msgChoice");
+    std::vector<QPushButton*> buttons;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const bool last = i + 1 == choices.size();
+        buttons.push_back(box.addButton(QString::fromStdString(choices[i]),
+                                        last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (buttons.empty()) {
+        return 0;
+    }
+    box.setDefaultButton(buttons.front());
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    const auto taken = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return taken == buttons.end() ? buttons.size() - 1
+                                  : static_cast<std::size_t>(taken - buttons.begin());
 }
 
 std::optional<std::string> QtPlatform::openFileDialog(const FileDialogRequest& request) {

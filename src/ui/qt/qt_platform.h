@@ -33,6 +33,8 @@ public:
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     SaveChoice askSaveChanges(const std::string& text) override;
+    std::size_t askChoice(const std::string& text,
+                          const std::vector<std::string>& choices) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
     // The copies asked for; the printer itself is then set to one copy, because the report
