@@ -3,11 +3,15 @@
 
 #include "results/canvas.h"
 #include "ui/busy_pointer.h"
+#include "ui/qt/stepping_scroll_bar.h"
 #include "ui/screen_placement.h"
 
+#include <QAbstractButton>
 #include <QFontDatabase>
+#include <QKeySequence>
 #include <QLabel>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <utility>
@@ -75,10 +79,15 @@ void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& li
     }
 }
 
+void clickOnEscape(QWidget& window, QAbstractButton& button) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    QObject::connect(escape, &QShortcut::activated, &button, &QAbstractButton::click);
+}
+
 QScrollBar* addDeferredScrollBar(QWidget& parent, const char* name, Qt::Orientation orientation,
                                  std::function<void(int)> onScroll,
                                  std::function<void(int)> onChange) {
-    auto* bar = new QScrollBar(orientation, &parent);
+    auto* bar = new SteppingScrollBar(orientation, &parent);
     bar->setObjectName(name);
     bar->setTracking(false);
     QObject::connect(bar, &QScrollBar::sliderMoved, &parent, std::move(onScroll));

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+class QAbstractButton;
 class QLabel;
 class QScrollBar;
 class QWidget;
@@ -38,8 +39,12 @@ void showColouredText(QLabel& label, const std::string& text, int colour);
 // The wait window's face, the same for every task: a large heading over four text lines.
 void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& lines);
 
+// Escape clicks the button: a secondary window closes as its Cancel or Done would.
+void clickOnEscape(QWidget& window, QAbstractButton& button);
+
 // A scroll bar whose drag only previews: while the thumb moves, onScroll gets its position; the
-// value changes, and onChange gets it, when the thumb is let go or a step is clicked.
+// value changes, and onChange gets it, when the thumb is let go or a step is clicked. A click on
+// an arrow or the trough is one step; holding it steps while it is held.
 QScrollBar* addDeferredScrollBar(QWidget& parent, const char* name, Qt::Orientation orientation,
                                  std::function<void(int)> onScroll,
                                  std::function<void(int)> onChange);
