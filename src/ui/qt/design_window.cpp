@@ -122,6 +122,7 @@ DesignWindow::DesignWindow(DesignPresenter& presenter, QWidget* parent)
         presenter_.close();
         render();
     });
+    clickOnEscape(*this, *close);
     setMinimumSize(900, 520);
 }
 

@@ -5,9 +5,7 @@
 #include "ui/qt/window_support.h"
 
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace pmsect {
@@ -35,9 +33,8 @@ GridWindow::GridWindow(GridBinding binding, const GridWindowNames& names, const 
     if (names.cancel != nullptr && binding_.cancel) {
         cancel_ = addButton(names.cancel, binding_.cancel);
         buttons->addWidget(cancel_);
-        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-        connect(escape, &QShortcut::activated, this, [this] { run(binding_.cancel); });
     }
+    clickOnEscape(*this, cancel_ != nullptr ? *cancel_ : *done_);
     layout->addLayout(buttons);
 }
 

@@ -1,6 +1,7 @@
 // The window shape shared by the load table and the three editors: a data grid over the
-// presenter's rows and the Add, Delete, Update and Done buttons, and Cancel (with Escape) where
-// the presenter has it. Activation reloads the rows; closing the frame runs Done.
+// presenter's rows and the Add, Delete, Update and Done buttons, and Cancel where the presenter
+// has it; Escape is Cancel, or Done without one. Activation reloads the rows; closing the frame
+// runs Done.
 #pragma once
 
 #include "ui/qt/activating_window.h"

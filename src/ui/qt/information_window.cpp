@@ -43,6 +43,7 @@ InformationWindow::InformationWindow(InformationPresenter& presenter, QWidget* p
     doneButton_->setObjectName("cmdDone");
     doneButton_->setAutoDefault(false);
     connect(doneButton_, &QPushButton::clicked, this, &InformationWindow::finish);
+    clickOnEscape(*this, *doneButton_);
     buttons->addWidget(doneButton_);
     layout->addLayout(buttons);
 

@@ -57,6 +57,7 @@ LargeViewWindow::LargeViewWindow(LargeViewPresenter& presenter, const bool& task
     cmdDone_->setObjectName("cmdDone");
     connect(cmdDone_, &QPushButton::clicked, this,
             [this] { run([this] { presenter_.onDone(); }); });
+    clickOnEscape(*this, *cmdDone_);
 
     presenter_.setPicture([this](const std::function<void(Canvas&)>& d) { pic3D_->setDrawing(d); });
     // The mouse turns the view as the scroll bars do.

@@ -52,6 +52,7 @@ UnitsWindow::UnitsWindow(UnitsPresenter& presenter, QWidget* parent)
     doneButton_->setObjectName("cmdDone");
     doneButton_->setAutoDefault(false);
     connect(doneButton_, &QPushButton::clicked, this, &UnitsWindow::done);
+    clickOnEscape(*this, *doneButton_);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(doneButton_);
