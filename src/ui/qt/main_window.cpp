@@ -116,10 +116,19 @@ void MainWindow::render(bool force) {
 
 void MainWindow::keepRoomForEveryControl() {
     // Below the size its layout asks for, rows would be squeezed into each other and columns
-    // cut; longer texts (other units) can only raise it.
-    const QSize wanted = minimumSize().expandedTo(sizeHint());
-    if (wanted != minimumSize()) {
-        setMinimumSize(wanted);
+    // cut. That least size follows what the window shows now: a long number shown once must
+    // not keep the window wider than the screen after it has gone.
+    const QSize wanted = sizeHint();
+    const QSize least = minimumSize();
+    if (wanted == least) {
+        return;
+    }
+    // A side the old least size held the window at comes back with the new one.
+    const QSize held(width() == least.width() ? wanted.width() : width(),
+                     height() == least.height() ? wanted.height() : height());
+    setMinimumSize(wanted);
+    if (isVisible() && held.expandedTo(wanted) != size()) {
+        resize(held.expandedTo(wanted));
     }
 }
 
