@@ -4,6 +4,7 @@
 #pragma once
 
 #include "io/settings_file.h"
+#include "recording_platform.h"
 #include "ui/application.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/program_windows.h"
@@ -71,6 +72,19 @@ public:
         const SaveChoice c = saveChoices.front();
         saveChoices.pop_front();
         return c;
+    }
+    // Questions with choices, as "text|choice/...", answered from choiceAnswers or by the
+    // last choice.
+    std::vector<std::string> choiceQuestions;
+    std::deque<std::size_t> choiceAnswers;
+    std::size_t askChoice(const std::string& text,
+                          const std::vector<std::string>& choices) override {
+        choiceQuestions.push_back(text + "|" + joined(choices));
+        const std::size_t a = choiceAnswers.empty() ? choices.size() - 1 : choiceAnswers.front();
+        if (!choiceAnswers.empty()) {
+            choiceAnswers.pop_front();
+        }
+        return a;
     }
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
         return next(openAnswers, request);
