@@ -147,5 +147,16 @@ TEST_F(ScreenshotTest, DISABLED_SIUnitsFailingLoadAndUnsavedWork) {
     EXPECT_EQ(app->model().numLoads, 2); // Cancel kept the project
 }
 
+TEST_F(ScreenshotTest, DISABLED_JsonProjectOpened) {
+    saveShowInfoAtStart(dir.path(), 0);
+    windows->start();
+    windows->continueFromOpening();
+    platform.openAnswers.push_back(PMSECT_TEST_DATA
+                                   "/../../docs/examples/round-spiral.project.json");
+    windows->mainWindow()->findChild<QAction*>("mnuOpen")->trigger();
+    EXPECT_TRUE(platform.messages.empty());
+    snap(windows->mainWindow(), "30-json-project");
+}
+
 } // namespace
 } // namespace pmsect::test
