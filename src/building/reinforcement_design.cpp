@@ -6,6 +6,7 @@
 #include "building/bar_layout.h"
 #include "engine/bar_table.h"
 #include "engine/strength_reduction.h"
+#include "engine/worker_threads.h"
 
 #include <algorithm>
 #include <atomic>
@@ -273,8 +274,7 @@ DesignResult designReinforcement(const ProjectModel& project, std::span<const Lo
             }
         }
     };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned threads = options.threads == 0 ? cores : options.threads;
+    const unsigned threads = workerThreads(options.threads);
     {
         std::vector<std::jthread> pool;
         for (unsigned t = 1; t < threads && t < arrangements.size(); ++t) {

@@ -21,7 +21,7 @@ struct DesignOptions {
     int maxBarSize = 11;
     double minSteelRatio = kLeastSteelRatio; // of the gross area
     double maxSteelRatio = kSpliceFreeSteelRatio;
-    unsigned threads = 0; // 0: every core
+    unsigned threads = 0; // 0: every core; more than the machine has are capped to it
 };
 
 // One arrangement, every bar of one size: in a rectangular section barsPerXFace bars along each

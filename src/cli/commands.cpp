@@ -70,7 +70,7 @@ int runConvert(const std::string& in, const std::string& out) {
     reportUnmatchedBarSize(model, in);
     const FileResult written = writeAnyProject(out, model);
     if (!written) {
-        throw CommandError(written.error);
+        throw FileError(written.error);
     }
     return 0;
 }
@@ -81,7 +81,7 @@ int runNew(const std::string& file, std::optional<DesignCode> code) {
     resetToNewProject(model);
     const FileResult result = writeAnyProject(file, model);
     if (!result) {
-        throw CommandError(result.error);
+        throw FileError(result.error);
     }
     return 0;
 }

@@ -15,6 +15,13 @@ struct CommandError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// An error whose message names the file it is about (a project, a load file, a file being
+// written), as the readers and writers word them: main prints it without naming the command's
+// project again.
+struct FileError : CommandError {
+    using CommandError::CommandError;
+};
+
 // Writes the default new project of the edition (318-05 when none is given), as JSON when file
 // ends in .json.
 int runNew(const std::string& file, std::optional<DesignCode> code);

@@ -134,7 +134,7 @@ int runDesign(const ProjectSource& source, const DesignRequest& request) {
     if (!request.loadsPath.empty()) {
         LoadFileResult file = readLoadFile(request.loadsPath);
         if (!file) {
-            throw CommandError(request.loadsPath + ": " + file.error->text());
+            throw FileError(request.loadsPath + ": " + file.error->text());
         }
         loads = std::move(file.contents.loads);
         ids = std::move(file.contents.ids);
@@ -179,7 +179,7 @@ int runDesign(const ProjectSource& source, const DesignRequest& request) {
         applyArrangement(designed, result.candidates[*result.best].arrangement);
         const FileResult written = writeAnyProject(request.outPath, designed);
         if (!written) {
-            throw CommandError(written.error);
+            throw FileError(written.error);
         }
     }
     return 0;

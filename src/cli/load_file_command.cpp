@@ -8,6 +8,7 @@
 #include "cli/load_row_text.h"
 #include "engine/governing_load.h"
 #include "engine/load_batch.h"
+#include "format/text.h"
 #include "io/load_file.h"
 
 #include <cstdio>
@@ -106,7 +107,7 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, 
     ProjectModel model = loadProject(source);
     const LoadFileResult read = readLoadFile(loadsPath);
     if (!read) {
-        std::cerr << "pmsect-cli: " << loadsPath << ": " << read.error->text() << "\n";
+        std::cerr << "pmsect-cli: " << printable(loadsPath + ": " + read.error->text()) << "\n";
         return 2;
     }
     const std::vector<CheckedLoad> results = checkLoads(model, read.contents.loads, threads);

@@ -8,7 +8,7 @@
 
 namespace pmsect::cli {
 
-// threads: at least 1. Exit status 1 when any load fails; a refused load file prints its line
+// threads: 0 for every core. Exit status 1 when any load fails; a refused load file prints its line
 // and column, exit 2, and no result.
 int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, OutputFormat format,
                      unsigned threads);

@@ -4,12 +4,12 @@
 #include "cli/load_file_command.h"
 #include "cli/pdf_report_command.h"
 #include "cli/results_commands.h"
+#include "format/text.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cmath>
 #include <iostream>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -90,11 +90,12 @@ int main(int argc, char** argv) {
     check->add_option("FILE", file, "project file")->required();
     addCodeOption(check, code, codeHelp);
     std::string loadsPath;
-    unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    unsigned threads = 0; // every core
     auto* loadsOption = check->add_option(
         "--loads", loadsPath, "CSV of loads (Pu, Mux, Muy, optional id) checked instead");
-    check->add_option("--threads", threads, "threads for --loads (default: every core)")
-        ->check(CLI::Range(1u, 1024u))
+    check->add_option("--threads", threads,
+                      "threads for --loads (default and most: every core)")
+        ->check(CLI::PositiveNumber)
         ->needs(loadsOption);
     addFormatFlags(check, flags, true);
 
@@ -155,7 +156,8 @@ int main(int argc, char** argv) {
     design->add_option("--out", designRequest.outPath, "project file to write with the best");
     design->add_option("--loads", designRequest.loadsPath,
                        "CSV of loads (Pu, Mux, Muy, optional id) checked instead of the project's");
-    design->add_option("--threads", designRequest.options.threads, "threads (default: every core)")
+    design->add_option("--threads", designRequest.options.threads,
+                       "threads (default and most: every core)")
         ->check(CLI::PositiveNumber);
     addFormatFlags(design, flags, false);
 
@@ -242,8 +244,12 @@ int main(int argc, char** argv) {
             plot.vertical = view[1];
         }
         return runPlot(source, plot);
+    } catch (const FileError& e) {
+        std::cerr << "pmsect-cli: " << pmsect::printable(e.what()) << "\n";
+        return 2;
     } catch (const std::exception& e) {
-        std::cerr << "pmsect-cli: " << file << ": " << e.what() << "\n";
+        std::cerr << "pmsect-cli: " << pmsect::printable(file) << ": " << pmsect::printable(e.what())
+                  << "\n";
         return 2;
     }
 }

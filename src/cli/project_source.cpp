@@ -12,7 +12,7 @@ ProjectModel loadProject(const ProjectSource& source) {
     ProjectModel model;
     const FileResult result = loadAnyProject(source.path, model);
     if (!result) {
-        throw CommandError(result.error);
+        throw FileError(result.error);
     }
     if (source.code && *source.code != model.designCode) {
         // Loading computed the summary under the file's edition; the limits and the load checks

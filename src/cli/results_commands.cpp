@@ -79,7 +79,7 @@ int16_t unitPosition(UnitGroup group, const std::string& name, int16_t fallback)
 void writeSvg(const std::string& path, const SvgCanvas& canvas) {
     const FileResult written = writeFileReplacing(path, canvas.document());
     if (!written) {
-        throw CommandError(written.error);
+        throw FileError(written.error);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "engine/load_batch.h"
 
 #include "engine/load_check.h"
+#include "engine/worker_threads.h"
 
 #include <algorithm>
 #include <atomic>
@@ -50,7 +51,7 @@ std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const
         }
     };
     const std::size_t chunks = (loads.size() + kChunk - 1) / kChunk;
-    const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1u) - 1, chunks);
+    const std::size_t helpers = std::min<std::size_t>(workerThreads(threads) - 1, chunks);
     {
         std::vector<std::jthread> pool;
         pool.reserve(helpers);

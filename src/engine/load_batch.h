@@ -29,8 +29,9 @@ struct CheckedLoad {
 CheckedLoad checkLoadAlone(ProjectModel& section, const LoadInput& load);
 
 // section: a project whose section summary has run, so that its axial limits are current. Its own
-// loads play no part. The results come in the order of loads and do not depend on threads
-// (at least 1): every load starts from the same state of the section.
+// loads play no part. threads: 0 for every core, and never more than the machine's. The results
+// come in the order of loads and do not depend on threads: every load starts from the same state
+// of the section.
 std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const LoadInput> loads,
                                     unsigned threads);
 

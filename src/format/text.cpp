@@ -1,5 +1,7 @@
-// Trimming and the default extension.
+// Trimming, the default extension and the words of messages.
 #include "format/text.h"
+
+#include <cstdio>
 
 namespace pmsect {
 
@@ -21,6 +23,26 @@ std::string withDefaultExtension(std::string_view name, std::string_view extensi
         result += extension;
     }
     return result;
+}
+
+std::string countOf(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+std::string printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 } // namespace pmsect

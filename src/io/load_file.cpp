@@ -8,15 +8,19 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace pmsect {
 namespace {
 
 enum class LineRead { Line, TooLong, End };
 
-// Reads up to the next LF (a CR before it is dropped) without ever holding more than the limit.
-LineRead readBoundedLine(std::istream& in, std::string& line) {
+// Reads up to the next LF (a CR before it is dropped) without ever holding more than the limit;
+// bytes counts every byte taken.
+LineRead readBoundedLine(std::istream& in, std::string& line, std::uintmax_t& bytes) {
     line.clear();
     std::streambuf* buffer = in.rdbuf();
     bool any = false;
@@ -26,6 +30,7 @@ LineRead readBoundedLine(std::istream& in, std::string& line) {
             in.setstate(std::ios::eofbit);
             break;
         }
+        ++bytes;
         any = true;
         if (c == '\n') {
             break;
@@ -143,7 +148,7 @@ private:
     bool nextRow(std::vector<std::string>& fields) {
         std::string line;
         while (true) {
-            const LineRead read = readBoundedLine(in_, line);
+            const LineRead read = readBoundedLine(in_, line, bytes_);
             if (read == LineRead::End) {
                 if (in_.bad()) {
                     fail(0, "the file could not be read");
@@ -151,6 +156,11 @@ private:
                 return false;
             }
             ++line_;
+            if (bytes_ > options_.maxBytes) {
+                fail(0, "the text goes on past " +
+                            std::to_string(options_.maxBytes / (1024 * 1024)) +
+                            " MB, the most a load file may hold");
+            }
             if (read == LineRead::TooLong) {
                 fail(0, "the line is longer than " + std::to_string(kMaxLoadLineLength) +
                             " characters");
@@ -177,7 +187,7 @@ private:
     // The header's name of a field, as the messages call it.
     std::string nameOf(std::size_t index) const {
         if (index < columns_.names.size() && !columns_.names[index].empty()) {
-            return columns_.names[index];
+            return printable(columns_.names[index]);
         }
         return "the field";
     }
@@ -226,7 +236,7 @@ private:
         }
         const auto value = parseNumber(text);
         if (!value) {
-            fail(column, nameOf(index) + " \"" + text + "\" is not a finite number");
+            fail(column, nameOf(index) + " \"" + printable(text) + "\" is not a finite number");
         }
         return static_cast<float>(*value);
     }
@@ -265,6 +275,7 @@ private:
     std::istream& in_;
     const LoadFileOptions& options_;
     int line_ = 0;
+    std::uintmax_t bytes_ = 0;
     std::optional<char> separator_;
     Columns columns_;
 };
@@ -272,6 +283,9 @@ private:
 } // namespace
 
 std::string LoadFileError::text() const {
+    if (line == 0) {
+        return reason;
+    }
     std::string out = "line " + std::to_string(line);
     if (column > 0) {
         out += ", column " + std::to_string(column);
@@ -284,11 +298,31 @@ LoadFileResult readLoadText(std::istream& in, const LoadFileOptions& options) {
 }
 
 LoadFileResult readLoadFile(const std::string& path, const LoadFileOptions& options) {
+    const auto refused = [](std::string reason) {
+        LoadFileResult result;
+        result.error = LoadFileError{0, 0, std::move(reason)};
+        return result;
+    };
+    // Opening a pipe would wait for a writer that may never come, and a device may never end:
+    // only a regular file (or a link to one) is read.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return refused(errno == ENOENT ? std::string("there is no such file")
+                                       : std::string("unable to open it: ") + std::strerror(errno));
+    }
+    if (S_ISDIR(st.st_mode)) {
+        return refused("it is a folder, not a load file");
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return refused("it is a pipe or a device, not a load file");
+    }
+    if (static_cast<std::uintmax_t>(st.st_size) > options.maxBytes) {
+        return refused("it holds " + std::to_string(st.st_size) + " bytes; a load file may hold " +
+                       std::to_string(options.maxBytes / (1024 * 1024)) + " MB at most");
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
-        LoadFileResult result;
-        result.error = LoadFileError{0, 0, "unable to open " + path};
-        return result;
+        return refused(std::string("unable to open it: ") + std::strerror(errno));
     }
     return readLoadText(file, options);
 }

@@ -6,6 +6,7 @@
 #include "engine/load_batch.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <string>
@@ -19,12 +20,13 @@ struct LoadFileContents {
 };
 
 // Where and why a load text was refused. line and column are 1-based; column is 0 when the
-// fault is not in one field (a missing header column, a line too long).
+// fault is not in one field (a missing header column, a line too long); line is 0 when the file as
+// a whole is refused.
 struct LoadFileError {
     int line = 0;
     int column = 0;
     std::string reason;
-    // "line 5, column 3: Muy \"abc\" is not a finite number"
+    // "line 5, column 3: Muy \"abc\" is not a finite number"; the reason alone at line 0
     std::string text() const;
 };
 
@@ -32,8 +34,10 @@ struct LoadFileOptions {
     // Pasted spreadsheet rows may come without a header: a first row of numbers is then taken as
     // data in the load table's order Pu, Mux, Muy.
     bool headerOptional = false;
-    // More rows than this are refused: it bounds the memory a hostile file can take.
+    // More rows or more bytes than these are refused: together with the line length they bound
+    // the memory a hostile file can take.
     std::size_t maxLoads = 1'000'000;
+    std::uintmax_t maxBytes = 256 * 1024 * 1024;
 };
 
 // The longest line taken; a longer one is refused before it is held whole.
@@ -46,7 +50,8 @@ struct LoadFileResult {
 };
 
 LoadFileResult readLoadText(std::istream& in, const LoadFileOptions& options = {});
-// A file that cannot be opened is refused at line 0.
+// A file that cannot be opened, that is not a regular file (a folder, a pipe, a device) or that is
+// larger than the options allow is refused at line 0, before anything is read.
 LoadFileResult readLoadFile(const std::string& path, const LoadFileOptions& options = {});
 
 } // namespace pmsect

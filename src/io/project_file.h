@@ -15,6 +15,10 @@ namespace pmsect {
 // device is not a file).
 bool fileExists(const std::string& path);
 
+// Why a path that fileExists refused cannot be read, in the user's words: "there is no such
+// file", "it is a folder or a device, not a file", or the system's reason.
+std::string whyNotReadable(const std::string& path);
+
 // Writes the project to path with writeFileReplacing: a failed save leaves the old file as it was.
 // A model that cannot be written faithfully (a count outside its table, a value that is not
 // finite, a bar size missing from the main window's lists) is refused before anything is written.

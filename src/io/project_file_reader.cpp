@@ -51,18 +51,6 @@ int16_t choiceOrFallback(const Record& choices, std::size_t count, int32_t fallb
     return static_cast<int16_t>(fallback);
 }
 
-// Why a path that fileExists refused cannot be loaded, in the user's words.
-std::string whyNotReadable(const std::string& path) {
-    std::error_code error;
-    if (path.empty() || !std::filesystem::exists(path, error)) {
-        return "there is no such file";
-    }
-    if (!std::filesystem::is_regular_file(path, error)) {
-        return "it is a folder or a device, not a file";
-    }
-    return "the file cannot be read (permission denied)";
-}
-
 std::string rowName(const char* table, int row) {
     return std::string(table) + " " + std::to_string(row);
 }

@@ -366,7 +366,7 @@ FileResult readJsonProject(std::string_view text, const std::string& name, Proje
 
 FileResult loadJsonProject(const std::string& path, ProjectModel& model) {
     if (!fileExists(path)) {
-        return FileResult::failure("Unable to open " + path);
+        return FileResult::failure(path + ": " + whyNotReadable(path));
     }
     std::error_code sizeError;
     const std::uintmax_t bytes = std::filesystem::file_size(path, sizeError);
@@ -376,7 +376,7 @@ FileResult loadJsonProject(const std::string& path, ProjectModel& model) {
     }
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open()) {
-        return FileResult::failure("Unable to open " + path);
+        return FileResult::failure(path + ": " + whyNotReadable(path));
     }
     std::string text;
     // Read in pieces up to the limit, so that a file that grows or lies about its size is still
@@ -389,7 +389,7 @@ FileResult loadJsonProject(const std::string& path, ProjectModel& model) {
         }
     }
     if (file.bad()) {
-        return FileResult::failure("Unable to read " + path);
+        return FileResult::failure(path + ": the file could not be read to its end");
     }
     return readJsonProject(text, path, model);
 }

@@ -43,7 +43,7 @@ Record::Record(int lineNumber, std::string what, std::vector<std::string> fields
 
 void Record::fail(std::size_t i, const std::string& problem) const {
     throw FileFormatError(prefix(line_, what_) + ": field " + std::to_string(i + 1) + " \"" +
-                          fields_[i] + "\" " + problem);
+                          printable(fields_[i]) + "\" " + problem);
 }
 
 void Record::requirePositive(std::size_t i, std::string_view quantity, double stored) const {
@@ -109,7 +109,7 @@ Record RecordReader::next(std::string_view what, std::size_t fields) {
     auto parts = splitFields(line);
     if (parts.size() != fields) {
         throw FileFormatError(prefix(line_, std::string(what)) + ": " +
-                              std::to_string(parts.size()) + " fields where " +
+                              countOf(parts.size(), "field", "fields") + " where " +
                               std::to_string(fields) + " are expected");
     }
     return Record(line_, std::string(what), std::move(parts));

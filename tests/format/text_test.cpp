@@ -1,4 +1,4 @@
-// The shared text rules: trimming and the default extension of a chosen name.
+// The shared text rules: trimming, the default extension of a chosen name, and message words.
 #include "format/text.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,19 @@ TEST(Text, TheExtensionFollowsTheFilePartOnly) {
     EXPECT_EQ(withDefaultExtension("/a/name.txt", ".rcs"), "/a/name.txt");
     EXPECT_EQ(withDefaultExtension("name.", ".rcs"), "name.");
     EXPECT_EQ(withDefaultExtension("column", ".csv"), "column.csv");
+}
+
+TEST(Text, CountsAgreeWithTheirWord) {
+    EXPECT_EQ(countOf(1, "field", "fields"), "1 field");
+    EXPECT_EQ(countOf(0, "field", "fields"), "0 fields");
+    EXPECT_EQ(countOf(12, "load", "loads"), "12 loads");
+}
+
+TEST(Text, ControlCharactersAreEscapedAndAllElseKept) {
+    using namespace std::string_literals;
+    EXPECT_EQ(printable("4\0x"s), "4\\x00x");
+    EXPECT_EQ(printable("a\nb\rc\td\x1B[2Je\x7F"), "a\\x0Ab\\x0Dc\\x09d\\x1B[2Je\\x7F");
+    EXPECT_EQ(printable("f'c = 4 000 \xC2\xB0 \\ ok"), "f'c = 4 000 \xC2\xB0 \\ ok");
 }
 
 } // namespace
