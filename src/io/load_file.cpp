@@ -132,6 +132,9 @@ public:
         LoadFileResult result;
         try {
             readAll(result.contents);
+            // What the file holds and no more: the vectors' growth leaves up to half unused.
+            result.contents.loads.shrink_to_fit();
+            result.contents.ids.shrink_to_fit();
         } catch (const LoadFileError& e) {
             result.contents = {};
             result.error = e;
