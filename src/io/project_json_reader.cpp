@@ -7,6 +7,7 @@
 #include "engine/materials.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "format/text.h"
 #include "io/loaded_project.h"
 #include "io/project_file.h"
 #include "io/project_file_format.h"
@@ -33,7 +34,8 @@ struct JsonProjectError : std::runtime_error {
 };
 
 [[noreturn]] void fail(const Pointer& at, const std::string& reason) {
-    throw JsonProjectError((at.empty() ? std::string("/") : at.to_string()) + ": " + reason);
+    throw JsonProjectError((at.empty() ? std::string("/") : printable(at.to_string())) + ": " +
+                           reason);
 }
 
 float single(const json& value, const Pointer& at) {

@@ -2,14 +2,17 @@
 // project's own load table gives each load, checked in it alone or among others.
 #include "building/new_project.h"
 #include "engine/load_batch.h"
+#include "engine/worker_threads.h"
 #include "io/project_file.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -130,6 +133,18 @@ TEST(LoadBatch, NoLoadsGiveNoResults) {
     ProjectModel m;
     resetToNewProject(m);
     EXPECT_TRUE(checkLoads(m, {}, 4).empty());
+}
+
+// A count typed by mistake starts no more threads than the machine runs: each would hold its own
+// copy of the section for nothing.
+TEST(LoadBatch, AThreadCountAboveTheMachinesIsCapped) {
+    const unsigned machine = std::max(1u, std::thread::hardware_concurrency());
+    EXPECT_EQ(machineThreads(), machine);
+    EXPECT_EQ(workerThreads(0), machine);
+    EXPECT_EQ(workerThreads(1), 1u);
+    EXPECT_EQ(workerThreads(machine + 1), machine);
+    EXPECT_EQ(workerThreads(1024), std::min(1024u, machine));
+    EXPECT_EQ(workerThreads(~0u), machine);
 }
 
 } // namespace

@@ -2,88 +2,21 @@
 // mangled ones, settings files) and on the inputs the fuzzers found, and with hostile arguments:
 // each run ends by itself with exit 0, 1 or 2 within its time limit, never by a signal.
 #include "corpus_paths.h"
+#include "timed_cli.h"
 
 #include <algorithm>
-#include <chrono>
-#include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace pmsect {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Two seconds per run; a slower build (sanitizers) may stretch it.
-std::chrono::milliseconds timeLimit() {
-    const char* scale = std::getenv("PMSECT_CLI_TIME_SCALE");
-    const double factor = scale ? std::atof(scale) : 1.0;
-    return std::chrono::milliseconds(static_cast<long>(2000 * (factor > 0 ? factor : 1.0)));
-}
-
-struct Outcome {
-    bool exited = false;
-    int code = -1;
-    int signal = 0;
-    bool timedOut = false;
-    std::chrono::milliseconds took{0};
-};
-
-// Runs the tool with args, its output thrown away, killing it at the time limit.
-Outcome runCli(const std::vector<std::string>& args) {
-    std::vector<std::string> all{PMSECT_CLI};
-    all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : all) {
-        argv.push_back(a.data());
-    }
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const auto start = std::chrono::steady_clock::now();
-    const int spawned = posix_spawn(&pid, PMSECT_CLI, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    Outcome out;
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << PMSECT_CLI;
-        return out;
-    }
-    const auto limit = timeLimit();
-    int status = 0;
-    while (true) {
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        out.took = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start);
-        if (done == pid) {
-            break;
-        }
-        if (out.took > limit) {
-            out.timedOut = true;
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return out;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    out.exited = WIFEXITED(status);
-    out.code = out.exited ? WEXITSTATUS(status) : -1;
-    out.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    return out;
-}
+using robust::Outcome;
+using robust::runCli;
+using robust::timeLimit;
 
 std::string describe(const std::vector<std::string>& args) {
     std::string text = "pmsect-cli";
@@ -115,8 +48,8 @@ protected:
     static std::vector<std::string> corpusFiles() {
         std::vector<std::string> files;
         const fs::path seeds = robust::fuzzCorpus();
-        for (const fs::path& folder :
-             {seeds / "project_file", seeds / "settings_file", robust::foundInputs()}) {
+        for (const fs::path& folder : {seeds / "project_file", seeds / "settings_file",
+                                       robust::foundInputs(), robust::hostileInputs()}) {
             for (const auto& entry : fs::directory_iterator(folder)) {
                 files.push_back(entry.path().string());
             }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pmsect::test {
@@ -92,6 +93,25 @@ TEST_F(LoadTableFiles, AFileThatCannotBeReadSaysWhereAndChangesNothing) {
     EXPECT_EQ(platform.messages[0],
               "bad.csv: line 3, column 2: Mux \"two\" is not a finite number");
     EXPECT_EQ(loads.view().rows.size(), 1u);
+    EXPECT_EQ(model.numLoads, 0);
+}
+
+// A pipe chosen as the file would wait for a writer for ever (the alarm ends the test if it does);
+// it and a folder are refused at once, naming the file chosen.
+TEST_F(LoadTableFiles, APipeOrAFolderIsRefusedAtOnceNamingTheLoadFile) {
+    const std::string pipe = (dir / "pipe.csv").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string folder = (dir / "folder.csv").string();
+    std::filesystem::create_directory(folder);
+    platform.openAnswers.push_back(pipe);
+    platform.openAnswers.push_back(folder);
+    ::alarm(20);
+    loads.importLoads();
+    loads.importLoads();
+    ::alarm(0);
+    EXPECT_EQ(platform.messages,
+              (std::vector<std::string>{"pipe.csv: it is a pipe or a device, not a load file",
+                                        "folder.csv: it is a folder, not a load file"}));
     EXPECT_EQ(model.numLoads, 0);
 }
 
