@@ -5,6 +5,7 @@
 #include "cli/json_output.h"
 #include "engine/section_summary.h"
 #include "format/number_format.h"
+#include "format/text.h"
 #include "io/load_file.h"
 #include "io/project_formats.h"
 
@@ -81,8 +82,11 @@ json candidateJson(const DesignCandidate& c, const LoadNames& name) {
 }
 
 void printTable(const DesignResult& result, std::size_t loadCount, const LoadNames& name) {
-    std::printf("%zu admissible arrangements checked against %zu loads\n", result.candidates.size(),
-                loadCount);
+    std::printf(
+        "%s checked against %s\n",
+        countOf(result.candidates.size(), "admissible arrangement", "admissible arrangements")
+            .c_str(),
+        countOf(loadCount, "load", "loads").c_str());
     std::printf("%4s  %-34s %10s %8s  %s\n", "rank", "arrangement", "As (in^2)", "rho", "result");
     for (std::size_t i = 0; i < result.candidates.size(); ++i) {
         const DesignCandidate& c = result.candidates[i];

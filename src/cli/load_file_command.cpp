@@ -88,7 +88,8 @@ void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& re
         std::printf("%-10s", id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
         printLoadRowColumns(results[i].row, results[i].capacityFound);
     }
-    std::printf("%zu loads, %zu failing", results.size(), summary.failing);
+    std::printf("%s, %zu failing", countOf(results.size(), "load", "loads").c_str(),
+                summary.failing);
     if (summary.governing) {
         const json id = loadId(file, *summary.governing);
         std::printf(", largest ratio %s (load %s)",

@@ -93,8 +93,7 @@ int main(int argc, char** argv) {
     unsigned threads = 0; // every core
     auto* loadsOption = check->add_option(
         "--loads", loadsPath, "CSV of loads (Pu, Mux, Muy, optional id) checked instead");
-    check->add_option("--threads", threads,
-                      "threads for --loads (default and most: every core)")
+    check->add_option("--threads", threads, "threads for --loads (default and most: every core)")
         ->check(CLI::PositiveNumber)
         ->needs(loadsOption);
     addFormatFlags(check, flags, true);
@@ -156,8 +155,7 @@ int main(int argc, char** argv) {
     design->add_option("--out", designRequest.outPath, "project file to write with the best");
     design->add_option("--loads", designRequest.loadsPath,
                        "CSV of loads (Pu, Mux, Muy, optional id) checked instead of the project's");
-    design->add_option("--threads", designRequest.options.threads,
-                       "threads (default and most: every core)")
+    design->add_option("--threads", designRequest.options.threads, "threads (at most every core)")
         ->check(CLI::PositiveNumber);
     addFormatFlags(design, flags, false);
 
@@ -248,8 +246,8 @@ int main(int argc, char** argv) {
         std::cerr << "pmsect-cli: " << pmsect::printable(e.what()) << "\n";
         return 2;
     } catch (const std::exception& e) {
-        std::cerr << "pmsect-cli: " << pmsect::printable(file) << ": " << pmsect::printable(e.what())
-                  << "\n";
+        std::cerr << "pmsect-cli: " << pmsect::printable(file) << ": "
+                  << pmsect::printable(e.what()) << "\n";
         return 2;
     }
 }

@@ -131,7 +131,7 @@ TEST_F(LoadFileCliTest, AnyNumberOfThreadsPrintsTheSameBytes) {
               "id,Pu_kip,Mux_kipft,Muy_kipft,e_in,angle_deg,phiPn_kip,phiMnx_kipft,phiMny_kipft,"
               "ratio,capacityFound");
     EXPECT_EQ(std::count(one.text.begin(), one.text.end(), '\n'), 121);
-    for (const char* threads : {"2", "3", "16"}) {
+    for (const char* threads : {"2", "3", "16", "1024"}) {
         const test::CliOutput many = test::runCli(base + threads);
         EXPECT_EQ(many.status, one.status);
         EXPECT_EQ(many.text, one.text) << threads << " threads";
@@ -163,6 +163,17 @@ TEST_F(LoadFileCliTest, AMalformedFileIsRefusedWithItsLineAndColumnAndNoResult) 
     const std::string missing = write("missing.csv", "Pu,Muy\n-100,0\n");
     EXPECT_EQ(test::runCli("check " + path("p.rcs") + " --loads " + missing).status, 2);
     EXPECT_EQ(test::runCli("check " + path("p.rcs") + " --loads " + path("none.csv")).status, 2);
+}
+
+TEST_F(LoadFileCliTest, TheTableCountsInWordsThatAgree) {
+    const std::string one = write("one.csv", "Pu,Mux,Muy\n-100,50,0\n");
+    EXPECT_NE(
+        test::runCli("check " + path("p.rcs") + " --loads " + one).text.find("\n1 load, 0 failing"),
+        std::string::npos);
+    const std::string two = write("two.csv", "Pu,Mux,Muy\n-100,50,0\n-5000,0,0\n");
+    EXPECT_NE(test::runCli("check " + path("p.rcs") + " --loads " + two)
+                  .text.find("\n2 loads, 1 failing"),
+              std::string::npos);
 }
 
 TEST_F(LoadFileCliTest, OptionsThatNeedALoadFile) {
