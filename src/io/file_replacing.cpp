@@ -238,21 +238,22 @@ FileResult writeFileReplacing(const std::string& path, std::string_view bytes, F
     if (fd < 0) {
         return FileResult::failure("Unable to write " + path + ": no free temporary name");
     }
+    // A file system without locks still saves: the age of a temporary then guards it alone.
     const int guard = calls.holdLock(fd);
+    const auto releaseLock = [&] {
+        if (guard >= 0) {
+            calls.close(guard);
+        }
+    };
 
     const auto fail = [&](const char* what, int error, bool open) {
         if (open) {
             calls.close(fd);
         }
         calls.unlink(temporary);
-        if (guard >= 0) {
-            calls.close(guard);
-        }
+        releaseLock();
         return FileResult::failure(std::string(what) + " " + path + ": " + reason(error));
     };
-    if (guard < 0) {
-        return fail("Unable to write", errno, true);
-    }
     if (replacing) {
         // Only the owner's own groups, or everything for the administrator: where the system
         // refuses, the file becomes the writer's, as a new file would.
@@ -274,7 +275,7 @@ FileResult writeFileReplacing(const std::string& path, std::string_view bytes, F
     }
     if (replacing && existing.st_nlink > 1) {
         if (const int error = overwriteInPlace(calls, target.string(), bytes); error != 0) {
-            calls.close(guard);
+            releaseLock();
             return FileResult::failure("Unable to write " + path + " in place: " + reason(error) +
                                        "; its new content is in " + temporary);
         }
@@ -282,7 +283,7 @@ FileResult writeFileReplacing(const std::string& path, std::string_view bytes, F
     } else if (calls.rename(temporary, target.string()) != 0) {
         return fail("Unable to replace", errno, false);
     }
-    calls.close(guard);
+    releaseLock();
     removeLeftTemporaries(folder, target, calls);
     // The new file is in place; a folder that cannot be flushed only weakens the guarantee
     // against a power cut, so the save still counts.
