@@ -1,7 +1,7 @@
 // pmsect-cli on what a hostile run gave it in place of its files: pipes, folders, a load file of
-// 257 MB, control bytes inside fields and keys, a record cut short, a JSON written where a .json
-// is asked for. Each run ends in time with exit 2 and one line that names the file once and
-// shows every byte it quotes; the pipes are refused without waiting for a writer.
+// 257 MB, control bytes inside fields and keys, a record cut short, a .json name for design --out.
+// Each run ends in time with exit 2 and one line that names the file once and shows every byte it
+// quotes; the pipes are refused without waiting for a writer.
 #include "corpus_paths.h"
 #include "timed_cli.h"
 
@@ -93,34 +93,11 @@ TEST_F(HostileFiles, EachIsRefusedInTimeWithOneLineNamingItsFileOnce) {
     }
 }
 
-// A count of threads far above the machine's is taken as every core; the results are those of
-// one thread.
-TEST_F(HostileFiles, AThousandThreadsGiveTheResultsOfOne) {
-    std::ofstream(at("l.csv")) << "Pu,Mux,Muy\n-100,20,10\n-300,90,-40\n50,10,5\n";
-    const std::vector<std::string> base{"check",     project,  "--loads",
-                                        at("l.csv"), "--json", "--threads"};
-    std::vector<std::string> one = base;
-    one.push_back("1");
-    std::vector<std::string> many = base;
-    many.push_back("1024");
-    const robust::Outcome a = robust::runCli(one);
-    const robust::Outcome b = robust::runCli(many);
-    EXPECT_TRUE(a.exited && b.exited);
-    EXPECT_EQ(b.code, a.code);
-    EXPECT_NE(b.code, 2);
-}
-
 // design --out with a .json name writes a JSON project that the tool itself reads again.
 TEST_F(HostileFiles, DesignOutWritesTheFormItsNameAsksFor) {
-    const std::string json = at("designed.json");
-    const std::string rcs = at("designed.rcs");
-    ASSERT_EQ(robust::runCli({"design", project, "--out", json}).code, 0);
-    ASSERT_EQ(robust::runCli({"design", project, "--out", rcs}).code, 0);
-    EXPECT_EQ(readAll(json).front(), '{');
-    EXPECT_EQ(readAll(rcs).front(), '1'); // record 1 of a project file
-    EXPECT_EQ(robust::runCli({"summary", json}).code, 0);
-    EXPECT_EQ(robust::runCli({"convert", json, at("again.rcs")}).code, 0);
-    EXPECT_EQ(readAll(at("again.rcs")), readAll(rcs));
+    ASSERT_EQ(robust::runCli({"design", project, "--out", at("d.json")}).code, 0);
+    EXPECT_EQ(readAll(at("d.json")).front(), '{');
+    EXPECT_EQ(robust::runCli({"summary", at("d.json")}).code, 0);
 }
 
 } // namespace
