@@ -1,5 +1,5 @@
 // pmsect-cli on what a hostile run gave it in place of its files: pipes, folders, a load file of
-// 257 MB, control bytes inside fields and keys, a record cut short, a .json name for design --out.
+// 257 MB, control bytes inside fields and keys, and a record cut short.
 // Each run ends in time with exit 2 and one line that names the file once and shows every byte it
 // quotes; the pipes are refused without waiting for a writer.
 #include "corpus_paths.h"
@@ -91,13 +91,6 @@ TEST_F(HostileFiles, EachIsRefusedInTimeWithOneLineNamingItsFileOnce) {
         EXPECT_EQ(code, 2) << c.args[0] << " " << c.args.back();
         EXPECT_EQ(errors, "pmsect-cli: " + c.message + "\n");
     }
-}
-
-// design --out with a .json name writes a JSON project that the tool itself reads again.
-TEST_F(HostileFiles, DesignOutWritesTheFormItsNameAsksFor) {
-    ASSERT_EQ(robust::runCli({"design", project, "--out", at("d.json")}).code, 0);
-    EXPECT_EQ(readAll(at("d.json")).front(), '{');
-    EXPECT_EQ(robust::runCli({"summary", at("d.json")}).code, 0);
 }
 
 } // namespace
