@@ -29,7 +29,7 @@ void writeRectangleOutline(ProjectModel& model, float b, float h) {
     model.grossArea = static_cast<float>(static_cast<double>(b) * h);
 }
 
-// 20 points on the circle, counter-clockwise from (D/2, 0).
+// The points on the circle, counter-clockwise from (D/2, 0).
 void writeRoundOutline(ProjectModel& model, float D) {
     model.circDiam = D;
     const double step = 2 * kRoundStepPi / kRoundOutlinePoints;
@@ -84,8 +84,9 @@ void enterDiameter(ProjectModel& model, float D) {
         model.extentX = 1;
         model.extentY = 1;
     }
-    const double d = D;
-    model.grossArea = static_cast<float>(d * d * kCircleAreaPi / 4);
+    // The polygon's own area, not the circle's: the strength comes from the polygon, and a
+    // section typed in is the same section when it is saved and opened again.
+    applyRoundPolygonArea(model);
 }
 
 void chooseArbitrarySection(ProjectModel& model) {

@@ -67,7 +67,7 @@ TEST(SectionGenerators, NegativeWidthMirrorsThePointsAndOnlyItsExtentBecomesOne)
     EXPECT_EQ(m.grossArea, -40);
 }
 
-TEST(SectionGenerators, RoundSectionIsTheInscribedTwentyGon) {
+TEST(SectionGenerators, RoundSectionIsAnInscribedPolygonWithinATenthPercentOfTheCircle) {
     ProjectModel m;
     m.numBars = 0;
     m.refX = 2;
@@ -78,31 +78,34 @@ TEST(SectionGenerators, RoundSectionIsTheInscribedTwentyGon) {
     EXPECT_EQ(m.refY, 0);
     EXPECT_EQ(m.extentX, 16);
     EXPECT_EQ(m.extentY, 16);
-    ASSERT_EQ(m.numPoints, 20);
+    ASSERT_EQ(m.numPoints, 96);
     EXPECT_EQ(m.points[1].x, 8);
     EXPECT_EQ(m.points[1].y, 0);
-    // The step uses 3.14159, so the sixth point is a hair off the y axis.
-    EXPECT_NEAR(m.points[6].x, 8 * std::cos(5 * 2 * 3.14159 / 20), 1e-6);
-    EXPECT_NEAR(m.points[6].x, 0, 1e-4);
-    EXPECT_NEAR(m.points[6].y, 8, 1e-6);
-    for (int i = 1; i <= 20; ++i) {
+    // The step uses 3.14159, so the point a quarter round is a hair off the y axis.
+    EXPECT_NEAR(m.points[25].x, 8 * std::cos(24 * 2 * 3.14159 / 96), 1e-6);
+    EXPECT_NEAR(m.points[25].x, 0, 1e-4);
+    EXPECT_NEAR(m.points[25].y, 8, 1e-6);
+    for (int i = 1; i <= 96; ++i) {
         const Point& p = m.points[static_cast<std::size_t>(i)];
         EXPECT_NEAR(std::hypot(p.x, p.y), 8, 1e-5) << "point " << i;
     }
 
     applyRoundPolygonArea(m);
-    // Independent: the area of a regular 20-gon inscribed in a circle of radius 8.
-    const double polygonArea = 0.5 * 20 * 64 * std::sin(2 * 3.14159 / 20);
+    // Independent: the area of a regular 96-gon inscribed in a circle of radius 8, and the
+    // circle's own pi D^2 / 4 = 201.06 in^2, which a hand check compares it with.
+    const double polygonArea = 0.5 * 96 * 64 * std::sin(2 * 3.14159 / 96);
+    const double circleArea = std::acos(-1.0) * 256 / 4;
     EXPECT_NEAR(m.grossArea, polygonArea, 1e-3);
-    EXPECT_NEAR(m.grossArea, 197.77, 0.01);
+    EXPECT_LT(std::fabs(m.grossArea - circleArea), 0.001 * circleArea);
+    const float chosenArea = m.grossArea;
 
-    const Point sixth = m.points[6];
+    // A typed diameter gives the same polygon and the same area: the one the engine integrates.
+    const Point quarter = m.points[25];
     m.refX = 0.25f;
     enterDiameter(m, 16);
-    EXPECT_NEAR(m.grossArea, 3.1415 * 256 / 4, 1e-4);
-    EXPECT_NEAR(m.grossArea, 201.06, 0.01);
-    EXPECT_EQ(m.points[6].x, sixth.x);
-    EXPECT_EQ(m.points[6].y, sixth.y);
+    EXPECT_EQ(m.grossArea, chosenArea);
+    EXPECT_EQ(m.points[25].x, quarter.x);
+    EXPECT_EQ(m.points[25].y, quarter.y);
     EXPECT_EQ(m.refX, 0.25f);
     EXPECT_EQ(m.sectionType, kRound);
 }
@@ -115,7 +118,8 @@ TEST(SectionGenerators, TypedDiameterOfZeroOrLessKeepsADrawingScale) {
     EXPECT_EQ(m.grossArea, 0);
     enterDiameter(m, -2);
     EXPECT_EQ(m.extentX, 1);
-    EXPECT_NEAR(m.grossArea, 3.1415, 1e-6); // D squared: the area stays positive
+    // The mirrored polygon of radius 1: its area stays positive.
+    EXPECT_NEAR(m.grossArea, 0.5 * 96 * std::sin(2 * 3.14159 / 96), 1e-5);
     EXPECT_EQ(m.points[1].x, -1);
 }
 
@@ -125,8 +129,8 @@ TEST(SectionGenerators, ArbitraryKeepsTheCirclePoints) {
     const auto before = m.points;
     chooseArbitrarySection(m);
     EXPECT_EQ(m.sectionType, kArbitrary);
-    EXPECT_EQ(m.numPoints, 20);
-    for (int i = 1; i <= 20; ++i) {
+    EXPECT_EQ(m.numPoints, 96);
+    for (int i = 1; i <= 96; ++i) {
         EXPECT_EQ(m.points[static_cast<std::size_t>(i)].x, before[static_cast<std::size_t>(i)].x);
         EXPECT_EQ(m.points[static_cast<std::size_t>(i)].y, before[static_cast<std::size_t>(i)].y);
     }

@@ -170,10 +170,11 @@ TEST_F(MainWindowQtTest, RoundSectionEnablesTheDiameter) {
     child<QRadioButton>(main, "optRounc")->click();
     EXPECT_TRUE(child<QLineEdit>(main, "txtCdiam")->isEnabled());
     EXPECT_FALSE(child<QLineEdit>(main, "txtRectb")->isEnabled());
-    // The 16 in circle as its outline of 20 points: 20 / 2 * 8^2 * sin(360 / 20 degrees).
-    const double area = 10 * 64 * std::sin(2 * 3.14159 / 20);
-    EXPECT_NEAR(area, 197.77, 0.005);
-    EXPECT_EQ(label("lblGrossA"), "Gross Area = 197.77 in^2");
+    // The 16 in circle as its outline of 96 points: 96 / 2 * 8^2 * sin(360 / 96 degrees), within
+    // 0.1 % of pi * 16^2 / 4 = 201.06 in^2.
+    const double area = 48 * 64 * std::sin(2 * 3.14159 / 96);
+    EXPECT_NEAR(area, 200.92, 0.005);
+    EXPECT_EQ(label("lblGrossA"), "Gross Area = 200.92 in^2");
 }
 
 } // namespace

@@ -46,21 +46,22 @@ TEST_F(Editors, TheLastThreePointsCannotBeDeleted) {
 TEST_F(Editors, UpdateRoundsTheCirclesPointsToTwoDecimals) {
     main.onOption(MainOption::Round);
     main.onOption(MainOption::Arbitrary);
-    ASSERT_EQ(model.numPoints, 20);
-    const auto exact = std::find_if(model.points.begin() + 1, model.points.begin() + 21,
-                                    [](const Point& p) { return p.x > 7.6 && p.x < 7.61f; });
-    ASSERT_NE(exact, model.points.begin() + 21);
-    EXPECT_NEAR(exact->x, 7.608452, 1e-5);
+    constexpr int n = kRoundOutlinePoints;
+    ASSERT_EQ(model.numPoints, n);
+    // The second point, 3.75 degrees round from (8, 0).
+    Point* const second = &model.points[2];
+    EXPECT_NEAR(second->x, 8 * std::cos(2 * 3.14159 / n), 1e-5);
+    EXPECT_NEAR(second->x, 7.982871, 1e-5);
 
     points.activate();
-    EXPECT_EQ(points.cellText(static_cast<int>(exact - model.points.begin()) - 1, kPointX), "7.61");
+    EXPECT_EQ(points.cellText(1, kPointX), "7.98");
     points.update();
-    EXPECT_FLOAT_EQ(exact->x, 7.61f);
-    EXPECT_EQ(points.view().currentRow, 19);
+    EXPECT_FLOAT_EQ(second->x, 7.98f);
+    EXPECT_EQ(points.view().currentRow, n - 1);
     // Shoelace area of the rounded polygon, worked here from the grid's own texts.
     double twiceArea = 0;
-    for (int i = 0; i < 20; ++i) {
-        const int j = (i + 1) % 20;
+    for (int i = 0; i < n; ++i) {
+        const int j = (i + 1) % n;
         const double xi = std::stod(points.cellText(i, kPointX));
         const double yi = std::stod(points.cellText(i, kPointY));
         const double xj = std::stod(points.cellText(j, kPointX));
@@ -68,7 +69,7 @@ TEST_F(Editors, UpdateRoundsTheCirclesPointsToTwoDecimals) {
         twiceArea += xi * yj - xj * yi;
     }
     EXPECT_NEAR(model.grossArea, std::fabs(twiceArea) / 2, 1e-3);
-    EXPECT_NEAR(model.grossArea, 197.8, 0.1); // 20 * 32 * sin(18 deg) for radius 8
+    EXPECT_NEAR(model.grossArea, 200.9, 0.1); // 48 * 64 * sin(3.75 deg) for radius 8
 }
 
 TEST_F(Editors, AnAddedPointReadsAsTheOriginAndTheHundredAndFirstIsRefused) {

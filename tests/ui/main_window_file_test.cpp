@@ -1,7 +1,9 @@
 // The File menu: New, Save As, Save and Open, with the title and the messages they give.
+#include "format/number_format.h"
 #include "io/project_json.h"
 #include "main_window_fixture.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -137,6 +139,31 @@ TEST_F(MainWindowFile, JsonProjectsOpenAndANameEndingInJsonSavesJson) {
     platform.saveAnswers.push_back((dir / "column").string());
     main.saveProjectAs();
     EXPECT_FALSE(readJsonProject(readAll(dir / "column.rcs"), "column.rcs", reread));
+}
+
+// A typed diameter of 24 in: the gross area and Po shown are those of the outline the engine
+// integrates, and the same after Save and Open. That outline's area lies within 0.1 % of
+// pi * 24^2 / 4 = 452.39 in^2, and is that of a regular 96-gon inscribed in the circle.
+TEST_F(MainWindowFile, ATypedDiameterShowsTheSameGrossAreaAfterSaveAndOpen) {
+    main.onOption(MainOption::Round);
+    type(MainInput::Diameter, "24");
+    const double polygon = 0.5 * 96 * 144 * std::sin(2 * 3.14159 / 96);
+    const double circle = std::acos(-1.0) * 24 * 24 / 4;
+    EXPECT_NEAR(model.grossArea, polygon, 1e-3);
+    EXPECT_LT(std::fabs(model.grossArea - circle), 0.001 * circle);
+    const std::string area = view().summary.grossArea.text;
+    const std::string po = view().summary.Po.text;
+    EXPECT_EQ(area, "Gross Area = " + formatNumber(polygon, "##,##0.00") + " in^2");
+
+    const std::string file = (dir / "round.rcs").string();
+    platform.saveAnswers.push_back(file);
+    main.saveProjectAs();
+    type(MainInput::Diameter, "30");
+    platform.openAnswers.push_back(file);
+    main.openProject();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(view().summary.grossArea.text, area);
+    EXPECT_EQ(view().summary.Po.text, po);
 }
 
 TEST_F(MainWindowFile, PeriodOnlyInTheFolderStillGetsTheExtension) {

@@ -101,7 +101,8 @@ TEST_F(MainWindowInputs, DiameterWithAutoRecomputeRebuildsTheBars) {
     type(MainInput::Diameter, "24");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.circDiam, 24.0f);
-    EXPECT_NEAR(model.grossArea, 3.1415 * 24 * 24 / 4, 1e-3);
+    // The area of the outline itself, a regular 96-gon inscribed in the circle.
+    EXPECT_NEAR(model.grossArea, 0.5 * 96 * 144 * std::sin(2 * 3.14159 / 96), 1e-3);
     EXPECT_EQ(model.extentX, 24.0f);
     // Bar centres on the circle inside cover, #3 tie and half a #5 bar:
     // 12 - 1.5 - 0.375 - 0.3125 = 9.8125 in from the centre.
@@ -121,7 +122,7 @@ TEST_F(MainWindowInputs, DiameterWithoutAutoRecomputeLeavesTheBars) {
     const auto before = bars();
     type(MainInput::Diameter, "20");
     EXPECT_EQ(model.circDiam, 20.0f);
-    EXPECT_NEAR(model.grossArea, 3.1415 * 400 / 4, 1e-3);
+    EXPECT_NEAR(model.grossArea, 0.5 * 96 * 100 * std::sin(2 * 3.14159 / 96), 1e-3);
     EXPECT_TRUE(sameBars(bars(), before));
 }
 

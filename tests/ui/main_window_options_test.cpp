@@ -1,4 +1,5 @@
 // The main window's options, lists and buttons, the summary flag, and the state it starts in.
+#include "building/section_generators.h"
 #include "main_window_fixture.h"
 
 namespace pmsect::test {
@@ -63,12 +64,12 @@ TEST_F(MainWindowOptions, SectionOptionsSwitchTheirBoxes) {
     EXPECT_TRUE(box(MainInput::Diameter).enabled);
     EXPECT_FALSE(box(MainInput::Width).enabled || box(MainInput::Depth).unitLabelEnabled);
     EXPECT_EQ(model.sectionType, kRound);
-    EXPECT_EQ(model.numPoints, 20);
+    EXPECT_EQ(model.numPoints, kRoundOutlinePoints);
 
     main.onOption(MainOption::Arbitrary);
     EXPECT_FALSE(box(MainInput::Diameter).enabled || box(MainInput::Width).enabled);
     EXPECT_TRUE(view().editPointsEnabled);
-    EXPECT_EQ(model.numPoints, 20); // the outline stays for the point editor
+    EXPECT_EQ(model.numPoints, kRoundOutlinePoints); // the outline stays for the point editor
 
     main.onOption(MainOption::Rectangular);
     EXPECT_FALSE(view().editPointsEnabled);
