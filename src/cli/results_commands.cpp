@@ -112,9 +112,13 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
     ProjectModel model = loadProject(source);
     CurveTable table;
     const ContourLoad load = computeContour(model, Pn, table);
+    const auto designAt = [&table](int i) -> const DesignContourPoint& {
+        return table.design.points[static_cast<std::size_t>(i)];
+    };
     float direction = 0;
     if (format == OutputFormat::Json) {
         json points = json::array();
+        json design = json::array();
         for (int i = 1; i <= kContourPoints; ++i) {
             points.push_back({{"direction_deg", jsonNumber(direction)},
                               {"phi", jsonNumber(table.phi(i))},
@@ -122,23 +126,39 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
                               {"M1_kipin", jsonNumber(table.col1(i))},
                               {"M2_kipin", jsonNumber(table.col2(i))},
                               {"found", table.isFound(i)}});
+            const DesignContourPoint& d = designAt(i);
+            const auto value = [&d](float v) { return d.found ? jsonNumber(v) : json(nullptr); };
+            design.push_back({{"direction_deg", jsonNumber(direction)},
+                              {"phi", value(d.phi)},
+                              {"Pn_kip", value(d.Pn)},
+                              {"phiPn_kip", value(d.phiPn)},
+                              {"phiM1_kipin", value(d.phiM1)},
+                              {"phiM2_kipin", value(d.phiM2)},
+                              {"found", d.found}});
             direction = static_cast<float>(static_cast<double>(direction) + 9);
         }
-        const json out = {
-            {"code", designCodeJson(model)}, {"Pn_kip", jsonNumber(load.Pn)}, {"points", points}};
+        const json out = {{"code", designCodeJson(model)},
+                          {"Pn_kip", jsonNumber(load.Pn)},
+                          {"points", points},
+                          {"design", design}};
         std::cout << out.dump(2) << "\n";
         return 0;
     }
     if (format == OutputFormat::Table) {
         std::printf("Biaxial contour at Pn = %s k\n", csvNumber(load.Pn).c_str());
     }
-    std::printf("direction_deg,phi,Pn_kip,M1_kipin,M2_kipin\n");
+    std::printf("direction_deg,phi,Pn_kip,M1_kipin,M2_kipin,"
+                "design_phi,design_Pn_kip,phiPn_kip,phiM1_kipin,phiM2_kipin,design_found\n");
     for (int i = 1; i <= kContourPoints; ++i) {
-        std::printf("%s,%s,%s,%s,%s\n", csvNumber(direction).c_str(),
+        const DesignContourPoint& d = designAt(i);
+        std::printf("%s,%s,%s,%s,%s,%s,%s,%s,%s,%s,%s\n", csvNumber(direction).c_str(),
                     csvNumber(table.phi(i)).c_str(),
                     csvNumber(table.reachedPn[static_cast<std::size_t>(i)]).c_str(),
                     csvNumber(table.col1(i), table.isFound(i)).c_str(),
-                    csvNumber(table.col2(i), table.isFound(i)).c_str());
+                    csvNumber(table.col2(i), table.isFound(i)).c_str(),
+                    csvNumber(d.phi, d.found).c_str(), csvNumber(d.Pn, d.found).c_str(),
+                    csvNumber(d.phiPn, d.found).c_str(), csvNumber(d.phiM1, d.found).c_str(),
+                    csvNumber(d.phiM2, d.found).c_str(), d.found ? "yes" : "no");
         direction = static_cast<float>(static_cast<double>(direction) + 9);
     }
     return 0;

@@ -199,6 +199,7 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
         }
         a = static_cast<float>(static_cast<double>(a) + kContourStep);
     }
+    computeDesignContour(model, P, kContourPoints, table.design);
     return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include "model/project_model.h"
 #include "results/curve_depth_memo.h"
+#include "results/design_contour.h"
 #include "results/progress_sink.h"
 
 #include <array>
@@ -18,8 +19,11 @@ namespace pmsect {
 struct CurveTable {
     std::array<std::array<float, 3>, kMaxCurveRows + 1> pts{};
     std::array<bool, kMaxCurveRows + 1> found{};
-    // Contour only: the axial force (kips) each direction's search reached.
+    // Contour only: the axial force (kips) each direction's search reached, and the design
+    // contour at the same load (column 0 is phi of the nominal state, which lies at another
+    // design force in every direction).
     std::array<float, kMaxCurveRows + 1> reachedPn{};
+    DesignContour design;
     int16_t count = 0; // points of the last Pn-Mn curve; a contour leaves it alone
 
     float phi(int row) const { return pts[static_cast<std::size_t>(row)][0]; }
@@ -55,7 +59,8 @@ struct ContourLoad {
 // The contour at the axial load typed in the display force unit (divided by
 // model.units.forceFactor): 40 directions 9 degrees apart from 0, each search starting at a
 // depth of 4 in and aiming at that load itself, to within kContourLoadShare of |Po|. Writes
-// rows 1..40 with the axial force each reached, and leaves table.count alone.
+// rows 1..40 with the axial force each reached and the design contour at that load (in the
+// same directions), and leaves table.count alone.
 ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,
                            ProgressSink* sink = nullptr);
 

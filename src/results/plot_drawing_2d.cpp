@@ -55,19 +55,50 @@ FigurePoint nominalPoint(const Plot2DData& d, const DisplayScale& s, int i) {
     return {-t.col1(i) * s.moment, -t.col2(i) * s.moment};
 }
 
-// The reduced point of row i, or nothing where a contour has none.
+// The reduced point of row i, or nothing where it was not found. A contour's is the design
+// state at phi*Pn = P of that direction, not phi times the nominal point.
 std::optional<FigurePoint> reducedPoint(const Plot2DData& d, const DisplayScale& s,
                                         const ProjectModel& model, int i) {
+    if (d.mode == PlotMode::Biaxial) {
+        const DesignContourPoint& p = d.table->design.points[static_cast<std::size_t>(i)];
+        if (!p.found) {
+            return std::nullopt;
+        }
+        return FigurePoint{-p.phiM1 * s.moment, -p.phiM2 * s.moment};
+    }
+    if (!d.table->isFound(i)) {
+        return std::nullopt;
+    }
     const double phi = d.table->phi(i);
     const FigurePoint p = nominalPoint(d, s, i);
-    if (d.mode == PlotMode::Biaxial) {
-        if (phi == 0) {
-            return std::nullopt; // beyond the reduced capacity
-        }
-        return FigurePoint{phi * p.h, phi * p.v};
-    }
     const double cap = model.phiPnMax / 1000.0 * s.force;
     return FigurePoint{phi * p.h, std::max(phi * p.v, cap)};
+}
+
+// Why a contour has no design contour, or nothing when it has one.
+std::optional<std::string> missingDesignContour(const Plot2DData& d, const ProjectModel& model,
+                                                const DisplayScale& s) {
+    if (d.mode != PlotMode::Biaxial) {
+        return std::nullopt;
+    }
+    const auto limit = [&](const char* name, double lb) {
+        return std::string("P is beyond ") + name + " = " +
+               formatNumber(lb / 1000.0 * s.force, "#,##0.0") + " " + model.units.forceLabel;
+    };
+    switch (d.table->design.reach) {
+    case DesignForceReach::BeyondCompression:
+        return limit("phi*Pn(max)", model.phiPnMax);
+    case DesignForceReach::BeyondTension:
+        return limit("phi*Tn(max)", model.phiTnMax);
+    case DesignForceReach::Within:
+        break;
+    }
+    for (int i = 1; i <= d.count; ++i) {
+        if (d.table->design.points[static_cast<std::size_t>(i)].found) {
+            return std::nullopt;
+        }
+    }
+    return "No state has phi*Pn = P";
 }
 
 double loadDirection(const LoadRow& row) {
@@ -128,10 +159,10 @@ Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const ProjectMod
             continue;
         }
         e.add(nominalPoint(d, s, i));
-        if (options.reduced) {
-            if (const auto r = reducedPoint(d, s, model, i)) {
-                e.add(*r);
-            }
+    }
+    for (int i = 1; i <= d.count && options.reduced; ++i) {
+        if (const auto r = reducedPoint(d, s, model, i)) {
+            e.add(*r);
         }
     }
     for (int n : loads) {
@@ -244,7 +275,10 @@ void drawAxes(Canvas& canvas, const PlotArea& a, const PlotAxis& h, const PlotAx
                 std::max(0.0, a.top - 1.7 * th), vTitle, kTextColour);
 }
 
-void drawLegend(Canvas& canvas, const PlotArea& a, const Plot2DOptions& options) {
+// The legend on the line above the plot, from the right. Where a contour has no design contour
+// its entry says so, and why on a line of its own in the plot's top right corner.
+void drawLegend(Canvas& canvas, const PlotArea& a, const Plot2DOptions& options,
+                const std::optional<std::string>& noReduced) {
     const double th = canvas.textHeight();
     const double y = std::max(0.0, a.top - 1.7 * th);
     const double lineLength = kLegendLineShare * th;
@@ -252,8 +286,10 @@ void drawLegend(Canvas& canvas, const PlotArea& a, const Plot2DOptions& options)
         bool shown;
         int colour;
         const char* text;
-    } entries[] = {{options.reduced, kLightGreen, "phi-reduced"},
-                   {options.nominal, kDarkYellow, "Nominal"}};
+        bool line;
+    } entries[] = {
+        {options.reduced, kLightGreen, noReduced ? "phi-reduced: none" : "phi-reduced", !noReduced},
+        {options.nominal, kDarkYellow, "Nominal", true}};
     double right = a.right;
     for (const auto& e : entries) {
         if (!e.shown) {
@@ -261,9 +297,16 @@ void drawLegend(Canvas& canvas, const PlotArea& a, const Plot2DOptions& options)
         }
         const double w = approximateTextWidth(canvas, e.text);
         const double x = right - w;
-        canvas.text(x, y, e.text, kTextColour);
-        canvas.line(x - th / 3 - lineLength, y + th / 2, x - th / 3, y + th / 2, e.colour);
-        right = x - th / 3 - lineLength - 2 * th;
+        canvas.text(x, y, e.text, e.line ? kTextColour : e.colour);
+        const double lineStart = e.line ? x - th / 3 - lineLength : x;
+        if (e.line) {
+            canvas.line(lineStart, y + th / 2, x - th / 3, y + th / 2, e.colour);
+        }
+        right = lineStart - 2 * th;
+    }
+    if (options.reduced && noReduced) {
+        canvas.text(a.right - th / 2 - approximateTextWidth(canvas, *noReduced), a.top + th / 4,
+                    *noReduced, kLightGreen);
     }
 }
 
@@ -352,7 +395,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     const std::string vTitle = axisTitle(d, model.units, false);
     canvas.beginGroup("axes");
     drawAxes(canvas, a, h, v, hTitle, vTitle);
-    drawLegend(canvas, a, options);
+    drawLegend(canvas, a, options, missingDesignContour(d, model, s));
     canvas.endGroup();
     Figure f(canvas, h, v);
 
@@ -389,7 +432,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
             PolylinePen pen(canvas, kLightGreen);
             for (int k = 1; k <= steps; ++k) {
                 const int i = rowOf(k);
-                const auto r = d.table->isFound(i) ? reducedPoint(d, s, model, i) : std::nullopt;
+                const auto r = reducedPoint(d, s, model, i);
                 if (!r) {
                     pen.lift();
                     continue;
@@ -454,22 +497,27 @@ std::string plotReadout(const Plot2DPicture& picture, const Plot2DData& data,
     const DisplayScale s(model.units);
     const DisplayUnits& u = model.units;
     const int i = nearest->row;
-    const double phi = data.table->phi(i);
     const FigurePoint p = nominalPoint(data, s, i);
+    const auto r = reducedPoint(data, s, model, i);
     const auto value = [](double v) { return formatNumber(v, "#,##0.00"); };
-    const std::string phiText = formatNumber(phi, "0.000");
     if (data.mode == PlotMode::PnMn) {
-        const auto r = reducedPoint(data, s, model, i);
-        return "Pn = " + value(p.v) + " " + u.forceLabel + ", Mn = " + value(p.h) + " " +
-               u.momentLabel + ", phi = " + phiText + ", phiPn = " + value(r->v) + " " +
-               u.forceLabel + ", phiMn = " + value(r->h) + " " + u.momentLabel;
+        std::string text = "Pn = " + value(p.v) + " " + u.forceLabel + ", Mn = " + value(p.h) +
+                           " " + u.momentLabel +
+                           ", phi = " + formatNumber(data.table->phi(i), "0.000");
+        if (r) {
+            text += ", phiPn = " + value(r->v) + " " + u.forceLabel + ", phiMn = " + value(r->h) +
+                    " " + u.momentLabel;
+        }
+        return text;
     }
+    // The design point of the same direction: its own state, with its own phi.
     std::string text = "Pn = " + value(data.contourPn * s.force) + " " + u.forceLabel +
-                       ", Mnx = " + value(p.h) + ", Mny = " + value(p.v) + " " + u.momentLabel +
-                       ", phi = " + phiText;
-    if (phi != 0) {
-        text += ", phiMnx = " + value(phi * p.h) + ", phiMny = " + value(phi * p.v) + " " +
-                u.momentLabel;
+                       ", Mnx = " + value(p.h) + ", Mny = " + value(p.v) + " " + u.momentLabel;
+    if (r) {
+        const DesignContourPoint& design = data.table->design.points[static_cast<std::size_t>(i)];
+        text += ", phi = " + formatNumber(design.phi, "0.000") +
+                ", phiPn = " + value(design.phiPn * s.force) + " " + u.forceLabel +
+                ", phiMnx = " + value(r->h) + ", phiMny = " + value(r->v) + " " + u.momentLabel;
     }
     return text;
 }

@@ -44,7 +44,8 @@ std::string curveCsv(const CurveTable& curve, int count, const DisplayUnits& uni
 
 std::string contourCsv(const CurveTable& contour, const DisplayUnits& units) {
     const std::string m = " (" + units.momentLabel + ")";
-    std::string out = "angle (deg),phi,Mnx" + m + ",Mny" + m + ",found\n";
+    std::string out = "angle (deg),phi,Mnx" + m + ",Mny" + m + ",found,design phi," + "phiPn (" +
+                      units.forceLabel + "),phiMnx" + m + ",phiMny" + m + ",design found\n";
     for (int k = 1; k <= kContourPoints; ++k) {
         const bool found = contour.isFound(k);
         std::string moments = ",";
@@ -52,8 +53,16 @@ std::string contourCsv(const CurveTable& contour, const DisplayUnits& units) {
             moments = csvNumber(-displayMoment(contour.col1(k), units)) + "," +
                       csvNumber(-displayMoment(contour.col2(k), units));
         }
+        // The design contour's state of the same direction, at phi*Pn = P.
+        const DesignContourPoint& d = contour.design.points[static_cast<std::size_t>(k)];
+        std::string design = ",,,";
+        if (d.found) {
+            design = csvNumber(d.phi) + "," + csvNumber(displayForce(d.phiPn, units)) + "," +
+                     csvNumber(-displayMoment(d.phiM1, units)) + "," +
+                     csvNumber(-displayMoment(d.phiM2, units));
+        }
         out += std::to_string(9 * (k - 1)) + "," + csvNumber(contour.phi(k)) + "," + moments + "," +
-               (found ? "1" : "0") + "\n";
+               (found ? "1" : "0") + "," + design + "," + (d.found ? "1" : "0") + "\n";
     }
     return out;
 }

@@ -86,9 +86,44 @@ TEST(ResultsCli, ContourPointsCarryTheirOwnAxialForce) {
     std::string header, first;
     std::getline(lines, header);
     std::getline(lines, first);
-    EXPECT_EQ(header, "direction_deg,phi,Pn_kip,M1_kipin,M2_kipin");
+    EXPECT_EQ(header, "direction_deg,phi,Pn_kip,M1_kipin,M2_kipin,design_phi,design_Pn_kip,"
+                      "phiPn_kip,phiM1_kipin,phiM2_kipin,design_found");
     const auto pnField = first.substr(first.find(',', first.find(',') + 1) + 1);
     EXPECT_NEAR(std::stod(pnField), -680, 0.001 * 906.99) << first;
+}
+
+// The design contour at -300 k (phi*Pn(max) is -0.52 * 906.99 = -471.6 k): one entry per
+// direction at phi*Pn = P, its moment pointing the nominal one's way; the CSV carries the same
+// six values after the nominal ones. Beyond phi*Pn(max) none is found.
+TEST(ResultsCli, ContourCarriesTheDesignContourAtTheLoad) {
+    const std::string text = runCli("contour " + kDefault + " --pn -300 --json").text;
+    const auto j = nlohmann::ordered_json::parse(text);
+    ASSERT_EQ(j["design"].size(), 40u);
+    std::vector<std::string> names;
+    for (const auto& item : j["design"][0].items()) {
+        names.push_back(item.key());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"direction_deg", "phi", "Pn_kip", "phiPn_kip",
+                                               "phiM1_kipin", "phiM2_kipin", "found"}));
+    for (std::size_t k = 0; k < 40; ++k) {
+        const auto& d = j["design"][k];
+        const auto& p = j["points"][k];
+        ASSERT_TRUE(d["found"].get<bool>()) << d.dump();
+        EXPECT_NEAR(d["phiPn_kip"].get<double>(), -300, 0.001 * 906.99) << d.dump();
+        const double m1 = d["phiM1_kipin"].get<double>(), m2 = d["phiM2_kipin"].get<double>();
+        const double n1 = p["M1_kipin"].get<double>(), n2 = p["M2_kipin"].get<double>();
+        EXPECT_GT(m1 * n1 + m2 * n2, 0.999 * std::hypot(m1, m2) * std::hypot(n1, n2));
+    }
+    std::istringstream csv(runCli("contour " + kDefault + " --pn -300 --csv").text);
+    std::string line;
+    std::getline(csv, line);
+    std::getline(csv, line);
+    EXPECT_EQ(std::count(line.begin(), line.end(), ','), 10) << line;
+    EXPECT_EQ(line.substr(line.rfind(',') + 1), "yes");
+    for (const json& d :
+         json::parse(runCli("contour " + kDefault + " --pn -600 --json").text)["design"]) {
+        EXPECT_TRUE(!d["found"].get<bool>() && d["phiPn_kip"].is_null());
+    }
 }
 
 TEST(ResultsCli, SurfaceDirectionsAndExtents) {

@@ -4,8 +4,10 @@
 #include "engine/materials.h"
 #include "engine/polygon_properties.h"
 #include "engine/section_summary.h"
+#include "engine/strength_reduction.h"
 #include "model/project_model.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <utility>
 
@@ -110,6 +112,31 @@ inline ProjectModel oneFaceRectangle() {
     }
     addBar(m, -4, 6.5f, 4);
     addBar(m, 4, 6.5f, 4);
+    finish(m, false);
+    return m;
+}
+
+// A 20 x 20 in tied column, 12 #9 on its perimeter (four along each face, 2.44 in from it),
+// f'c 5,000 psi, ACI 318-19, loaded with Pu = -1,000 k and Mux = 350 ft-k.
+inline ProjectModel tiedColumn20WithItsLoad() {
+    ProjectModel m = emptyModel();
+    m.fpc = 5000;
+    m.beta1 = stressBlockFactor(m.fpc);
+    m.Ec = concreteModulus(m.unitWt, m.fpc);
+    applyDesignCode(m, DesignCode::Aci318_19);
+    setOutline(m, {{-10, -10}, {-10, 10}, {10, 10}, {10, -10}});
+    m.rectB = m.rectH = m.extentX = m.extentY = 20;
+    m.barLayout = kPlacedBars;
+    for (float a : {-7.56f, -2.52f, 2.52f, 7.56f}) {
+        addBar(m, a, 7.56f, 9);
+        addBar(m, a, -7.56f, 9);
+        if (std::fabs(a) < 7) {
+            addBar(m, -7.56f, a, 9);
+            addBar(m, 7.56f, a, 9);
+        }
+    }
+    m.numLoads = 1;
+    m.loads[1] = LoadRow{{0, -1000, 350, 0}};
     finish(m, false);
     return m;
 }

@@ -2,6 +2,8 @@
 // 3D view and the three editors, for a person to look at: disabled in the normal run, started by
 // tools/screenshots.sh under a virtual display, writing PNG files and an exported SVG into the
 // folder named by PMSECT_SCREENSHOTS.
+#include "engine/test_sections.h"
+#include "io/project_file.h"
 #include "screenshot_fixture.h"
 #include "ui/qt/bar_set_editor_window.h"
 #include "ui/qt/grid_table_view.h"
@@ -151,6 +153,29 @@ TEST_F(ResultsScreenshotTest, DISABLED_ResultsAndEditingWindows) {
     main->findChild<QPushButton*>("cmdEditBars")->click();
     snap(set.barEditorWindow(), "19-bar-editor");
     set.barEditorWindow()->findChild<QPushButton*>("cmdDone")->click();
+}
+
+// The biaxial plot of test::tiedColumn20WithItsLoad, whose load the load check fails: at
+// Pn = -1,000 k it lies outside the design contour. Then a load beyond phi*Pn(max), where the
+// legend says there is no design contour.
+TEST_F(ResultsScreenshotTest, DISABLED_BiaxialDesignContourWithAFailingLoad) {
+    const ProjectModel column = tiedColumn20WithItsLoad();
+    const std::string path = dir.file("column-20x20.rcs");
+    ASSERT_TRUE(writeProjectFile(path, column));
+
+    saveShowInfoAtStart(dir.path(), 0);
+    windows->start();
+    windows->continueFromOpening();
+    MainWindow* main = windows->mainWindow();
+    platform.openAnswers.push_back(path);
+    main->findChild<QAction*>("mnuOpen")->trigger();
+    main->findChild<QPushButton*>("cmdResults")->click();
+    ResultsWindow* results = windows->resultsWindow();
+    results->findChild<QRadioButton*>("optBiMn")->click();
+    typeAndEnter(results->findChild<QLineEdit*>("txt2DHorAngle"), "-1000");
+    snap(results, "21-biaxial-design-contour-failing-load");
+    typeAndEnter(results->findChild<QLineEdit*>("txt2DHorAngle"), "-1500");
+    snap(results, "22-biaxial-beyond-phi-pn-max");
 }
 
 } // namespace

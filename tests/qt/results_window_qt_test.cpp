@@ -407,7 +407,9 @@ TEST_F(ResultsWindowQtTest, ExportsTheCurveTheSurfaceAndBothPictures) {
     platform.saveAnswers.push_back(dir.file("curve.csv"));
     platform.answers.push_back(true);
     trigger("mnuExport2DData");
-    EXPECT_EQ(fileLines(dir.file("curve.csv"))[0], "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found");
+    EXPECT_EQ(fileLines(dir.file("curve.csv"))[0],
+              "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found,design phi,phiPn (k),"
+              "phiMnx (ft-k),phiMny (ft-k),design found");
 }
 
 } // namespace

@@ -53,12 +53,15 @@ TEST(ResultsExport, ContourGivesTheMomentAboutEachAxis) {
     t.pts[1] = {0.9f, 0.0f, -240.0f};  // 0 deg: bending about y, the table holds -Mny
     t.pts[11] = {0.9f, -360.0f, 0.0f}; // 90 deg: bending about x, the table holds -Mnx
     t.found[2] = false;
+    // The design state of 90 deg: phi*Pn -130 k, phi*Mnx 18 ft-k (the table holds -216 kip-in).
+    t.design.points[11] = {true, 0.65f, -200, -130, -216, 0};
     const auto rows = lines(contourCsv(t, DisplayUnits{}));
     ASSERT_EQ(rows.size(), 41u);
-    EXPECT_EQ(rows[0], "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found");
-    EXPECT_EQ(rows[1], "0,0.9,0,20,1");
-    EXPECT_EQ(rows[2], "9,0,,,0");
-    EXPECT_EQ(rows[11], "90,0.9,30,0,1");
+    EXPECT_EQ(rows[0], "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found,design phi,phiPn (k),"
+                       "phiMnx (ft-k),phiMny (ft-k),design found");
+    EXPECT_EQ(rows[1], "0,0.9,0,20,1,,,,,0");
+    EXPECT_EQ(rows[2], "9,0,,,0,,,,,0");
+    EXPECT_EQ(rows[11], "90,0.9,30,0,1,0.65,-130,18,0,1");
 }
 
 class ResultsFiles : public ResultsWindowsTest {};
@@ -83,7 +86,9 @@ TEST_F(ResultsFiles, ComputedCurveMatchesItsTableWorkedByHand) {
     EXPECT_EQ(fields(surface[1])[1], "90"); // direction 1 bends about x
 
     results.onOptBiMn();
-    EXPECT_EQ(lines(app.current2DCsv())[0], "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found");
+    EXPECT_EQ(lines(app.current2DCsv())[0],
+              "angle (deg),phi,Mnx (ft-k),Mny (ft-k),found,design "
+              "phi,phiPn (k),phiMnx (ft-k),phiMny (ft-k),design found");
 }
 
 TEST_F(ResultsFiles, PicturesAsSvg) {

@@ -1,5 +1,6 @@
 // The results window: its controls, the wait tasks its inputs start, and its pictures.
 #include "engine/strain_compat.h"
+#include "engine/test_sections.h"
 #include "format/number_format.h"
 #include "results/recording_canvas.h"
 #include "results_windows_fixture.h"
@@ -236,6 +237,49 @@ TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     results.draw3D(canvas);
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 4u); // cross and the overshoot
+}
+
+// The column of test::tiedColumn20WithItsLoad: the load check fails its load, and at
+// Pn = -1,000 k the load lies beyond the design contour, whose points lie at phi*Pn = -1,000 k.
+// At a load beyond phi*Pn(max) there is no design contour and the legend says so.
+TEST_F(ResultsWindow, AFailingLoadLiesOutsideTheDesignContourAtItsAxialLoad) {
+    model = tiedColumn20WithItsLoad();
+    ASSERT_GT(model.loads[1][kRatio], 1.05f);
+
+    open();
+    results.onOptBiMn();
+    results.confirm2DAngle("-1000");
+    const DesignContour& design = app.data().contour.design;
+    for (const DesignContourPoint& p : design.points) {
+        if (p.found) {
+            EXPECT_NEAR(p.phiPn, -1000, 0.001 * std::fabs(model.Po / 1000.0));
+        }
+    }
+    RecordingCanvas c(640, 640);
+    results.draw2D(c);
+    const auto failing = c.ofKind(PrimitiveKind::Circle, kLightRed);
+    ASSERT_EQ(failing.size(), 1u);
+    double rightmost = -1e300;
+    for (const DrawPrimitive& line : c.ofKind(PrimitiveKind::Line, kLightGreen)) {
+        if (line.y1 > 2 * c.textHeight()) { // below the legend's sample line
+            rightmost = std::max({rightmost, line.x1, line.x2});
+        }
+    }
+    EXPECT_GT(failing[0].x1, rightmost + failing[0].radius);
+
+    const auto legend = [&c](const std::string& text) {
+        const auto texts = c.ofKind(PrimitiveKind::Text);
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const DrawPrimitive& t) { return t.text == text; });
+    };
+    EXPECT_TRUE(legend("phi-reduced"));
+    results.confirm2DAngle(formatNumber(model.phiPnMax / 1000.0 - 100, "0"));
+    c = RecordingCanvas(640, 640);
+    results.draw2D(c);
+    EXPECT_TRUE(legend("phi-reduced: none"));
+    EXPECT_TRUE(legend(
+        "P is beyond phi*Pn(max) = " + formatNumber(model.phiPnMax / 1000.0, "#,##0.0") + " k"));
+    EXPECT_EQ(c.count(PrimitiveKind::Line, kLightGreen), 0u);
 }
 
 TEST_F(ResultsWindow, BiaxialScrollRangeHoldsPoundsBeyondSixteenBits) {
