@@ -4,7 +4,6 @@
 #include "format/number_format.h"
 
 #include <array>
-#include <cmath>
 
 namespace pmsect {
 namespace {
@@ -28,8 +27,8 @@ constexpr std::array<InputLimit, 14> kLimits = {{
 }};
 
 std::string numberText(double value) {
-    // Enough decimals for a range shown in other units (500 psi is 3.45 MPa).
-    return formatNumber(value, std::fabs(value) >= 100 ? "#,##0" : "#,##0.0##");
+    // Two decimals at most, for a range shown in other units (500 psi is 3.45 MPa).
+    return formatNumber(value, "#,##0.##");
 }
 
 } // namespace

@@ -88,6 +88,24 @@ double doubleArea(const std::vector<Vertex>& v) {
     return sum;
 }
 
+constexpr const char* kNoArea = "the outline has no area (its points lie on one line)";
+
+// Whether every corner lies on the line through the first corner and the one farthest from it.
+bool allOnOneLine(const std::vector<Vertex>& v, double tolerance) {
+    std::size_t far = 0;
+    double farthest = -1;
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        const double d = std::hypot(v[i].x - v[0].x, v[i].y - v[0].y);
+        if (d > farthest) {
+            farthest = d;
+            far = i;
+        }
+    }
+    return std::all_of(v.begin(), v.end(), [&](const Vertex& p) {
+        return std::fabs(cross(v[0], v[far], p)) <= tolerance;
+    });
+}
+
 // Inside or on the boundary, by the crossing rule; a point within the tolerance of an edge is on
 // it.
 bool insideOrOn(const std::vector<Vertex>& v, const Vertex& p, double tolerance) {
@@ -117,8 +135,8 @@ std::optional<SectionFault> outlineFault(const ProjectModel& model) {
     // Single-precision coordinates carry a relative error near 1e-7; a cross product of them
     // one near 1e-7 of the outline's span squared.
     const double tolerance = 1e-9 * scale;
-    if (!(std::fabs(doubleArea(v)) > 1e-6 * scale)) {
-        return SectionFault{0, false, "the outline has no area (its points lie on one line)"};
+    if (allOnOneLine(v, tolerance)) {
+        return SectionFault{0, false, kNoArea};
     }
     const std::size_t n = v.size();
     for (std::size_t i = 0; i < n; ++i) {
@@ -148,6 +166,11 @@ std::optional<SectionFault> outlineFault(const ProjectModel& model) {
                                         " meets edge " + edgeName(v, j)};
             }
         }
+    }
+    // A simple polygon whose corners are not on one line has area; this catches what rounding
+    // lets through.
+    if (!(std::fabs(doubleArea(v)) > 1e-6 * scale)) {
+        return SectionFault{0, false, kNoArea};
     }
     return std::nullopt;
 }

@@ -176,14 +176,15 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     const Record r3 = in.next("record 3, materials", 5);
     m.unitWt = r3.single(0);
     m.fpc = r3.single(1);
+    r3.requireWithin(0, "the unit weight", InputQuantity::UnitWeight, m.unitWt);
+    r3.requireWithin(1, "f'c", InputQuantity::ConcreteStrength, m.fpc);
+    // The integers are judged as they would be stored, before they are: a huge value saturates.
+    r3.requireWithin(2, "fy", InputQuantity::SteelStrength, roundHalfEven32(r3.real(2)));
+    r3.requireWithin(3, "Ec", InputQuantity::ConcreteModulus, roundHalfEven32(r3.real(3)));
+    r3.requireWithin(4, "Es", InputQuantity::SteelModulus, roundHalfEven32(r3.real(4)));
     m.fy = r3.integer(2, kInt32Min, kInt32Max);
     m.Ec = r3.integer(3, kInt32Min, kInt32Max);
     m.Es = r3.integer(4, kInt32Min, kInt32Max);
-    r3.requireWithin(0, "the unit weight", InputQuantity::UnitWeight, m.unitWt);
-    r3.requireWithin(1, "f'c", InputQuantity::ConcreteStrength, m.fpc);
-    r3.requireWithin(2, "fy", InputQuantity::SteelStrength, m.fy);
-    r3.requireWithin(3, "Ec", InputQuantity::ConcreteModulus, m.Ec);
-    r3.requireWithin(4, "Es", InputQuantity::SteelModulus, m.Es);
 
     // Every dimension is judged, the ones the section type does not use too: the desktop shows
     // them in their boxes and takes them when the section type changes.

@@ -178,18 +178,18 @@ public:
 
         readSingle("unitWt", m.unitWt);
         readSingle("fpc", m.fpc);
-        readInteger("fy", kInt32Min, kInt32Max, m.fy);
+        readInteger("fy", "fy", InputQuantity::SteelStrength, m.fy);
         m.Ec = concreteModulus(m.unitWt, m.fpc);
-        readInteger("Ec", kInt32Min, kInt32Max, m.Ec);
-        readInteger("Es", kInt32Min, kInt32Max, m.Es);
+        readInteger("Ec", "Ec", InputQuantity::ConcreteModulus, m.Ec);
+        readInteger("Es", "Es", InputQuantity::SteelModulus, m.Es);
         readSingle("rectB", m.rectB);
         readSingle("rectH", m.rectH);
         readSingle("circDiam", m.circDiam);
         readSingle("clearCover", m.clearCover);
         readSingle("clearSpacing", m.clearSpacing);
         int32_t totBars = m.totBars;
-        readInteger("totBars", kInt32Min, kInt32Max, totBars);
-        within("totBars", "the number of bars on the circle", InputQuantity::CircleBars, totBars);
+        readInteger("totBars", "the number of bars on the circle", InputQuantity::CircleBars,
+                    totBars);
         m.totBars = static_cast<int16_t>(totBars);
         readSingle("firstBarAngle", m.firstBarAngle);
         readWord("barSetsAlong", kBarSetDirectionWords,
@@ -212,9 +212,6 @@ private:
     void requireUsable(const ProjectModel& m) const {
         within("unitWt", "the unit weight", InputQuantity::UnitWeight, m.unitWt);
         within("fpc", "f'c", InputQuantity::ConcreteStrength, m.fpc);
-        within("fy", "fy", InputQuantity::SteelStrength, m.fy);
-        within("Ec", "Ec", InputQuantity::ConcreteModulus, m.Ec);
-        within("Es", "Es", InputQuantity::SteelModulus, m.Es);
         within("rectB", "the width", InputQuantity::SectionSize, m.rectB);
         within("rectH", "the depth", InputQuantity::SectionSize, m.rectH);
         within("circDiam", "the diameter", InputQuantity::SectionSize, m.circDiam);
@@ -266,9 +263,13 @@ private:
         }
     }
 
-    void readInteger(const char* key, int32_t low, int32_t high, int32_t& out) {
+    // A whole number within the quantity's range.
+    void readInteger(const char* key, std::string_view what, InputQuantity range, int32_t& out) {
         if (const json* v = find(key)) {
-            out = integer(*v, Pointer() / key, low, high);
+            if (v->is_number() && !withinLimit(range, v->get<double>())) {
+                fail(Pointer() / key, outOfRangeText(what, range));
+            }
+            out = integer(*v, Pointer() / key, kInt32Min, kInt32Max);
         }
     }
 
