@@ -304,5 +304,21 @@ TEST_F(MainWindowInputs, SectionOptionKeepsAPositiveDimension) {
     EXPECT_EQ(box(MainInput::Width).text, "12");
 }
 
+// With no bars left on the circle the summary finds no pure-bending strength: the lines read "-"
+// instead of the strengths of the six bars before.
+TEST_F(MainWindowInputs, ASectionWithoutBarsShowsNoPureBendingStrength) {
+    main.onOption(MainOption::Circle);
+    ASSERT_NE(main.view().summary.posMnx.text, kNoPureBendingText);
+    type(MainInput::BarCount, "0");
+    EXPECT_EQ(model.numBars, 0);
+    const SummaryLabels& s = main.view().summary;
+    for (const LabelText* label :
+         {&s.posMnx, &s.posPhiMnx, &s.posStrainX, &s.negMny, &s.negStrainY}) {
+        EXPECT_EQ(label->text, kNoPureBendingText);
+    }
+    type(MainInput::BarCount, "6");
+    EXPECT_NE(main.view().summary.posMnx.text, kNoPureBendingText);
+}
+
 } // namespace
 } // namespace pmsect::test
