@@ -1,4 +1,4 @@
-// Hostile project and load files, kept in tests/robustness/data/hostile: magnitudes no section
+// Hostile project and load files, kept in tests/robustness/data/impossible: magnitudes no section
 // has, counts beyond the tables, outlines without area or crossing themselves, bars outside, a
 // key given twice, a later format. Each is refused with its place (line and field, JSON pointer,
 // or line and column) and the reason, and the model is left as it was; the large ones are made
@@ -22,8 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string hostile(const std::string& name) {
-    return (robust::foundInputs() / "hostile" / name).string();
+std::string impossible(const std::string& name) {
+    return (robust::foundInputs() / "impossible" / name).string();
 }
 
 ProjectModel newProject() {
@@ -37,7 +37,7 @@ struct Refusal {
     const char* message; // a part of the refusal
 };
 
-TEST(HostileFiles, ProjectsOutsideTheRangesAreRefusedWithTheirPlace) {
+TEST(ImpossibleInputs, ProjectsOutsideTheRangesAreRefusedWithTheirPlace) {
     const Refusal refusals[] = {
         {"fpc_1e30.rcs", "Line 3 (record 3, materials): field 2 \"1E+30\" is f'c, which must lie "
                          "between 500 and 30,000 psi"},
@@ -84,7 +84,7 @@ TEST(HostileFiles, ProjectsOutsideTheRangesAreRefusedWithTheirPlace) {
     for (const Refusal& r : refusals) {
         ProjectModel m = newProject();
         const ProjectModel before = m;
-        const FileResult result = loadAnyProject(hostile(r.file), m);
+        const FileResult result = loadAnyProject(impossible(r.file), m);
         EXPECT_FALSE(result.ok) << r.file;
         EXPECT_NE(result.error.find(r.message), std::string::npos)
             << r.file << ": " << result.error;
@@ -92,13 +92,13 @@ TEST(HostileFiles, ProjectsOutsideTheRangesAreRefusedWithTheirPlace) {
     }
 }
 
-TEST(HostileFiles, LoadFilesOutsideTheRangesAreRefusedWithLineAndColumn) {
+TEST(ImpossibleInputs, LoadFilesOutsideTheRangesAreRefusedWithLineAndColumn) {
     const Refusal refusals[] = {
         {"pu_1e30.csv", "line 3, column 2: Pu 1e30 must lie between -1,000,000 and 1,000,000 k"},
         {"muy_1e8.csv", "line 2, column 3: Muy 1e8 must lie between -10,000,000 and 10,000,000"},
     };
     for (const Refusal& r : refusals) {
-        const LoadFileResult result = readLoadFile(hostile(r.file));
+        const LoadFileResult result = readLoadFile(impossible(r.file));
         ASSERT_TRUE(result.error) << r.file;
         EXPECT_NE(result.error->text().find(r.message), std::string::npos)
             << r.file << ": " << result.error->text();
@@ -119,9 +119,9 @@ TEST(HostileFiles, LoadFilesOutsideTheRangesAreRefusedWithLineAndColumn) {
 }
 
 // One rule for both project forms and load files: a leading byte-order mark is passed over.
-TEST(HostileFiles, AByteOrderMarkOpensEveryForm) {
+TEST(ImpossibleInputs, AByteOrderMarkOpensEveryForm) {
     ProjectModel rcs = newProject();
-    ASSERT_TRUE(loadProjectFile(hostile("byte_order_mark.rcs"), rcs));
+    ASSERT_TRUE(loadProjectFile(impossible("byte_order_mark.rcs"), rcs));
     ProjectModel golden = newProject();
     ASSERT_TRUE(
         loadProjectFile((fs::path(PMSECT_TEST_DATA) / "golden" / "default.rcs").string(), golden));
@@ -129,9 +129,9 @@ TEST(HostileFiles, AByteOrderMarkOpensEveryForm) {
     EXPECT_EQ(robust::firstDifference(rcs, golden), "");
 
     ProjectModel json = newProject();
-    ASSERT_TRUE(loadJsonProject(hostile("byte_order_mark.project.json"), json));
+    ASSERT_TRUE(loadJsonProject(impossible("byte_order_mark.project.json"), json));
     EXPECT_EQ(json.rectB, 16);
-    const LoadFileResult loads = readLoadFile(hostile("byte_order_mark.csv"));
+    const LoadFileResult loads = readLoadFile(impossible("byte_order_mark.csv"));
     ASSERT_TRUE(loads) << loads.error->text();
     ASSERT_EQ(loads.contents.loads.size(), 1u);
     EXPECT_EQ(loads.contents.loads[0].Pu, -100);
@@ -140,7 +140,7 @@ TEST(HostileFiles, AByteOrderMarkOpensEveryForm) {
 // A large outline made here: 100 points round a circle, in order but for the last two, swapped,
 // so that two edges near the end cross. It is refused at the point where the first of them
 // starts; in order, the same points open.
-TEST(HostileFiles, AHundredPointOutlineThatCrossesItselfIsRefused) {
+TEST(ImpossibleInputs, AHundredPointOutlineThatCrossesItselfIsRefused) {
     const auto outline = [](bool swapped) {
         std::string text = R"({"sectionType": "arbitrary", "barLayout": "placed", "bars": [],)"
                            R"( "outline": [)";
@@ -164,7 +164,7 @@ TEST(HostileFiles, AHundredPointOutlineThatCrossesItselfIsRefused) {
 
 // The format: a project of today (JSON "format": 1, or none; a .rcs without a format line) opens,
 // the oldest golden projects among them, and what this version writes says format 1.
-TEST(HostileFiles, TodaysProjectsOpenAndCarryTheirFormat) {
+TEST(ImpossibleInputs, TodaysProjectsOpenAndCarryTheirFormat) {
     for (const auto& entry : fs::directory_iterator(fs::path(PMSECT_TEST_DATA) / "golden")) {
         if (entry.path().extension() != ".rcs") {
             continue;
