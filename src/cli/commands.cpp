@@ -132,7 +132,8 @@ int runSummary(const ProjectSource& source, bool asJson) {
     ProjectModel model = loadProject(source);
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
-        json pure = json::array();
+        // Without bars there are no strengths: null, not an earlier section's numbers.
+        json pure = model.pureBendingValid ? json::array() : json(nullptr);
         if (model.pureBendingValid) {
             for (const PureBendingResult& r : model.pureBending) {
                 pure.push_back({{"angle_deg", jsonNumber(r.neutralAxisAngle)},
@@ -168,15 +169,15 @@ int runSummary(const ProjectSource& source, bool asJson) {
     for (const std::string& warning : designWarnings(model)) {
         std::printf("  %s\n", warning.c_str());
     }
-    if (model.pureBendingValid) {
-        std::printf("Pure bending          Mn (ft-k)   phi*Mn (ft-k)   max. strain\n");
-        for (std::size_t i = 0; i < 4; ++i) {
-            const PureBendingResult& r = model.pureBending[i];
-            std::printf("  %-6s %19s %15s %13s\n", kPureBendingNames[i],
-                        fixed(r.Mn / 12.0, "###,##0.00").c_str(),
-                        fixed(r.phiMn / 12.0, "###,##0.00").c_str(),
-                        fixed(r.maxSteelStrain, "0.0000").c_str());
-        }
+    std::printf("Pure bending          Mn (ft-k)   phi*Mn (ft-k)   max. strain\n");
+    for (std::size_t i = 0; i < 4; ++i) {
+        const PureBendingResult& r = model.pureBending[i];
+        // A section without bars has no strengths: "-", not an earlier section's numbers.
+        const bool found = model.pureBendingValid;
+        std::printf("  %-6s %19s %15s %13s\n", kPureBendingNames[i],
+                    found ? fixed(r.Mn / 12.0, "###,##0.00").c_str() : "-",
+                    found ? fixed(r.phiMn / 12.0, "###,##0.00").c_str() : "-",
+                    found ? fixed(r.maxSteelStrain, "0.0000").c_str() : "-");
     }
     if (model.numLoads > 0) {
         std::printf("Load checks\n");

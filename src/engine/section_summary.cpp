@@ -49,6 +49,9 @@ void computeSectionSummary(ProjectModel& model) {
     }
     if (model.numBars > 0) {
         computePureBending(model);
+    } else {
+        // No bars, no pure-bending strength: what the model holds is an earlier section's.
+        model.pureBendingValid = false;
     }
     ++model.summaryCount;
 }

@@ -2,6 +2,7 @@
 // is checked field by field and refused with its line and column.
 #include "io/load_file.h"
 
+#include "building/input_limits.h"
 #include "format/number_format.h"
 #include "format/text.h"
 
@@ -228,7 +229,8 @@ private:
         return !fields.empty() && parseNumber(fields[0]).has_value();
     }
 
-    float number(const std::vector<std::string>& fields, std::size_t index) const {
+    float number(const std::vector<std::string>& fields, std::size_t index,
+                 InputQuantity range) const {
         const int column = static_cast<int>(index + 1);
         if (index >= fields.size()) {
             fail(column, nameOf(index) + " is missing");
@@ -241,7 +243,11 @@ private:
         if (!value) {
             fail(column, nameOf(index) + " \"" + printable(text) + "\" is not a finite number");
         }
-        return static_cast<float>(*value);
+        const auto stored = static_cast<float>(*value);
+        if (!withinLimit(range, stored)) {
+            fail(column, outOfRangeText(nameOf(index) + " " + text, range));
+        }
+        return stored;
     }
 
     void readAll(LoadFileContents& out) {
@@ -265,9 +271,9 @@ private:
                 fail(0, "more than " + std::to_string(options_.maxLoads) + " loads");
             }
             LoadInput load;
-            load.Pu = number(fields, columns_.force[0]);
-            load.Mux = number(fields, columns_.force[1]);
-            load.Muy = number(fields, columns_.force[2]);
+            load.Pu = number(fields, columns_.force[0], InputQuantity::AxialLoad);
+            load.Mux = number(fields, columns_.force[1], InputQuantity::Moment);
+            load.Muy = number(fields, columns_.force[2], InputQuantity::Moment);
             out.loads.push_back(load);
             if (columns_.id) {
                 out.ids.push_back(*columns_.id < fields.size() ? fields[*columns_.id] : "");

@@ -5,6 +5,10 @@
 // edition alone: "ACI318-14" or "ACI318-19". A 318-05 project has none, so that its file is the
 // same as before editions existed and older versions still open it; a file without the line is
 // a 318-05 project. Any other text on that line is refused.
+//
+// Formats: every project file written so far, and every JSON project, is of format 1. A project
+// file of a later format will begin with the line "PMSECT format N" (a JSON project holds
+// "format": N), so that this version refuses it by name instead of misreading it.
 #pragma once
 
 #include "engine/strength_reduction.h"
@@ -25,6 +29,17 @@ inline constexpr std::string_view kFileTrue = "#TRUE#";
 inline constexpr std::string_view kFileFalse = "#FALSE#";
 inline constexpr std::string_view kFileLineEnd = "\r\n";
 inline constexpr std::string_view kDesignCodeLinePrefix = "ACI";
+
+// The format this version writes and the newest it reads.
+inline constexpr int kProjectFileFormat = 1;
+inline constexpr std::string_view kFormatLineStart = "PMSECT format";
+// A leading UTF-8 byte-order mark, as some editors save text, is passed over.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The refusal of a file of a later format.
+inline std::string newerFormatText(int format) {
+    return "written by a newer PMSECT (format " + std::to_string(format) + ")";
+}
 
 // "ACI318-19" for a project of that edition.
 inline std::string designCodeLine(DesignCode code) {

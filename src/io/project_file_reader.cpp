@@ -1,6 +1,8 @@
 // Reads the project file into a copy of the model, record by record with the counts of record 2,
 // and hands the copy over only when the whole file has been read.
 #include "building/bar_layout.h"
+#include "building/input_limits.h"
+#include "building/section_checks.h"
 #include "engine/finite_model.h"
 #include "engine/materials.h"
 #include "engine/polygon_properties.h"
@@ -17,6 +19,7 @@
 #include <fstream>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace pmsect {
 namespace {
@@ -55,7 +58,13 @@ std::string rowName(const char* table, int row) {
     return std::string(table) + " " + std::to_string(row);
 }
 
-void readTables(RecordReader& in, ProjectModel& m) {
+// The lines the table rows were read from, for the messages about a whole section.
+struct TableLines {
+    std::vector<int> points; // line of outline point i at [i - 1]
+    std::vector<int> bars;
+};
+
+void readTables(RecordReader& in, ProjectModel& m, TableLines& lines) {
     // Rows past the counts are cleared, so that nothing of the previous project lingers there.
     m.points.fill(Point{});
     m.bars.fill(Bar{});
@@ -65,14 +74,29 @@ void readTables(RecordReader& in, ProjectModel& m) {
     for (int i = 1; i <= m.numPoints; ++i) {
         const Record r = in.next(rowName("outline point", i), 2);
         m.points[static_cast<std::size_t>(i)] = Point{r.single(0), r.single(1)};
+        r.requireWithin(0, "x", InputQuantity::Coordinate, r.single(0));
+        r.requireWithin(1, "y", InputQuantity::Coordinate, r.single(1));
+        lines.points.push_back(r.lineNumber());
     }
     for (int i = 1; i <= m.numBars; ++i) {
         const Record r = in.next(rowName("bar", i), 3);
         m.bars[static_cast<std::size_t>(i)] = Bar{r.single(0), r.single(1), r.single(2)};
+        r.requireWithin(0, "x", InputQuantity::Coordinate, r.single(0));
+        r.requireWithin(1, "y", InputQuantity::Coordinate, r.single(1));
+        lines.bars.push_back(r.lineNumber());
     }
+    int64_t barSetBars = 0;
     for (int i = 1; i <= m.numBarSets; ++i) {
         const Record r = in.next(rowName("bar set", i), 2);
         m.barSets[static_cast<std::size_t>(i)] = BarSet{r.single(0), r.single(1)};
+        const int32_t count = roundHalfEven32(r.real(0));
+        r.requireWithin(0, "the number of bars", InputQuantity::BarSetBars, count);
+        barSetBars += count;
+        if (!withinLimit(InputQuantity::BarSetBars, static_cast<double>(barSetBars))) {
+            r.fail(0, "brings the bar sets to " + std::to_string(barSetBars) +
+                          " bars, more than the " + std::to_string(kMaxBars) +
+                          " the project can hold");
+        }
     }
     for (int i = 1; i <= m.numLoads; ++i) {
         const Record r = in.next(rowName("load combination", i), 3);
@@ -80,7 +104,29 @@ void readTables(RecordReader& in, ProjectModel& m) {
         row[kPu] = r.single(0);
         row[kMux] = r.single(1);
         row[kMuy] = r.single(2);
+        r.requireWithin(0, "Pu", InputQuantity::AxialLoad, row[kPu]);
+        r.requireWithin(1, "Mux", InputQuantity::Moment, row[kMux]);
+        r.requireWithin(2, "Muy", InputQuantity::Moment, row[kMuy]);
     }
+}
+
+// An outline or bars no strength can be computed for, told at the line of the row at fault.
+void requireComputableSection(const ProjectModel& m, const TableLines& lines) {
+    const auto fault = sectionFault(m);
+    if (!fault) {
+        return;
+    }
+    const std::vector<int>& rows = fault->inBars ? lines.bars : lines.points;
+    if (fault->row >= 1 && static_cast<std::size_t>(fault->row) <= rows.size()) {
+        throw FileFormatError(
+            "Line " + std::to_string(rows[static_cast<std::size_t>(fault->row) - 1]) + " (" +
+            rowName(fault->inBars ? "bar" : "outline point", fault->row) + "): " + fault->reason);
+    }
+    const std::string where = lines.points.empty()
+                                  ? std::string("Line 2 (record 2, table counts)")
+                                  : "Lines " + std::to_string(lines.points.front()) + " to " +
+                                        std::to_string(lines.points.back()) + " (the outline)";
+    throw FileFormatError(where + ": " + fault->reason);
 }
 
 // The optional last line; without it the project is of ACI 318-05. The edition decides the
@@ -102,6 +148,9 @@ void readDesignCode(RecordReader& in, ProjectModel& m) {
 }
 
 void readRecords(RecordReader& in, ProjectModel& m) {
+    if (const int format = in.readFormat(); format > kProjectFileFormat) {
+        throw FileFormatError(newerFormatText(format));
+    }
     const Record r1 = in.next("record 1, section type and bar layout", 2);
     const int32_t storedSection = r1.integer(0, kInt32Min, kInt32Max);
     const int32_t storedLayout = r1.integer(1, kInt32Min, kInt32Max);
@@ -115,33 +164,38 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     const Record r3 = in.next("record 3, materials", 5);
     m.unitWt = r3.single(0);
     m.fpc = r3.single(1);
+    r3.requireWithin(0, "the unit weight", InputQuantity::UnitWeight, m.unitWt);
+    r3.requireWithin(1, "f'c", InputQuantity::ConcreteStrength, m.fpc);
+    // The integers are judged as they would be stored, before they are: a huge value saturates.
+    r3.requireWithin(2, "fy", InputQuantity::SteelStrength, roundHalfEven32(r3.real(2)));
+    r3.requireWithin(3, "Ec", InputQuantity::ConcreteModulus, roundHalfEven32(r3.real(3)));
+    r3.requireWithin(4, "Es", InputQuantity::SteelModulus, roundHalfEven32(r3.real(4)));
     m.fy = r3.integer(2, kInt32Min, kInt32Max);
     m.Ec = r3.integer(3, kInt32Min, kInt32Max);
     m.Es = r3.integer(4, kInt32Min, kInt32Max);
 
+    // Every dimension is judged, the ones the section type does not use too: the desktop shows
+    // them in their boxes and takes them when the section type changes.
     const Record r4 = in.next("record 4, section dimensions", 3);
     m.rectB = r4.single(0);
     m.rectH = r4.single(1);
     m.circDiam = r4.single(2);
+    r4.requireWithin(0, "the width", InputQuantity::SectionSize, m.rectB);
+    r4.requireWithin(1, "the depth", InputQuantity::SectionSize, m.rectH);
+    r4.requireWithin(2, "the diameter", InputQuantity::SectionSize, m.circDiam);
 
     const Record r5 = in.next("record 5, cover, spacing and extents", 4);
     m.clearCover = r5.single(0);
     m.clearSpacing = r5.single(1);
     m.extentX = r5.single(2);
     m.extentY = r5.single(3);
+    r5.requireWithin(0, "the clear cover", InputQuantity::CoverOrSpacing, m.clearCover);
+    r5.requireWithin(1, "the clear spacing", InputQuantity::CoverOrSpacing, m.clearSpacing);
+    r5.requireWithin(2, "the width of the outline", InputQuantity::Extent, m.extentX);
+    r5.requireWithin(3, "the height of the outline", InputQuantity::Extent, m.extentY);
 
     const Record r6 = in.next("record 6, section choice", 3);
     m.sectionType = choiceOrFallback(r6, 3, storedSection, r1, 0);
-    // Values no section can be computed with are refused; those the section type does not use
-    // are not judged.
-    r3.requirePositive(1, "f'c", m.fpc);
-    r3.requirePositive(2, "fy", m.fy);
-    if (m.sectionType == kRectangular) {
-        r4.requirePositive(0, "the width", m.rectB);
-        r4.requirePositive(1, "the depth", m.rectH);
-    } else if (m.sectionType == kRound) {
-        r4.requirePositive(2, "the diameter", m.circDiam);
-    }
     const Record r7 = in.next("record 7, bar layout choice", 3);
     m.barLayout = choiceOrFallback(r7, 3, storedLayout, r1, 1);
     const Record r8 = in.next("record 8, confinement choice", 2);
@@ -151,8 +205,13 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     }
 
     const Record r9 = in.next("record 9, circular layout", 2);
+    // Judged before it is stored as a 16-bit count, which would saturate.
+    r9.requireWithin(0, "the number of bars on the circle", InputQuantity::CircleBars,
+                     roundHalfEven32(r9.real(0)));
     m.totBars = roundHalfEven16(r9.real(0));
     m.firstBarAngle = r9.single(1);
+    r9.requireWithin(1, "the angle to the first bar", InputQuantity::FirstBarAngle,
+                     m.firstBarAngle);
 
     const Record r10 = in.next("record 10, bar set direction", 3);
     r10.real(0); // always 0 and not used, but it must still be a number
@@ -170,7 +229,9 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     m.longBarSize = static_cast<float>(kLongBarList[static_cast<std::size_t>(longPosition)]);
     m.tieBarSize = static_cast<float>(kTieBarList[static_cast<std::size_t>(tiePosition)]);
 
-    readTables(in, m);
+    TableLines lines;
+    readTables(in, m, lines);
+    requireComputableSection(m, lines);
     readDesignCode(in, m);
     in.expectEnd();
 }

@@ -2,7 +2,9 @@
 // new project's; an outline or bar table left out of a generated section or layout is built as
 // the main window builds it. Each refusal names the JSON pointer of its field.
 #include "building/bar_layout.h"
+#include "building/input_limits.h"
 #include "building/new_project.h"
+#include "building/section_checks.h"
 #include "building/section_generators.h"
 #include "engine/materials.h"
 #include "engine/strength_reduction.h"
@@ -22,12 +24,16 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <stdexcept>
+#include <vector>
 
 namespace pmsect {
 namespace {
 
 using json = nlohmann::json;
 using Pointer = json::json_pointer;
+
+constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
+constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 
 struct JsonProjectError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -132,7 +138,7 @@ const std::set<std::string>& projectKeys() {
         "fpc",           "fy",           "Ec",           "Es",         "rectB",       "rectH",
         "circDiam",      "clearCover",   "clearSpacing", "extentX",    "extentY",     "totBars",
         "firstBarAngle", "barSetsAlong", "longBarSize",  "tieBarSize", "barSets",     "outline",
-        "bars",          "loads"};
+        "bars",          "loads",        "format"};
     return keys;
 }
 
@@ -152,6 +158,12 @@ public:
         if (const json* v = find("$schema"); v && !v->is_string()) {
             fail(Pointer() / "$schema", "a text is expected");
         }
+        if (const json* v = find("format")) {
+            const int32_t format = integer(*v, Pointer() / "format", 1, kInt32Max);
+            if (format > kProjectFileFormat) {
+                fail(Pointer() / "format", newerFormatText(format));
+            }
+        }
         if (const json* v = find("code")) {
             if (!v->is_string() || !designCodeFromName(v->get_ref<const std::string&>())) {
                 fail(Pointer() / "code", "one of \"318-05\", \"318-14\", \"318-19\" is expected");
@@ -168,20 +180,18 @@ public:
 
         readSingle("unitWt", m.unitWt);
         readSingle("fpc", m.fpc);
-        constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
-        constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-        readInteger("fy", kMin, kMax, m.fy);
+        readInteger("fy", "fy", InputQuantity::SteelStrength, m.fy);
         m.Ec = concreteModulus(m.unitWt, m.fpc);
-        readInteger("Ec", kMin, kMax, m.Ec);
-        readInteger("Es", kMin, kMax, m.Es);
+        readInteger("Ec", "Ec", InputQuantity::ConcreteModulus, m.Ec);
+        readInteger("Es", "Es", InputQuantity::SteelModulus, m.Es);
         readSingle("rectB", m.rectB);
         readSingle("rectH", m.rectH);
         readSingle("circDiam", m.circDiam);
         readSingle("clearCover", m.clearCover);
         readSingle("clearSpacing", m.clearSpacing);
         int32_t totBars = m.totBars;
-        readInteger("totBars", std::numeric_limits<int16_t>::min(),
-                    std::numeric_limits<int16_t>::max(), totBars);
+        readInteger("totBars", "the number of bars on the circle", InputQuantity::CircleBars,
+                    totBars);
         m.totBars = static_cast<int16_t>(totBars);
         readSingle("firstBarAngle", m.firstBarAngle);
         readWord("barSetsAlong", kBarSetDirectionWords,
@@ -194,26 +204,47 @@ public:
         }
         requireUsable(m);
         readTables(m);
+        requireComputableSection(m);
         readExtents(m);
     }
 
 private:
-    // Values no section can be computed with are refused, as the project file's reader refuses
-    // them; those the section type does not use are not judged.
+    // Every dimension is judged, the ones the section type does not use too, as the project
+    // file's reader judges them.
     void requireUsable(const ProjectModel& m) const {
-        const auto positive = [](const char* key, double value) {
-            if (!(value > 0)) {
-                fail(Pointer() / key, "must be above 0");
-            }
-        };
-        positive("fpc", m.fpc);
-        positive("fy", m.fy);
-        if (m.sectionType == kRectangular) {
-            positive("rectB", m.rectB);
-            positive("rectH", m.rectH);
-        } else if (m.sectionType == kRound) {
-            positive("circDiam", m.circDiam);
+        within("unitWt", "the unit weight", InputQuantity::UnitWeight, m.unitWt);
+        within("fpc", "f'c", InputQuantity::ConcreteStrength, m.fpc);
+        within("rectB", "the width", InputQuantity::SectionSize, m.rectB);
+        within("rectH", "the depth", InputQuantity::SectionSize, m.rectH);
+        within("circDiam", "the diameter", InputQuantity::SectionSize, m.circDiam);
+        within("clearCover", "the clear cover", InputQuantity::CoverOrSpacing, m.clearCover);
+        within("clearSpacing", "the clear spacing", InputQuantity::CoverOrSpacing, m.clearSpacing);
+        within("firstBarAngle", "the angle to the first bar", InputQuantity::FirstBarAngle,
+               m.firstBarAngle);
+    }
+
+    static void within(const Pointer& at, std::string_view what, InputQuantity range,
+                       double stored) {
+        if (!withinLimit(range, stored)) {
+            fail(at, outOfRangeText(what, range));
         }
+    }
+    static void within(const char* key, std::string_view what, InputQuantity range, double stored) {
+        within(Pointer() / key, what, range, stored);
+    }
+
+    // An outline or bars no strength can be computed for, told at the row at fault.
+    void requireComputableSection(const ProjectModel& m) const {
+        const auto fault = sectionFault(m);
+        if (!fault) {
+            return;
+        }
+        const bool given = fault->inBars ? givenBars_ : !generatedOutline_;
+        Pointer at = Pointer() / (fault->inBars ? "bars" : "outline");
+        if (given && fault->row >= 1) {
+            at /= static_cast<std::size_t>(fault->row - 1);
+        }
+        fail(at, given ? fault->reason : "laid from the section: " + fault->reason);
     }
 
     const json* find(const char* key) const {
@@ -234,9 +265,13 @@ private:
         }
     }
 
-    void readInteger(const char* key, int32_t low, int32_t high, int32_t& out) {
+    // A whole number within the quantity's range.
+    void readInteger(const char* key, std::string_view what, InputQuantity range, int32_t& out) {
         if (const json* v = find(key)) {
-            out = integer(*v, Pointer() / key, low, high);
+            if (v->is_number() && !withinLimit(range, v->get<double>())) {
+                fail(Pointer() / key, outOfRangeText(what, range));
+            }
+            out = integer(*v, Pointer() / key, kInt32Min, kInt32Max);
         }
     }
 
@@ -244,11 +279,20 @@ private:
         if (const json* sets = list(root_, "barSets", kMaxBarSets)) {
             m.barSets.fill(BarSet{});
             m.numBarSets = static_cast<int16_t>(sets->size());
+            int64_t barSetBars = 0;
             for (std::size_t i = 0; i < sets->size(); ++i) {
                 const Pointer at = Pointer() / "barSets" / i;
                 requireKeys((*sets)[i], at, {"count", "size"});
                 m.barSets[i + 1] = {single((*sets)[i]["count"], at / "count"),
                                     single((*sets)[i]["size"], at / "size")};
+                const int32_t count = roundHalfEven32(m.barSets[i + 1].count);
+                within(at / "count", "the number of bars", InputQuantity::BarSetBars, count);
+                barSetBars += count;
+                if (!withinLimit(InputQuantity::BarSetBars, static_cast<double>(barSetBars))) {
+                    fail(at / "count", "brings the bar sets to " + std::to_string(barSetBars) +
+                                           " bars, more than the " + std::to_string(kMaxBars) +
+                                           " the project can hold");
+                }
             }
         }
         const json* outline = list(root_, "outline", kMaxPoints);
@@ -262,6 +306,8 @@ private:
                     fail(at, "a point [x, y] is expected");
                 }
                 m.points[i + 1] = {single(p[0], at / 0), single(p[1], at / 1)};
+                within(at / 0, "x", InputQuantity::Coordinate, m.points[i + 1].x);
+                within(at / 1, "y", InputQuantity::Coordinate, m.points[i + 1].y);
             }
         } else if (m.sectionType == kRectangular) {
             chooseRectangularSection(m, m.rectB, m.rectH);
@@ -273,6 +319,7 @@ private:
         generatedOutline_ = outline == nullptr;
 
         const json* bars = list(root_, "bars", kMaxBars);
+        givenBars_ = bars != nullptr;
         if (bars) {
             m.bars.fill(Bar{});
             m.numBars = static_cast<int16_t>(bars->size());
@@ -282,6 +329,8 @@ private:
                 m.bars[i + 1] = {single((*bars)[i]["x"], at / "x"),
                                  single((*bars)[i]["y"], at / "y"),
                                  single((*bars)[i]["size"], at / "size")};
+                within(at / "x", "x", InputQuantity::Coordinate, m.bars[i + 1].x);
+                within(at / "y", "y", InputQuantity::Coordinate, m.bars[i + 1].y);
             }
         } else if (m.barLayout == kBarSets || m.barLayout == kCircular) {
             setBarSetOutline(m);
@@ -302,6 +351,9 @@ private:
                 row[kPu] = single((*loads)[i]["Pu"], at / "Pu");
                 row[kMux] = single((*loads)[i]["Mux"], at / "Mux");
                 row[kMuy] = single((*loads)[i]["Muy"], at / "Muy");
+                within(at / "Pu", "Pu", InputQuantity::AxialLoad, row[kPu]);
+                within(at / "Mux", "Mux", InputQuantity::Moment, row[kMux]);
+                within(at / "Muy", "Muy", InputQuantity::Moment, row[kMuy]);
             }
         }
     }
@@ -323,26 +375,88 @@ private:
         }
         readSingle("extentX", m.extentX);
         readSingle("extentY", m.extentY);
+        within("extentX", "the width of the outline", InputQuantity::Extent, m.extentX);
+        within("extentY", "the height of the outline", InputQuantity::Extent, m.extentY);
     }
 
     const json& root_;
     bool generatedOutline_ = false;
+    bool givenBars_ = false;
 };
 
 // Stops the parser as soon as the nesting is deeper than a project's.
 struct TooDeep {};
+
+// Follows the parser through the text to refuse a key given twice in one object: the library
+// would keep the last silently, and a project must say one thing.
+class DuplicateKeys {
+public:
+    bool operator()(int depth, json::parse_event_t event, const json& parsed) {
+        if (depth > kMaxJsonProjectDepth) {
+            throw TooDeep{};
+        }
+        switch (event) {
+        case json::parse_event_t::object_start:
+        case json::parse_event_t::array_start:
+            open_.push_back({event == json::parse_event_t::object_start, {}, {}, 0});
+            break;
+        case json::parse_event_t::key: {
+            Level& level = open_.back();
+            const std::string& key = parsed.get_ref<const std::string&>();
+            if (!level.keys.insert(key).second) {
+                throw JsonProjectError(pointerTo(key).to_string() + ": the key is given twice");
+            }
+            level.key = key;
+            break;
+        }
+        case json::parse_event_t::object_end:
+        case json::parse_event_t::array_end:
+            open_.pop_back();
+            elementDone();
+            break;
+        case json::parse_event_t::value:
+            elementDone();
+            break;
+        }
+        return true;
+    }
+
+private:
+    struct Level {
+        bool object;
+        std::set<std::string> keys;
+        std::string key;   // the key being read, in an object
+        std::size_t index; // the element being read, in a list
+    };
+
+    void elementDone() {
+        if (!open_.empty() && !open_.back().object) {
+            ++open_.back().index;
+        }
+    }
+
+    Pointer pointerTo(const std::string& key) const {
+        Pointer at;
+        for (std::size_t i = 0; i + 1 < open_.size(); ++i) {
+            at = open_[i].object ? at / open_[i].key : at / open_[i].index;
+        }
+        return at / key;
+    }
+
+    std::vector<Level> open_;
+};
 
 } // namespace
 
 FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model) {
     json root;
     try {
-        root = json::parse(text, [](int depth, json::parse_event_t, json&) {
-            if (depth > kMaxJsonProjectDepth) {
-                throw TooDeep{};
-            }
-            return true;
+        DuplicateKeys keys;
+        root = json::parse(text, [&keys](int depth, json::parse_event_t event, json& parsed) {
+            return keys(depth, event, parsed);
         });
+    } catch (const JsonProjectError& e) {
+        return FileResult::failure(name + ": " + e.what());
     } catch (const TooDeep&) {
         return FileResult::failure(name + ": nested deeper than a project (" +
                                    std::to_string(kMaxJsonProjectDepth) + " levels)");

@@ -73,6 +73,7 @@ json projectJson(const ProjectModel& m) {
     checkCount(m.numBarSets, kMaxBarSets, "bar sets");
     checkCount(m.numLoads, kMaxLoads, "load combinations");
     json out;
+    out["format"] = kProjectFileFormat;
     out["code"] = designCodeName(m.designCode);
     out["sectionType"] = word(kSectionTypeWords, m.sectionType, "section type");
     out["barLayout"] = word(kBarLayoutWords, m.barLayout, "bar layout");

@@ -46,9 +46,11 @@ void Record::fail(std::size_t i, const std::string& problem) const {
                           printable(fields_[i]) + "\" " + problem);
 }
 
-void Record::requirePositive(std::size_t i, std::string_view quantity, double stored) const {
-    if (!(stored > 0)) {
-        fail(i, "is " + std::string(quantity) + ", which must be greater than 0");
+void Record::requireWithin(std::size_t i, std::string_view quantity, InputQuantity range,
+                           double stored) const {
+    if (!withinLimit(range, stored)) {
+        fail(i, "is " + std::string(quantity) + ", which must " +
+                    (inputLimit(range).lowExcluded ? "be " : "lie ") + rangeText(range));
     }
 }
 
@@ -86,14 +88,40 @@ bool Record::flag(std::size_t i) const {
 }
 
 bool RecordReader::readLine(std::string& line) {
+    if (pending_) {
+        line = std::move(*pending_);
+        pending_.reset();
+        return true;
+    }
     if (!std::getline(in_, line)) {
         return false;
     }
     ++line_;
+    if (line_ == 1 && line.starts_with(kUtf8ByteOrderMark)) {
+        line.erase(0, kUtf8ByteOrderMark.size()); // as some editors save text
+    }
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
     return true;
+}
+
+int RecordReader::readFormat() {
+    std::string line;
+    if (line_ != 0 || !readLine(line)) {
+        return kProjectFileFormat;
+    }
+    const std::string_view trimmed = trimBlanks(line);
+    if (!trimmed.starts_with(kFormatLineStart)) {
+        pending_ = std::move(line);
+        return kProjectFileFormat;
+    }
+    const auto version = parseNumber(trimmed.substr(kFormatLineStart.size()));
+    if (!version || *version != std::trunc(*version) || *version < 1) {
+        throw FileFormatError("Line 1: \"" + std::string(trimmed) +
+                              "\" does not name a format of PMSECT project files");
+    }
+    return static_cast<int>(std::min(*version, 1e9));
 }
 
 Record RecordReader::next(std::string_view what, std::size_t fields) {

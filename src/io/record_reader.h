@@ -2,6 +2,8 @@
 // with messages that name the line, the record and the field at fault.
 #pragma once
 
+#include "building/input_limits.h"
+
 #include <cstdint>
 #include <istream>
 #include <optional>
@@ -32,15 +34,16 @@ public:
     // Field i as "#TRUE#" or "#FALSE#" (any case, blanks around allowed).
     bool flag(std::size_t i) const;
 
-    // Raises an error naming field i, its text and the quantity it holds when the value the
-    // model stores from it is not greater than 0 (a section cannot be computed with it).
-    void requirePositive(std::size_t i, std::string_view quantity, double stored) const;
+    // Raises an error naming field i, its text, the quantity it holds and its range when the
+    // value the model stores from it lies outside the range (building/input_limits.h).
+    void requireWithin(std::size_t i, std::string_view quantity, InputQuantity range,
+                       double stored) const;
+    // Raises an error naming field i, its text and the problem.
+    [[noreturn]] void fail(std::size_t i, const std::string& problem) const;
 
     int lineNumber() const { return line_; }
 
 private:
-    [[noreturn]] void fail(std::size_t i, const std::string& problem) const;
-
     int line_;
     std::string what_;
     std::vector<std::string> fields_;
@@ -62,11 +65,17 @@ public:
     // Raises an error when anything but blank lines follows the records already read.
     void expectEnd();
 
+    // The format of the file: a first line "PMSECT format N" names it and is passed over; a file
+    // without one (every file written so far) is of format 1, and its first line stays to be read
+    // as record 1.
+    int readFormat();
+
 private:
     bool readLine(std::string& line);
 
     std::istream& in_;
     int line_ = 0;
+    std::optional<std::string> pending_; // the first line, read by readFormat and not yet taken
 };
 
 } // namespace pmsect

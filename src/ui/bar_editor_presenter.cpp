@@ -90,6 +90,12 @@ bool BarEditorPresenter::editCell(int row, int column, std::string_view text) {
         r.size = size;
         return true;
     }
+    if (const auto refusal =
+            cellRangeRefusal(cell, column == kBarX ? "X" : "Y", InputQuantity::Coordinate,
+                             model_.units.lengthFactor, model_.units.lengthLabel)) {
+        platform_.showMessage(*refusal);
+        return false;
+    }
     std::optional<float>& slot = column == kBarX ? r.x : r.y;
     slot.reset();
     if (cell.value) {

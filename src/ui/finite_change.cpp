@@ -1,18 +1,28 @@
-// Undoing a change whose results overflow.
+// Undoing a change whose results overflow or whose section cannot be computed.
 #include "ui/finite_change.h"
 
+#include "building/section_checks.h"
 #include "engine/finite_model.h"
 
 namespace pmsect {
 
+std::string sectionFaultMessage(const std::string& reason) {
+    return "The change is undone: " + reason;
+}
+
 bool keepFiniteChange(ProjectModel& model, const ProjectModel& before, SummaryChain& chain,
                       Platform& platform) {
-    if (!firstNonFiniteValue(model)) {
+    std::string message;
+    if (firstNonFiniteValue(model)) {
+        message = kTooLargeMessage;
+    } else if (const auto fault = sectionFault(model); fault && !sectionFault(before)) {
+        message = sectionFaultMessage(fault->reason);
+    } else {
         return true;
     }
     model = before;
     chain.summaryChanged();
-    platform.showMessage(kTooLargeMessage);
+    platform.showMessage(message);
     return false;
 }
 

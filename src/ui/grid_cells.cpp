@@ -20,6 +20,15 @@ CellText readCellText(std::string_view text) {
     return {true, value};
 }
 
+std::optional<std::string> cellRangeRefusal(const CellText& cell, std::string_view column,
+                                            InputQuantity range, double factor,
+                                            std::string_view unit) {
+    if (!cell.value || withinLimit(range, static_cast<float>(*cell.value / factor))) {
+        return std::nullopt;
+    }
+    return outOfRangeText(column, range, factor, unit);
+}
+
 float twoDecimalCell(double value) {
     const std::optional<double> stored = parseNumber(formatNumber(value, kCellPattern));
     if (!stored || *stored == 0) {

@@ -2,6 +2,8 @@
 // reading a typed cell, and storing a value cut to two decimals as the grid shows it.
 #pragma once
 
+#include "building/input_limits.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -24,6 +26,13 @@ struct CellText {
     std::optional<double> value;
 };
 CellText readCellText(std::string_view text);
+
+// The refusal of a typed cell whose value, as the model stores it (typed / factor), lies outside
+// the column's range, the range in the display unit: "Pu must lie between -1,000,000 and
+// 1,000,000 k". Nothing when it lies within, or the cell is blank.
+std::optional<std::string> cellRangeRefusal(const CellText& cell, std::string_view column,
+                                            InputQuantity range, double factor,
+                                            std::string_view unit);
 
 // The value of a cell that may be empty.
 inline double cellValue(const std::optional<float>& cell) {

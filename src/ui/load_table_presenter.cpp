@@ -108,6 +108,15 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
         platform_.showMessage(kLoadNotNumericMessage);
         return false;
     }
+    const DisplayUnits& u = model_.units;
+    const bool axial = field == kPu;
+    if (const auto refusal = cellRangeRefusal(
+            cell, axial ? "Pu" : (field == kMux ? "Mux" : "Muy"),
+            axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
+            axial ? u.forceFactor : u.momentFactor, axial ? u.forceLabel : u.momentLabel)) {
+        platform_.showMessage(*refusal);
+        return false;
+    }
     LoadGridRow& r = view_.rows[static_cast<std::size_t>(row)];
     r.edited[static_cast<std::size_t>(field)] = true;
     auto& slot = r.field[static_cast<std::size_t>(field)];

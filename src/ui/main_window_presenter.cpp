@@ -39,13 +39,37 @@ std::string layoutMessage(const BarLayoutResult& r) {
     return text;
 }
 
-// What a box holding a physical quantity may take; the refusal names the box and the range.
-constexpr const char* kWidthRange = "Width must be greater than 0";
-constexpr const char* kDepthRange = "Depth must be greater than 0";
-constexpr const char* kDiameterRange = "Diameter must be greater than 0";
-constexpr const char* kStrengthRange = "28 day strength must be greater than 0";
-constexpr const char* kUnitWtRange = "Concrete Unit Weight must be greater than 0";
-constexpr const char* kSteelRange = "Steel Strength must be greater than 0";
+// What a box holding a physical quantity may take (building/input_limits.h), and the name its
+// refusal gives it.
+struct BoxRange {
+    const char* name;
+    InputQuantity quantity;
+};
+BoxRange boxRange(MainInput input) {
+    switch (input) {
+    case MainInput::Width:
+        return {"Width", InputQuantity::SectionSize};
+    case MainInput::Depth:
+        return {"Depth", InputQuantity::SectionSize};
+    case MainInput::Diameter:
+        return {"Diameter", InputQuantity::SectionSize};
+    case MainInput::Cover:
+        return {"Clear Cover", InputQuantity::CoverOrSpacing};
+    case MainInput::Spacing:
+        return {"Clear spacing", InputQuantity::CoverOrSpacing};
+    case MainInput::BarCount:
+        return {"# of Bars", InputQuantity::CircleBars};
+    case MainInput::FirstBarAngle:
+        return {"Angle to first bar", InputQuantity::FirstBarAngle};
+    case MainInput::Fpc:
+        return {"28 day strength", InputQuantity::ConcreteStrength};
+    case MainInput::UnitWeight:
+        return {"Concrete Unit Weight", InputQuantity::UnitWeight};
+    case MainInput::Fy:
+        return {"Steel Strength", InputQuantity::SteelStrength};
+    }
+    return {"", InputQuantity::SectionSize};
+}
 
 bool inBarTable(float size) {
     return findBarSize(size).has_value();
@@ -164,9 +188,33 @@ bool MainWindowPresenter::boxAccepts(MainInput input) const {
     }
 }
 
-void MainWindowPresenter::reject(MainInput input, const char* message, std::string restored) {
+void MainWindowPresenter::reject(MainInput input, const std::string& message,
+                                 std::string restored) {
     platform_.showMessage(message);
     view_.input(input).text = std::move(restored);
+}
+
+std::string MainWindowPresenter::rangeRefusal(MainInput input) const {
+    const BoxRange box = boxRange(input);
+    const DisplayUnits& u = model_.units;
+    switch (input) {
+    case MainInput::Width:
+    case MainInput::Depth:
+    case MainInput::Diameter:
+    case MainInput::Cover:
+    case MainInput::Spacing:
+        return outOfRangeText(box.name, box.quantity, u.lengthFactor, u.lengthLabel);
+    case MainInput::Fpc:
+    case MainInput::Fy:
+        return outOfRangeText(box.name, box.quantity, u.stressFactor, u.stressLabel);
+    case MainInput::UnitWeight:
+        return outOfRangeText(box.name, box.quantity, u.unitWtFactor, u.unitWtLabel);
+    case MainInput::BarCount:
+        return outOfRangeText(box.name, box.quantity);
+    case MainInput::FirstBarAngle:
+        return outOfRangeText(box.name, box.quantity, 1, "deg.");
+    }
+    return {};
 }
 
 std::string MainWindowPresenter::shownLengthText(float inches) const {
@@ -186,9 +234,10 @@ float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
     return valueFromBox(input, current, model_.units.lengthFactor);
 }
 
-float MainWindowPresenter::positiveFromBox(MainInput input, float current, double factor) {
+float MainWindowPresenter::valueWithinFromBox(MainInput input, float current, double factor,
+                                              InputQuantity range) {
     const float value = valueFromBox(input, current, factor);
-    if (value > 0) {
+    if (withinLimit(range, value)) {
         return value;
     }
     view_.input(input).text = shownText(current, factor);
@@ -196,7 +245,8 @@ float MainWindowPresenter::positiveFromBox(MainInput input, float current, doubl
 }
 
 float MainWindowPresenter::dimensionFromBox(MainInput input, float current) {
-    return positiveFromBox(input, current, model_.units.lengthFactor);
+    return valueWithinFromBox(input, current, model_.units.lengthFactor,
+                              InputQuantity::SectionSize);
 }
 
 bool MainWindowPresenter::undoWhenNotFinite(const ProjectModel& before) {
@@ -229,8 +279,8 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Width must be numeric", shownLengthText(model_.rectB));
             return false;
         }
-        if (!(typedDimension(*value) > 0)) {
-            reject(input, kWidthRange, shownLengthText(model_.rectB));
+        if (!withinLimit(InputQuantity::SectionSize, typedDimension(*value))) {
+            reject(input, rangeRefusal(input), shownLengthText(model_.rectB));
             return false;
         }
         confirmRectangle(input, *value);
@@ -240,8 +290,8 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Depth must be numeric", shownLengthText(model_.rectH));
             return false;
         }
-        if (!(typedDimension(*value) > 0)) {
-            reject(input, kDepthRange, shownLengthText(model_.rectH));
+        if (!withinLimit(InputQuantity::SectionSize, typedDimension(*value))) {
+            reject(input, rangeRefusal(input), shownLengthText(model_.rectH));
             return false;
         }
         confirmRectangle(input, *value);
@@ -251,8 +301,8 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Diameter must be numeric", shownLengthText(model_.circDiam));
             return false;
         }
-        if (!(typedDimension(*value) > 0)) {
-            reject(input, kDiameterRange, shownLengthText(model_.circDiam));
+        if (!withinLimit(InputQuantity::SectionSize, typedDimension(*value))) {
+            reject(input, rangeRefusal(input), shownLengthText(model_.circDiam));
             return false;
         }
         // With Auto Recompute the generated bars follow the new circle, as they follow a new
@@ -267,11 +317,19 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Clear Cover must be numeric", shownLengthText(model_.clearCover));
             return false;
         }
+        if (!withinLimit(InputQuantity::CoverOrSpacing, std::fabs(typedDimension(*value)))) {
+            reject(input, rangeRefusal(input), shownLengthText(model_.clearCover));
+            return false;
+        }
         confirmCoverOrSpacing(input, *value);
         break;
     case MainInput::Spacing:
         if (!value) {
             reject(input, "Clear spacing must be numeric", shownLengthText(model_.clearSpacing));
+            return false;
+        }
+        if (!withinLimit(InputQuantity::CoverOrSpacing, std::fabs(typedDimension(*value)))) {
+            reject(input, rangeRefusal(input), shownLengthText(model_.clearSpacing));
             return false;
         }
         confirmCoverOrSpacing(input, *value);
@@ -280,9 +338,9 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         // A rejected count still rebuilds, with the box's fixed replacement.
         if (!value) {
             reject(input, "Total Bars in Circle must be numeric", "6");
-        } else if (const int16_t count = barCountFromValue(*value); count < 0 || count > kMaxBars) {
+        } else if (!withinLimit(InputQuantity::CircleBars, roundHalfEven32(*value))) {
             // More bars than the table holds would be cut, not laid: the count stays as it was.
-            reject(input, kBarCountRange, std::to_string(model_.totBars));
+            reject(input, rangeRefusal(input), std::to_string(model_.totBars));
             return false;
         }
         markStale();
@@ -293,6 +351,9 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
     case MainInput::FirstBarAngle:
         if (!value) {
             reject(input, "Angle to first bar must be numeric", "0");
+        } else if (!withinLimit(InputQuantity::FirstBarAngle, static_cast<float>(*value))) {
+            reject(input, rangeRefusal(input), boxNumberText(model_.firstBarAngle));
+            return false;
         }
         markStale();
         model_.firstBarAngle = static_cast<float>(value.value_or(0));
@@ -304,8 +365,9 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "28 day strength must be numeric", shownText(model_.fpc, u.stressFactor));
             return false;
         }
-        if (!(static_cast<float>(typedStress(u, *value)) > 0)) {
-            reject(input, kStrengthRange, shownText(model_.fpc, u.stressFactor));
+        if (!withinLimit(InputQuantity::ConcreteStrength,
+                         static_cast<float>(typedStress(u, *value)))) {
+            reject(input, rangeRefusal(input), shownText(model_.fpc, u.stressFactor));
             return false;
         }
         confirmMaterial(input, *value);
@@ -316,8 +378,8 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
                    shownText(model_.unitWt, u.unitWtFactor));
             return false;
         }
-        if (!(static_cast<float>(typedUnitWt(u, *value)) > 0)) {
-            reject(input, kUnitWtRange, shownText(model_.unitWt, u.unitWtFactor));
+        if (!withinLimit(InputQuantity::UnitWeight, static_cast<float>(typedUnitWt(u, *value)))) {
+            reject(input, rangeRefusal(input), shownText(model_.unitWt, u.unitWtFactor));
             return false;
         }
         confirmMaterial(input, *value);
@@ -327,9 +389,9 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
             reject(input, "Steel Strength must be numeric", shownText(model_.fy, u.stressFactor));
             return false;
         }
-        // fy is stored as a whole number of psi: a fraction of a psi rounds to nothing.
-        if (roundHalfEven32(typedStress(u, *value)) <= 0) {
-            reject(input, kSteelRange, shownText(model_.fy, u.stressFactor));
+        // fy is stored as a whole number of psi, judged as stored.
+        if (!withinLimit(InputQuantity::SteelStrength, roundHalfEven32(typedStress(u, *value)))) {
+            reject(input, rangeRefusal(input), shownText(model_.fy, u.stressFactor));
             return false;
         }
         confirmMaterial(input, *value);
@@ -633,13 +695,22 @@ void MainWindowPresenter::rebuildFromInputs() {
     model_.rectB = dimensionFromBox(MainInput::Width, model_.rectB);
     model_.rectH = dimensionFromBox(MainInput::Depth, model_.rectH);
     model_.circDiam = dimensionFromBox(MainInput::Diameter, model_.circDiam);
-    model_.clearCover = std::fabs(lengthFromBox(MainInput::Cover, model_.clearCover));
-    model_.clearSpacing = std::fabs(lengthFromBox(MainInput::Spacing, model_.clearSpacing));
-    model_.fpc = positiveFromBox(MainInput::Fpc, model_.fpc, u.stressFactor);
-    model_.unitWt = positiveFromBox(MainInput::UnitWeight, model_.unitWt, u.unitWtFactor);
+    for (const auto& [box, field] : {std::pair{MainInput::Cover, &model_.clearCover},
+                                     std::pair{MainInput::Spacing, &model_.clearSpacing}}) {
+        const float length = std::fabs(lengthFromBox(box, *field));
+        if (withinLimit(InputQuantity::CoverOrSpacing, length)) {
+            *field = length;
+        } else {
+            view_.input(box).text = shownLengthText(*field);
+        }
+    }
+    model_.fpc = valueWithinFromBox(MainInput::Fpc, model_.fpc, u.stressFactor,
+                                    InputQuantity::ConcreteStrength);
+    model_.unitWt = valueWithinFromBox(MainInput::UnitWeight, model_.unitWt, u.unitWtFactor,
+                                       InputQuantity::UnitWeight);
     InputView& fyBox = view_.input(MainInput::Fy);
     const auto fy = parseNumber(fyBox.text);
-    if (fy && roundHalfEven32(*fy / u.stressFactor) > 0) {
+    if (fy && withinLimit(InputQuantity::SteelStrength, roundHalfEven32(*fy / u.stressFactor))) {
         model_.fy = roundHalfEven32(*fy / u.stressFactor);
     } else {
         fyBox.text = shownText(model_.fy, u.stressFactor);

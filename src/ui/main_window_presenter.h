@@ -4,6 +4,7 @@
 #pragma once
 
 #include "building/bar_layout.h"
+#include "building/input_limits.h"
 #include "model/project_model.h"
 #include "ui/busy_pointer.h"
 #include "ui/finite_change.h"
@@ -97,16 +98,18 @@ private:
 
     // Box handling.
     bool boxAccepts(MainInput input) const;
-    void reject(MainInput input, const char* message, std::string restored);
+    void reject(MainInput input, const std::string& message, std::string restored);
+    // The refusal of a value outside the box's range, the range in the display unit.
+    std::string rangeRefusal(MainInput input) const;
     void confirmRectangle(MainInput input, double value);
     void confirmCoverOrSpacing(MainInput input, double value);
     void confirmMaterial(MainInput input, double value);
     // The value of a box as the model stores it; a text that does not read as a number gives
     // the model's value and the box is written back with it.
     float lengthFromBox(MainInput input, float current);
-    // As valueFromBox for a quantity that must be positive: any other value gives the model's
-    // value and the box is written back with it.
-    float positiveFromBox(MainInput input, float current, double factor);
+    // As valueFromBox for a quantity with a range: a value outside it gives the model's value
+    // and the box is written back with it.
+    float valueWithinFromBox(MainInput input, float current, double factor, InputQuantity range);
     float dimensionFromBox(MainInput input, float current);
     // A length typed in the display unit as the model stores it.
     float typedDimension(double shown) const;
@@ -142,8 +145,5 @@ private:
     // project could not be written as a file then.
     std::optional<std::string> savedText_;
 };
-
-// The refusal of a number of bars on a circle beyond what the bar table holds.
-inline constexpr const char* kBarCountRange = "# of Bars must be from 0 to 100";
 
 } // namespace pmsect

@@ -99,6 +99,12 @@ bool PointEditorPresenter::editCell(int row, int column, std::string_view text) 
         platform_.showMessage(kPointNotNumericMessage);
         return false;
     }
+    if (const auto refusal =
+            cellRangeRefusal(cell, column == kPointX ? "X" : "Y", InputQuantity::Coordinate,
+                             model_.units.lengthFactor, model_.units.lengthLabel)) {
+        platform_.showMessage(*refusal);
+        return false;
+    }
     PointGridRow& r = view_.rows[static_cast<std::size_t>(row)];
     std::optional<float>& slot = column == kPointX ? r.x : r.y;
     slot.reset();

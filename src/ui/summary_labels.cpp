@@ -54,14 +54,19 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
     }
     out.warnings.colour = kColourBrightRed;
 
-    out.pureBendingShown = model.pureBendingValid;
-    if (model.pureBendingValid) {
+    LabelText* rows[4][3] = {{&out.posMnx, &out.posPhiMnx, &out.posStrainX},
+                             {&out.negMnx, &out.negPhiMnx, &out.negStrainX},
+                             {&out.posMny, &out.posPhiMny, &out.posStrainY},
+                             {&out.negMny, &out.negPhiMny, &out.negStrainY}};
+    if (!model.pureBendingValid) {
+        for (auto& row : rows) {
+            for (LabelText* label : row) {
+                label->text = kNoPureBendingText;
+            }
+        }
+    } else {
         // Red marks a strain short of the edition's tension-controlled limit.
         const auto tensionControlledStrain = static_cast<float>(strainLimits(model).tension);
-        LabelText* rows[4][3] = {{&out.posMnx, &out.posPhiMnx, &out.posStrainX},
-                                 {&out.negMnx, &out.negPhiMnx, &out.negStrainX},
-                                 {&out.posMny, &out.posPhiMny, &out.posStrainY},
-                                 {&out.negMny, &out.negPhiMny, &out.negStrainY}};
         for (std::size_t i = 0; i < 4; ++i) {
             const PureBendingResult& r = model.pureBending[i];
             rows[i][0]->text = formatNumber(r.Mn / 12.0 * u.momentFactor, "###,##0.00");

@@ -24,14 +24,16 @@ inline constexpr const char* kReinforcementOutsideLimitsReason =
 // "The steel strain is below the tension-controlled limit of 0.005"
 std::string strainBelowTensionLimitReason(double limit);
 
-// The pure-bending entries are empty until a summary with bars has run.
+// The pure-bending entries read "-" when the last summary found no strengths (a section without
+// bars): nothing of an earlier section is left on screen.
+inline constexpr const char* kNoPureBendingText = "-";
+
 struct SummaryLabels {
     LabelText As, percentRein, grossArea, Po, phiPnMax, To, phiTnMax;
     LabelText posMnx, posPhiMnx, posStrainX; // compression on +y
     LabelText negMnx, negPhiMnx, negStrainX; // compression on -y
     LabelText posMny, posPhiMny, posStrainY; // compression on +x
     LabelText negMny, negPhiMny, negStrainY; // compression on -x
-    bool pureBendingShown = false;
     // The design warnings, one a line (empty when there are none), in red.
     LabelText warnings;
 };

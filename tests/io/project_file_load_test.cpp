@@ -103,19 +103,22 @@ TEST(ProjectFileLoad, NewProjectRoundTrip) {
 TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {
     ScratchFolder dir;
     ProjectModel saved = otherProject();
+    saved.Ec = 4321987; // moduli within their ranges, not the derived ones
+    saved.Es = 28765432;
     saved.numPoints = 5;
-    // Large and tiny magnitudes in exponent form, small enough that the section stays computable.
-    const float xs[] = {0, 0.1f, -1e-7f, 3.4e12f, 123456.7f};
-    for (int i = 1; i <= 5; ++i) {
-        saved.points[i] = {xs[i - 1], -xs[5 - i]};
-    }
+    // The largest coordinates and tiny ones in exponent form, round an outline that holds the bars.
+    saved.points[1] = {-1.2e3f, -1.2e3f};
+    saved.points[2] = {-1.2e3f, 1.2e3f};
+    saved.points[3] = {1e-7f, 987.6543f};
+    saved.points[4] = {1.2e3f, 1.2e3f};
+    saved.points[5] = {1.2e3f, -0.1f};
     saved.numBars = 3;
     saved.bars[1] = {1.0f / 3, -2.0f / 3, 8};
     saved.bars[2] = {-0.3f, 1e-30f, 14};
     saved.bars[3] = {5, 5, 12}; // not in the bar table: kept as stored
     saved.numBarSets = 20;
     for (int i = 1; i <= 20; ++i) {
-        saved.barSets[i] = {static_cast<float>(i) / 7, static_cast<float>(3 + i % 9)};
+        saved.barSets[i] = {1 + static_cast<float>(i) / 7, static_cast<float>(3 + i % 9)};
     }
     saved.firstBarAngle = 1.0f / 3;
     saved.numLoads = 0;
@@ -123,7 +126,8 @@ TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {
     ASSERT_TRUE(writeProjectFile(path, saved));
 
     ProjectModel m = newProject();
-    ASSERT_TRUE(loadProjectFile(path, m).ok);
+    const FileResult loaded = loadProjectFile(path, m);
+    ASSERT_TRUE(loaded.ok) << loaded.error;
     expectSameFileFields(saved, m);
 }
 
@@ -141,7 +145,8 @@ TEST(ProjectFileLoad, FortyLoadsRoundTrip) {
     EXPECT_EQ(testing::crlfLines(readBytes(path)).size(), 37u + 40u);
 
     ProjectModel m = newProject();
-    ASSERT_TRUE(loadProjectFile(path, m).ok);
+    const FileResult loaded = loadProjectFile(path, m);
+    ASSERT_TRUE(loaded.ok) << loaded.error;
     expectSameFileFields(saved, m);
     // Every row was checked by the summary after loading.
     for (int i = 1; i <= kMaxLoads; ++i) {
@@ -332,9 +337,9 @@ TEST(ProjectFileLoad, BadFilesLeaveTheModelUnchanged) {
         {"lines beyond the counts", good + "1,2\r\n", "Line 38"},
         {"bad last line", replaceLine(good, 37, "10,x"), "Line 37"},
         {"negative f'c", replaceLine(good, 3, "145,-3000,60000,3155924,29000000"),
-         "field 2 \"-3000\" is f'c, which must be greater than 0"},
+         "field 2 \"-3000\" is f'c, which must lie between 500 and 30,000 psi"},
         {"fy of nothing", replaceLine(good, 3, "145,3000,0.4,3155924,29000000"),
-         "field 3 \"0.4\" is fy, which must be greater than 0"},
+         "field 3 \"0.4\" is fy, which must lie between 10,000 and 150,000 psi"},
         {"rectangle without width", replaceLine(good, 4, "0,18,16"),
          "field 1 \"0\" is the width, which must be greater than 0"},
         {"rectangle of negative depth", replaceLine(good, 4, "12,-18,16"),
@@ -355,24 +360,23 @@ TEST(ProjectFileLoad, BadFilesLeaveTheModelUnchanged) {
     }
 }
 
-// Dimensions of the section types the file does not choose are not judged: a rectangle keeps
-// whatever diameter it carries, a round section whatever width and depth.
-TEST(ProjectFileLoad, DimensionsNotInUseAreNotJudged) {
+// Dimensions of the section types the file does not choose are judged too: the desktop shows
+// them and takes them when the section type changes.
+TEST(ProjectFileLoad, DimensionsNotInUseAreJudgedToo) {
     ScratchFolder dir;
     const std::string path = dir.path("unused.rcs");
     writeBytes(path, replaceLine(kNewProjectText, 4, "12,18,0"));
     ProjectModel m = otherProject();
+    const ProjectModel before = m;
     FileResult r = loadProjectFile(path, m);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(m.circDiam, 0.0f);
-    EXPECT_EQ(m.grossArea, 216.0f);
-
+    EXPECT_NE(r.error.find("field 3 \"0\" is the diameter, which must be greater than 0"),
+              std::string::npos)
+        << r.error;
     writeBytes(path, replaceLine(replaceLine(kNewProjectText, 4, "-12,0,16"), 6,
                                  "#FALSE#,#TRUE#,#FALSE#"));
     r = loadProjectFile(path, m);
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(m.sectionType, kRound);
-    EXPECT_EQ(m.rectB, -12.0f);
+    EXPECT_NE(r.error.find("field 1 \"-12\" is the width"), std::string::npos) << r.error;
+    expectSameModel(before, m);
 }
 
 TEST(ProjectFileLoad, MissingFileOrFolderLeavesTheModelUnchanged) {

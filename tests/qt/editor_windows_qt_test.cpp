@@ -61,6 +61,9 @@ TEST_F(EditorWindowsQtTest, PointEditorWritesATypedPointOnUpdate) {
 
 TEST_F(EditorWindowsQtTest, PointEditorKeepsTheLastThreePoints) {
     clickMain("optArbitrary");
+    // Without bars: a smaller outline would leave bars outside and be undone.
+    clickMain("optBarbit");
+    app->model().numBars = 0;
     clickMain("cmdEdPnts");
     GridWindow* window = set->pointEditorWindow();
     ASSERT_NE(window, nullptr);

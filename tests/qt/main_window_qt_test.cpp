@@ -121,7 +121,7 @@ TEST_F(MainWindowQtTest, ImpossibleStrengthIsRefusedAndHighYieldWarned) {
     fpc->setText("-3000");
     QMetaObject::invokeMethod(fpc, "returnPressed");
     EXPECT_EQ(platform.messages,
-              std::vector<std::string>{"28 day strength must be greater than 0"});
+              std::vector<std::string>{"28 day strength must lie between 500 and 30,000 psi"});
     EXPECT_EQ(fpc->text(), "3000");
     EXPECT_EQ(label("lblEc"), "Conc. Mod. of Elasticity = 3,155,924 psi");
 

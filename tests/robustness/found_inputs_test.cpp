@@ -4,6 +4,7 @@
 #include "corpus_paths.h"
 #include "engine/section_summary.h"
 #include "format/number_format.h"
+#include "io/loaded_project.h"
 #include "io/project_file.h"
 #include "io/project_json.h"
 #include "model/model_fields.h"
@@ -36,12 +37,16 @@ ProjectModel newProject() {
 }
 
 // An outline point at +-3.4E+38 in: each number is finite, but the area is not. The file used to
-// load with a NaN gross area; it is now refused and the model is left alone.
+// load with a NaN gross area; it is now refused by the coordinates' range and the model is left
+// alone.
 TEST(FoundInputs, OutlineWhoseAreaOverflowsIsRefused) {
     ProjectModel m = newProject();
     const FileResult r = loadProjectFile(found("point_huge.rcs"), m);
     EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("too large"), std::string::npos) << r.error;
+    EXPECT_NE(r.error.find("Line 13 (outline point 2): field 1 \"3.4E+38\" is x, which must lie "
+                           "between -1,200 and 1,200 in"),
+              std::string::npos)
+        << r.error;
     EXPECT_EQ(m.grossArea, 216);
     EXPECT_EQ(robust::firstNonFinite(m), "");
 
@@ -59,11 +64,24 @@ TEST(FoundInputs, OutlineWhoseAreaOverflowsIsRefused) {
 
 // The slowest input the JSON-project fuzzer met: 39 hard loads (10 s under the fuzzer's
 // sanitizers on a busy machine, a few dozen milliseconds in a plain build), one of them with the
-// key Mux twice, where the later value holds. It reads with finite results and writes back to text
-// that reads to the same project.
+// keys Mux and Muy twice, and a bar at y = -78625 in. A key given twice is refused with its
+// pointer; with the first of each pair taken out (the later value held before) and the bar at
+// -7.625 as its row, it reads with finite results and writes back to text that reads to the same
+// project.
 TEST(FoundInputs, HardLoadsInAJsonProject) {
     ProjectModel m = newProject();
-    ASSERT_TRUE(loadJsonProject(found("slow_forty_loads.project.json"), m));
+    const FileResult refused = loadJsonProject(found("slow_forty_loads.project.json"), m);
+    EXPECT_NE(refused.error.find("/loads/9/Mux: the key is given twice"), std::string::npos)
+        << refused.error;
+    std::ifstream in(found("slow_forty_loads.project.json"), std::ios::binary);
+    std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const std::string twice : {R"("Mux":82.96582,"Muy":0,)", R"("Mux":-32.910,)"}) {
+        ASSERT_NE(json.find(twice), std::string::npos) << twice;
+        json.erase(json.find(twice), twice.size());
+    }
+    ASSERT_NE(json.find(R"("y":-78625)"), std::string::npos);
+    json.replace(json.find(R"("y":-78625)"), 10, R"("y":-7.625)");
+    ASSERT_TRUE(readJsonProject(json, "slow_forty_loads.project.json", m));
     ASSERT_EQ(m.numLoads, 39);
     EXPECT_EQ(robust::firstNonFinite(m), "");
     int repeated = 0;
@@ -82,10 +100,28 @@ TEST(FoundInputs, HardLoadsInAJsonProject) {
 }
 
 // Forty loads that do not converge on their load lines: the slowest input the project-file fuzzer
-// met (each check runs its searches to their step limits). It loads, and every result is finite.
+// met (each check runs its searches to their step limits). Its sloping top face (8, 1) leaves bars
+// above the outline and one bar lies at y = -76.25, which is now refused; with the face level at
+// y = 10 and that bar at -7.625 as its row, every bar lies inside, and every result is finite.
 TEST(FoundInputs, FortyHardLoadsLoadWithFiniteResults) {
     ProjectModel m = newProject();
-    ASSERT_TRUE(loadProjectFile(found("slow_forty_loads.rcs"), m));
+    const FileResult refused = loadProjectFile(found("slow_forty_loads.rcs"), m);
+    EXPECT_NE(refused.error.find("Line 17 (bar 2): bar 2 at (-2.8125, 7.625) lies outside"),
+              std::string::npos)
+        << refused.error;
+    std::ifstream in(found("slow_forty_loads.rcs"), std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const auto& [mutated, mended] : {std::pair<std::string, std::string>{"\n8,01", "\n8,10"},
+                                          {"\n-5.625,-76.25,", "\n-5.625,-7.625,"}}) {
+        ASSERT_NE(text.find(mutated), std::string::npos) << mutated;
+        text.replace(text.find(mutated), mutated.size(), mended);
+    }
+    const fs::path level =
+        fs::temp_directory_path() / ("pmsect_level_" + std::to_string(::getpid()) + ".rcs");
+    std::ofstream(level, std::ios::binary) << text;
+    const FileResult loaded = loadProjectFile(level.string(), m);
+    fs::remove(level);
+    ASSERT_TRUE(loaded) << loaded.error;
     EXPECT_EQ(m.numLoads, 40);
     EXPECT_EQ(robust::firstNonFinite(m), "");
 }
@@ -117,8 +153,10 @@ TEST(FoundInputs, NegativeZeroSavesAndLoadsAsZero) {
 }
 
 // The number fuzzer found that the largest float, typed as 3.4028234E+38, was written back as
-// 3.4028235E+38 and that text was refused: a project holding it saved, then would not open.
-TEST(FoundInputs, ProjectHoldingTheLargestFloatReopens) {
+// 3.4028235E+38 and that text was refused as no number. No load may be that large now, but its
+// text still reads back as the number written: the file is refused by the load's range, not as
+// unreadable.
+TEST(FoundInputs, TheLargestFloatWrittenReadsBackAsItself) {
     ProjectModel m = newProject();
     m.numLoads = 1;
     m.loads[1][kPu] = static_cast<float>(parseNumber("-3.4028234E+38").value());
@@ -129,8 +167,9 @@ TEST(FoundInputs, ProjectHoldingTheLargestFloatReopens) {
     ProjectModel again = newProject();
     const FileResult loaded = loadProjectFile(saved.string(), again);
     fs::remove(saved);
-    ASSERT_TRUE(loaded) << loaded.error;
-    EXPECT_EQ(again.loads[1][kPu], m.loads[1][kPu]);
+    EXPECT_NE(loaded.error.find("field 1 \"-3.4028235E+38\" is Pu, which must lie between"),
+              std::string::npos)
+        << loaded.error;
 }
 
 // While the results window is open the summary is off, so a section changed meanwhile keeps the
@@ -139,8 +178,15 @@ TEST(FoundInputs, ProjectHoldingTheLargestFloatReopens) {
 // ended at used to be kept as the next curve's start (found by the random-event run). Such depths
 // are not kept now.
 TEST(FoundInputs, CurveWithStaleLimitsKeepsItsStartingDepthsFinite) {
+    // The file's notch to the centre leaves bars outside the outline: no reader takes it now.
+    // The same section is made here as the file held it: the new project's with a fifth point.
     ProjectModel m = newProject();
-    ASSERT_TRUE(loadProjectFile(found("notched_rectangle.rcs"), m));
+    const FileResult refused = loadProjectFile(found("notched_rectangle.rcs"), m);
+    EXPECT_NE(refused.error.find("lies outside the outline"), std::string::npos) << refused.error;
+    m.numPoints = 5;
+    m.points[5] = Point{0, 0};
+    deriveLoadedFields(m);
+    computeSectionSummary(m);
     for (int i = 1; i <= m.numPoints; ++i) {
         m.points[static_cast<std::size_t>(i)].x *= 0.5f;
         m.points[static_cast<std::size_t>(i)].y *= 0.5f;
@@ -192,7 +238,8 @@ TEST(FoundInputs, ZeroAreaShowsAnInfiniteRatioInWords) {
     Application app(platform);
     app.start();
     app.mainWindow().onTextConfirmed(MainInput::Width, "0");
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Width must be greater than 0"});
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Width must be greater than 0 and at most 1,200 in."});
     EXPECT_EQ(app.model().grossArea, 216);
     ProjectModel flat = app.model();
     flat.grossArea = 0;
@@ -200,24 +247,21 @@ TEST(FoundInputs, ZeroAreaShowsAnInfiniteRatioInWords) {
     EXPECT_EQ(robust::firstNonFinite(app.model()), "");
 }
 
-// A width of 1E+38 in is a number, but its area is not: the main window puts everything back and
-// says so.
-TEST(FoundInputs, WidthWhoseAreaOverflowsIsUndone) {
+// A width of 1E+38 in is a number, but its area is not; it was undone once computed. Such a width,
+// and one of 1E+9 in whose area is finite, are now refused by their range before anything runs.
+TEST(FoundInputs, WidthWhoseAreaOverflowsIsRefused) {
     test::RecordingPlatform platform;
     Application app(platform);
     app.start();
-    platform.messages.clear();
-    app.mainWindow().onTextConfirmed(MainInput::Width, "1e38");
-    EXPECT_EQ(platform.messages, std::vector<std::string>{kTooLargeMessage});
-    EXPECT_EQ(app.model().rectB, 12);
-    EXPECT_EQ(app.model().grossArea, 216);
-    EXPECT_EQ(app.mainWindow().view().input(MainInput::Width).text, "12");
-    // 1E+9 in still has a finite area and is taken, as any numeric width is.
-    platform.messages.clear();
-    app.mainWindow().onTextConfirmed(MainInput::Width, "1e9");
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(app.model().rectB, 1e9f);
-    EXPECT_FLOAT_EQ(app.model().grossArea, 1e9f * 18);
+    for (const char* width : {"1e38", "1e9"}) {
+        platform.messages.clear();
+        app.mainWindow().onTextConfirmed(MainInput::Width, width);
+        EXPECT_EQ(platform.messages,
+                  std::vector<std::string>{"Width must be greater than 0 and at most 1,200 in."});
+        EXPECT_EQ(app.model().rectB, 12);
+        EXPECT_EQ(app.model().grossArea, 216);
+        EXPECT_EQ(app.mainWindow().view().input(MainInput::Width).text, "12");
+    }
 }
 
 } // namespace

@@ -59,11 +59,17 @@ protected:
             EXPECT_EQ(platform.messages[0], refusal) << context;
         } else if (taken) {
             EXPECT_TRUE(platform.messages.empty()) << context;
-        } else {
-            // A number is refused only as a bar size the bar table does not hold.
+        } else if (sizeColumn) {
+            // A number is refused as a bar size the bar table does not hold,
             ASSERT_EQ(platform.messages.size(), 1u) << context;
             EXPECT_EQ(platform.messages[0], kBarSizeRefusal) << context;
-            EXPECT_TRUE(sizeColumn) << context;
+        } else {
+            // or as a value outside its column's range, which the refusal names.
+            ASSERT_EQ(platform.messages.size(), 1u) << context;
+            const double stored = parseNumber(text).value();
+            EXPECT_TRUE(std::fabs(stored) > 1'200) << context;
+            EXPECT_NE(platform.messages[0].find(" must lie between "), std::string::npos)
+                << context;
         }
     }
 
@@ -219,10 +225,12 @@ TEST_F(HostileGrids, BarSetEditorCellsBoxesAndCounts) {
         for (const BarSetBox box : {BarSetBox::EffectiveWidth, BarSetBox::EffectiveDepth}) {
             platform.messages.clear();
             sets.confirmBox(box, text);
-            // A number is taken without a message unless what it makes overflows.
+            // A number is taken without a message unless what it makes overflows or lays bars
+            // outside the section.
             if (parseNumber(text)) {
                 EXPECT_TRUE(platform.messages.empty() ||
-                            platform.messages == std::vector<std::string>{kTooLargeMessage})
+                            platform.messages == std::vector<std::string>{kTooLargeMessage} ||
+                            platform.messages[0].starts_with(sectionFaultMessage("")))
                     << shownForMessage(text);
             }
             expectSound("effective side <- " + shownForMessage(text));
@@ -322,8 +330,9 @@ TEST_F(HostileGrids, LargeViewScrollBarsAndSizes) {
     expectSound("large view");
 }
 
-// A tiny axial force under a moment near the top of single precision: the eccentricity cannot be
-// held, so the update is undone and the table stays open with the loads as they were.
+// A tiny axial force under the largest moment a load may have: the eccentricity cannot be held,
+// so the update is undone and the table stays open with the loads as they were. A moment beyond
+// the range is refused at its cell.
 TEST_F(HostileGrids, LoadTableRefusesLoadsWhoseEccentricityOverflows) {
     LoadTablePresenter& loads = app.loads();
     loads.show();
@@ -333,66 +342,77 @@ TEST_F(HostileGrids, LoadTableRefusesLoadsWhoseEccentricityOverflows) {
     loads.editCell(0, kMux, "20");
     ASSERT_TRUE(loads.update());
     const ProjectModel before = app.model();
-    loads.editCell(0, kPu, "1e-30");
-    loads.editCell(0, kMux, "-3e38");
+    platform.messages.clear();
+    EXPECT_FALSE(loads.editCell(0, kMux, "-3e38"));
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Mux must lie between -10,000,000 and 10,000,000 ft-k"});
+    // 1.2E+8 kip-in over 1E-31 kips is 1.2E+39 in: beyond single precision.
+    loads.editCell(0, kPu, "1e-31");
+    loads.editCell(0, kMux, "-10000000");
     platform.messages.clear();
     loads.done();
-    expectSound("load 1e-30, -3e38");
+    expectSound("load 1e-31, -1e7");
     EXPECT_EQ(platform.messages, std::vector<std::string>{kTooLargeMessage});
     EXPECT_EQ(robust::firstDifference(before, app.model()), "");
     EXPECT_TRUE(loads.view().visible);
     EXPECT_EQ(loads.cellText(0, kPu), "-50.00");
 }
 
-// A coordinate, count or side so large that the area, the steel or a moment overflows is refused
-// whole: the model stays as it was, the rows show it again, the window says why and stays open.
+// A coordinate beyond its range is refused at its cell. A shape that leaves bars outside the
+// outline, and a side or count so large that the steel overflows, are refused whole: the model
+// stays as it was, the rows show it again, the window says why and stays open.
 TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
-    const auto expectRefused = [&](const ProjectModel& before, const std::string& context) {
+    const auto expectRefused = [&](const ProjectModel& before, const std::string& message,
+                                   const std::string& context) {
         expectSound(context);
-        EXPECT_EQ(platform.messages, std::vector<std::string>{kTooLargeMessage}) << context;
+        ASSERT_EQ(platform.messages.size(), 1u) << context;
+        EXPECT_EQ(platform.messages[0].rfind(message, 0), 0u) << platform.messages[0];
         EXPECT_EQ(robust::firstDifference(before, app.model()), "") << context;
         platform.messages.clear();
     };
+    const std::string undone = sectionFaultMessage("");
 
     app.mainWindow().onOption(MainOption::Arbitrary);
     PointEditorPresenter& points = app.pointEditor();
     points.show();
     points.activate();
     ProjectModel before = app.model();
-    points.editCell(0, kPointX, "1e38");
-    points.editCell(1, kPointY, "7");
     platform.messages.clear();
+    EXPECT_FALSE(points.editCell(0, kPointX, "1e38"));
+    expectRefused(before, "X must lie between -1,200 and 1,200 in.", "point X 1e38");
+    EXPECT_EQ(points.cellText(0, kPointX), realCellText(before.points[1].x));
+    // (-6, -9) moved to (0, -9) leaves the bar at (-3.8125, -6.8125) outside.
+    points.editCell(0, kPointX, "0");
     points.done();
-    expectRefused(before, "point X 1e38");
+    expectRefused(before, undone + "bar 11 at (-3.8125, -6.8125) lies outside", "point X 0");
     EXPECT_TRUE(points.view().visible);
     EXPECT_EQ(points.cellText(0, kPointX), realCellText(before.points[1].x));
     points.done();
     EXPECT_FALSE(points.view().visible);
-    // Deleting a point applies the rows as well.
+    // Deleting a point applies the rows as well: the triangle left holds not every bar.
     points.show();
     points.activate();
-    points.editCell(0, kPointY, "-2e38");
     points.selectRow(1);
     before = app.model();
-    platform.messages.clear();
     points.deletePoint();
-    expectRefused(before, "point deleted beside Y -2e38");
+    expectRefused(before, undone, "point deleted");
 
     app.mainWindow().onOption(MainOption::PlacedBars);
     BarEditorPresenter& bars = app.barEditor();
     bars.show();
     bars.activate();
     before = app.model();
-    bars.editCell(0, kBarY, "-3e38");
-    platform.messages.clear();
+    EXPECT_FALSE(bars.editCell(0, kBarY, "-3e38"));
+    expectRefused(before, "Y must lie between -1,200 and 1,200 in.", "bar Y -3e38");
+    bars.editCell(0, kBarY, "100");
     EXPECT_FALSE(bars.update());
-    expectRefused(before, "bar Y -3e38");
+    expectRefused(before, undone + "bar 1 at (-3.8125, 100) lies outside", "bar Y 100");
     EXPECT_EQ(bars.cellText(0, kBarY), boxNumberText(before.bars[1].y));
-    // A large but sound position is kept.
-    bars.editCell(0, kBarY, "1e6");
+    // A position inside is kept.
+    bars.editCell(0, kBarY, "0");
     EXPECT_TRUE(bars.update());
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(app.model().bars[1].y, 1e6f);
+    EXPECT_EQ(app.model().bars[1].y, 0.0f);
 
     app.mainWindow().onOption(MainOption::Rectangular);
     app.mainWindow().onOption(MainOption::BarSets);
@@ -403,7 +423,7 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
     const std::string widthShown = sets.view().txtEWidth;
     platform.messages.clear();
     sets.confirmBox(BarSetBox::EffectiveWidth, "1e38");
-    expectRefused(before, "effective width 1e38");
+    expectRefused(before, kTooLargeMessage, "effective width 1e38");
     EXPECT_EQ(sets.view().txtEWidth, widthShown);
     // A count that large asks for more bars than the table holds: refused, nothing is cut.
     sets.editCell(0, kBarSetCount, "3e38");

@@ -92,10 +92,13 @@ private:
         }
         return boxNumberText(static_cast<float>(uniform(lo, hi)));
     }
-    // Whether the last event was undone because its results overflow.
+    // Whether the last event was undone because its results overflow or its section cannot be
+    // computed.
     bool undoneAsTooLarge() const {
-        return std::find(platform_.messages.begin(), platform_.messages.end(), kTooLargeMessage) !=
-               platform_.messages.end();
+        return std::any_of(
+            platform_.messages.begin(), platform_.messages.end(), [](const std::string& m) {
+                return m == kTooLargeMessage || m.starts_with(sectionFaultMessage(""));
+            });
     }
 
     MainWindowPresenter& main() { return app_.mainWindow(); }

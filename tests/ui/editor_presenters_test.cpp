@@ -31,6 +31,18 @@ TEST_F(Editors, TheLastThreePointsCannotBeDeleted) {
     main.onOption(MainOption::Arbitrary);
     points.activate();
     ASSERT_EQ(points.view().rows.size(), 4u);
+    // The triangle left would not hold every bar of the rectangle: undone, and said why.
+    points.selectRow(1);
+    points.deletePoint();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].rfind(sectionFaultMessage("bar "), 0), 0u)
+        << platform.messages[0];
+    EXPECT_EQ(model.numPoints, 4);
+    // Without bars (placed ones, which no rebuild lays again) the triangle stands.
+    platform.messages.clear();
+    main.onOption(MainOption::PlacedBars);
+    model.numBars = 0;
+    points.activate();
     points.selectRow(1);
     points.deletePoint();
     EXPECT_EQ(model.numPoints, 3);

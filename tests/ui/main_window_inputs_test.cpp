@@ -203,9 +203,9 @@ TEST_F(MainWindowInputs, CoverOfARoundSectionMovesTheBarSetSquare) {
     EXPECT_NEAR(model.barSetWidth, 0.7071 * (16 - 2 * k) + 2 * k, 1e-4);
 }
 
-// A physical quantity that cannot be (a negative strength, a section without width) is refused
-// the way a text that is not a number is: the message names the box and what it may take, the
-// box shows the value it had, and the model does not move.
+// A physical quantity outside its range (a negative strength, a section without width, f'c of
+// 1E+30 psi) is refused the way a text that is not a number is: the message names the box and
+// its range in the display unit, the box shows the value it had, and the model does not move.
 struct ImpossibleEntry {
     MainInput box;
     const char* text;
@@ -214,18 +214,33 @@ struct ImpossibleEntry {
 };
 
 TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
+    constexpr const char* kWidth = "Width must be greater than 0 and at most 1,200 in.";
+    constexpr const char* kStrength = "28 day strength must lie between 500 and 30,000 psi";
+    constexpr const char* kSteel = "Steel Strength must lie between 10,000 and 150,000 psi";
+    constexpr const char* kCount = "# of Bars must lie between 0 and 100";
     const ImpossibleEntry entries[] = {
-        {MainInput::Width, "-12", "Width must be greater than 0", "12"},
-        {MainInput::Width, "0", "Width must be greater than 0", "12"},
-        {MainInput::Depth, "-0.001", "Depth must be greater than 0", "18"},
-        {MainInput::Fpc, "-3000", "28 day strength must be greater than 0", "3000"},
-        {MainInput::Fpc, "0", "28 day strength must be greater than 0", "3000"},
-        {MainInput::UnitWeight, "0", "Concrete Unit Weight must be greater than 0", "145"},
-        {MainInput::Fy, "-60000", "Steel Strength must be greater than 0", "60000"},
+        {MainInput::Width, "-12", kWidth, "12"},
+        {MainInput::Width, "0", kWidth, "12"},
+        {MainInput::Width, "1200.1", kWidth, "12"},
+        {MainInput::Depth, "-0.001", "Depth must be greater than 0 and at most 1,200 in.", "18"},
+        {MainInput::Fpc, "-3000", kStrength, "3000"},
+        {MainInput::Fpc, "0", kStrength, "3000"},
+        {MainInput::Fpc, "499", kStrength, "3000"},
+        {MainInput::Fpc, "1e30", kStrength, "3000"},
+        {MainInput::UnitWeight, "0", "Concrete Unit Weight must lie between 50 and 250 pcf", "145"},
+        {MainInput::UnitWeight, "251", "Concrete Unit Weight must lie between 50 and 250 pcf",
+         "145"},
+        {MainInput::Fy, "-60000", kSteel, "60000"},
         // Stored as whole psi, 0.4 psi would be none at all.
-        {MainInput::Fy, "0.4", "Steel Strength must be greater than 0", "60000"},
-        {MainInput::BarCount, "100000", kBarCountRange, "6"},
-        {MainInput::BarCount, "-1", kBarCountRange, "6"},
+        {MainInput::Fy, "0.4", kSteel, "60000"},
+        {MainInput::Fy, "1e30", kSteel, "60000"},
+        {MainInput::Fy, "150000.6", kSteel, "60000"}, // stored as 150,001 psi
+        {MainInput::Cover, "1e30", "Clear Cover must lie between 0 and 1,200 in.", "1.5"},
+        {MainInput::Spacing, "-1201", "Clear spacing must lie between 0 and 1,200 in.", "1"},
+        {MainInput::FirstBarAngle, "361", "Angle to first bar must lie between -360 and 360 deg.",
+         "0"},
+        {MainInput::BarCount, "100000", kCount, "6"},
+        {MainInput::BarCount, "-1", kCount, "6"},
     };
     for (const ImpossibleEntry& e : entries) {
         const ProjectModel before = model;
@@ -251,14 +266,15 @@ TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
     EXPECT_NEAR(model.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 1.0);
 }
 
-TEST_F(MainWindowInputs, ADiameterOfNothingIsRefusedInTheDisplayUnit) {
+TEST_F(MainWindowInputs, ADiameterOfNothingIsRefusedWithItsRangeInTheDisplayUnit) {
     main.onOption(MainOption::Round);
     applyUnitChoice(model.units, 3, 2, 4, 1, 1); // millimetres
     main.showUnits();
     const float area = model.grossArea;
     platform.messages.clear();
     type(MainInput::Diameter, "-406.4");
-    EXPECT_EQ(platform.messages, std::vector<std::string>{"Diameter must be greater than 0"});
+    EXPECT_EQ(platform.messages,
+              std::vector<std::string>{"Diameter must be greater than 0 and at most 30,480 mm"});
     EXPECT_EQ(box(MainInput::Diameter).text, "406.4"); // 16 in, as it was
     EXPECT_EQ(model.circDiam, 16.0f);
     EXPECT_EQ(model.grossArea, area);
@@ -273,7 +289,7 @@ TEST_F(MainWindowInputs, AsManyBarsAsTheTableHoldsAreLaidOnTheCircle) {
     type(MainInput::BarCount, "100.5");
     EXPECT_TRUE(platform.messages.empty());
     type(MainInput::BarCount, "101");
-    EXPECT_EQ(platform.messages, std::vector<std::string>{kBarCountRange});
+    EXPECT_EQ(platform.messages, std::vector<std::string>{"# of Bars must lie between 0 and 100"});
     EXPECT_EQ(box(MainInput::BarCount).text, "100");
     EXPECT_EQ(model.numBars, 100);
 }
@@ -287,6 +303,22 @@ TEST_F(MainWindowInputs, SectionOptionKeepsAPositiveDimension) {
     EXPECT_EQ(model.rectB, 12.0f);
     EXPECT_EQ(model.grossArea, 216.0f);
     EXPECT_EQ(box(MainInput::Width).text, "12");
+}
+
+// With no bars left on the circle the summary finds no pure-bending strength: the lines read "-"
+// instead of the strengths of the six bars before.
+TEST_F(MainWindowInputs, ASectionWithoutBarsShowsNoPureBendingStrength) {
+    main.onOption(MainOption::Circle);
+    ASSERT_NE(main.view().summary.posMnx.text, kNoPureBendingText);
+    type(MainInput::BarCount, "0");
+    EXPECT_EQ(model.numBars, 0);
+    const SummaryLabels& s = main.view().summary;
+    for (const LabelText* label :
+         {&s.posMnx, &s.posPhiMnx, &s.posStrainX, &s.negMny, &s.negStrainY}) {
+        EXPECT_EQ(label->text, kNoPureBendingText);
+    }
+    type(MainInput::BarCount, "6");
+    EXPECT_NE(main.view().summary.posMnx.text, kNoPureBendingText);
 }
 
 } // namespace

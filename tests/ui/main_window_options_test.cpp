@@ -53,7 +53,7 @@ TEST_F(MainWindowOptions, StartsWithTheDefaultsAndTheirEnableStates) {
     EXPECT_EQ(v.summary.Po.text, "Po = -906.99 k");
     EXPECT_EQ(v.summary.percentRein.text, "% Reinforcement = 2.87%");
     EXPECT_EQ(v.summary.percentRein.colour, 0);
-    EXPECT_TRUE(v.summary.pureBendingShown);
+    EXPECT_NE(v.summary.posMnx.text, kNoPureBendingText);
     EXPECT_TRUE(app.summaryEnabled() && app.data().curvesStale && app.data().surfaceStale);
     EXPECT_EQ(app.pointer().busyCount(), 0);
     EXPECT_TRUE(platform.messages.empty());

@@ -186,17 +186,14 @@ void MainWindow::renderSummary() {
     }
     showColouredText(*warnings_, s.warnings.text, s.warnings.colour);
     warnings_->setVisible(!s.warnings.text.empty());
-    // Without bars the pure-bending strengths are not recomputed and keep what they showed.
-    if (s.pureBendingShown) {
-        const LabelText* rows[4][3] = {{&s.posMnx, &s.posPhiMnx, &s.posStrainX},
-                                       {&s.negMnx, &s.negPhiMnx, &s.negStrainX},
-                                       {&s.posMny, &s.posPhiMny, &s.posStrainY},
-                                       {&s.negMny, &s.negPhiMny, &s.negStrainY}};
-        for (std::size_t r = 0; r < 4; ++r) {
-            for (std::size_t c = 0; c < 3; ++c) {
-                showColouredText(*pureBending_[r][c], rows[r][c]->text, rows[r][c]->colour);
-                pureBending_[r][c]->setToolTip(qtText(rows[r][c]->reason));
-            }
+    const LabelText* rows[4][3] = {{&s.posMnx, &s.posPhiMnx, &s.posStrainX},
+                                   {&s.negMnx, &s.negPhiMnx, &s.negStrainX},
+                                   {&s.posMny, &s.posPhiMny, &s.posStrainY},
+                                   {&s.negMny, &s.negPhiMny, &s.negStrainY}};
+    for (std::size_t r = 0; r < 4; ++r) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            showColouredText(*pureBending_[r][c], rows[r][c]->text, rows[r][c]->colour);
+            pureBending_[r][c]->setToolTip(qtText(rows[r][c]->reason));
         }
     }
     if (v.summaryRevision != picturedRevision_) {

@@ -1,0 +1,72 @@
+// The table of input ranges and their words.
+#include "building/input_limits.h"
+
+#include "format/number_format.h"
+
+#include <array>
+
+namespace pmsect {
+namespace {
+
+// One row per InputQuantity, in its order.
+constexpr std::array<InputLimit, 14> kLimits = {{
+    {500, 30'000, false, "psi"},              // f'c
+    {10'000, 150'000, false, "psi"},          // fy (above 80,000 psi a warning follows)
+    {50, 250, false, "lb/ft^3"},              // unit weight
+    {100'000, 25'000'000, false, "psi"},      // Ec: what 33 w^1.5 sqrt(f'c) gives over the above
+    {10'000'000, 40'000'000, false, "psi"},   // Es
+    {0, 1'200, true, "in"},                   // width, depth, diameter
+    {0, 1'200, false, "in"},                  // cover, spacing: 0 lays the bars at the face
+    {-1'200, 1'200, false, "in"},             // coordinates
+    {0, 2'400, false, "in"},                  // extents: the span of two extreme coordinates
+    {-360, 360, false, "degrees"},            // first bar angle
+    {0, 100, false, ""},                      // bars on the circle: as many as the table holds
+    {1, 100, false, ""},                      // bars of a bar set: a set lays at least one
+    {-1'000'000, 1'000'000, false, "k"},      // Pu
+    {-10'000'000, 10'000'000, false, "ft-k"}, // Mux, Muy
+}};
+
+std::string numberText(double value) {
+    // Two decimals at most, for a range shown in other units (500 psi is 3.45 MPa).
+    return formatNumber(value, "#,##0.##");
+}
+
+} // namespace
+
+const InputLimit& inputLimit(InputQuantity quantity) {
+    return kLimits[static_cast<std::size_t>(quantity)];
+}
+
+bool withinLimit(InputQuantity quantity, double stored) {
+    const InputLimit& l = inputLimit(quantity);
+    const bool aboveLow = l.lowExcluded ? stored > l.low : stored >= l.low;
+    return aboveLow && stored <= l.high;
+}
+
+std::string rangeText(InputQuantity quantity, double factor, std::string_view unit) {
+    const InputLimit& l = inputLimit(quantity);
+    const std::string low = numberText(l.low * factor);
+    const std::string high = numberText(l.high * factor);
+    const std::string suffix = unit.empty() ? std::string() : " " + std::string(unit);
+    if (l.lowExcluded) {
+        return "greater than " + low + " and at most " + high + suffix;
+    }
+    return "between " + low + " and " + high + suffix;
+}
+
+std::string rangeText(InputQuantity quantity) {
+    return rangeText(quantity, 1, inputLimit(quantity).unit);
+}
+
+std::string outOfRangeText(std::string_view what, InputQuantity quantity, double factor,
+                           std::string_view unit) {
+    const InputLimit& l = inputLimit(quantity);
+    return std::string(what) + (l.lowExcluded ? " must be " : " must lie ") +
+           rangeText(quantity, factor, unit);
+}
+
+std::string outOfRangeText(std::string_view what, InputQuantity quantity) {
+    return outOfRangeText(what, quantity, 1, inputLimit(quantity).unit);
+}
+
+} // namespace pmsect
