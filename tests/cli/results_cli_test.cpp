@@ -120,8 +120,9 @@ TEST(ResultsCli, ContourCarriesTheDesignContourAtTheLoad) {
     std::getline(csv, line);
     EXPECT_EQ(std::count(line.begin(), line.end(), ','), 10) << line;
     EXPECT_EQ(line.substr(line.rfind(',') + 1), "yes");
-    for (const json& d :
-         json::parse(runCli("contour " + kDefault + " --pn -600 --json").text)["design"]) {
+    const json beyondPhiPnMax =
+        json::parse(runCli("contour " + kDefault + " --pn -600 --json").text);
+    for (const json& d : beyondPhiPnMax["design"]) {
         EXPECT_TRUE(!d["found"].get<bool>() && d["phiPn_kip"].is_null());
     }
 }
