@@ -94,13 +94,12 @@ std::vector<double> crossingsAlong(const std::vector<DesignSample>& samples, dou
 // The L (unsymmetric about both axes) and the rectangle with its steel along one face, from
 // near phi*Pn(max) through the transition zone to tension.
 TEST(DesignContour, LiesOnTheIndependentDesignContourAtTheLoad) {
-    for (const auto& [name, m] : {std::pair{"L", test::lSection()},
-                                  std::pair{"one face", test::oneFaceRectangle()}}) {
+    for (const auto& [name, m] :
+         {std::pair{"L", test::lSection()}, std::pair{"one face", test::oneFaceRectangle()}}) {
         const double squash = std::fabs(m.Po / 1000.0);
         for (double share : {0.9, 0.4, 0.1, -0.3}) {
             ProjectModel model = m;
-            const double P =
-                share > 0 ? share * m.phiPnMax / 1000.0 : -share * m.phiTnMax / 1000.0;
+            const double P = share > 0 ? share * m.phiPnMax / 1000.0 : -share * m.phiTnMax / 1000.0;
             const std::string context = std::string(name) + " at " + std::to_string(P) + " k";
             CurveTable table;
             computeContour(model, P, table);
@@ -153,15 +152,14 @@ TEST(DesignContour, ALoadIsInsideExactlyWhenItsRatioIsAtMostOne) {
         applyDesignCode(model, section.code);
         computeSectionSummary(model);
         for (double share : section.shares) {
-            const double P = share >= 0 ? share * model.phiPnMax / 1000.0
-                                        : -share * model.phiTnMax / 1000.0;
+            const double P =
+                share >= 0 ? share * model.phiPnMax / 1000.0 : -share * model.phiTnMax / 1000.0;
             CurveTable table;
             computeContour(model, P, table);
             for (int k = 1; k <= kContourPoints; k += 3) {
                 const DesignContourPoint& p = table.design.points[static_cast<std::size_t>(k)];
-                const std::string where =
-                    std::string(section.name) + " at " + std::to_string(P) + ", row " +
-                    std::to_string(k);
+                const std::string where = std::string(section.name) + " at " + std::to_string(P) +
+                                          ", row " + std::to_string(k);
                 ASSERT_TRUE(p.found) << where;
                 for (double scale : {0.9, 0.98, 1.02, 1.1}) {
                     model.numLoads = 1;
