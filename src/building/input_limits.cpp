@@ -9,7 +9,7 @@ namespace pmsect {
 namespace {
 
 // One row per InputQuantity, in its order.
-constexpr std::array<InputLimit, 14> kLimits = {{
+constexpr std::array<InputLimit, 17> kLimits = {{
     {500, 30'000, false, "psi"},              // f'c
     {10'000, 150'000, false, "psi"},          // fy (above 80,000 psi a warning follows)
     {50, 250, false, "lb/ft^3"},              // unit weight
@@ -24,6 +24,9 @@ constexpr std::array<InputLimit, 14> kLimits = {{
     {1, 100, false, ""},                      // bars of a bar set: a set lays at least one
     {-1'000'000, 1'000'000, false, "k"},      // Pu
     {-10'000'000, 10'000'000, false, "ft-k"}, // Mux, Muy
+    {-10, 10, false, ""},                     // load factors: ASCE 7's reach 1.6
+    {0, 4, false, "g"},                       // SDS: 0.9D - 0.2 SDS D stays above 0
+    {0, 1, false, ""},                        // sustained share of L
 }};
 
 std::string numberText(double value) {

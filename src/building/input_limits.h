@@ -25,6 +25,9 @@ enum class InputQuantity {
     BarSetBars,       // bars of one bar set, and of all bar sets together
     AxialLoad,        // Pu, kips
     Moment,           // Mux or Muy, kip-ft
+    LoadFactor,       // a factor of a load combination
+    SpectralAccel,    // SDS, g
+    LiveFraction,     // the share of the factored live load counted as sustained
 };
 
 struct InputLimit {

@@ -62,6 +62,7 @@ void resetToNewProject(ProjectModel& model) {
     rebuildBars(model);
 
     model.numLoads = 0;
+    model.loadCases = {};
     model.phiCompression = kPhiTied;
     model.phiTension = kPhiTension;
     model.projectFileName.clear();

@@ -2,6 +2,7 @@
 // results in the file's order, so that a long file never needs its whole output in memory.
 #include "cli/load_file_command.h"
 
+#include "cli/combinations_command.h"
 #include "cli/commands.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
@@ -20,19 +21,29 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// The file's own id, or the 1-based data row when the file has none.
-json loadId(const LoadFileContents& file, std::size_t i) {
-    if (file.ids.empty()) {
+// The loads checked: the file's, then the combinations of the project's load cases.
+struct CheckedLoads {
+    const LoadFileContents& file;
+    std::vector<std::string> combinations; // names
+    std::size_t fileCount;
+};
+
+// The file's own id, or the 1-based data row when the file has none; a combination's name.
+json loadId(const CheckedLoads& file, std::size_t i) {
+    if (i >= file.fileCount) {
+        return file.combinations[i - file.fileCount];
+    }
+    if (file.file.ids.empty()) {
         return i + 1;
     }
-    return file.ids[i];
+    return file.file.ids[i];
 }
 
 std::string dumped(const json& value) {
     return value.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-void printJson(const ProjectModel& model, const LoadFileContents& file,
+void printJson(const ProjectModel& model, const CheckedLoads& file,
                const std::vector<CheckedLoad>& results, const LoadVerdict& summary) {
     std::cout << "{\n  \"code\": " << dumped(designCodeJson(model)) << ",\n  \"loads\": [";
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -62,7 +73,7 @@ std::string csvField(const std::string& text) {
     return quoted + "\"";
 }
 
-void printCsv(const LoadFileContents& file, const std::vector<CheckedLoad>& results) {
+void printCsv(const CheckedLoads& file, const std::vector<CheckedLoad>& results) {
     std::cout << "id";
     for (const char* key : kLoadRowKeys) {
         std::cout << ',' << key;
@@ -80,7 +91,7 @@ void printCsv(const LoadFileContents& file, const std::vector<CheckedLoad>& resu
     }
 }
 
-void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& results,
+void printTable(const CheckedLoads& file, const std::vector<CheckedLoad>& results,
                 const LoadVerdict& summary) {
     printLoadTableHeading(true);
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -101,8 +112,8 @@ void printTable(const LoadFileContents& file, const std::vector<CheckedLoad>& re
 
 } // namespace
 
-int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, OutputFormat format,
-                     unsigned threads) {
+int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath,
+                     const std::string& casesPath, OutputFormat format, unsigned threads) {
     // The summary of the project (its limits, under the edition in force) is computed once here;
     // every load starts from it.
     ProjectModel model = loadProject(source);
@@ -111,14 +122,22 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, 
         std::cerr << "pmsect-cli: " << printable(loadsPath + ": " + read.error->text()) << "\n";
         return 2;
     }
-    const std::vector<CheckedLoad> results = checkLoads(model, read.contents.loads, threads);
+    const std::vector<LoadCombination> combinations = projectCombinations(model, casesPath);
+    CheckedLoads file{read.contents, {}, read.contents.loads.size()};
+    std::vector<LoadInput> loads = read.contents.loads;
+    for (const LoadCombination& c : combinations) {
+        file.combinations.push_back(c.name);
+    }
+    const std::vector<LoadInput> combined = combinationLoads(combinations);
+    loads.insert(loads.end(), combined.begin(), combined.end());
+    const std::vector<CheckedLoad> results = checkLoads(model, loads, threads);
     const LoadVerdict summary = loadVerdict(results);
     if (format == OutputFormat::Json) {
-        printJson(model, read.contents, results, summary);
+        printJson(model, file, results, summary);
     } else if (format == OutputFormat::Csv) {
-        printCsv(read.contents, results);
+        printCsv(file, results);
     } else {
-        printTable(read.contents, results, summary);
+        printTable(file, results, summary);
     }
     return summary.failing > 0 ? 1 : 0;
 }

@@ -8,9 +8,10 @@
 
 namespace pmsect::cli {
 
-// threads: 0 for every core. Exit status 1 when any load fails; a refused load file prints its line
-// and column, exit 2, and no result.
-int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, OutputFormat format,
-                     unsigned threads);
+// threads: 0 for every core. The combinations of the project's load cases (or of the case file
+// casesPath, when not empty) follow the file's loads, their names as ids. Exit status 1 when any
+// load fails; a refused load file prints its line and column, exit 2, and no result.
+int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath,
+                     const std::string& casesPath, OutputFormat format, unsigned threads);
 
 } // namespace pmsect::cli

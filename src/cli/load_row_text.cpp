@@ -12,10 +12,14 @@ std::string fixed(double value, const char* pattern) {
 }
 
 void printLoadTableHeading(bool namedLoads) {
-    std::printf(namedLoads ? "%-10s" : "%4s", "Load");
+    printLoadTableHeading("Load", namedLoads ? -10 : 4);
+}
+
+void printLoadTableHeading(const char* firstColumn, int width) {
+    std::printf("%*s", width, firstColumn);
     std::printf(" %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "Pu", "Mux", "Muy", "e", "angle",
                 "phiPn", "phiMnx", "phiMny", "ratio");
-    std::printf(namedLoads ? "%-10s" : "%4s", "");
+    std::printf("%*s", width, "");
     std::printf(" %10s %10s %10s %10s %8s %10s %10s %10s %8s\n", "(k)", "(ft-k)", "(ft-k)", "(in.)",
                 "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
 }

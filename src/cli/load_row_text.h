@@ -14,6 +14,9 @@ std::string fixed(double value, const char* pattern = "##,##0.00");
 // The table's two heading lines: the first column is 4 characters right-aligned (load numbers)
 // or, for named loads, 10 left-aligned.
 void printLoadTableHeading(bool namedLoads);
+// The same with a first column of the width given, left-aligned when the width is negative
+// (printf's rule).
+void printLoadTableHeading(const char* firstColumn, int width);
 
 // Pu, Mux, Muy, e and the angle after the row's first column, then the capacities, the ratio and
 // the verdict, or dashes when the capacity was not found; ends the line.

@@ -1,4 +1,5 @@
 // pmsect-cli: the strength engine from the command line, for scripts and batch checks.
+#include "cli/combinations_command.h"
 #include "cli/commands.h"
 #include "cli/design_command.h"
 #include "cli/load_file_command.h"
@@ -93,10 +94,21 @@ int main(int argc, char** argv) {
     unsigned threads = 0; // every core
     auto* loadsOption = check->add_option(
         "--loads", loadsPath, "CSV of loads (Pu, Mux, Muy, optional id) checked instead");
+    std::string casesPath;
+    check->add_option("--cases", casesPath,
+                      "CSV of load cases (case, kind, P, Mx, My, ...) combined instead of the "
+                      "project's");
     check->add_option("--threads", threads, "threads for --loads (default and most: every core)")
         ->check(CLI::PositiveNumber)
         ->needs(loadsOption);
     addFormatFlags(check, flags, true);
+
+    auto* combos =
+        app.add_subcommand("combos", "the strength combinations of the project's load cases");
+    combos->add_option("FILE", file, "project file")->required();
+    addCodeOption(combos, code, codeHelp);
+    combos->add_option("--cases", casesPath, "CSV of load cases combined instead of the project's");
+    addFormatFlags(combos, flags, true);
 
     auto* curve = app.add_subcommand("curve", "Pn-Mn curve at a bending direction");
     curve->add_option("FILE", file, "project file")->required();
@@ -195,12 +207,15 @@ int main(int argc, char** argv) {
         }
         if (*check) {
             if (loadsOption->count() > 0) {
-                return runCheckLoadFile(source, loadsPath, flags.format(), threads);
+                return runCheckLoadFile(source, loadsPath, casesPath, flags.format(), threads);
             }
             if (flags.csv) {
                 throw CommandError("--csv goes with --loads");
             }
-            return runCheck(source, flags.json);
+            return runCheckWithCombinations(source, casesPath, flags.json);
+        }
+        if (*combos) {
+            return runCombos(source, casesPath, flags.format());
         }
         if (*curve) {
             return runCurve(source, angle, flags.format());

@@ -9,9 +9,11 @@
 #include "engine/section_summary.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "format/text.h"
 #include "io/loaded_project.h"
 #include "io/project_file.h"
 #include "io/project_file_format.h"
+#include "io/project_file_load_cases.h"
 #include "io/record_reader.h"
 
 #include <algorithm>
@@ -129,22 +131,35 @@ void requireComputableSection(const ProjectModel& m, const TableLines& lines) {
     throw FileFormatError(where + ": " + fault->reason);
 }
 
-// The optional last line; without it the project is of ACI 318-05. The edition decides the
-// spiral's phi, so the confinement read before is applied again under it.
-void readDesignCode(RecordReader& in, ProjectModel& m) {
+// The optional lines after the last load combination: the edition (without it the project is of
+// ACI 318-05), then the load cases. The edition decides the spiral's phi, so the confinement
+// read before is applied again under it.
+void readTrailingLines(RecordReader& in, ProjectModel& m) {
     DesignCode code = DesignCode::Aci318_05;
-    if (const auto line = in.nextNonBlankLine()) {
+    auto line = in.nextNonBlankLine();
+    const auto isLoadCases = [&] { return line && line->starts_with(kLoadCasesLineStart); };
+    if (line && !isLoadCases()) {
         const auto known = std::find_if(kDesignCodes.begin(), kDesignCodes.end(),
                                         [&](DesignCode c) { return designCodeLine(c) == *line; });
         if (known == kDesignCodes.end()) {
             throw FileFormatError(
-                "Line " + std::to_string(in.lineNumber()) + ": \"" + *line +
+                "Line " + std::to_string(in.lineNumber()) + ": \"" + printable(*line) +
                 "\" is not a design code edition; after the last load combination only "
-                "ACI318-14 or ACI318-19 may follow");
+                "ACI318-14 or ACI318-19 and the load cases may follow");
         }
         code = *known;
+        line = in.nextNonBlankLine();
     }
     applyDesignCode(m, code);
+    m.loadCases = {};
+    if (line) {
+        if (!isLoadCases()) {
+            throw FileFormatError("Line " + std::to_string(in.lineNumber()) + ": \"" +
+                                  printable(*line) +
+                                  "\" follows the design code; only the load cases may");
+        }
+        readLoadCaseBlock(in, *line, m.loadCases);
+    }
 }
 
 void readRecords(RecordReader& in, ProjectModel& m) {
@@ -232,7 +247,7 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     TableLines lines;
     readTables(in, m, lines);
     requireComputableSection(m, lines);
-    readDesignCode(in, m);
+    readTrailingLines(in, m);
     in.expectEnd();
 }
 

@@ -4,6 +4,7 @@
 #include "io/file_replacing.h"
 #include "io/project_file.h"
 #include "io/project_file_format.h"
+#include "io/project_file_load_cases.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -174,7 +175,15 @@ std::string composeProjectText(const ProjectModel& m) {
     if (m.designCode != DesignCode::Aci318_05) {
         out.record("Design code").text(designCodeLine(m.designCode));
     }
-    return out.finish();
+    std::string text = out.finish();
+    if (!m.loadCases.empty()) {
+        try {
+            text += loadCaseBlockText(m.loadCases, kFileLineEnd);
+        } catch (const std::invalid_argument& e) {
+            throw UnwritableModel(e.what());
+        }
+    }
+    return text;
 }
 
 } // namespace

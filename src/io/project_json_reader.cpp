@@ -6,10 +6,12 @@
 #include "building/new_project.h"
 #include "building/section_checks.h"
 #include "building/section_generators.h"
+#include "engine/load_combinations.h"
 #include "engine/materials.h"
 #include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "format/text.h"
+#include "io/load_case_rules.h"
 #include "io/loaded_project.h"
 #include "io/project_file.h"
 #include "io/project_file_format.h"
@@ -95,21 +97,76 @@ float listedBarSize(const json& value, const Pointer& at, const std::array<int, 
     return static_cast<float>(size);
 }
 
-// A list of at most `capacity` entries; nothing when the key is absent.
-const json* list(const json& root, const char* key, std::size_t capacity) {
-    const auto it = root.find(key);
-    if (it == root.end()) {
+bool boolean(const json& value, const Pointer& at) {
+    if (!value.is_boolean()) {
+        fail(at, "true or false is expected");
+    }
+    return value.get<bool>();
+}
+
+std::string name(const json& value, const Pointer& at) {
+    if (!value.is_string()) {
+        fail(at, "a text is expected");
+    }
+    const std::string& text = value.get_ref<const std::string&>();
+    if (const auto fault = nameFault(text)) {
+        fail(at, "the name " + *fault);
+    }
+    return text;
+}
+
+// A number within its range, kept in double precision (a factor, SDS).
+double bounded(const json& value, const Pointer& at, std::string_view what, InputQuantity range) {
+    if (!value.is_number()) {
+        fail(at, "a number is expected");
+    }
+    const double d = value.get<double>();
+    if (!withinLimit(range, d)) {
+        fail(at, outOfRangeText(what, range));
+    }
+    return d;
+}
+
+// A list of at most `capacity` entries inside an object at `at`; nothing when the key is absent.
+const json* list(const json& object, const Pointer& at, const char* key, std::size_t capacity) {
+    const auto it = object.find(key);
+    if (it == object.end()) {
         return nullptr;
     }
-    const Pointer at = Pointer() / key;
     if (!it->is_array()) {
-        fail(at, "a list is expected");
+        fail(at / key, "a list is expected");
     }
     if (it->size() > capacity) {
-        fail(at, "holds " + std::to_string(it->size()) + " entries, more than the " +
-                     std::to_string(capacity) + " the project can hold");
+        fail(at / key, "holds " + std::to_string(it->size()) + " entries, more than the " +
+                           std::to_string(capacity) + " the project can hold");
     }
     return &*it;
+}
+
+// A list of at most `capacity` entries; nothing when the key is absent.
+const json* list(const json& root, const char* key, std::size_t capacity) {
+    return list(root, Pointer(), key, capacity);
+}
+
+// An object with the required keys and no others than those and the optional ones.
+void requireFields(const json& object, const Pointer& at,
+                   std::initializer_list<const char*> required,
+                   std::initializer_list<const char*> optional) {
+    if (!object.is_object()) {
+        fail(at, "an object is expected");
+    }
+    for (const char* key : required) {
+        if (!object.contains(key)) {
+            fail(at / key, "is missing");
+        }
+    }
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const auto named = [&](const char* k) { return it.key() == k; };
+        if (std::none_of(required.begin(), required.end(), named) &&
+            std::none_of(optional.begin(), optional.end(), named)) {
+            fail(at / it.key(), "is not a field here");
+        }
+    }
 }
 
 // An object with exactly the keys given, each read by its own reader.
@@ -133,12 +190,35 @@ void requireKeys(const json& object, const Pointer& at, std::initializer_list<co
 }
 
 const std::set<std::string>& projectKeys() {
-    static const std::set<std::string> keys = {
-        "$schema",       "code",         "sectionType",  "barLayout",  "confinement", "unitWt",
-        "fpc",           "fy",           "Ec",           "Es",         "rectB",       "rectH",
-        "circDiam",      "clearCover",   "clearSpacing", "extentX",    "extentY",     "totBars",
-        "firstBarAngle", "barSetsAlong", "longBarSize",  "tieBarSize", "barSets",     "outline",
-        "bars",          "loads",        "format"};
+    static const std::set<std::string> keys = {"$schema",
+                                               "code",
+                                               "sectionType",
+                                               "barLayout",
+                                               "confinement",
+                                               "unitWt",
+                                               "fpc",
+                                               "fy",
+                                               "Ec",
+                                               "Es",
+                                               "rectB",
+                                               "rectH",
+                                               "circDiam",
+                                               "clearCover",
+                                               "clearSpacing",
+                                               "extentX",
+                                               "extentY",
+                                               "totBars",
+                                               "firstBarAngle",
+                                               "barSetsAlong",
+                                               "longBarSize",
+                                               "tieBarSize",
+                                               "barSets",
+                                               "outline",
+                                               "bars",
+                                               "loads",
+                                               "format",
+                                               "loadCases",
+                                               "combinationOptions"};
     return keys;
 }
 
@@ -206,6 +286,7 @@ public:
         readTables(m);
         requireComputableSection(m);
         readExtents(m);
+        readLoadCases(m.loadCases);
     }
 
 private:
@@ -355,6 +436,118 @@ private:
                 within(at / "Mux", "Mux", InputQuantity::Moment, row[kMux]);
                 within(at / "Muy", "Muy", InputQuantity::Moment, row[kMuy]);
             }
+        }
+    }
+
+    static void readCase(const json& v, const Pointer& at, LoadCase& c) {
+        requireFields(v, at, {"name", "kind", "P", "Mx", "My"},
+                      {"sway", "MxTop", "MxBot", "MyTop", "MyBot", "MxTopSway", "MxBotSway",
+                       "MyTopSway", "MyBotSway"});
+        c.name = name(v["name"], at / "name");
+        c.kind = kLoadKinds[wordIndex(v["kind"], at / "kind", kLoadKindWords)];
+        c.P = single(v["P"], at / "P");
+        within(at / "P", "P", InputQuantity::AxialLoad, c.P);
+        c.Mx = single(v["Mx"], at / "Mx");
+        within(at / "Mx", "Mx", InputQuantity::Moment, c.Mx);
+        c.My = single(v["My"], at / "My");
+        within(at / "My", "My", InputQuantity::Moment, c.My);
+        c.sway = swayByDefault(c.kind);
+        if (v.contains("sway")) {
+            c.sway = boolean(v["sway"], at / "sway");
+        }
+        for (std::size_t e = 0; e < kEndMomentCount; ++e) {
+            const std::string key(kCaseEndMomentNames[e]);
+            if (v.contains(key)) {
+                c.ends[e] = single(v[key], at / key);
+                within(at / key, key, InputQuantity::Moment, *c.ends[e]);
+            }
+        }
+    }
+
+    static void readOptions(const json& v, const Pointer& at, CombinationOptions& o) {
+        requireFields(
+            v, at, {},
+            {"halfLive", "SDS", "sustainedLiveFraction", "userCombinations", "factorTable"});
+        if (v.contains("halfLive")) {
+            o.halfLive = boolean(v["halfLive"], at / "halfLive");
+        }
+        if (v.contains("SDS")) {
+            o.SDS = bounded(v["SDS"], at / "SDS", "SDS", InputQuantity::SpectralAccel);
+        }
+        if (v.contains("sustainedLiveFraction")) {
+            o.sustainedLiveFraction =
+                bounded(v["sustainedLiveFraction"], at / "sustainedLiveFraction",
+                        "the sustained share of L", InputQuantity::LiveFraction);
+        }
+        if (const json* users = list(v, at, "userCombinations", kMaxUserCombinations)) {
+            for (std::size_t i = 0; i < users->size(); ++i) {
+                const Pointer u = at / "userCombinations" / i;
+                requireFields((*users)[i], u, {"name", "factors"}, {});
+                UserCombination user{name((*users)[i]["name"], u / "name"), {}};
+                const json& factors = (*users)[i]["factors"];
+                if (!factors.is_object()) {
+                    fail(u / "factors", "an object of factors by case name is expected");
+                }
+                for (auto f = factors.begin(); f != factors.end(); ++f) {
+                    user.factors.emplace_back(f.key(),
+                                              bounded(*f, u / "factors" / f.key(), "a factor",
+                                                      InputQuantity::LoadFactor));
+                }
+                o.userCombinations.push_back(std::move(user));
+            }
+        }
+        if (const json* rows = list(v, at, "factorTable", standardFactorTable().size())) {
+            std::vector<std::vector<double>> factors;
+            for (std::size_t r = 0; r < rows->size() && r < standardFactorTable().size(); ++r) {
+                const Pointer row = at / "factorTable" / r;
+                const FactorRow& standard = standardFactorTable()[r];
+                if (!(*rows)[r].is_object() || (*rows)[r].size() != standard.terms.size()) {
+                    fail(row, "an object of the factors of the standard's row " +
+                                  std::to_string(r + 1) + " is expected");
+                }
+                factors.emplace_back();
+                for (const FactorTerm& t : standard.terms) {
+                    const std::string kind(loadKindName(t.kind));
+                    if (!(*rows)[r].contains(kind)) {
+                        fail(row / kind, "is missing");
+                    }
+                    factors.back().push_back(bounded((*rows)[r][kind], row / kind, "a factor",
+                                                     InputQuantity::LoadFactor));
+                }
+            }
+            const auto table = factorTableWith(factors);
+            if (!table) {
+                fail(at / "factorTable", "holds " + std::to_string(rows->size()) +
+                                             " rows; the "
+                                             "standard's table has " +
+                                             std::to_string(standardFactorTable().size()));
+            }
+            o.factorTable = *table;
+        }
+    }
+
+    void readLoadCases(LoadCaseSet& set) const {
+        set = {};
+        if (const json* cases = list(root_, "loadCases", kMaxLoadCases)) {
+            set.cases.resize(cases->size());
+            for (std::size_t i = 0; i < cases->size(); ++i) {
+                readCase((*cases)[i], Pointer() / "loadCases" / i, set.cases[i]);
+            }
+        }
+        if (const json* v = find("combinationOptions")) {
+            readOptions(*v, Pointer() / "combinationOptions", set.options);
+        }
+        if (const auto fault = checkLoadCaseSet(set)) {
+            Pointer at = fault->inCombination
+                             ? Pointer() / "combinationOptions" / "userCombinations" / fault->index
+                             : Pointer() / "loadCases" / fault->index / "name";
+            if (fault->factor) {
+                at = at / "factors" /
+                     set.options.userCombinations[fault->index].factors[*fault->factor].first;
+            } else if (fault->inCombination) {
+                at = at / "name";
+            }
+            fail(at, fault->reason);
         }
     }
 

@@ -15,5 +15,8 @@ inline constexpr std::array<std::string_view, 3> kBarLayoutWords = {"barSets", "
 inline constexpr std::array<std::string_view, 2> kConfinementWords = {"tied", "spiral"};
 // The direction of every bar set's rows: along x (barSetsAlongY false) or along y.
 inline constexpr std::array<std::string_view, 2> kBarSetDirectionWords = {"x", "y"};
+// A load case's kind, in the order of kLoadKinds.
+inline constexpr std::array<std::string_view, 8> kLoadKindWords = {"D", "L", "Lr", "S",
+                                                                   "R", "W", "E",  "other"};
 
 } // namespace pmsect

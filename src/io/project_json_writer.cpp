@@ -67,6 +67,62 @@ std::string_view word(const std::array<std::string_view, N>& words, int value, c
     return words[static_cast<std::size_t>(value - 1)];
 }
 
+json loadCasesJson(const std::vector<LoadCase>& cases) {
+    json list = json::array();
+    for (const LoadCase& c : cases) {
+        json item = {{"name", c.name},
+                     {"kind", kLoadKindWords[static_cast<std::size_t>(c.kind)]},
+                     {"P", number(c.P, "loadCases")},
+                     {"Mx", number(c.Mx, "loadCases")},
+                     {"My", number(c.My, "loadCases")}};
+        if (c.sway != swayByDefault(c.kind)) {
+            item["sway"] = c.sway;
+        }
+        for (std::size_t e = 0; e < kEndMomentCount; ++e) {
+            if (c.ends[e]) {
+                item[std::string(kCaseEndMomentNames[e])] = number(*c.ends[e], "loadCases");
+            }
+        }
+        list.push_back(item);
+    }
+    return list;
+}
+
+json finiteNumber(double value, const char* what) {
+    if (!std::isfinite(value)) {
+        throw UnwritableModel(std::string(what) + " holds a value that is not a finite number");
+    }
+    return value;
+}
+
+json optionsJson(const CombinationOptions& o) {
+    json users = json::array();
+    for (const UserCombination& u : o.userCombinations) {
+        json factors = json::object();
+        for (const auto& [caseName, factor] : u.factors) {
+            factors[caseName] = finiteNumber(factor, "userCombinations");
+        }
+        users.push_back({{"name", u.name}, {"factors", factors}});
+    }
+    json out = {
+        {"halfLive", o.halfLive},
+        {"SDS", finiteNumber(o.SDS, "SDS")},
+        {"sustainedLiveFraction", finiteNumber(o.sustainedLiveFraction, "sustainedLiveFraction")},
+        {"userCombinations", users}};
+    if (!o.factorTable.empty()) {
+        json rows = json::array();
+        for (const FactorRow& row : o.factorTable) {
+            json factors = json::object();
+            for (const FactorTerm& t : row.terms) {
+                factors[std::string(loadKindName(t.kind))] = finiteNumber(t.factor, "factorTable");
+            }
+            rows.push_back(factors);
+        }
+        out["factorTable"] = rows;
+    }
+    return out;
+}
+
 json projectJson(const ProjectModel& m) {
     checkCount(m.numPoints, kMaxPoints, "outline points");
     checkCount(m.numBars, kMaxBars, "bars");
@@ -122,6 +178,11 @@ json projectJson(const ProjectModel& m) {
                          {"Muy", number(r[kMuy], "loads")}});
     }
     out["loads"] = loads;
+    // Written only when the project has them, so that a project without stays as it was.
+    if (!m.loadCases.empty()) {
+        out["loadCases"] = loadCasesJson(m.loadCases.cases);
+        out["combinationOptions"] = optionsJson(m.loadCases.options);
+    }
     return out;
 }
 

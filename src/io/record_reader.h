@@ -42,6 +42,9 @@ public:
     [[noreturn]] void fail(std::size_t i, const std::string& problem) const;
 
     int lineNumber() const { return line_; }
+    std::size_t size() const { return fields_.size(); }
+    // Field i as it stands in the line.
+    const std::string& text(std::size_t i) const { return fields_[i]; }
 
 private:
     int line_;

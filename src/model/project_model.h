@@ -7,6 +7,7 @@
 #pragma once
 
 #include "model/design_code.h"
+#include "model/load_cases.h"
 
 #include <array>
 #include <cstdint>
@@ -155,6 +156,9 @@ struct ProjectModel {
     int16_t numLoads = 0;
     std::array<LoadRow, kMaxLoads + 1> loads{};
     std::array<LoadStatus, kMaxLoads + 1> loadStatus{};
+    // Service load cases and the options of their strength combinations, checked beside the
+    // factored loads above.
+    LoadCaseSet loadCases;
 
     // Derived results (axial limits in lb)
     float Po = 0;

@@ -1,0 +1,173 @@
+// combos, and the combinations in check.
+#include "cli/combinations_command.h"
+
+#include "cli/commands.h"
+#include "cli/json_output.h"
+#include "cli/load_row_json.h"
+#include "cli/load_row_text.h"
+#include "engine/governing_load.h"
+#include "format/text.h"
+#include "io/load_case_file.h"
+#include "io/load_case_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+namespace pmsect::cli {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+json combinationJson(const LoadCombination& c) {
+    json out = {{"name", c.name},
+                {"Pu", jsonNumber(static_cast<float>(c.Pu))},
+                {"Mux", jsonNumber(static_cast<float>(c.Mux))},
+                {"Muy", jsonNumber(static_cast<float>(c.Muy))},
+                {"PuSustained", jsonNumber(static_cast<float>(c.PuSustained))}};
+    if (c.ends) {
+        for (std::size_t e = 0; e < kEndMomentCount; ++e) {
+            out[std::string(kLoadEndMomentNames[e])] = jsonNumber(static_cast<float>((*c.ends)[e]));
+        }
+    }
+    return out;
+}
+
+// A field that holds the separator, a quote or a line break goes in quotes.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+int nameWidth(const std::vector<LoadCombination>& combinations) {
+    std::size_t width = 11; // "Combination"
+    for (const LoadCombination& c : combinations) {
+        width = std::max(width, c.name.size());
+    }
+    return static_cast<int>(width);
+}
+
+} // namespace
+
+std::vector<LoadCombination> projectCombinations(const ProjectModel& model,
+                                                 const std::string& casesPath) {
+    LoadCaseSet set = model.loadCases;
+    if (!casesPath.empty()) {
+        const LoadCaseFileResult read = readLoadCaseFile(casesPath);
+        if (!read) {
+            throw FileError(casesPath + ": " + read.error->text());
+        }
+        set.cases = read.cases;
+        if (const auto fault = checkLoadCaseSet(set)) {
+            throw FileError(casesPath + ": the project's user combination \"" +
+                            set.options.userCombinations[fault->index].name + "\" " +
+                            fault->reason);
+        }
+    }
+    return generateCombinations(set);
+}
+
+std::vector<LoadInput> combinationLoads(const std::vector<LoadCombination>& combinations) {
+    std::vector<LoadInput> loads;
+    for (const LoadCombination& c : combinations) {
+        loads.push_back(
+            {static_cast<float>(c.Pu), static_cast<float>(c.Mux), static_cast<float>(c.Muy)});
+    }
+    return loads;
+}
+
+int runCombos(const ProjectSource& source, const std::string& casesPath, OutputFormat format) {
+    const ProjectModel model = loadProject(source);
+    const std::vector<LoadCombination> combinations = projectCombinations(model, casesPath);
+    if (format == OutputFormat::Json) {
+        json list = json::array();
+        for (const LoadCombination& c : combinations) {
+            list.push_back(combinationJson(c));
+        }
+        const json out = {{"code", designCodeJson(model)}, {"combinations", list}};
+        std::cout << out.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+    } else if (format == OutputFormat::Csv) {
+        std::cout << "name,Pu,Mux,Muy,PuSustained";
+        for (const auto name : kLoadEndMomentNames) {
+            std::cout << ',' << name;
+        }
+        std::cout << '\n';
+        for (const LoadCombination& c : combinations) {
+            const json row = combinationJson(c);
+            std::cout << csvField(c.name);
+            for (auto it = std::next(row.begin()); it != row.end(); ++it) {
+                std::cout << ',' << it->dump();
+            }
+            // Combinations without end moments leave their columns empty.
+            std::cout << std::string(c.ends ? std::size_t{0} : std::size_t{kEndMomentCount}, ',')
+                      << '\n';
+        }
+    } else if (combinations.empty()) {
+        std::printf("%s has no load cases to combine.\n", source.path.c_str());
+    } else {
+        const int width = nameWidth(combinations);
+        std::printf("%-*s %10s %10s %10s %12s\n%-*s %10s %10s %10s %12s\n", width, "Combination",
+                    "Pu", "Mux", "Muy", "Pu,sust.", width, "", "(k)", "(ft-k)", "(ft-k)", "(k)");
+        for (const LoadCombination& c : combinations) {
+            std::printf("%-*s %10s %10s %10s %12s\n", width, printable(c.name).c_str(),
+                        fixed(c.Pu).c_str(), fixed(c.Mux).c_str(), fixed(c.Muy).c_str(),
+                        fixed(c.PuSustained).c_str());
+        }
+    }
+    return 0;
+}
+
+int runCheckWithCombinations(const ProjectSource& source, const std::string& casesPath,
+                             bool asJson) {
+    const ProjectModel model = loadProject(source);
+    const std::vector<LoadCombination> combinations = projectCombinations(model, casesPath);
+    if (combinations.empty()) {
+        return runCheck(source, asJson); // the project's loads alone, as always
+    }
+    const std::vector<CheckedLoad> checked = checkLoads(model, combinationLoads(combinations), 0);
+    bool failing = false;
+    for (int i = 1; i <= model.numLoads; ++i) {
+        failing = failing || loadFails(model.loads[i], model.loadStatus[i].capacityFound);
+    }
+    for (const CheckedLoad& c : checked) {
+        failing = failing || loadFails(c);
+    }
+    if (asJson) {
+        json rows = json::array();
+        for (int i = 1; i <= model.numLoads; ++i) {
+            rows.push_back(loadRowJson(model.loads[i], model.loadStatus[i].capacityFound));
+        }
+        for (std::size_t k = 0; k < checked.size(); ++k) {
+            json row = {{"name", combinations[k].name}};
+            addLoadRowKeys(row, checked[k].row, checked[k].capacityFound);
+            rows.push_back(row);
+        }
+        std::cout << rows.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
+        return failing ? 1 : 0;
+    }
+    if (model.numLoads > 0) {
+        printLoadTableHeading(false);
+        for (int i = 1; i <= model.numLoads; ++i) {
+            std::printf("%4d", i);
+            printLoadRowColumns(model.loads[i], model.loadStatus[i].capacityFound);
+        }
+    }
+    {
+        std::printf("%sCombinations of the load cases\n", model.numLoads > 0 ? "\n" : "");
+        const int width = nameWidth(combinations);
+        printLoadTableHeading("Combination", -width);
+        for (std::size_t k = 0; k < checked.size(); ++k) {
+            std::printf("%-*s", width, printable(combinations[k].name).c_str());
+            printLoadRowColumns(checked[k].row, checked[k].capacityFound);
+        }
+    }
+    return failing ? 1 : 0;
+}
+
+} // namespace pmsect::cli
