@@ -92,6 +92,9 @@ json finiteNumber(double value, const char* what) {
     if (!std::isfinite(value)) {
         throw UnwritableModel(std::string(what) + " holds a value that is not a finite number");
     }
+    if (value == std::trunc(value) && std::fabs(value) < 1e15 && !std::signbit(value)) {
+        return static_cast<std::int64_t>(value);
+    }
     return value;
 }
 
