@@ -5,11 +5,14 @@
 #include "model/project_model.h"
 
 #include <cstdint>
+#include <numbers>
 
 namespace pmsect {
 
-// Degrees to radians and the circle's angular step use this constant, not pi.
-inline constexpr double kLayoutPi = 3.1415;
+// Degrees to radians and the circle's angular step. Bars laid through a shortened pi would stand
+// unevenly round the circle (the last gap 0.005 degrees wider than the others), and a round
+// column's mirrored strengths would differ in the shown digits.
+inline constexpr double kLayoutPi = std::numbers::pi;
 
 // What a rebuild did, so that a window can tell the user when the layout could not be laid as
 // asked. The bars that are laid always follow the rules and their order.

@@ -4,14 +4,16 @@
 
 #include "model/project_model.h"
 
+#include <numbers>
+
 namespace pmsect {
 
 // Which box of the rectangle was typed; only that dimension's drawing extent is guarded.
 enum class DimensionTyped { Width, Depth };
 
-// The angular step of the round outline uses this approximation of pi; it belongs to the
-// program's behaviour.
-inline constexpr double kRoundStepPi = 3.14159;
+// The angular step of the round outline: whole turns close exactly, so the outline is as symmetric
+// as its circle.
+inline constexpr double kRoundStepPi = std::numbers::pi;
 // An inscribed polygon of n sides falls short of its circle by about (2 pi / n)^2 / 6 of the
 // area: 96 points keep the gross area within 0.1 % of pi D^2 / 4 (0.07 %), as an engineer checks
 // it by hand, and leave room in the outline table for a few points of the editor's own.

@@ -10,8 +10,11 @@
 namespace pmsect {
 
 SectionTurn::SectionTurn(const ProjectModel& model, float theta)
-    : cosT(std::cos(static_cast<double>(theta))), sinT(std::sin(static_cast<double>(theta))),
-      refX(model.refX), refY(model.refY) {}
+    : SectionTurn(model, std::cos(static_cast<double>(theta)),
+                  std::sin(static_cast<double>(theta))) {}
+
+SectionTurn::SectionTurn(const ProjectModel& model, double cosTheta, double sinTheta)
+    : cosT(cosTheta), sinT(sinTheta), refX(model.refX), refY(model.refY) {}
 
 void rotateOutline(const ProjectModel& model, int pointCount, const SectionTurn& turn,
                    RotatedSection& out) {

@@ -35,6 +35,7 @@ struct SectionTurn {
     double refY;
 
     SectionTurn(const ProjectModel& model, float theta);
+    SectionTurn(const ProjectModel& model, double cosTheta, double sinTheta);
     Point operator()(float px, float py) const {
         const double x = static_cast<double>(px) - refX;
         const double y = static_cast<double>(py) - refY;

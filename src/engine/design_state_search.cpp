@@ -43,7 +43,7 @@ struct Evaluation {
 class AngleLevel {
 public:
     AngleLevel(ProjectModel& model, float angle, float P) : model_(model), P_(P) {
-        prepareNeutralAxisFrame(model, model.numPoints, angle, frame_, true);
+        prepareNeutralAxisFrame(model, model.numPoints, angle, frame_);
     }
 
     // Every depth whose phi*Pn is P, the state of each.

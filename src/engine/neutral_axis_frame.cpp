@@ -51,15 +51,37 @@ const BarAreas& barAreasOf(std::span<const Bar> bars) {
     return last;
 }
 
+// cos and sin of the turn by -angle degrees. A whole number of quarter turns is made exactly:
+// turned through the program's pi, 90, 180 and 270 degrees would tilt the neutral axis by up to
+// 0.008 degrees, and the mirrored strengths of a symmetric section would differ in the shown
+// digits.
+struct Turn {
+    double cosT;
+    double sinT;
+};
+Turn turnFor(float angle, float theta) {
+    const float quarters = angle / 90.0f;
+    if (std::isfinite(quarters) && quarters == std::round(quarters) &&
+        std::fabs(quarters) < 1.0e6f) {
+        constexpr std::array<Turn, 4> kQuarterTurns = {{{1, 0}, {0, -1}, {-1, 0}, {0, 1}}};
+        const long q = std::lround(quarters) % 4;
+        return kQuarterTurns[static_cast<std::size_t>(q < 0 ? q + 4 : q)];
+    }
+    return {std::cos(static_cast<double>(theta)), std::sin(static_cast<double>(theta))};
+}
+
 } // namespace
 
 void prepareNeutralAxisFrame(const ProjectModel& model, int pointCount, float angle,
-                             NeutralAxisFrame& frame, bool sectionAxes) {
+                             NeutralAxisFrame& frame) {
     frame.angle = angle;
     frame.theta = static_cast<float>(-static_cast<double>(angle) / 180.0 * kPi);
     frame.unmatchedBarSize.reset();
     // rotateSection, with the frame's own arrays filled on the way.
-    const SectionTurn turn(model, frame.theta);
+    const Turn exact = turnFor(angle, frame.theta);
+    frame.cosTheta = exact.cosT;
+    frame.sinTheta = exact.sinT;
+    const SectionTurn turn(model, exact.cosT, exact.sinT);
     RotatedSection& s = frame.section;
     rotateOutline(model, pointCount, turn, s);
     const double top = s.ymax;
@@ -76,13 +98,6 @@ void prepareNeutralAxisFrame(const ProjectModel& model, int pointCount, float an
         frame.barArea[i] = area;
         frame.barX[i] = p.x;
         frame.barY[i] = p.y;
-    }
-
-    frame.hasSectionAxes = sectionAxes;
-    if (sectionAxes) {
-        const double minusTheta = -static_cast<double>(frame.theta);
-        frame.sinMinusTheta = std::sin(minusTheta);
-        frame.cosMinusTheta = std::cos(minusTheta);
     }
 }
 

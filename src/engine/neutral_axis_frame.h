@@ -27,16 +27,15 @@ struct NeutralAxisFrame {
     std::array<double, kMaxBars> barArea;
     std::array<double, kMaxBars> barX;
     std::array<double, kMaxBars> barY;
-    // sin and cos of -theta, for the moments about the section's own axes.
-    bool hasSectionAxes = false;
-    double sinMinusTheta = 0;
-    double cosMinusTheta = 0;
+    // cos and sin of theta as the section was turned; the moments about the section's own axes
+    // turn back by the same.
+    double cosTheta = 1;
+    double sinTheta = 0;
 };
 
 // Turns the first pointCount outline points and all bars by the neutral-axis angle (degrees).
-// sectionAxes also prepares the turn back to the section's own axes.
 void prepareNeutralAxisFrame(const ProjectModel& model, int pointCount, float angle,
-                             NeutralAxisFrame& frame, bool sectionAxes = false);
+                             NeutralAxisFrame& frame);
 
 // The evaluation of solveNeutralAxis at state.c in a prepared frame, with the same results and
 // the same writes to the model.

@@ -144,7 +144,7 @@ private:
     const NeutralAxisFrame& frame() {
         if (!frame_) {
             frame_ = std::make_unique<NeutralAxisFrame>();
-            prepareNeutralAxisFrame(model_, model_.numPoints, angle_, *frame_, true);
+            prepareNeutralAxisFrame(model_, model_.numPoints, angle_, *frame_);
         }
         return *frame_;
     }

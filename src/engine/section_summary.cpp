@@ -9,6 +9,11 @@ namespace pmsect {
 namespace {
 
 constexpr float kPureBendingStartDepth = 5.0f;
+// How close to zero the axial force of a pure-bending state comes, in kips. A miss of dP moves Mn
+// by about dP times the lever arm, so the load search's 0.01 k left the mirrored runs of a
+// symmetric section up to 0.02 ft-k apart; a hundredth of a kip-thousandth keeps them equal in
+// every shown digit and still lies above the rounding of a single-precision Pn.
+constexpr float kPureBendingTolerance = 1.0e-4f;
 
 // The four pure-bending runs, in the order they are made, and where each is shown: a positive
 // moment about y puts compression on +x, which the run at 270 degrees gives.
@@ -25,11 +30,11 @@ constexpr PureBendingRun kPureBendingRuns[4] = {
 };
 
 void computePureBending(ProjectModel& model) {
-    float target = 0; // each run aims at the axial force the previous one reached
     for (const PureBendingRun& run : kPureBendingRuns) {
         NeutralAxisState state;
         state.c = kPureBendingStartDepth;
-        searchForAxialLoad(model, target, run.angle, state);
+        float target = 0; // every run aims at zero, so mirrored runs find mirrored states
+        searchForAxialLoad(model, target, run.angle, state, kPureBendingTolerance);
         const float phiMn = static_cast<float>(static_cast<double>(state.phi) * state.Mn);
         PureBendingResult& shown = model.pureBending[static_cast<std::size_t>(run.shownAt)];
         shown.neutralAxisAngle = run.angle;

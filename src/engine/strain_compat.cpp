@@ -193,26 +193,22 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
         }
     }
 
+    // Back to the section's own axes, by the turn the section was given.
+    const double sinBack = -frame.sinTheta;
+    const double cosBack = frame.cosTheta;
     if (moments) {
-        double sinT = frame.sinMinusTheta;
-        double cosT = frame.cosMinusTheta;
-        if (!frame.hasSectionAxes) {
-            sinT = std::sin(-static_cast<double>(theta));
-            cosT = std::cos(-static_cast<double>(theta));
-        }
-        moments->Mnx = static_cast<float>(Myr * sinT + Mxr * cosT);
-        moments->Mny = static_cast<float>(Myr * cosT - Mxr * sinT);
+        moments->Mnx = static_cast<float>(Myr * sinBack + Mxr * cosBack);
+        moments->Mny = static_cast<float>(Myr * cosBack - Mxr * sinBack);
     }
 
     if constexpr (kParts.detail) {
         const bool loadAngleWritten = writesLoadAngle(Pn);
-        const double minusTheta = -static_cast<double>(theta);
         detail->tensionForce = T;
         detail->compressionForce = C;
         detail->Ac = zone.Ac;
         detail->grossCompArea = zone.grossCompArea;
-        detail->Mnx = static_cast<float>(Myr * std::sin(minusTheta) + Mxr * std::cos(minusTheta));
-        detail->Mny = static_cast<float>(Myr * std::cos(minusTheta) - Mxr * std::sin(minusTheta));
+        detail->Mnx = static_cast<float>(Myr * sinBack + Mxr * cosBack);
+        detail->Mny = static_cast<float>(Myr * cosBack - Mxr * sinBack);
         detail->clippedCount = zone.clippedCount;
         std::copy_n(zone.clipped.begin(), zone.clippedCount, detail->clipped.begin());
         std::fill(detail->clipped.begin() + zone.clippedCount, detail->clipped.end(), Point{});

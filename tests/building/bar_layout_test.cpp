@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <vector>
 
 namespace pmsect {
@@ -250,7 +251,7 @@ TEST(BarLayout, BarsPerRowRoundHalvesToEvenNotTruncated) {
     expectBar(m, 3, 0, -6.8125 + 1.625);
 }
 
-TEST(BarLayout, CircleOnTheDefaultRectangleUses3Point1415) {
+TEST(BarLayout, CircleOnTheDefaultRectangleStandsEvenly) {
     ProjectModel m = defaultModel();
     m.barLayout = kCircular;
     m.totBars = 6;
@@ -261,14 +262,15 @@ TEST(BarLayout, CircleOnTheDefaultRectangleUses3Point1415) {
     const double R = 6 - 1.5 - 0.375 - 0.3125;
     EXPECT_DOUBLE_EQ(R, 3.8125);
     expectBar(m, 1, 3.8125, 0);
-    const double theta2 = 2 * 3.1415 / 6;
-    EXPECT_NEAR(theta2, 1.0472, 1e-4);
-    expectBar(m, 2, R * std::cos(theta2), R * std::sin(theta2));
-    // Distinguishable from a true 60 degrees: 3.1415 moves the bar by about 1e-4 in.
-    EXPECT_GT(std::fabs(bar(m, 2).x - R * std::cos(M_PI / 3)), 5e-5);
+    // Six bars 60 degrees apart: each one the mirror image of another about both axes.
+    expectBar(m, 2, R / 2, R * std::sqrt(3.0) / 2);
+    expectBar(m, 4, -R, 0);
     for (int i = 1; i <= 6; ++i) {
         EXPECT_NEAR(std::hypot(bar(m, i).x, bar(m, i).y), R, kTol);
         EXPECT_EQ(bar(m, i).size, 5);
+        const Bar& mirror = bar(m, (i == 1 ? 1 : 8 - i));
+        EXPECT_NEAR(bar(m, i).x, mirror.x, 1e-6);
+        EXPECT_NEAR(bar(m, i).y, -mirror.y, 1e-6);
     }
 }
 
@@ -281,9 +283,9 @@ TEST(BarLayout, CircleFirstAngleAndOtherSections) {
     rebuildBars(m);
     ASSERT_EQ(m.numBars, 4);
     const double R = 6 - 1.5 - 0.375 - 0.5;
-    const double t0 = 90 * 3.1415 / 180;
-    expectBar(m, 1, R * std::cos(t0), R * std::sin(t0), 8);
-    expectBar(m, 3, R * std::cos(t0 + 3.1415), R * std::sin(t0 + 3.1415), 8);
+    expectBar(m, 1, 0, R, 8);
+    expectBar(m, 2, -R, 0, 8);
+    expectBar(m, 3, 0, -R, 8);
 
     chooseRoundSection(m, 16);
     rebuildBars(m);
@@ -399,7 +401,7 @@ TEST(BarLayoutCapacity, HugeCountsAreCutQuickly) {
     EXPECT_EQ(r.requested, 150);
     EXPECT_EQ(m.numBars, 100);
     EXPECT_TRUE(r.cutAtCapacity);
-    const double t2 = 2 * 3.1415 / 150;
+    const double t2 = 2 * std::numbers::pi / 150;
     expectBar(m, 2, 3.8125 * std::cos(t2), 3.8125 * std::sin(t2));
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace pmsect::test {
@@ -22,8 +23,13 @@ struct StripResult {
 
 inline StripResult stripIntegration(const ProjectModel& m, double angleDeg, double c,
                                     int strips = 4000) {
-    const double theta = -angleDeg / 180.0 * 3.1415; // the program's own degree convention
-    const double ct = std::cos(theta), st = std::sin(theta);
+    // The program's own degree convention (3.1415 for pi), with whole quarter turns exact.
+    const double theta = -angleDeg / 180.0 * 3.1415;
+    const bool quarter = std::fmod(angleDeg, 90.0) == 0;
+    const double ct =
+        quarter ? std::round(std::cos(-angleDeg / 180.0 * std::numbers::pi)) : std::cos(theta);
+    const double st =
+        quarter ? std::round(std::sin(-angleDeg / 180.0 * std::numbers::pi)) : std::sin(theta);
     std::vector<double> xs, ys;
     for (int i = 1; i <= m.numPoints; ++i) {
         const double x = m.points[i].x - m.refX, y = m.points[i].y - m.refY;
