@@ -23,7 +23,7 @@ Application::Application(Platform& platform, std::optional<std::string> settings
                   mainWindow_.showProjectInputs();
                   recompute();
               }),
-      loads_(model_, platform, pointer_, *this),
+      loadCases_(model_, platform), loads_(model_, platform, pointer_, *this),
       results_(model_, platform, pointer_, *this, data_, wait_),
       largeView_(model_, platform, pointer_, data_),
       pointEditor_(model_, platform, pointer_, *this),
@@ -39,15 +39,24 @@ Application::Application(Platform& platform, std::optional<std::string> settings
     addSummaryObserver([this] {
         mainWindow_.onSummaryComputed();
         singlePoint_.refreshFromSummary();
+        refreshOpenLoadCases();
     });
     units_.addUnitsObserver([this] {
         mainWindow_.showUnits();
         singlePoint_.applyUnitLabels();
+        refreshOpenLoadCases();
     });
     units_.setRebuildFromInputs([this] { mainWindow_.rebuildFromInputs(); });
     results_.setOpenLargeView([this] { largeView_.show(); });
     if (settingsDir_) {
         keepSettingsIn(*settingsDir_);
+    }
+}
+
+void Application::refreshOpenLoadCases() {
+    // The combinations are checked against the section as it now stands, in the units now shown.
+    if (loadCases_.view().visible) {
+        loadCases_.refresh();
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/directory_presenter.h"
 #include "ui/information_presenter.h"
 #include "ui/large_view_presenter.h"
+#include "ui/load_cases_presenter.h"
 #include "ui/load_table_presenter.h"
 #include "ui/main_window_presenter.h"
 #include "ui/opening_presenter.h"
@@ -59,6 +60,7 @@ public:
     OpeningPresenter& opening() { return opening_; }
     InformationPresenter& information() { return information_; }
     DesignPresenter& design() { return design_; }
+    LoadCasesPresenter& loadCases() { return loadCases_; }
     WaitPresenter& wait() { return wait_; }
     LoadTablePresenter& loads() { return loads_; }
     ResultsPresenter& results() { return results_; }
@@ -101,6 +103,7 @@ private:
     // Every choice the settings file keeps is written there as it is made.
     void keepSettingsIn(const std::string& dir);
     void setBusy(bool busy);
+    void refreshOpenLoadCases();
 
     ProjectModel model_;
     Platform& platform_;
@@ -114,6 +117,7 @@ private:
     OpeningPresenter opening_;
     InformationPresenter information_;
     DesignPresenter design_;
+    LoadCasesPresenter loadCases_;
     LoadTablePresenter loads_;
     ResultsPresenter results_;
     LargeViewPresenter largeView_;

@@ -629,6 +629,8 @@ WindowRequest MainWindowPresenter::onButton(MainButton button) {
         return {WindowId::BarSetEditor};
     case MainButton::Design:
         return {WindowId::Design};
+    case MainButton::LoadCases:
+        return {WindowId::LoadCases};
     }
     return {};
 }

@@ -43,8 +43,17 @@ enum class MainOption {
 };
 
 // The buttons that open a window (cmdLoads, cmdPnMn, cmdResults, cmdEdPnts, cmdEditBars,
-// cmdEdBarSet, cmdDesign).
-enum class MainButton { Loads, SinglePoint, Results, EditPoints, EditBars, EditBarSets, Design };
+// cmdEdBarSet, cmdDesign, cmdLoadCases).
+enum class MainButton {
+    Loads,
+    SinglePoint,
+    Results,
+    EditPoints,
+    EditBars,
+    EditBarSets,
+    Design,
+    LoadCases
+};
 
 enum class MainMenu { Output, DefaultDirectory, Units, Information };
 

@@ -17,6 +17,7 @@ enum class WindowId {
     DefaultDirectory,
     Report,
     Design,
+    LoadCases,
 };
 
 // What an event asks the toolkit to show. fromMenu tells the directory and information windows

@@ -1,0 +1,262 @@
+// The Load Cases window: the cases grid, the options and the checked combinations.
+#include "ui/load_cases_presenter.h"
+
+#include "engine/governing_load.h"
+#include "engine/load_batch.h"
+#include "engine/load_combinations.h"
+#include "format/number_format.h"
+#include "io/load_case_rules.h"
+#include "ui/grid_cells.h"
+#include "ui/load_table_presenter.h"
+
+#include <algorithm>
+
+namespace pmsect {
+namespace {
+
+std::string shownValue(double internal, double factor) {
+    return realCellText(twoDecimalCell(internal * factor));
+}
+
+std::string kindList() {
+    std::string list;
+    for (const LoadKind kind : kLoadKinds) {
+        list += (list.empty() ? "" : ", ") + std::string(loadKindName(kind));
+    }
+    return list;
+}
+
+// The first name "Case N" that no case holds yet.
+std::string freshCaseName(const std::vector<LoadCase>& cases) {
+    for (std::size_t n = cases.size() + 1;; ++n) {
+        std::string name = "Case " + std::to_string(n);
+        if (std::none_of(cases.begin(), cases.end(),
+                         [&](const LoadCase& c) { return c.name == name; })) {
+            return name;
+        }
+    }
+}
+
+} // namespace
+
+LoadCasesPresenter::LoadCasesPresenter(ProjectModel& model, Platform& platform)
+    : model_(model), platform_(platform) {
+    for (const LoadKind kind : kLoadKinds) {
+        view_.kinds.emplace_back(loadKindName(kind));
+    }
+}
+
+void LoadCasesPresenter::open() {
+    view_.visible = true;
+    view_.currentCase = 0;
+    refresh();
+}
+
+void LoadCasesPresenter::refresh() {
+    fill();
+    fillCombinations();
+}
+
+void LoadCasesPresenter::fill() {
+    const DisplayUnits& u = model_.units;
+    view_.caseColumns = {"Case", "Kind", "P (" + u.forceLabel + ")", "Mx (" + u.momentLabel + ")",
+                         "My (" + u.momentLabel + ")"};
+    view_.combinationColumns = {"Combination",
+                                "Pu (" + u.forceLabel + ")",
+                                "Mux (" + u.momentLabel + ")",
+                                "Muy (" + u.momentLabel + ")",
+                                "Pu sustained (" + u.forceLabel + ")",
+                                "Check"};
+    view_.cases.clear();
+    for (const LoadCase& c : model_.loadCases.cases) {
+        view_.cases.push_back({c.name, std::string(loadKindName(c.kind)),
+                               shownValue(c.P, u.forceFactor), shownValue(c.Mx, u.momentFactor),
+                               shownValue(c.My, u.momentFactor)});
+    }
+    view_.currentCase =
+        std::clamp(view_.currentCase, 0, std::max(0, static_cast<int>(view_.cases.size()) - 1));
+    const CombinationOptions& o = model_.loadCases.options;
+    view_.halfLive = o.halfLive;
+    view_.sds = boxNumberText(static_cast<float>(o.SDS));
+    view_.liveFraction = boxNumberText(static_cast<float>(o.sustainedLiveFraction));
+}
+
+void LoadCasesPresenter::fillCombinations() {
+    const DisplayUnits& u = model_.units;
+    const std::vector<LoadCombination> combinations = generateCombinations(model_.loadCases);
+    std::vector<LoadInput> loads;
+    for (const LoadCombination& c : combinations) {
+        loads.push_back(
+            {static_cast<float>(c.Pu), static_cast<float>(c.Mux), static_cast<float>(c.Muy)});
+    }
+    const std::vector<CheckedLoad> checked =
+        loads.empty() ? std::vector<CheckedLoad>{} : checkLoads(model_, loads, 0);
+    view_.combinations.clear();
+    for (std::size_t i = 0; i < combinations.size(); ++i) {
+        const LoadCombination& c = combinations[i];
+        const CheckedLoad& check = checked[i];
+        view_.combinations.push_back(
+            {c.name,
+             {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
+              shownValue(c.Muy, u.momentFactor), shownValue(c.PuSustained, u.forceFactor)},
+             check.capacityFound ? realCellText(twoDecimalCell(check.row[kRatio]))
+                                 : kCapacityNotFoundText,
+             loadFails(check)});
+    }
+    if (combinations.empty()) {
+        view_.status = model_.loadCases.cases.empty()
+                           ? "Add the service load cases to combine them."
+                           : "The cases give no combination: a D case starts every one.";
+        return;
+    }
+    const LoadVerdict verdict = loadVerdict(checked);
+    view_.status = std::to_string(verdict.count) + " combinations, " +
+                   std::to_string(verdict.failing) + " failing";
+    if (verdict.governing) {
+        // Written as the Check column writes it.
+        view_.status += "; the largest ratio " +
+                        realCellText(twoDecimalCell(verdict.largestRatio)) + " is that of " +
+                        combinations[*verdict.governing].name;
+    }
+}
+
+void LoadCasesPresenter::addCase() {
+    std::vector<LoadCase>& cases = model_.loadCases.cases;
+    if (cases.size() >= kMaxLoadCases) {
+        platform_.showMessage("A project holds at most " + std::to_string(kMaxLoadCases) +
+                              " load cases");
+        return;
+    }
+    LoadCase added;
+    added.name = freshCaseName(cases);
+    cases.push_back(added);
+    view_.currentCase = static_cast<int>(cases.size()) - 1;
+    refresh();
+}
+
+void LoadCasesPresenter::deleteCase() {
+    std::vector<LoadCase>& cases = model_.loadCases.cases;
+    if (cases.empty()) {
+        return;
+    }
+    const int at = std::clamp(view_.currentCase, 0, static_cast<int>(cases.size()) - 1);
+    const std::string& name = cases[static_cast<std::size_t>(at)].name;
+    for (const UserCombination& user : model_.loadCases.options.userCombinations) {
+        for (const auto& [caseName, factor] : user.factors) {
+            if (caseName == name) {
+                platform_.showMessage("Case " + name + " cannot be deleted: the combination " +
+                                      user.name + " takes it");
+                return;
+            }
+        }
+    }
+    eraseCurrentRow(cases, view_.currentCase);
+    refresh();
+}
+
+void LoadCasesPresenter::selectCase(int row) {
+    selectGridRow(view_.cases, view_.currentCase, row);
+}
+
+bool LoadCasesPresenter::editName(LoadCase& edited, std::string_view text) {
+    const std::string name(text);
+    if (const auto fault = nameFault(name)) {
+        platform_.showMessage("The name of case " + edited.name + " " + *fault);
+        return false;
+    }
+    for (const LoadCase& other : model_.loadCases.cases) {
+        if (&other != &edited && other.name == name) {
+            platform_.showMessage("Case name " + name + " is already taken");
+            return false;
+        }
+    }
+    // The user's combinations name their cases: they follow the new name.
+    for (UserCombination& user : model_.loadCases.options.userCombinations) {
+        for (auto& factor : user.factors) {
+            if (factor.first == edited.name) {
+                factor.first = name;
+            }
+        }
+    }
+    edited.name = name;
+    return true;
+}
+
+bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view text) {
+    std::vector<LoadCase>& cases = model_.loadCases.cases;
+    if (row < 0 || row >= static_cast<int>(cases.size())) {
+        return false;
+    }
+    LoadCase& edited = cases[static_cast<std::size_t>(row)];
+    bool accepted = false;
+    if (column == CaseColumn::Name) {
+        accepted = editName(edited, text);
+    } else if (column == CaseColumn::Kind) {
+        const auto kind = loadKindFromName(text);
+        if (!kind) {
+            platform_.showMessage("The kind of case " + edited.name + " must be one of " +
+                                  kindList());
+        } else {
+            // A case that swayed as its kind does takes the new kind's sway.
+            if (edited.sway == swayByDefault(edited.kind)) {
+                edited.sway = swayByDefault(*kind);
+            }
+            edited.kind = *kind;
+            accepted = true;
+        }
+    } else {
+        const DisplayUnits& u = model_.units;
+        const bool axial = column == CaseColumn::P;
+        const std::string cell =
+            std::string(axial ? "P" : (column == CaseColumn::Mx ? "Mx" : "My")) + " of case " +
+            edited.name;
+        const CellText typed = readCellText(text);
+        const double factor = axial ? u.forceFactor : u.momentFactor;
+        if (!typed.accepted) {
+            platform_.showMessage(cell + " must be a number");
+        } else if (const auto refusal = cellRangeRefusal(
+                       typed, cell, axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
+                       factor, axial ? u.forceLabel : u.momentLabel)) {
+            platform_.showMessage(*refusal);
+        } else {
+            const auto value = static_cast<float>(typed.value.value_or(0) / factor);
+            (axial ? edited.P : column == CaseColumn::Mx ? edited.Mx : edited.My) = value;
+            accepted = true;
+        }
+    }
+    view_.currentCase = row;
+    // A refused cell shows again what the case holds.
+    if (accepted) {
+        refresh();
+    } else {
+        fill();
+    }
+    return accepted;
+}
+
+void LoadCasesPresenter::setHalfLive(bool on) {
+    model_.loadCases.options.halfLive = on;
+    refresh();
+}
+
+bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
+    const bool sds = option == CaseOption::SDS;
+    const char* what = sds ? "SDS" : "The sustained live load fraction";
+    const InputQuantity range = sds ? InputQuantity::SpectralAccel : InputQuantity::LiveFraction;
+    const CellText typed = readCellText(text);
+    const double value = typed.value.value_or(0);
+    if (!typed.accepted) {
+        platform_.showMessage(std::string(what) + " must be a number");
+    } else if (!withinLimit(range, value)) {
+        platform_.showMessage(outOfRangeText(what, range));
+    } else {
+        CombinationOptions& o = model_.loadCases.options;
+        (sds ? o.SDS : o.sustainedLiveFraction) = value;
+        refresh();
+        return true;
+    }
+    fill();
+    return false;
+}
+
+} // namespace pmsect

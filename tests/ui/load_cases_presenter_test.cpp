@@ -1,0 +1,137 @@
+// The Load Cases window: typed cases give their combinations and checks, bad cells are refused
+// by name, the options change the factors, and every edit is unsaved work of the project.
+#include "io/project_file.h"
+#include "main_window_fixture.h"
+#include "ui/load_table_presenter.h"
+
+namespace pmsect::test {
+namespace {
+
+class LoadCasesWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        EXPECT_EQ(main.onButton(MainButton::LoadCases).window, WindowId::LoadCases);
+        cases.open();
+    }
+    void addCase(const char* kind, const char* p, const char* mx) {
+        cases.addCase();
+        const int row = static_cast<int>(cases.view().cases.size()) - 1;
+        ASSERT_TRUE(cases.editCase(row, CaseColumn::Kind, kind));
+        ASSERT_TRUE(cases.editCase(row, CaseColumn::P, p));
+        ASSERT_TRUE(cases.editCase(row, CaseColumn::Mx, mx));
+    }
+    const CombinationRowView* combination(const std::string& name) {
+        for (const CombinationRowView& row : cases.view().combinations) {
+            if (row.name == name) {
+                return &row;
+            }
+        }
+        ADD_FAILURE() << "no combination " << name;
+        return nullptr;
+    }
+    LoadCasesPresenter& cases = app.loadCases();
+};
+
+// ASCE 7-22 2.3.1 by hand, D = -100 k and 40 ft-k, L = -50 k and 30 ft-k: 1.4D gives -140 k and
+// 56 ft-k; 1.2D + 1.6L gives -120 - 80 = -200 k and 48 + 48 = 96 ft-k. The sustained share of 0.5
+// of the factored L: -120 - 40 = -160 k.
+TEST_F(LoadCasesWindowTest, TypedCasesGiveTheirCheckedCombinationsAndOptionsChangeFactors) {
+    EXPECT_TRUE(cases.view().combinations.empty());
+    EXPECT_FALSE(main.hasUnsavedChanges());
+    addCase("D", "-100", "40");
+    EXPECT_TRUE(main.hasUnsavedChanges());
+    addCase("L", "-50", "30");
+    ASSERT_TRUE(cases.editOption(CaseOption::SustainedLiveFraction, "0.5"));
+    EXPECT_EQ(cases.view().caseColumns[2], "P (" + model.units.forceLabel + ")");
+
+    const struct {
+        const char* name;
+        std::array<const char*, 4> values;
+    } expected[] = {{"1.4D", {"-140.00", "56.00", "0.00", "-140.00"}},
+                    {"1.2D + 1.6L", {"-200.00", "96.00", "0.00", "-160.00"}}};
+    for (const auto& e : expected) {
+        const CombinationRowView* row = combination(e.name);
+        ASSERT_NE(row, nullptr);
+        for (std::size_t k = 0; k < 4; ++k) {
+            EXPECT_EQ(row->values[k], e.values[k]) << e.name << " column " << k;
+        }
+        // The same load typed into the load table is checked to the same ratio.
+        LoadTablePresenter& table = app.loads();
+        table.activate();
+        while (!table.view().rows.empty()) {
+            table.deleteLoad();
+        }
+        table.addLoad();
+        ASSERT_TRUE(table.editCell(0, kPu, e.values[0]));
+        ASSERT_TRUE(table.editCell(0, kMux, e.values[1]));
+        ASSERT_TRUE(table.update());
+        EXPECT_EQ(row->ratio, table.cellText(0, kRatio)) << e.name;
+        EXPECT_EQ(row->fails, table.cellFails(0, kRatio)) << e.name;
+    }
+
+    // The seismic row 1.2D + Eh + L + 0.2S with E = 100 ft-k: Mx = 48 + 100 + 30 = 178; the
+    // factor 0.5 on L gives 48 + 100 + 15 = 163 and -120 - 25 = -145 k; SDS = 0.5 adds
+    // Ev = 0.2 SDS D, 1.3D: 52 + 100 + 15 = 167.
+    addCase("E", "0", "100");
+    EXPECT_EQ(combination("1.2D + 1.0E + 1.0L")->values[1], "178.00");
+    cases.setHalfLive(true);
+    EXPECT_EQ(combination("1.2D + 1.0E + 0.5L")->values[0], "-145.00");
+    EXPECT_EQ(combination("1.2D + 1.0E + 0.5L")->values[1], "163.00");
+    ASSERT_TRUE(cases.editOption(CaseOption::SDS, "0.5"));
+    EXPECT_EQ(combination("1.3D + 1.0E + 0.5L")->values[1], "167.00");
+
+    // The cases are the project's: its file holds them, and a failing load is marked.
+    ASSERT_TRUE(cases.editCase(0, CaseColumn::P, "-1500"));
+    EXPECT_TRUE(combination("1.4D")->fails);
+    EXPECT_NE(projectFileText(model)->find("Case 3"), std::string::npos);
+    cases.deleteCase();
+    EXPECT_EQ(model.loadCases.cases.size(), 2u);
+}
+
+TEST_F(LoadCasesWindowTest, RefusedCellsAreNamedAndKeepTheirValue) {
+    addCase("D", "-100", "40");
+    addCase("L", "-50", "30");
+    const std::size_t shown = cases.view().combinations.size();
+    const struct {
+        CaseColumn column;
+        const char* text;
+        const char* message;
+    } refusals[] = {
+        {CaseColumn::P, "abc", "P of case Case 2 must be a number"},
+        {CaseColumn::Mx, "1e9", "Mx of case Case 2 must lie between"},
+        {CaseColumn::Kind, "Q",
+         "The kind of case Case 2 must be one of D, L, Lr, S, R, W, E, other"},
+        {CaseColumn::Name, "Case 1", "Case name Case 1 is already taken"},
+        {CaseColumn::Name, "", "The name of case Case 2 is empty"},
+    };
+    for (const auto& r : refusals) {
+        platform.messages.clear();
+        EXPECT_FALSE(cases.editCase(1, r.column, r.text)) << r.text;
+        ASSERT_EQ(platform.messages.size(), 1u) << r.text;
+        EXPECT_EQ(platform.messages[0].rfind(r.message, 0), 0u) << platform.messages[0];
+        EXPECT_EQ(cases.view().cases[1], (std::array<std::string, kCaseColumnCount>{
+                                             "Case 2", "L", "-50.00", "30.00", "0.00"}));
+    }
+    EXPECT_EQ(cases.view().combinations.size(), shown);
+    platform.messages.clear();
+    EXPECT_FALSE(cases.editOption(CaseOption::SDS, "-1"));
+    EXPECT_EQ(platform.messages.at(0).rfind("SDS must", 0), 0u) << platform.messages[0];
+    EXPECT_EQ(cases.view().sds, "0");
+
+    // A case a user combination takes follows its new name and cannot be deleted.
+    model.loadCases.options.userCombinations = {{"Test", {{"Case 2", 1.0}}}};
+    ASSERT_TRUE(cases.editCase(1, CaseColumn::Name, "Live"));
+    EXPECT_EQ(model.loadCases.options.userCombinations[0].factors[0].first, "Live");
+    cases.selectCase(1);
+    cases.deleteCase();
+    EXPECT_EQ(model.loadCases.cases.size(), 2u);
+    EXPECT_EQ(platform.messages.back(),
+              "Case Live cannot be deleted: the combination Test takes it");
+
+    cases.done();
+    EXPECT_FALSE(cases.view().visible);
+}
+
+} // namespace
+} // namespace pmsect::test
