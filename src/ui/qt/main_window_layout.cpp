@@ -348,7 +348,8 @@ QWidget* MainWindow::buildButtonRow() {
     } buttons[] = {{"cmdLoads", "Load Analysis", MainButton::Loads},
                    {"cmdResults", "P-M Diagrams", MainButton::Results},
                    {"cmdPnMn", "Pn && Mn", MainButton::SinglePoint},
-                   {"cmdDesign", "Design...", MainButton::Design}};
+                   {"cmdDesign", "Design...", MainButton::Design},
+                   {"cmdLoadCases", "Load Cases...", MainButton::LoadCases}};
     for (const auto& b : buttons) {
         QPushButton* button = addButton(b.name, b.caption);
         const MainButton which = b.button;

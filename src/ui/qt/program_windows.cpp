@@ -9,6 +9,7 @@
 #include "ui/qt/grid_windows.h"
 #include "ui/qt/information_window.h"
 #include "ui/qt/large_view_window.h"
+#include "ui/qt/load_cases_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/opening_window.h"
 #include "ui/qt/qt_platform.h"
@@ -53,10 +54,16 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform)
         if (singlePointWindow_) {
             singlePointWindow_->render();
         }
+        if (loadCasesWindow_) {
+            loadCasesWindow_->render();
+        }
     });
     app_.units().addUnitsObserver([this] {
         if (singlePointWindow_) {
             singlePointWindow_->render();
+        }
+        if (loadCasesWindow_) {
+            loadCasesWindow_->render();
         }
     });
     app_.wait().setRepaint([this] { renderWait(); });
@@ -135,6 +142,15 @@ void ProgramWindows::open(const WindowRequest& request) {
         app_.design().open();
         designWindow_->render();
         bringToFront(*designWindow_);
+        return;
+    case WindowId::LoadCases:
+        if (makeOnce(loadCasesWindow_,
+                     [&] { return std::make_unique<LoadCasesWindow>(app_.loadCases()); })) {
+            placeCentred(*loadCasesWindow_, platform_);
+        }
+        app_.loadCases().open();
+        loadCasesWindow_->render();
+        bringToFront(*loadCasesWindow_);
         return;
     case WindowId::Loads:
         showEditing(app_.loads(), loads_,
@@ -257,9 +273,9 @@ void ProgramWindows::exitProgram() {
     // Hidden rather than closed, so that no window runs its closing steps on the way out.
     for (QWidget* window : std::initializer_list<QWidget*>{
              opening_.get(), main_.get(), information_.get(), units_.get(), directoryWindow_.get(),
-             singlePointWindow_.get(), reportWindow_.get(), designWindow_.get(), loads_.get(),
-             results_.get(), largeView_.get(), pointEditor_.get(), barEditor_.get(),
-             barSetEditor_.get(), wait_.get()}) {
+             singlePointWindow_.get(), reportWindow_.get(), designWindow_.get(),
+             loadCasesWindow_.get(), loads_.get(), results_.get(), largeView_.get(),
+             pointEditor_.get(), barEditor_.get(), barSetEditor_.get(), wait_.get()}) {
         if (window != nullptr) {
             window->hide();
         }

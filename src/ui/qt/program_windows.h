@@ -18,6 +18,7 @@ class DirectoryWindow;
 class GridWindow;
 class InformationWindow;
 class LargeViewWindow;
+class LoadCasesWindow;
 class MainWindow;
 class OpeningWindow;
 class QtPlatform;
@@ -59,6 +60,7 @@ public:
     SinglePointWindow* singlePointWindow() { return singlePointWindow_.get(); }
     ReportWindow* reportWindow() { return reportWindow_.get(); }
     DesignWindow* designWindow() { return designWindow_.get(); }
+    LoadCasesWindow* loadCasesWindow() { return loadCasesWindow_.get(); }
     GridWindow* loadTableWindow() { return loads_.get(); }
     ResultsWindow* resultsWindow() { return results_.get(); }
     LargeViewWindow* largeViewWindow() { return largeView_.get(); }
@@ -101,6 +103,7 @@ private:
     std::unique_ptr<SinglePointWindow> singlePointWindow_;
     std::unique_ptr<ReportWindow> reportWindow_;
     std::unique_ptr<DesignWindow> designWindow_;
+    std::unique_ptr<LoadCasesWindow> loadCasesWindow_;
     std::unique_ptr<GridWindow> loads_;
     std::unique_ptr<ResultsWindow> results_;
     std::unique_ptr<LargeViewWindow> largeView_;

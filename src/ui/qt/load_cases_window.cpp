@@ -1,0 +1,239 @@
+// LoadCasesWindow: the controls laid out, their events forwarded, the presenter's view painted.
+#include "ui/qt/load_cases_window.h"
+
+#include "ui/qt/window_support.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace pmsect {
+namespace {
+
+constexpr int kKindColumn = static_cast<int>(CaseColumn::Kind);
+
+QTableWidget* makeTable(QWidget* parent, const char* name, int columns) {
+    auto* table = new QTableWidget(0, columns, parent);
+    table->setObjectName(name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->setVisible(false);
+    table->setWordWrap(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QStringList qtTexts(const auto& texts) {
+    QStringList list;
+    for (const std::string& text : texts) {
+        list << qtText(text);
+    }
+    return list;
+}
+
+} // namespace
+
+LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window), presenter_(presenter) {
+    setObjectName("frmLoadCases");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    auto* casesBox = new QGroupBox("Service load cases", this);
+    auto* casesLayout = new QVBoxLayout(casesBox);
+    cases_ = makeTable(casesBox, "grdLoadCases", static_cast<int>(kCaseColumnCount));
+    cases_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    // The columns share the grid's width; the Kind lists keep the width they need.
+    cases_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    cases_->horizontalHeader()->setSectionResizeMode(kKindColumn, QHeaderView::ResizeToContents);
+    casesLayout->addWidget(cases_);
+    connect(cases_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const int row = item->row();
+        const auto column = static_cast<CaseColumn>(item->column());
+        const std::string text = item->text().toStdString();
+        later([this, row, column, text] { presenter_.editCase(row, column, text); });
+    });
+    connect(cases_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { presenter_.selectCase(row); });
+    auto* caseButtons = new QHBoxLayout;
+    const std::pair<const char*, const char*> buttons[] = {{"cmdAddCase", "&Add Case"},
+                                                           {"cmdDeleteCase", "De&lete Case"}};
+    for (const auto& [name, caption] : buttons) {
+        auto* button = new QPushButton(caption, casesBox);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        caseButtons->addWidget(button);
+        const bool add = std::string_view(name) == "cmdAddCase";
+        connect(button, &QPushButton::clicked, this, [this, add] {
+            add ? presenter_.addCase() : presenter_.deleteCase();
+            render();
+        });
+    }
+    caseButtons->addStretch();
+    casesLayout->addLayout(caseButtons);
+    top->addWidget(casesBox, 1);
+
+    auto* optionsBox = new QGroupBox("Options", this);
+    auto* form = new QFormLayout(optionsBox);
+    halfLive_ = new QCheckBox("Factor 0.5 on L (Lo of 100 psf or less)", optionsBox);
+    halfLive_->setObjectName("chkHalfLive");
+    form->addRow(halfLive_);
+    connect(halfLive_, &QCheckBox::clicked, this, [this](bool on) {
+        presenter_.setHalfLive(on);
+        render();
+    });
+    const std::pair<QLineEdit**, CaseOption> boxes[] = {
+        {&sds_, CaseOption::SDS}, {&liveFraction_, CaseOption::SustainedLiveFraction}};
+    for (const auto& [box, option] : boxes) {
+        *box = new QLineEdit(optionsBox);
+        (*box)->setMaximumWidth(80);
+        QLineEdit* edit = *box;
+        const CaseOption which = option;
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit, which] {
+            if (edit->isModified()) {
+                edit->setModified(false);
+                const std::string text = edit->text().toStdString();
+                later([this, which, text] { presenter_.editOption(which, text); });
+            }
+        });
+    }
+    sds_->setObjectName("txtSDS");
+    liveFraction_->setObjectName("txtSustainedLive");
+    form->addRow("SDS (g)", sds_);
+    form->addRow("Sustained share of L", liveFraction_);
+    top->addWidget(optionsBox, 0, Qt::AlignTop);
+    layout->addLayout(top, 2);
+
+    auto* combinationsBox = new QGroupBox("Strength combinations, checked", this);
+    auto* combinationsLayout = new QVBoxLayout(combinationsBox);
+    combinations_ = makeTable(combinationsBox, "grdCombinations", 6);
+    combinations_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    combinations_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    combinations_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    combinationsLayout->addWidget(combinations_);
+    status_ = new QLabel(combinationsBox);
+    status_->setObjectName("lblCombinations");
+    status_->setWordWrap(true);
+    combinationsLayout->addWidget(status_);
+    layout->addWidget(combinationsBox, 3);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    auto* done = new QPushButton("&Done", this);
+    done->setObjectName("cmdDone");
+    done->setAutoDefault(false);
+    bottom->addWidget(done);
+    layout->addLayout(bottom);
+    connect(done, &QPushButton::clicked, this, [this] {
+        presenter_.done();
+        render();
+    });
+    // Every edit is in the project as it is made: Escape closes as Done does.
+    clickOnEscape(*this, *done);
+    setMinimumSize(900, 640);
+}
+
+void LoadCasesWindow::later(std::function<void()> edit) {
+    // Not inside the grid's own commit: the edit may show a message and the grid is redrawn.
+    QTimer::singleShot(0, this, [this, edit = std::move(edit)] {
+        edit();
+        render();
+    });
+}
+
+void LoadCasesWindow::render() {
+    const LoadCasesView& v = presenter_.view();
+    setWindowTitle(qtText(v.caption));
+    renderCases();
+    {
+        const QSignalBlocker quiet(halfLive_);
+        halfLive_->setChecked(v.halfLive);
+    }
+    for (const auto& [box, text] : {std::pair{sds_, &v.sds}, {liveFraction_, &v.liveFraction}}) {
+        if (!box->hasFocus() || !box->isModified()) {
+            box->setText(qtText(*text));
+        }
+    }
+    renderCombinations();
+    status_->setText(qtText(v.status));
+    showAs(*this, v.visible);
+}
+
+void LoadCasesWindow::renderCases() {
+    const LoadCasesView& v = presenter_.view();
+    const QSignalBlocker quiet(cases_);
+    cases_->setHorizontalHeaderLabels(qtTexts(v.caseColumns));
+    cases_->setRowCount(static_cast<int>(v.cases.size()));
+    for (int r = 0; r < static_cast<int>(v.cases.size()); ++r) {
+        const auto& row = v.cases[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(kCaseColumnCount); ++c) {
+            const std::string& text = row[static_cast<std::size_t>(c)];
+            if (c == kKindColumn) {
+                auto* kinds = qobject_cast<QComboBox*>(cases_->cellWidget(r, c));
+                if (!kinds) {
+                    kinds = new QComboBox(cases_);
+                    kinds->addItems(qtTexts(v.kinds));
+                    connect(kinds, &QComboBox::activated, this, [this, kinds](int) {
+                        const int at = cases_->indexAt(kinds->pos()).row();
+                        const std::string kind = kinds->currentText().toStdString();
+                        later(
+                            [this, at, kind] { presenter_.editCase(at, CaseColumn::Kind, kind); });
+                    });
+                    cases_->setCellWidget(r, c, kinds);
+                }
+                const QSignalBlocker quietKinds(kinds);
+                kinds->setCurrentText(qtText(text));
+                continue;
+            }
+            auto* item = new QTableWidgetItem(qtText(text));
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            cases_->setItem(r, c, item);
+        }
+    }
+    if (!v.cases.empty()) {
+        cases_->setCurrentCell(v.currentCase,
+                               cases_->currentColumn() < 0 ? 0 : cases_->currentColumn());
+    }
+}
+
+void LoadCasesWindow::renderCombinations() {
+    const LoadCasesView& v = presenter_.view();
+    combinations_->setHorizontalHeaderLabels(qtTexts(v.combinationColumns));
+    combinations_->setRowCount(static_cast<int>(v.combinations.size()));
+    for (int r = 0; r < static_cast<int>(v.combinations.size()); ++r) {
+        const CombinationRowView& row = v.combinations[static_cast<std::size_t>(r)];
+        const std::string cells[6] = {row.name,      row.values[0], row.values[1],
+                                      row.values[2], row.values[3], row.ratio};
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem(qtText(cells[c]));
+            item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                          : Qt::AlignRight | Qt::AlignVCenter);
+            // As the load table marks a check beyond the design strength.
+            if (c == 5 && row.fails) {
+                item->setForeground(Qt::red);
+            }
+            combinations_->setItem(r, c, item);
+        }
+    }
+}
+
+void LoadCasesWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    presenter_.done();
+    render();
+}
+
+} // namespace pmsect

@@ -1,0 +1,42 @@
+// The Load Cases window over the LoadCasesPresenter: the cases grid with Add and Delete, the
+// options, the checked combinations and Done.
+#pragma once
+
+#include "ui/load_cases_presenter.h"
+
+#include <QWidget>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace pmsect {
+
+class LoadCasesWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent = nullptr);
+
+    void render();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void renderCases();
+    void renderCombinations();
+    // An edit forwarded once the grid has finished with it, then the view drawn again.
+    void later(std::function<void()> edit);
+
+    LoadCasesPresenter& presenter_;
+    QTableWidget* cases_ = nullptr;
+    QCheckBox* halfLive_ = nullptr;
+    QLineEdit* sds_ = nullptr;
+    QLineEdit* liveFraction_ = nullptr;
+    QTableWidget* combinations_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+} // namespace pmsect
