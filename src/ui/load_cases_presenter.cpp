@@ -106,7 +106,7 @@ void LoadCasesPresenter::fillCombinations() {
     if (combinations.empty()) {
         view_.status = model_.loadCases.cases.empty()
                            ? "Add the service load cases to combine them."
-                           : "The cases give no combination: a D case starts every one.";
+                           : "Cases of kind other enter only the combinations the user adds.";
         return;
     }
     const LoadVerdict verdict = loadVerdict(checked);

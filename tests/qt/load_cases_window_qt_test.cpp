@@ -44,6 +44,12 @@ TEST_F(LoadCasesWindowQtTest, ATypedCaseReachesTheProjectAndItsCombinations) {
     auto* kind = qobject_cast<QComboBox*>(grid->cellWidget(0, static_cast<int>(CaseColumn::Kind)));
     ASSERT_NE(kind, nullptr);
     EXPECT_EQ(kind->currentText(), "D");
+    kind->setCurrentText("L");
+    emit kind->activated(kind->currentIndex());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->model().loadCases.cases[0].kind, LoadKind::L);
+    ASSERT_EQ(combinations->rowCount(), 1); // 1.2D + 1.6L without its D
+    EXPECT_EQ(combinations->item(0, 1)->text(), "-160.00");
 
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());

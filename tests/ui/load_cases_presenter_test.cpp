@@ -89,6 +89,17 @@ TEST_F(LoadCasesWindowTest, TypedCasesGiveTheirCheckedCombinationsAndOptionsChan
     EXPECT_EQ(model.loadCases.cases.size(), 2u);
 }
 
+// 1 kip = 4.4482 kN: -444.82 kN is -100.00 kips, and its 1.4D -622.75 kN.
+TEST_F(LoadCasesWindowTest, CasesAreTypedAndShownInTheUnitsInForce) {
+    app.units().select(UnitGroup::Force, 4); // kN
+    app.units().applyUnits();
+    EXPECT_EQ(cases.view().caseColumns[2], "P (kN)");
+    EXPECT_EQ(cases.view().combinationColumns[4], "Pu sustained (kN)");
+    addCase("D", "-444.82", "0");
+    EXPECT_NEAR(model.loadCases.cases[0].P, -100.0f, 1e-3f);
+    EXPECT_EQ(cases.view().combinations.at(0).values[0], "-622.75");
+}
+
 TEST_F(LoadCasesWindowTest, RefusedCellsAreNamedAndKeepTheirValue) {
     addCase("D", "-100", "40");
     addCase("L", "-50", "30");
