@@ -1,9 +1,10 @@
 // Speed of the engine's hot paths on the golden projects: one strain-compatibility evaluation,
 // the section summary, the interaction curve, contour and surface, and reading a project file.
 // Each reports its evaluations.
-#include "engine/section_summary.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/interaction_curve.h"
 #include "results/interaction_surface.h"
 
@@ -42,7 +43,7 @@ void solveOnce(benchmark::State& state, const char* file, int points) {
     for (auto _ : state) {
         NeutralAxisState s;
         s.c = 7.5f;
-        solveNeutralAxis(m, angle, s);
+        solveNeutralAxis(engineInputsOf(m), angle, s);
         benchmark::DoNotOptimize(s);
         angle += 7;
     }
@@ -70,7 +71,7 @@ void BM_SolveNeutralAxisDepthsAtOneAngle(benchmark::State& state) {
     for (auto _ : state) {
         NeutralAxisState s;
         s.c = c;
-        solveNeutralAxis(m, 30.0f, s);
+        solveNeutralAxis(engineInputsOf(m), 30.0f, s);
         benchmark::DoNotOptimize(s);
         c = c > 20 ? 1 : c + 0.37f;
     }

@@ -184,10 +184,10 @@ void layCircle(ProjectModel& model, BarLayoutResult& result) {
     const float R = static_cast<float>(dref / 2 - model.clearCover - dt - db / 2);
 
     const int n = model.totBars;
-    const float theta0 = static_cast<float>(model.firstBarAngle * kLayoutPi / 180);
+    const float theta0 = static_cast<float>(model.firstBarAngle * kShortPi / 180);
     result.requested = std::max(n, 0);
     for (int i = 1; i <= n && !writer.full(); ++i) {
-        const double theta = theta0 + 2.0 * (i - 1) * kLayoutPi / n;
+        const double theta = theta0 + 2.0 * (i - 1) * kShortPi / n;
         writer.add(static_cast<double>(R) * std::cos(theta),
                    static_cast<double>(R) * std::sin(theta), model.longBarSize);
     }

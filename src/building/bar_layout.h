@@ -2,14 +2,12 @@
 // table rebuilt from rectangular bar sets or from bars equally spaced on a circle.
 #pragma once
 
+#include "engine/shortened_pi.h"
 #include "model/project_model.h"
 
 #include <cstdint>
 
 namespace pmsect {
-
-// Degrees to radians and the circle's angular step use this constant, not pi.
-inline constexpr double kLayoutPi = 3.1415;
 
 // What a rebuild did, so that a window can tell the user when the layout could not be laid as
 // asked. The bars that are laid always follow the rules and their order.

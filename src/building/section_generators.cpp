@@ -1,7 +1,7 @@
 // Section generators: rectangle, round section and edited outline.
 #include "building/section_generators.h"
 
-#include "engine/polygon_properties.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +32,7 @@ void writeRectangleOutline(ProjectModel& model, float b, float h) {
 // The points on the circle, counter-clockwise from (D/2, 0).
 void writeRoundOutline(ProjectModel& model, float D) {
     model.circDiam = D;
-    const double step = 2 * kRoundStepPi / kRoundOutlinePoints;
+    const double step = 2 * kRoundOutlinePi / kRoundOutlinePoints;
     const double radius = static_cast<double>(D) / 2;
     model.numPoints = kRoundOutlinePoints;
     for (int i = 1; i <= kRoundOutlinePoints; ++i) {

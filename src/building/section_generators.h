@@ -2,6 +2,7 @@
 // into the outline the engine sees, with its bounding box, reference point and gross area.
 #pragma once
 
+#include "engine/shortened_pi.h"
 #include "model/project_model.h"
 
 namespace pmsect {
@@ -9,9 +10,6 @@ namespace pmsect {
 // Which box of the rectangle was typed; only that dimension's drawing extent is guarded.
 enum class DimensionTyped { Width, Depth };
 
-// The angular step of the round outline uses this approximation of pi; it belongs to the
-// program's behaviour.
-inline constexpr double kRoundStepPi = 3.14159;
 // An inscribed polygon of n sides falls short of its circle by about (2 pi / n)^2 / 6 of the
 // area: 96 points keep the gross area within 0.1 % of pi D^2 / 4 (0.07 %), as an engineer checks
 // it by hand, and leave room in the outline table for a few points of the editor's own.

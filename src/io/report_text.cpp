@@ -1,10 +1,9 @@
 // The plain-text report, composed line by line from the model in the current display units.
 #include "io/report_text.h"
 
-#include "engine/design_warnings.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 

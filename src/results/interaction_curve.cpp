@@ -3,7 +3,9 @@
 #include "results/interaction_curve.h"
 
 #include "engine/searches.h"
+#include "engine/shortened_pi.h"
 #include "format/number_format.h"
+#include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +13,6 @@
 namespace pmsect {
 namespace {
 
-constexpr double kPi = 3.1415; // the program's value for degrees and radians
 // Far deeper than any section's neutral axis can usefully lie, in.
 constexpr float kMaxKeptDepth = 1.0e6f;
 constexpr float kContourStartDepth = 4.0f;
@@ -29,7 +30,8 @@ class CurveBuilder {
 public:
     CurveBuilder(ProjectModel& model, float theta, CurveTable& table,
                  CurveDepthMemo::Depths& depths, ProgressSink* sink)
-        : model_(model), theta_(theta), table_(table), depths_(depths), sink_(sink) {}
+        : inputs_(engineInputsOf(model)), units_(model.units), theta_(theta), table_(table),
+          depths_(depths), sink_(sink) {}
 
     int count() const { return table_.count; }
 
@@ -46,7 +48,7 @@ public:
         NeutralAxisState state;
         state.c = guess;
         float P = level;
-        const AngleSearchOutcome out = searchForAxialLoadAndAngle(model_, P, theta_, state);
+        const AngleSearchOutcome out = searchForAxialLoadAndAngle(inputs_, P, theta_, state);
         // A search for a level out of reach (axial limits left from a section changed while the
         // summary was off) steps the depth on and on, trial after trial, up to infinity. Such a
         // depth is no start for the next curve: the previous start is kept instead.
@@ -66,12 +68,13 @@ private:
 
     void report(float Pn, float Mn) {
         if (sink_) {
-            sink_->show(ProgressLine::Pn, pnProgressText(Pn, model_.units));
-            sink_->show(ProgressLine::Mn, mnProgressText(Mn, model_.units));
+            sink_->show(ProgressLine::Pn, pnProgressText(Pn, units_));
+            sink_->show(ProgressLine::Mn, mnProgressText(Mn, units_));
         }
     }
 
-    ProjectModel& model_;
+    EngineInputs inputs_;
+    const DisplayUnits& units_;
     float theta_;
     CurveTable& table_;
     CurveDepthMemo::Depths& depths_;
@@ -171,6 +174,7 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
     const auto searchTolerance =
         static_cast<float>(std::min(allowedMiss / kContourSearchRefinement, ownTolerance));
     const bool beyondReducedCap = P < reducedLimit;
+    const EngineInputs inputs = engineInputsOf(model);
     float a = 0;
     for (int k = 1; k <= kContourPoints; ++k) {
         if (sink) {
@@ -182,8 +186,8 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
         // aiming at the previous direction's result would carry that miss on from point to point.
         float reached = P;
         const AngleSearchOutcome out =
-            searchForAxialLoadAndAngle(model, reached, a, state, searchTolerance);
-        const double t = (static_cast<double>(a) - 90.0) * kPi / 180.0;
+            searchForAxialLoadAndAngle(inputs, reached, a, state, searchTolerance);
+        const double t = (static_cast<double>(a) - 90.0) * kShortPi / 180.0;
         float phi = state.phi;
         if (beyondReducedCap || static_cast<double>(phi) * T0 < P) {
             phi = 0; // beyond the reduced capacity: no phi-reduced point

@@ -2,9 +2,8 @@
 #include "ui/summary_labels.h"
 
 #include "building/steel_ratio_limits.h"
-#include "engine/design_warnings.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "project/design_code_choice.h"
 #include "units/unit_conversion.h"
 
 #include <cmath>

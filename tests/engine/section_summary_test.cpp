@@ -1,5 +1,5 @@
 // The section summary and the label texts made from it.
-#include "engine/section_summary.h"
+#include "project/project_summary.h"
 #include "strip_integration.h"
 #include "test_sections.h"
 #include "ui/main_window_texts.h"
