@@ -28,10 +28,10 @@ bool foundOnDirection(const AngleSearchOutcome& out) {
 
 class CurveBuilder {
 public:
-    CurveBuilder(ProjectModel& model, float theta, CurveTable& table,
-                 CurveDepthMemo::Depths& depths, ProgressSink* sink)
-        : inputs_(engineInputsOf(model)), units_(model.units), theta_(theta), table_(table),
-          depths_(depths), sink_(sink) {}
+    CurveBuilder(const EngineInputs& inputs, const DisplayUnits& units, float theta,
+                 CurveTable& table, CurveDepthMemo::Depths& depths, ProgressSink* sink)
+        : inputs_(inputs), units_(units), theta_(theta), table_(table), depths_(depths),
+          sink_(sink) {}
 
     int count() const { return table_.count; }
 
@@ -73,7 +73,7 @@ private:
         }
     }
 
-    EngineInputs inputs_;
+    const EngineInputs& inputs_;
     const DisplayUnits& units_;
     float theta_;
     CurveTable& table_;
@@ -83,23 +83,25 @@ private:
 
 } // namespace
 
-float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
+float computeCurve(const EngineInputs& inputs, const AxialLimits& limits, float thetaDeg,
+                   CurveTable& table, CurveDepthMemo::Depths& depths, const DisplayUnits& units,
                    ProgressSink* sink) {
-    const float P0 = static_cast<float>(model.Po / 1000.0);
-    const float T0 = static_cast<float>(model.To / 1000.0);
-    const float D = static_cast<float>(model.tenthFcAg / 1000.0);
+    const float P0 = static_cast<float>(limits.Po / 1000.0);
+    const float T0 = static_cast<float>(limits.To / 1000.0);
+    const float D = static_cast<float>(limits.curveLevel / 1000.0);
+    const StrengthFactors factors = inputs.code->strengthFactors(inputs.confinement);
 
     table.count = 0;
     if (sink) {
         sink->show(ProgressLine::Angle, angleProgressText(thetaDeg));
     }
-    CurveBuilder curve(model, thetaDeg, table, memo.depthsFor(model), sink);
+    CurveBuilder curve(inputs, units, thetaDeg, table, depths, sink);
 
     // Squash end: phi chosen so that phi*Pn is phi*Pn(max). A section without area has no
     // squash load to divide by; its point is at the origin whatever phi is.
     const float squash = static_cast<float>(0.99 * P0);
-    const float squashPhi =
-        squash != 0 ? static_cast<float>(model.phiPnMax / 1000.0 / squash) : model.phiCompression;
+    const float squashPhi = squash != 0 ? static_cast<float>(limits.phiPnMax / 1000.0 / squash)
+                                        : factors.phiCompression;
     curve.addFixed(squashPhi, squash);
 
     // The levels accumulate in single precision, so rounding decides whether a level landing
@@ -116,7 +118,7 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Curve
     }
 
     for (int k = 0; k <= 4; ++k) {
-        const double tenth = model.tenthFcAg;
+        const double tenth = limits.curveLevel;
         curve.addSearched(static_cast<float>((tenth - k * tenth / 4.0) / 1000.0));
     }
 
@@ -124,8 +126,8 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Curve
     float t = 0;
     while (t <= 0.8 * T0 && curve.count() < kMaxCurveRows - 1) {
         float level = t;
-        if (static_cast<double>(t) * 1000.0 > model.To) {
-            level = static_cast<float>((static_cast<double>(model.To) - 1.0) / 1000.0);
+        if (static_cast<double>(t) * 1000.0 > limits.To) {
+            level = static_cast<float>((static_cast<double>(limits.To) - 1.0) / 1000.0);
         }
         curve.addSearched(level);
         if (!(tensionStep > 0)) {
@@ -134,8 +136,23 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Curve
         t = static_cast<float>(static_cast<double>(t) + tensionStep);
     }
 
-    curve.addFixed(model.phiTension, static_cast<float>(0.99 * T0));
-    return model.phiTension;
+    curve.addFixed(factors.phiTension, static_cast<float>(0.99 * T0));
+    return factors.phiTension;
+}
+
+float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
+                   ProgressSink* sink) {
+    // The limits the project's last summary stored: the curve's levels are those of the
+    // summary shown beside it.
+    AxialLimits limits;
+    limits.steelArea = model.steelArea;
+    limits.Po = model.Po;
+    limits.phiPnMax = model.phiPnMax;
+    limits.To = model.To;
+    limits.phiTnMax = model.phiTnMax;
+    limits.curveLevel = model.tenthFcAg;
+    return computeCurve(engineInputsOf(model), limits, thetaDeg, table, memo.depthsFor(model),
+                        model.units, sink);
 }
 
 ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,

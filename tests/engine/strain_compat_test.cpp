@@ -105,5 +105,20 @@ TEST(SolveNeutralAxis, AgreesWithStripIntegrationOnSeveralSections) {
     }
 }
 
+// A section without bars has no tension steel: it is compression-controlled whatever was
+// evaluated before it (a section with bars in deep tension, 0.90 under ACI 318-05).
+TEST(SolveNeutralAxis, WithoutBarsPhiIsTheCompressionControlledOne) {
+    ProjectModel withBars = plainRectangle();
+    test::addBar(withBars, 0, -8, 8);
+    const ProjectModel plain = plainRectangle();
+    for (const float c : {0.5f, 5.0f, 12.0f}) { // not deep enough for the cap
+        const StrainCompatibility tension = evaluateNeutralAxis(engineInputsOf(withBars), 0, 0.5f);
+        EXPECT_FLOAT_EQ(tension.phi, 0.90f);
+        const StrainCompatibility r = evaluateNeutralAxis(engineInputsOf(plain), 0, c);
+        EXPECT_EQ(r.netTensileStrain, 0) << c;
+        EXPECT_FLOAT_EQ(r.phi, 0.65f) << c;
+    }
+}
+
 } // namespace
 } // namespace pmsect
