@@ -709,8 +709,8 @@ void MainWindowPresenter::rebuildFromInputs() {
                                        InputQuantity::UnitWeight);
     InputView& fyBox = view_.input(MainInput::Fy);
     const auto fy = parseNumber(fyBox.text);
-    if (fy && withinLimit(InputQuantity::SteelStrength, roundHalfEven32(*fy / u.stressFactor))) {
-        model_.fy = roundHalfEven32(*fy / u.stressFactor);
+    if (fy && withinLimit(InputQuantity::SteelStrength, roundHalfEven32(typedStress(u, *fy)))) {
+        model_.fy = roundHalfEven32(typedStress(u, *fy));
     } else {
         fyBox.text = shownText(model_.fy, u.stressFactor);
     }
