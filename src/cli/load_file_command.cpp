@@ -10,6 +10,7 @@
 #include "engine/load_batch.h"
 #include "format/text.h"
 #include "io/load_file.h"
+#include "project/engine_inputs_of.h"
 
 #include <cstdio>
 #include <iostream>
@@ -111,7 +112,8 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath, 
         std::cerr << "pmsect-cli: " << printable(loadsPath + ": " + read.error->text()) << "\n";
         return 2;
     }
-    const std::vector<CheckedLoad> results = checkLoads(model, read.contents.loads, threads);
+    const std::vector<CheckedLoad> results =
+        checkLoads(engineInputsOf(model), read.contents.loads, threads);
     const LoadVerdict summary = loadVerdict(results);
     if (format == OutputFormat::Json) {
         printJson(model, read.contents, results, summary);
