@@ -1,9 +1,10 @@
 // Speed of the engine's hot paths on the golden projects: one strain-compatibility evaluation,
 // the section summary, the interaction curve, contour and surface, and reading a project file.
 // Each reports its evaluations.
-#include "engine/section_summary.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/interaction_curve.h"
 #include "results/interaction_surface.h"
 
@@ -37,12 +38,13 @@ void solveOnce(benchmark::State& state, const char* file, int points) {
     if (points > 0 && m.numPoints != points) {
         state.SkipWithError("unexpected outline");
     }
+    const EngineInputs inputs = engineInputsOf(m);
     const long long before = evaluationCount();
     float angle = 0;
     for (auto _ : state) {
         NeutralAxisState s;
         s.c = 7.5f;
-        solveNeutralAxis(m, angle, s);
+        solveNeutralAxis(inputs, angle, s);
         benchmark::DoNotOptimize(s);
         angle += 7;
     }
@@ -65,12 +67,13 @@ BENCHMARK(BM_SolveNeutralAxisLShape);
 // The depths a search tries one after another at one angle, as the stepping searches do.
 void BM_SolveNeutralAxisDepthsAtOneAngle(benchmark::State& state) {
     ProjectModel m = loadGolden("default.rcs");
+    const EngineInputs inputs = engineInputsOf(m);
     const long long before = evaluationCount();
     float c = 1;
     for (auto _ : state) {
         NeutralAxisState s;
         s.c = c;
-        solveNeutralAxis(m, 30.0f, s);
+        solveNeutralAxis(inputs, 30.0f, s);
         benchmark::DoNotOptimize(s);
         c = c > 20 ? 1 : c + 0.37f;
     }

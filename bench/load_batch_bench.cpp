@@ -4,6 +4,7 @@
 #include "engine/load_batch.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
+#include "project/engine_inputs_of.h"
 
 #include <benchmark/benchmark.h>
 #include <random>
@@ -34,10 +35,11 @@ void BM_CheckTenThousandLoads(benchmark::State& state) {
         throw std::runtime_error("cannot load default.rcs");
     }
     const auto loads = benchLoads(10000);
+    const EngineInputs inputs = engineInputsOf(m);
     const auto threads = static_cast<unsigned>(state.range(0));
     const long long before = evaluationCount();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(checkLoads(m, loads, threads));
+        benchmark::DoNotOptimize(checkLoads(inputs, loads, threads));
     }
     state.counters["loads_per_s"] = benchmark::Counter(static_cast<double>(loads.size()) *
                                                            static_cast<double>(state.iterations()),

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Fails when an include under src/ points up the layers (format/model -> engine/units ->
-# building/results -> io -> ui -> ui/qt -> cli, app), or when a layer library's link list in
+# Fails when an include under src/ points up the layers (format/model -> engine/units -> project
+# -> building/results -> io -> ui -> ui/qt -> cli, app), or when a layer library's link list in
 # src/CMakeLists.txt differs from the layers its files include.
 set -u
 src=$1
-declare -A rank=([format]=0 [model]=0 [engine]=1 [units]=1 [building]=2 [results]=2 [io]=3
-                 [ui]=4 [ui/qt]=5 [cli]=6 [app]=6)
+declare -A rank=([format]=0 [model]=0 [engine]=1 [units]=1 [project]=2 [building]=3 [results]=3
+                 [io]=4 [ui]=5 [ui/qt]=6 [cli]=7 [app]=7)
 status=0
 declare -A uses
 

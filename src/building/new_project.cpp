@@ -3,9 +3,8 @@
 
 #include "building/bar_layout.h"
 #include "building/section_generators.h"
-#include "engine/materials.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
 
 namespace pmsect {
 
@@ -29,13 +28,12 @@ constexpr int16_t kDefaultCircleBars = 6;
 
 void resetToNewProject(ProjectModel& model) {
     // Materials first; Ec and beta1 follow from f'c and the unit weight.
-    model.pnMaxFactor = kPnMaxTied;
     model.fpc = kDefaultFpc;
     model.unitWt = kDefaultUnitWt;
-    model.Ec = concreteModulus(model.unitWt, model.fpc);
+    model.Ec = concreteModulusOf(model);
     model.fy = kDefaultFy;
     model.Es = kSteelModulus;
-    model.beta1 = stressBlockFactor(model.fpc);
+    model.beta1 = stressBlockDepthFactorOf(model);
 
     // Section: the rectangle is chosen with its outline; the diameter waits in its box.
     model.rectB = kDefaultWidth;
@@ -56,15 +54,13 @@ void resetToNewProject(ProjectModel& model) {
     model.barSetsAlongY = false;
 
     // Choosing the bar-set layout selects Tied, lays the bar-set rectangle and rebuilds the bars.
-    applyConfinement(model, false);
+    applyConfinement(model, Confinement::Tied);
     model.barLayout = kBarSets;
     setBarSetOutline(model);
     rebuildBars(model);
 
     model.numLoads = 0;
     model.loadCases = {};
-    model.phiCompression = kPhiTied;
-    model.phiTension = kPhiTension;
     model.projectFileName.clear();
 
     computeSectionSummary(model);

@@ -7,6 +7,8 @@
 #include "engine/bar_table.h"
 #include "engine/strength_reduction.h"
 #include "engine/worker_threads.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <atomic>
@@ -139,7 +141,7 @@ std::optional<Arrangement> layIfAdmissible(const ProjectModel& project, Arrangem
     if (smallestClearDistance(bars) < a.clearSpacing - kSpacingTolerance) {
         return std::nullopt;
     }
-    a.steelArea = totalSteelArea(m);
+    a.steelArea = totalSteelArea(engineInputsOf(static_cast<const ProjectModel&>(m)).section);
     a.steelRatio = static_cast<double>(a.steelArea) / m.grossArea;
     if (!(a.steelRatio >= options.minSteelRatio && a.steelRatio <= options.maxSteelRatio)) {
         return std::nullopt;
@@ -169,9 +171,10 @@ DesignCandidate checkCandidate(const ProjectModel& project, const Arrangement& a
     DesignCandidate result{a};
     ProjectModel m = project;
     applyArrangement(m, a);
-    computeAxialLimits(m);
+    const EngineInputs inputs = engineInputsOf(static_cast<const ProjectModel&>(m));
+    const AxialLimits limits = axialLimits(inputs);
     for (std::size_t i = 0; i < loads.size(); ++i) {
-        const CheckedLoad checked = checkLoadAlone(m, loads[i]);
+        const CheckedLoad checked = checkLoadCombination(inputs, limits, loads[i]);
         const float ratio = checked.row[kRatio];
         const int number = static_cast<int>(i) + 1;
         if (!checked.capacityFound || !(ratio <= 1.0f)) {

@@ -1,7 +1,7 @@
 // Section generators: rectangle, round section and edited outline.
 #include "building/section_generators.h"
 
-#include "engine/polygon_properties.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 #include <cmath>

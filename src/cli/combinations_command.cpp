@@ -9,6 +9,7 @@
 #include "format/text.h"
 #include "io/load_case_file.h"
 #include "io/load_case_rules.h"
+#include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -130,7 +131,8 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
     if (combinations.empty()) {
         return runCheck(source, asJson); // the project's loads alone, as always
     }
-    const std::vector<CheckedLoad> checked = checkLoads(model, combinationLoads(combinations), 0);
+    const std::vector<CheckedLoad> checked =
+        checkLoads(engineInputsOf(model), combinationLoads(combinations), 0);
     bool failing = false;
     for (int i = 1; i <= model.numLoads; ++i) {
         failing = failing || loadFails(model.loads[i], model.loadStatus[i].capacityFound);

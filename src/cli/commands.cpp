@@ -6,12 +6,12 @@
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
 #include "engine/bar_table.h"
-#include "engine/design_warnings.h"
-#include "engine/section_summary.h"
 #include "engine/strain_compat.h"
-#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "ui/main_window_texts.h"
 #include "ui/summary_labels.h"
 
@@ -91,7 +91,7 @@ int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
     NeutralAxisState state;
     state.c = c;
     EvaluationDetail detail;
-    solveNeutralAxis(model, angle, state, &detail);
+    solveNeutralAxis(engineInputsOf(model), angle, state, &detail);
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         const json out = {{"code", designCodeJson(model)},
@@ -107,7 +107,7 @@ int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
                           {"grossCompArea_in2", jsonNumber(detail.grossCompArea)},
                           {"compForce_kip", jsonNumber(detail.compressionForce)},
                           {"tensForce_kip", jsonNumber(detail.tensionForce)},
-                          {"maxSteelStrain", jsonNumber(model.maxSteelStrain)}};
+                          {"maxSteelStrain", jsonNumber(state.netTensileStrain)}};
         std::cout << out.dump(2) << "\n";
         return 0;
     }
@@ -124,7 +124,7 @@ int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
                 fixed(detail.grossCompArea).c_str());
     std::printf("  Comp. Force = %s k\n  Tens. Force = %s k\n",
                 fixed(detail.compressionForce).c_str(), fixed(detail.tensionForce).c_str());
-    std::printf("  Max. steel strain = %s\n", fixed(model.maxSteelStrain, "0.00000").c_str());
+    std::printf("  Max. steel strain = %s\n", fixed(state.netTensileStrain, "0.00000").c_str());
     return 0;
 }
 

@@ -3,11 +3,11 @@
 
 #include "cli/commands.h"
 #include "cli/json_output.h"
-#include "engine/section_summary.h"
 #include "format/number_format.h"
 #include "format/text.h"
 #include "io/load_file.h"
 #include "io/project_formats.h"
+#include "project/project_summary.h"
 
 #include <charconv>
 #include <cstdio>

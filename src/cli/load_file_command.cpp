@@ -11,6 +11,7 @@
 #include "engine/load_batch.h"
 #include "format/text.h"
 #include "io/load_file.h"
+#include "project/engine_inputs_of.h"
 
 #include <cstdio>
 #include <iostream>
@@ -130,7 +131,7 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath,
     }
     const std::vector<LoadInput> combined = combinationLoads(combinations);
     loads.insert(loads.end(), combined.begin(), combined.end());
-    const std::vector<CheckedLoad> results = checkLoads(model, loads, threads);
+    const std::vector<CheckedLoad> results = checkLoads(engineInputsOf(model), loads, threads);
     const LoadVerdict summary = loadVerdict(results);
     if (format == OutputFormat::Json) {
         printJson(model, file, results, summary);

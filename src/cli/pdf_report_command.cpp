@@ -5,6 +5,7 @@
 #include "engine/load_batch.h"
 #include "io/file_replacing.h"
 #include "io/load_file.h"
+#include "project/engine_inputs_of.h"
 #include "ui/calculation_report.h"
 #include "ui/qt/pdf_document.h"
 
@@ -35,7 +36,8 @@ int runPdfReport(const ProjectSource& source, ProjectModel& model,
             return 2;
         }
         const LoadFileContents& file = read.contents;
-        const std::vector<CheckedLoad> checked = checkLoads(model, file.loads, request.threads);
+        const std::vector<CheckedLoad> checked =
+            checkLoads(engineInputsOf(model), file.loads, request.threads);
         for (std::size_t i = 0; i < checked.size(); ++i) {
             loads.push_back({file.ids.empty() ? std::to_string(i + 1) : file.ids[i], checked[i]});
         }

@@ -2,9 +2,9 @@
 #include "cli/project_source.h"
 
 #include "cli/commands.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "io/project_formats.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
 
 namespace pmsect::cli {
 

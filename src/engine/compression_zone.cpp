@@ -1,7 +1,6 @@
 // Turning, cutting and measuring the compressed part of the section.
 #include "engine/compression_zone.h"
 
-#include "engine/bar_table.h"
 #include "engine/polygon_properties.h"
 
 #include <algorithm>
@@ -9,23 +8,21 @@
 
 namespace pmsect {
 
-SectionTurn::SectionTurn(const ProjectModel& model, float theta)
-    : SectionTurn(model, std::cos(static_cast<double>(theta)),
+SectionTurn::SectionTurn(Point reference, float theta)
+    : SectionTurn(reference, std::cos(static_cast<double>(theta)),
                   std::sin(static_cast<double>(theta))) {}
 
-SectionTurn::SectionTurn(const ProjectModel& model, double cosTheta, double sinTheta)
-    : cosT(cosTheta), sinT(sinTheta), refX(model.refX), refY(model.refY) {}
+SectionTurn::SectionTurn(Point reference, double cosTheta, double sinTheta)
+    : cosT(cosTheta), sinT(sinTheta), refX(reference.x), refY(reference.y) {}
 
-void rotateOutline(const ProjectModel& model, int pointCount, const SectionTurn& turn,
-                   RotatedSection& out) {
-    const auto outline = outlinePoints(model);
-    const int n = pointCount < 0 ? 0 : std::min<int>(pointCount, static_cast<int>(outline.size()));
+void rotateOutline(std::span<const Point> outline, const SectionTurn& turn, RotatedSection& out) {
+    const int n = std::min<int>(static_cast<int>(outline.size()), kMaxPoints);
     out.pointCount = n;
     if (n == 0) {
         out.xmax = out.xmin = out.ymax = out.ymin = 0;
         return;
     }
-    // Kept in locals: stores into out could otherwise alias the model for the compiler.
+    // Kept in locals: stores into out could otherwise alias the outline for the compiler.
     const Point first = turn(outline[0].x, outline[0].y);
     out.points[0] = first;
     float xmax = first.x;
@@ -54,20 +51,14 @@ void rotateOutline(const ProjectModel& model, int pointCount, const SectionTurn&
     out.ymin = ymin;
 }
 
-void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
-                   std::optional<float>* unmatchedBarSize) {
-    const SectionTurn turn(model, theta);
-    rotateOutline(model, pointCount, turn, out);
-    const auto bars = modelBars(model);
-    out.barCount = static_cast<int>(bars.size());
+void rotateSection(const SectionGeometry& section, float theta, RotatedSection& out) {
+    const SectionTurn turn(section.reference, theta);
+    rotateOutline(section.outline, turn, out);
+    out.barCount = std::min<int>(static_cast<int>(section.bars.size()), kMaxBars);
     for (int i = 0; i < out.barCount; ++i) {
-        const Bar& bar = bars[i];
+        const SectionBar& bar = section.bars[static_cast<std::size_t>(i)];
         const Point p = turn(bar.x, bar.y);
-        const BarSize* size = barSizeOf(bar.size);
-        if (!size && unmatchedBarSize) {
-            *unmatchedBarSize = bar.size;
-        }
-        out.bars[i] = {p.x, p.y, size ? size->area : 0.0f};
+        out.bars[static_cast<std::size_t>(i)] = {p.x, p.y, bar.area};
     }
 }
 

@@ -2,14 +2,17 @@
 // horizontal with the compressed side on top, cut at depth beta1*c below the top, and measured.
 #pragma once
 
+#include "engine/engine_inputs.h"
 #include "engine/polygon_properties.h"
-#include "engine/strain_compat.h"
-#include "model/project_model.h"
+#include "model/section_geometry.h"
 
 #include <array>
 #include <span>
 
 namespace pmsect {
+
+// A cut outline keeps at most two points per point of the outline, and two where it closes.
+inline constexpr int kMaxClippedPoints = 2 * kMaxPoints + 2;
 
 // The outline and the bars in the turned frame, measured from the reference point. Only the
 // first pointCount and barCount entries are ever read, so the arrays are left uninitialised:
@@ -18,24 +21,22 @@ struct RotatedSection {
     int pointCount = 0;
     std::array<Point, kMaxPoints> points; // 0-based
     int barCount = 0;
-    std::array<PlacedArea, kMaxBars> bars; // 0-based, with the bar's area looked up once
+    std::array<PlacedArea, kMaxBars> bars; // 0-based, with the bar's area
     float xmax = 0, xmin = 0, ymax = 0, ymin = 0;
 };
 
-// theta in radians: the section is turned by theta about the reference point. A bar number
-// missing from the bar table counts no area and is recorded in unmatchedBarSize.
-void rotateSection(const ProjectModel& model, int pointCount, float theta, RotatedSection& out,
-                   std::optional<float>* unmatchedBarSize = nullptr);
+// theta in radians: the section is turned by theta about the reference point.
+void rotateSection(const SectionGeometry& section, float theta, RotatedSection& out);
 
-// The turn of rotateSection for one point of the model's own frame.
+// The turn of rotateSection for one point of the section's own frame.
 struct SectionTurn {
     double cosT;
     double sinT;
     double refX;
     double refY;
 
-    SectionTurn(const ProjectModel& model, float theta);
-    SectionTurn(const ProjectModel& model, double cosTheta, double sinTheta);
+    SectionTurn(Point reference, float theta);
+    SectionTurn(Point reference, double cosTheta, double sinTheta);
     Point operator()(float px, float py) const {
         const double x = static_cast<double>(px) - refX;
         const double y = static_cast<double>(py) - refY;
@@ -44,8 +45,7 @@ struct SectionTurn {
 };
 
 // The outline half of rotateSection: pointCount, points and the extents.
-void rotateOutline(const ProjectModel& model, int pointCount, const SectionTurn& turn,
-                   RotatedSection& out);
+void rotateOutline(std::span<const Point> outline, const SectionTurn& turn, RotatedSection& out);
 
 // The part of a polygon at or above the line y = yc, in the polygon's own order, starting where
 // point 1 (or its replacement on the cut line) stands. Returns the number of points written;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace pmsect {
@@ -34,6 +35,7 @@ struct Evaluation {
     float Mnx = 0;
     float Mny = 0;
     float phi = 0;
+    float netTensileStrain = 0;
     double phiPn() const { return static_cast<double>(phi) * Pn; }
     double designMoment() const {
         return phi * std::hypot(static_cast<double>(Mnx), static_cast<double>(Mny));
@@ -42,24 +44,25 @@ struct Evaluation {
 
 class AngleLevel {
 public:
-    AngleLevel(ProjectModel& model, float angle, float P) : model_(model), P_(P) {
-        prepareNeutralAxisFrame(model, model.numPoints, angle, frame_);
+    AngleLevel(const EngineInputs& inputs, const AxialLimits& limits, float angle, float P)
+        : inputs_(inputs), limits_(limits), P_(P) {
+        prepareNeutralAxisFrame(inputs, limits, angle, frame_);
     }
 
     // Every depth whose phi*Pn is P, the state of each.
     std::vector<Evaluation> states() {
         std::vector<Evaluation> out;
-        const double tolerance = kDesignForceShare * std::fabs(model_.Po / 1000.0);
-        const double compressionStrain = strainLimits(model_).compression;
-        const double deepest =
-            kDeepestInSectionSizes * std::max({1.0f, model_.extentX, model_.extentY});
+        const double tolerance = kDesignForceShare * std::fabs(limits_.Po / 1000.0);
+        const double compressionStrain = strainLimits(inputs_).compression;
+        const double deepest = kDeepestInSectionSizes *
+                               std::max({1.0f, inputs_.section.extentX, inputs_.section.extentY});
         Evaluation prev = at(kMinDepth);
         if (miss(prev) <= 0 && miss(prev) >= -tolerance) {
             out.push_back(prev); // the tension end itself
         }
         for (double c = kFirstScanDepth; c <= deepest; c *= kScanFactor) {
             const Evaluation cur = at(static_cast<float>(c));
-            const bool curCompressionControlled = model_.maxSteelStrain <= compressionStrain;
+            const bool curCompressionControlled = cur.netTensileStrain <= compressionStrain;
             if ((miss(prev) > 0) != (miss(cur) > 0)) {
                 const Evaluation root = bisect(prev, cur);
                 if (std::fabs(miss(root)) <= tolerance) {
@@ -81,8 +84,8 @@ private:
         NeutralAxisState state;
         state.c = c;
         SectionMoments moments;
-        solveNeutralAxis(model_, frame_, state, moments);
-        return {state.c, state.Pn, moments.Mnx, moments.Mny, state.phi};
+        solveNeutralAxis(inputs_, frame_, state, moments);
+        return {state.c, state.Pn, moments.Mnx, moments.Mny, state.phi, state.netTensileStrain};
     }
 
     double miss(const Evaluation& e) const { return e.phiPn() - P_; }
@@ -104,7 +107,8 @@ private:
         return std::fabs(miss(a)) <= std::fabs(miss(b)) ? a : b;
     }
 
-    ProjectModel& model_;
+    const EngineInputs& inputs_;
+    const AxialLimits& limits_;
     float P_;
     NeutralAxisFrame frame_;
 };
@@ -115,10 +119,10 @@ struct AngleSample {
     Evaluation state; // the one with the smallest design moment at this angle
 };
 
-AngleSample sampleAt(ProjectModel& model, float angle, float P) {
+AngleSample sampleAt(const EngineInputs& inputs, const AxialLimits& limits, float angle, float P) {
     AngleSample s;
     s.angle = angle;
-    const std::vector<Evaluation> states = AngleLevel(model, angle, P).states();
+    const std::vector<Evaluation> states = AngleLevel(inputs, limits, angle, P).states();
     const auto smallest =
         std::min_element(states.begin(), states.end(), [](const auto& a, const auto& b) {
             return a.designMoment() < b.designMoment();
@@ -138,17 +142,17 @@ std::optional<double> angleFrom(double dirX, double dirY, const Evaluation& e) {
     }
     const double cross = dirY * e.Mnx - dirX * e.Mny;
     const double dot = dirY * e.Mny + dirX * e.Mnx;
-    return std::atan2(cross, dot) * 180.0 / 3.14159265358979323846;
+    return std::atan2(cross, dot) * 180.0 / std::numbers::pi;
 }
 
 } // namespace
 
-DesignForceReach designForceReach(const ProjectModel& model, float P) {
-    const double tolerance = kDesignForceShare * std::fabs(model.Po / 1000.0);
-    if (P < model.phiPnMax / 1000.0 - tolerance) {
+DesignForceReach designForceReach(const AxialLimits& limits, float P) {
+    const double tolerance = kDesignForceShare * std::fabs(limits.Po / 1000.0);
+    if (P < limits.phiPnMax / 1000.0 - tolerance) {
         return DesignForceReach::BeyondCompression;
     }
-    if (P > model.phiTnMax / 1000.0 + tolerance) {
+    if (P > limits.phiTnMax / 1000.0 + tolerance) {
         return DesignForceReach::BeyondTension;
     }
     return DesignForceReach::Within;
@@ -158,25 +162,25 @@ struct DesignStateSearch::Samples {
     std::vector<AngleSample> scan;
 };
 
-DesignStateSearch::DesignStateSearch(ProjectModel& model, float P) : model_(model), P_(P) {}
+DesignStateSearch::DesignStateSearch(const EngineInputs& inputs, float P)
+    : inputs_(inputs), limits_(axialLimits(inputs)), P_(P) {}
 
 DesignStateSearch::~DesignStateSearch() = default;
 
 std::optional<SurfacePoint> DesignStateSearch::inDirection(float Mx, float My) {
     const double norm = std::hypot(static_cast<double>(Mx), static_cast<double>(My));
     if (!(norm > 0) || !std::isfinite(norm) ||
-        designForceReach(model_, P_) != DesignForceReach::Within) {
+        designForceReach(limits_, P_) != DesignForceReach::Within) {
         return std::nullopt;
     }
-    const float savedStrain = model_.maxSteelStrain;
     // A force just beyond a limit, but within the tolerance, is searched at the limit.
-    const float P = std::clamp(P_, static_cast<float>(model_.phiPnMax / 1000.0),
-                               static_cast<float>(model_.phiTnMax / 1000.0));
+    const float P = std::clamp(P_, static_cast<float>(limits_.phiPnMax / 1000.0),
+                               static_cast<float>(limits_.phiTnMax / 1000.0));
     if (!samples_) {
         samples_ = std::make_unique<Samples>();
         for (int k = 0; k <= kAngleScanSteps; ++k) {
             samples_->scan.push_back(
-                sampleAt(model_, static_cast<float>(k * 360.0 / kAngleScanSteps), P));
+                sampleAt(inputs_, limits_, static_cast<float>(k * 360.0 / kAngleScanSteps), P));
         }
     }
     const double dirX = Mx / norm;
@@ -221,7 +225,7 @@ std::optional<SurfacePoint> DesignStateSearch::inDirection(float Mx, float My) {
             if (mid <= a.angle || mid >= b.angle) {
                 break;
             }
-            const AngleSample m = sampleAt(model_, mid, P);
+            const AngleSample m = sampleAt(inputs_, limits_, mid, P);
             const auto mm = missOf(m);
             if (!mm) {
                 break;
@@ -258,7 +262,6 @@ std::optional<SurfacePoint> DesignStateSearch::inDirection(float Mx, float My) {
         const auto bridgedMiss = angleFrom(dirX, dirY, bridged);
         consider(closer.angle, bridged, bridgedMiss.value_or(180.0));
     }
-    model_.maxSteelStrain = savedStrain;
     return best;
 }
 

@@ -22,16 +22,15 @@ enum class DesignForceReach {
 };
 
 // Within kDesignForceShare of |Po| of a limit still counts as within. P in kips.
-DesignForceReach designForceReach(const ProjectModel& model, float P);
+DesignForceReach designForceReach(const AxialLimits& limits, float P);
 
 // The states at one design axial force P (kips), direction by direction. At each neutral-axis
 // angle every depth whose phi*Pn is P counts: phi*Pn need not fall steadily as the axis deepens,
 // since phi falls with it through the transition zone. The angles the scan looks at are the same
-// for every direction, so that scan is made once. The model's largest steel strain is left as
-// it was.
+// for every direction, so that scan is made once. The inputs must outlive the search.
 class DesignStateSearch {
 public:
-    DesignStateSearch(ProjectModel& model, float P);
+    DesignStateSearch(const EngineInputs& inputs, float P);
     ~DesignStateSearch();
     DesignStateSearch(const DesignStateSearch&) = delete;
     DesignStateSearch& operator=(const DesignStateSearch&) = delete;
@@ -44,7 +43,8 @@ public:
 
 private:
     struct Samples;
-    ProjectModel& model_;
+    const EngineInputs& inputs_;
+    AxialLimits limits_;
     float P_;
     std::unique_ptr<Samples> samples_;
 };

@@ -1,7 +1,7 @@
-// A pool of threads that take the loads in small chunks, each on a working copy of the section.
+// A pool of threads that take the loads in small chunks, all reading the same inputs.
 #include "engine/load_batch.h"
 
-#include "engine/load_check.h"
+#include "engine/strength_reduction.h"
 #include "engine/worker_threads.h"
 
 #include <algorithm>
@@ -15,30 +15,14 @@ namespace {
 // nothing beside the dozens of strain-compatibility evaluations of one load.
 constexpr std::size_t kChunk = 16;
 
-// The strain a freshly read project starts its first evaluation from. Every load starts from it,
-// so that no result can depend on the loads checked before it on the same thread.
-const float kStartingStrain = ProjectModel{}.maxSteelStrain;
-
 } // namespace
 
-CheckedLoad checkLoadAlone(ProjectModel& section, const LoadInput& load) {
-    section.numLoads = 1;
-    section.maxSteelStrain = kStartingStrain;
-    LoadRow& row = section.loads[1];
-    row = LoadRow{};
-    row[kPu] = load.Pu;
-    row[kMux] = load.Mux;
-    row[kMuy] = load.Muy;
-    checkLoadCombination(section, 1);
-    return {row, section.loadStatus[1].capacityFound};
-}
-
-std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const LoadInput> loads,
+std::vector<CheckedLoad> checkLoads(const EngineInputs& inputs, std::span<const LoadInput> loads,
                                     unsigned threads) {
     std::vector<CheckedLoad> results(loads.size());
+    const AxialLimits limits = axialLimits(inputs);
     std::atomic<std::size_t> nextChunk{0};
     const auto work = [&] {
-        ProjectModel workingCopy = section;
         while (true) {
             const std::size_t first = nextChunk.fetch_add(kChunk, std::memory_order_relaxed);
             if (first >= loads.size()) {
@@ -46,7 +30,7 @@ std::vector<CheckedLoad> checkLoads(const ProjectModel& section, std::span<const
             }
             const std::size_t last = std::min(first + kChunk, loads.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] = checkLoadAlone(workingCopy, loads[i]);
+                results[i] = checkLoadCombination(inputs, limits, loads[i]);
             }
         }
     };

@@ -3,13 +3,13 @@
 
 #include "engine/ray_capacity.h"
 #include "engine/searches.h"
+#include "engine/shortened_pi.h"
 
 #include <cmath>
 
 namespace pmsect {
 namespace {
 
-constexpr double kPi = 3.1415;
 constexpr float kStartDepth = 4.0f;
 
 struct Capacity {
@@ -21,14 +21,15 @@ struct Capacity {
 };
 
 // The stepping search first: where it meets its own targets its answer stands.
-Capacity eccentricLoadBySearch(ProjectModel& model, LoadRow& row, float e, float ex, float ey) {
+Capacity eccentricLoadBySearch(const EngineInputs& inputs, LoadRow& row, float e, float ex,
+                               float ey) {
     Capacity cap;
     float targetE = e;
     float targetAngle = row[kLoadAngle];
     NeutralAxisState state;
     state.c = kStartDepth;
     const AngleSearchOutcome outcome =
-        searchForEccentricityAndAngle(model, targetE, targetAngle, state);
+        searchForEccentricityAndAngle(inputs, targetE, targetAngle, state);
     const bool eReached = eccentricityWithinDrift(e, targetE);
     const bool sameSense = (state.Pn < 0) == (row[kPu] < 0) && state.Pn != 0 && state.Mn > 0;
     if (!outcome.converged || !eReached || !sameSense) {
@@ -43,16 +44,16 @@ Capacity eccentricLoadBySearch(ProjectModel& model, LoadRow& row, float e, float
     return cap;
 }
 
-Capacity pureBendingBySearch(ProjectModel& model, float alpha) {
+Capacity pureBendingBySearch(const EngineInputs& inputs, float alpha) {
     Capacity cap;
     float target = 0;
     NeutralAxisState state;
     state.c = kStartDepth;
-    const AngleSearchOutcome outcome = searchForAxialLoadAndAngle(model, target, alpha, state);
+    const AngleSearchOutcome outcome = searchForAxialLoadAndAngle(inputs, target, alpha, state);
     if (!outcome.converged || !(state.Mn > 0)) {
         return cap;
     }
-    const double a = alpha * kPi / 180.0;
+    const double a = alpha * kShortPi / 180.0;
     cap.found = true;
     cap.phi = state.phi;
     cap.Mnx = static_cast<float>(state.Mn * std::sin(a));
@@ -61,9 +62,9 @@ Capacity pureBendingBySearch(ProjectModel& model, float alpha) {
 }
 
 // Bracketing on the load's ray, for the loads the stepping searches cannot settle.
-Capacity capacityOnRay(ProjectModel& model, float Pu, float Mux, float Muy) {
+Capacity capacityOnRay(const EngineInputs& inputs, float Pu, float Mux, float Muy) {
     Capacity cap;
-    const auto ray = capacityOnLoadRay(model, Pu, static_cast<float>(Mux * 12.0),
+    const auto ray = capacityOnLoadRay(inputs, Pu, static_cast<float>(Mux * 12.0),
                                        static_cast<float>(Muy * 12.0));
     if (!ray || !(ray->lambda > 0)) {
         return cap;
@@ -83,7 +84,7 @@ float withSignOf(float magnitude, float sign) {
 } // namespace
 
 float momentDirection(float Mux, float Muy) {
-    double a = std::atan(static_cast<double>(Mux) / Muy) * 180.0 / kPi;
+    double a = std::atan(static_cast<double>(Mux) / Muy) * 180.0 / kShortPi;
     if (a > 0 && Muy < 0) {
         a += 180;
     }
@@ -96,16 +97,16 @@ float momentDirection(float Mux, float Muy) {
     return static_cast<float>(a);
 }
 
-void checkLoadCombination(ProjectModel& model, int index) {
-    LoadRow& row = model.loads[static_cast<std::size_t>(index)];
-    LoadStatus& status = model.loadStatus[static_cast<std::size_t>(index)];
-    const float Pu = row[kPu];
-    const float Mux = row[kMux];
-    const float Muy = row[kMuy];
-    for (int col = kEccentricity; col <= kRatio; ++col) {
-        row[col] = 0;
-    }
-    status.capacityFound = true;
+CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
+                                 const LoadInput& load) {
+    CheckedLoad checked;
+    LoadRow& row = checked.row;
+    const float Pu = load.Pu;
+    const float Mux = load.Mux;
+    const float Muy = load.Muy;
+    row[kPu] = Pu;
+    row[kMux] = Mux;
+    row[kMuy] = Muy;
 
     Capacity cap;
     if (Pu != 0) {
@@ -121,9 +122,9 @@ void checkLoadCombination(ProjectModel& model, int index) {
             // A concentric load: the axial limits themselves, with their own reduction.
             row[kLoadAngle] = 0;
             cap.found = true;
-            cap.Pn = static_cast<float>((Pu < 0 ? model.Po : model.To) / 1000.0);
+            cap.Pn = static_cast<float>((Pu < 0 ? limits.Po : limits.To) / 1000.0);
             const float design =
-                static_cast<float>((Pu < 0 ? model.phiPnMax : model.phiTnMax) / 1000.0);
+                static_cast<float>((Pu < 0 ? limits.phiPnMax : limits.phiTnMax) / 1000.0);
             cap.phi = cap.Pn != 0 ? design / cap.Pn : 0.0f;
         } else {
             if (std::fabs(Mux) >= 0.001f && std::fabs(Muy) >= 0.001f) {
@@ -133,9 +134,9 @@ void checkLoadCombination(ProjectModel& model, int index) {
             } else {
                 row[kLoadAngle] = Muy > 0 ? 0.0f : 180.0f;
             }
-            cap = eccentricLoadBySearch(model, row, e, ex, ey);
+            cap = eccentricLoadBySearch(inputs, row, e, ex, ey);
             if (!cap.found) {
-                cap = capacityOnRay(model, Pu, Mux, Muy);
+                cap = capacityOnRay(inputs, Pu, Mux, Muy);
             }
         }
     } else {
@@ -151,14 +152,14 @@ void checkLoadCombination(ProjectModel& model, int index) {
         row[kLoadAngle] = alpha;
         if (Mux == 0 && Muy == 0) {
             // No load at all passes whatever the capacity; the capacity is still shown.
-            cap = pureBendingBySearch(model, alpha);
+            cap = pureBendingBySearch(inputs, alpha);
             cap.found = true;
             cap.Mnx = 0;
         } else {
             // The capacity along the load's own moment direction.
-            cap = pureBendingBySearch(model, alpha);
+            cap = pureBendingBySearch(inputs, alpha);
             if (!cap.found) {
-                cap = capacityOnRay(model, 0, Mux, Muy);
+                cap = capacityOnRay(inputs, 0, Mux, Muy);
             }
             if (Mux == 0) {
                 cap.Mnx = 0;
@@ -170,8 +171,8 @@ void checkLoadCombination(ProjectModel& model, int index) {
     }
 
     if (!cap.found) {
-        status.capacityFound = false;
-        return;
+        checked.capacityFound = false;
+        return checked;
     }
     row[kPhiPn] = static_cast<float>(static_cast<double>(cap.phi) * cap.Pn);
     row[kPhiMnx] = withSignOf(
@@ -189,6 +190,7 @@ void checkLoadCombination(ProjectModel& model, int index) {
         ratio = static_cast<float>(static_cast<double>(Muy) / row[kPhiMny]);
     }
     row[kRatio] = ratio;
+    return checked;
 }
 
 } // namespace pmsect

@@ -1,12 +1,30 @@
 // Design capacity of one factored load combination on its own load line, and its check ratio.
 #pragma once
 
-#include "model/project_model.h"
+#include "engine/codes/design_code_rules.h"
+#include "engine/engine_inputs.h"
+#include "model/load_row.h"
 
 namespace pmsect {
 
-// Reads columns 1-3 of load row `row` (1-based) and writes columns 4-9 and loadStatus[row].
-void checkLoadCombination(ProjectModel& model, int row);
+// One combination in the program's units and signs: Pu in kips (compression negative), Mux and
+// Muy in kip-ft, each the single-precision value the load table would store.
+struct LoadInput {
+    float Pu = 0;
+    float Mux = 0;
+    float Muy = 0;
+};
+
+// The load's row of the load table, columns 1-3 the load and 4-9 what its check gives, and
+// whether its capacity was found.
+struct CheckedLoad {
+    LoadRow row;
+    bool capacityFound = true;
+};
+
+// limits: axialLimits(inputs). The result depends on the inputs and the load alone.
+CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
+                                 const LoadInput& load);
 
 // Direction of the moment vector (Muy, Mux) in degrees, 0 to 360.
 float momentDirection(float Mux, float Muy);

@@ -1,15 +1,16 @@
-// Material values that follow from f'c and the unit weight.
+// The materials of a section as the strength computation takes them, in the program's units.
 #pragma once
 
 #include <cstdint>
 
 namespace pmsect {
 
-// Ec = 33 wc^1.5 sqrt(f'c) in psi, rounded to the nearest integer with halves to even.
-int32_t concreteModulus(float unitWt, float fpc);
-
-// Depth factor of the equivalent stress block: 0.85 up to 4000 psi, 0.05 less per 1000 psi
-// above, never below 0.65.
-float stressBlockFactor(float fpc);
+struct Materials {
+    float fpc = 3000;      // concrete compressive strength f'c, psi
+    float unitWt = 145;    // concrete unit weight wc, lb/ft^3
+    int32_t fy = 60000;    // steel yield strength, psi
+    int32_t Es = 29000000; // steel modulus, psi
+    int32_t Ec = 3155924;  // concrete modulus, psi (shown; the strength does not use it)
+};
 
 } // namespace pmsect

@@ -1,55 +1,16 @@
 // Turning the section once for a neutral-axis angle and keeping what every depth shares.
 #include "engine/neutral_axis_frame.h"
 
-#include "engine/bar_table.h"
+#include "engine/shortened_pi.h"
+#include "engine/strength_reduction.h"
 
+#include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
-#include <cstdint>
-#include <optional>
-#include <span>
 
 namespace pmsect {
+
 namespace {
-
-constexpr double kPi = 3.1415; // the program's own value of pi for degrees and radians
-
-// The bars' areas from the bar table, and the last bar number missing from it.
-struct BarAreas {
-    int count = -1;
-    std::array<float, kMaxBars> sizes;
-    std::array<float, kMaxBars> areas;
-    std::optional<float> unmatched;
-};
-
-bool sameBits(float a, float b) {
-    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
-}
-
-// Looked up again only when the bar numbers change: an evaluation on its own turns the section
-// anew each time, and comparing the numbers costs less than looking them up.
-const BarAreas& barAreasOf(std::span<const Bar> bars) {
-    thread_local BarAreas last;
-    const int count = static_cast<int>(bars.size());
-    bool same = count == last.count;
-    for (int i = 0; same && i < count; ++i) {
-        same = sameBits(bars[i].size, last.sizes[i]);
-    }
-    if (!same) {
-        last.count = count;
-        last.unmatched.reset();
-        for (int i = 0; i < count; ++i) {
-            const BarSize* size = barSizeOf(bars[i].size);
-            if (!size) {
-                last.unmatched = bars[i].size;
-            }
-            last.sizes[i] = bars[i].size;
-            last.areas[i] = size ? size->area : 0.0f;
-        }
-    }
-    return last;
-}
 
 // cos and sin of the turn by -angle degrees. A whole number of quarter turns is made exactly:
 // turned through the program's pi, 90, 180 and 270 degrees would tilt the neutral axis by up to
@@ -70,35 +31,54 @@ Turn turnFor(float angle, float theta) {
     return {std::cos(static_cast<double>(theta)), std::sin(static_cast<double>(theta))};
 }
 
-} // namespace
-
-void prepareNeutralAxisFrame(const ProjectModel& model, int pointCount, float angle,
-                             NeutralAxisFrame& frame) {
+// Turns the section; returns the steel area, summed in the bars' order on the way.
+float turnSection(const EngineInputs& inputs, float angle, NeutralAxisFrame& frame) {
     frame.angle = angle;
-    frame.theta = static_cast<float>(-static_cast<double>(angle) / 180.0 * kPi);
-    frame.unmatchedBarSize.reset();
-    // rotateSection, with the frame's own arrays filled on the way.
+    frame.theta = static_cast<float>(-static_cast<double>(angle) / 180.0 * kShortPi);
     const Turn exact = turnFor(angle, frame.theta);
-    frame.cosTheta = exact.cosT;
-    frame.sinTheta = exact.sinT;
-    const SectionTurn turn(model, exact.cosT, exact.sinT);
+    // The moments about the section's own axes turn back by the same.
+    frame.cosMinusTheta = exact.cosT;
+    frame.sinMinusTheta = -exact.sinT;
+    // rotateSection, with the frame's own arrays filled on the way.
+    const SectionTurn turn(inputs.section.reference, exact.cosT, exact.sinT);
     RotatedSection& s = frame.section;
-    rotateOutline(model, pointCount, turn, s);
+    rotateOutline(inputs.section.outline, turn, s);
     const double top = s.ymax;
-    const auto bars = modelBars(model);
-    s.barCount = static_cast<int>(bars.size());
+    const std::vector<SectionBar>& bars = inputs.section.bars;
+    s.barCount = std::min<int>(static_cast<int>(bars.size()), kMaxBars);
     const int barCount = s.barCount;
-    const BarAreas& areas = barAreasOf(bars);
-    frame.unmatchedBarSize = areas.unmatched;
+    float steelArea = 0;
     for (int i = 0; i < barCount; ++i) {
-        const Point p = turn(bars[i].x, bars[i].y);
-        const float area = areas.areas[i];
-        s.bars[i] = {p.x, p.y, area};
+        const SectionBar& bar = bars[static_cast<std::size_t>(i)];
+        steelArea = steelArea + bar.area;
+        const Point p = turn(bar.x, bar.y);
+        s.bars[i] = {p.x, p.y, bar.area};
         frame.barDepth[i] = top - p.y;
-        frame.barArea[i] = area;
+        frame.barArea[i] = bar.area;
         frame.barX[i] = p.x;
         frame.barY[i] = p.y;
     }
+
+    frame.block = inputs.code->stressBlock(inputs.materials.fpc);
+    frame.steel = inputs.code->steelLaw(inputs.materials);
+    return steelArea;
+}
+
+} // namespace
+
+void prepareNeutralAxisFrame(const EngineInputs& inputs, const AxialLimits& limits, float angle,
+                             NeutralAxisFrame& frame) {
+    turnSection(inputs, angle, frame);
+    frame.phiPnMax = limits.phiPnMax;
+}
+
+void prepareNeutralAxisFrame(const EngineInputs& inputs, float angle, NeutralAxisFrame& frame) {
+    const float steelArea = turnSection(inputs, angle, frame);
+    // The limits of strength_reduction.h's axialLimits, from the same sum.
+    frame.phiPnMax =
+        inputs.code
+            ->axialLimits(inputs.materials, inputs.confinement, inputs.section.grossArea, steelArea)
+            .phiPnMax;
 }
 
 } // namespace pmsect

@@ -134,8 +134,4 @@ PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<co
     return polygonPropertiesOfAreas(polygon, areas);
 }
 
-PolygonProperties polygonProperties(ProjectModel& model) {
-    return polygonProperties(outlinePoints(model), modelBars(model), &model.unmatchedBarSize);
-}
-
 } // namespace pmsect

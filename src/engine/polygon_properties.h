@@ -1,8 +1,9 @@
 // Area and centroid of a polygon, with the bars that lie in it deducted.
 #pragma once
 
-#include "model/project_model.h"
+#include "model/section_geometry.h"
 
+#include <optional>
 #include <span>
 
 namespace pmsect {
@@ -33,8 +34,5 @@ float netAreaOfAreas(std::span<const Point> polygon, std::span<const PlacedArea>
 // nothing and is recorded in unmatchedBarSize when that is given.
 PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
                                     std::optional<float>* unmatchedBarSize = nullptr);
-
-// The model's outline (points 1..numPoints) with its bars (1..numBars).
-PolygonProperties polygonProperties(ProjectModel& model);
 
 } // namespace pmsect

@@ -3,12 +3,14 @@
 #include "engine/ray_capacity.h"
 
 #include "engine/neutral_axis_frame.h"
+#include "engine/strength_reduction.h"
 
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <numbers>
 #include <unordered_map>
 #include <vector>
 
@@ -28,19 +30,12 @@ struct Evaluation {
     float phi = 0;
 };
 
-Evaluation evaluate(ProjectModel& model, const NeutralAxisFrame& frame, float c) {
+Evaluation evaluate(const EngineInputs& inputs, const NeutralAxisFrame& frame, float c) {
     NeutralAxisState state;
     state.c = c;
     SectionMoments moments;
-    solveNeutralAxis(model, frame, state, moments);
+    solveNeutralAxis(inputs, frame, state, moments);
     return {state.Pn, moments.Mnx, moments.Mny, state.phi};
-}
-
-float axialForceAt(ProjectModel& model, const NeutralAxisFrame& frame, float c) {
-    NeutralAxisState state;
-    state.c = c;
-    solveAxialForce(model, frame, state);
-    return state.Pn;
 }
 
 // The depth search at one angle; axialForceAt(c) gives Pn at depth c.
@@ -77,16 +72,15 @@ bool sameBits(float a, float b) {
     return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
 }
 
-// The evaluations already made at one angle. While a capacity is sought the model does not
-// change, so an evaluation is a function of the angle and the depth alone (with no bars, the
-// largest steel strain it reads stays as it was); each is made once and its result reused, with
-// the writes it makes to the model made again. The depths form a tree: a depth search for one
-// axial force takes the same first steps as one for a nearby force, and the scan comes back to
-// the same angles for every scale of the ray, so a later search walks the tree and evaluates
-// only where it leaves it.
+// The evaluations already made at one angle. An evaluation is a function of the inputs, the
+// angle and the depth alone, so each is made once and its result reused. The depths form a tree: a
+// depth search for one axial force takes the same first steps as one for a nearby force, and the
+// scan comes back to the same angles for every scale of the ray, so a later search walks the tree
+// and evaluates only where it leaves it.
 class AngleMemo {
 public:
-    AngleMemo(ProjectModel& model, float angle) : model_(model), angle_(angle) {}
+    AngleMemo(const EngineInputs& inputs, const AxialLimits& limits, float angle)
+        : inputs_(inputs), limits_(limits), angle_(angle) {}
 
     // The next depth search starts from the root.
     void restart() { cursor_ = -1; }
@@ -97,18 +91,17 @@ public:
              i = nodes_[i].nextSibling) {
             if (sameBits(nodes_[i].c, c)) {
                 cursor_ = i;
-                replay(nodes_[i].strain);
                 return nodes_[i].Pn;
             }
         }
         NeutralAxisState state;
         state.c = c;
-        solveAxialForce(model_, frame(), state);
+        solveAxialForce(inputs_, frame(), state);
         const int index = static_cast<int>(nodes_.size());
         const auto head = [this]() -> int& {
             return cursor_ < 0 ? firstRoot_ : nodes_[static_cast<std::size_t>(cursor_)].firstChild;
         };
-        nodes_.push_back({c, state.Pn, model_.maxSteelStrain, -1, head()});
+        nodes_.push_back({c, state.Pn, -1, head()});
         head() = index; // found again: push_back may have moved the nodes
         cursor_ = index;
         return state.Pn;
@@ -118,12 +111,11 @@ public:
     Evaluation evaluation(float c) {
         for (const Whole& w : wholes_) {
             if (sameBits(w.c, c)) {
-                replay(w.strain);
                 return w.eval;
             }
         }
-        const Evaluation e = evaluate(model_, frame(), c);
-        wholes_.push_back({c, e, model_.maxSteelStrain});
+        const Evaluation e = evaluate(inputs_, frame(), c);
+        wholes_.push_back({c, e});
         return e;
     }
 
@@ -131,33 +123,24 @@ private:
     struct Node {
         float c;
         float Pn;
-        float strain; // the largest steel strain the evaluation left in the model
         int firstChild;
         int nextSibling;
     };
     struct Whole {
         float c;
         Evaluation eval;
-        float strain;
     };
 
     const NeutralAxisFrame& frame() {
         if (!frame_) {
             frame_ = std::make_unique<NeutralAxisFrame>();
-            prepareNeutralAxisFrame(model_, model_.numPoints, angle_, *frame_);
+            prepareNeutralAxisFrame(inputs_, limits_, angle_, *frame_);
         }
         return *frame_;
     }
 
-    // A result is only ever reused after its evaluation prepared the frame.
-    void replay(float strain) {
-        model_.maxSteelStrain = strain;
-        if (frame_->unmatchedBarSize) {
-            model_.unmatchedBarSize = frame_->unmatchedBarSize;
-        }
-    }
-
-    ProjectModel& model_;
+    const EngineInputs& inputs_;
+    const AxialLimits& limits_;
     float angle_;
     std::unique_ptr<NeutralAxisFrame> frame_;
     std::vector<Node> nodes_;
@@ -169,18 +152,22 @@ private:
 // The memos of every angle visited while one capacity is sought.
 class EvaluationMemo {
 public:
-    explicit EvaluationMemo(ProjectModel& model) : model_(model) {}
+    explicit EvaluationMemo(const EngineInputs& inputs)
+        : inputs_(inputs), limits_(axialLimits(inputs)) {}
+
+    const AxialLimits& limits() const { return limits_; }
 
     AngleMemo& at(float angle) {
         auto& memo = byAngle_[std::bit_cast<std::uint32_t>(angle)];
         if (!memo) {
-            memo = std::make_unique<AngleMemo>(model_, angle);
+            memo = std::make_unique<AngleMemo>(inputs_, limits_, angle);
         }
         return *memo;
     }
 
 private:
-    ProjectModel& model_;
+    const EngineInputs& inputs_;
+    AxialLimits limits_;
     std::unordered_map<std::uint32_t, std::unique_ptr<AngleMemo>> byAngle_;
 };
 
@@ -189,7 +176,7 @@ private:
 double angleFrom(double dirX, double dirY, const Evaluation& e) {
     const double cross = dirY * e.Mnx - dirX * e.Mny;
     const double dot = dirY * e.Mny + dirX * e.Mnx;
-    return std::atan2(cross, dot) * 180.0 / 3.14159265358979323846;
+    return std::atan2(cross, dot) * 180.0 / std::numbers::pi;
 }
 
 struct AngleSample {
@@ -217,12 +204,6 @@ AngleSample sampleAt(EvaluationMemo& memo, float P, float angle, double dirX, do
 }
 
 } // namespace
-
-std::optional<float> depthForAxialForce(ProjectModel& model, float angle, float P) {
-    NeutralAxisFrame frame;
-    prepareNeutralAxisFrame(model, model.numPoints, angle, frame);
-    return depthSearch(P, [&](float c) { return axialForceAt(model, frame, c); });
-}
 
 namespace {
 
@@ -282,18 +263,20 @@ std::optional<SurfacePoint> capacityInDirection(EvaluationMemo& memo, float P, f
 
 } // namespace
 
-std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, float Mx, float My) {
-    EvaluationMemo memo(model);
+std::optional<SurfacePoint> capacityInDirection(const EngineInputs& inputs, float P, float Mx,
+                                                float My) {
+    EvaluationMemo memo(inputs);
     return capacityInDirection(memo, P, Mx, My);
 }
 
-std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, float Mux, float Muy) {
+std::optional<RayCapacity> capacityOnLoadRay(const EngineInputs& inputs, float Pu, float Mux,
+                                             float Muy) {
     const double moment = std::hypot(static_cast<double>(Mux), static_cast<double>(Muy));
     if (!(moment > 0) || !std::isfinite(moment) || !std::isfinite(Pu)) {
         return std::nullopt;
     }
     // Every scale looks at the same angles, and nearby scales at nearly the same depths.
-    EvaluationMemo memo(model);
+    EvaluationMemo memo(inputs);
     // In double: a load near the top of single precision times a capacity overflows a float.
     const auto momentAlong = [&](const SurfacePoint& p) {
         return (static_cast<double>(Mux) * p.Mnx + static_cast<double>(Muy) * p.Mny) / moment;
@@ -308,7 +291,7 @@ std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, floa
         }
         return RayCapacity{*point, static_cast<float>(momentAlong(*point) / moment)};
     }
-    const double limit = Pu < 0 ? model.Po / 1000.0 : model.To / 1000.0;
+    const double limit = Pu < 0 ? memo.limits().Po / 1000.0 : memo.limits().To / 1000.0;
     const double lambdaMax = limit / Pu;
     if (!(lambdaMax > 0)) {
         return std::nullopt;

@@ -4,7 +4,7 @@
 // so the load check falls back on it whenever a stepping search misses its own targets.
 #pragma once
 
-#include "engine/strain_compat.h"
+#include "engine/engine_inputs.h"
 
 #include <optional>
 
@@ -19,14 +19,11 @@ struct SurfacePoint {
     float phi = 0;
 };
 
-// The depth at which the neutral axis at `angle` gives the axial force P (kips), by bisection.
-// Nothing when P lies beyond what any depth gives.
-std::optional<float> depthForAxialForce(ProjectModel& model, float angle, float P);
-
 // The state at axial force P (kips) whose moment (Mny, Mnx) points the way of the vector
 // (My, Mx). Where the states fold over one another, the outermost is the capacity: every state
 // the section can reach carries its load. Nothing when none is found.
-std::optional<SurfacePoint> capacityInDirection(ProjectModel& model, float P, float Mx, float My);
+std::optional<SurfacePoint> capacityInDirection(const EngineInputs& inputs, float P, float Mx,
+                                                float My);
 
 // Where the ray through the load (Pu kips, Mux, Muy kip-in) meets the nominal failure surface:
 // the state whose (Pn, Mnx, Mny) is lambda times the load, lambda > 0. Nothing when the ray
@@ -35,6 +32,7 @@ struct RayCapacity {
     SurfacePoint point;
     float lambda = 0; // capacity = lambda * load
 };
-std::optional<RayCapacity> capacityOnLoadRay(ProjectModel& model, float Pu, float Mux, float Muy);
+std::optional<RayCapacity> capacityOnLoadRay(const EngineInputs& inputs, float Pu, float Mux,
+                                             float Muy);
 
 } // namespace pmsect

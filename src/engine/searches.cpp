@@ -2,6 +2,8 @@
 #include "engine/searches.h"
 
 #include "engine/neutral_axis_frame.h"
+#include "engine/strain_compat.h"
+#include "engine/strength_reduction.h"
 #include "engine/trial_cycle.h"
 
 #include <cmath>
@@ -40,17 +42,21 @@ float nextAngleStep(float step, float d, float dNew) {
 // measured in full once it has stopped, which gives the same digits as measuring every step.
 class DepthSteps {
 public:
-    DepthSteps(ProjectModel& model, float angle) : model_(model) {
-        prepareNeutralAxisFrame(model, model.numPoints, angle, frame_);
+    DepthSteps(const EngineInputs& inputs, float angle) : inputs_(inputs) {
+        prepareNeutralAxisFrame(inputs, angle, frame_);
+    }
+    DepthSteps(const EngineInputs& inputs, const AxialLimits& limits, float angle)
+        : inputs_(inputs) {
+        prepareNeutralAxisFrame(inputs, limits, angle, frame_);
     }
 
     void axialForce(NeutralAxisState& state) {
-        solveAxialForce(model_, frame_, state);
+        solveAxialForce(inputs_, frame_, state);
         note(state);
     }
 
     void axialForceAndMoment(NeutralAxisState& state) {
-        solveAxialForceAndMoment(model_, frame_, state);
+        solveAxialForceAndMoment(inputs_, frame_, state);
         note(state);
     }
 
@@ -60,10 +66,10 @@ public:
         if (angleWritten_ && angleDepth_ != state.c) {
             NeutralAxisState earlier = state;
             earlier.c = angleDepth_;
-            remeasureNeutralAxis(model_, frame_, earlier);
+            remeasureNeutralAxis(inputs_, frame_, earlier);
             state.loadAngle = earlier.loadAngle;
         }
-        remeasureNeutralAxis(model_, frame_, state);
+        remeasureNeutralAxis(inputs_, frame_, state);
     }
 
 private:
@@ -74,7 +80,7 @@ private:
         }
     }
 
-    ProjectModel& model_;
+    const EngineInputs& inputs_;
     NeutralAxisFrame frame_;
     bool angleWritten_ = false;
     float angleDepth_ = 0;
@@ -92,11 +98,11 @@ float eccentricityOf(const NeutralAxisState& state) {
     return static_cast<float>(-static_cast<double>(state.Mn) / state.Pn);
 }
 
-bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
+bool searchForEccentricity(const EngineInputs& inputs, float& targetE, float angle,
                            NeutralAxisState& state) {
     const float eT = targetE;
     const float tol = std::fabs(eT) / 1000.0f;
-    DepthSteps steps(model, angle);
+    DepthSteps steps(inputs, angle);
     steps.axialForceAndMoment(state);
     float e = eccentricityOf(state);
     float s = 1.0f;
@@ -149,10 +155,12 @@ bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
     return true;
 }
 
-bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, NeutralAxisState& state,
-                        std::optional<float> tolerance) {
-    const float squash = static_cast<float>(model.Po / 1000.0);
-    const float tension = static_cast<float>(model.To / 1000.0);
+namespace {
+
+bool searchForAxialLoad(const EngineInputs& inputs, const AxialLimits& limits, float& targetP,
+                        float angle, NeutralAxisState& state, std::optional<float> tolerance) {
+    const float squash = static_cast<float>(limits.Po / 1000.0);
+    const float tension = static_cast<float>(limits.To / 1000.0);
     if (targetP < squash) {
         targetP = squash;
         state.Mn = 0;
@@ -165,7 +173,7 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
     }
     const float P = targetP;
     const float tol = tolerance.value_or(std::max(std::fabs(P) / 100.0f, 0.01f));
-    DepthSteps steps(model, angle);
+    DepthSteps steps(inputs, limits, angle);
     steps.axialForce(state);
     // A deeper neutral axis gives more compression, so a positive step moves Pn down.
     float s = state.c / 2;
@@ -193,18 +201,25 @@ bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, Neutra
     return reached;
 }
 
+} // namespace
+
+bool searchForAxialLoad(const EngineInputs& inputs, float& targetP, float angle,
+                        NeutralAxisState& state, std::optional<float> tolerance) {
+    return searchForAxialLoad(inputs, axialLimits(inputs), targetP, angle, state, tolerance);
+}
+
 bool eccentricityWithinDrift(float asked, float reached) {
     return std::isfinite(asked) && std::isfinite(reached) &&
            std::fabs(static_cast<double>(reached) - asked) <=
                std::fabs(static_cast<double>(asked)) / 100.0;
 }
 
-AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& targetE,
+AngleSearchOutcome searchForEccentricityAndAngle(const EngineInputs& inputs, float& targetE,
                                                  float& targetAngle, NeutralAxisState& state) {
     AngleSearchOutcome out;
     const float beta = targetAngle;
     float alpha = static_cast<float>(static_cast<double>(beta) - 90.0);
-    bool eReached = searchForEccentricity(model, targetE, alpha, state);
+    bool eReached = searchForEccentricity(inputs, targetE, alpha, state);
     float d = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
     float s = d / 4;
     TrialCycle cycle;
@@ -218,18 +233,16 @@ AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& tar
             break;
         }
         if (const AngleTrial* last =
-                cycle.record(trial, {alpha, s, d, targetE, state, model.maxSteelStrain, eReached},
-                             kMaxAngleTrials)) {
+                cycle.record(trial, {alpha, s, d, targetE, state, eReached}, kMaxAngleTrials)) {
             // Caught in a cycle: the bound would stop it on this trial.
             alpha = last->alpha;
             d = last->miss;
             targetE = last->target;
             state = last->state;
-            model.maxSteelStrain = last->maxSteelStrain;
             break;
         }
         alpha = static_cast<float>(static_cast<double>(alpha) + s);
-        eReached = searchForEccentricity(model, targetE, alpha, state);
+        eReached = searchForEccentricity(inputs, targetE, alpha, state);
         const float dNew = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
         s = nextAngleStep(s, d, dNew);
         d = dNew;
@@ -239,35 +252,34 @@ AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& tar
     return out;
 }
 
-AngleSearchOutcome searchForAxialLoadAndAngle(ProjectModel& model, float& targetP,
+AngleSearchOutcome searchForAxialLoadAndAngle(const EngineInputs& inputs, float& targetP,
                                               float targetAngle, NeutralAxisState& state,
                                               std::optional<float> tolerance) {
     AngleSearchOutcome out;
+    const AxialLimits limits = axialLimits(inputs);
     const float P0 = targetP;
     const float beta = targetAngle;
     float alpha = static_cast<float>(static_cast<double>(beta) - 90.0);
-    bool pReached = searchForAxialLoad(model, targetP, alpha, state, tolerance);
+    bool pReached = searchForAxialLoad(inputs, limits, targetP, alpha, state, tolerance);
     float d = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
     float s = d / 6;
     int k = 1;
     TrialCycle cycle;
     while (!(std::fabs(d) <= 0.1f || k >= kMaxAngleTrials)) {
         if (const AngleTrial* last =
-                cycle.record(k, {alpha, s, d, targetP, state, model.maxSteelStrain, pReached},
-                             kMaxAngleTrials)) {
+                cycle.record(k, {alpha, s, d, targetP, state, pReached}, kMaxAngleTrials)) {
             // Caught in a cycle: the bound would stop it on this trial.
             alpha = last->alpha;
             d = last->miss;
             targetP = last->target;
             state = last->state;
-            model.maxSteelStrain = last->maxSteelStrain;
             pReached = last->reached;
             break;
         }
         ++k;
         targetP = P0;
         alpha = static_cast<float>(static_cast<double>(alpha) + s);
-        pReached = searchForAxialLoad(model, targetP, alpha, state, tolerance);
+        pReached = searchForAxialLoad(inputs, limits, targetP, alpha, state, tolerance);
         const float dNew = static_cast<float>(static_cast<double>(beta) - state.loadAngle);
         s = nextAngleStep(s, d, dNew);
         d = dNew;

@@ -4,7 +4,8 @@
 // it reached its target.
 #pragma once
 
-#include "engine/strain_compat.h"
+#include "engine/engine_inputs.h"
+#include "engine/neutral_axis_state.h"
 
 #include <optional>
 
@@ -19,15 +20,15 @@ float eccentricityOf(const NeutralAxisState& state);
 
 // Moves state.c at the neutral-axis angle until e is within |target|/1000 of the target.
 // The target is replaced by the e reached. True when the tolerance was met.
-bool searchForEccentricity(ProjectModel& model, float& targetE, float angle,
+bool searchForEccentricity(const EngineInputs& inputs, float& targetE, float angle,
                            NeutralAxisState& state);
 
 // Moves state.c at the neutral-axis angle until Pn is within the tolerance (kips) of the
 // target; without one, within 1 % of the target (at least 0.01 kips). A target beyond Po or To
 // is clamped to it with Mn = 0 and no evaluation. The target is replaced by the Pn reached.
 // True when the tolerance was met or the target was clamped.
-bool searchForAxialLoad(ProjectModel& model, float& targetP, float angle, NeutralAxisState& state,
-                        std::optional<float> tolerance = std::nullopt);
+bool searchForAxialLoad(const EngineInputs& inputs, float& targetP, float angle,
+                        NeutralAxisState& state, std::optional<float> tolerance = std::nullopt);
 
 struct AngleSearchOutcome {
     bool converged = false;     // the load angle came within the search's tolerance
@@ -43,13 +44,13 @@ bool eccentricityWithinDrift(float asked, float reached);
 
 // Turns the neutral axis until the load line of the eccentricity search points at the target
 // angle (within 0.001 degree). On success the target angle is replaced by the angle reached.
-AngleSearchOutcome searchForEccentricityAndAngle(ProjectModel& model, float& targetE,
+AngleSearchOutcome searchForEccentricityAndAngle(const EngineInputs& inputs, float& targetE,
                                                  float& targetAngle, NeutralAxisState& state);
 
 // Turns the neutral axis until the load line of the axial-force search points at the target
 // angle (within 0.1 degree), at most 720 trials; each trial searches the axial force with the
 // tolerance given (see searchForAxialLoad). targetP ends as the Pn of the last search.
-AngleSearchOutcome searchForAxialLoadAndAngle(ProjectModel& model, float& targetP,
+AngleSearchOutcome searchForAxialLoadAndAngle(const EngineInputs& inputs, float& targetP,
                                               float targetAngle, NeutralAxisState& state,
                                               std::optional<float> tolerance = std::nullopt);
 

@@ -1,11 +1,11 @@
-// Strain compatibility at one neutral axis: 0.003 at the extreme compression fibre, strains
-// linear over the depth, elastic-perfectly-plastic steel, no concrete tension, and the stress
-// block of 0.85 f'c over beta1*c.
+// Strain compatibility at one neutral axis: the design code's limiting strain at the extreme
+// compression fibre, strains linear over the depth, the code's steel law, no concrete tension,
+// and the code's stress block.
 #include "engine/strain_compat.h"
 
-#include "engine/bar_table.h"
 #include "engine/compression_zone.h"
 #include "engine/neutral_axis_frame.h"
+#include "engine/shortened_pi.h"
 #include "engine/strength_reduction.h"
 
 #include <algorithm>
@@ -21,13 +21,12 @@ namespace {
 // Counted per thread: load checks run on several threads at once.
 thread_local long long evaluations = 0;
 
-constexpr double kPi = 3.1415; // the program's own value of pi for degrees and radians
 constexpr float kMinDepth = 0.001f;
 
 // Direction of the line from the reference point to the point (ex, ey) where Pn acts, in
 // [0, 180) degrees in the turned frame; a point on the +x axis gives 180.
 double loadLineAngle(float ex, float ey) {
-    const auto d = [](double v) { return std::atan(v) * 180.0 / kPi; };
+    const auto d = [](double v) { return std::atan(v) * 180.0 / kShortPi; };
     if (ey <= 0) {
         if (ex > 0.0001f) {
             return 180.0 - d(-static_cast<double>(ey) / ex);
@@ -73,13 +72,10 @@ constexpr Parts kState{true, true, true, false};
 constexpr Parts kDetail{true, true, true, true};
 
 template <Parts kParts>
-void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisState& state,
+void evaluate(const EngineInputs& inputs, const NeutralAxisFrame& frame, NeutralAxisState& state,
               EvaluationDetail* detail, SectionMoments* moments, bool counted) {
     if (counted) {
         ++evaluations;
-    }
-    if (frame.unmatchedBarSize) {
-        model.unmatchedBarSize = frame.unmatchedBarSize;
     }
     if (!(state.c >= kMinDepth)) {
         state.c = kMinDepth;
@@ -92,19 +88,17 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
     // Steel, first the strain and force of each bar: they do not depend on one another, so this
     // loop is free of the order of the sums below. A bar in the compression zone carries its
     // full stress; the concrete it displaces is already left out of Ac.
-    const double fy = model.fy;
-    const double Es = model.Es;
+    const SteelLaw steel = frame.steel;
+    const double limitingStrain = frame.block.limitingStrain;
     const double cd = c;
     std::array<float, kMaxBars> strains;
     std::array<float, kMaxBars> forces;
     std::array<double, kMaxBars> aboutX; // F y, taken off Mxr
     std::array<double, kMaxBars> aboutY; // F x, taken off Myr
     for (int i = 0; i < barCount; ++i) {
-        const float strain = static_cast<float>(-0.003 * (cd - frame.barDepth[i]) / cd);
+        const float strain = static_cast<float>(-limitingStrain * (cd - frame.barDepth[i]) / cd);
         strains[i] = strain;
-        double fs = static_cast<double>(strain) * Es;
-        fs = fs < -fy ? -fy : fs;
-        fs = fs > fy ? fy : fs;
+        const double fs = steel.stress(strain);
         const float F = static_cast<float>(frame.barArea[i] * fs / 1000.0);
         forces[i] = F;
         if constexpr (kParts.moments) {
@@ -116,11 +110,12 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
     // Concrete: one force at the centroid of the compressed area, bars deducted.
     CompressionZone zone;
     if constexpr (kParts.moments) {
-        measureCompressionZone(section, model.beta1, c, zone);
+        measureCompressionZone(section, frame.block.depthFactor, c, zone);
     } else {
-        zone.Ac = compressedNetArea(section, model.beta1, c);
+        zone.Ac = compressedNetArea(section, frame.block.depthFactor, c);
     }
-    const float Cc = static_cast<float>(-0.85 * model.fpc * zone.Ac / 1000.0);
+    const float Cc =
+        static_cast<float>(-frame.block.stressFactor * inputs.materials.fpc * zone.Ac / 1000.0);
     float C = Cc;
     float Sx = 0;
     float Sy = 0;
@@ -138,9 +133,8 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
         Myr = static_cast<float>(-static_cast<double>(Cc) * zone.centroidX);
     }
 
-    // Steel, then the sums in the bars' order. With no bars the strain of an earlier
-    // evaluation stands.
-    float maxStrain = barCount > 0 ? strains[0] : model.maxSteelStrain;
+    // Steel, then the sums in the bars' order.
+    float maxStrain = barCount > 0 ? strains[0] : 0.0f;
     for (int i = 0; i < barCount; ++i) {
         const PlacedArea& bar = section.bars[i];
         const float strain = strains[i];
@@ -165,7 +159,7 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
         }
     }
 
-    model.maxSteelStrain = maxStrain;
+    state.netTensileStrain = maxStrain;
 
     const float Pn = static_cast<float>(static_cast<double>(C) + T);
     state.Pn = Pn;
@@ -178,8 +172,11 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
         state.Mn = Mn;
     }
     if constexpr (kParts.phi) {
-        const float phi = strengthReductionFactor(model, model.maxSteelStrain);
-        state.phi = cappedStrengthReductionFactor(model, phi, Pn);
+        // A section without bars has no tension steel: compression-controlled.
+        const float phi = barCount > 0
+                              ? strengthReductionFactor(inputs, maxStrain)
+                              : inputs.code->strengthFactors(inputs.confinement).phiCompression;
+        state.phi = cappedStrengthReductionFactor(frame.phiPnMax, phi, Pn);
     }
 
     float ex = 0;
@@ -189,16 +186,13 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
             ex = static_cast<float>(-static_cast<double>(Myr) / Pn);
             ey = static_cast<float>(-static_cast<double>(Mxr) / Pn);
             state.loadAngle = static_cast<float>(loadLineAngle(ex, ey) -
-                                                 static_cast<double>(theta) * 180.0 / kPi);
+                                                 static_cast<double>(theta) * 180.0 / kShortPi);
         }
     }
 
-    // Back to the section's own axes, by the turn the section was given.
-    const double sinBack = -frame.sinTheta;
-    const double cosBack = frame.cosTheta;
     if (moments) {
-        moments->Mnx = static_cast<float>(Myr * sinBack + Mxr * cosBack);
-        moments->Mny = static_cast<float>(Myr * cosBack - Mxr * sinBack);
+        moments->Mnx = static_cast<float>(Myr * frame.sinMinusTheta + Mxr * frame.cosMinusTheta);
+        moments->Mny = static_cast<float>(Myr * frame.cosMinusTheta - Mxr * frame.sinMinusTheta);
     }
 
     if constexpr (kParts.detail) {
@@ -207,8 +201,8 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
         detail->compressionForce = C;
         detail->Ac = zone.Ac;
         detail->grossCompArea = zone.grossCompArea;
-        detail->Mnx = static_cast<float>(Myr * sinBack + Mxr * cosBack);
-        detail->Mny = static_cast<float>(Myr * cosBack - Mxr * sinBack);
+        detail->Mnx = static_cast<float>(Myr * frame.sinMinusTheta + Mxr * frame.cosMinusTheta);
+        detail->Mny = static_cast<float>(Myr * frame.cosMinusTheta - Mxr * frame.sinMinusTheta);
         detail->clippedCount = zone.clippedCount;
         std::copy_n(zone.clipped.begin(), zone.clippedCount, detail->clipped.begin());
         std::fill(detail->clipped.begin() + zone.clippedCount, detail->clipped.end(), Point{});
@@ -229,52 +223,47 @@ void evaluate(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisSta
 
 } // namespace
 
-void solveNeutralAxis(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisState& state,
-                      EvaluationDetail* detail) {
+void solveNeutralAxis(const EngineInputs& inputs, const NeutralAxisFrame& frame,
+                      NeutralAxisState& state, EvaluationDetail* detail) {
     if (detail) {
-        evaluate<kDetail>(model, frame, state, detail, nullptr, true);
+        evaluate<kDetail>(inputs, frame, state, detail, nullptr, true);
     } else {
-        evaluate<kState>(model, frame, state, nullptr, nullptr, true);
+        evaluate<kState>(inputs, frame, state, nullptr, nullptr, true);
     }
 }
 
-void remeasureNeutralAxis(ProjectModel& model, const NeutralAxisFrame& frame,
+void remeasureNeutralAxis(const EngineInputs& inputs, const NeutralAxisFrame& frame,
                           NeutralAxisState& state) {
-    evaluate<kState>(model, frame, state, nullptr, nullptr, false);
+    evaluate<kState>(inputs, frame, state, nullptr, nullptr, false);
 }
 
-void solveNeutralAxis(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisState& state,
-                      SectionMoments& moments) {
-    evaluate<kSectionAxes>(model, frame, state, nullptr, &moments, true);
+void solveNeutralAxis(const EngineInputs& inputs, const NeutralAxisFrame& frame,
+                      NeutralAxisState& state, SectionMoments& moments) {
+    evaluate<kSectionAxes>(inputs, frame, state, nullptr, &moments, true);
 }
 
-void solveAxialForce(ProjectModel& model, const NeutralAxisFrame& frame, NeutralAxisState& state) {
-    evaluate<kAxialForce>(model, frame, state, nullptr, nullptr, true);
+void solveAxialForce(const EngineInputs& inputs, const NeutralAxisFrame& frame,
+                     NeutralAxisState& state) {
+    evaluate<kAxialForce>(inputs, frame, state, nullptr, nullptr, true);
 }
 
-void solveAxialForceAndMoment(ProjectModel& model, const NeutralAxisFrame& frame,
+void solveAxialForceAndMoment(const EngineInputs& inputs, const NeutralAxisFrame& frame,
                               NeutralAxisState& state) {
-    evaluate<kAxialForceAndMoment>(model, frame, state, nullptr, nullptr, true);
+    evaluate<kAxialForceAndMoment>(inputs, frame, state, nullptr, nullptr, true);
 }
 
 namespace {
 
 // The frame of the last evaluation made on its own. A caller that moves only the depth (the
-// single-point window, a search of its own) then has the section turned once. The model the
-// frame was made from is copied, to be compared, from the second evaluation at an angle on, so
+// single-point window, a search of its own) then has the section turned once. The inputs the
+// frame was made from are copied, to be compared, from the second evaluation at an angle on, so
 // that a caller that turns the neutral axis every time pays nothing for it; any change of the
-// angle, outline, reference point or bars turns the section anew.
+// angle or of the inputs (bit for bit) prepares the frame anew.
 struct LastFrame {
     bool valid = false;
-    bool modelKept = false;
+    bool inputsKept = false;
     float angle = 0;
-    int pointCount = 0;
-    float refX = 0;
-    float refY = 0;
-    int numPoints = 0;
-    int numBars = 0;
-    std::array<Point, kMaxPoints> points;
-    std::array<Bar, kMaxBars> bars;
+    EngineInputs inputs;
     NeutralAxisFrame frame;
 };
 
@@ -282,43 +271,52 @@ bool sameBits(float a, float b) {
     return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
 }
 
-const NeutralAxisFrame& frameFor(const ProjectModel& model, int pointCount, float angle) {
+template <class T> bool sameBytes(const std::vector<T>& a, const std::vector<T>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
+}
+
+bool sameInputs(const EngineInputs& a, const EngineInputs& b) {
+    const SectionGeometry& s = a.section;
+    const SectionGeometry& t = b.section;
+    const Materials& m = a.materials;
+    const Materials& n = b.materials;
+    return a.code == b.code && a.confinement == b.confinement && sameBits(m.fpc, n.fpc) &&
+           m.fy == n.fy && m.Es == n.Es && sameBits(s.reference.x, t.reference.x) &&
+           sameBits(s.reference.y, t.reference.y) && sameBits(s.grossArea, t.grossArea) &&
+           sameBytes(s.outline, t.outline) && sameBytes(s.bars, t.bars);
+}
+
+const NeutralAxisFrame& frameFor(const EngineInputs& inputs, float angle) {
     thread_local LastFrame last;
     const bool sameAngle = last.valid && sameBits(last.angle, angle);
     if (!sameAngle) {
-        prepareNeutralAxisFrame(model, pointCount, angle, last.frame);
+        prepareNeutralAxisFrame(inputs, angle, last.frame);
         last.valid = true;
-        last.modelKept = false;
+        last.inputsKept = false;
         last.angle = angle;
         return last.frame;
     }
-    const auto outline = outlinePoints(model);
-    const auto bars = modelBars(model);
-    const bool sameModel =
-        last.modelKept && last.pointCount == pointCount && sameBits(last.refX, model.refX) &&
-        sameBits(last.refY, model.refY) && last.numPoints == static_cast<int>(outline.size()) &&
-        last.numBars == static_cast<int>(bars.size()) &&
-        std::memcmp(last.points.data(), outline.data(), outline.size_bytes()) == 0 &&
-        std::memcmp(last.bars.data(), bars.data(), bars.size_bytes()) == 0;
-    if (!sameModel) {
-        prepareNeutralAxisFrame(model, pointCount, angle, last.frame);
-        last.modelKept = true;
-        last.pointCount = pointCount;
-        last.refX = model.refX;
-        last.refY = model.refY;
-        last.numPoints = static_cast<int>(outline.size());
-        last.numBars = static_cast<int>(bars.size());
-        std::copy(outline.begin(), outline.end(), last.points.begin());
-        std::copy(bars.begin(), bars.end(), last.bars.begin());
+    if (!last.inputsKept || !sameInputs(last.inputs, inputs)) {
+        prepareNeutralAxisFrame(inputs, angle, last.frame);
+        last.inputsKept = true;
+        last.inputs = inputs;
     }
     return last.frame;
 }
 
 } // namespace
 
-void solveNeutralAxis(ProjectModel& model, int pointCount, float angle, NeutralAxisState& state,
+void solveNeutralAxis(const EngineInputs& inputs, float angle, NeutralAxisState& state,
                       EvaluationDetail* detail) {
-    solveNeutralAxis(model, frameFor(model, pointCount, angle), state, detail);
+    solveNeutralAxis(inputs, frameFor(inputs, angle), state, detail);
+}
+
+StrainCompatibility evaluateNeutralAxis(const EngineInputs& inputs, float angle, float c) {
+    NeutralAxisState state;
+    state.c = c;
+    SectionMoments moments;
+    solveNeutralAxis(inputs, frameFor(inputs, angle), state, moments);
+    return {state.c, state.Pn, moments.Mnx, moments.Mny, state.netTensileStrain, state.phi};
 }
 
 } // namespace pmsect

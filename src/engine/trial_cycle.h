@@ -2,7 +2,7 @@
 // very state its bound on trials would have stopped it on.
 #pragma once
 
-#include "engine/strain_compat.h"
+#include "engine/neutral_axis_state.h"
 
 #include <bit>
 #include <cstdint>
@@ -17,12 +17,11 @@ struct AngleTrial {
     float miss = 0;   // target angle less the load angle
     float target = 0; // the e or Pn the last depth search reached
     NeutralAxisState state;
-    float maxSteelStrain = 0;
     bool reached = false; // the last depth search met its target
 };
 
-// The model does not change during a search (but for the strain kept here), so a trial is a
-// function of the trial before it alone: once one repeats an earlier trial bit for bit, the
+// The inputs do not change during a search, so a trial is a function of the trial before it
+// alone: once one repeats an earlier trial bit for bit, the
 // search runs round the same cycle, without converging, until its bound. Brent's method finds
 // such a repeat comparing each trial with one kept trial only.
 class TrialCycle {
@@ -52,7 +51,7 @@ private:
                same(a.target, b.target) && same(a.state.c, b.state.c) &&
                same(a.state.Pn, b.state.Pn) && same(a.state.Mn, b.state.Mn) &&
                same(a.state.loadAngle, b.state.loadAngle) && same(a.state.phi, b.state.phi) &&
-               same(a.maxSteelStrain, b.maxSteelStrain) && a.reached == b.reached;
+               same(a.state.netTensileStrain, b.state.netTensileStrain) && a.reached == b.reached;
     }
 
     std::vector<AngleTrial> trials_; // trials_[i] is trial i + 1

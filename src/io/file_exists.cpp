@@ -40,10 +40,4 @@ std::string whyNotReadable(const std::string& path) {
     return "the file cannot be read";
 }
 
-bool existsButIsNoFile(const std::string& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
-}
-
 } // namespace pmsect

@@ -27,10 +27,6 @@ FileResult writeProjectFile(const std::string& path, const ProjectModel& model);
 // The text writeProjectFile would write for the model, or nothing for a model it refuses.
 std::optional<std::string> projectFileText(const ProjectModel& model);
 
-// True when something is at path that is not a regular file (a folder, a pipe, a device): the
-// writers refuse to replace it.
-bool existsButIsNoFile(const std::string& path);
-
 // Reads the project at path into model. A file larger than kMaxProjectFileBytes is refused unread,
 // and so is one whose values in use cannot be computed with (f'c or fy not above 0, a section
 // dimension of its own section type not above 0). A failure reads "PATH: REASON", the reason

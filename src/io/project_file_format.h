@@ -12,8 +12,8 @@
 // "format": N), so that this version refuses it by name instead of misreading it.
 #pragma once
 
-#include "engine/strength_reduction.h"
 #include "model/project_model.h"
+#include "project/design_code_choice.h"
 
 #include <array>
 #include <optional>

@@ -3,11 +3,7 @@
 #include "building/bar_layout.h"
 #include "building/input_limits.h"
 #include "building/section_checks.h"
-#include "engine/finite_model.h"
-#include "engine/materials.h"
 #include "engine/polygon_properties.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "format/text.h"
 #include "io/loaded_project.h"
@@ -15,6 +11,9 @@
 #include "io/project_file_format.h"
 #include "io/project_file_load_cases.h"
 #include "io/record_reader.h"
+#include "model/model_fields.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -216,7 +215,7 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     const Record r8 = in.next("record 8, confinement choice", 2);
     // Neither choice true leaves the confinement as it was, as an unticked option changes nothing.
     if (const auto confinement = chosenOption(r8, 2)) {
-        applyConfinement(m, *confinement == 2);
+        applyConfinement(m, *confinement == 2 ? Confinement::Spiral : Confinement::Tied);
     }
 
     const Record r9 = in.next("record 9, circular layout", 2);
@@ -255,7 +254,7 @@ void readRecords(RecordReader& in, ProjectModel& m) {
 
 // The fields the file does not hold but that follow from what it does.
 void deriveLoadedFields(ProjectModel& m) {
-    m.beta1 = stressBlockFactor(m.fpc);
+    m.beta1 = stressBlockDepthFactorOf(m);
 
     const PolygonProperties props = polygonProperties(m);
     m.grossArea = props.grossArea;

@@ -7,8 +7,6 @@
 #include "building/section_checks.h"
 #include "building/section_generators.h"
 #include "engine/load_combinations.h"
-#include "engine/materials.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "format/text.h"
 #include "io/load_case_rules.h"
@@ -17,6 +15,7 @@
 #include "io/project_file_format.h"
 #include "io/project_json.h"
 #include "io/project_json_words.h"
+#include "project/design_code_choice.h"
 
 #include <cmath>
 #include <filesystem>
@@ -254,14 +253,15 @@ public:
                  [&](std::size_t i) { m.sectionType = static_cast<int16_t>(i + 1); });
         readWord("barLayout", kBarLayoutWords,
                  [&](std::size_t i) { m.barLayout = static_cast<int16_t>(i + 1); });
-        applyConfinement(m, isSpiral(m));
-        readWord("confinement", kConfinementWords,
-                 [&](std::size_t i) { applyConfinement(m, i == 1); });
+        applyConfinement(m, m.confinement);
+        readWord("confinement", kConfinementWords, [&](std::size_t i) {
+            applyConfinement(m, i == 1 ? Confinement::Spiral : Confinement::Tied);
+        });
 
         readSingle("unitWt", m.unitWt);
         readSingle("fpc", m.fpc);
         readInteger("fy", "fy", InputQuantity::SteelStrength, m.fy);
-        m.Ec = concreteModulus(m.unitWt, m.fpc);
+        m.Ec = concreteModulusOf(m);
         readInteger("Ec", "Ec", InputQuantity::ConcreteModulus, m.Ec);
         readInteger("Es", "Es", InputQuantity::SteelModulus, m.Es);
         readSingle("rectB", m.rectB);

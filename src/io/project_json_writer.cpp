@@ -1,10 +1,10 @@
 // Writes a JSON project: each single-precision value as the shortest decimal that reads back as
 // the same float, so that .rcs -> .json -> .rcs gives the same bytes.
-#include "engine/strength_reduction.h"
 #include "io/file_replacing.h"
 #include "io/project_file_format.h"
 #include "io/project_json.h"
 #include "io/project_json_words.h"
+#include "project/design_code_choice.h"
 
 #include <charconv>
 #include <cmath>

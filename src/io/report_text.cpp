@@ -1,10 +1,10 @@
 // The plain-text report, composed line by line from the model in the current display units.
 #include "io/report_text.h"
 
-#include "engine/design_warnings.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 
@@ -32,7 +32,7 @@ void appendMaterials(std::string& r, const ProjectModel& m) {
     r += "f'c = ";
     r += formatNumber(shown(m.fpc, u.stressFactor), "###,#00");
     r += " " + u.stressLabel + "        fy  = ";
-    r += formatNumber(static_cast<double>(m.fy) * u.stressFactor, "###,##0");
+    r += formatNumber(shownStress(u, m.fy), "###,##0");
     r += " " + u.stressLabel;
     r += NL;
     for (const std::string& warning : designWarnings(m)) {
@@ -99,8 +99,8 @@ void appendBars(std::string& r, const ProjectModel& m) {
 
 // An axial limit held in lb, in the display force unit with its label.
 std::string limitText(const ProjectModel& m, float pounds) {
-    return formatNumber(static_cast<double>(pounds) / 1000.0 * m.units.forceFactor, kForcePattern) +
-           " " + m.units.forceLabel;
+    return formatNumber(shownForceFromLb(m.units, pounds), kForcePattern) + " " +
+           m.units.forceLabel;
 }
 
 void appendLimits(std::string& r, const ProjectModel& m) {

@@ -2,8 +2,8 @@
 // the check of every load combination, in the current display units.
 #pragma once
 
-#include "engine/strength_reduction.h"
 #include "model/project_model.h"
+#include "project/design_code_choice.h"
 
 #include <string>
 #include <string_view>

@@ -124,11 +124,6 @@ int16_t storedDesignCode(DesignCode code) {
     return 5;
 }
 
-StoredUnitPositions storedUnitPositions(const DisplayUnits& units) {
-    return StoredUnitPositions{units.lengthUnit, units.forceUnit, units.momentUnit,
-                               units.stressUnit, units.unitWtUnit};
-}
-
 std::string settingsFilePath(const std::string& installDir) {
     if (installDir.empty()) {
         return kSettingsFileName;

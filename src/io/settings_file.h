@@ -34,8 +34,6 @@ struct StoredUnitPositions {
     friend bool operator==(const StoredUnitPositions&, const StoredUnitPositions&) = default;
 };
 
-StoredUnitPositions storedUnitPositions(const DisplayUnits& units);
-
 // The design code edition as the settings file stores it: the edition's year of two digits. A
 // file of a version without editions holds 0 there, which reads as 318-05.
 int16_t storedDesignCode(DesignCode code);

@@ -1,6 +1,8 @@
-// Every real the project model stores, named, so that robustness checks can ask of each one that
-// it is finite, and the counts against their tables: what the robustness tests and the fuzz
-// targets ask of the model after whatever they did to it.
+// Every real the project model stores, named: the one list of the model's fields. The windows and
+// the file reader refuse a change that leaves one of them NaN or infinite (typed and loaded
+// numbers are finite one by one, yet what follows from them can overflow single precision: an
+// outline 1E+38 in wide has no finite area); the robustness tests and the fuzz targets also ask
+// the counts against their tables and compare two models field by field.
 #pragma once
 
 #include "model/project_model.h"
@@ -9,95 +11,143 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace pmsect::robust {
+namespace pmsect {
 
-// Calls visit(name, value) for every float of the model, whole tables included (rows past the
-// counts too: they are cleared or left from earlier, but never garbage).
-inline void forEachReal(const ProjectModel& m,
-                        const std::function<void(const std::string&, float)>& visit) {
-    visit("fpc", m.fpc);
-    visit("unitWt", m.unitWt);
-    visit("beta1", m.beta1);
-    visit("phiCompression", m.phiCompression);
-    visit("pnMaxFactor", m.pnMaxFactor);
-    visit("phiTension", m.phiTension);
-    visit("rectB", m.rectB);
-    visit("rectH", m.rectH);
-    visit("circDiam", m.circDiam);
+// The name of one real of the model, put together only when it is asked for: "fpc",
+// "points[3].x", "loads[2][4]".
+struct RealField {
+    const char* name;
+    int row = -1;
+    int column = -1;
+    const char* member = nullptr;
+
+    std::string text() const {
+        std::string out = name;
+        if (row >= 0) {
+            out += "[" + std::to_string(row) + "]";
+        }
+        if (column >= 0) {
+            out += "[" + std::to_string(column) + "]";
+        }
+        if (member) {
+            out += std::string(".") + member;
+        }
+        return out;
+    }
+};
+
+// Calls visit(field, value) for every float of the model, whole tables included (rows past the
+// counts too: they are cleared or left from earlier, but never garbage). visit returns false to
+// stop.
+template <class Visit> void forEachReal(const ProjectModel& m, Visit visit) {
+    bool going = true;
+    const auto at = [&](RealField field, float value) {
+        if (going) {
+            going = visit(field, value);
+        }
+    };
+    const auto row = [](const char* name, std::size_t i, const char* member) {
+        return RealField{name, static_cast<int>(i), -1, member};
+    };
+    at({"fpc"}, m.fpc);
+    at({"unitWt"}, m.unitWt);
+    at({"beta1"}, m.beta1);
+    at({"phiCompression"}, m.phiCompression);
+    at({"pnMaxFactor"}, m.pnMaxFactor);
+    at({"phiTension"}, m.phiTension);
+    at({"rectB"}, m.rectB);
+    at({"rectH"}, m.rectH);
+    at({"circDiam"}, m.circDiam);
     for (std::size_t i = 0; i < m.points.size(); ++i) {
-        visit("points[" + std::to_string(i) + "].x", m.points[i].x);
-        visit("points[" + std::to_string(i) + "].y", m.points[i].y);
+        at(row("points", i, "x"), m.points[i].x);
+        at(row("points", i, "y"), m.points[i].y);
     }
-    visit("grossArea", m.grossArea);
-    visit("refX", m.refX);
-    visit("refY", m.refY);
-    visit("extentX", m.extentX);
-    visit("extentY", m.extentY);
-    visit("midX", m.midX);
-    visit("midY", m.midY);
-    visit("longBarSize", m.longBarSize);
-    visit("tieBarSize", m.tieBarSize);
-    visit("clearCover", m.clearCover);
-    visit("clearSpacing", m.clearSpacing);
-    visit("firstBarAngle", m.firstBarAngle);
+    at({"grossArea"}, m.grossArea);
+    at({"refX"}, m.refX);
+    at({"refY"}, m.refY);
+    at({"extentX"}, m.extentX);
+    at({"extentY"}, m.extentY);
+    at({"midX"}, m.midX);
+    at({"midY"}, m.midY);
+    at({"longBarSize"}, m.longBarSize);
+    at({"tieBarSize"}, m.tieBarSize);
+    at({"clearCover"}, m.clearCover);
+    at({"clearSpacing"}, m.clearSpacing);
+    at({"firstBarAngle"}, m.firstBarAngle);
     for (std::size_t i = 0; i < m.barSets.size(); ++i) {
-        visit("barSets[" + std::to_string(i) + "].count", m.barSets[i].count);
-        visit("barSets[" + std::to_string(i) + "].size", m.barSets[i].size);
+        at(row("barSets", i, "count"), m.barSets[i].count);
+        at(row("barSets", i, "size"), m.barSets[i].size);
     }
-    visit("barSetWidth", m.barSetWidth);
-    visit("barSetHeight", m.barSetHeight);
+    at({"barSetWidth"}, m.barSetWidth);
+    at({"barSetHeight"}, m.barSetHeight);
     for (std::size_t i = 0; i < m.bars.size(); ++i) {
-        visit("bars[" + std::to_string(i) + "].x", m.bars[i].x);
-        visit("bars[" + std::to_string(i) + "].y", m.bars[i].y);
-        visit("bars[" + std::to_string(i) + "].size", m.bars[i].size);
+        at(row("bars", i, "x"), m.bars[i].x);
+        at(row("bars", i, "y"), m.bars[i].y);
+        at(row("bars", i, "size"), m.bars[i].size);
     }
-    visit("steelArea", m.steelArea);
+    at({"steelArea"}, m.steelArea);
     for (std::size_t i = 0; i < m.loads.size(); ++i) {
         for (std::size_t c = 0; c < m.loads[i].col.size(); ++c) {
-            visit("loads[" + std::to_string(i) + "][" + std::to_string(c) + "]", m.loads[i].col[c]);
+            at({"loads", static_cast<int>(i), static_cast<int>(c)}, m.loads[i].col[c]);
         }
     }
-    visit("Po", m.Po);
-    visit("phiPnMax", m.phiPnMax);
-    visit("To", m.To);
-    visit("phiTnMax", m.phiTnMax);
-    visit("tenthFcAg", m.tenthFcAg);
-    visit("maxSteelStrain", m.maxSteelStrain);
+    at({"Po"}, m.Po);
+    at({"phiPnMax"}, m.phiPnMax);
+    at({"To"}, m.To);
+    at({"phiTnMax"}, m.phiTnMax);
+    at({"tenthFcAg"}, m.tenthFcAg);
     for (std::size_t i = 0; i < m.pureBending.size(); ++i) {
         const auto& p = m.pureBending[i];
-        const std::string at = "pureBending[" + std::to_string(i) + "].";
-        visit(at + "neutralAxisAngle", p.neutralAxisAngle);
-        visit(at + "Mn", p.Mn);
-        visit(at + "phiMn", p.phiMn);
-        visit(at + "maxSteelStrain", p.maxSteelStrain);
+        at(row("pureBending", i, "neutralAxisAngle"), p.neutralAxisAngle);
+        at(row("pureBending", i, "Mn"), p.Mn);
+        at(row("pureBending", i, "phiMn"), p.phiMn);
+        at(row("pureBending", i, "maxSteelStrain"), p.maxSteelStrain);
     }
     if (m.unmatchedBarSize) {
-        visit("unmatchedBarSize", *m.unmatchedBarSize);
+        at({"unmatchedBarSize"}, *m.unmatchedBarSize);
     }
     const DisplayUnits& u = m.units;
     // The factors are doubles; one that single precision cannot hold is as unusable as a real
     // that is not finite.
-    visit("lengthFactor", static_cast<float>(u.lengthFactor));
-    visit("forceFactor", static_cast<float>(u.forceFactor));
-    visit("momentFactor", static_cast<float>(u.momentFactor));
-    visit("areaFactor", static_cast<float>(u.areaFactor));
-    visit("stressFactor", static_cast<float>(u.stressFactor));
-    visit("unitWtFactor", static_cast<float>(u.unitWtFactor));
+    at({"lengthFactor"}, static_cast<float>(u.lengthFactor));
+    at({"forceFactor"}, static_cast<float>(u.forceFactor));
+    at({"momentFactor"}, static_cast<float>(u.momentFactor));
+    at({"areaFactor"}, static_cast<float>(u.areaFactor));
+    at({"stressFactor"}, static_cast<float>(u.stressFactor));
+    at({"unitWtFactor"}, static_cast<float>(u.unitWtFactor));
 }
+
+// The name of the first real of the model that is NaN or infinite, or nothing when all are
+// finite.
+inline std::optional<std::string> firstNonFiniteValue(const ProjectModel& m) {
+    std::optional<std::string> found;
+    forEachReal(m, [&](const RealField& field, float value) {
+        if (!std::isfinite(value)) {
+            found = field.text();
+        }
+        return !found;
+    });
+    return found;
+}
+
+} // namespace pmsect
+
+namespace pmsect::robust {
 
 // The first real of the model that is NaN or infinite, as "name = value"; empty when all are
 // finite.
 inline std::string firstNonFinite(const ProjectModel& m) {
     std::string found;
-    forEachReal(m, [&](const std::string& name, float value) {
-        if (found.empty() && !std::isfinite(value)) {
-            found = name + " = " + std::to_string(value);
+    forEachReal(m, [&](const RealField& field, float value) {
+        if (!std::isfinite(value)) {
+            found = field.text() + " = " + std::to_string(value);
         }
+        return found.empty();
     });
     return found;
 }
@@ -127,8 +177,9 @@ inline std::string firstCountOutOfRange(const ProjectModel& m) {
 inline std::string firstDifference(const ProjectModel& a, const ProjectModel& b) {
     const auto reals = [](const ProjectModel& m) {
         std::vector<std::pair<std::string, uint32_t>> all;
-        forEachReal(m, [&](const std::string& name, float value) {
-            all.emplace_back(name, std::bit_cast<uint32_t>(value));
+        forEachReal(m, [&](const RealField& field, float value) {
+            all.emplace_back(field.text(), std::bit_cast<uint32_t>(value));
+            return true;
         });
         return all;
     };
@@ -149,6 +200,7 @@ inline std::string firstDifference(const ProjectModel& a, const ProjectModel& b)
           {"numLoads", a.numLoads != b.numLoads},
           {"sectionType", a.sectionType != b.sectionType},
           {"barLayout", a.barLayout != b.barLayout},
+          {"confinement", a.confinement != b.confinement},
           {"barSetsAlongY", a.barSetsAlongY != b.barSetsAlongY}}) {
         if (differs) {
             return name;

@@ -1,13 +1,17 @@
 // The one record of the project (section, materials, bars, loads), the results derived from it,
-// and the computing state that belongs to the project rather than to one computation: the last
-// steel strain and the count of section summaries. Window state lives
-// with the windows' presenters and the Application; the display units stay here, since the
-// report, the exported tables and the contour's typed load are written in them. Every field is
-// read and written directly; the engine writes its derived results back into it.
+// and the count of section summaries, which belongs to the project rather than to one
+// computation. Window state lives with the windows' presenters and the Application; the display
+// units stay here, since the report, the exported tables and the contour's typed load are written
+// in them. Every field is read and written directly; the engine takes its inputs as values
+// (project/engine_inputs_of.h builds them) and its results are written back here.
 #pragma once
 
+#include "model/confinement.h"
 #include "model/design_code.h"
 #include "model/load_cases.h"
+#include "model/load_row.h"
+#include "model/pure_bending.h"
+#include "model/section_geometry.h"
 
 #include <array>
 #include <cstdint>
@@ -18,58 +22,15 @@
 namespace pmsect {
 
 // Fixed table capacities. Tables are 1-based: row 0 is never used.
-inline constexpr int kMaxPoints = 100;
-inline constexpr int kMaxBars = 100;
 inline constexpr int kMaxBarSets = 20;
-inline constexpr int kMaxLoads = 40;
 inline constexpr int kMaxCurveRows = 40;
 
 enum SectionType : int16_t { kRectangular = 1, kRound = 2, kArbitrary = 3 };
 enum BarLayout : int16_t { kBarSets = 1, kCircular = 2, kPlacedBars = 3 };
 
-// Points and bars carry no default values so that the engine's working copies need not be
-// cleared on every evaluation; every table and variable of them is value-initialised ({}).
-struct Point {
-    float x;
-    float y;
-};
-
-struct Bar {
-    float x;
-    float y;
-    float size; // bar number, stored as a real
-};
-
 struct BarSet {
     float count = 0; // number of bars, a real as typed
     float size = 0;  // bar number
-};
-
-// Columns 1..9 of one load combination; column 0 is unused so that indices read as in the
-// load table: 1 Pu (kips), 2 Mux, 3 Muy (kip-ft), 4 e (in), 5 angle (deg), 6 phi*Pn (kips),
-// 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio.
-struct LoadRow {
-    std::array<float, 10> col{};
-    float& operator[](int c) { return col[static_cast<std::size_t>(c)]; }
-    float operator[](int c) const { return col[static_cast<std::size_t>(c)]; }
-};
-
-enum LoadColumn : int {
-    kPu = 1,
-    kMux = 2,
-    kMuy = 3,
-    kEccentricity = 4,
-    kLoadAngle = 5,
-    kPhiPn = 6,
-    kPhiMnx = 7,
-    kPhiMny = 8,
-    kRatio = 9
-};
-
-// A load row whose capacity could not be established on its own load line: the check then
-// counts as failing and shows no ratio.
-struct LoadStatus {
-    bool capacityFound = true;
 };
 
 // Display units: a shown value is the internal value times its factor. The factors are held in
@@ -95,14 +56,6 @@ struct DisplayUnits {
     std::string unitWtLabel = "pcf";
 };
 
-// One of the four pure-bending runs of the section summary, as the main window shows it.
-struct PureBendingResult {
-    float neutralAxisAngle = 0; // degrees
-    float Mn = 0;               // kip-in, signed as shown
-    float phiMn = 0;            // kip-in, signed as shown
-    float maxSteelStrain = 0;
-};
-
 struct ProjectModel {
     // Materials
     float fpc = 3000;      // psi
@@ -115,7 +68,9 @@ struct ProjectModel {
     // Design code edition: its rules give phi and its strain limits.
     DesignCode designCode = DesignCode::Aci318_05;
 
-    // Confinement
+    // Confinement, and the factors the design code gives it (kept for the files and the
+    // windows, which show them).
+    Confinement confinement = Confinement::Tied;
     float phiCompression = 0.65f;
     float pnMaxFactor = 0.80f;
     float phiTension = 0.90f;
@@ -166,10 +121,6 @@ struct ProjectModel {
     float To = 0;
     float phiTnMax = 0;
     float tenthFcAg = 0;
-    // The largest bar strain of the last evaluation, wherever it ran. A section without bars
-    // keeps the strain of the evaluation before, so the value belongs to the project, not to one
-    // computation.
-    float maxSteelStrain = 0;
     std::array<PureBendingResult, 4> pureBending{}; // +Mnx, -Mnx, +Mny, -Mny as shown
     bool pureBendingValid = false;                  // false until a summary with bars has run
 

@@ -1,12 +1,15 @@
 // Control points: the strain-defined points put the extreme tension bar at its strain directly
-// (c = 0.003 dt / (0.003 + eps_t)) and turn the neutral axis until the load line lies along the
-// bending direction; pure bending and the corner of the design cap come from the curve's own
-// angle-and-axial-force search, so that every point lies on the curve drawn beside it.
+// (c = eps_cu dt / (eps_cu + eps_t), eps_cu the design code's limiting strain) and turn the neutral
+// axis until the load line lies along the bending direction; pure bending and the corner of the
+// design cap come from the curve's own angle-and-axial-force search, so that every point lies on
+// the curve drawn beside it.
 #include "results/control_points.h"
 
 #include "engine/neutral_axis_frame.h"
 #include "engine/searches.h"
-#include "engine/strength_reduction.h"
+#include "engine/strain_compat.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 #include "results/interaction_curve.h"
 
 #include <algorithm>
@@ -16,7 +19,6 @@
 namespace pmsect {
 namespace {
 
-constexpr double kConcreteStrain = 0.003; // at the extreme compression fibre
 constexpr double kAngleTolerance = 0.001; // degrees, the load line's aim
 constexpr int kMaxTurns = 60;
 constexpr double kLargestTurn = 20.0; // degrees, one step of the neutral axis
@@ -39,27 +41,28 @@ double deepestBar(const NeutralAxisFrame& frame) {
 }
 
 // The point whose extreme tension bar has the strain epsT, at the direction theta.
-void pointAtStrain(ProjectModel& m, float theta, double epsT, ControlPoint& out) {
+void pointAtStrain(const EngineInputs& inputs, float theta, double epsT, ControlPoint& out) {
     out.found = false;
-    if (m.numBars <= 0) {
+    if (inputs.section.bars.empty()) {
         return;
     }
+    const double limitingStrain = inputs.code->stressBlock(inputs.materials.fpc).limitingStrain;
     auto frame = std::make_unique<NeutralAxisFrame>();
     double alpha = static_cast<double>(theta) - 90.0;
     double lastAlpha = alpha;
     double lastMiss = 0;
     NeutralAxisState state;
     for (int turn = 0; turn < kMaxTurns; ++turn) {
-        prepareNeutralAxisFrame(m, m.numPoints, static_cast<float>(alpha), *frame);
+        prepareNeutralAxisFrame(inputs, static_cast<float>(alpha), *frame);
         const double dt = deepestBar(*frame);
         state = NeutralAxisState{};
-        state.c = static_cast<float>(kConcreteStrain * dt / (kConcreteStrain + epsT));
+        state.c = static_cast<float>(limitingStrain * dt / (limitingStrain + epsT));
         // A load too small to give a load line keeps the direction asked for.
         state.loadAngle = theta;
-        solveNeutralAxis(m, *frame, state);
+        solveNeutralAxis(inputs, *frame, state);
         const double miss = lineMiss(theta, state.loadAngle);
         out.c = state.c;
-        out.epsT = m.maxSteelStrain + 0.0f; // no "-0" at the bar of zero stress
+        out.epsT = state.netTensileStrain + 0.0f; // no "-0" at the bar of zero stress
         out.Pn = state.Pn;
         out.Mn = state.Mn;
         out.phi = state.phi;
@@ -83,10 +86,10 @@ void pointAtStrain(ProjectModel& m, float theta, double epsT, ControlPoint& out)
 
 // Pn(c) at a fixed neutral-axis angle falls (grows more compressive) as c grows: the depth is
 // bracketed by widening steps and then halved until Pn is the target within a ten-thousandth.
-void refineDepth(ProjectModel& m, float angle, float Pn, NeutralAxisState& state) {
+void refineDepth(const EngineInputs& inputs, float angle, float Pn, NeutralAxisState& state) {
     const auto at = [&](double c) {
         state.c = static_cast<float>(c);
-        solveNeutralAxis(m, angle, state);
+        solveNeutralAxis(inputs, angle, state);
         return static_cast<double>(state.Pn);
     };
     const double tolerance = 1e-4 * std::max(1.0, std::fabs(static_cast<double>(Pn)));
@@ -112,15 +115,15 @@ void refineDepth(ProjectModel& m, float angle, float Pn, NeutralAxisState& state
 // The curve's point at the axial force Pn (kips) and direction theta: the curve's own search
 // finds the neutral-axis angle, whose tolerance of 1 % in Pn would move a steep part of the
 // curve visibly; the depth is then brought to Pn itself at that angle.
-void pointAtAxialLoad(ProjectModel& m, float theta, float Pn, ControlPoint& out) {
+void pointAtAxialLoad(const EngineInputs& inputs, float theta, float Pn, ControlPoint& out) {
     NeutralAxisState state;
-    state.c = std::max({kSearchStartDepth, m.extentX / 3, m.extentY / 3});
+    state.c = std::max({kSearchStartDepth, inputs.section.extentX / 3, inputs.section.extentY / 3});
     float target = Pn;
-    const AngleSearchOutcome search = searchForAxialLoadAndAngle(m, target, theta, state);
-    refineDepth(m, search.neutralAxisAngle, Pn, state);
+    const AngleSearchOutcome search = searchForAxialLoadAndAngle(inputs, target, theta, state);
+    refineDepth(inputs, search.neutralAxisAngle, Pn, state);
     out.found = search.converged || std::fabs(search.angleMiss) <= kFoundAngleTolerance;
     out.c = state.c;
-    out.epsT = m.maxSteelStrain + 0.0f;
+    out.epsT = state.netTensileStrain + 0.0f;
     out.Pn = state.Pn;
     out.Mn = state.Mn;
     out.phi = state.phi;
@@ -185,10 +188,8 @@ std::string_view controlPointTitle(ControlPointKind kind) {
 }
 
 ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg) {
-    // The searches write the model's working fields (the steel strain of the last evaluation);
-    // they work on a copy so that the caller's summary stays as it was.
-    auto working = std::make_unique<ProjectModel>(model);
-    ProjectModel& m = *working;
+    const ProjectModel& m = model;
+    const EngineInputs inputs = engineInputsOf(model);
     const double yieldStrain = static_cast<double>(m.fy) / m.Es;
 
     ControlPoints points;
@@ -208,7 +209,7 @@ ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg) {
     ControlPoint& cap = at(ControlPointKind::PhiPnMax);
     const double capKips = m.phiPnMax / 1000.0;
     const auto capPn = static_cast<float>(capKips / m.phiCompression);
-    pointAtAxialLoad(m, thetaDeg, capPn, cap);
+    pointAtAxialLoad(inputs, thetaDeg, capPn, cap);
     cap.phiMn = static_cast<float>(static_cast<double>(m.phiCompression) * cap.Mn.value_or(0));
     cap.c.reset();
     cap.epsT.reset();
@@ -217,11 +218,12 @@ ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg) {
     cap.phi = m.phiCompression;
     cap.phiPn = static_cast<float>(capKips);
 
-    pointAtStrain(m, thetaDeg, 0.0, at(ControlPointKind::Fs0));
-    pointAtStrain(m, thetaDeg, 0.5 * yieldStrain, at(ControlPointKind::FsHalfFy));
-    pointAtStrain(m, thetaDeg, yieldStrain, at(ControlPointKind::Balanced));
-    pointAtStrain(m, thetaDeg, strainLimits(m).tension, at(ControlPointKind::TensionControlled));
-    pointAtAxialLoad(m, thetaDeg, 0.0f, at(ControlPointKind::PureBending));
+    pointAtStrain(inputs, thetaDeg, 0.0, at(ControlPointKind::Fs0));
+    pointAtStrain(inputs, thetaDeg, 0.5 * yieldStrain, at(ControlPointKind::FsHalfFy));
+    pointAtStrain(inputs, thetaDeg, yieldStrain, at(ControlPointKind::Balanced));
+    pointAtStrain(inputs, thetaDeg, strainLimits(m).tension,
+                  at(ControlPointKind::TensionControlled));
+    pointAtAxialLoad(inputs, thetaDeg, 0.0f, at(ControlPointKind::PureBending));
 
     const float T0 = static_cast<float>(m.To / 1000.0);
     at(ControlPointKind::Tension) = concentric(ControlPointKind::Tension, T0, m.phiTension,

@@ -1,24 +1,24 @@
 // The design contour direction by direction, each point from the engine's design-state search.
 #include "results/design_contour.h"
 
+#include "engine/shortened_pi.h"
+#include "engine/strength_reduction.h"
+#include "project/engine_inputs_of.h"
+
 #include <cmath>
 
 namespace pmsect {
-namespace {
-
-constexpr double kPi = 3.1415; // the program's value for degrees and radians
-
-} // namespace
 
 void computeDesignContour(ProjectModel& model, float P, int count, DesignContour& contour) {
     contour.points.fill(DesignContourPoint{});
-    contour.reach = designForceReach(model, P);
+    const EngineInputs inputs = engineInputsOf(model);
+    contour.reach = designForceReach(axialLimits(inputs), P);
     if (contour.reach != DesignForceReach::Within || count <= 0) {
         return;
     }
-    DesignStateSearch search(model, P);
+    DesignStateSearch search(inputs, P);
     for (int k = 1; k <= count && k <= kMaxCurveRows; ++k) {
-        const double a = 360.0 / count * (k - 1) * kPi / 180.0;
+        const double a = 360.0 / count * (k - 1) * kShortPi / 180.0;
         const auto state =
             search.inDirection(static_cast<float>(std::sin(a)), static_cast<float>(std::cos(a)));
         if (!state) {

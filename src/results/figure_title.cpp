@@ -3,6 +3,7 @@
 
 #include "format/number_format.h"
 #include "results/canvas_region.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 
@@ -34,7 +35,7 @@ std::string plotTitle(const std::string& project, const Plot2DData& data,
         data.mode == PlotMode::PnMn
             ? "Pn-Mn diagram at " + formatNumber(data.angle, "##0.##") + " deg"
             : "biaxial contour at Pn = " +
-                  formatNumber(data.contourPn * model.units.forceFactor, "##,##0.00") + " " +
+                  formatNumber(shownForce(model.units, data.contourPn), "##,##0.00") + " " +
                   model.units.forceLabel;
     return project + " - " + what + " - " + edition(model);
 }

@@ -3,7 +3,9 @@
 #include "results/interaction_curve.h"
 
 #include "engine/searches.h"
+#include "engine/shortened_pi.h"
 #include "format/number_format.h"
+#include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +13,6 @@
 namespace pmsect {
 namespace {
 
-constexpr double kPi = 3.1415; // the program's value for degrees and radians
 // Far deeper than any section's neutral axis can usefully lie, in.
 constexpr float kMaxKeptDepth = 1.0e6f;
 constexpr float kContourStartDepth = 4.0f;
@@ -27,9 +28,10 @@ bool foundOnDirection(const AngleSearchOutcome& out) {
 
 class CurveBuilder {
 public:
-    CurveBuilder(ProjectModel& model, float theta, CurveTable& table,
-                 CurveDepthMemo::Depths& depths, ProgressSink* sink)
-        : model_(model), theta_(theta), table_(table), depths_(depths), sink_(sink) {}
+    CurveBuilder(const EngineInputs& inputs, const DisplayUnits& units, float theta,
+                 CurveTable& table, CurveDepthMemo::Depths& depths, ProgressSink* sink)
+        : inputs_(inputs), units_(units), theta_(theta), table_(table), depths_(depths),
+          sink_(sink) {}
 
     int count() const { return table_.count; }
 
@@ -46,7 +48,7 @@ public:
         NeutralAxisState state;
         state.c = guess;
         float P = level;
-        const AngleSearchOutcome out = searchForAxialLoadAndAngle(model_, P, theta_, state);
+        const AngleSearchOutcome out = searchForAxialLoadAndAngle(inputs_, P, theta_, state);
         // A search for a level out of reach (axial limits left from a section changed while the
         // summary was off) steps the depth on and on, trial after trial, up to infinity. Such a
         // depth is no start for the next curve: the previous start is kept instead.
@@ -66,12 +68,13 @@ private:
 
     void report(float Pn, float Mn) {
         if (sink_) {
-            sink_->show(ProgressLine::Pn, pnProgressText(Pn, model_.units));
-            sink_->show(ProgressLine::Mn, mnProgressText(Mn, model_.units));
+            sink_->show(ProgressLine::Pn, pnProgressText(Pn, units_));
+            sink_->show(ProgressLine::Mn, mnProgressText(Mn, units_));
         }
     }
 
-    ProjectModel& model_;
+    const EngineInputs& inputs_;
+    const DisplayUnits& units_;
     float theta_;
     CurveTable& table_;
     CurveDepthMemo::Depths& depths_;
@@ -80,23 +83,25 @@ private:
 
 } // namespace
 
-float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
+float computeCurve(const EngineInputs& inputs, const AxialLimits& limits, float thetaDeg,
+                   CurveTable& table, CurveDepthMemo::Depths& depths, const DisplayUnits& units,
                    ProgressSink* sink) {
-    const float P0 = static_cast<float>(model.Po / 1000.0);
-    const float T0 = static_cast<float>(model.To / 1000.0);
-    const float D = static_cast<float>(model.tenthFcAg / 1000.0);
+    const float P0 = static_cast<float>(limits.Po / 1000.0);
+    const float T0 = static_cast<float>(limits.To / 1000.0);
+    const float D = static_cast<float>(limits.curveLevel / 1000.0);
+    const StrengthFactors factors = inputs.code->strengthFactors(inputs.confinement);
 
     table.count = 0;
     if (sink) {
         sink->show(ProgressLine::Angle, angleProgressText(thetaDeg));
     }
-    CurveBuilder curve(model, thetaDeg, table, memo.depthsFor(model), sink);
+    CurveBuilder curve(inputs, units, thetaDeg, table, depths, sink);
 
     // Squash end: phi chosen so that phi*Pn is phi*Pn(max). A section without area has no
     // squash load to divide by; its point is at the origin whatever phi is.
     const float squash = static_cast<float>(0.99 * P0);
-    const float squashPhi =
-        squash != 0 ? static_cast<float>(model.phiPnMax / 1000.0 / squash) : model.phiCompression;
+    const float squashPhi = squash != 0 ? static_cast<float>(limits.phiPnMax / 1000.0 / squash)
+                                        : factors.phiCompression;
     curve.addFixed(squashPhi, squash);
 
     // The levels accumulate in single precision, so rounding decides whether a level landing
@@ -113,7 +118,7 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Curve
     }
 
     for (int k = 0; k <= 4; ++k) {
-        const double tenth = model.tenthFcAg;
+        const double tenth = limits.curveLevel;
         curve.addSearched(static_cast<float>((tenth - k * tenth / 4.0) / 1000.0));
     }
 
@@ -121,8 +126,8 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Curve
     float t = 0;
     while (t <= 0.8 * T0 && curve.count() < kMaxCurveRows - 1) {
         float level = t;
-        if (static_cast<double>(t) * 1000.0 > model.To) {
-            level = static_cast<float>((static_cast<double>(model.To) - 1.0) / 1000.0);
+        if (static_cast<double>(t) * 1000.0 > limits.To) {
+            level = static_cast<float>((static_cast<double>(limits.To) - 1.0) / 1000.0);
         }
         curve.addSearched(level);
         if (!(tensionStep > 0)) {
@@ -131,8 +136,23 @@ float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, Curve
         t = static_cast<float>(static_cast<double>(t) + tensionStep);
     }
 
-    curve.addFixed(model.phiTension, static_cast<float>(0.99 * T0));
-    return model.phiTension;
+    curve.addFixed(factors.phiTension, static_cast<float>(0.99 * T0));
+    return factors.phiTension;
+}
+
+float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
+                   ProgressSink* sink) {
+    // The limits the project's last summary stored: the curve's levels are those of the
+    // summary shown beside it.
+    AxialLimits limits;
+    limits.steelArea = model.steelArea;
+    limits.Po = model.Po;
+    limits.phiPnMax = model.phiPnMax;
+    limits.To = model.To;
+    limits.phiTnMax = model.phiTnMax;
+    limits.curveLevel = model.tenthFcAg;
+    return computeCurve(engineInputsOf(model), limits, thetaDeg, table, memo.depthsFor(model),
+                        model.units, sink);
 }
 
 ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,
@@ -171,6 +191,7 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
     const auto searchTolerance =
         static_cast<float>(std::min(allowedMiss / kContourSearchRefinement, ownTolerance));
     const bool beyondReducedCap = P < reducedLimit;
+    const EngineInputs inputs = engineInputsOf(model);
     float a = 0;
     for (int k = 1; k <= kContourPoints; ++k) {
         if (sink) {
@@ -182,8 +203,8 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
         // aiming at the previous direction's result would carry that miss on from point to point.
         float reached = P;
         const AngleSearchOutcome out =
-            searchForAxialLoadAndAngle(model, reached, a, state, searchTolerance);
-        const double t = (static_cast<double>(a) - 90.0) * kPi / 180.0;
+            searchForAxialLoadAndAngle(inputs, reached, a, state, searchTolerance);
+        const double t = (static_cast<double>(a) - 90.0) * kShortPi / 180.0;
         float phi = state.phi;
         if (beyondReducedCap || static_cast<double>(phi) * T0 < P) {
             phi = 0; // beyond the reduced capacity: no phi-reduced point

@@ -2,6 +2,8 @@
 // phi at every point, and the biaxial moment contour at one axial load. Both fill a CurveTable.
 #pragma once
 
+#include "engine/codes/design_code_rules.h"
+#include "engine/engine_inputs.h"
 #include "model/project_model.h"
 #include "results/curve_depth_memo.h"
 #include "results/design_contour.h"
@@ -48,6 +50,12 @@ inline constexpr float kFoundAngleTolerance = 1.0f;
 // depth of its row and writes the depth it ended at back there. The table never grows past 40
 // rows. Returns the phi of the last point.
 float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
+                   ProgressSink* sink = nullptr);
+
+// The same curve of any inputs, under their design code, at the levels of `limits`; the
+// progress is shown in `units`.
+float computeCurve(const EngineInputs& inputs, const AxialLimits& limits, float thetaDeg,
+                   CurveTable& table, CurveDepthMemo::Depths& depths, const DisplayUnits& units,
                    ProgressSink* sink = nullptr);
 
 struct ContourLoad {

@@ -1,6 +1,7 @@
 // The 2D plot as a design figure: the nominal and phi-reduced Pn-Mn curve, or the biaxial
 // contour with the section over it, on axes of their own with round ticks, titles in the display
 // units, a legend, the loads of the diagram and its control points.
+#include "engine/shortened_pi.h"
 #include "format/number_format.h"
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
@@ -25,7 +26,6 @@ constexpr double kLoadAxialWindow = 0.05;    // of |Po|, either side of the cont
 // Ticks and legend lines in lines of text, so that they keep their size on paper.
 constexpr double kTickShare = 0.4;
 constexpr double kLegendLineShare = 2.0;
-constexpr double kPi = 3.1415; // the program's value for degrees and radians
 
 bool positiveFinite(double v) {
     return std::isfinite(v) && v > 0;
@@ -102,7 +102,7 @@ std::optional<std::string> missingDesignContour(const Plot2DData& d, const Proje
 }
 
 double loadDirection(const LoadRow& row) {
-    const double a = std::atan2(static_cast<double>(row[kMux]), row[kMuy]) * 180.0 / kPi;
+    const double a = std::atan2(static_cast<double>(row[kMux]), row[kMuy]) * 180.0 / kShortPi;
     return a < 0 ? a + 360.0 : a;
 }
 
@@ -113,7 +113,7 @@ FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s, const ProjectM
     const LoadRow& row = model.loads[static_cast<std::size_t>(n)];
     const double kipFt = 12.0 * s.moment;
     if (d.mode == PlotMode::PnMn) {
-        const double a = d.angle * kPi / 180.0;
+        const double a = d.angle * kShortPi / 180.0;
         const double along = row[kMux] * std::sin(a) + row[kMuy] * std::cos(a);
         return {along * kipFt, row[kPu] * s.force};
     }

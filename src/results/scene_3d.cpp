@@ -1,6 +1,8 @@
 // Moment scale, model coordinates, projection and fit of the 3D scene.
 #include "results/scene_3d.h"
 
+#include "engine/shortened_pi.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -8,7 +10,6 @@
 namespace pmsect {
 namespace {
 
-constexpr double kPi = 3.1415; // the program's value for degrees and radians
 constexpr double kMargin = 1.2;
 
 bool positiveFinite(double v) {
@@ -69,7 +70,7 @@ double directionPlaneAngle(int j, int sections) {
         return 0;
     }
     const auto degrees = static_cast<int16_t>((j - 1) * 360);
-    return static_cast<double>(degrees) / sections * kPi / 180.0;
+    return static_cast<double>(degrees) / sections * kShortPi / 180.0;
 }
 
 ModelPoint nominalPoint(const SurfaceData& surface, int j, int i, double k) {
@@ -96,7 +97,7 @@ Scene3D::Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double wi
                  MomentScaleSource source, const ProjectModel* loads)
     : scale_(source == MomentScaleSource::Extents ? momentScaleFromExtents(surface.extents)
                                                   : momentScaleFromPoints(surface)),
-      H_(hDeg * kPi / 180.0), V_(vDeg * kPi / 180.0), width_(width), height_(height) {
+      H_(hDeg * kShortPi / 180.0), V_(vDeg * kShortPi / 180.0), width_(width), height_(height) {
     momentAxisHalf_ = scale_.mMax * scale_.k;
     pAxisLow_ = 1.1 * scale_.pMin;
     pAxisHigh_ = 1.1 * scale_.pMax;

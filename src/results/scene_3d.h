@@ -64,9 +64,6 @@ public:
     const MomentScale& scale() const { return scale_; }
     double k() const { return scale_.k; }
     double screenScale() const { return s_; }
-    // False when the surface has no found point with any extent: the scene is then framed on
-    // its axes alone.
-    bool hasSurfaceExtent() const { return surfaceExtent_; }
     // Whether there is anything besides the axes to draw: found points with an extent and a
     // positive largest moment to size the loads and the section by.
     bool hasSurface() const { return surfaceExtent_ && scale_.mMax > 0; }

@@ -1,6 +1,8 @@
 // The main window's section picture, drawn over the whole picture or in a box of it.
 #include "results/section_drawing.h"
 
+#include "engine/shortened_pi.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +10,7 @@ namespace pmsect {
 namespace {
 
 constexpr double kMargin = 1.2;
-constexpr double kDegToRad = 3.1415 / 180.0;
+constexpr double kDegToRad = kShortPi / 180.0;
 
 bool positive(double v) {
     return std::isfinite(v) && v > 0;

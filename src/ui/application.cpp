@@ -3,8 +3,8 @@
 #include "ui/application.h"
 
 #include "building/new_project.h"
-#include "engine/section_summary.h"
 #include "io/settings_file.h"
+#include "project/project_summary.h"
 #include "ui/results_export.h"
 
 namespace pmsect {

@@ -5,10 +5,9 @@
 
 #include "engine/bar_table.h"
 #include "engine/governing_load.h"
-#include "engine/materials.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/report_text.h"
+#include "project/design_code_choice.h"
 #include "results/control_point_table.h"
 #include "ui/calculation_figures.h"
 #include "ui/method_clauses.h"
@@ -126,13 +125,13 @@ void inputs(Document& doc, const ProjectModel& m, const Texts& t,
     doc.line("f'c = " + t.stress(m.fpc) + " " + t.S() + "   fy = " + t.stress(m.fy) + " " + t.S());
     doc.line("Es = " + t.stress(m.Es) + " " + t.S() + " (" + code + " " +
              steelModulusClause(m.designCode) + ")");
-    const bool ecByFormula = concreteModulus(m.unitWt, m.fpc) == m.Ec;
+    const bool ecByFormula = concreteModulusOf(m) == m.Ec;
     doc.line("Ec = " + std::string(ecByFormula ? "33 wc^1.5 sqrt(f'c) = " : "") + t.stress(m.Ec) +
              " " + t.S() + " (" +
              (ecByFormula ? code + " " + concreteModulusClause(m.designCode) + ", psi and pcf"
                           : "as given") +
              ")");
-    const bool beta1ByRule = stressBlockFactor(m.fpc) == m.beta1;
+    const bool beta1ByRule = stressBlockDepthFactorOf(m) == m.beta1;
     doc.line("beta1 = " + formatNumber(m.beta1, "0.000") + " (" +
              (beta1ByRule ? code + " " + stressBlockFactorClause(m.designCode) : "as given") + ")");
     doc.line("Unit weight of the concrete wc = " +

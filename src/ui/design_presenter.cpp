@@ -3,8 +3,8 @@
 
 #include "building/steel_ratio_limits.h"
 #include "engine/bar_table.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "project/design_code_choice.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,10 +49,10 @@ bool sameDesignInputs(const ProjectModel& a, const ProjectModel& b) {
            a.circDiam == b.circDiam && a.numPoints == b.numPoints && same(a.points, b.points) &&
            a.fpc == b.fpc && a.fy == b.fy && a.Es == b.Es && a.beta1 == b.beta1 &&
            a.designCode == b.designCode && a.phiCompression == b.phiCompression &&
-           a.pnMaxFactor == b.pnMaxFactor && a.clearCover == b.clearCover &&
-           a.tieBarSize == b.tieBarSize && a.clearSpacing == b.clearSpacing &&
-           a.firstBarAngle == b.firstBarAngle && a.refX == b.refX && a.refY == b.refY &&
-           a.numLoads == b.numLoads && sameLoads(a, b);
+           a.pnMaxFactor == b.pnMaxFactor && a.confinement == b.confinement &&
+           a.clearCover == b.clearCover && a.tieBarSize == b.tieBarSize &&
+           a.clearSpacing == b.clearSpacing && a.firstBarAngle == b.firstBarAngle &&
+           a.refX == b.refX && a.refY == b.refY && a.numLoads == b.numLoads && sameLoads(a, b);
 }
 
 } // namespace

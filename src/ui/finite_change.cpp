@@ -2,7 +2,7 @@
 #include "ui/finite_change.h"
 
 #include "building/section_checks.h"
-#include "engine/finite_model.h"
+#include "model/model_fields.h"
 
 namespace pmsect {
 

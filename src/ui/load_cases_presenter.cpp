@@ -6,6 +6,7 @@
 #include "engine/load_combinations.h"
 #include "format/number_format.h"
 #include "io/load_case_rules.h"
+#include "project/engine_inputs_of.h"
 #include "ui/grid_cells.h"
 #include "ui/load_table_presenter.h"
 
@@ -90,7 +91,7 @@ void LoadCasesPresenter::fillCombinations() {
             {static_cast<float>(c.Pu), static_cast<float>(c.Mux), static_cast<float>(c.Muy)});
     }
     const std::vector<CheckedLoad> checked =
-        loads.empty() ? std::vector<CheckedLoad>{} : checkLoads(model_, loads, 0);
+        loads.empty() ? std::vector<CheckedLoad>{} : checkLoads(engineInputsOf(model_), loads, 0);
     view_.combinations.clear();
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const LoadCombination& c = combinations[i];

@@ -1,9 +1,9 @@
 // The main window's File menu: New, Open..., Save and Save As..., the title they set, and the
 // question asked before unsaved work would be lost.
 #include "building/new_project.h"
-#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
+#include "project/design_code_choice.h"
 #include "ui/main_window_presenter.h"
 #include "ui/save_path.h"
 

@@ -4,10 +4,9 @@
 #include "building/new_project.h"
 #include "building/section_generators.h"
 #include "engine/bar_table.h"
-#include "engine/materials.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/project_file_format.h"
+#include "project/design_code_choice.h"
 #include "ui/main_window_texts.h"
 #include "ui/main_window_title.h"
 #include "units/unit_conversion.h"
@@ -440,12 +439,12 @@ void MainWindowPresenter::confirmMaterial(MainInput input, double value) {
     if (input == MainInput::Fpc) {
         markStale();
         model_.fpc = static_cast<float>(typedStress(u, value));
-        model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
-        model_.beta1 = stressBlockFactor(model_.fpc);
+        model_.Ec = concreteModulusOf(model_);
+        model_.beta1 = stressBlockDepthFactorOf(model_);
     } else if (input == MainInput::UnitWeight) {
         // The modulus is not used by the strength computation: the curves stay valid.
         model_.unitWt = static_cast<float>(typedUnitWt(u, value));
-        model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
+        model_.Ec = concreteModulusOf(model_);
     } else {
         markStale();
         model_.fy = roundHalfEven32(typedStress(u, value));
@@ -486,7 +485,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         break;
     case MainOption::BarSets:
         markStale();
-        applyConfinement(model_, false);
+        applyConfinement(model_, Confinement::Tied);
         view_.spiralSelected = false;
         model_.barLayout = kBarSets;
         showLayoutEnables(kBarSets);
@@ -511,7 +510,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         showLayoutEnables(kPlacedBars);
         break;
     case MainOption::Tied:
-        applyConfinement(model_, false);
+        applyConfinement(model_, Confinement::Tied);
         view_.spiralSelected = false;
         chain_.recompute();
         break;
@@ -519,7 +518,7 @@ void MainWindowPresenter::onOption(MainOption option) {
         if (!view_.spiralEnabled) {
             return;
         }
-        applyConfinement(model_, true);
+        applyConfinement(model_, Confinement::Spiral);
         view_.spiralSelected = true;
         chain_.recompute();
         break;
@@ -712,13 +711,13 @@ void MainWindowPresenter::rebuildFromInputs() {
                                        InputQuantity::UnitWeight);
     InputView& fyBox = view_.input(MainInput::Fy);
     const auto fy = parseNumber(fyBox.text);
-    if (fy && withinLimit(InputQuantity::SteelStrength, roundHalfEven32(*fy / u.stressFactor))) {
-        model_.fy = roundHalfEven32(*fy / u.stressFactor);
+    if (fy && withinLimit(InputQuantity::SteelStrength, roundHalfEven32(typedStress(u, *fy)))) {
+        model_.fy = roundHalfEven32(typedStress(u, *fy));
     } else {
         fyBox.text = shownText(model_.fy, u.stressFactor);
     }
-    model_.Ec = concreteModulus(model_.unitWt, model_.fpc);
-    model_.beta1 = stressBlockFactor(model_.fpc);
+    model_.Ec = concreteModulusOf(model_);
+    model_.beta1 = stressBlockDepthFactorOf(model_);
     showMaterialLines();
 
     if (model_.sectionType == kRectangular) {

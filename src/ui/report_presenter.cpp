@@ -1,10 +1,10 @@
 // The report window's commands.
 #include "ui/report_presenter.h"
 
-#include "engine/section_summary.h"
 #include "io/file_replacing.h"
 #include "io/report_text.h"
 #include "io/settings_file.h"
+#include "project/project_summary.h"
 #include "ui/document_printing.h"
 #include "ui/report_save.h"
 #include "ui/save_path.h"

@@ -4,7 +4,9 @@
 
 #include "engine/bar_table.h"
 #include "engine/searches.h"
+#include "engine/strain_compat.h"
 #include "format/number_format.h"
+#include "project/engine_inputs_of.h"
 #include "results/section_drawing.h"
 #include "units/unit_conversion.h"
 
@@ -196,7 +198,7 @@ void SinglePointPresenter::refreshFromSummary() {
         return;
     }
     EvaluationDetail detail;
-    solveNeutralAxis(model_, static_cast<float>(*angle), state, &detail);
+    solveNeutralAxis(engineInputsOf(model_), static_cast<float>(*angle), state, &detail);
     writeLoadResults(state, detail);
     if (showSolution_) {
         writeDetailLines(detail);
@@ -274,7 +276,7 @@ void SinglePointPresenter::computeGivenC(Trigger trigger) {
     NeutralAxisState state;
     state.c = depth_;
     EvaluationDetail detail;
-    solveNeutralAxis(model_, angle, state, &detail);
+    solveNeutralAxis(engineInputsOf(model_), angle, state, &detail);
     depth_ = state.c; // raised to the engine's minimum depth when below it
 
     if (trigger == Trigger::CInput) {
@@ -301,9 +303,9 @@ void SinglePointPresenter::computeGivenE() {
     const double extent = sectionExtent(model_);
     const double lastDepth = typedLength(model_.units, cStart);
     const bool onScale = lastDepth > 0 && lastDepth <= kStartDepthsPerExtent * extent;
-    const float strainBefore = model_.maxSteelStrain;
     float eReached = eTarget;
     auto angleReached = static_cast<float>(loadAngleTyped);
+    const EngineInputs inputs = engineInputsOf(model_);
     NeutralAxisState state;
     AngleSearchOutcome outcome;
     bool reached = false;
@@ -315,8 +317,7 @@ void SinglePointPresenter::computeGivenE() {
         angleReached = static_cast<float>(loadAngleTyped);
         state = NeutralAxisState{};
         state.c = static_cast<float>(start);
-        model_.maxSteelStrain = strainBefore;
-        outcome = searchForEccentricityAndAngle(model_, eReached, angleReached, state);
+        outcome = searchForEccentricityAndAngle(inputs, eReached, angleReached, state);
         reached = outcome.converged && eccentricityWithinDrift(eTarget, eReached);
         if (reached || start == extent) {
             break;
@@ -324,8 +325,7 @@ void SinglePointPresenter::computeGivenE() {
     }
     if (!reached) {
         // Showing the last trial would present a strain state that does not carry the load
-        // asked for; keep the previous results and the model as they were instead.
-        model_.maxSteelStrain = strainBefore;
+        // asked for; keep the previous results as they were instead.
         platform_.showMessage(kUnreachedLoadMessage);
         reportUnmatchedBar();
         return;
@@ -335,7 +335,7 @@ void SinglePointPresenter::computeGivenE() {
     // last trial and gives the lines and the drawing.
     NeutralAxisState shown = state;
     EvaluationDetail detail;
-    solveNeutralAxis(model_, outcome.neutralAxisAngle, shown, &detail);
+    solveNeutralAxis(engineInputsOf(model_), outcome.neutralAxisAngle, shown, &detail);
 
     view_.c.text = formatNumber(shownLength(model_.units, shown.c), kLengthPattern);
     view_.pn = "Pn = " +
@@ -355,7 +355,7 @@ void SinglePointPresenter::showSquashState(float loadAngle) {
     state.c = static_cast<float>(squashDepth(model_));
     EvaluationDetail detail;
     const auto neutralAxisAngle = static_cast<float>(static_cast<double>(loadAngle) - 90.0);
-    solveNeutralAxis(model_, neutralAxisAngle, state, &detail);
+    solveNeutralAxis(engineInputsOf(model_), neutralAxisAngle, state, &detail);
 
     view_.c.text = formatNumber(shownLength(u, state.c), kLengthPattern);
     view_.e.text = formatNumber(0.0, kLengthPattern);

@@ -2,9 +2,8 @@
 #include "ui/summary_labels.h"
 
 #include "building/steel_ratio_limits.h"
-#include "engine/design_warnings.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
+#include "project/design_code_choice.h"
 #include "units/unit_conversion.h"
 
 #include <cmath>
@@ -69,8 +68,8 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
         const auto tensionControlledStrain = static_cast<float>(strainLimits(model).tension);
         for (std::size_t i = 0; i < 4; ++i) {
             const PureBendingResult& r = model.pureBending[i];
-            rows[i][0]->text = formatNumber(r.Mn / 12.0 * u.momentFactor, "###,##0.00");
-            rows[i][1]->text = formatNumber(r.phiMn / 12.0 * u.momentFactor, "###,##0.00");
+            rows[i][0]->text = formatNumber(shownMomentFromKipIn(u, r.Mn), "###,##0.00");
+            rows[i][1]->text = formatNumber(shownMomentFromKipIn(u, r.phiMn), "###,##0.00");
             rows[i][2]->text = formatNumber(r.maxSteelStrain, "0.0000");
             if (r.maxSteelStrain >= tensionControlledStrain) {
                 rows[i][2]->colour = strainCaptionColour;

@@ -1,5 +1,6 @@
 // The reset to a new project: defaults, outline, bars and summary.
 #include "building/new_project.h"
+#include "project/design_code_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,7 @@ ProjectModel changedModel() {
     m.fy = 40000;
     m.Es = 30000000;
     m.beta1 = 0.7f;
-    m.phiCompression = 0.70f;
-    m.pnMaxFactor = 0.85f;
+    applyConfinement(m, Confinement::Spiral);
     m.sectionType = kArbitrary;
     m.rectB = 3;
     m.rectH = 4;

@@ -7,10 +7,10 @@
 #include "building/reinforcement_design.h"
 #include "building/section_generators.h"
 #include "engine/bar_table.h"
-#include "engine/materials.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "engine/strip_integration.h"
+#include "engine/test_sections.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,7 +55,7 @@ ProjectModel sectionProject(SectionType type, float b, float h, BarLayout layout
     } else {
         chooseRectangularSection(m, b, h);
     }
-    applyConfinement(m, spiral);
+    applyConfinement(m, spiral ? Confinement::Spiral : Confinement::Tied);
     m.barLayout = layout;
     setBarSetOutline(m);
     rebuildBars(m);
@@ -192,7 +192,7 @@ double handMn() {
 TEST(ReinforcementDesign, ACandidatesStrengthAgreesWithAHandComputationInBothSenses) {
     ProjectModel m = sectionProject(kRectangular, 20, 20, kPlacedBars, false);
     m.fpc = 5000;
-    m.beta1 = stressBlockFactor(m.fpc);
+    m.beta1 = stressBlockDepthFactorOf(m);
     const auto all = admissibleArrangements(m, DesignOptions{});
     const auto twelve = std::find_if(all.begin(), all.end(), [](const Arrangement& a) {
         return a.barSize == 9 && a.barsPerXFace == 4 && a.barsPerYFace == 4;
@@ -238,14 +238,14 @@ double independentRatio(const ProjectModel& m, const LoadInput& load) {
     }
     const auto r = test::stripIntegration(m, angle, (lo + hi) / 2, 4000);
     const double phi = cappedStrengthReductionFactor(
-        m, strengthReductionFactor(m, static_cast<float>(r.maxStrain)), static_cast<float>(r.Pn));
+        m.phiPnMax, test::phiOf(m, static_cast<float>(r.maxStrain)), static_cast<float>(r.Pn));
     return std::hypot(P, M) / (phi * std::hypot(r.Pn, r.Mnx));
 }
 
 double largestIndependentRatio(ProjectModel m, const Arrangement& a,
                                const std::vector<LoadInput>& loads) {
     applyArrangement(m, a);
-    computeAxialLimits(m);
+    test::computeAxialLimits(m);
     double largest = 0;
     for (const LoadInput& load : loads) {
         largest = std::max(largest, independentRatio(m, load));

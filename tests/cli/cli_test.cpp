@@ -1,8 +1,10 @@
 // pmsect-cli run as a user would: exit codes, JSON keys and values against the engine.
 #include "building/new_project.h"
-#include "engine/design_warnings.h"
+#include "engine/codes/aci318.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 #include "run_cli.h"
 
 #include <array>
@@ -76,7 +78,7 @@ TEST_F(CliTest, PointAgreesWithTheEngineToTheLastDigit) {
     NeutralAxisState s;
     s.c = 0;
     EvaluationDetail d;
-    solveNeutralAxis(m, 30, s, &d);
+    solveNeutralAxis(engineInputsOf(m), 30, s, &d);
     EXPECT_EQ(j["c_in"].get<float>(), 0.001f); // raised to the minimum depth
     EXPECT_EQ(j["Pn_kip"].get<float>(), s.Pn);
     EXPECT_EQ(j["Mn_kipin"].get<float>(), s.Mn);

@@ -1,7 +1,9 @@
 // pmsect-cli combos and the combinations in check: the printed combinations, and each checked by
 // name exactly as a load of the same values checked alone.
-#include "engine/load_batch.h"
+#include "engine/load_check.h"
+#include "engine/strength_reduction.h"
 #include "io/project_formats.h"
+#include "project/engine_inputs_of.h"
 #include "run_cli.h"
 
 #include <filesystem>
@@ -67,14 +69,15 @@ TEST(CombosCli, PrintsTheCombinationsAndChecksEachByName) {
     EXPECT_EQ(checked.status, 1); // the project's own load fails
     ProjectModel model;
     ASSERT_TRUE(loadAnyProject(project, model));
+    const EngineInputs inputs = engineInputsOf(model);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const json& row = rows[i + 1];
         EXPECT_EQ(row["name"], std::get<0>(expected[i]));
         const LoadInput load{static_cast<float>(std::get<1>(expected[i])),
                              static_cast<float>(std::get<2>(expected[i])),
                              static_cast<float>(i < 3 ? (i == 0 ? 14 : 12) : 9)};
-        ProjectModel alone = model;
-        EXPECT_FLOAT_EQ(row["ratio"].get<float>(), checkLoadAlone(alone, load).row[kRatio]);
+        EXPECT_FLOAT_EQ(row["ratio"].get<float>(),
+                        checkLoadCombination(inputs, axialLimits(inputs), load).row[kRatio]);
     }
 
     // A case file in place of the project's cases, and the combinations after a load file's loads.

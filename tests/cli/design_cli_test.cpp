@@ -3,9 +3,9 @@
 #include "building/new_project.h"
 #include "building/reinforcement_design.h"
 #include "building/section_generators.h"
-#include "engine/section_summary.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
+#include "project/project_summary.h"
 #include "run_cli.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 // pmsect-cli and the design code edition: new --code, the --code override of every computing
 // command, and the "code" key of every JSON object.
 #include "building/new_project.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "io/project_file.h"
+#include "project/design_code_choice.h"
+#include "project/project_summary.h"
 #include "run_cli.h"
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The compressed part of the section against an independent polygon intersection.
 #include "engine/compression_zone.h"
 #include "engine/polygon_properties.h"
+#include "project/engine_inputs_of.h"
 #include "test_sections.h"
 
 // Boost.Geometry's rescaling trips GCC's may-be-uninitialized analysis once inlined at -O2; the
@@ -147,7 +148,7 @@ TEST(CompressionZone, WorkedStripOfTheRectangle) {
     ProjectModel m = test::emptyModel();
     test::setOutline(m, {{-6, -9}, {-6, 9}, {6, 9}, {6, -9}});
     RotatedSection s;
-    rotateSection(m, m.numPoints, 0, s);
+    rotateSection(engineInputsOf(m).section, 0, s);
     CompressionZone z;
     measureCompressionZone(s, 0.85f, 5, z);
     EXPECT_FLOAT_EQ(z.yc, 4.75f);
@@ -163,7 +164,7 @@ TEST(CompressionZone, WholeSectionWhenTheCutIsBelowAndBarsOnTheCutStay) {
     test::addBar(m, 0, 4.76f, 8); // just above it
     test::addBar(m, 2, -4.0f, 8); // below the cut
     RotatedSection s;
-    rotateSection(m, m.numPoints, 0, s);
+    rotateSection(engineInputsOf(m).section, 0, s);
     CompressionZone z;
     measureCompressionZone(s, 0.85f, 5, z);
     EXPECT_NEAR(z.Ac, 51 - 0.79, 1e-4);
@@ -177,7 +178,7 @@ TEST(CompressionZone, HalfTurnPutsTheBottomOnTop) {
     test::setOutline(m, {{-6, -9}, {-6, 9}, {6, 9}, {6, -9}});
     test::addBar(m, 0, -8, 8);
     RotatedSection s;
-    rotateSection(m, m.numPoints, static_cast<float>(-180 / 180.0 * 3.1415), s);
+    rotateSection(engineInputsOf(m).section, static_cast<float>(-180 / 180.0 * 3.1415), s);
     EXPECT_NEAR(s.bars[0].y, 8, 1e-3); // the bottom bar is now near the top
     CompressionZone z;
     measureCompressionZone(s, 0.85f, 5, z);
@@ -189,7 +190,7 @@ TEST(CompressionZone, QuarterTurnUsesTheProgramsPi) {
     ProjectModel m = test::emptyModel();
     test::setOutline(m, {{0, 9}, {1, 9}, {1, 8}});
     RotatedSection s;
-    rotateSection(m, m.numPoints, static_cast<float>(-90 / 180.0 * 3.1415), s);
+    rotateSection(engineInputsOf(m).section, static_cast<float>(-90 / 180.0 * 3.1415), s);
     // An exact quarter turn would put (0, 9) at (9, 0); 3.1415 leaves it about 0.0004 off.
     EXPECT_NEAR(s.points[0].x, 9, 1e-5);
     EXPECT_NEAR(s.points[0].y, -9 * std::sin(3.1415 / 2 - 3.14159265358979 / 2), 1e-6);

@@ -2,6 +2,8 @@
 // base, and whole strain states checked against a hand computation of the section.
 #include "engine/strain_compat.h"
 #include "engine/strength_reduction.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 #include "strip_integration.h"
 #include "test_sections.h"
 
@@ -18,8 +20,12 @@ ProjectModel modelOf(DesignCode code, bool spiral, int32_t fy) {
     m.fy = fy;
     m.Es = 29000000;
     m.designCode = code;
-    applyConfinement(m, spiral);
+    applyConfinement(m, spiral ? Confinement::Spiral : Confinement::Tied);
     return m;
+}
+
+float phiOf(const ProjectModel& m, float netTensileStrain) {
+    return strengthReductionFactor(engineInputsOf(m), netTensileStrain);
 }
 
 // phi as each edition's table states it, written out here from the code texts rather than taken
@@ -48,8 +54,8 @@ TEST(DesignCode, PhiAtTheLimitsAndInTheTransitionOfEveryEdition) {
                 const ProjectModel m = modelOf(code, spiral, fy);
                 for (const double epsT :
                      {epsTy, epsTy + 0.0015, 0.005, epsTy + 0.003, 0.0, -0.001, 0.0021, 0.01}) {
-                    EXPECT_NEAR(strengthReductionFactor(m, static_cast<float>(epsT)),
-                                handPhi(code, spiral, fy, epsT), 2e-6)
+                    EXPECT_NEAR(phiOf(m, static_cast<float>(epsT)), handPhi(code, spiral, fy, epsT),
+                                2e-6)
                         << designCodeName(code) << (spiral ? " spiral" : " tied") << " fy " << fy
                         << " epsT " << epsT;
                 }
@@ -63,22 +69,20 @@ TEST(DesignCode, WorkedFactorsOfTheNewerEditions) {
     // 0.0015) a tied section has 0.65 + 0.25 / 2 and a spiral one 0.75 + 0.15 / 2.
     const ProjectModel tied19 = modelOf(DesignCode::Aci318_19, false, 60000);
     const ProjectModel spiral19 = modelOf(DesignCode::Aci318_19, true, 60000);
-    EXPECT_NEAR(strengthReductionFactor(tied19, 0.0035690f), 0.775, 1e-5);
-    EXPECT_NEAR(strengthReductionFactor(spiral19, 0.0035690f), 0.825, 1e-5);
+    EXPECT_NEAR(phiOf(tied19, 0.0035690f), 0.775, 1e-5);
+    EXPECT_NEAR(phiOf(spiral19, 0.0035690f), 0.825, 1e-5);
     // At 0.005 318-19 is not yet tension-controlled with Grade 60: 0.65 + 0.25 * 0.002931/0.003.
-    EXPECT_NEAR(strengthReductionFactor(tied19, 0.005f), 0.89425, 1e-5);
+    EXPECT_NEAR(phiOf(tied19, 0.005f), 0.89425, 1e-5);
     // Grade 80 (eps_ty = 0.0027586) at 0.005: 318-14 is tension-controlled, 318-19 is not.
-    EXPECT_FLOAT_EQ(strengthReductionFactor(modelOf(DesignCode::Aci318_14, false, 80000), 0.005f),
-                    0.90f);
-    EXPECT_NEAR(strengthReductionFactor(modelOf(DesignCode::Aci318_19, false, 80000), 0.005f),
-                0.83678, 1e-5);
+    EXPECT_FLOAT_EQ(phiOf(modelOf(DesignCode::Aci318_14, false, 80000), 0.005f), 0.90f);
+    EXPECT_NEAR(phiOf(modelOf(DesignCode::Aci318_19, false, 80000), 0.005f), 0.83678, 1e-5);
     // In the transition a tied section gets a little less under 318-14 than under 318-05 (its
     // transition starts later), a spiral one more (its base is 0.75, not 0.70).
     const float eps = 0.0035f;
-    EXPECT_LT(strengthReductionFactor(modelOf(DesignCode::Aci318_14, false, 60000), eps),
-              strengthReductionFactor(modelOf(DesignCode::Aci318_05, false, 60000), eps));
-    EXPECT_GT(strengthReductionFactor(modelOf(DesignCode::Aci318_14, true, 60000), eps),
-              strengthReductionFactor(modelOf(DesignCode::Aci318_05, true, 60000), eps));
+    EXPECT_LT(phiOf(modelOf(DesignCode::Aci318_14, false, 60000), eps),
+              phiOf(modelOf(DesignCode::Aci318_05, false, 60000), eps));
+    EXPECT_GT(phiOf(modelOf(DesignCode::Aci318_14, true, 60000), eps),
+              phiOf(modelOf(DesignCode::Aci318_05, true, 60000), eps));
 }
 
 TEST(DesignCode, ChangingTheEditionKeepsTheConfinementAndItsCap) {
@@ -126,7 +130,7 @@ ProjectModel tiedSquare(int32_t fy) {
     test::addBar(m, -e, 0, 9);
     test::addBar(m, e, 0, 9);
     m.designCode = DesignCode::Aci318_19;
-    applyConfinement(m, false);
+    applyConfinement(m, Confinement::Tied);
     test::finish(m, false);
     return m;
 }
@@ -173,7 +177,7 @@ TEST(DesignCode, TiedSquareColumnControlPointsUnder318_19) {
         for (const double epsT : {epsTy, epsTy + 0.0015, 0.005, epsTy + 0.003}) {
             NeutralAxisState state;
             state.c = static_cast<float>(depthForStrain(dt, epsT));
-            solveNeutralAxis(m, 0, state);
+            solveNeutralAxis(engineInputsOf(m), 0, state);
             const HandPoint hand = handRectangle(4000, fy, 0.85, state.c);
             const double phi =
                 handPhi(DesignCode::Aci318_19, false, fy, 0.003 * (dt - state.c) / state.c);
@@ -207,7 +211,7 @@ ProjectModel roundSpiral() {
                      static_cast<float>(7.625 * std::sin(t)), 8);
     }
     m.designCode = DesignCode::Aci318_19;
-    applyConfinement(m, true);
+    applyConfinement(m, Confinement::Spiral);
     test::finish(m, false);
     return m;
 }
@@ -219,7 +223,7 @@ TEST(DesignCode, RoundSpiralColumnControlPointsUnder318_19) {
     for (const double epsT : {epsTy, epsTy + 0.0015, 0.005, epsTy + 0.003}) {
         NeutralAxisState state;
         state.c = static_cast<float>(depthForStrain(dt, epsT));
-        solveNeutralAxis(m, 0, state);
+        solveNeutralAxis(engineInputsOf(m), 0, state);
         const test::StripResult strips = test::stripIntegration(m, 0, state.c);
         const double phi = handPhi(DesignCode::Aci318_19, true, 60000, strips.maxStrain);
         SCOPED_TRACE(testing::Message() << "epsT " << epsT);
@@ -239,10 +243,10 @@ TEST(DesignCode, AxialLimitsAndThe318_05ResultsStayPut) {
 
     // The same strain state under 318-05 gives the factor the old fixed limits give.
     m.designCode = DesignCode::Aci318_05;
-    applyConfinement(m, false);
+    applyConfinement(m, Confinement::Tied);
     NeutralAxisState state;
     state.c = 6.0f;
-    solveNeutralAxis(m, 0, state);
+    solveNeutralAxis(engineInputsOf(m), 0, state);
     const double epsT = 0.003 * (kSide - kEdge - 6.0) / 6.0;
     EXPECT_NEAR(state.phi, 0.65 + 0.25 * (epsT - 0.002) / 0.003, 1e-5);
 }

@@ -4,6 +4,7 @@
 #include "engine/load_batch.h"
 #include "engine/worker_threads.h"
 #include "io/project_file.h"
+#include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <bit>
@@ -61,7 +62,7 @@ TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
         loads.push_back({m.loads[i][kPu], m.loads[i][kMux], m.loads[i][kMuy]});
     }
     for (const unsigned threads : {1u, 2u, 5u}) {
-        const auto results = checkLoads(m, loads, threads);
+        const auto results = checkLoads(engineInputsOf(m), loads, threads);
         ASSERT_EQ(results.size(), loads.size());
         for (int i = 1; i <= m.numLoads; ++i) {
             const CheckedLoad& r = results[static_cast<std::size_t>(i - 1)];
@@ -76,9 +77,9 @@ TEST(LoadBatch, EveryThreadCountGivesTheSameNumbersInTheSameOrder) {
     for (const char* name : {"default", "round_circle", "l_shape", "t_shape"}) {
         const ProjectModel m = loaded(golden(name));
         const std::vector<LoadInput> loads = variedLoads(150);
-        const auto one = checkLoads(m, loads, 1);
+        const auto one = checkLoads(engineInputsOf(m), loads, 1);
         for (const unsigned threads : {2u, 3u, 8u}) {
-            const auto many = checkLoads(m, loads, threads);
+            const auto many = checkLoads(engineInputsOf(m), loads, threads);
             ASSERT_EQ(many.size(), one.size());
             for (std::size_t i = 0; i < one.size(); ++i) {
                 expectSameRow(many[i].row, many[i].capacityFound, one[i].row, one[i].capacityFound,
@@ -111,7 +112,7 @@ TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
         ASSERT_TRUE(writeProjectFile(path, base));
         const ProjectModel section = loaded(path);
         const std::vector<LoadInput> loads = variedLoads(24);
-        const auto batch = checkLoads(section, loads, 3);
+        const auto batch = checkLoads(engineInputsOf(section), loads, 3);
         for (std::size_t i = 0; i < loads.size(); ++i) {
             ProjectModel single = section;
             single.numLoads = 1;
@@ -132,7 +133,7 @@ TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
 TEST(LoadBatch, NoLoadsGiveNoResults) {
     ProjectModel m;
     resetToNewProject(m);
-    EXPECT_TRUE(checkLoads(m, {}, 4).empty());
+    EXPECT_TRUE(checkLoads(engineInputsOf(m), {}, 4).empty());
 }
 
 // A count typed by mistake starts no more threads than the machine runs: each would hold its own

@@ -1,6 +1,6 @@
 // The load check: worked cases, and the capacity on the load's ray against strip integration.
 #include "engine/load_check.h"
-#include "engine/strength_reduction.h"
+#include "project/design_code_choice.h"
 #include "strip_integration.h"
 #include "test_sections.h"
 
@@ -30,7 +30,7 @@ TEST(LoadCheck, MomentDirectionCoversTheFullCircle) {
 TEST(LoadCheck, UniaxialCompressionLoad) {
     ProjectModel m = test::defaultRectangle();
     setLoad(m, 1, -100, 50, 0);
-    checkLoadCombination(m, 1);
+    test::checkLoadRow(m, 1);
     const LoadRow& r = m.loads[1];
     EXPECT_NEAR(r[kEccentricity], 6, 1e-5);
     EXPECT_FLOAT_EQ(r[kLoadAngle], 90);
@@ -48,7 +48,7 @@ TEST(LoadCheck, ZeroLoadTensionLoadAndConcentricLoad) {
     setLoad(m, 2, 50, 20, 0);
     setLoad(m, 3, -300, 0, 0);
     for (int i = 1; i <= 3; ++i) {
-        checkLoadCombination(m, i);
+        test::checkLoadRow(m, i);
     }
     EXPECT_FLOAT_EQ(m.loads[1][kEccentricity], 10000);
     EXPECT_FLOAT_EQ(m.loads[1][kLoadAngle], 180);
@@ -69,7 +69,7 @@ TEST(LoadCheck, ZeroLoadTensionLoadAndConcentricLoad) {
 TEST(LoadCheck, PureBendingKeepsTheThreeToFourSplit) {
     ProjectModel m = test::defaultRectangle();
     setLoad(m, 1, 0, 30, 40);
-    checkLoadCombination(m, 1);
+    test::checkLoadRow(m, 1);
     const LoadRow& r = m.loads[1];
     EXPECT_FLOAT_EQ(r[kEccentricity], 10000);
     EXPECT_NEAR(r[kLoadAngle], 36.87, 0.01);
@@ -87,14 +87,14 @@ struct KnownPoint {
 KnownPoint surfacePoint(const ProjectModel& m, double angle, double c) {
     const auto r = test::stripIntegration(m, angle, c);
     const double phi = cappedStrengthReductionFactor(
-        m, strengthReductionFactor(m, static_cast<float>(r.maxStrain)), static_cast<float>(r.Pn));
+        m.phiPnMax, test::phiOf(m, static_cast<float>(r.maxStrain)), static_cast<float>(r.Pn));
     return {r.Pn, r.Mnx, r.Mny, phi};
 }
 
 void expectRatioOnRay(const char* name, ProjectModel m, const KnownPoint& p, double factor) {
     setLoad(m, 1, static_cast<float>(factor * p.Pn), static_cast<float>(factor * p.Mnx / 12),
             static_cast<float>(factor * p.Mny / 12));
-    checkLoadCombination(m, 1);
+    test::checkLoadRow(m, 1);
     ASSERT_TRUE(m.loadStatus[1].capacityFound) << name;
     const double expected = factor / p.phi;
     // 1.5 % covers the stepping searches' own tolerances and the strip integration.
@@ -160,7 +160,7 @@ KnownPoint outermostPureBending(const ProjectModel& m, double directionDeg) {
             bestAlong = along;
             const double strain = t < 0.5 ? a.strain : b.strain;
             best = {0, along * std::sin(dir), along * std::cos(dir),
-                    strengthReductionFactor(m, static_cast<float>(strain))};
+                    test::phiOf(m, static_cast<float>(strain))};
         }
     }
     return best;
@@ -193,7 +193,7 @@ TEST(LoadCheck, LoadsWithHugeEccentricitiesMeetThePureBendingCapacity) {
             for (const float Pu : {0.07f, -0.07f}) {
                 ProjectModel checked = m;
                 setLoad(checked, 1, Pu, Mux, 0);
-                checkLoadCombination(checked, 1);
+                test::checkLoadRow(checked, 1);
                 const LoadRow& r = checked.loads[1];
                 const std::string context =
                     std::string(name) + " Pu " + std::to_string(Pu) + " Mux " + std::to_string(Mux);
@@ -217,7 +217,7 @@ TEST(LoadCheck, EccentricitiesBeyondSinglePrecisionClaimNoCapacity) {
          {std::tuple{1e-30f, -3e38f, 0.0f}, {-1e-30f, -3e38f, 3e38f}, {0.0f, 3e38f, 0.0f}}) {
         ProjectModel m = test::defaultRectangle();
         setLoad(m, 1, Pu, Mux, Muy);
-        checkLoadCombination(m, 1);
+        test::checkLoadRow(m, 1);
         EXPECT_EQ(m.loadStatus[1].capacityFound, Pu == 0) << Pu << " " << Mux << " " << Muy;
         for (int c = kPhiPn; c <= kRatio; ++c) {
             EXPECT_TRUE(std::isfinite(m.loads[1][c])) << c;
@@ -228,9 +228,9 @@ TEST(LoadCheck, EccentricitiesBeyondSinglePrecisionClaimNoCapacity) {
 TEST(LoadCheck, SectionWithoutBarsSaysNoCapacityRatherThanARatio) {
     ProjectModel m = test::emptyModel();
     test::setOutline(m, {{-6, -9}, {-6, 9}, {6, 9}, {6, -9}});
-    computeAxialLimits(m);
+    test::computeAxialLimits(m);
     setLoad(m, 1, 10, 5, 5); // tension on plain concrete
-    checkLoadCombination(m, 1);
+    test::checkLoadRow(m, 1);
     EXPECT_FALSE(m.loadStatus[1].capacityFound);
     EXPECT_EQ(m.loads[1][kRatio], 0);
 }

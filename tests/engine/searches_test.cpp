@@ -1,5 +1,7 @@
 // The stepping searches: clamping, tolerances, convergence, and bounded loops.
 #include "engine/searches.h"
+#include "engine/strain_compat.h"
+#include "project/engine_inputs_of.h"
 #include "test_sections.h"
 
 #include <cmath>
@@ -14,21 +16,21 @@ TEST(SearchForAxialLoad, ClampsBeyondTheLimitsButSearchesAtThem) {
     s.c = 5;
     s.phi = -1;
     float target = m.Po / 1000 - 1;
-    EXPECT_TRUE(searchForAxialLoad(m, target, 0, s));
+    EXPECT_TRUE(searchForAxialLoad(engineInputsOf(m), target, 0, s));
     EXPECT_FLOAT_EQ(target, m.Po / 1000);
     EXPECT_EQ(s.Mn, 0);
     EXPECT_EQ(s.phi, -1); // no evaluation was made
     EXPECT_FLOAT_EQ(s.c, 5);
 
     target = m.To / 1000 + 1;
-    searchForAxialLoad(m, target, 0, s);
+    searchForAxialLoad(engineInputsOf(m), target, 0, s);
     EXPECT_FLOAT_EQ(target, m.To / 1000);
 
     // The squash load itself is searched, not clamped: it cannot be reached exactly, but the
     // search stays bounded and lands within 1 %.
     target = static_cast<float>(m.Po / 1000.0);
     s.c = 5;
-    searchForAxialLoad(m, target, 0, s);
+    searchForAxialLoad(engineInputsOf(m), target, 0, s);
     EXPECT_NE(s.phi, -1);
     EXPECT_NEAR(target, m.Po / 1000, std::fabs(m.Po / 1000) / 100);
 }
@@ -38,7 +40,7 @@ TEST(SearchForAxialLoad, PureBendingWithinTheMinimumTolerance) {
     NeutralAxisState s;
     s.c = 5;
     float target = 0;
-    EXPECT_TRUE(searchForAxialLoad(m, target, 0, s));
+    EXPECT_TRUE(searchForAxialLoad(engineInputsOf(m), target, 0, s));
     EXPECT_LE(std::fabs(target), 0.01f);
     EXPECT_GT(s.Mn, 0);
     EXPECT_FLOAT_EQ(target, s.Pn);
@@ -49,7 +51,7 @@ TEST(SearchForEccentricity, StepsDownWhenTheStartIsTooDeepAndReachesTheTarget) {
     NeutralAxisState s;
     s.c = 4;
     float target = 3;
-    EXPECT_TRUE(searchForEccentricity(m, target, 0, s));
+    EXPECT_TRUE(searchForEccentricity(engineInputsOf(m), target, 0, s));
     EXPECT_NEAR(target, 3, 0.003);
     EXPECT_NEAR(-s.Mn / s.Pn, target, 1e-5);
     EXPECT_GT(s.c, 4); // a small e under compression needs a deep neutral axis
@@ -61,7 +63,7 @@ TEST(SearchForEccentricity, UnreachableTargetEndsAfterBoundedSteps) {
     s.c = 4;
     float target = 0; // tolerance 0: never met exactly
     const long long before = evaluationCount();
-    searchForEccentricity(m, target, 0, s);
+    searchForEccentricity(engineInputsOf(m), target, 0, s);
     EXPECT_LE(evaluationCount() - before, kMaxDepthSteps + 1);
 }
 
@@ -71,14 +73,14 @@ TEST(AngleSearches, DoublySymmetricSectionConvergesAtOnce) {
     s.c = 4;
     float e = 6;
     float angle = 90;
-    const AngleSearchOutcome a = searchForEccentricityAndAngle(m, e, angle, s);
+    const AngleSearchOutcome a = searchForEccentricityAndAngle(engineInputsOf(m), e, angle, s);
     EXPECT_TRUE(a.converged);
     EXPECT_FLOAT_EQ(a.neutralAxisAngle, 0);
     EXPECT_FLOAT_EQ(angle, 90);
 
     s.c = 10;
     float P = -100;
-    const AngleSearchOutcome b = searchForAxialLoadAndAngle(m, P, 90, s);
+    const AngleSearchOutcome b = searchForAxialLoadAndAngle(engineInputsOf(m), P, 90, s);
     EXPECT_TRUE(b.converged);
     EXPECT_FLOAT_EQ(b.neutralAxisAngle, 0);
     EXPECT_NEAR(P, -100, 1);
@@ -89,14 +91,14 @@ TEST(AngleSearches, BiaxialDirectionIsReached) {
     NeutralAxisState s;
     s.c = 10;
     float P = -150;
-    const AngleSearchOutcome r = searchForAxialLoadAndAngle(m, P, 30, s);
+    const AngleSearchOutcome r = searchForAxialLoadAndAngle(engineInputsOf(m), P, 30, s);
     EXPECT_TRUE(r.converged);
     EXPECT_LE(std::fabs(r.angleMiss), 0.1f);
     EXPECT_NEAR(s.loadAngle, 30, 0.1);
     // The moment components point the way asked: tan(30) = Mx/My.
     NeutralAxisState again = s;
     EvaluationDetail d;
-    solveNeutralAxis(m, r.neutralAxisAngle, again, &d);
+    solveNeutralAxis(engineInputsOf(m), r.neutralAxisAngle, again, &d);
     EXPECT_NEAR(std::atan2(d.Mnx, d.Mny) * 180 / 3.14159265, 30, 0.2);
 }
 

@@ -1,8 +1,8 @@
 // Bar table, material constants, polygon measuring, phi and the axial limits.
 #include "engine/bar_table.h"
-#include "engine/materials.h"
+#include "engine/codes/aci318.h"
 #include "engine/polygon_properties.h"
-#include "engine/strength_reduction.h"
+#include "project/design_code_choice.h"
 #include "test_sections.h"
 
 #include <gtest/gtest.h>
@@ -23,14 +23,17 @@ TEST(BarTable, LooksUpAreasAndDiametersAndRefusesMissingSizes) {
     }
 }
 
-TEST(Materials, ConcreteModulusAndStressBlockFactor) {
-    EXPECT_EQ(concreteModulus(145, 3000), 3155924);
-    EXPECT_EQ(concreteModulus(145, 4000), 3644147);
-    EXPECT_FLOAT_EQ(stressBlockFactor(4000), 0.85f);
-    EXPECT_FLOAT_EQ(stressBlockFactor(5000), 0.80f);
-    EXPECT_FLOAT_EQ(stressBlockFactor(8000), 0.65f);
-    EXPECT_FLOAT_EQ(stressBlockFactor(10000), 0.65f);
-    EXPECT_NEAR(stressBlockFactor(6500), 0.725f, 1e-6f);
+TEST(Materials, ConcreteModulusAndStressBlockFactorInEveryEdition) {
+    for (const DesignCode code : kDesignCodes) {
+        const DesignCodeRules& aci = aci318Rules(code);
+        EXPECT_EQ(aci.concreteModulus(145, 3000), 3155924);
+        EXPECT_EQ(aci.concreteModulus(145, 4000), 3644147);
+        EXPECT_FLOAT_EQ(aci.stressBlock(4000).depthFactor, 0.85f);
+        EXPECT_FLOAT_EQ(aci.stressBlock(5000).depthFactor, 0.80f);
+        EXPECT_FLOAT_EQ(aci.stressBlock(8000).depthFactor, 0.65f);
+        EXPECT_FLOAT_EQ(aci.stressBlock(10000).depthFactor, 0.65f);
+        EXPECT_NEAR(aci.stressBlock(6500).depthFactor, 0.725f, 1e-6f);
+    }
 }
 
 TEST(PolygonProperties, RectangleEitherOrientation) {
@@ -86,20 +89,20 @@ TEST(PolygonProperties, LShapeAgreesWithCompositeAreas) {
 
 TEST(StrengthReduction, PhiBetweenTheStrainLimitsAndTheCap) {
     ProjectModel m;
-    applyConfinement(m, false);
-    EXPECT_NEAR(strengthReductionFactor(m, 0.0035f), 0.775f, 1e-6);
-    EXPECT_FLOAT_EQ(strengthReductionFactor(m, 0.006f), 0.90f);
-    EXPECT_FLOAT_EQ(strengthReductionFactor(m, -0.001f), 0.65f);
-    EXPECT_FLOAT_EQ(strengthReductionFactor(m, 0.002f), 0.65f);
-    EXPECT_NEAR(strengthReductionFactor(m, 0.005f), 0.90f, 1e-6);
-    applyConfinement(m, true);
-    EXPECT_NEAR(strengthReductionFactor(m, 0.0035f), 0.80f, 1e-6);
+    applyConfinement(m, Confinement::Tied);
+    EXPECT_NEAR(test::phiOf(m, 0.0035f), 0.775f, 1e-6);
+    EXPECT_FLOAT_EQ(test::phiOf(m, 0.006f), 0.90f);
+    EXPECT_FLOAT_EQ(test::phiOf(m, -0.001f), 0.65f);
+    EXPECT_FLOAT_EQ(test::phiOf(m, 0.002f), 0.65f);
+    EXPECT_NEAR(test::phiOf(m, 0.005f), 0.90f, 1e-6);
+    applyConfinement(m, Confinement::Spiral);
+    EXPECT_NEAR(test::phiOf(m, 0.0035f), 0.80f, 1e-6);
 
     m.phiPnMax = -286416; // lb
-    EXPECT_NEAR(cappedStrengthReductionFactor(m, 0.65f, -600), 0.47736f, 1e-6);
-    EXPECT_NEAR(-600 * cappedStrengthReductionFactor(m, 0.65f, -600), -286.416, 1e-3);
-    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(m, 0.65f, -300), 0.65f); // below the cap
-    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(m, 0.90f, 50), 0.90f);
+    EXPECT_NEAR(cappedStrengthReductionFactor(m.phiPnMax, 0.65f, -600), 0.47736f, 1e-6);
+    EXPECT_NEAR(-600 * cappedStrengthReductionFactor(m.phiPnMax, 0.65f, -600), -286.416, 1e-3);
+    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(m.phiPnMax, 0.65f, -300), 0.65f); // below the cap
+    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(m.phiPnMax, 0.90f, 50), 0.90f);
 }
 
 TEST(StrengthReduction, AxialLimitsOfTheDefaultSection) {
@@ -115,7 +118,7 @@ TEST(StrengthReduction, AxialLimitsOfTheDefaultSection) {
 
     ProjectModel plain = test::emptyModel();
     test::setOutline(plain, {{-6, -9}, {-6, 9}, {6, 9}, {6, -9}});
-    computeAxialLimits(plain);
+    test::computeAxialLimits(plain);
     EXPECT_EQ(plain.To, 0);
     EXPECT_EQ(plain.phiTnMax, 0);
 }

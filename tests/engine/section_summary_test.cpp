@@ -1,7 +1,7 @@
 // The section summary and the label texts made from it.
 #include "building/bar_layout.h"
 #include "building/section_generators.h"
-#include "engine/section_summary.h"
+#include "project/project_summary.h"
 #include "strip_integration.h"
 #include "test_sections.h"
 #include "ui/main_window_texts.h"

@@ -1,11 +1,13 @@
 // Sections built by hand for the engine tests, independent of the generators.
 #pragma once
 
-#include "engine/materials.h"
+#include "engine/load_check.h"
 #include "engine/polygon_properties.h"
-#include "engine/section_summary.h"
 #include "engine/strength_reduction.h"
 #include "model/project_model.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -32,12 +34,33 @@ inline ProjectModel emptyModel() {
     m.fpc = 3000;
     m.fy = 60000;
     m.Es = 29000000;
-    m.beta1 = stressBlockFactor(m.fpc);
-    m.Ec = concreteModulus(m.unitWt, m.fpc);
+    m.beta1 = stressBlockDepthFactorOf(m);
+    m.Ec = concreteModulusOf(m);
     m.numPoints = 0;
     m.numBars = 0;
     m.numLoads = 0;
     return m;
+}
+
+// The axial limits of the model's inputs, stored in the model.
+inline void computeAxialLimits(ProjectModel& m) {
+    storeAxialLimits(m, axialLimits(engineInputsOf(m)));
+}
+
+// Checks load row `row` (1-based) of the model alone and writes its columns 4-9 and status, as
+// the section summary does.
+inline void checkLoadRow(ProjectModel& m, int row) {
+    const EngineInputs inputs = engineInputsOf(m);
+    LoadRow& r = m.loads[static_cast<std::size_t>(row)];
+    const CheckedLoad checked =
+        checkLoadCombination(inputs, axialLimits(inputs), {r[kPu], r[kMux], r[kMuy]});
+    r = checked.row;
+    m.loadStatus[static_cast<std::size_t>(row)].capacityFound = checked.capacityFound;
+}
+
+// phi of the model's design code and confinement at a net tensile strain.
+inline float phiOf(const ProjectModel& m, float netTensileStrain) {
+    return strengthReductionFactor(engineInputsOf(m), netTensileStrain);
 }
 
 // Sets the gross area and the reference point at the net centroid, and computes the summary.
@@ -121,8 +144,8 @@ inline ProjectModel oneFaceRectangle() {
 inline ProjectModel tiedColumn20WithItsLoad() {
     ProjectModel m = emptyModel();
     m.fpc = 5000;
-    m.beta1 = stressBlockFactor(m.fpc);
-    m.Ec = concreteModulus(m.unitWt, m.fpc);
+    m.beta1 = stressBlockDepthFactorOf(m);
+    m.Ec = concreteModulusOf(m);
     applyDesignCode(m, DesignCode::Aci318_19);
     setOutline(m, {{-10, -10}, {-10, 10}, {10, 10}, {10, -10}});
     m.rectB = m.rectH = m.extentX = m.extentY = 20;

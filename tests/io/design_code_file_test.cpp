@@ -1,11 +1,11 @@
 // The design code edition in the files: the project file's optional last line, the settings
 // file's field, and the report's first line.
 #include "building/new_project.h"
-#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/report_text.h"
 #include "io/settings_file.h"
 #include "io_test_support.h"
+#include "project/design_code_choice.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST(DesignCodeFile, TheEditionAndTheSpiralFactorRoundTrip) {
     ScratchFolder dir;
     ProjectModel spiral = newProject(DesignCode::Aci318_19);
     spiral.barLayout = kCircular;
-    applyConfinement(spiral, true);
+    applyConfinement(spiral, Confinement::Spiral);
     const std::string path = dir.path("spiral.rcs");
     ASSERT_TRUE(writeProjectFile(path, spiral));
 
@@ -65,7 +65,7 @@ TEST(DesignCodeFile, AFileWithoutTheLineIsA318_05Project) {
     ScratchFolder dir;
     ProjectModel spiral = newProject();
     spiral.barLayout = kCircular;
-    applyConfinement(spiral, true);
+    applyConfinement(spiral, Confinement::Spiral);
     const std::string path = dir.path("old.rcs");
     ASSERT_TRUE(writeProjectFile(path, spiral));
     // Blank lines after the loads are still allowed.

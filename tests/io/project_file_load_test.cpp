@@ -3,6 +3,7 @@
 #include "building/new_project.h"
 #include "io/project_file.h"
 #include "io_test_support.h"
+#include "project/design_code_choice.h"
 
 #include <cmath>
 #include <filesystem>
@@ -40,8 +41,7 @@ ProjectModel otherProject() {
     m.extentY = 40;
     m.sectionType = kRound;
     m.barLayout = kPlacedBars;
-    m.phiCompression = 0.70f;
-    m.pnMaxFactor = 0.85f;
+    applyConfinement(m, Confinement::Spiral);
     m.totBars = 9;
     m.firstBarAngle = 45;
     m.barSetsAlongY = true;

@@ -3,6 +3,7 @@
 #include "building/new_project.h"
 #include "io/project_file.h"
 #include "io_test_support.h"
+#include "project/design_code_choice.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -61,8 +62,7 @@ TEST(ProjectFileWrite, RealFormsAndChoices) {
     ProjectModel m = newProject();
     m.sectionType = kArbitrary;
     m.barLayout = kCircular;
-    m.phiCompression = 0.70f;
-    m.pnMaxFactor = 0.85f;
+    applyConfinement(m, Confinement::Spiral);
     m.clearCover = 0.75f;
     m.clearSpacing = -0.5f;
     m.extentX = 1e20f;

@@ -1,11 +1,11 @@
 // JSON projects: byte-identical round trips of every golden project file, generated outlines and
 // bars built as the desktop builds them, defaults, and refusals that name the field's pointer.
 #include "building/new_project.h"
-#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
 #include "io/project_json.h"
 #include "io_test_support.h"
+#include "project/design_code_choice.h"
 
 #include <cmath>
 #include <filesystem>
@@ -130,7 +130,7 @@ TEST(ProjectJson, TheEditionGoesBothWays) {
         ProjectModel model;
         model.designCode = code;
         resetToNewProject(model);
-        applyConfinement(model, true);
+        applyConfinement(model, Confinement::Spiral);
         const std::string rcs = scratch.path("edition.rcs");
         ASSERT_TRUE(writeProjectFile(rcs, model));
         ProjectModel read;

@@ -1,9 +1,9 @@
 // The text report of the default project line by line, spirals, SI units with loads, the
 // verdicts, the strain classes and the column padding.
 #include "building/new_project.h"
-#include "engine/design_warnings.h"
-#include "engine/strength_reduction.h"
+#include "engine/codes/aci318.h"
 #include "io/report_text.h"
+#include "project/design_code_choice.h"
 #include "units/display_units.h"
 
 #include <cmath>
@@ -173,10 +173,10 @@ TEST(ReportText, PositiveMnyIsCompressionOnPlusX) {
 
 TEST(ReportText, SpiralsAndTheTieBarNumber) {
     ProjectModel m = newProject();
-    applyConfinement(m, true);
+    applyConfinement(m, Confinement::Spiral);
     m.tieBarSize = 4;
     EXPECT_EQ(bodyLines(buildReport(m))[10], "Spirals are used:  Size = #4");
-    m.pnMaxFactor = 0.84999f; // not the spiral's 0.85 in single precision
+    applyConfinement(m, Confinement::Tied);
     EXPECT_EQ(bodyLines(composeReport(m))[10], "Ties are used:  Size = #4");
 }
 

@@ -1,6 +1,7 @@
 // FrmMain on the offscreen platform: its controls carry the program's names, a confirmed box
 // reaches the presenter once and the labels show the new summary.
-#include "engine/design_warnings.h"
+#include "engine/codes/aci318.h"
+#include "project/design_code_choice.h"
 #include "qt_test_support.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_widget.h"

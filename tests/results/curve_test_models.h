@@ -4,8 +4,8 @@
 
 #include "building/new_project.h"
 #include "building/section_generators.h"
-#include "engine/section_summary.h"
 #include "model/project_model.h"
+#include "project/project_summary.h"
 
 #include <utility>
 

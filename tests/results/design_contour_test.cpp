@@ -5,9 +5,9 @@
 // (0.80 * 0.65 * Po); and against the load check: a load lies inside exactly when its ratio is
 // at most 1.
 #include "engine/load_check.h"
-#include "engine/strength_reduction.h"
 #include "engine/strip_integration.h"
 #include "engine/test_sections.h"
+#include "project/design_code_choice.h"
 #include "results/interaction_curve.h"
 
 #include <algorithm>
@@ -167,7 +167,7 @@ TEST(DesignContour, ALoadIsInsideExactlyWhenItsRatioIsAtMostOne) {
                     model.loads[1][kPu] = static_cast<float>(P);
                     model.loads[1][kMux] = static_cast<float>(-scale * p.phiM1 / 12);
                     model.loads[1][kMuy] = static_cast<float>(-scale * p.phiM2 / 12);
-                    checkLoadCombination(model, 1);
+                    test::checkLoadRow(model, 1);
                     EXPECT_EQ(model.loads[1][kRatio] <= 1.0f, scale < 1)
                         << where << ", scale " << scale << ": ratio " << model.loads[1][kRatio];
                 }

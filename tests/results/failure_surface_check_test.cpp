@@ -4,6 +4,7 @@
 // moment within 1 % of the curve's largest moment.
 #include "curve_test_models.h"
 #include "engine/strain_compat.h"
+#include "project/engine_inputs_of.h"
 #include "results/interaction_curve.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ std::optional<Moment> momentAtAxialForce(ProjectModel& m, double naAngle, double
     const auto solve = [&](double c, EvaluationDetail& d) {
         NeutralAxisState s;
         s.c = static_cast<float>(c);
-        solveNeutralAxis(m, static_cast<float>(naAngle), s, &d);
+        solveNeutralAxis(engineInputsOf(m), static_cast<float>(naAngle), s, &d);
         return static_cast<double>(s.Pn);
     };
     EvaluationDetail d;

@@ -3,7 +3,9 @@
 // pure-bending strengths.
 #include "curve_test_models.h"
 #include "engine/searches.h"
+#include "engine/strain_compat.h"
 #include "format/number_format.h"
+#include "project/engine_inputs_of.h"
 #include "results/interaction_curve.h"
 
 #include <cmath>
@@ -106,7 +108,7 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
         }
         NeutralAxisState s;
         s.c = memo.depthsFor(m)[static_cast<std::size_t>(i)];
-        solveNeutralAxis(m, 0.0f, s);
+        solveNeutralAxis(engineInputsOf(m), 0.0f, s);
         EXPECT_EQ(s.Pn, t.col1(i)) << i;
         EXPECT_EQ(s.Mn, t.col2(i)) << i;
     }

@@ -1,7 +1,8 @@
 // The single-point window's picture of one evaluation.
 #include "drawing_test_sections.h"
-#include "engine/materials.h"
 #include "engine/strain_compat.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 #include "results/recording_canvas.h"
 #include "results/section_drawing.h"
 
@@ -119,11 +120,11 @@ TEST(SinglePointDrawing, TurnedEvaluationIsDrawnBackInTheSectionFrame) {
     // Neutral axis at 90 degrees: the compressed side is the section's -x side, so the zone of
     // depth 0.85 x 5 = 4.25 in covers x from -6 to -1.75 over the full height.
     ProjectModel m = rectangleModel(12, 18);
-    m.beta1 = stressBlockFactor(m.fpc);
+    m.beta1 = stressBlockDepthFactorOf(m);
     NeutralAxisState state;
     state.c = 5;
     EvaluationDetail d;
-    solveNeutralAxis(m, 90, state, &d);
+    solveNeutralAxis(engineInputsOf(m), 90, state, &d);
     ASSERT_GE(d.clippedCount, 3);
 
     RecordingCanvas c(kPicture, kPicture);

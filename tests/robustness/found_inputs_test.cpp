@@ -2,12 +2,12 @@
 // loaded (or refused) as it must be, and each event sequence leaves the model finite.
 #include "building/new_project.h"
 #include "corpus_paths.h"
-#include "engine/section_summary.h"
 #include "format/number_format.h"
 #include "io/loaded_project.h"
 #include "io/project_file.h"
 #include "io/project_json.h"
 #include "model/model_fields.h"
+#include "project/project_summary.h"
 #include "recording_platform.h"
 #include "results/interaction_curve.h"
 #include "ui/application.h"

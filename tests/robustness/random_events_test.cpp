@@ -4,12 +4,13 @@
 // leaves the bars as they were; after events that refresh the summary, the stored summary agrees
 // with a fresh one computed on a copy of the model.
 #include "corpus_paths.h"
-#include "engine/section_summary.h"
 #include "engine/strain_compat.h"
 #include "format/number_format.h"
 #include "hostile_texts.h"
 #include "io/project_file.h"
 #include "model/model_fields.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "recording_platform.h"
 #include "ui/single_point_presenter.h"
 #include "window_opening.h"
@@ -367,16 +368,14 @@ private:
         }
         // An evaluation turns the bars into its own frame and must hand them back unchanged.
         const auto barsBefore = m.bars;
-        const float strainBefore = m.maxSteelStrain;
         const auto unmatchedBefore = m.unmatchedBarSize;
         NeutralAxisState state;
         state.c = static_cast<float>(uniform(0, 30));
         EvaluationDetail detail;
-        solveNeutralAxis(m, static_cast<float>(uniform(-360, 360)), state, &detail);
+        solveNeutralAxis(engineInputsOf(m), static_cast<float>(uniform(-360, 360)), state, &detail);
         if (std::memcmp(barsBefore.data(), m.bars.data(), sizeof barsBefore) != 0) {
             fail(i, what, "an evaluation changed the bars");
         }
-        m.maxSteelStrain = strainBefore;
         m.unmatchedBarSize = unmatchedBefore;
 
         // The stored summary against a fresh one, after events that refresh it (every third

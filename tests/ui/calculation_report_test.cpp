@@ -2,10 +2,11 @@
 // hand-checked values, the clauses of the edition in force, every load with its ratio and the
 // verdict, for the project's loads and for a load file of 1,000.
 #include "engine/load_batch.h"
-#include "engine/section_summary.h"
-#include "engine/strength_reduction.h"
 #include "io/load_file.h"
 #include "io/project_formats.h"
+#include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/document_pages.h"
 #include "ui/calculation_report.h"
 
@@ -193,7 +194,7 @@ TEST(CalculationReport, AThousandLoadsFromAFileKeepTheirIdsAndOrder) {
     std::istringstream in(csv.str());
     const LoadFileResult read = readLoadText(in);
     ASSERT_TRUE(read);
-    const auto results = checkLoads(m, read.contents.loads, 2);
+    const auto results = checkLoads(engineInputsOf(m), read.contents.loads, 2);
     std::vector<ReportLoad> loads;
     std::size_t failing = 0;
     std::size_t governing = 0;

@@ -1,8 +1,8 @@
 // The design code edition in the main window: cmbCode, the title, the summary it recomputes, the
 // edition a new project takes, and the information pages that name it.
-#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "main_window_fixture.h"
+#include "project/design_code_choice.h"
 
 #include <filesystem>
 #include <unistd.h>

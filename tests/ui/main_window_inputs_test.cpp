@@ -1,7 +1,8 @@
 // The main window's text boxes: what each accepts, what it refuses, and what it rebuilds.
 #include "engine/bar_table.h"
-#include "engine/design_warnings.h"
+#include "engine/codes/aci318.h"
 #include "main_window_fixture.h"
+#include "project/design_code_choice.h"
 #include "units/display_units.h"
 
 #include <cmath>

@@ -1,0 +1,45 @@
+// The project's rows 1..count of the outline and the bars, and its materials, as engine inputs.
+#include "project/engine_inputs_of.h"
+
+#include "engine/bar_table.h"
+#include "engine/codes/aci318.h"
+
+namespace pmsect {
+
+const DesignCodeRules& designCodeRules(const ProjectModel& model) {
+    return aci318Rules(model.designCode);
+}
+
+Materials materialsOf(const ProjectModel& model) {
+    return {model.fpc, model.unitWt, model.fy, model.Es, model.Ec};
+}
+
+EngineInputs engineInputsOf(const ProjectModel& model, std::optional<float>* unmatchedBarSize) {
+    EngineInputs in;
+    const auto outline = outlinePoints(model);
+    in.section.outline.assign(outline.begin(), outline.end());
+    const auto bars = modelBars(model);
+    in.section.bars.reserve(bars.size());
+    for (const Bar& bar : bars) {
+        const BarSize* size = barSizeOf(bar.size);
+        if (!size && unmatchedBarSize) {
+            *unmatchedBarSize = bar.size;
+        }
+        in.section.bars.push_back(
+            {bar.x, bar.y, size ? size->area : 0.0f, size ? size->diameter : -1.0f});
+    }
+    in.section.reference = {model.refX, model.refY};
+    in.section.grossArea = model.grossArea;
+    in.section.extentX = model.extentX;
+    in.section.extentY = model.extentY;
+    in.materials = materialsOf(model);
+    in.confinement = model.confinement;
+    in.code = &designCodeRules(model);
+    return in;
+}
+
+EngineInputs engineInputsOf(ProjectModel& model) {
+    return engineInputsOf(static_cast<const ProjectModel&>(model), &model.unmatchedBarSize);
+}
+
+} // namespace pmsect

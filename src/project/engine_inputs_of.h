@@ -1,0 +1,26 @@
+// The engine's inputs built from the project: the outline and the bars with their sizes looked
+// up, the materials, the confinement and the design code the project names.
+#pragma once
+
+#include "engine/engine_inputs.h"
+#include "model/project_model.h"
+
+#include <optional>
+
+namespace pmsect {
+
+// The rules of the project's edition of ACI 318.
+const DesignCodeRules& designCodeRules(const ProjectModel& model);
+
+Materials materialsOf(const ProjectModel& model);
+
+// A bar number missing from the bar table counts no area; the last such number is written to
+// unmatchedBarSize when that is given.
+EngineInputs engineInputsOf(const ProjectModel& model,
+                            std::optional<float>* unmatchedBarSize = nullptr);
+
+// The same, recording a bar number missing from the bar table in model.unmatchedBarSize for the
+// command that runs the computation to report.
+EngineInputs engineInputsOf(ProjectModel& model);
+
+} // namespace pmsect
