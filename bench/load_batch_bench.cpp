@@ -1,12 +1,14 @@
-// Speed of checkLoads inside one process: 10,000 loads on the default project with 1 and 2
-// threads (the whole pmsect-cli process is measured by load_file_bench.py). Evaluations are
-// counted with one thread only, as the counter is kept per thread.
+// Speed of checkLoads inside one process: 10,000 loads on each project of the benchmark set with
+// 1 and 2 threads (the whole pmsect-cli process is measured by load_file_bench.py). Evaluations
+// are counted with one thread only, as the counter is kept per thread.
 #include "engine/load_batch.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
 #include "project/engine_inputs_of.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -15,9 +17,17 @@
 namespace pmsect {
 namespace {
 
+ProjectModel benchProject(const std::string& name) {
+    ProjectModel m;
+    if (!loadProjectFile(std::string(PMSECT_BENCH_DATA) + "/" + name + ".rcs", m)) {
+        throw std::runtime_error("cannot load " + name + ".rcs");
+    }
+    return m;
+}
+
 // The loads of load_file_bench.py's kind: Pu from -600 to 150 kips, moments up to 150 and 100
 // kip-ft.
-std::vector<LoadInput> benchLoads(std::size_t count) {
+std::vector<LoadInput> defaultBenchLoads(std::size_t count) {
     std::mt19937 random(15);
     std::uniform_real_distribution<float> pu(-600, 150);
     std::uniform_real_distribution<float> mux(-150, 150);
@@ -29,28 +39,90 @@ std::vector<LoadInput> benchLoads(std::size_t count) {
     return loads;
 }
 
-void BM_CheckTenThousandLoads(benchmark::State& state) {
-    ProjectModel m;
-    if (!loadProjectFile(std::string(PMSECT_BENCH_DATA) + "/default.rcs", m)) {
-        throw std::runtime_error("cannot load default.rcs");
+// Loads in proportion to the section, so that every section sees compression, tension and
+// biaxial bending, about as many failing as passing: Pu from 1.1 Po to 1.1 To, each moment up
+// to 1.3 times the section's largest pure-bending strength about its axis.
+std::vector<LoadInput> proportionalLoads(const ProjectModel& m, std::size_t count) {
+    const auto largest = [&](int a, int b) {
+        return std::max(std::fabs(m.pureBending[a].Mn), std::fabs(m.pureBending[b].Mn)) / 12.0f;
+    };
+    const float mx = 1.3f * largest(0, 1);
+    const float my = 1.3f * largest(2, 3);
+    std::mt19937 random(24);
+    std::uniform_real_distribution<float> pu(1.1f * m.Po / 1000, 1.1f * m.To / 1000);
+    std::uniform_real_distribution<float> mux(-mx, mx);
+    std::uniform_real_distribution<float> muy(-my, my);
+    std::vector<LoadInput> loads(count);
+    for (LoadInput& load : loads) {
+        load = {pu(random), mux(random), muy(random)};
     }
-    const auto loads = benchLoads(10000);
+    return loads;
+}
+
+void timeCheck(benchmark::State& state, const ProjectModel& m,
+               const std::vector<LoadInput>& loads) {
     const EngineInputs inputs = engineInputsOf(m);
     const auto threads = static_cast<unsigned>(state.range(0));
     const long long before = evaluationCount();
+    std::size_t failing = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(checkLoads(inputs, loads, threads));
+        const auto results = checkLoads(inputs, loads, threads);
+        failing = static_cast<std::size_t>(
+            std::count_if(results.begin(), results.end(), [](const CheckedLoad& r) {
+                return !r.capacityFound || r.row[kRatio] > 1;
+            }));
+        benchmark::DoNotOptimize(results.data());
     }
     state.counters["loads_per_s"] = benchmark::Counter(static_cast<double>(loads.size()) *
                                                            static_cast<double>(state.iterations()),
                                                        benchmark::Counter::kIsRate);
+    state.counters["failing"] = static_cast<double>(failing);
     if (threads == 1) {
         state.counters["evaluations_per_load"] =
             static_cast<double>(evaluationCount() - before) /
             (static_cast<double>(loads.size()) * static_cast<double>(state.iterations()));
     }
 }
+
+void BM_CheckTenThousandLoads(benchmark::State& state) {
+    timeCheck(state, benchProject("default"), defaultBenchLoads(10000));
+}
 BENCHMARK(BM_CheckTenThousandLoads)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_CheckTenThousandLoadsOn(benchmark::State& state, const std::string& name) {
+    const ProjectModel m = benchProject(name);
+    timeCheck(state, m, proportionalLoads(m, 10000));
+}
+BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, default, std::string("default"))
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, forty_loads, std::string("forty_loads"))
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, l_shape, std::string("l_shape"))
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, rect_three_sets_y, std::string("rect_three_sets_y"))
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, round_circle, std::string("round_circle"))
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, t_shape, std::string("t_shape"))
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 } // namespace pmsect
