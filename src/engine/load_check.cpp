@@ -1,16 +1,14 @@
 // The design strength of a factored load on its own load line, and the check ratio.
 #include "engine/load_check.h"
 
+#include "engine/load_line_search.h"
 #include "engine/ray_capacity.h"
-#include "engine/searches.h"
 #include "engine/shortened_pi.h"
 
 #include <cmath>
 
 namespace pmsect {
 namespace {
-
-constexpr float kStartDepth = 4.0f;
 
 struct Capacity {
     bool found = false;
@@ -20,48 +18,23 @@ struct Capacity {
     float phi = 0;
 };
 
-// The stepping search first: where it meets its own targets its answer stands.
-Capacity eccentricLoadBySearch(const EngineInputs& inputs, LoadRow& row, float e, float ex,
-                               float ey) {
+// The converging search on the load's line first, with P = 0 for a load without axial force,
+// whose (Mx, My) then gives only the direction.
+Capacity capacityOnLine(const EngineInputs& inputs, float P, float Mx, float My) {
     Capacity cap;
-    float targetE = e;
-    float targetAngle = row[kLoadAngle];
-    NeutralAxisState state;
-    state.c = kStartDepth;
-    const AngleSearchOutcome outcome =
-        searchForEccentricityAndAngle(inputs, targetE, targetAngle, state);
-    const bool eReached = eccentricityWithinDrift(e, targetE);
-    const bool sameSense = (state.Pn < 0) == (row[kPu] < 0) && state.Pn != 0 && state.Mn > 0;
-    if (!outcome.converged || !eReached || !sameSense) {
+    const auto line = searchCapacityOnLoadLine(inputs, P, Mx, My);
+    if (!line) {
         return cap;
     }
-    row[kLoadAngle] = targetAngle;
     cap.found = true;
-    cap.Pn = state.Pn;
-    cap.phi = state.phi;
-    cap.Mnx = static_cast<float>(-static_cast<double>(state.Pn) * ey);
-    cap.Mny = static_cast<float>(-static_cast<double>(state.Pn) * ex);
+    cap.Pn = line->Pn;
+    cap.Mnx = line->Mnx;
+    cap.Mny = line->Mny;
+    cap.phi = line->phi;
     return cap;
 }
 
-Capacity pureBendingBySearch(const EngineInputs& inputs, float alpha) {
-    Capacity cap;
-    float target = 0;
-    NeutralAxisState state;
-    state.c = kStartDepth;
-    const AngleSearchOutcome outcome = searchForAxialLoadAndAngle(inputs, target, alpha, state);
-    if (!outcome.converged || !(state.Mn > 0)) {
-        return cap;
-    }
-    const double a = alpha * kShortPi / 180.0;
-    cap.found = true;
-    cap.phi = state.phi;
-    cap.Mnx = static_cast<float>(state.Mn * std::sin(a));
-    cap.Mny = static_cast<float>(state.Mn * std::cos(a));
-    return cap;
-}
-
-// Bracketing on the load's ray, for the loads the stepping searches cannot settle.
+// Bracketing on the load's ray, for the loads the converging search cannot settle.
 Capacity capacityOnRay(const EngineInputs& inputs, float Pu, float Mux, float Muy) {
     Capacity cap;
     const auto ray = capacityOnLoadRay(inputs, Pu, static_cast<float>(Mux * 12.0),
@@ -134,7 +107,8 @@ CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& 
             } else {
                 row[kLoadAngle] = Muy > 0 ? 0.0f : 180.0f;
             }
-            cap = eccentricLoadBySearch(inputs, row, e, ex, ey);
+            cap = capacityOnLine(inputs, Pu, static_cast<float>(Mux * 12.0),
+                                 static_cast<float>(Muy * 12.0));
             if (!cap.found) {
                 cap = capacityOnRay(inputs, Pu, Mux, Muy);
             }
@@ -152,12 +126,14 @@ CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& 
         row[kLoadAngle] = alpha;
         if (Mux == 0 && Muy == 0) {
             // No load at all passes whatever the capacity; the capacity is still shown.
-            cap = pureBendingBySearch(inputs, alpha);
+            const double a = alpha * kShortPi / 180.0;
+            cap = capacityOnLine(inputs, 0, static_cast<float>(std::sin(a)),
+                                 static_cast<float>(std::cos(a)));
             cap.found = true;
             cap.Mnx = 0;
         } else {
             // The capacity along the load's own moment direction.
-            cap = pureBendingBySearch(inputs, alpha);
+            cap = capacityOnLine(inputs, 0, Mux, Muy);
             if (!cap.found) {
                 cap = capacityOnRay(inputs, 0, Mux, Muy);
             }

@@ -1,0 +1,32 @@
+// The capacity on a load's line by converging root-finding: the neutral-axis depth that puts the
+// section's state on the plane through the load's line (a bracketed secant search at each
+// angle), inside a bracketed secant search on the neutral-axis angle that turns the state's
+// moment onto the load's. A few dozen evaluations where stepping and halving take hundreds, and
+// converged to single precision rather than to a step's tolerance.
+#pragma once
+
+#include "engine/engine_inputs.h"
+
+#include <optional>
+
+namespace pmsect {
+
+// The capacity: the point of the ray that lies on the surface, and the phi of its state.
+struct LoadLineCapacity {
+    // The point as a multiple of the load: Pn / P, or for a load without axial force the moment
+    // along the load's direction over the load's moment.
+    double lambda = 0;
+    float Pn = 0;  // kips
+    float Mnx = 0; // kip-in about the section's axes
+    float Mny = 0;
+    float phi = 0;
+};
+
+// The state on the nominal failure surface that lies on the ray from the origin through the
+// load (P kips, Mx, My kip-in); with P = 0 only the direction of (Mx, My) counts. Nothing when
+// the search cannot bracket or settle its roots; the bracketing of capacityOnLoadRay then takes
+// over.
+std::optional<LoadLineCapacity> searchCapacityOnLoadLine(const EngineInputs& inputs, float P,
+                                                         float Mx, float My);
+
+} // namespace pmsect

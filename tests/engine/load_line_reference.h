@@ -1,0 +1,127 @@
+// The check ratio of a load by brute force, a reference for the load check's search: every
+// neutral-axis angle of a one-degree scan, at each every depth (a log grid from 0.001 to 1e6 in,
+// then bisected) that puts the state on the plane through the load's line square to the
+// moment's own plane, on the load's side; where the state's moment passes the load's between
+// two angles, the angle bisected to single precision. The outermost such point of the ray
+// governs, and the ratio is 1 / (phi lambda) for the point lambda times the load.
+#pragma once
+
+#include "engine/neutral_axis_frame.h"
+#include "engine/strain_compat.h"
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace pmsect::test {
+
+class LoadLineReference {
+public:
+    // Pu kips, Mux and Muy kip-ft, not both zero.
+    LoadLineReference(const EngineInputs& inputs, double Pu, double Mux, double Muy)
+        : inputs_(inputs), moment_(std::hypot(Mux, Muy) * 12), ux_(Mux * 12 / moment_),
+          uy_(Muy * 12 / moment_), norm_(std::hypot(Pu, moment_)), dP_(Pu / norm_),
+          dM_(moment_ / norm_) {}
+
+    // Nothing when no point of the surface lies on the ray.
+    std::optional<double> ratio() const {
+        std::optional<Crossing> best;
+        std::vector<Crossing> last = crossingsAt(0);
+        for (int k = 1; k <= 360; ++k) {
+            std::vector<Crossing> here = crossingsAt(static_cast<float>(k));
+            for (const Crossing& a : last) {
+                for (const Crossing& b : here) {
+                    if (std::fabs(a.miss) < 0.3 && std::fabs(b.miss) < 0.3 &&
+                        (a.miss > 0) != (b.miss > 0)) {
+                        const std::optional<Crossing> x = bisectAngle(a, b);
+                        if (x && (!best || x->lambda > best->lambda)) {
+                            best = x;
+                        }
+                    }
+                }
+            }
+            last = std::move(here);
+        }
+        if (!best) {
+            return std::nullopt;
+        }
+        return 1 / (best->phi * best->lambda);
+    }
+
+private:
+    struct Crossing {
+        float angle, c;
+        double miss, lambda, phi; // miss: the state's turn from the load's line, radians
+    };
+
+    double offPlane(const NeutralAxisFrame& frame, float c, Crossing* out = nullptr) const {
+        NeutralAxisState s;
+        s.c = c;
+        SectionMoments m;
+        solveNeutralAxis(inputs_, frame, s, m);
+        const double along = m.Mnx * ux_ + m.Mny * uy_;
+        if (out) {
+            const double onLine = s.Pn * dP_ + along * dM_;
+            *out = {frame.angle, c, std::atan2(m.Mnx * uy_ - m.Mny * ux_, onLine), onLine / norm_,
+                    s.phi};
+        }
+        return s.Pn * dM_ - along * dP_;
+    }
+
+    std::vector<Crossing> crossingsAt(float angle) const {
+        NeutralAxisFrame frame;
+        prepareNeutralAxisFrame(inputs_, angle, frame);
+        std::vector<Crossing> found;
+        constexpr int kCells = 60;
+        float lo = 0.001f;
+        double fLo = offPlane(frame, lo);
+        for (int g = 1; g <= kCells; ++g) {
+            float hi = 0.001f * std::pow(1e9f, static_cast<float>(g) / kCells);
+            const double fHi = offPlane(frame, hi);
+            if ((fLo > 0) != (fHi > 0)) {
+                float a = lo, b = hi;
+                const bool aSide = fLo > 0;
+                for (float mid = a + (b - a) / 2; mid > a && mid < b; mid = a + (b - a) / 2) {
+                    ((offPlane(frame, mid) > 0) == aSide ? a : b) = mid;
+                }
+                Crossing x;
+                offPlane(frame, a, &x);
+                if (x.lambda > 0) {
+                    found.push_back(x);
+                }
+            }
+            lo = hi;
+            fLo = fHi;
+        }
+        return found;
+    }
+
+    // The crossing at `angle` nearest in depth to `near`.
+    std::optional<Crossing> follow(float angle, const Crossing& near) const {
+        std::optional<Crossing> best;
+        for (const Crossing& x : crossingsAt(angle)) {
+            if (!best ||
+                std::fabs(std::log(x.c / near.c)) < std::fabs(std::log(best->c / near.c))) {
+                best = x;
+            }
+        }
+        return best;
+    }
+
+    std::optional<Crossing> bisectAngle(Crossing a, Crossing b) const {
+        for (float mid = a.angle + (b.angle - a.angle) / 2; mid > a.angle && mid < b.angle;
+             mid = a.angle + (b.angle - a.angle) / 2) {
+            const std::optional<Crossing> m = follow(mid, a);
+            if (!m) {
+                return std::nullopt;
+            }
+            ((m->miss > 0) == (a.miss > 0) ? a : b) = *m;
+        }
+        return std::fabs(a.miss) < std::fabs(b.miss) ? a : b;
+    }
+
+    const EngineInputs& inputs_;
+    double moment_, ux_, uy_, norm_, dP_, dM_;
+};
+
+} // namespace pmsect::test
