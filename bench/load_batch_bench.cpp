@@ -1,29 +1,22 @@
 // Speed of checkLoads inside one process: 10,000 loads on each project of the benchmark set with
 // 1 and 2 threads (the whole pmsect-cli process is measured by load_file_bench.py). Evaluations
 // are counted with one thread only, as the counter is kept per thread.
+#include "bench_projects.h"
 #include "engine/load_batch.h"
 #include "engine/strain_compat.h"
-#include "io/project_file.h"
 #include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <random>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace pmsect {
 namespace {
 
-ProjectModel benchProject(const std::string& name) {
-    ProjectModel m;
-    if (!loadProjectFile(std::string(PMSECT_BENCH_DATA) + "/" + name + ".rcs", m)) {
-        throw std::runtime_error("cannot load " + name + ".rcs");
-    }
-    return m;
-}
+using bench::benchProject;
+using bench::proportionalLoads;
 
 // The loads of load_file_bench.py's kind: Pu from -600 to 150 kips, moments up to 150 and 100
 // kip-ft.
@@ -32,26 +25,6 @@ std::vector<LoadInput> defaultBenchLoads(std::size_t count) {
     std::uniform_real_distribution<float> pu(-600, 150);
     std::uniform_real_distribution<float> mux(-150, 150);
     std::uniform_real_distribution<float> muy(-100, 100);
-    std::vector<LoadInput> loads(count);
-    for (LoadInput& load : loads) {
-        load = {pu(random), mux(random), muy(random)};
-    }
-    return loads;
-}
-
-// Loads in proportion to the section, so that every section sees compression, tension and
-// biaxial bending, about as many failing as passing: Pu from 1.1 Po to 1.1 To, each moment up
-// to 1.3 times the section's largest pure-bending strength about its axis.
-std::vector<LoadInput> proportionalLoads(const ProjectModel& m, std::size_t count) {
-    const auto largest = [&](int a, int b) {
-        return std::max(std::fabs(m.pureBending[a].Mn), std::fabs(m.pureBending[b].Mn)) / 12.0f;
-    };
-    const float mx = 1.3f * largest(0, 1);
-    const float my = 1.3f * largest(2, 3);
-    std::mt19937 random(24);
-    std::uniform_real_distribution<float> pu(1.1f * m.Po / 1000, 1.1f * m.To / 1000);
-    std::uniform_real_distribution<float> mux(-mx, mx);
-    std::uniform_real_distribution<float> muy(-my, my);
     std::vector<LoadInput> loads(count);
     for (LoadInput& load : loads) {
         load = {pu(random), mux(random), muy(random)};

@@ -23,6 +23,9 @@ constexpr int kMaxStepHalvings = 8;
 // Brackets narrower than these are settled: a few units in the last place of a float.
 constexpr double kRelativeDepthWidth = 3e-7;
 constexpr double kAngleWidth = 1e-5; // degrees
+// The steps through the angles near the state found, for other states on the same ray.
+constexpr double kNearbyStep = 0.01; // degrees
+constexpr int kNearbySteps = 15;
 // The differences that make Newton's derivatives: small beside its steps, large beside rounding.
 constexpr float kAngleDifference = 0.01f; // degrees
 constexpr double kRelativeDepthDifference = 1e-4;
@@ -286,6 +289,46 @@ bool onTheLine(const std::optional<LineState>& x) {
     return x && x->along > 0 && x->miss() <= kAcceptedMiss;
 }
 
+// The moment's direction need not turn steadily with the neutral axis: states a tenth of a
+// degree apart can lie on the same ray, the surface folded between them, and only the outermost
+// is on the surface. The angles near the state found are stepped through on either side, and
+// the line's crossings among them settled; the outermost state on the line.
+LineState outermostNearby(const EngineInputs& inputs, const LoadLine& line,
+                          const LineState& found) {
+    LineState best = found;
+    for (const double side : {-1.0, 1.0}) {
+        float lastDepth = found.c;
+        const auto onPlane = [&](float angle) {
+            AngleSlice slice(inputs, line, angle);
+            auto s = depthOnPlane(slice, lastDepth, 1.05);
+            if (s) {
+                lastDepth = s->c;
+            }
+            return s;
+        };
+        std::optional<LineState> last;
+        for (int j = 1; j <= kNearbySteps; ++j) {
+            const std::optional<LineState> here =
+                onPlane(static_cast<float>(found.angle + side * j * kNearbyStep));
+            if (!here) {
+                break;
+            }
+            if (last && bracketsTheLine(*last, *here)) {
+                const float resume = lastDepth;
+                const std::optional<LineState> x = falsePosition(
+                    *last, *here, onPlane, [](const LineState& s) { return s.angle; },
+                    [](const LineState& s) { return s.sideways; }, kAngleWidth);
+                if (onTheLine(x) && x->along > best.along) {
+                    best = *x;
+                }
+                lastDepth = resume;
+            }
+            last = here;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 std::optional<LoadLineCapacity> searchCapacityOnLoadLine(const EngineInputs& inputs, float P,
@@ -325,6 +368,7 @@ std::optional<LoadLineCapacity> searchCapacityOnLoadLine(const EngineInputs& inp
     if (!onTheLine(found)) {
         return std::nullopt;
     }
+    found = outermostNearby(inputs, line, *found);
     const double lambda = found->along / line.norm;
     if (!(lambda > 0) || !std::isfinite(lambda)) {
         return std::nullopt;

@@ -1,5 +1,6 @@
 // The check ratio of a load by brute force, a reference for the load check's search: every
-// neutral-axis angle of a one-degree scan, at each every depth (a log grid from 0.001 to 1e6 in,
+// neutral-axis angle of a one-degree scan (a hundredth of a degree near the load's line), at each
+// every depth (a log grid from 0.001 to 1e6 in,
 // then bisected) that puts the state on the plane through the load's line square to the
 // moment's own plane, on the load's side; where the state's moment passes the load's between
 // two angles, the angle bisected to single precision. The outermost such point of the ray
@@ -9,6 +10,7 @@
 #include "engine/neutral_axis_frame.h"
 #include "engine/strain_compat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -29,16 +31,20 @@ public:
         std::vector<Crossing> last = crossingsAt(0);
         for (int k = 1; k <= 360; ++k) {
             std::vector<Crossing> here = crossingsAt(static_cast<float>(k));
-            for (const Crossing& a : last) {
-                for (const Crossing& b : here) {
-                    if (std::fabs(a.miss) < 0.3 && std::fabs(b.miss) < 0.3 &&
-                        (a.miss > 0) != (b.miss > 0)) {
-                        const std::optional<Crossing> x = bisectAngle(a, b);
-                        if (x && (!best || x->lambda > best->lambda)) {
-                            best = x;
-                        }
-                    }
+            if (nearTheLine(last) || nearTheLine(here)) {
+                // The moment's direction need not turn steadily with the neutral axis: near the
+                // line, hundredths of a degree, so that every crossing of a fold is found.
+                std::vector<Crossing> previous = last;
+                for (int j = 1; j <= kFineSteps; ++j) {
+                    std::vector<Crossing> fine =
+                        j == kFineSteps ? here
+                                        : crossingsAt(static_cast<float>(k - 1) +
+                                                      static_cast<float>(j) / kFineSteps);
+                    keepOutermost(previous, fine, best);
+                    previous = std::move(fine);
                 }
+            } else {
+                keepOutermost(last, here, best);
             }
             last = std::move(here);
         }
@@ -53,6 +59,30 @@ private:
         float angle, c;
         double miss, lambda, phi; // miss: the state's turn from the load's line, radians
     };
+
+    static constexpr int kFineSteps = 100;
+
+    static bool nearTheLine(const std::vector<Crossing>& crossings) {
+        return std::any_of(crossings.begin(), crossings.end(),
+                           [](const Crossing& x) { return std::fabs(x.miss) < 0.05; });
+    }
+
+    // Every pair of crossings of one branch (depths alike) between which the moment passes the
+    // load's, bisected; the outermost kept.
+    void keepOutermost(const std::vector<Crossing>& from, const std::vector<Crossing>& to,
+                       std::optional<Crossing>& best) const {
+        for (const Crossing& a : from) {
+            for (const Crossing& b : to) {
+                if (std::fabs(a.miss) < 0.3 && std::fabs(b.miss) < 0.3 &&
+                    (a.miss > 0) != (b.miss > 0) && std::fabs(std::log(a.c / b.c)) < 0.7) {
+                    const std::optional<Crossing> x = bisectAngle(a, b);
+                    if (x && (!best || x->lambda > best->lambda)) {
+                        best = x;
+                    }
+                }
+            }
+        }
+    }
 
     double offPlane(const NeutralAxisFrame& frame, float c, Crossing* out = nullptr) const {
         NeutralAxisState s;
@@ -85,8 +115,10 @@ private:
                     ((offPlane(frame, mid) > 0) == aSide ? a : b) = mid;
                 }
                 Crossing x;
-                offPlane(frame, a, &x);
-                if (x.lambda > 0) {
+                const double off = offPlane(frame, a, &x);
+                // Where a bar enters the stress block the state jumps across the plane: no
+                // crossing.
+                if (x.lambda > 0 && std::fabs(off) <= 1e-4 * x.lambda * norm_) {
                     found.push_back(x);
                 }
             }

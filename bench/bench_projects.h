@@ -1,0 +1,45 @@
+// The benchmark set's projects and loads in proportion to each section, for the load benchmarks.
+#pragma once
+
+#include "engine/load_check.h"
+#include "io/project_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pmsect::bench {
+
+inline ProjectModel benchProject(const std::string& name) {
+    ProjectModel m;
+    if (!loadProjectFile(std::string(PMSECT_BENCH_DATA) + "/" + name + ".rcs", m)) {
+        throw std::runtime_error("cannot load " + name + ".rcs");
+    }
+    return m;
+}
+
+// Loads in proportion to the section, so that every section sees compression, tension and
+// biaxial bending, about as many failing as passing: Pu from 1.1 Po to 1.1 To, each moment up
+// to 1.3 times the section's largest pure-bending strength about its axis.
+inline std::vector<LoadInput> proportionalLoads(const ProjectModel& m, std::size_t count,
+                                                unsigned seed = 24) {
+    const auto largest = [&](int a, int b) {
+        return std::max(std::fabs(m.pureBending[a].Mn), std::fabs(m.pureBending[b].Mn)) / 12.0f;
+    };
+    const float mx = 1.3f * largest(0, 1);
+    const float my = 1.3f * largest(2, 3);
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> pu(1.1f * m.Po / 1000, 1.1f * m.To / 1000);
+    std::uniform_real_distribution<float> mux(-mx, mx);
+    std::uniform_real_distribution<float> muy(-my, my);
+    std::vector<LoadInput> loads(count);
+    for (LoadInput& load : loads) {
+        load = {pu(random), mux(random), muy(random)};
+    }
+    return loads;
+}
+
+} // namespace pmsect::bench
