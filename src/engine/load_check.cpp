@@ -125,10 +125,9 @@ CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& 
         }
         row[kLoadAngle] = alpha;
         if (Mux == 0 && Muy == 0) {
-            // No load at all passes whatever the capacity; the capacity is still shown.
-            const double a = alpha * kShortPi / 180.0;
-            cap = capacityOnLine(inputs, 0, static_cast<float>(std::sin(a)),
-                                 static_cast<float>(std::cos(a)));
+            // No load at all passes whatever the capacity; the capacity is still shown, that of
+            // its direction of 180 degrees (-My) exactly, as the summary's pure-bending line.
+            cap = capacityOnLine(inputs, 0, 0, -1);
             cap.found = true;
             cap.Mnx = 0;
         } else {

@@ -109,6 +109,11 @@ TEST(LoadLineSearch, PureBendingAlongAnAxisShowsTheSummarysStrength) {
             const float capacity = m.loads[1][aboutX ? kPhiMnx : kPhiMny];
             EXPECT_EQ(twoDecimals(capacity), twoDecimals(shown)) << name << " line " << line;
         }
+        // No load at all shows the capacity of its direction, 180 degrees: the -Mny line.
+        m.loads[1] = LoadRow{};
+        test::checkLoadRow(m, 1);
+        EXPECT_EQ(twoDecimals(m.loads[1][kPhiMny]), twoDecimals(-m.pureBending[3].phiMn / 12))
+            << name;
     }
 }
 
