@@ -2,6 +2,7 @@
 #include "cli/combinations_command.h"
 
 #include "cli/commands.h"
+#include "cli/governing_output.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
@@ -133,13 +134,19 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
     }
     const std::vector<CheckedLoad> checked =
         checkLoads(engineInputsOf(model), combinationLoads(combinations), 0);
-    bool failing = false;
-    for (int i = 1; i <= model.numLoads; ++i) {
-        failing = failing || loadFails(model.loads[i], model.loadStatus[i].capacityFound);
-    }
-    for (const CheckedLoad& c : checked) {
-        failing = failing || loadFails(c);
-    }
+    // The project's loads, then the combinations: the verdict is over all of them.
+    std::vector<CheckedLoad> all = projectChecks(model);
+    const std::size_t projectCount = all.size();
+    all.insert(all.end(), checked.begin(), checked.end());
+    const LoadVerdict verdict = loadVerdict(all);
+    const LoadNaming nameOf = [&](std::size_t i) {
+        if (i < projectCount) {
+            return projectLoadName(i);
+        }
+        const std::string& name = combinations[i - projectCount].name;
+        return LoadName{name, name};
+    };
+    const bool failing = verdict.failing > 0;
     if (asJson) {
         json rows = json::array();
         for (int i = 1; i <= model.numLoads; ++i) {
@@ -169,6 +176,7 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
             printLoadRowColumns(checked[k].row, checked[k].capacityFound);
         }
     }
+    std::printf("%s\n", verdictLine(verdict, nameOf).c_str());
     return failing ? 1 : 0;
 }
 

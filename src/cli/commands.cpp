@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 
 #include "building/new_project.h"
+#include "cli/governing_output.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
@@ -43,21 +44,14 @@ json loadsJson(const ProjectModel& m) {
     return loads;
 }
 
-bool anyLoadFails(const ProjectModel& m) {
-    for (int i = 1; i <= m.numLoads; ++i) {
-        if (loadFails(m.loads[i], m.loadStatus[i].capacityFound)) {
-            return true;
-        }
-    }
-    return false;
-}
-
+// The project's load table, and under it which load governs and how many fail.
 void printLoadTable(const ProjectModel& m) {
     printLoadTableHeading(false);
     for (int i = 1; i <= m.numLoads; ++i) {
         std::printf("%4d", i);
         printLoadRowColumns(m.loads[i], m.loadStatus[i].capacityFound);
     }
+    std::printf("%s\n", verdictLine(loadVerdict(projectChecks(m)), projectLoadName).c_str());
 }
 
 } // namespace
@@ -151,6 +145,9 @@ int runSummary(const ProjectSource& source, bool asJson) {
                     {"phiTnMax_kip", jsonNumber(static_cast<float>(model.phiTnMax / 1000.0))},
                     {"pureBending", pure},
                     {"loads", loadsJson(model)}};
+        const LoadVerdict verdict = loadVerdict(projectChecks(model));
+        out["governing"] = governingJson(verdict, projectLoadName);
+        out["failing"] = verdict.failing;
         // Present only when it holds something, so that a sound section's output stays as it was.
         if (const std::vector<std::string> warnings = designWarnings(model); !warnings.empty()) {
             out["warnings"] = warnings;
@@ -196,7 +193,7 @@ int runCheck(const ProjectSource& source, bool asJson) {
     } else {
         printLoadTable(model);
     }
-    return anyLoadFails(model) ? 1 : 0;
+    return loadVerdict(projectChecks(model)).failing > 0 ? 1 : 0;
 }
 
 } // namespace pmsect::cli

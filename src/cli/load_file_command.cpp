@@ -4,6 +4,7 @@
 
 #include "cli/combinations_command.h"
 #include "cli/commands.h"
+#include "cli/governing_output.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
@@ -44,6 +45,14 @@ std::string dumped(const json& value) {
     return value.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
+// A load of the file by its id, shown as text where it is a number.
+LoadNaming loadNaming(const CheckedLoads& file) {
+    return [&file](std::size_t i) {
+        const json id = loadId(file, i);
+        return LoadName{id, id.is_string() ? id.get<std::string>() : dumped(id)};
+    };
+}
+
 void printJson(const ProjectModel& model, const CheckedLoads& file,
                const std::vector<CheckedLoad>& results, const LoadVerdict& summary) {
     std::cout << "{\n  \"code\": " << dumped(designCodeJson(model)) << ",\n  \"loads\": [";
@@ -57,7 +66,8 @@ void printJson(const ProjectModel& model, const CheckedLoads& file,
         {"failing", summary.failing},
         {"maxRatio",
          summary.governing ? jsonNumber(results[*summary.governing].row[kRatio]) : json()},
-        {"maxRatioId", summary.governing ? loadId(file, *summary.governing) : json()}};
+        {"maxRatioId", summary.governing ? loadId(file, *summary.governing) : json()},
+        {"governing", governingJson(summary, loadNaming(file))}};
     std::cout << (results.empty() ? "]" : "\n  ]") << ",\n  \"summary\": " << dumped(totals)
               << "\n}\n";
 }
@@ -100,15 +110,7 @@ void printTable(const CheckedLoads& file, const std::vector<CheckedLoad>& result
         std::printf("%-10s", id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
         printLoadRowColumns(results[i].row, results[i].capacityFound);
     }
-    std::printf("%s, %zu failing", countOf(results.size(), "load", "loads").c_str(),
-                summary.failing);
-    if (summary.governing) {
-        const json id = loadId(file, *summary.governing);
-        std::printf(", largest ratio %s (load %s)",
-                    fixed(results[*summary.governing].row[kRatio], "#0.000").c_str(),
-                    id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
-    }
-    std::printf("\n");
+    std::printf("%s\n", verdictLine(summary, loadNaming(file)).c_str());
 }
 
 } // namespace

@@ -24,9 +24,4 @@ inline nlohmann::ordered_json loadRowJson(const LoadRow& row, bool capacityFound
     return object;
 }
 
-// Whether a checked load fails: its ratio above 1, or no capacity found on its load line.
-inline bool loadFails(const LoadRow& row, bool capacityFound) {
-    return !capacityFound || row[kRatio] > 1.0f;
-}
-
 } // namespace pmsect::cli

@@ -7,6 +7,7 @@
 #include "units/unit_conversion.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace pmsect {
 namespace {
@@ -221,12 +222,34 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
     r += NL;
     r += NL;
     r += "Load Check:";
+    std::vector<CheckedLoad> checks;
     for (int i = 1; i <= n; ++i) {
         appendLoadCombination(r, m, i);
+        const auto k = static_cast<std::size_t>(i);
+        checks.push_back({m.loads[k], m.loadStatus[k].capacityFound});
     }
+    const LoadVerdict verdict = loadVerdict(checks);
+    r += NL;
+    r += NL;
+    r += loadVerdictSentence(verdict, verdict.governing ? std::to_string(*verdict.governing + 1)
+                                                        : std::string()) +
+         ".";
 }
 
 } // namespace
+
+std::string loadVerdictSentence(const LoadVerdict& verdict, const std::string& governingId) {
+    std::string line = verdict.failing == 0 ? "All " + std::to_string(verdict.count) + " loads pass"
+                                            : std::to_string(verdict.failing) + " of " +
+                                                  std::to_string(verdict.count) + " loads fail";
+    if (verdict.governing) {
+        line += "; largest ratio " + formatNumber(verdict.largestRatio, "0.000") + " (load " +
+                governingId + ")";
+    } else {
+        line += "; no load has a capacity on its load line";
+    }
+    return line;
+}
 
 std::string AddSpace(std::string_view text, int width) {
     std::string out(text);

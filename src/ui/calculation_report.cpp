@@ -315,16 +315,7 @@ std::string verdictLine(const std::vector<ReportLoad>& loads) {
         checks.push_back(l.check);
     }
     const LoadVerdict v = loadVerdict(checks);
-    std::string line = v.failing == 0 ? "All " + std::to_string(v.count) + " loads pass"
-                                      : std::to_string(v.failing) + " of " +
-                                            std::to_string(v.count) + " loads fail";
-    if (v.governing) {
-        line += "; largest ratio " + formatNumber(v.largestRatio, "0.000") + " (load " +
-                loads[*v.governing].id + ")";
-    } else {
-        line += "; no load has a capacity on its load line";
-    }
-    return line;
+    return loadVerdictSentence(v, v.governing ? loads[*v.governing].id : std::string());
 }
 
 Document calculationReport(const ProjectModel& model, const std::vector<ReportLoad>& loads,

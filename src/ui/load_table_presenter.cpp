@@ -1,7 +1,9 @@
 // The load table: the record set of load rows and its write-back to the model.
 #include "ui/load_table_presenter.h"
 
+#include "engine/governing_load.h"
 #include "format/number_format.h"
+#include "io/report_text.h"
 #include "ui/finite_change.h"
 
 #include <algorithm>
@@ -65,6 +67,7 @@ void LoadTablePresenter::activate() {
     for (int k = 1; k <= n; ++k) {
         view_.rows.push_back(rowFromModel(k));
     }
+    noteVerdict();
     view_.currentRow = 0;
     edited_ = false;
     pointer_.setPointer(kPointerNormal);
@@ -177,6 +180,22 @@ void LoadTablePresenter::rowsFromModel() {
     for (int k = 1; k <= model_.numLoads; ++k) {
         view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k);
     }
+    noteVerdict();
+}
+
+void LoadTablePresenter::noteVerdict() {
+    std::vector<CheckedLoad> checks;
+    for (int k = 1; k <= std::clamp<int>(model_.numLoads, 0, kMaxLoads); ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        checks.push_back({model_.loads[i], model_.loadStatus[i].capacityFound});
+    }
+    const LoadVerdict verdict = loadVerdict(checks);
+    view_.verdict = checks.empty()
+                        ? std::string()
+                        : loadVerdictSentence(verdict, verdict.governing
+                                                           ? std::to_string(*verdict.governing + 1)
+                                                           : std::string()) +
+                              ".";
 }
 
 void LoadTablePresenter::done() {

@@ -63,6 +63,8 @@ struct LoadTableView {
     std::array<GridColumn, kLoadFields> columns{};
     std::vector<LoadGridRow> rows;
     int currentRow = 0; // 0-based; the row Delete Load removes
+    // Which checked load governs and how many fail, under the table; empty without loads.
+    std::string verdict;
     bool visible = false;
 };
 
@@ -116,6 +118,7 @@ private:
     void renumber();
     LoadGridRow rowFromModel(int k) const;
     void rowsFromModel();
+    void noteVerdict();
     // The 0-based position of the first row with no input typed, if any.
     std::optional<std::size_t> firstEmptyRow() const;
 

@@ -2,6 +2,7 @@
 // refusals with their line and column, and the same output at any number of threads.
 #include "run_cli.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -61,6 +62,43 @@ TEST_F(LoadFileCliTest, JsonCarriesIdsTheCheckKeysAndASummary) {
     EXPECT_EQ(j["summary"]["failing"], 0);
     EXPECT_EQ(j["summary"]["maxRatio"], std::max(ratioA, ratioB));
     EXPECT_EQ(j["summary"]["maxRatioId"], ratioA > ratioB ? "A" : "B");
+    const json& governing = j["summary"]["governing"];
+    EXPECT_EQ(governing["id"], j["summary"]["maxRatioId"]);
+    EXPECT_EQ(governing["name"], j["summary"]["maxRatioId"]);
+    EXPECT_EQ(governing["ratio"], std::max(ratioA, ratioB));
+}
+
+// summary and check name the governing load of the project's own table and count the failing
+// ones: recounted here from the loads the same output lists.
+TEST_F(LoadFileCliTest, TheProjectsCommandsNameTheGoverningLoad) {
+    const std::string project = std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs";
+    const json summary = json::parse(test::runCli("summary " + project + " --json").text);
+    std::size_t failing = 0;
+    std::size_t largest = 0;
+    const json& loads = summary["loads"];
+    ASSERT_EQ(loads.size(), 40u);
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        const bool fails = !loads[i]["capacityFound"].get<bool>() || loads[i]["ratio"] > 1.0;
+        failing += fails ? 1 : 0;
+        if (loads[i]["ratio"] > loads[largest]["ratio"]) {
+            largest = i;
+        }
+    }
+    EXPECT_GT(failing, 0u);
+    EXPECT_EQ(summary["failing"], failing);
+    EXPECT_EQ(summary["governing"]["id"], largest + 1);
+    EXPECT_EQ(summary["governing"]["name"], std::to_string(largest + 1));
+    EXPECT_EQ(summary["governing"]["ratio"], loads[largest]["ratio"]);
+
+    char line[96];
+    std::snprintf(line, sizeof line, "\n40 loads, %zu failing, largest ratio %.3f (load %zu)\n",
+                  failing, loads[largest]["ratio"].get<double>(), largest + 1);
+    for (const char* command : {"summary ", "check "}) {
+        const test::CliOutput r = test::runCli(command + project);
+        EXPECT_NE(r.text.find(line), std::string::npos) << command << r.text;
+    }
+    EXPECT_EQ(json::parse(test::runCli("summary " + path("p.rcs") + " --json").text)["governing"],
+              nullptr);
 }
 
 TEST_F(LoadFileCliTest, ResultsAreThoseOfTheLoadAloneInTheProject) {

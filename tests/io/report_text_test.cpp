@@ -258,7 +258,7 @@ TEST(ReportText, LoadsInSiUnits) {
     EXPECT_NEAR(m.loads[2][kLoadAngle], 36.87, 0.05);
     EXPECT_EQ(lines[at + 16], "   eccentricty = 101.60 mm;     Angle = " +
                                   handFixed(m.loads[2][kLoadAngle], 2) + " deg");
-    EXPECT_EQ(lines.size(), at + 19);
+    EXPECT_EQ(lines.size(), at + 21); // and the verdict after an empty line
 }
 
 TEST(ReportText, VerdictsAndACapacityNotFound) {
@@ -276,6 +276,9 @@ TEST(ReportText, VerdictsAndACapacityNotFound) {
               "   Demand  :-100.00" + blanks(8) + "0.00" + blanks(11) + "0.00" + blanks(11));
     EXPECT_EQ(lines[at + 23], "   Capacity:  not found on this load line");
     EXPECT_EQ(lines[at + 26], "   Design Ratio = capacity not found... NO GOOD!");
+    // Load 2 fails by its ratio and load 3 without a capacity; load 2 has the largest ratio.
+    EXPECT_EQ(lines.back(), "2 of 3 loads fail; largest ratio 1.001 (load 2).");
+    EXPECT_EQ(lines[lines.size() - 2], "");
 }
 
 TEST(ReportText, WideNumberIsWrittenWholeAndTheNextColumnFollows) {

@@ -156,6 +156,10 @@ TEST_F(LoadTable, RatiosAboveOneAreMarkedAsFailing) {
         EXPECT_FALSE(loads.cellFails(1, f)) << f; // only the check itself is marked
     }
     EXPECT_FALSE(loads.cellFails(2, kRatio)); // no such row
+    // Under the table: the second load governs, and it alone fails.
+    EXPECT_EQ(loads.view().verdict, "1 of 2 loads fail; largest ratio " +
+                                        formatNumber(model.loads[2][kRatio], "0.000") +
+                                        " (load 2).");
 }
 
 TEST_F(LoadTable, CancelClosesWithoutChangingTheLoads) {

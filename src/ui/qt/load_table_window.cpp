@@ -44,6 +44,9 @@ LoadTableWindow::LoadTableWindow(LoadTablePresenter& presenter, const bool& task
     files->addWidget(export_);
     files->addStretch(1);
     extraArea().addLayout(files);
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName("lblLoadVerdict");
+    extraArea().addWidget(verdict_);
     connect(import_, &QPushButton::clicked, this,
             [this] { run([this] { presenter_.importLoads(); }); });
     connect(export_, &QPushButton::clicked, this,
@@ -59,6 +62,7 @@ LoadTableWindow::LoadTableWindow(LoadTablePresenter& presenter, const bool& task
 void LoadTableWindow::render() {
     import_->setText(qtText(presenter_.view().importCaption));
     export_->setText(qtText(presenter_.view().exportCaption));
+    verdict_->setText(qtText(presenter_.view().verdict));
     GridWindow::render();
 }
 

@@ -5,6 +5,8 @@
 #include "ui/load_table_presenter.h"
 #include "ui/qt/grid_window.h"
 
+#include <QLabel>
+
 class QPushButton;
 
 namespace pmsect {
@@ -21,6 +23,7 @@ private:
     LoadTablePresenter& presenter_;
     QPushButton* import_;
     QPushButton* export_;
+    QLabel* verdict_;
 };
 
 } // namespace pmsect

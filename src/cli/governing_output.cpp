@@ -1,0 +1,40 @@
+// The verdict line and the governing object of the commands that check loads.
+#include "cli/governing_output.h"
+
+#include "cli/json_output.h"
+#include "cli/load_row_text.h"
+#include "format/text.h"
+
+namespace pmsect::cli {
+
+std::string verdictLine(const LoadVerdict& verdict, const LoadNaming& nameOf) {
+    std::string line = countOf(verdict.count, "load", "loads") + ", " +
+                       std::to_string(verdict.failing) + " failing";
+    if (verdict.governing) {
+        line += ", largest ratio " + fixed(verdict.largestRatio, "#0.000") + " (load " +
+                nameOf(*verdict.governing).name + ")";
+    }
+    return line;
+}
+
+nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNaming& nameOf) {
+    if (!verdict.governing) {
+        return nullptr;
+    }
+    const LoadName name = nameOf(*verdict.governing);
+    return {{"id", name.id}, {"name", name.name}, {"ratio", jsonNumber(verdict.largestRatio)}};
+}
+
+std::vector<CheckedLoad> projectChecks(const ProjectModel& model) {
+    std::vector<CheckedLoad> checks;
+    for (int i = 1; i <= model.numLoads && i <= kMaxLoads; ++i) {
+        checks.push_back({model.loads[i], model.loadStatus[i].capacityFound});
+    }
+    return checks;
+}
+
+LoadName projectLoadName(std::size_t index) {
+    return {index + 1, std::to_string(index + 1)};
+}
+
+} // namespace pmsect::cli
