@@ -35,18 +35,6 @@ json combinationJson(const LoadCombination& c) {
     return out;
 }
 
-// A field that holds the separator, a quote or a line break goes in quotes.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
 int nameWidth(const std::vector<LoadCombination>& combinations) {
     std::size_t width = 11; // "Combination"
     for (const LoadCombination& c : combinations) {

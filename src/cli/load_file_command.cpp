@@ -72,18 +72,6 @@ void printJson(const ProjectModel& model, const CheckedLoads& file,
               << "\n}\n";
 }
 
-// A field that holds the separator, a quote or a line break goes in quotes.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + "\"";
-}
-
 void printCsv(const CheckedLoads& file, const std::vector<CheckedLoad>& results) {
     std::cout << "id";
     for (const char* key : kLoadRowKeys) {

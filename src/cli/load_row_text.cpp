@@ -7,6 +7,17 @@
 
 namespace pmsect::cli {
 
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
 std::string fixed(double value, const char* pattern) {
     return formatNumber(value, pattern);
 }

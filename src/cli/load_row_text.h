@@ -8,6 +8,9 @@
 
 namespace pmsect::cli {
 
+// A field of the CSV outputs: in quotes when it holds the separator, a quote or a line break.
+std::string csvField(const std::string& text);
+
 // A number as the tables print it.
 std::string fixed(double value, const char* pattern = "##,##0.00");
 
