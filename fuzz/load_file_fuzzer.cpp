@@ -7,6 +7,7 @@
 #include "format/number_format.h"
 #include "fuzz_files.h"
 #include "io/load_file.h"
+#include "project/engine_inputs_of.h"
 
 #include <cmath>
 #include <cstdio>
@@ -68,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         }
         checkAccepted(read);
         if (!read.contents.loads.empty()) {
-            const auto results =
-                checkLoads(newProject(), std::span(read.contents.loads).first(1), 1);
+            const auto results = checkLoads(engineInputsOf(newProject()),
+                                            std::span(read.contents.loads).first(1), 1);
             const LoadRow& row = results[0].row;
             for (int col = kEccentricity; col <= kRatio; ++col) {
                 if (std::isnan(row[col])) {

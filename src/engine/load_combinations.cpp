@@ -118,9 +118,10 @@ public:
         for (const UserCombination& user : set_.options.userCombinations) {
             CombinationSum sum(set_.options.sustainedLiveFraction);
             for (const auto& [caseName, factor] : user.factors) {
+                const std::string& name = caseName; // a lambda may not capture a binding
                 const auto c =
                     std::find_if(set_.cases.begin(), set_.cases.end(),
-                                 [&](const LoadCase& lc) { return lc.name == caseName; });
+                                 [&name](const LoadCase& lc) { return lc.name == name; });
                 if (c != set_.cases.end()) {
                     sum.add(*c, factor);
                 }
