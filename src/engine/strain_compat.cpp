@@ -272,7 +272,9 @@ bool sameBits(float a, float b) {
 }
 
 template <class T> bool sameBytes(const std::vector<T>& a, const std::vector<T>& b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0;
+    // An empty vector may hold no storage at all, and memcmp must not be given a null pointer.
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(T)) == 0);
 }
 
 bool sameInputs(const EngineInputs& a, const EngineInputs& b) {
