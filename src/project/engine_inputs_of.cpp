@@ -42,4 +42,14 @@ EngineInputs engineInputsOf(ProjectModel& model) {
     return engineInputsOf(static_cast<const ProjectModel&>(model), &model.unmatchedBarSize);
 }
 
+std::vector<LoadInput> loadInputsOf(const ProjectModel& model) {
+    std::vector<LoadInput> loads;
+    loads.reserve(static_cast<std::size_t>(model.loads.count()));
+    for (int k = 1; k <= model.loads.count(); ++k) {
+        const LoadRow& row = model.loads[static_cast<std::size_t>(k)];
+        loads.push_back({row[kPu], row[kMux], row[kMuy]});
+    }
+    return loads;
+}
+
 } // namespace pmsect

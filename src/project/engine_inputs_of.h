@@ -3,9 +3,11 @@
 #pragma once
 
 #include "engine/engine_inputs.h"
+#include "engine/load_check.h"
 #include "model/project_model.h"
 
 #include <optional>
+#include <vector>
 
 namespace pmsect {
 
@@ -22,5 +24,8 @@ EngineInputs engineInputsOf(const ProjectModel& model,
 // The same, recording a bar number missing from the bar table in model.unmatchedBarSize for the
 // command that runs the computation to report.
 EngineInputs engineInputsOf(ProjectModel& model);
+
+// Pu, Mux and Muy of the load table's rows, in their order.
+std::vector<LoadInput> loadInputsOf(const ProjectModel& model);
 
 } // namespace pmsect
