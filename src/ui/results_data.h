@@ -3,10 +3,10 @@
 // computation overwrites its own table.
 #pragma once
 
-#include "results/control_points.h"
-#include "results/curve_depth_memo.h"
-#include "results/interaction_curve.h"
-#include "results/interaction_surface.h"
+#include "engine/control_points.h"
+#include "engine/curve_depth_memo.h"
+#include "engine/interaction_curve.h"
+#include "engine/interaction_surface.h"
 
 namespace pmsect {
 
