@@ -1,5 +1,5 @@
-// The control points as the table printed under a Pn-Mn diagram, in the display units, each row
-// led by the letter that marks the point on the diagram.
+// The control points as they are named in outputs and shown: the table printed under a Pn-Mn
+// diagram, in the display units, each row led by the letter that marks the point on the diagram.
 #pragma once
 
 #include "engine/control_points.h"
