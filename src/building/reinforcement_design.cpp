@@ -326,7 +326,7 @@ std::string arrangementText(const Arrangement& a) {
 
 std::vector<LoadInput> projectLoads(const ProjectModel& project) {
     std::vector<LoadInput> loads;
-    for (int i = 1; i <= project.numLoads && i <= kMaxLoads; ++i) {
+    for (int i = 1; i <= project.loads.count(); ++i) {
         const LoadRow& row = project.loads[static_cast<std::size_t>(i)];
         loads.push_back({row[kPu], row[kMux], row[kMuy]});
     }

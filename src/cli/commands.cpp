@@ -38,8 +38,8 @@ const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
 
 json loadsJson(const ProjectModel& m) {
     json loads = json::array();
-    for (int i = 1; i <= m.numLoads; ++i) {
-        loads.push_back(loadRowJson(m.loads[i], m.loadStatus[i].capacityFound));
+    for (int i = 1; i <= m.loads.count(); ++i) {
+        loads.push_back(loadRowJson(m.loads[i], m.loads.status(i).capacityFound));
     }
     return loads;
 }
@@ -47,9 +47,9 @@ json loadsJson(const ProjectModel& m) {
 // The project's load table, and under it which load governs and how many fail.
 void printLoadTable(const ProjectModel& m) {
     printLoadTableHeading(false);
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         std::printf("%4d", i);
-        printLoadRowColumns(m.loads[i], m.loadStatus[i].capacityFound);
+        printLoadRowColumns(m.loads[i], m.loads.status(i).capacityFound);
     }
     std::printf("%s\n", verdictLine(loadVerdict(projectChecks(m)), projectLoadName).c_str());
 }
@@ -176,7 +176,7 @@ int runSummary(const ProjectSource& source, bool asJson) {
                     found ? fixed(r.phiMn / 12.0, "###,##0.00").c_str() : "-",
                     found ? fixed(r.maxSteelStrain, "0.0000").c_str() : "-");
     }
-    if (model.numLoads > 0) {
+    if (model.loads.count() > 0) {
         std::printf("Load checks\n");
         printLoadTable(model);
     }
@@ -188,7 +188,7 @@ int runCheck(const ProjectSource& source, bool asJson) {
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         std::cout << loadsJson(model).dump(2) << "\n";
-    } else if (model.numLoads == 0) {
+    } else if (model.loads.count() == 0) {
         std::printf("%s has no load combinations.\n", source.path.c_str());
     } else {
         printLoadTable(model);

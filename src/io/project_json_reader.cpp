@@ -420,14 +420,14 @@ private:
             fail(Pointer() / "bars", "bars placed one by one need their list");
         }
 
-        m.loads.fill(LoadRow{});
-        m.loadStatus.fill(LoadStatus{});
-        m.numLoads = 0;
-        if (const json* loads = list(root_, "loads", kMaxLoads)) {
-            m.numLoads = static_cast<int16_t>(loads->size());
+        m.loads.clear();
+        // The load table takes any number of loads.
+        if (const json* loads = list(root_, "loads", std::numeric_limits<std::size_t>::max())) {
+            m.loads.reserve(loads->size());
             for (std::size_t i = 0; i < loads->size(); ++i) {
                 const Pointer at = Pointer() / "loads" / i;
                 requireKeys((*loads)[i], at, {"Pu", "Mux", "Muy"});
+                m.loads.append(LoadRow{});
                 LoadRow& row = m.loads[i + 1];
                 row[kPu] = single((*loads)[i]["Pu"], at / "Pu");
                 row[kMux] = single((*loads)[i]["Mux"], at / "Mux");

@@ -130,7 +130,6 @@ json projectJson(const ProjectModel& m) {
     checkCount(m.numPoints, kMaxPoints, "outline points");
     checkCount(m.numBars, kMaxBars, "bars");
     checkCount(m.numBarSets, kMaxBarSets, "bar sets");
-    checkCount(m.numLoads, kMaxLoads, "load combinations");
     json out;
     out["format"] = kProjectFileFormat;
     out["code"] = designCodeName(m.designCode);
@@ -174,7 +173,7 @@ json projectJson(const ProjectModel& m) {
     }
     out["bars"] = bars;
     json loads = json::array();
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         const LoadRow& r = m.loads[static_cast<std::size_t>(i)];
         loads.push_back({{"Pu", number(r[kPu], "loads")},
                          {"Mux", number(r[kMux], "loads")},

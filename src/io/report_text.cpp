@@ -6,7 +6,6 @@
 #include "project/project_summary.h"
 #include "units/unit_conversion.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace pmsect {
@@ -170,7 +169,7 @@ void appendPureBending(std::string& r, const ProjectModel& m) {
 void appendLoadCombination(std::string& r, const ProjectModel& m, int i) {
     const DisplayUnits& u = m.units;
     const LoadRow& row = m.loads[static_cast<std::size_t>(i)];
-    const bool found = m.loadStatus[static_cast<std::size_t>(i)].capacityFound;
+    const bool found = m.loads.status(static_cast<std::size_t>(i)).capacityFound;
     const std::string rule = "   " + std::string(56, '-');
     const auto force = [&](float kips) {
         return AddSpace(formatNumber(shown(kips, u.forceFactor), kForcePattern), 15);
@@ -215,7 +214,7 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i) {
 }
 
 void appendLoadCheck(std::string& r, const ProjectModel& m) {
-    const int n = std::clamp<int>(m.numLoads, 0, kMaxLoads);
+    const int n = m.loads.count();
     if (n == 0) {
         return;
     }
@@ -226,7 +225,7 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
     for (int i = 1; i <= n; ++i) {
         appendLoadCombination(r, m, i);
         const auto k = static_cast<std::size_t>(i);
-        checks.push_back({m.loads[k], m.loadStatus[k].capacityFound});
+        checks.push_back({m.loads[k], m.loads.status(k).capacityFound});
     }
     const LoadVerdict verdict = loadVerdict(checks);
     r += NL;

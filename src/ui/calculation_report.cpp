@@ -12,7 +12,6 @@
 #include "ui/calculation_figures.h"
 #include "ui/method_clauses.h"
 
-#include <algorithm>
 #include <ctime>
 #include <string_view>
 
@@ -301,10 +300,10 @@ std::string localDate() {
 
 std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
     std::vector<ReportLoad> loads;
-    const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
-    for (int i = 1; i <= n; ++i) {
+    loads.reserve(static_cast<std::size_t>(model.loads.count()));
+    for (int i = 1; i <= model.loads.count(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        loads.push_back({std::to_string(i), {model.loads[k], model.loadStatus[k].capacityFound}});
+        loads.push_back({std::to_string(i), {model.loads[k], model.loads.status(k).capacityFound}});
     }
     return loads;
 }
