@@ -4,15 +4,16 @@
 
 #include "cli/commands.h"
 #include "cli/json_output.h"
+#include "engine/interaction_curve.h"
+#include "engine/interaction_surface.h"
 #include "io/file_replacing.h"
 #include "io/project_file.h"
 #include "io/report_text.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/canvas_region.h"
 #include "results/control_point_table.h"
-#include "results/control_points.h"
 #include "results/figure_title.h"
-#include "results/interaction_curve.h"
-#include "results/interaction_surface.h"
 #include "results/plot_drawing.h"
 #include "results/svg_canvas.h"
 #include "units/display_units.h"
@@ -76,6 +77,12 @@ int16_t unitPosition(UnitGroup group, const std::string& name, int16_t fallback)
     return *position;
 }
 
+// The contour's axial load is given in the project's display force unit, as typed in the
+// results window; the engine takes kips.
+float typedContourLoad(const ProjectModel& model, double PnDisplay) {
+    return static_cast<float>(PnDisplay / model.units.forceFactor);
+}
+
 void writeSvg(const std::string& path, const SvgCanvas& canvas) {
     const FileResult written = writeFileReplacing(path, canvas.document());
     if (!written) {
@@ -87,9 +94,9 @@ void writeSvg(const std::string& path, const SvgCanvas& canvas) {
 
 int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
     ProjectModel model = loadProject(source);
-    CurveTable table;
     CurveDepthMemo depths;
-    computeCurve(model, angle, table, depths);
+    const CurveTable table = computeCurve(engineInputsOf(model), storedAxialLimits(model), angle,
+                                          depths.depthsFor(model.summaryCount));
     if (format == OutputFormat::Json) {
         const json out = {{"code", designCodeJson(model)},
                           {"angle_deg", jsonNumber(angle)},
@@ -110,8 +117,9 @@ int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
 
 int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
     ProjectModel model = loadProject(source);
-    CurveTable table;
-    const ContourLoad load = computeContour(model, Pn, table);
+    const Contour load = computeContour(engineInputsOf(model), storedAxialLimits(model),
+                                        typedContourLoad(model, Pn));
+    const CurveTable& table = load.table;
     const auto designAt = [&table](int i) -> const DesignContourPoint& {
         return table.design.points[static_cast<std::size_t>(i)];
     };
@@ -166,9 +174,10 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
 
 int runSurface(const ProjectSource& source, float sections, OutputFormat format) {
     ProjectModel model = loadProject(source);
-    auto surface = std::make_unique<SurfaceData>();
     CurveDepthMemo depths;
-    computeSurface(model, sections, *surface, depths);
+    const auto surface = std::make_unique<SurfaceData>(
+        computeSurface(engineInputsOf(model), storedAxialLimits(model), sections,
+                       depths.depthsFor(model.summaryCount)));
     if (format == OutputFormat::Json) {
         json directions = json::array();
         for (int j = 1; j <= surface->sections; ++j) {
@@ -229,7 +238,8 @@ std::string optionalCsv(std::optional<float> value) {
 
 int runControlPoints(const ProjectSource& source, float angle, OutputFormat format) {
     const ProjectModel model = loadProject(source);
-    const ControlPoints points = computeControlPoints(model, angle);
+    const ControlPoints points =
+        computeControlPoints(engineInputsOf(model), storedAxialLimits(model), angle);
     if (format == OutputFormat::Json) {
         json rows = json::array();
         for (const ControlPoint& p : points) {
@@ -283,12 +293,15 @@ int runReport(const ProjectSource& source, const ReportUnits& units) {
 int runPlot(const ProjectSource& source, const PlotRequest& request) {
     ProjectModel model = loadProject(source);
     const std::string project = std::filesystem::path(source.path).filename().string();
-    auto surface = std::make_unique<SurfaceData>();
-    CurveDepthMemo depths;
+    const EngineInputs inputs = engineInputsOf(model);
+    const AxialLimits limits = storedAxialLimits(model);
+    CurveDepthMemo memo;
+    CurveDepthMemo::Depths& depths = memo.depthsFor(model.summaryCount);
     // Figures for a calculation package: on white, under their title line.
     SvgCanvas canvas(kPictureSize, kPictureSize, SvgBackground::White);
     if (request.kind == PlotRequest::Kind::Surface) {
-        computeSurface(model, request.value, *surface, depths);
+        const auto surface =
+            std::make_unique<SurfaceData>(computeSurface(inputs, limits, request.value, depths));
         drawTitledFigure(canvas, surfaceTitle(project, model), [&](Canvas& c) {
             drawView3D(c, *surface, model, request.horizontal, request.vertical, View3DOptions{},
                        MomentScaleSource::Extents);
@@ -298,19 +311,21 @@ int runPlot(const ProjectSource& source, const PlotRequest& request) {
     }
     // The results window computes its surface first, which leaves the curve searches their
     // starting depths.
-    computeSurface(model, kWindowSections, *surface, depths);
+    computeSurface(inputs, limits, kWindowSections, depths);
     CurveTable table;
     Plot2DData data;
     data.table = &table;
     ControlPoints points{};
     if (request.kind == PlotRequest::Kind::Curve) {
-        computeCurve(model, request.value, table, depths);
-        points = computeControlPoints(model, request.value);
+        table = computeCurve(inputs, limits, request.value, depths);
+        points = computeControlPoints(inputs, limits, request.value);
         data.count = table.count;
         data.angle = request.value;
         data.controlPoints = &points;
     } else {
-        const ContourLoad contour = computeContour(model, request.value, table);
+        const Contour contour =
+            computeContour(inputs, limits, typedContourLoad(model, request.value));
+        table = contour.table;
         data.mode = PlotMode::Biaxial;
         data.count = kContourPoints;
         data.contourPn = contour.Pn;

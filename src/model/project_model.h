@@ -23,7 +23,6 @@ namespace pmsect {
 
 // Fixed table capacities. Tables are 1-based: row 0 is never used.
 inline constexpr int kMaxBarSets = 20;
-inline constexpr int kMaxCurveRows = 40;
 
 enum SectionType : int16_t { kRectangular = 1, kRound = 2, kArbitrary = 3 };
 enum BarLayout : int16_t { kBarSets = 1, kCircular = 2, kPlacedBars = 3 };

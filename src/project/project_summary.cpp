@@ -18,6 +18,17 @@ void storeAxialLimits(ProjectModel& model, const AxialLimits& limits) {
     model.phiTnMax = limits.phiTnMax;
 }
 
+AxialLimits storedAxialLimits(const ProjectModel& model) {
+    AxialLimits limits;
+    limits.steelArea = model.steelArea;
+    limits.Po = model.Po;
+    limits.phiPnMax = model.phiPnMax;
+    limits.To = model.To;
+    limits.phiTnMax = model.phiTnMax;
+    limits.curveLevel = model.tenthFcAg;
+    return limits;
+}
+
 void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked) {
     LoadRow& row = model.loads[static_cast<std::size_t>(k)];
     for (int col = kEccentricity; col <= kRatio; ++col) {

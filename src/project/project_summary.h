@@ -23,6 +23,9 @@ void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked);
 
 // Stores steelArea, Po, phiPnMax, To, phiTnMax and tenthFcAg (forces in lb).
 void storeAxialLimits(ProjectModel& model, const AxialLimits& limits);
+// The limits the project's last summary stored: the levels of its curves and the bounds of its
+// contours are those of the summary shown beside them.
+AxialLimits storedAxialLimits(const ProjectModel& model);
 
 // The project's outline (points 1..numPoints) with its bars (1..numBars); a bar number missing
 // from the bar table deducts nothing and is recorded in unmatchedBarSize.

@@ -31,6 +31,50 @@ std::string row(const std::string& letter, const std::string& title, const std::
 
 } // namespace
 
+std::string_view controlPointName(ControlPointKind kind) {
+    switch (kind) {
+    case ControlPointKind::Compression:
+        return "compression";
+    case ControlPointKind::PhiPnMax:
+        return "phiPnMax";
+    case ControlPointKind::Fs0:
+        return "fs0";
+    case ControlPointKind::FsHalfFy:
+        return "fsHalfFy";
+    case ControlPointKind::Balanced:
+        return "balanced";
+    case ControlPointKind::TensionControlled:
+        return "tensionControlled";
+    case ControlPointKind::PureBending:
+        return "pureBending";
+    case ControlPointKind::Tension:
+        return "tension";
+    }
+    return "";
+}
+
+std::string_view controlPointTitle(ControlPointKind kind) {
+    switch (kind) {
+    case ControlPointKind::Compression:
+        return "Pure compression";
+    case ControlPointKind::PhiPnMax:
+        return "phi*Pn(max)";
+    case ControlPointKind::Fs0:
+        return "fs = 0";
+    case ControlPointKind::FsHalfFy:
+        return "fs = 0.5 fy";
+    case ControlPointKind::Balanced:
+        return "Balanced";
+    case ControlPointKind::TensionControlled:
+        return "Tension controlled";
+    case ControlPointKind::PureBending:
+        return "Pure bending";
+    case ControlPointKind::Tension:
+        return "Pure tension";
+    }
+    return "";
+}
+
 std::vector<std::string> controlPointTableLines(const ControlPoints& points,
                                                 const DisplayUnits& units) {
     const double force = units.forceFactor;

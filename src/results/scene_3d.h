@@ -3,8 +3,8 @@
 // angles and the fit of the projected scene into a picture.
 #pragma once
 
+#include "engine/interaction_surface.h"
 #include "model/project_model.h"
-#include "results/interaction_surface.h"
 
 namespace pmsect {
 

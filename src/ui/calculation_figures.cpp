@@ -3,9 +3,11 @@
 // curves are the ones the window and `pmsect-cli plot` draw.
 #include "ui/calculation_figures.h"
 
+#include "engine/interaction_curve.h"
+#include "engine/interaction_surface.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/dimensioned_section.h"
-#include "results/interaction_curve.h"
-#include "results/interaction_surface.h"
 #include "results/plot_drawing.h"
 
 #include <algorithm>
@@ -55,7 +57,8 @@ CalculationFigures::CalculationFigures(const ProjectModel& model,
         s.model.loads.append(load->check.row, {load->check.capacityFound});
         s.labels.push_back(load->id);
     }
-    computeSurface(s.model, kSurfaceSections, s.surface, s.depths);
+    s.surface = computeSurface(engineInputsOf(s.model), storedAxialLimits(s.model),
+                               kSurfaceSections, s.depths.depthsFor(s.model.summaryCount));
 }
 
 DocumentFigure CalculationFigures::section(const std::string& title) const {
@@ -66,9 +69,10 @@ DocumentFigure CalculationFigures::section(const std::string& title) const {
 
 DocumentFigure CalculationFigures::diagram(float angle, const std::string& title) const {
     auto s = shared_;
-    auto curve = std::make_shared<CurveTable>();
-    computeCurve(s->model, angle, *curve, s->depths);
-    auto points = std::make_shared<ControlPoints>(computeControlPoints(s->model, angle));
+    auto curve = std::make_shared<CurveTable>(
+        computeCurve(engineInputsOf(s->model), storedAxialLimits(s->model), angle,
+                     s->depths.depthsFor(s->model.summaryCount)));
+    auto points = std::make_shared<ControlPoints>(controlPoints(angle));
     return {title, kDiagramShare, [s, curve, points, angle](Canvas& canvas) {
                 Plot2DData d;
                 d.table = curve.get();
@@ -81,20 +85,20 @@ DocumentFigure CalculationFigures::diagram(float angle, const std::string& title
 }
 
 ControlPoints CalculationFigures::controlPoints(float angle) const {
-    return computeControlPoints(shared_->model, angle);
+    const ProjectModel& m = shared_->model;
+    return computeControlPoints(engineInputsOf(m), storedAxialLimits(m), angle);
 }
 
 DocumentFigure CalculationFigures::contour(float Pu, const std::string& title) const {
     auto s = shared_;
-    auto table = std::make_shared<CurveTable>();
-    const ContourLoad load =
-        computeContour(s->model, static_cast<double>(Pu) * s->model.units.forceFactor, *table);
-    return {title, kDiagramShare, [s, table, load](Canvas& canvas) {
+    auto contour = std::make_shared<Contour>(
+        computeContour(engineInputsOf(s->model), storedAxialLimits(s->model), Pu));
+    return {title, kDiagramShare, [s, contour](Canvas& canvas) {
                 Plot2DData d;
                 d.mode = PlotMode::Biaxial;
-                d.table = table.get();
+                d.table = &contour->table;
                 d.count = kContourPoints;
-                d.contourPn = load.Pn;
+                d.contourPn = contour->Pn;
                 d.loadLabels = &s->labels;
                 drawPlot2D(canvas, d, s->model, Plot2DOptions{});
             }};

@@ -3,8 +3,8 @@
 // page that holds them is drawn.
 #pragma once
 
+#include "engine/control_points.h"
 #include "model/project_model.h"
-#include "results/control_points.h"
 #include "results/document.h"
 #include "ui/calculation_report.h"
 

@@ -1,12 +1,13 @@
 // The interaction data that outlives every window: the last Pn-Mn curve, the last biaxial
-// contour and the last failure surface, and whether they still belong to the project. Each
-// computation overwrites its own table.
+// contour and the last failure surface, and whether they still belong to the project. The engine
+// returns each as a value; the wait window keeps it here, in the record the Application holds for
+// the whole run, each computation replacing its own table.
 #pragma once
 
-#include "results/control_points.h"
-#include "results/curve_depth_memo.h"
-#include "results/interaction_curve.h"
-#include "results/interaction_surface.h"
+#include "engine/control_points.h"
+#include "engine/curve_depth_memo.h"
+#include "engine/interaction_curve.h"
+#include "engine/interaction_surface.h"
 
 namespace pmsect {
 
@@ -17,7 +18,8 @@ struct ResultsData {
     CurveTable contour;            // the biaxial contour, always kContourPoints rows
     float contourPn = 0;           // its axial force, kips
     SurfaceData surface;
-    CurveDepthMemo curveDepths; // shared by the curves and the surface
+    // The curves' and the surface's starting depths, restarted after each summary of the project.
+    CurveDepthMemo curveDepths;
     // A change of the project leaves the curve (or contour) and the surface to be computed again
     // when the results window next shows them.
     bool curvesStale = true;

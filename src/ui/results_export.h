@@ -2,10 +2,10 @@
 // display units, and either picture as an SVG document.
 #pragma once
 
+#include "engine/interaction_curve.h"
+#include "engine/interaction_surface.h"
 #include "model/project_model.h"
 #include "results/canvas.h"
-#include "results/interaction_curve.h"
-#include "results/interaction_surface.h"
 #include "results/svg_canvas.h"
 
 #include <functional>

@@ -1,10 +1,10 @@
 // The results window's events: its viewing controls, the wait tasks they start and the redraws.
 #include "ui/results_presenter.h"
 
+#include "engine/interaction_surface.h"
 #include "format/number_format.h"
 #include "results/control_point_table.h"
 #include "results/figure_title.h"
-#include "results/interaction_surface.h"
 #include "ui/screen_placement.h"
 #include "ui/summary_labels.h"
 #include "units/unit_conversion.h"

@@ -1,18 +1,25 @@
 // The wait window's tasks and their progress lines.
 #include "ui/wait_presenter.h"
 
+#include "engine/control_points.h"
+#include "engine/interaction_curve.h"
+#include "engine/interaction_surface.h"
+#include "format/number_format.h"
 #include "io/project_formats.h"
+#include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
+#include "ui/progress_texts.h"
 
 namespace pmsect {
 namespace {
 
-std::size_t lineIndex(ProgressLine line) {
-    switch (line) {
-    case ProgressLine::Angle:
+std::size_t lineIndex(ProgressQuantity quantity) {
+    switch (quantity) {
+    case ProgressQuantity::Direction:
         return 1;
-    case ProgressLine::Pn:
+    case ProgressQuantity::AxialForce:
         return 2;
-    case ProgressLine::Mn:
+    case ProgressQuantity::Moment:
         return 3;
     }
     return 1;
@@ -20,8 +27,8 @@ std::size_t lineIndex(ProgressLine line) {
 
 } // namespace
 
-void WaitProgressLines::show(ProgressLine line, const std::string& text) {
-    view_.lines[lineIndex(line)] = text;
+void WaitProgressLines::report(ProgressQuantity quantity, float value) {
+    view_.lines[lineIndex(quantity)] = progressText(quantity, value, units_);
     if (repaint_) {
         repaint_();
     }
@@ -46,7 +53,7 @@ void WaitPresenter::run(const std::string& caption, const std::string& firstLine
             view_.lineColours[i] = kLightRed;
         }
         repaint();
-        WaitProgressLines sink(view_, repaint_);
+        WaitProgressLines sink(view_, model_.units, repaint_);
         work(sink);
         view_.lineColours = previous;
     }
@@ -63,16 +70,20 @@ FileResult WaitPresenter::runLoadFile(const std::string& path) {
 
 void WaitPresenter::runSurface(float sections) {
     run("Computing 3D", "Computing 3D Surface Data", true, [&](ProgressSink& sink) {
-        computeSurface(model_, sections, data_.surface, data_.curveDepths, &sink);
+        data_.surface = computeSurface(engineInputsOf(model_), storedAxialLimits(model_), sections,
+                                       data_.curveDepths.depthsFor(model_.summaryCount), &sink);
     });
     data_.surfaceStale = false;
 }
 
 void WaitPresenter::runCurve(float thetaDeg) {
     run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
-        computeCurve(model_, thetaDeg, data_.curve, data_.curveDepths, &sink);
+        const EngineInputs inputs = engineInputsOf(model_);
+        const AxialLimits limits = storedAxialLimits(model_);
+        data_.curve = computeCurve(inputs, limits, thetaDeg,
+                                   data_.curveDepths.depthsFor(model_.summaryCount), &sink);
         data_.curveAngle = thetaDeg;
-        data_.controlPoints = computeControlPoints(model_, thetaDeg);
+        data_.controlPoints = computeControlPoints(inputs, limits, thetaDeg);
     });
     data_.curvesStale = false;
 }
@@ -80,7 +91,16 @@ void WaitPresenter::runCurve(float thetaDeg) {
 ContourLoad WaitPresenter::runContour(double PnDisplay) {
     ContourLoad load;
     run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
-        load = computeContour(model_, PnDisplay, data_.contour, &sink);
+        const double factor = model_.units.forceFactor;
+        Contour contour = computeContour(engineInputsOf(model_), storedAxialLimits(model_),
+                                         static_cast<float>(PnDisplay / factor), &sink);
+        load.Pn = contour.Pn;
+        load.rewritten = contour.rewritten;
+        if (contour.rewritten) {
+            load.boxText =
+                plainNumberText(static_cast<float>(static_cast<double>(contour.Pn) * factor));
+        }
+        data_.contour = contour.table;
     });
     data_.contourPn = load.Pn;
     return load;

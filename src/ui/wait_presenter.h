@@ -4,11 +4,10 @@
 // lives for the whole run.
 #pragma once
 
+#include "engine/progress_sink.h"
 #include "io/file_result.h"
 #include "model/project_model.h"
 #include "results/canvas.h"
-#include "results/interaction_curve.h"
-#include "results/progress_sink.h"
 #include "ui/busy_pointer.h"
 #include "ui/results_data.h"
 
@@ -28,17 +27,28 @@ struct WaitView {
 };
 
 // The progress lines of a running task as view state: line 2 the direction, 3 the axial force,
-// 4 the moment. Every new text is followed by the repaint callback, if one is set, so that a
-// window can show it while the computation goes on.
+// 4 the moment, each reported number shown in the display units. Every new text is followed by
+// the repaint callback, if one is set, so that a window can show it while the computation goes
+// on.
 class WaitProgressLines : public ProgressSink {
 public:
-    WaitProgressLines(WaitView& view, const std::function<void()>& repaint)
-        : view_(view), repaint_(repaint) {}
-    void show(ProgressLine line, const std::string& text) override;
+    WaitProgressLines(WaitView& view, const DisplayUnits& units,
+                      const std::function<void()>& repaint)
+        : view_(view), units_(units), repaint_(repaint) {}
+    void report(ProgressQuantity quantity, float value) override;
 
 private:
     WaitView& view_;
+    const DisplayUnits& units_;
     const std::function<void()>& repaint_;
+};
+
+// The axial load a contour was computed at, and what the load box shows when the typed load
+// was replaced.
+struct ContourLoad {
+    float Pn = 0; // kips
+    bool rewritten = false;
+    std::string boxText; // plain text of the replacement in the display force unit
 };
 
 class WaitPresenter {
@@ -53,6 +63,8 @@ public:
     // Task 1: the project file at path loaded into the model. A failed load leaves the model
     // exactly as it was.
     FileResult runLoadFile(const std::string& path);
+    // The computing tasks run on the project's engine inputs, at the limits of its last summary,
+    // and keep what they computed in the ResultsData.
     // Task 2: the surface of sections directions (limited to 4..32); clears data.surfaceStale.
     void runSurface(float sections);
     // Task 3: the Pn-Mn curve at thetaDeg; clears data.curvesStale.

@@ -1,8 +1,8 @@
 // The 2D plot as a figure: each axis fills the plot area, round ticks with their values, titles
 // in the display units, the loads of the diagram where they belong, control points, the SVG
 // series and the hover readout.
-#include "curve_test_models.h"
 #include "drawing_test_sections.h"
+#include "engine/curve_test_models.h"
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/recording_canvas.h"
@@ -316,11 +316,10 @@ TEST(Plot2D, BiaxialContourKeepsItsShapeWithMnyUp) {
 // through the contour's point of direction theta.
 TEST(Plot2D, ALoadLiesOnTheRayOfTheContourPointOfItsDirection) {
     ProjectModel m = test::newProjectModel();
-    CurveTable t;
-    const ContourLoad load = computeContour(m, -100, t);
+    const Contour load = test::contourOf(m, -100);
     Plot2DData d;
     d.mode = PlotMode::Biaxial;
-    d.table = &t;
+    d.table = &load.table;
     d.count = kContourPoints;
     d.contourPn = load.Pn;
     for (int row : {2, 5, 13, 24, 33}) {

@@ -1,9 +1,12 @@
 // The 3D view as recorded primitives: colours and their order, gaps at points not found, load
-// colours, the fit inside the picture and nothing but axes without a surface.
+// colours, the fit inside the picture and nothing but axes without a surface; and the 3D scene's
+// moment scale, projection and fit.
 #include "drawing_test_sections.h"
+#include "engine/curve_test_models.h"
 #include "io/project_file.h"
 #include "results/plot_drawing.h"
 #include "results/recording_canvas.h"
+#include "results/scene_3d.h"
 
 #include <algorithm>
 #include <cmath>
@@ -197,9 +200,8 @@ TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
     ProjectModel m;
     ASSERT_TRUE(loadProjectFile(std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs", m));
     for (float sections : {4.0f, 8.0f, 32.0f}) {
-        auto s = std::make_unique<SurfaceData>();
         CurveDepthMemo memo;
-        computeSurface(m, sections, *s, memo);
+        const auto s = std::make_unique<SurfaceData>(test::surfaceOf(m, sections, memo));
         for (auto [w, h] : {std::pair{600.0, 400.0}, std::pair{300.0, 500.0}}) {
             for (int H = 0; H <= 360; H += 15) {
                 for (int V = -90; V <= 90; V += 15) {
@@ -248,6 +250,78 @@ TEST(View3D, EmptySurfaceDrawsTheAxesOnly) {
         EXPECT_EQ(c.count(PrimitiveKind::Line, kLightBlue), 2u);
         EXPECT_EQ(c.count(PrimitiveKind::Line, kLightCyan), 1u);
         EXPECT_EQ(c.count(PrimitiveKind::Circle), 0u);
+    }
+}
+
+TEST(MomentScale, FromExtentsAndFromPoints) {
+    SurfaceData s;
+    s.sections = 2;
+    s.rowCount = 2;
+    s.pts[1][1] = {0.6f, -300, 100};
+    s.pts[1][2] = {0.9f, -100, 50};  // every found Pn compressive: pMax stays 0
+    s.pts[2][1] = {0.6f, -500, 400}; // not found: left out of the points' scale
+    s.found[1][1] = s.found[1][2] = true;
+    const MomentScale p = momentScaleFromPoints(s);
+    EXPECT_EQ(p.mMax, 100);
+    EXPECT_EQ(p.pMin, -300);
+    EXPECT_EQ(p.pMax, 0);
+    EXPECT_DOUBLE_EQ(p.k, 1.5 * 300 / 200);
+
+    const MomentScale e = momentScaleFromExtents({200, 0, 0, -600});
+    EXPECT_DOUBLE_EQ(e.k, 1.5 * 600 / 400);
+    // No moment or no axial range: a neutral scale instead of a division by zero.
+    EXPECT_EQ(momentScaleFromExtents({0, 0, 50, -600}).k, 1.0);
+    EXPECT_EQ(momentScaleFromExtents({100, 0, 0, 0}).k, 1.0);
+    EXPECT_EQ(momentScaleFromPoints(SurfaceData{}).k, 1.0);
+}
+
+TEST(Scene3D, ProjectionAtZeroAnglesIsTheXYPlane) {
+    const ModelPoint p{3, -7, 11};
+    const Projected q = projectPoint(p, 0, 0);
+    EXPECT_DOUBLE_EQ(q.u, 3);
+    EXPECT_DOUBLE_EQ(q.w, -7);
+    // Turned a quarter horizontally the view looks along X: u = Z.
+    const double quarter = 90 * 3.1415 / 180;
+    EXPECT_NEAR(projectPoint(p, quarter, 0).u, 11, 1e-3);
+    // Looking straight down (v = 90): w = -Z at h = 0.
+    EXPECT_NEAR(projectPoint(p, 0, quarter).w, -11, 1e-3);
+}
+
+TEST(Scene3D, FitTakesTheSmallerScaleOverSurfaceAndAxes) {
+    SurfaceData s;
+    s.sections = 2;
+    s.rowCount = 2;
+    s.pts[1][1] = {1, -300, 0};
+    s.pts[1][2] = {1, 100, 200};
+    s.found[1][1] = s.found[1][2] = true;
+    s.extents = {200, 0, 100, -300};
+    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents);
+    // k = 1.5*400/(2*200) = 1.5. The moment axis spans u = -300..300, the Pn axis
+    // w = 1.1*(-300)..1.1*100 = -330..110: candidates 400/(1.2*440) and 600/(1.2*600), the
+    // smaller is 400/528, so that the taller extent fits.
+    EXPECT_DOUBLE_EQ(scene.k(), 1.5);
+    const double scale = 400.0 / 528.0;
+    EXPECT_DOUBLE_EQ(scene.screenScale(), scale);
+    const ScreenPoint top = scene.toScreen({0, -330, 0});
+    const ScreenPoint right = scene.toScreen({300, 110, 0});
+    EXPECT_NEAR(top.x, 300, 1e-9);
+    EXPECT_NEAR(right.x, 300 + scale * 300, 1e-9);
+    EXPECT_NEAR(top.y, 200 - scale * 220, 1e-9); // compression towards the top
+    EXPECT_NEAR(right.y, 200 + scale * 220, 1e-9);
+    // Within a margin of a twelfth of the height on either side.
+    EXPECT_NEAR(top.y, 400.0 / 12, 1e-9);
+}
+
+TEST(Scene3D, EmptySurfaceHasAFiniteScale) {
+    const SurfaceData s;
+    for (auto source : {MomentScaleSource::Extents, MomentScaleSource::Points}) {
+        const Scene3D scene(s, 45, 30, 600, 400, source);
+        EXPECT_FALSE(scene.hasSurface());
+        EXPECT_TRUE(std::isfinite(scene.screenScale()));
+        EXPECT_GT(scene.screenScale(), 0);
+        EXPECT_GT(scene.momentAxisHalf(), 0); // unit axes, so that they still show
+        const ScreenPoint p = scene.toScreen({1, 1, 1});
+        EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
     }
 }
 

@@ -2,6 +2,7 @@
 // loaded (or refused) as it must be, and each event sequence leaves the model finite.
 #include "building/new_project.h"
 #include "corpus_paths.h"
+#include "engine/curve_test_models.h"
 #include "format/number_format.h"
 #include "io/loaded_project.h"
 #include "io/project_file.h"
@@ -9,7 +10,6 @@
 #include "model/model_fields.h"
 #include "project/project_summary.h"
 #include "recording_platform.h"
-#include "results/interaction_curve.h"
 #include "ui/application.h"
 #include "ui/single_point_presenter.h"
 
@@ -191,14 +191,13 @@ TEST(FoundInputs, CurveWithStaleLimitsKeepsItsStartingDepthsFinite) {
         m.points[static_cast<std::size_t>(i)].x *= 0.5f;
         m.points[static_cast<std::size_t>(i)].y *= 0.5f;
     }
-    CurveTable table;
     CurveDepthMemo memo;
     for (int k = 0; k < 5; ++k) {
-        computeCurve(m, 90, table, memo);
+        test::curveOf(m, 90, memo);
         ASSERT_EQ(robust::firstNonFinite(m), "") << "after curve " << k + 1;
     }
     for (int row = 1; row <= kMaxCurveRows; ++row) {
-        const float depth = memo.depthsFor(m)[static_cast<std::size_t>(row)];
+        const float depth = memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(row)];
         EXPECT_TRUE(std::isfinite(depth) && depth <= 1e6f) << "row " << row;
     }
 }

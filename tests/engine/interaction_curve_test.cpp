@@ -1,16 +1,14 @@
 // The Pn-Mn curve's levels, its depth memory and the biaxial contour, against hand values for
 // the new-project section (12 x 18 in, 20 #5, f'c 3000 psi, fy 60 ksi) and the summary's own
 // pure-bending strengths.
-#include "curve_test_models.h"
+#include "engine/curve_test_models.h"
+#include "engine/interaction_curve.h"
 #include "engine/searches.h"
 #include "engine/strain_compat.h"
-#include "format/number_format.h"
 #include "project/engine_inputs_of.h"
-#include "results/interaction_curve.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,14 +27,14 @@ void expectLevel(const CurveTable& t, int row, double level) {
 }
 
 struct Recorder : ProgressSink {
-    std::vector<std::pair<ProgressLine, std::string>> lines;
-    void show(ProgressLine line, const std::string& text) override {
-        lines.emplace_back(line, text);
+    std::vector<std::pair<ProgressQuantity, float>> lines;
+    void report(ProgressQuantity quantity, float value) override {
+        lines.emplace_back(quantity, value);
     }
-    int count(ProgressLine line) const {
+    int count(ProgressQuantity quantity) const {
         int n = 0;
         for (const auto& l : lines) {
-            n += l.first == line ? 1 : 0;
+            n += l.first == quantity ? 1 : 0;
         }
         return n;
     }
@@ -47,9 +45,8 @@ TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
     ASSERT_NEAR(m.Po / 1000.0, kP0, 0.001);
     ASSERT_NEAR(m.To / 1000.0, kT0, 0.001);
     ASSERT_NEAR(m.tenthFcAg / 1000.0, kD, 0.001);
-    CurveTable t;
     CurveDepthMemo memo;
-    const float lastPhi = computeCurve(m, 90, t, memo);
+    const CurveTable t = test::curveOf(m, 90, memo);
 
     // Compression levels m/20 * P0 down to the last one not above D: 19/20 .. 2/20 (1/20 * P0
     // = -45.3 lies above D = -64.8): 18 levels.
@@ -75,31 +72,32 @@ TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
     EXPECT_FLOAT_EQ(t.col1(29), static_cast<float>(0.99 * kT0));
     EXPECT_EQ(t.col2(29), 0.0f);
     EXPECT_EQ(t.phi(29), m.phiTension);
-    EXPECT_EQ(lastPhi, m.phiTension);
     for (int i = 1; i <= t.count; ++i) {
         EXPECT_TRUE(t.isFound(i)) << i;
     }
 }
 
-TEST(InteractionCurve, ProgressLines) {
+TEST(InteractionCurve, ProgressReportsTheDirectionThenEveryPoint) {
     ProjectModel m = test::newProjectModel();
     Recorder r;
-    CurveTable t;
     CurveDepthMemo memo;
-    computeCurve(m, 90, t, memo, &r);
+    const CurveTable t = test::curveOf(m, 90, memo, &r);
     ASSERT_EQ(r.lines.size(), 1u + 2u * 29u);
-    EXPECT_EQ(r.lines[0].second, "Angle = 90.00");
-    EXPECT_EQ(r.count(ProgressLine::Angle), 1);
-    EXPECT_EQ(r.lines[1].second, "Pn = -897.92 k"); // 0.99 * -906.99
-    EXPECT_EQ(r.lines[2].second, "Mn = 0.00 ft-k");
-    EXPECT_EQ(r.lines[r.lines.size() - 2].second, "Pn = 368.28 k");
+    EXPECT_EQ(r.lines[0], std::make_pair(ProgressQuantity::Direction, 90.0f));
+    EXPECT_EQ(r.count(ProgressQuantity::Direction), 1);
+    for (int i = 1; i <= t.count; ++i) {
+        const auto at = static_cast<std::size_t>(2 * i - 1);
+        EXPECT_EQ(r.lines[at], std::make_pair(ProgressQuantity::AxialForce, t.col1(i))) << i;
+        EXPECT_EQ(r.lines[at + 1], std::make_pair(ProgressQuantity::Moment, t.col2(i))) << i;
+    }
+    EXPECT_FLOAT_EQ(r.lines[1].second, static_cast<float>(0.99 * kP0));
+    EXPECT_FLOAT_EQ(r.lines[r.lines.size() - 2].second, static_cast<float>(0.99 * kT0));
 }
 
 TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
     ProjectModel m = test::newProjectModel();
-    CurveTable t;
     CurveDepthMemo memo;
-    computeCurve(m, 90, t, memo);
+    const CurveTable t = test::curveOf(m, 90, memo);
     // The section is symmetric about y, so at 90 degrees the neutral axis stays at angle 0
     // (where the axial force is practically zero the load angle is undefined: skipped).
     for (int i = 2; i < t.count; ++i) {
@@ -107,7 +105,7 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
             continue;
         }
         NeutralAxisState s;
-        s.c = memo.depthsFor(m)[static_cast<std::size_t>(i)];
+        s.c = memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)];
         solveNeutralAxis(engineInputsOf(m), 0.0f, s);
         EXPECT_EQ(s.Pn, t.col1(i)) << i;
         EXPECT_EQ(s.Mn, t.col2(i)) << i;
@@ -118,44 +116,40 @@ TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
     ProjectModel m = test::newProjectModel();
     CurveDepthMemo memo;
     for (int i = 1; i <= kMaxCurveRows; ++i) {
-        ASSERT_EQ(memo.depthsFor(m)[static_cast<std::size_t>(i)], 10.0f);
+        ASSERT_EQ(memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)], 10.0f);
     }
-    CurveTable first;
     long long e = evaluationCount();
-    computeCurve(m, 0, first, memo);
+    const CurveTable first = test::curveOf(m, 0, memo);
     const long long fresh = evaluationCount() - e;
 
-    CurveTable second;
     e = evaluationCount();
-    computeCurve(m, 0, second, memo);
+    test::curveOf(m, 0, memo);
     EXPECT_LT(evaluationCount() - e, fresh); // started from the depths just found
 
-    computeCurve(m, 90, second, memo); // another direction in between
+    test::curveOf(m, 90, memo); // another direction in between
     e = evaluationCount();
-    computeCurve(m, 0, second, memo);
+    test::curveOf(m, 0, memo);
     EXPECT_NE(evaluationCount() - e, fresh);
 
     // A copy of the project taken now and put back after a summary, as an undone change does,
     // finds the depths as they were; a summary itself starts every level again at 10 in.
     const ProjectModel before = m;
-    const CurveDepthMemo::Depths found = memo.depthsFor(m);
+    const CurveDepthMemo::Depths found = memo.depthsFor(m.summaryCount);
     computeSectionSummary(m);
     m = before;
-    EXPECT_EQ(memo.depthsFor(m), found);
+    EXPECT_EQ(memo.depthsFor(m.summaryCount), found);
     computeSectionSummary(m);
     for (int i = 1; i <= kMaxCurveRows; ++i) {
-        ASSERT_EQ(memo.depthsFor(m)[static_cast<std::size_t>(i)], 10.0f);
+        ASSERT_EQ(memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)], 10.0f);
     }
     e = evaluationCount();
-    computeCurve(m, 0, second, memo);
+    const CurveTable second = test::curveOf(m, 0, memo);
     EXPECT_EQ(evaluationCount() - e, fresh);
     EXPECT_EQ(second.pts, first.pts);
 
     // A memo of its own (the command line's) starts at 10 in too.
     CurveDepthMemo own;
-    CurveTable third;
-    computeCurve(m, 0, third, own);
-    EXPECT_EQ(third.pts, first.pts);
+    EXPECT_EQ(test::curveOf(m, 0, own).pts, first.pts);
 }
 
 TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
@@ -163,9 +157,8 @@ TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
     m.numPoints = 0;
     m.numBars = 0;
     computeSectionSummary(m); // Po = To = 0: the level steps are zero
-    CurveTable t;
     CurveDepthMemo memo;
-    computeCurve(m, 90, t, memo);
+    const CurveTable t = test::curveOf(m, 90, memo);
     EXPECT_LE(t.count, kMaxCurveRows);
     EXPECT_GE(t.count, 3);
     for (int i = 1; i <= t.count; ++i) {
@@ -178,58 +171,47 @@ TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
 TEST(InteractionCurve, TableNeverPassesFortyRows) {
     ProjectModel m = test::newProjectModel();
     m.tenthFcAg = 500000; // a D above To would let the compression band run on to 500 kips
-    CurveTable t;
     CurveDepthMemo memo;
-    computeCurve(m, 90, t, memo);
+    const CurveTable t = test::curveOf(m, 90, memo);
     EXPECT_EQ(t.count, kMaxCurveRows);
     EXPECT_EQ(t.phi(t.count), m.phiTension);
     EXPECT_FLOAT_EQ(t.col1(t.count), static_cast<float>(0.99 * kT0));
 }
 
 TEST(ContourAtLoad, LoadBeyondSquashOrTensionIsReplaced) {
-    ProjectModel m = test::newProjectModel();
-    m.units.forceFactor = 4.448222f;
-    m.units.forceLabel = "kN";
-    CurveTable t;
-    ContourLoad r = computeContour(m, -5000, t); // -1124 kips, beyond Po
+    const ProjectModel m = test::newProjectModel();
+    Contour r = test::contourOf(m, -1124); // beyond Po
     EXPECT_TRUE(r.rewritten);
     EXPECT_FLOAT_EQ(r.Pn, static_cast<float>(0.99 * kP0));
-    ASSERT_FALSE(r.boxText.empty());
-    EXPECT_EQ(r.boxText[0], '-');
-    EXPECT_NEAR(*parseNumber(r.boxText), 0.99 * kP0 * 4.448222, 0.01);
 
-    r = computeContour(m, 2000, t); // 449.6 kips, beyond To
+    r = test::contourOf(m, 449.6f); // beyond To
     EXPECT_TRUE(r.rewritten);
     EXPECT_FLOAT_EQ(r.Pn, static_cast<float>(0.99 * kT0));
-    EXPECT_EQ(r.boxText[0], ' ');
-    EXPECT_NEAR(*parseNumber(r.boxText), 0.99 * kT0 * 4.448222, 0.01);
 
-    r = computeContour(m, -300, t);
+    r = test::contourOf(m, std::nanf("")); // no number: pure bending
+    EXPECT_TRUE(r.rewritten);
+    EXPECT_EQ(r.Pn, 0.0f);
+
+    r = test::contourOf(m, -67.44f);
     EXPECT_FALSE(r.rewritten);
-    EXPECT_TRUE(r.boxText.empty());
-    EXPECT_NEAR(r.Pn, -300 / 4.448222, 1e-3);
+    EXPECT_EQ(r.Pn, -67.44f);
 }
 
 TEST(ContourAtLoad, NoReducedPointBetweenTheDesignCapAndSquash) {
-    ProjectModel m = test::newProjectModel();
-    CurveTable t;
-    computeContour(m, -700, t); // phi*Pn(max) = -471.6 kips, Po = -907 kips
+    const ProjectModel m = test::newProjectModel();
+    const CurveTable beyond = test::contourOf(m, -700).table; // phi*Pn(max) = -471.6 kips
+    const CurveTable within = test::contourOf(m, -300).table; // Po = -907 kips
     for (int i = 1; i <= kContourPoints; ++i) {
-        EXPECT_EQ(t.phi(i), 0.0f) << i;
-    }
-    computeContour(m, -300, t);
-    for (int i = 1; i <= kContourPoints; ++i) {
-        EXPECT_GT(t.phi(i), 0.0f) << i;
+        EXPECT_EQ(beyond.phi(i), 0.0f) << i;
+        EXPECT_GT(within.phi(i), 0.0f) << i;
     }
 }
 
 TEST(ContourAtLoad, ComponentsAtPureBendingMatchTheSummary) {
-    ProjectModel m = test::newProjectModel();
-    CurveTable t;
-    t.count = 17;
+    const ProjectModel m = test::newProjectModel();
     Recorder r;
-    computeContour(m, 0, t, &r);
-    EXPECT_EQ(t.count, 17);
+    const CurveTable t = test::contourOf(m, 0, &r).table;
+    EXPECT_EQ(t.count, 0);
     const double Mnx = m.pureBending[0].Mn;
     const double Mny = m.pureBending[2].Mn;
     // Direction 0 (row 1) is +Mny, 90 (row 11) +Mnx, 180 (row 21) -Mny, 270 (row 31) -Mnx.
@@ -240,12 +222,15 @@ TEST(ContourAtLoad, ComponentsAtPureBendingMatchTheSummary) {
     EXPECT_NEAR(t.col2(21), std::fabs(m.pureBending[3].Mn), 0.01 * Mny);
     EXPECT_NEAR(t.col1(31), std::fabs(m.pureBending[1].Mn), 0.01 * Mnx);
 
+    // The load first, then each direction before its search and its moment after it.
     ASSERT_EQ(r.lines.size(), 1u + 2u * kContourPoints);
-    EXPECT_EQ(r.lines[0].second, "Pn = 0.00 k");
-    EXPECT_EQ(r.count(ProgressLine::Pn), 1);
-    EXPECT_EQ(r.count(ProgressLine::Angle), kContourPoints);
-    EXPECT_EQ(r.lines[1].second, "Angle = 0.00");
-    EXPECT_EQ(r.lines[r.lines.size() - 2].second, "Angle = 351.00");
+    EXPECT_EQ(r.lines[0], std::make_pair(ProgressQuantity::AxialForce, 0.0f));
+    EXPECT_EQ(r.count(ProgressQuantity::AxialForce), 1);
+    for (int k = 0; k < kContourPoints; ++k) {
+        const auto at = static_cast<std::size_t>(1 + 2 * k);
+        EXPECT_EQ(r.lines[at], std::make_pair(ProgressQuantity::Direction, 9.0f * k));
+        EXPECT_EQ(r.lines[at + 1].first, ProgressQuantity::Moment);
+    }
 }
 
 } // namespace

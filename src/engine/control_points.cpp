@@ -3,14 +3,12 @@
 // axis until the load line lies along the bending direction; pure bending and the corner of the
 // design cap come from the curve's own angle-and-axial-force search, so that every point lies on
 // the curve drawn beside it.
-#include "results/control_points.h"
+#include "engine/control_points.h"
 
+#include "engine/interaction_curve.h"
 #include "engine/neutral_axis_frame.h"
 #include "engine/searches.h"
 #include "engine/strain_compat.h"
-#include "project/design_code_choice.h"
-#include "project/engine_inputs_of.h"
-#include "results/interaction_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,53 +141,10 @@ ControlPoint concentric(ControlPointKind kind, float Pn, float phi, float phiPn)
 
 } // namespace
 
-std::string_view controlPointName(ControlPointKind kind) {
-    switch (kind) {
-    case ControlPointKind::Compression:
-        return "compression";
-    case ControlPointKind::PhiPnMax:
-        return "phiPnMax";
-    case ControlPointKind::Fs0:
-        return "fs0";
-    case ControlPointKind::FsHalfFy:
-        return "fsHalfFy";
-    case ControlPointKind::Balanced:
-        return "balanced";
-    case ControlPointKind::TensionControlled:
-        return "tensionControlled";
-    case ControlPointKind::PureBending:
-        return "pureBending";
-    case ControlPointKind::Tension:
-        return "tension";
-    }
-    return "";
-}
-
-std::string_view controlPointTitle(ControlPointKind kind) {
-    switch (kind) {
-    case ControlPointKind::Compression:
-        return "Pure compression";
-    case ControlPointKind::PhiPnMax:
-        return "phi*Pn(max)";
-    case ControlPointKind::Fs0:
-        return "fs = 0";
-    case ControlPointKind::FsHalfFy:
-        return "fs = 0.5 fy";
-    case ControlPointKind::Balanced:
-        return "Balanced";
-    case ControlPointKind::TensionControlled:
-        return "Tension controlled";
-    case ControlPointKind::PureBending:
-        return "Pure bending";
-    case ControlPointKind::Tension:
-        return "Pure tension";
-    }
-    return "";
-}
-
-ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg) {
-    const ProjectModel& m = model;
-    const EngineInputs inputs = engineInputsOf(model);
+ControlPoints computeControlPoints(const EngineInputs& inputs, const AxialLimits& limits,
+                                   float thetaDeg) {
+    const Materials& m = inputs.materials;
+    const StrengthFactors factors = inputs.code->strengthFactors(inputs.confinement);
     const double yieldStrain = static_cast<double>(m.fy) / m.Es;
 
     ControlPoints points;
@@ -199,35 +154,36 @@ ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg) {
         return p;
     };
 
-    const float P0 = static_cast<float>(m.Po / 1000.0);
+    const float P0 = static_cast<float>(limits.Po / 1000.0);
     at(ControlPointKind::Compression) =
-        concentric(ControlPointKind::Compression, P0, m.phiCompression,
-                   static_cast<float>(static_cast<double>(m.phiCompression) * P0));
+        concentric(ControlPointKind::Compression, P0, factors.phiCompression,
+                   static_cast<float>(static_cast<double>(factors.phiCompression) * P0));
 
     // The cap: phi*Pn(max) itself, and the moment where the capped reduced curve meets the
     // curve below it.
     ControlPoint& cap = at(ControlPointKind::PhiPnMax);
-    const double capKips = m.phiPnMax / 1000.0;
-    const auto capPn = static_cast<float>(capKips / m.phiCompression);
+    const double capKips = limits.phiPnMax / 1000.0;
+    const auto capPn = static_cast<float>(capKips / factors.phiCompression);
     pointAtAxialLoad(inputs, thetaDeg, capPn, cap);
-    cap.phiMn = static_cast<float>(static_cast<double>(m.phiCompression) * cap.Mn.value_or(0));
+    cap.phiMn =
+        static_cast<float>(static_cast<double>(factors.phiCompression) * cap.Mn.value_or(0));
     cap.c.reset();
     cap.epsT.reset();
     cap.Mn.reset();
     cap.Pn = capPn;
-    cap.phi = m.phiCompression;
+    cap.phi = factors.phiCompression;
     cap.phiPn = static_cast<float>(capKips);
 
     pointAtStrain(inputs, thetaDeg, 0.0, at(ControlPointKind::Fs0));
     pointAtStrain(inputs, thetaDeg, 0.5 * yieldStrain, at(ControlPointKind::FsHalfFy));
     pointAtStrain(inputs, thetaDeg, yieldStrain, at(ControlPointKind::Balanced));
-    pointAtStrain(inputs, thetaDeg, strainLimits(m).tension,
+    pointAtStrain(inputs, thetaDeg, inputs.code->strainLimits(m).tension,
                   at(ControlPointKind::TensionControlled));
     pointAtAxialLoad(inputs, thetaDeg, 0.0f, at(ControlPointKind::PureBending));
 
-    const float T0 = static_cast<float>(m.To / 1000.0);
-    at(ControlPointKind::Tension) = concentric(ControlPointKind::Tension, T0, m.phiTension,
-                                               static_cast<float>(m.phiTnMax / 1000.0));
+    const float T0 = static_cast<float>(limits.To / 1000.0);
+    at(ControlPointKind::Tension) = concentric(ControlPointKind::Tension, T0, factors.phiTension,
+                                               static_cast<float>(limits.phiTnMax / 1000.0));
     return points;
 }
 

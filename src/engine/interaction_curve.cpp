@@ -1,11 +1,9 @@
 // The Pn-Mn curve level by level and the biaxial contour direction by direction, each point
 // from the angle-and-axial-force search of the engine.
-#include "results/interaction_curve.h"
+#include "engine/interaction_curve.h"
 
 #include "engine/searches.h"
 #include "engine/shortened_pi.h"
-#include "format/number_format.h"
-#include "project/engine_inputs_of.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,10 +26,9 @@ bool foundOnDirection(const AngleSearchOutcome& out) {
 
 class CurveBuilder {
 public:
-    CurveBuilder(const EngineInputs& inputs, const DisplayUnits& units, float theta,
-                 CurveTable& table, CurveDepthMemo::Depths& depths, ProgressSink* sink)
-        : inputs_(inputs), units_(units), theta_(theta), table_(table), depths_(depths),
-          sink_(sink) {}
+    CurveBuilder(const EngineInputs& inputs, float theta, CurveTable& table,
+                 CurveDepthMemo::Depths& depths, ProgressSink* sink)
+        : inputs_(inputs), theta_(theta), table_(table), depths_(depths), sink_(sink) {}
 
     int count() const { return table_.count; }
 
@@ -68,13 +65,12 @@ private:
 
     void report(float Pn, float Mn) {
         if (sink_) {
-            sink_->show(ProgressLine::Pn, pnProgressText(Pn, units_));
-            sink_->show(ProgressLine::Mn, mnProgressText(Mn, units_));
+            sink_->report(ProgressQuantity::AxialForce, Pn);
+            sink_->report(ProgressQuantity::Moment, Mn);
         }
     }
 
     const EngineInputs& inputs_;
-    const DisplayUnits& units_;
     float theta_;
     CurveTable& table_;
     CurveDepthMemo::Depths& depths_;
@@ -83,19 +79,18 @@ private:
 
 } // namespace
 
-float computeCurve(const EngineInputs& inputs, const AxialLimits& limits, float thetaDeg,
-                   CurveTable& table, CurveDepthMemo::Depths& depths, const DisplayUnits& units,
-                   ProgressSink* sink) {
+CurveTable computeCurve(const EngineInputs& inputs, const AxialLimits& limits, float thetaDeg,
+                        CurveDepthMemo::Depths& depths, ProgressSink* sink) {
     const float P0 = static_cast<float>(limits.Po / 1000.0);
     const float T0 = static_cast<float>(limits.To / 1000.0);
     const float D = static_cast<float>(limits.curveLevel / 1000.0);
     const StrengthFactors factors = inputs.code->strengthFactors(inputs.confinement);
 
-    table.count = 0;
+    CurveTable table;
     if (sink) {
-        sink->show(ProgressLine::Angle, angleProgressText(thetaDeg));
+        sink->report(ProgressQuantity::Direction, thetaDeg);
     }
-    CurveBuilder curve(inputs, units, thetaDeg, table, depths, sink);
+    CurveBuilder curve(inputs, thetaDeg, table, depths, sink);
 
     // Squash end: phi chosen so that phi*Pn is phi*Pn(max). A section without area has no
     // squash load to divide by; its point is at the origin whatever phi is.
@@ -137,32 +132,16 @@ float computeCurve(const EngineInputs& inputs, const AxialLimits& limits, float 
     }
 
     curve.addFixed(factors.phiTension, static_cast<float>(0.99 * T0));
-    return factors.phiTension;
+    return table;
 }
 
-float computeCurve(ProjectModel& model, float thetaDeg, CurveTable& table, CurveDepthMemo& memo,
-                   ProgressSink* sink) {
-    // The limits the project's last summary stored: the curve's levels are those of the
-    // summary shown beside it.
-    AxialLimits limits;
-    limits.steelArea = model.steelArea;
-    limits.Po = model.Po;
-    limits.phiPnMax = model.phiPnMax;
-    limits.To = model.To;
-    limits.phiTnMax = model.phiTnMax;
-    limits.curveLevel = model.tenthFcAg;
-    return computeCurve(engineInputsOf(model), limits, thetaDeg, table, memo.depthsFor(model),
-                        model.units, sink);
-}
+Contour computeContour(const EngineInputs& inputs, const AxialLimits& limits, float P,
+                       ProgressSink* sink) {
+    const float P0 = static_cast<float>(limits.Po / 1000.0);
+    const float T0 = static_cast<float>(limits.To / 1000.0);
 
-ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& table,
-                           ProgressSink* sink) {
-    const float P0 = static_cast<float>(model.Po / 1000.0);
-    const float T0 = static_cast<float>(model.To / 1000.0);
-    const double factor = model.units.forceFactor;
-
-    ContourLoad result;
-    float P = static_cast<float>(PnDisplay / factor);
+    Contour result;
+    CurveTable& table = result.table;
     if (!std::isfinite(P)) {
         P = 0;
         result.rewritten = true;
@@ -174,15 +153,12 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
         P = static_cast<float>(0.99 * T0);
         result.rewritten = true;
     }
-    if (result.rewritten) {
-        result.boxText = plainNumberText(static_cast<float>(static_cast<double>(P) * factor));
-    }
     result.Pn = P;
     if (sink) {
-        sink->show(ProgressLine::Pn, pnProgressText(P, model.units));
+        sink->report(ProgressQuantity::AxialForce, P);
     }
 
-    const float reducedLimit = static_cast<float>(model.phiPnMax / 1000.0);
+    const float reducedLimit = static_cast<float>(limits.phiPnMax / 1000.0);
     // The depth search stops far inside the share that a point may lie off the load: where the
     // contour is small (near squash) a miss of the load turns the moment's direction enough to
     // keep the angle search from settling.
@@ -191,11 +167,10 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
     const auto searchTolerance =
         static_cast<float>(std::min(allowedMiss / kContourSearchRefinement, ownTolerance));
     const bool beyondReducedCap = P < reducedLimit;
-    const EngineInputs inputs = engineInputsOf(model);
     float a = 0;
     for (int k = 1; k <= kContourPoints; ++k) {
         if (sink) {
-            sink->show(ProgressLine::Angle, angleProgressText(a));
+            sink->report(ProgressQuantity::Direction, a);
         }
         NeutralAxisState state;
         state.c = kContourStartDepth;
@@ -216,11 +191,11 @@ ContourLoad computeContour(ProjectModel& model, double PnDisplay, CurveTable& ta
         table.found[row] =
             foundOnDirection(out) && std::fabs(static_cast<double>(reached) - P) <= allowedMiss;
         if (sink) {
-            sink->show(ProgressLine::Mn, mnProgressText(state.Mn, model.units));
+            sink->report(ProgressQuantity::Moment, state.Mn);
         }
         a = static_cast<float>(static_cast<double>(a) + kContourStep);
     }
-    computeDesignContour(model, P, kContourPoints, table.design);
+    table.design = computeDesignContour(inputs, P, kContourPoints);
     return result;
 }
 

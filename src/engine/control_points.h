@@ -4,11 +4,11 @@
 // bending. They are what an engineer reads off a diagram to check it by hand.
 #pragma once
 
-#include "model/project_model.h"
+#include "engine/codes/design_code_rules.h"
+#include "engine/engine_inputs.h"
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 namespace pmsect {
 
@@ -43,16 +43,12 @@ struct ControlPoint {
 
 using ControlPoints = std::array<ControlPoint, kControlPointCount>;
 
-// "compression", "phiPnMax", "fs0", "fsHalfFy", "balanced", "tensionControlled", "pureBending",
-// "tension": the names of the command line's outputs.
-std::string_view controlPointName(ControlPointKind kind);
-// The row titles of the tables under the diagrams.
-std::string_view controlPointTitle(ControlPointKind kind);
-
-// The control points at bending direction thetaDeg (as computeCurve takes it). The extreme
+// The control points at bending direction thetaDeg (as computeCurve takes it), with the
+// concentric limits and the cap of `limits` (the summary's, as the curve's levels). The extreme
 // tension bar is the bar farthest from the compression face for the neutral-axis angle that
-// gives that direction. The model is not changed. A section without bars has only the concentric
-// points and the cap; the others are marked not found.
-ControlPoints computeControlPoints(const ProjectModel& model, float thetaDeg);
+// gives that direction. A section without bars has only the concentric points and the cap; the
+// others are marked not found.
+ControlPoints computeControlPoints(const EngineInputs& inputs, const AxialLimits& limits,
+                                   float thetaDeg);
 
 } // namespace pmsect

@@ -1,20 +1,18 @@
 // The design contour direction by direction, each point from the engine's design-state search.
-#include "results/design_contour.h"
+#include "engine/design_contour.h"
 
 #include "engine/shortened_pi.h"
 #include "engine/strength_reduction.h"
-#include "project/engine_inputs_of.h"
 
 #include <cmath>
 
 namespace pmsect {
 
-void computeDesignContour(ProjectModel& model, float P, int count, DesignContour& contour) {
-    contour.points.fill(DesignContourPoint{});
-    const EngineInputs inputs = engineInputsOf(model);
+DesignContour computeDesignContour(const EngineInputs& inputs, float P, int count) {
+    DesignContour contour;
     contour.reach = designForceReach(axialLimits(inputs), P);
     if (contour.reach != DesignForceReach::Within || count <= 0) {
-        return;
+        return contour;
     }
     DesignStateSearch search(inputs, P);
     for (int k = 1; k <= count && k <= kMaxCurveRows; ++k) {
@@ -32,6 +30,7 @@ void computeDesignContour(ProjectModel& model, float P, int count, DesignContour
         p.phiM1 = static_cast<float>(-static_cast<double>(state->phi) * state->Mnx);
         p.phiM2 = static_cast<float>(-static_cast<double>(state->phi) * state->Mny);
     }
+    return contour;
 }
 
 } // namespace pmsect

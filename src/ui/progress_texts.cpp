@@ -1,5 +1,5 @@
 // Texts of the wait window's progress lines.
-#include "results/progress_sink.h"
+#include "ui/progress_texts.h"
 
 #include "format/number_format.h"
 #include "units/unit_conversion.h"
@@ -17,6 +17,18 @@ std::string pnProgressText(float Pn, const DisplayUnits& units) {
 std::string mnProgressText(float Mn, const DisplayUnits& units) {
     return "Mn = " + formatNumber(shownMomentFromKipIn(units, Mn), "##,##0.00") + " " +
            units.momentLabel;
+}
+
+std::string progressText(ProgressQuantity quantity, float value, const DisplayUnits& units) {
+    switch (quantity) {
+    case ProgressQuantity::Direction:
+        return angleProgressText(value);
+    case ProgressQuantity::AxialForce:
+        return pnProgressText(value, units);
+    case ProgressQuantity::Moment:
+        return mnProgressText(value, units);
+    }
+    return {};
 }
 
 } // namespace pmsect

@@ -4,8 +4,9 @@
 // show: each of its points lies at a different design axial force.
 #pragma once
 
+#include "engine/curve_rows.h"
 #include "engine/design_state_search.h"
-#include "model/project_model.h"
+#include "engine/engine_inputs.h"
 
 #include <array>
 
@@ -29,6 +30,6 @@ struct DesignContour {
 
 // The design contour at P (kips) in `count` directions 360/count degrees apart from 0, the
 // directions of the nominal contour's rows.
-void computeDesignContour(ProjectModel& model, float P, int count, DesignContour& contour);
+DesignContour computeDesignContour(const EngineInputs& inputs, float P, int count);
 
 } // namespace pmsect

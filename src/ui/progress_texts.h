@@ -1,20 +1,13 @@
-// The progress lines of a curve, contour or surface computation, as the wait window shows them
-// under its caption: the direction, the axial force and the moment of the latest point.
+// The texts of the wait window's progress lines, made from the numbers a curve, contour or
+// surface computation reports, in the display units.
 #pragma once
 
+#include "engine/progress_sink.h"
 #include "model/project_model.h"
 
 #include <string>
 
 namespace pmsect {
-
-enum class ProgressLine { Angle, Pn, Mn };
-
-class ProgressSink {
-public:
-    virtual ~ProgressSink() = default;
-    virtual void show(ProgressLine line, const std::string& text) = 0;
-};
 
 // "Angle = 90.00"
 std::string angleProgressText(float directionDeg);
@@ -22,5 +15,8 @@ std::string angleProgressText(float directionDeg);
 std::string pnProgressText(float Pn, const DisplayUnits& units);
 // "Mn = 1,234.56 ft-k": Mn in kip-in, shown in kip-ft converted to the display moment unit.
 std::string mnProgressText(float Mn, const DisplayUnits& units);
+
+// The text of the line that shows the quantity.
+std::string progressText(ProgressQuantity quantity, float value, const DisplayUnits& units);
 
 } // namespace pmsect

@@ -4,14 +4,14 @@
 // elastic-perfectly-plastic, the concrete a bar displaces left out), phi by ACI 318-05 9.3.2.
 #include "building/new_project.h"
 #include "building/section_generators.h"
-#include "curve_test_models.h"
+#include "engine/control_points.h"
+#include "engine/curve_test_models.h"
+#include "engine/interaction_curve.h"
 #include "format/number_format.h"
 #include "model/model_fields.h"
 #include "project/design_code_choice.h"
 #include "project/project_summary.h"
 #include "results/control_point_table.h"
-#include "results/control_points.h"
-#include "results/interaction_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -226,7 +226,7 @@ void expectConcentricAndSearchedPoints(const Case& k, const ControlPoints& point
 
 TEST(ControlPoints, RectangleAgreesWithTheClosedFormHandComputation) {
     const Case k = rectangleCase();
-    const ControlPoints points = computeControlPoints(k.model, 90);
+    const ControlPoints points = test::controlPointsOf(k.model, 90);
     expectStrainPoints(k, points);
     expectConcentricAndSearchedPoints(k, points);
     // A worked figure to read beside the table: fs = 0 puts c at dt = 17.5 in, where
@@ -237,7 +237,7 @@ TEST(ControlPoints, RectangleAgreesWithTheClosedFormHandComputation) {
 
 TEST(ControlPoints, RoundSectionAgreesWithStripIntegrationOfItsOutline) {
     const Case k = roundCase();
-    const ControlPoints points = computeControlPoints(k.model, 90);
+    const ControlPoints points = test::controlPointsOf(k.model, 90);
     expectStrainPoints(k, points);
     expectConcentricAndSearchedPoints(k, points);
 }
@@ -246,7 +246,7 @@ TEST(ControlPoints, TheTensionControlledLimitFollowsTheEdition) {
     Case k = rectangleCase();
     applyDesignCode(k.model, DesignCode::Aci318_19);
     computeSectionSummary(k.model);
-    const ControlPoints points = computeControlPoints(k.model, 90);
+    const ControlPoints points = test::controlPointsOf(k.model, 90);
     const double ety = 60000.0 / 29000000.0;
     EXPECT_NEAR(*pointOf(points, ControlPointKind::TensionControlled).epsT, ety + 0.003, 2e-6);
     // Balanced stays at the yield strain whatever the edition.
@@ -257,12 +257,11 @@ TEST(ControlPoints, TheTensionControlledLimitFollowsTheEdition) {
 TEST(ControlPoints, LieOnTheCurveOfTheirDirectionForAnUnsymmetricSection) {
     ProjectModel m = test::lShapedModel();
     const ProjectModel before = m;
-    const ControlPoints points = computeControlPoints(m, 30);
+    const ControlPoints points = test::controlPointsOf(m, 30);
     // The model is left as it was.
     EXPECT_EQ(robust::firstDifference(m, before), "");
-    CurveTable curve;
     CurveDepthMemo memo;
-    computeCurve(m, 30, curve, memo);
+    const CurveTable curve = test::curveOf(m, 30, memo);
     // Every strain point between two rows of the curve lies on the segment joining them.
     for (ControlPointKind kind : {ControlPointKind::Fs0, ControlPointKind::FsHalfFy,
                                   ControlPointKind::Balanced, ControlPointKind::PureBending}) {
@@ -289,7 +288,7 @@ TEST(ControlPoints, ASectionWithoutBarsHasOnlyItsConcentricPoints) {
     Case k = rectangleCase();
     k.model.numBars = 0;
     computeSectionSummary(k.model);
-    const ControlPoints points = computeControlPoints(k.model, 90);
+    const ControlPoints points = test::controlPointsOf(k.model, 90);
     EXPECT_TRUE(pointOf(points, ControlPointKind::Compression).found);
     EXPECT_FALSE(pointOf(points, ControlPointKind::Balanced).found);
     const auto lines = controlPointTableLines(points, k.model.units);
@@ -305,7 +304,7 @@ TEST(ControlPointTable, ShowsTheDisplayUnits) {
     m.units.forceLabel = "kN";
     m.units.momentFactor = 1.355818f;
     m.units.momentLabel = "kN-m";
-    const ControlPoints points = computeControlPoints(m, 90);
+    const ControlPoints points = test::controlPointsOf(m, 90);
     const auto lines = controlPointTableLines(points, m.units);
     EXPECT_NE(lines[1].find("(kN)"), std::string::npos);
     EXPECT_NE(lines[1].find("(kN-m)"), std::string::npos);

@@ -2,10 +2,10 @@
 // strain-compatibility solution (bisection on the depth for the point's Pn at each neutral-axis
 // angle of a scan, then bisection on the angle for the curve's moment direction) gives the same
 // moment within 1 % of the curve's largest moment.
-#include "curve_test_models.h"
+#include "engine/curve_test_models.h"
+#include "engine/interaction_curve.h"
 #include "engine/strain_compat.h"
 #include "project/engine_inputs_of.h"
-#include "results/interaction_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,9 +98,8 @@ std::optional<double> surfaceMoment(ProjectModel& m, double P, double target) {
 }
 
 void expectOnSurface(ProjectModel& m, float theta) {
-    CurveTable t;
     CurveDepthMemo memo;
-    computeCurve(m, theta, t, memo);
+    const CurveTable t = test::curveOf(m, theta, memo);
     double largest = 0;
     for (int i = 1; i <= t.count; ++i) {
         largest = std::max(largest, std::fabs(static_cast<double>(t.col2(i))));

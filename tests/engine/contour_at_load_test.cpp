@@ -3,9 +3,9 @@
 // independent contour turns the neutral axis in half-degree steps, bisects the depth of each
 // for the load with a strip integration of the stress block (none of the engine's clipping), and
 // takes the outermost moment where the moment's direction passes each contour direction.
+#include "engine/curve_test_models.h"
 #include "engine/strip_integration.h"
 #include "engine/test_sections.h"
-#include "results/interaction_curve.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -71,8 +71,8 @@ std::vector<double> crossingsAlong(const std::vector<Sample>& samples, double di
 void expectContourAtLoad(const std::string& name, ProjectModel m, double P) {
     const std::string context = name + " at " + std::to_string(P) + " k";
     const double squash = std::fabs(m.Po / 1000.0);
-    CurveTable table;
-    const ContourLoad load = computeContour(m, P, table);
+    const Contour load = test::contourOf(m, static_cast<float>(P));
+    const CurveTable& table = load.table;
     ASSERT_FALSE(load.rewritten) << context;
     ASSERT_FLOAT_EQ(load.Pn, static_cast<float>(P)) << context;
 

@@ -1,14 +1,14 @@
 // The curve searches' starting depths, started again after every section summary.
-#include "results/curve_depth_memo.h"
+#include "engine/curve_depth_memo.h"
 
 namespace pmsect {
 namespace {
 constexpr float kCurveStartDepth = 10.0f; // in
 } // namespace
 
-CurveDepthMemo::Depths& CurveDepthMemo::depthsFor(const ProjectModel& model) {
-    if (summary_ != model.summaryCount) {
-        summary_ = model.summaryCount;
+CurveDepthMemo::Depths& CurveDepthMemo::depthsFor(std::uint64_t summaryCount) {
+    if (summary_ != summaryCount) {
+        summary_ = summaryCount;
         for (std::size_t row = 1; row < depths_.size(); ++row) {
             depths_[row] = kCurveStartDepth;
         }

@@ -1,8 +1,8 @@
 // The surface direction by direction, each direction a complete interaction curve.
-#include "results/interaction_surface.h"
+#include "engine/interaction_surface.h"
 
+#include "engine/interaction_curve.h"
 #include "format/number_format.h"
-#include "results/interaction_curve.h"
 
 #include <algorithm>
 
@@ -31,20 +31,19 @@ int16_t surfaceSectionCount(float N) {
     return std::clamp<int16_t>(n, kMinSurfaceSections, kMaxSurfaceSections);
 }
 
-void computeSurface(ProjectModel& model, float N, SurfaceData& surface, CurveDepthMemo& memo,
-                    ProgressSink* sink) {
-    surface = SurfaceData{};
+SurfaceData computeSurface(const EngineInputs& inputs, const AxialLimits& limits, float N,
+                           CurveDepthMemo::Depths& depths, ProgressSink* sink) {
+    SurfaceData surface;
     const int16_t n = surfaceSectionCount(N);
     const float step = static_cast<float>(360.0 / n);
     // The factor keeps the last direction despite the single-precision accumulation.
     const double end = (360.0 - 360.0 / n) * 1.01;
 
-    CurveTable curve;
     int j = 0;
     for (float a = 0; a <= end && j < kMaxSurfaceSections;
          a = static_cast<float>(static_cast<double>(a) + step)) {
         const float direction = static_cast<float>(static_cast<double>(a) + 90.0);
-        computeCurve(model, direction, curve, memo, sink);
+        const CurveTable curve = computeCurve(inputs, limits, direction, depths, sink);
         ++j;
         const auto dir = static_cast<std::size_t>(j);
         surface.bendingDirection[dir] = direction;
@@ -60,6 +59,7 @@ void computeSurface(ProjectModel& model, float N, SurfaceData& surface, CurveDep
         surface.rowCount = std::max(surface.rowCount, curve.count);
     }
     surface.sections = static_cast<int16_t>(j);
+    return surface;
 }
 
 } // namespace pmsect

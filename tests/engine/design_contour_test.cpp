@@ -4,11 +4,11 @@
 // tensile strain of 0.002, 0.90 from 0.005, linear between) and the cap of 10.3.6.2
 // (0.80 * 0.65 * Po); and against the load check: a load lies inside exactly when its ratio is
 // at most 1.
+#include "engine/curve_test_models.h"
 #include "engine/load_check.h"
 #include "engine/strip_integration.h"
 #include "engine/test_sections.h"
 #include "project/design_code_choice.h"
-#include "results/interaction_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -101,8 +101,7 @@ TEST(DesignContour, LiesOnTheIndependentDesignContourAtTheLoad) {
             ProjectModel model = m;
             const double P = share > 0 ? share * m.phiPnMax / 1000.0 : -share * m.phiTnMax / 1000.0;
             const std::string context = std::string(name) + " at " + std::to_string(P) + " k";
-            CurveTable table;
-            computeContour(model, P, table);
+            const CurveTable table = test::contourOf(model, static_cast<float>(P)).table;
             ASSERT_EQ(table.design.reach, DesignForceReach::Within) << context;
             const std::vector<DesignSample> independent = independentDesignContour(m, P);
             double largest = 0;
@@ -154,8 +153,7 @@ TEST(DesignContour, ALoadIsInsideExactlyWhenItsRatioIsAtMostOne) {
         for (double share : section.shares) {
             const double P =
                 share >= 0 ? share * model.phiPnMax / 1000.0 : -share * model.phiTnMax / 1000.0;
-            CurveTable table;
-            computeContour(model, P, table);
+            const CurveTable table = test::contourOf(model, static_cast<float>(P)).table;
             for (int k = 1; k <= kContourPoints; k += 3) {
                 const DesignContourPoint& p = table.design.points[static_cast<std::size_t>(k)];
                 const std::string where = std::string(section.name) + " at " + std::to_string(P) +
@@ -187,8 +185,7 @@ TEST(DesignContour, NoneBeyondTheDesignLimits) {
                  {(tension + designTension) / 2, DesignForceReach::BeyondTension},
                  {cap * 0.9995, DesignForceReach::Within}};
     for (const auto& c : cases) {
-        CurveTable table;
-        computeContour(m, c.P, table);
+        const CurveTable table = test::contourOf(m, static_cast<float>(c.P)).table;
         EXPECT_EQ(table.design.reach, c.reach) << c.P;
         const bool anyFound = std::any_of(table.design.points.begin(), table.design.points.end(),
                                           [](const DesignContourPoint& p) { return p.found; });

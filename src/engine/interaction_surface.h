@@ -2,9 +2,11 @@
 // direction, evenly spaced over the full circle, and the extents of all its points.
 #pragma once
 
-#include "model/project_model.h"
-#include "results/curve_depth_memo.h"
-#include "results/progress_sink.h"
+#include "engine/codes/design_code_rules.h"
+#include "engine/curve_depth_memo.h"
+#include "engine/curve_rows.h"
+#include "engine/engine_inputs.h"
+#include "engine/progress_sink.h"
 
 #include <array>
 #include <cstdint>
@@ -52,10 +54,9 @@ private:
 // limited to 4..32.
 int16_t surfaceSectionCount(float N);
 
-// Replaces the surface with the curves of surfaceSectionCount(N) directions. Any CurveTable of
-// the caller is left alone; each direction starts from the memo's depths, which the one before
-// left there.
-void computeSurface(ProjectModel& model, float N, SurfaceData& surface, CurveDepthMemo& memo,
-                    ProgressSink* sink = nullptr);
+// The surface of the curves (computeCurve, at the levels of `limits`) of surfaceSectionCount(N)
+// directions. Each direction starts from the depths the one before left in `depths`.
+SurfaceData computeSurface(const EngineInputs& inputs, const AxialLimits& limits, float N,
+                           CurveDepthMemo::Depths& depths, ProgressSink* sink = nullptr);
 
 } // namespace pmsect
