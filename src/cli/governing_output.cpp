@@ -28,7 +28,7 @@ nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNamin
 std::vector<CheckedLoad> projectChecks(const ProjectModel& model) {
     std::vector<CheckedLoad> checks;
     for (int i = 1; i <= model.numLoads && i <= kMaxLoads; ++i) {
-        checks.push_back({model.loads[i], model.loadStatus[i].capacityFound});
+        checks.push_back({model.loads[i], model.loadStatus[i].capacityFound, {}});
     }
     return checks;
 }

@@ -70,13 +70,12 @@ float momentDirection(float Mux, float Muy) {
     return static_cast<float>(a);
 }
 
-CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
-                                 const LoadInput& load) {
+namespace {
+
+CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits, float Pu,
+                           float Mux, float Muy) {
     CheckedLoad checked;
     LoadRow& row = checked.row;
-    const float Pu = load.Pu;
-    const float Mux = load.Mux;
-    const float Muy = load.Muy;
     row[kPu] = Pu;
     row[kMux] = Mux;
     row[kMuy] = Muy;
@@ -165,6 +164,33 @@ CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& 
         ratio = static_cast<float>(static_cast<double>(Muy) / row[kPhiMny]);
     }
     row[kRatio] = ratio;
+    return checked;
+}
+
+} // namespace
+
+CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
+                                 const LoadInput& load) {
+    if (!inputs.slenderness) {
+        CheckedLoad checked = checkOnMoments(inputs, limits, load.Pu, load.Mux, load.Muy);
+        checked.row.ends = load.ends;
+        return checked;
+    }
+    const LoadMagnification magnified =
+        magnifyLoad(*inputs.slenderness, inputs.code->momentMagnifier(), load.Pu, load.Mux,
+                    load.Muy, load.ends);
+    CheckedLoad checked;
+    if (magnified.noStableMagnifier()) {
+        checked.capacityFound = false;
+        checked.row[kPu] = load.Pu;
+    } else {
+        checked = checkOnMoments(inputs, limits, load.Pu, static_cast<float>(*magnified.x.Mc),
+                                 static_cast<float>(*magnified.y.Mc));
+    }
+    checked.row[kMux] = load.Mux;
+    checked.row[kMuy] = load.Muy;
+    checked.row.ends = load.ends;
+    checked.magnification = magnified;
     return checked;
 }
 

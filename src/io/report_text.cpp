@@ -226,7 +226,7 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
     for (int i = 1; i <= n; ++i) {
         appendLoadCombination(r, m, i);
         const auto k = static_cast<std::size_t>(i);
-        checks.push_back({m.loads[k], m.loadStatus[k].capacityFound});
+        checks.push_back({m.loads[k], m.loadStatus[k].capacityFound, {}});
     }
     const LoadVerdict verdict = loadVerdict(checks);
     r += NL;

@@ -24,8 +24,7 @@ void computeSectionSummary(ProjectModel& model) {
     std::vector<LoadInput> loads;
     loads.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
-        const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
-        loads.push_back({row[kPu], row[kMux], row[kMuy]});
+        loads.push_back(loadInputOf(model.loads[static_cast<std::size_t>(i)]));
     }
     const SectionSummary summary = computeSectionSummary(inputs, loads);
     storeAxialLimits(model, summary.limits);

@@ -304,7 +304,7 @@ std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
     const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
     for (int i = 1; i <= n; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        loads.push_back({std::to_string(i), {model.loads[k], model.loadStatus[k].capacityFound}});
+        loads.push_back({std::to_string(i), {model.loads[k], model.loadStatus[k].capacityFound, {}}});
     }
     return loads;
 }

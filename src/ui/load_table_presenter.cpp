@@ -187,7 +187,7 @@ void LoadTablePresenter::noteVerdict() {
     std::vector<CheckedLoad> checks;
     for (int k = 1; k <= std::clamp<int>(model_.numLoads, 0, kMaxLoads); ++k) {
         const auto i = static_cast<std::size_t>(k);
-        checks.push_back({model_.loads[i], model_.loadStatus[i].capacityFound});
+        checks.push_back({model_.loads[i], model_.loadStatus[i].capacityFound, {}});
     }
     const LoadVerdict verdict = loadVerdict(checks);
     view_.verdict = checks.empty()

@@ -220,8 +220,8 @@ TEST_F(ResultsWindow, TurningTheViewRedrawsWithoutRecomputing) {
 TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     open();
     model.numLoads = 2;
-    model.loads[1] = LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}};
-    model.loads[2] = LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}};
+    model.loads[1] = LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}, {}};
+    model.loads[2] = LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}, {}};
     model.loadStatus[1].capacityFound = true;
     model.loadStatus[2].capacityFound = true;
 
