@@ -4,8 +4,9 @@
 // After the last load combination a project of ACI 318-14 or 318-19 has one more line, the
 // edition alone: "ACI318-14" or "ACI318-19". A 318-05 project has none, so that its file is the
 // same as before editions existed and older versions still open it; a file without the line is
-// a 318-05 project. Any other text on that line is refused, but for the load-case block that may
-// follow the last line (io/project_file_load_cases.h).
+// a 318-05 project. Any other text on that line is refused, but for the blocks that may follow
+// the last line: the load cases (io/project_file_load_cases.h), then the member's slenderness
+// data and the loads' end moments (io/project_file_slenderness.h).
 //
 // Formats: every project file written so far, and every JSON project, is of format 1. A project
 // file of a later format will begin with the line "PMSECT format N" (a JSON project holds
