@@ -6,6 +6,7 @@
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
+#include "cli/slenderness_output.h"
 #include "engine/governing_load.h"
 #include "format/text.h"
 #include "io/load_case_file.h"
@@ -142,14 +143,22 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         return LoadName{name, name};
     };
     const bool failing = verdict.failing > 0;
+    const auto magnified = projectMagnifications(model);
     if (asJson) {
         json rows = json::array();
         for (int i = 1; i <= model.numLoads; ++i) {
-            rows.push_back(loadRowJson(model.loads[i], model.loadStatus[i].capacityFound));
+            json row = loadRowJson(model.loads[i], model.loadStatus[i].capacityFound);
+            if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
+                addSlendernessKeys(row, *magnification);
+            }
+            rows.push_back(row);
         }
         for (std::size_t k = 0; k < checked.size(); ++k) {
             json row = {{"name", combinations[k].name}};
             addLoadRowKeys(row, checked[k].row, checked[k].capacityFound);
+            if (checked[k].magnification) {
+                addSlendernessKeys(row, *checked[k].magnification);
+            }
             rows.push_back(row);
         }
         std::cout << rows.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
@@ -160,6 +169,9 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         for (int i = 1; i <= model.numLoads; ++i) {
             std::printf("%4d", i);
             printLoadRowColumns(model.loads[i], model.loadStatus[i].capacityFound);
+            if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
+                printMagnification(*magnification);
+            }
         }
     }
     {
@@ -169,6 +181,9 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         for (std::size_t k = 0; k < checked.size(); ++k) {
             std::printf("%-*s", width, printable(combinations[k].name).c_str());
             printLoadRowColumns(checked[k].row, checked[k].capacityFound);
+            if (checked[k].magnification) {
+                printMagnification(*checked[k].magnification);
+            }
         }
     }
     std::printf("%s\n", verdictLine(verdict, nameOf).c_str());

@@ -169,16 +169,24 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
 
 } // namespace
 
+std::optional<LoadMagnification> magnificationOf(const EngineInputs& inputs,
+                                                 const LoadInput& load) {
+    if (!inputs.slenderness) {
+        return std::nullopt;
+    }
+    return magnifyLoad(*inputs.slenderness, inputs.code->momentMagnifier(), load.Pu, load.Mux,
+                       load.Muy, load.ends);
+}
+
 CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
                                  const LoadInput& load) {
-    if (!inputs.slenderness) {
+    const auto magnification = magnificationOf(inputs, load);
+    if (!magnification) {
         CheckedLoad checked = checkOnMoments(inputs, limits, load.Pu, load.Mux, load.Muy);
         checked.row.ends = load.ends;
         return checked;
     }
-    const LoadMagnification magnified =
-        magnifyLoad(*inputs.slenderness, inputs.code->momentMagnifier(), load.Pu, load.Mux,
-                    load.Muy, load.ends);
+    const LoadMagnification& magnified = *magnification;
     CheckedLoad checked;
     if (magnified.noStableMagnifier()) {
         checked.capacityFound = false;

@@ -31,6 +31,9 @@ struct CheckedLoad {
 CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
                                  const LoadInput& load);
 
+// The load's magnification on the inputs' slender member; nothing without slenderness data.
+std::optional<LoadMagnification> magnificationOf(const EngineInputs& inputs, const LoadInput& load);
+
 // Direction of the moment vector (Muy, Mux) in degrees, 0 to 360.
 float momentDirection(float Mux, float Muy);
 
