@@ -7,6 +7,7 @@
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
 #include "cli/slenderness_output.h"
+#include "engine/combination_loads.h"
 #include "engine/governing_load.h"
 #include "format/text.h"
 #include "io/load_case_file.h"
@@ -62,22 +63,6 @@ std::vector<LoadCombination> projectCombinations(const ProjectModel& model,
         }
     }
     return generateCombinations(set);
-}
-
-std::vector<LoadInput> combinationLoads(const std::vector<LoadCombination>& combinations) {
-    std::vector<LoadInput> loads;
-    for (const LoadCombination& c : combinations) {
-        LoadEndMoments ends;
-        ends.PuSustained = static_cast<float>(c.PuSustained);
-        if (c.ends) {
-            for (std::size_t e = 0; e < kEndMomentCount; ++e) {
-                ends.moments[e] = static_cast<float>((*c.ends)[e]);
-            }
-        }
-        loads.push_back(
-            {static_cast<float>(c.Pu), static_cast<float>(c.Mux), static_cast<float>(c.Muy), ends});
-    }
-    return loads;
 }
 
 int runCombos(const ProjectSource& source, const std::string& casesPath, OutputFormat format) {

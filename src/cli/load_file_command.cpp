@@ -9,6 +9,7 @@
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
 #include "cli/slenderness_output.h"
+#include "engine/combination_loads.h"
 #include "engine/governing_load.h"
 #include "engine/load_batch.h"
 #include "format/text.h"
