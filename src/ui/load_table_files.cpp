@@ -98,6 +98,7 @@ void LoadTablePresenter::importLoads() {
         row[kPu] = loads[i].Pu;
         row[kMux] = loads[i].Mux;
         row[kMuy] = loads[i].Muy;
+        row.ends = loads[i].ends;
     }
     chain_.setSummaryEnabled(true);
     chain_.recompute();
