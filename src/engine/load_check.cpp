@@ -18,11 +18,12 @@ struct Capacity {
     float phi = 0;
 };
 
-// The converging search on the load's line first, with P = 0 for a load without axial force,
-// whose (Mx, My) then gives only the direction.
-Capacity capacityOnLine(const EngineInputs& inputs, float P, float Mx, float My) {
+// The search on the load's line, with P = 0 for a load without axial force, whose (Mx, My)
+// then gives only the direction.
+Capacity capacityOnLine(const EngineInputs& inputs, float P, float Mx, float My,
+                        LoadLineScan scan = LoadLineScan::ConvergingOnly) {
     Capacity cap;
-    const auto line = searchCapacityOnLoadLine(inputs, P, Mx, My);
+    const auto line = searchCapacityOnLoadLine(inputs, P, Mx, My, scan);
     if (!line) {
         return cap;
     }
@@ -47,6 +48,35 @@ Capacity capacityOnRay(const EngineInputs& inputs, float Pu, float Mux, float Mu
     cap.Pn = static_cast<float>(static_cast<double>(ray->lambda) * Pu);
     cap.Mnx = static_cast<float>(static_cast<double>(ray->lambda) * Mux * 12.0);
     cap.Mny = static_cast<float>(static_cast<double>(ray->lambda) * Muy * 12.0);
+    return cap;
+}
+
+// A compression load whose ray passes the level of phi*Pn(max) inside the surface meets the
+// surface beyond it, where the reduced strength is held to phi*Pn(max) whatever the state: phi
+// there is at least that of compression control. The capacity is then the point of the ray at
+// that level, reduced by that phi. Near the squash load of an unsymmetric section the search on
+// the load's line can miss such a ray, which passes close by the squash point.
+Capacity capacityAtTheAxialCap(const EngineInputs& inputs, const AxialLimits& limits, float Pu,
+                               float Mux, float Muy) {
+    Capacity cap;
+    const float phi = inputs.code->strengthFactors(inputs.confinement).phiCompression;
+    if (!(Pu < 0) || !(phi > 0)) {
+        return cap;
+    }
+    const double level = limits.phiPnMax / 1000.0 / phi; // kips, negative
+    const double lambda = level / Pu;
+    const double Mx = Mux * 12.0;
+    const double My = Muy * 12.0;
+    const auto surface = capacityInDirection(inputs, static_cast<float>(level),
+                                             static_cast<float>(Mx), static_cast<float>(My));
+    if (!surface || lambda * std::hypot(Mx, My) > std::hypot<double>(surface->Mnx, surface->Mny)) {
+        return cap;
+    }
+    cap.found = true;
+    cap.phi = phi;
+    cap.Pn = static_cast<float>(level);
+    cap.Mnx = static_cast<float>(lambda * Mx);
+    cap.Mny = static_cast<float>(lambda * My);
     return cap;
 }
 
@@ -109,6 +139,13 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
             cap = capacityOnLine(inputs, Pu, static_cast<float>(Mux * 12.0),
                                  static_cast<float>(Muy * 12.0));
             if (!cap.found) {
+                cap = capacityAtTheAxialCap(inputs, limits, Pu, Mux, Muy);
+            }
+            if (!cap.found) {
+                cap = capacityOnLine(inputs, Pu, static_cast<float>(Mux * 12.0),
+                                     static_cast<float>(Muy * 12.0), LoadLineScan::EveryCrossing);
+            }
+            if (!cap.found) {
                 cap = capacityOnRay(inputs, Pu, Mux, Muy);
             }
         }
@@ -132,6 +169,9 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
         } else {
             // The capacity along the load's own moment direction.
             cap = capacityOnLine(inputs, 0, Mux, Muy);
+            if (!cap.found) {
+                cap = capacityOnLine(inputs, 0, Mux, Muy, LoadLineScan::EveryCrossing);
+            }
             if (!cap.found) {
                 cap = capacityOnRay(inputs, 0, Mux, Muy);
             }

@@ -1,6 +1,7 @@
-// Two searches on the neutral axis's angle and depth: Newton's method from a start on the plane
-// through the load's line, and where its derivatives mislead (the states bend where a bar
-// yields), false position on the depth inside false position on the angle.
+// Searches on the neutral axis's angle and depth: Newton's method from a start on the plane
+// through the load's line; where its derivatives mislead (the states bend where a bar yields),
+// false position on the depth inside false position on the angle; and for the few loads both
+// miss, a scan of every crossing of that plane.
 #include "engine/load_line_search.h"
 
 #include "engine/neutral_axis_frame.h"
@@ -9,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
+#include <vector>
 
 namespace pmsect {
 namespace {
@@ -26,6 +29,15 @@ constexpr double kAngleWidth = 1e-5; // degrees
 // The steps through the angles near the state found, for other states on the same ray.
 constexpr double kNearbyStep = 0.01; // degrees
 constexpr int kNearbySteps = 15;
+// The scan of every crossing: its steps over a whole turn of the neutral axis, the parts a step
+// is split into where the surface folds, the finest step, and how far apart (natural log of the
+// ratio) the depths of one branch of crossings may lie at neighbouring angles.
+constexpr int kScanSteps = 180;
+constexpr int kScanSplits = 4;
+constexpr float kFinestScan = 0.04f; // degrees
+constexpr double kAlikeDepths = 0.25;
+// The depths about the last that a fold's crossing is followed among.
+constexpr int kNearDepthCount = 17;
 // The differences that make Newton's derivatives: small beside its steps, large beside rounding.
 constexpr float kAngleDifference = 0.01f; // degrees
 constexpr double kRelativeDepthDifference = 1e-4;
@@ -37,9 +49,21 @@ constexpr double kMaxDepthFactor = 4;
 constexpr double kSettledMiss = 1e-7;
 constexpr double kAcceptedMiss = 1e-5;
 // The depths of the search for a start, as shares of the section's height.
-constexpr std::array<float, 10> kStartDepths{1 / 50.0f, 1 / 16.0f, 1 / 8.0f, 1 / 4.0f, 1 / 2.0f,
-                                             1.0f,      2.0f,      4.0f,     8.0f,     16.0f};
+constexpr std::array<float, 12> kStartDepths{1 / 1000.0f, 1 / 200.0f, 1 / 50.0f, 1 / 16.0f,
+                                             1 / 8.0f,    1 / 4.0f,   1 / 2.0f,  1.0f,
+                                             2.0f,        4.0f,       8.0f,      16.0f};
 constexpr double kDegreesPerRadian = 180 / 3.14159265358979323846;
+// The depths of the scan, closer: a fold holds crossings a few tenths of an inch apart.
+constexpr int kScanDepthCount = 200;
+const std::array<float, kScanDepthCount> kScanDepths = [] {
+    std::array<float, kScanDepthCount> depths{};
+    for (int i = 0; i < kScanDepthCount; ++i) {
+        // From a thousandth of the height to sixteen times it, in equal ratios.
+        depths[static_cast<std::size_t>(i)] =
+            static_cast<float>(std::pow(16000.0, i / (kScanDepthCount - 1.0)) / 1000.0);
+    }
+    return depths;
+}();
 
 // The load's line in the space of (P, Mx / length, My / length), where a length of the section
 // makes moments weigh as much as forces: its direction d, e1 square to it in the plane of d and
@@ -170,27 +194,39 @@ std::optional<LineState> depthOnPlane(AngleSlice& slice, float start, double fir
 }
 
 // A neutral axis may cross the plane more than once: on either side of the origin, and near the
-// squash load of an unsymmetric section, whose own moment lies off the axis. The crossings among
-// depths spread from a fiftieth of the section's height to sixteen times it are refined, and
-// the outermost on the load's side is the start.
-std::optional<LineState> startOnPlane(AngleSlice& slice) {
-    std::optional<LineState> best;
-    LineState last = slice.at(slice.height() * kStartDepths[0]);
-    for (std::size_t i = 1; i < kStartDepths.size(); ++i) {
-        const LineState next = slice.at(slice.height() * kStartDepths[i]);
-        if (signsDiffer(next.offPlane, last.offPlane) && last.along + next.along > 0) {
+// squash load of an unsymmetric section, whose own moment lies off the axis. The crossings on
+// the load's side among the depths (shares of the section's height), refined.
+std::vector<LineState> crossingsOnPlane(AngleSlice& slice,
+                                        std::span<const float> depths = kStartDepths) {
+    std::vector<LineState> found;
+    LineState last = slice.at(slice.height() * depths[0]);
+    for (std::size_t i = 1; i < depths.size(); ++i) {
+        const LineState next = slice.at(slice.height() * depths[i]);
+        if (signsDiffer(next.offPlane, last.offPlane) && std::max(last.along, next.along) > 0) {
             const std::optional<LineState> x = falsePosition(
                 last, next, [&](float depth) { return std::optional<LineState>(slice.at(depth)); },
                 [](const LineState& s) { return s.c; },
                 [](const LineState& s) { return s.offPlane; },
                 kRelativeDepthWidth * std::max(last.c, next.c));
-            if (x && (!best || x->along > best->along)) {
-                best = x;
+            if (x && x->along > 0) {
+                found.push_back(*x);
             }
         }
         last = next;
     }
-    return best;
+    return found;
+}
+
+// The outermost crossing is the start.
+std::optional<LineState> startOnPlane(AngleSlice& slice) {
+    const std::vector<LineState> crossings = crossingsOnPlane(slice);
+    const auto outermost =
+        std::max_element(crossings.begin(), crossings.end(),
+                         [](const LineState& a, const LineState& b) { return a.along < b.along; });
+    if (outermost == crossings.end()) {
+        return std::nullopt;
+    }
+    return *outermost;
 }
 
 LineState evaluate(const EngineInputs& inputs, const LoadLine& line, float angle, float c) {
@@ -256,7 +292,13 @@ std::optional<LineState> bracketedOnLine(const EngineInputs& inputs, const LoadL
     float lastDepth = 0;
     const auto onPlane = [&](float angle) {
         AngleSlice slice(inputs, line, angle);
-        auto s = lastDepth > 0 ? depthOnPlane(slice, lastDepth, 1.05) : startOnPlane(slice);
+        // Near the squash load and near pure tension the crossing followed may vanish a
+        // fraction of a degree away, or pass to the far side of the origin: the depths are then
+        // searched afresh.
+        auto s = lastDepth > 0 ? depthOnPlane(slice, lastDepth, 1.05) : std::nullopt;
+        if (!s || !(s->along > 0)) {
+            s = startOnPlane(slice);
+        }
         if (s) {
             lastDepth = s->c;
         }
@@ -266,7 +308,13 @@ std::optional<LineState> bracketedOnLine(const EngineInputs& inputs, const LoadL
     double step = a ? -std::clamp(a->turn(), -kMaxTurn, kMaxTurn) : 0;
     for (int i = 0; a && i < kMaxSteps; ++i) {
         const std::optional<LineState> b = onPlane(static_cast<float>(a->angle + step));
-        if (!b || b->sideways == 0) {
+        if (!b || std::fabs(b->turn()) >= 90) {
+            // No state on the load's side there: half the step, from the last state.
+            lastDepth = a->c;
+            step /= 2;
+            continue;
+        }
+        if (b->sideways == 0) {
             return b;
         }
         if (bracketsTheLine(*a, *b)) {
@@ -274,10 +322,11 @@ std::optional<LineState> bracketedOnLine(const EngineInputs& inputs, const LoadL
                 *a, *b, onPlane, [](const LineState& s) { return s.angle; },
                 [](const LineState& s) { return s.sideways; }, kAngleWidth);
         }
-        // The moment turns with the neutral axis, at times far more slowly: a secant that says
-        // otherwise, or a state beyond a right angle, doubles the last step instead.
+        // The moment turns with the neutral axis, at times far more slowly, and near the squash
+        // load of an unsymmetric section against it: the secant either way, a doubled step
+        // where the secant has no slope.
         const double slope = (b->turn() - a->turn()) / (static_cast<double>(b->angle) - a->angle);
-        const bool secant = slope > 0 && std::fabs(a->turn()) < 90 && std::fabs(b->turn()) < 90;
+        const bool secant = slope != 0 && std::isfinite(slope);
         const double doubled = std::copysign(2 * std::fabs(step), -b->turn());
         step = std::clamp(secant ? -b->turn() / slope : doubled, -kMaxTurn, kMaxTurn);
         a = b;
@@ -287,6 +336,119 @@ std::optional<LineState> bracketedOnLine(const EngineInputs& inputs, const LoadL
 
 bool onTheLine(const std::optional<LineState>& x) {
     return x && x->along > 0 && x->miss() <= kAcceptedMiss;
+}
+
+bool alikeDepths(const LineState& a, const LineState& b) {
+    return std::fabs(std::log(a.c / b.c)) <= kAlikeDepths;
+}
+
+// Whether the crossings at two angles pair off by depth, one branch each.
+bool sameBranches(const std::vector<LineState>& a, const std::vector<LineState>& b) {
+    const auto partnered = [](const std::vector<LineState>& from,
+                              const std::vector<LineState>& to) {
+        return std::all_of(from.begin(), from.end(), [&](const LineState& x) {
+            return std::any_of(to.begin(), to.end(),
+                               [&](const LineState& y) { return alikeDepths(x, y); });
+        });
+    };
+    return a.size() == b.size() && partnered(a, b) && partnered(b, a);
+}
+
+// The crossing at this angle nearest in depth to `depth`, among depths alike to it: a fold's
+// crossings lie close together, and a search that widens its steps would pass them by.
+std::optional<LineState> nearestCrossing(AngleSlice& slice, float depth) {
+    std::array<float, kNearDepthCount> shares{};
+    for (int i = 0; i < kNearDepthCount; ++i) {
+        const double t = 2.0 * i / (kNearDepthCount - 1) - 1; // -1 .. 1
+        shares[static_cast<std::size_t>(i)] =
+            static_cast<float>(depth * std::exp(t * kAlikeDepths) / slice.height());
+    }
+    std::optional<LineState> nearest;
+    for (const LineState& x : crossingsOnPlane(slice, shares)) {
+        if (!nearest ||
+            std::fabs(std::log(x.c / depth)) < std::fabs(std::log(nearest->c / depth))) {
+            nearest = x;
+        }
+    }
+    return nearest;
+}
+
+// The line settled between two crossings of neighbouring angles that bracket it, each depth
+// the crossing nearest the last; nothing when the state settled is off the line.
+std::optional<LineState> settledBetween(const EngineInputs& inputs, const LoadLine& line,
+                                        const LineState& a, const LineState& b) {
+    float depth = a.c;
+    const auto onPlane = [&](float angle) {
+        AngleSlice slice(inputs, line, angle);
+        auto x = nearestCrossing(slice, depth);
+        if (x) {
+            depth = x->c;
+        }
+        return x;
+    };
+    const std::optional<LineState> x = falsePosition(
+        a, b, onPlane, [](const LineState& s) { return s.angle; },
+        [](const LineState& s) { return s.sideways; }, kAngleWidth);
+    return onTheLine(x) ? x : std::nullopt;
+}
+
+// Between two angles: every pair of crossings that brackets the line is settled, the outermost
+// state on the line kept. Where a branch of crossings is born or dies, or a bracket does not
+// settle (the depth followed jumps to another branch), the interval is split, so that the fold
+// is followed.
+void scanBetween(const EngineInputs& inputs, const LoadLine& line, float from, float to,
+                 const std::vector<LineState>& atFrom, const std::vector<LineState>& atTo,
+                 std::optional<LineState>& best) {
+    const bool finest = to - from <= kFinestScan;
+    bool split = !sameBranches(atFrom, atTo);
+    for (const LineState& a : atFrom) {
+        for (const LineState& b : atTo) {
+            if ((split && !finest) || !bracketsTheLine(a, b) || !alikeDepths(a, b)) {
+                continue;
+            }
+            const std::optional<LineState> x = settledBetween(inputs, line, a, b);
+            if (!x) {
+                split = true;
+            } else if (!best || x->along > best->along) {
+                best = x;
+            }
+        }
+    }
+    if (!split || finest) {
+        return;
+    }
+    std::vector<LineState> previous = atFrom;
+    float previousAngle = from;
+    for (int j = 1; j <= kScanSplits; ++j) {
+        const float angle = j == kScanSplits ? to : from + (to - from) * j / kScanSplits;
+        AngleSlice slice(inputs, line, angle);
+        std::vector<LineState> next =
+            j == kScanSplits ? atTo : crossingsOnPlane(slice, kScanDepths);
+        scanBetween(inputs, line, previousAngle, angle, previous, next, best);
+        previous = std::move(next);
+        previousAngle = angle;
+    }
+}
+
+// Near the squash load and near pure tension the states of every angle crowd round a point off
+// the load's line, and the outermost crossing of the plane, which the searches above follow, may
+// never meet the line: every crossing of angles a few degrees apart is followed instead.
+std::optional<LineState> scannedOnLine(const EngineInputs& inputs, const LoadLine& line,
+                                       float start) {
+    std::optional<LineState> best;
+    std::vector<LineState> last;
+    float lastAngle = start;
+    for (int k = 0; k <= kScanSteps; ++k) {
+        const float angle = start + static_cast<float>(k * 360.0 / kScanSteps);
+        AngleSlice slice(inputs, line, angle);
+        std::vector<LineState> here = crossingsOnPlane(slice, kScanDepths);
+        if (k > 0) {
+            scanBetween(inputs, line, lastAngle, angle, last, here, best);
+        }
+        last = std::move(here);
+        lastAngle = angle;
+    }
+    return best;
 }
 
 // The moment's direction need not turn steadily with the neutral axis: states a tenth of a
@@ -332,7 +494,7 @@ LineState outermostNearby(const EngineInputs& inputs, const LoadLine& line,
 } // namespace
 
 std::optional<LoadLineCapacity> searchCapacityOnLoadLine(const EngineInputs& inputs, float P,
-                                                         float Mx, float My) {
+                                                         float Mx, float My, LoadLineScan scan) {
     const double moment = std::hypot(static_cast<double>(Mx), static_cast<double>(My));
     if (!(moment > 0) || !std::isfinite(moment) || !std::isfinite(P)) {
         return std::nullopt;
@@ -364,6 +526,9 @@ std::optional<LoadLineCapacity> searchCapacityOnLoadLine(const EngineInputs& inp
             break;
         }
         found = bracketedOnLine(inputs, line, start);
+    }
+    if (!onTheLine(found) && scan == LoadLineScan::EveryCrossing) {
+        found = scannedOnLine(inputs, line, square);
     }
     if (!onTheLine(found)) {
         return std::nullopt;

@@ -22,11 +22,16 @@ struct LoadLineCapacity {
     float phi = 0;
 };
 
+// How far the search goes: the converging searches alone, or after them a scan of every
+// crossing of the load's plane at angles a few degrees apart, refined where the surface folds
+// (tens of thousands of evaluations, for the few loads the converging searches miss).
+enum class LoadLineScan { ConvergingOnly, EveryCrossing };
+
 // The state on the nominal failure surface that lies on the ray from the origin through the
 // load (P kips, Mx, My kip-in); with P = 0 only the direction of (Mx, My) counts. Nothing when
-// the search cannot bracket or settle its roots; the bracketing of capacityOnLoadRay then takes
-// over.
-std::optional<LoadLineCapacity> searchCapacityOnLoadLine(const EngineInputs& inputs, float P,
-                                                         float Mx, float My);
+// the searches cannot bracket or settle their roots.
+std::optional<LoadLineCapacity>
+searchCapacityOnLoadLine(const EngineInputs& inputs, float P, float Mx, float My,
+                         LoadLineScan scan = LoadLineScan::ConvergingOnly);
 
 } // namespace pmsect

@@ -31,21 +31,7 @@ public:
         std::vector<Crossing> last = crossingsAt(0);
         for (int k = 1; k <= 360; ++k) {
             std::vector<Crossing> here = crossingsAt(static_cast<float>(k));
-            if (nearTheLine(last) || nearTheLine(here)) {
-                // The moment's direction need not turn steadily with the neutral axis: near the
-                // line, hundredths of a degree, so that every crossing of a fold is found.
-                std::vector<Crossing> previous = last;
-                for (int j = 1; j <= kFineSteps; ++j) {
-                    std::vector<Crossing> fine =
-                        j == kFineSteps ? here
-                                        : crossingsAt(static_cast<float>(k - 1) +
-                                                      static_cast<float>(j) / kFineSteps);
-                    keepOutermost(previous, fine, best);
-                    previous = std::move(fine);
-                }
-            } else {
-                keepOutermost(last, here, best);
-            }
+            scan(static_cast<float>(k - 1), static_cast<float>(k), last, here, best);
             last = std::move(here);
         }
         if (!best) {
@@ -60,11 +46,46 @@ private:
         double miss, lambda, phi; // miss: the state's turn from the load's line, radians
     };
 
-    static constexpr int kFineSteps = 100;
+    // Each interval near the line is split in ten, down to a hundredth of a degree.
+    static constexpr int kSplits = 10;
+    static constexpr float kFinest = 0.0101f; // degrees
+    // The fastest a crossing turns with the neutral axis, radians per degree (a T section's
+    // folds turn about 0.25): an interval whose crossings are turned further than this allows
+    // from the line cannot reach it.
+    static constexpr double kTurnRate = 0.5;
+    // Crossings turned from the load's line by less than this (radians) are paired.
+    static constexpr double kNearTurn = 0.3;
+    // A state turned from the load's line by less than this (radians) is on it.
+    static constexpr double kSettledTurn = 1e-4;
 
-    static bool nearTheLine(const std::vector<Crossing>& crossings) {
+    static bool nearTheLine(const std::vector<Crossing>& crossings, double turn) {
         return std::any_of(crossings.begin(), crossings.end(),
-                           [](const Crossing& x) { return std::fabs(x.miss) < 0.05; });
+                           [&](const Crossing& x) { return std::fabs(x.miss) < turn; });
+    }
+
+    // The moment's direction need not turn steadily with the neutral axis: a fold of the surface
+    // may hold a branch that is born and dies between two angles. Where a crossing at either end
+    // could reach the line, or a branch begins or ends, the interval is split, down to
+    // hundredths of a degree, so that every crossing of a fold is found.
+    void scan(float from, float to, const std::vector<Crossing>& atFrom,
+              const std::vector<Crossing>& atTo, std::optional<Crossing>& best) const {
+        const double reach = kTurnRate * (to - from);
+        const bool split =
+            to - from > kFinest && (nearTheLine(atFrom, reach) || nearTheLine(atTo, reach) ||
+                                    atFrom.size() != atTo.size());
+        if (!split) {
+            keepOutermost(atFrom, atTo, best);
+            return;
+        }
+        std::vector<Crossing> previous = atFrom;
+        float previousAngle = from;
+        for (int j = 1; j <= kSplits; ++j) {
+            const float angle = j == kSplits ? to : from + (to - from) * j / kSplits;
+            std::vector<Crossing> next = j == kSplits ? atTo : crossingsAt(angle);
+            scan(previousAngle, angle, previous, next, best);
+            previous = std::move(next);
+            previousAngle = angle;
+        }
     }
 
     // Every pair of crossings of one branch (depths alike) between which the moment passes the
@@ -73,7 +94,7 @@ private:
                        std::optional<Crossing>& best) const {
         for (const Crossing& a : from) {
             for (const Crossing& b : to) {
-                if (std::fabs(a.miss) < 0.3 && std::fabs(b.miss) < 0.3 &&
+                if (std::fabs(a.miss) < kNearTurn && std::fabs(b.miss) < kNearTurn &&
                     (a.miss > 0) != (b.miss > 0) && std::fabs(std::log(a.c / b.c)) < 0.7) {
                     const std::optional<Crossing> x = bisectAngle(a, b);
                     if (x && (!best || x->lambda > best->lambda)) {
@@ -102,7 +123,7 @@ private:
         NeutralAxisFrame frame;
         prepareNeutralAxisFrame(inputs_, angle, frame);
         std::vector<Crossing> found;
-        constexpr int kCells = 60;
+        constexpr int kCells = 300;
         float lo = 0.001f;
         double fLo = offPlane(frame, lo);
         for (int g = 1; g <= kCells; ++g) {
@@ -149,7 +170,13 @@ private:
             }
             ((m->miss > 0) == (a.miss > 0) ? a : b) = *m;
         }
-        return std::fabs(a.miss) < std::fabs(b.miss) ? a : b;
+        // Where the nearest crossing in depth jumps to another branch, the turn changes sign
+        // without passing the line: no crossing.
+        const Crossing& nearer = std::fabs(a.miss) < std::fabs(b.miss) ? a : b;
+        if (std::fabs(nearer.miss) > kSettledTurn) {
+            return std::nullopt;
+        }
+        return nearer;
     }
 
     const EngineInputs& inputs_;
