@@ -45,8 +45,8 @@ void compareStored(const ProjectModel& a, const ProjectModel& b) {
     const bool same =
         a.sectionType == b.sectionType && a.barLayout == b.barLayout &&
         a.numPoints == b.numPoints && a.numBars == b.numBars && a.numBarSets == b.numBarSets &&
-        a.numLoads == b.numLoads && a.unitWt == b.unitWt && a.fpc == b.fpc && a.fy == b.fy &&
-        a.Ec == b.Ec && a.Es == b.Es && a.rectB == b.rectB && a.rectH == b.rectH &&
+        a.loads.count() == b.loads.count() && a.unitWt == b.unitWt && a.fpc == b.fpc &&
+        a.fy == b.fy && a.Ec == b.Ec && a.Es == b.Es && a.rectB == b.rectB && a.rectH == b.rectH &&
         a.circDiam == b.circDiam && a.clearCover == b.clearCover &&
         a.clearSpacing == b.clearSpacing && a.extentX == b.extentX && a.extentY == b.extentY &&
         a.phiCompression == b.phiCompression && a.totBars == b.totBars &&
@@ -55,7 +55,7 @@ void compareStored(const ProjectModel& a, const ProjectModel& b) {
     if (!same) {
         fail("saved and loaded again", "a stored value changed");
     }
-    for (int i = 1; i <= a.numLoads; ++i) {
+    for (int i = 1; i <= a.loads.count(); ++i) {
         for (int c = kPu; c <= kMuy; ++c) {
             if (a.loads[static_cast<std::size_t>(i)][c] !=
                 b.loads[static_cast<std::size_t>(i)][c]) {

@@ -59,7 +59,7 @@ void resetToNewProject(ProjectModel& model) {
     setBarSetOutline(model);
     rebuildBars(model);
 
-    model.numLoads = 0;
+    model.loads.clear();
     model.loadCases = {};
     model.projectFileName.clear();
 

@@ -326,7 +326,7 @@ std::string arrangementText(const Arrangement& a) {
 
 std::vector<LoadInput> projectLoads(const ProjectModel& project) {
     std::vector<LoadInput> loads;
-    for (int i = 1; i <= project.numLoads && i <= kMaxLoads; ++i) {
+    for (int i = 1; i <= project.loads.count(); ++i) {
         loads.push_back(loadInputOf(project.loads[static_cast<std::size_t>(i)]));
     }
     return loads;

@@ -94,7 +94,7 @@ void applyArrangement(ProjectModel& model, const Arrangement& arrangement);
 // "12 #9: 4 per x face, 4 per y face" or "8 #9 on the circle".
 std::string arrangementText(const Arrangement& arrangement);
 
-// The project's loads 1..numLoads.
+// The project's loads 1..count.
 std::vector<LoadInput> projectLoads(const ProjectModel& project);
 
 } // namespace pmsect

@@ -131,8 +131,8 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
     const auto magnified = projectMagnifications(model);
     if (asJson) {
         json rows = json::array();
-        for (int i = 1; i <= model.numLoads; ++i) {
-            json row = loadRowJson(model.loads[i], model.loadStatus[i].capacityFound);
+        for (int i = 1; i <= model.loads.count(); ++i) {
+            json row = loadRowJson(model.loads[i], model.loads.status(i).capacityFound);
             if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
                 addSlendernessKeys(row, *magnification);
             }
@@ -149,18 +149,18 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         std::cout << rows.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
         return failing ? 1 : 0;
     }
-    if (model.numLoads > 0) {
+    if (model.loads.count() > 0) {
         printLoadTableHeading(false);
-        for (int i = 1; i <= model.numLoads; ++i) {
+        for (int i = 1; i <= model.loads.count(); ++i) {
             std::printf("%4d", i);
-            printLoadRowColumns(model.loads[i], model.loadStatus[i].capacityFound);
+            printLoadRowColumns(model.loads[i], model.loads.status(i).capacityFound);
             if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
                 printMagnification(*magnification);
             }
         }
     }
     {
-        std::printf("%sCombinations of the load cases\n", model.numLoads > 0 ? "\n" : "");
+        std::printf("%sCombinations of the load cases\n", model.loads.count() > 0 ? "\n" : "");
         const int width = nameWidth(combinations);
         printLoadTableHeading("Combination", -width);
         for (std::size_t k = 0; k < checked.size(); ++k) {

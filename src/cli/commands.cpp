@@ -40,8 +40,8 @@ const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
 json loadsJson(const ProjectModel& m) {
     json loads = json::array();
     const auto magnified = projectMagnifications(m);
-    for (int i = 1; i <= m.numLoads; ++i) {
-        json row = loadRowJson(m.loads[i], m.loadStatus[i].capacityFound);
+    for (int i = 1; i <= m.loads.count(); ++i) {
+        json row = loadRowJson(m.loads[i], m.loads.status(i).capacityFound);
         if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
             addSlendernessKeys(row, *magnification);
         }
@@ -54,9 +54,9 @@ json loadsJson(const ProjectModel& m) {
 void printLoadTable(const ProjectModel& m) {
     printLoadTableHeading(false);
     const auto magnified = projectMagnifications(m);
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         std::printf("%4d", i);
-        printLoadRowColumns(m.loads[i], m.loadStatus[i].capacityFound);
+        printLoadRowColumns(m.loads[i], m.loads.status(i).capacityFound);
         if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
             printMagnification(*magnification);
         }
@@ -186,7 +186,7 @@ int runSummary(const ProjectSource& source, bool asJson) {
                     found ? fixed(r.phiMn / 12.0, "###,##0.00").c_str() : "-",
                     found ? fixed(r.maxSteelStrain, "0.0000").c_str() : "-");
     }
-    if (model.numLoads > 0) {
+    if (model.loads.count() > 0) {
         std::printf("Load checks\n");
         printLoadTable(model);
     }
@@ -198,7 +198,7 @@ int runCheck(const ProjectSource& source, bool asJson) {
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         std::cout << loadsJson(model).dump(2) << "\n";
-    } else if (model.numLoads == 0) {
+    } else if (model.loads.count() == 0) {
         std::printf("%s has no load combinations.\n", source.path.c_str());
     } else {
         printLoadTable(model);

@@ -27,8 +27,9 @@ nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNamin
 
 std::vector<CheckedLoad> projectChecks(const ProjectModel& model) {
     std::vector<CheckedLoad> checks;
-    for (int i = 1; i <= model.numLoads && i <= kMaxLoads; ++i) {
-        checks.push_back({model.loads[i], model.loadStatus[i].capacityFound, {}});
+    for (int i = 1; i <= model.loads.count(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        checks.push_back({model.loads[k], model.loads.status(k).capacityFound, {}});
     }
     return checks;
 }

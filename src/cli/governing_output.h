@@ -29,7 +29,7 @@ std::string verdictLine(const LoadVerdict& verdict, const LoadNaming& nameOf);
 // {"id", "name", "ratio"} of the governing load, or null when no load has a capacity.
 nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNaming& nameOf);
 
-// Rows 1..numLoads of the project's load table as checked loads, and their names: the row
+// Rows 1..count of the project's load table as checked loads, and their names: the row
 // number.
 std::vector<CheckedLoad> projectChecks(const ProjectModel& model);
 LoadName projectLoadName(std::size_t index);

@@ -77,7 +77,7 @@ void printMagnification(const LoadMagnification& m) {
 std::vector<std::optional<LoadMagnification>> projectMagnifications(const ProjectModel& model) {
     std::vector<std::optional<LoadMagnification>> out;
     const EngineInputs inputs = engineInputsOf(model);
-    for (int i = 1; i <= model.numLoads && i <= kMaxLoads; ++i) {
+    for (int i = 1; i <= model.loads.count(); ++i) {
         out.push_back(
             magnificationOf(inputs, loadInputOf(model.loads[static_cast<std::size_t>(i)])));
     }

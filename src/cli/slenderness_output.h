@@ -20,7 +20,7 @@ void addSlendernessKeys(nlohmann::ordered_json& object, const LoadMagnification&
 // governs; y: ..." and a line per warning.
 void printMagnification(const LoadMagnification& magnification);
 
-// The magnification of rows 1..numLoads of the project's load table, each empty for a project
+// The magnification of rows 1..count() of the project's load table, each empty for a project
 // without slenderness data.
 std::vector<std::optional<LoadMagnification>> projectMagnifications(const ProjectModel& model);
 

@@ -8,6 +8,10 @@
 // the last line: the load cases (io/project_file_load_cases.h), then the member's slenderness
 // data and the loads' end moments (io/project_file_slenderness.h).
 //
+// Record 2 counts the load combinations with their real number. Versions before the load table
+// took any number held 40 at most and refuse a larger count, so a project of more than 40 loads
+// needs this version; one of 40 or fewer is written byte for byte as those versions wrote it.
+//
 // Formats: every project file written so far, and every JSON project, is of format 1. A project
 // file of a later format will begin with the line "PMSECT format N" (a JSON project holds
 // "format": N), so that this version refuses it by name instead of misreading it.

@@ -66,13 +66,12 @@ struct TableLines {
     std::vector<int> bars;
 };
 
-void readTables(RecordReader& in, ProjectModel& m, TableLines& lines) {
+void readTables(RecordReader& in, ProjectModel& m, int32_t loadCount, TableLines& lines) {
     // Rows past the counts are cleared, so that nothing of the previous project lingers there.
     m.points.fill(Point{});
     m.bars.fill(Bar{});
     m.barSets.fill(BarSet{});
-    m.loads.fill(LoadRow{});
-    m.loadStatus.fill(LoadStatus{});
+    m.loads.clear(); // rows are added as they are read: the count may promise more than follow
     for (int i = 1; i <= m.numPoints; ++i) {
         const Record r = in.next(rowName("outline point", i), 2);
         m.points[static_cast<std::size_t>(i)] = Point{r.single(0), r.single(1)};
@@ -100,8 +99,9 @@ void readTables(RecordReader& in, ProjectModel& m, TableLines& lines) {
                           " the project can hold");
         }
     }
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= loadCount; ++i) {
         const Record r = in.next(rowName("load combination", i), 3);
+        m.loads.append(LoadRow{});
         auto& row = m.loads[static_cast<std::size_t>(i)];
         row[kPu] = r.single(0);
         row[kMux] = r.single(1);
@@ -181,7 +181,9 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     m.numPoints = static_cast<int16_t>(r2.integer(0, 0, kMaxPoints));
     m.numBars = static_cast<int16_t>(r2.integer(1, 0, kMaxBars));
     m.numBarSets = static_cast<int16_t>(r2.integer(2, 0, kMaxBarSets));
-    m.numLoads = static_cast<int16_t>(r2.integer(3, 0, kMaxLoads));
+    // Any number of loads: a file of more than 40 is refused by versions before the load table
+    // grew (they held 40 at most).
+    const int32_t loadCount = r2.integer(3, 0, kInt32Max);
 
     const Record r3 = in.next("record 3, materials", 5);
     m.unitWt = r3.single(0);
@@ -252,7 +254,7 @@ void readRecords(RecordReader& in, ProjectModel& m) {
     m.tieBarSize = static_cast<float>(kTieBarList[static_cast<std::size_t>(tiePosition)]);
 
     TableLines lines;
-    readTables(in, m, lines);
+    readTables(in, m, loadCount, lines);
     requireComputableSection(m, lines);
     readTrailingLines(in, m);
     in.expectEnd();

@@ -110,10 +110,10 @@ void readEndMoments(RecordReader& in, const std::string& firstLine, ProjectModel
                               " (load end moments): 2 fields are expected");
     }
     const Record head(in.lineNumber(), "load end moments", *fields);
-    const int32_t count = head.integer(1, 0, m.numLoads);
+    const int32_t count = head.integer(1, 0, m.loads.count());
     for (int32_t i = 0; i < count; ++i) {
         const Record r = record(in, "load end moments " + std::to_string(i + 1), kLoadFields);
-        const int32_t row = r.integer(0, 1, m.numLoads);
+        const int32_t row = r.integer(0, 1, m.loads.count());
         LoadEndMoments& ends = m.loads[static_cast<std::size_t>(row)].ends;
         for (std::size_t e = 0; e < kEndMomentCount; ++e) {
             ends.moments[e] = optionalField(r, 1 + e);
@@ -149,7 +149,7 @@ std::string slendernessBlocksText(const ProjectModel& m, std::string_view lineEn
     }
     std::string rows;
     int count = 0;
-    for (int i = 1; i <= m.numLoads && i <= kMaxLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         const LoadEndMoments& ends = m.loads[static_cast<std::size_t>(i)].ends;
         if (ends.empty()) {
             continue;

@@ -31,7 +31,7 @@ std::string slendernessBlocksText(const ProjectModel& m, std::string_view lineEn
 bool startsSlendernessBlock(const std::string& firstLine);
 
 // Reads the block `firstLine` begins into the model (its slenderness data, or the loads' end
-// moments of rows 1..numLoads); throws FileFormatError naming the line and field at fault.
+// moments of the load table's rows); throws FileFormatError naming the line and field at fault.
 void readSlendernessBlock(RecordReader& in, const std::string& firstLine, ProjectModel& m);
 
 } // namespace pmsect

@@ -103,7 +103,6 @@ std::string composeProjectText(const ProjectModel& m) {
     checkCount(m.numPoints, kMaxPoints, "outline points");
     checkCount(m.numBars, kMaxBars, "bars");
     checkCount(m.numBarSets, kMaxBarSets, "bar sets");
-    checkCount(m.numLoads, kMaxLoads, "load combinations");
     if (m.sectionType < kRectangular || m.sectionType > kArbitrary) {
         throw UnwritableModel("The section type " + std::to_string(m.sectionType) +
                               " is not 1, 2 or 3");
@@ -123,7 +122,7 @@ std::string composeProjectText(const ProjectModel& m) {
         .integer(m.numPoints)
         .integer(m.numBars)
         .integer(m.numBarSets)
-        .integer(m.numLoads);
+        .integer(m.loads.count());
     out.record("Record 3 (materials)")
         .real(m.unitWt)
         .real(m.fpc)
@@ -166,7 +165,7 @@ std::string composeProjectText(const ProjectModel& m) {
         const auto& s = m.barSets[static_cast<std::size_t>(i)];
         out.record("Bar set " + std::to_string(i)).real(s.count).real(s.size);
     }
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         const auto& l = m.loads[static_cast<std::size_t>(i)];
         out.record("Load combination " + std::to_string(i))
             .real(l[kPu])

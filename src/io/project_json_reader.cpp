@@ -423,17 +423,17 @@ private:
             fail(Pointer() / "bars", "bars placed one by one need their list");
         }
 
-        m.loads.fill(LoadRow{});
-        m.loadStatus.fill(LoadStatus{});
-        m.numLoads = 0;
-        if (const json* loads = list(root_, "loads", kMaxLoads)) {
-            m.numLoads = static_cast<int16_t>(loads->size());
+        m.loads.clear();
+        // The load table takes any number of loads.
+        if (const json* loads = list(root_, "loads", std::numeric_limits<std::size_t>::max())) {
+            m.loads.reserve(loads->size());
             for (std::size_t i = 0; i < loads->size(); ++i) {
                 const Pointer at = Pointer() / "loads" / i;
                 const json& load = (*loads)[i];
                 requireFields(load, at, {"Pu", "Mux", "Muy"},
                               {"MuxTop", "MuxBot", "MuyTop", "MuyBot", "MuxTopSway", "MuxBotSway",
                                "MuyTopSway", "MuyBotSway", "PuSustained"});
+                m.loads.append(LoadRow{});
                 LoadRow& row = m.loads[i + 1];
                 row[kPu] = single(load["Pu"], at / "Pu");
                 row[kMux] = single(load["Mux"], at / "Mux");

@@ -176,7 +176,6 @@ json projectJson(const ProjectModel& m) {
     checkCount(m.numPoints, kMaxPoints, "outline points");
     checkCount(m.numBars, kMaxBars, "bars");
     checkCount(m.numBarSets, kMaxBarSets, "bar sets");
-    checkCount(m.numLoads, kMaxLoads, "load combinations");
     json out;
     out["format"] = kProjectFileFormat;
     out["code"] = designCodeName(m.designCode);
@@ -220,7 +219,7 @@ json projectJson(const ProjectModel& m) {
     }
     out["bars"] = bars;
     json loads = json::array();
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         loads.push_back(loadJson(m.loads[static_cast<std::size_t>(i)]));
     }
     out["loads"] = loads;

@@ -9,7 +9,6 @@
 #include "project/project_summary.h"
 #include "units/unit_conversion.h"
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -176,7 +175,7 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
                            const MomentMagnifierRules& rules) {
     const DisplayUnits& u = m.units;
     const LoadRow& row = m.loads[static_cast<std::size_t>(i)];
-    const bool found = m.loadStatus[static_cast<std::size_t>(i)].capacityFound;
+    const bool found = m.loads.status(static_cast<std::size_t>(i)).capacityFound;
     const std::string rule = "   " + std::string(56, '-');
     const auto force = [&](float kips) {
         return AddSpace(formatNumber(shown(kips, u.forceFactor), kForcePattern), 15);
@@ -229,7 +228,7 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
 }
 
 void appendLoadCheck(std::string& r, const ProjectModel& m) {
-    const int n = std::clamp<int>(m.numLoads, 0, kMaxLoads);
+    const int n = m.loads.count();
     if (n == 0) {
         return;
     }
@@ -243,7 +242,7 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
             magnificationOf(inputs, loadInputOf(m.loads[static_cast<std::size_t>(i)]));
         appendLoadCombination(r, m, i, magnification, inputs.code->momentMagnifier());
         const auto k = static_cast<std::size_t>(i);
-        checks.push_back({m.loads[k], m.loadStatus[k].capacityFound, {}});
+        checks.push_back({m.loads[k], m.loads.status(k).capacityFound, {}});
     }
     const LoadVerdict verdict = loadVerdict(checks);
     r += NL;

@@ -8,8 +8,6 @@
 
 namespace pmsect {
 
-inline constexpr int kMaxLoads = 40;
-
 // Columns 1..9 of one load combination; column 0 is unused so that indices read as in the
 // load table: 1 Pu (kips), 2 Mux, 3 Muy (kip-ft), 4 e (in), 5 angle (deg), 6 phi*Pn (kips),
 // 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio; and the load's end moments for the moment

@@ -41,9 +41,9 @@ struct RealField {
     }
 };
 
-// Calls visit(field, value) for every float of the model, whole tables included (rows past the
-// counts too: they are cleared or left from earlier, but never garbage). visit returns false to
-// stop.
+// Calls visit(field, value) for every float of the model, whole fixed tables included (rows past
+// the counts too: they are cleared or left from earlier, but never garbage) and every row of the
+// load table. visit returns false to stop.
 template <class Visit> void forEachReal(const ProjectModel& m, Visit visit) {
     bool going = true;
     const auto at = [&](RealField field, float value) {
@@ -91,9 +91,10 @@ template <class Visit> void forEachReal(const ProjectModel& m, Visit visit) {
         at(row("bars", i, "size"), m.bars[i].size);
     }
     at({"steelArea"}, m.steelArea);
-    for (std::size_t i = 0; i < m.loads.size(); ++i) {
-        for (std::size_t c = 0; c < m.loads[i].col.size(); ++c) {
-            at({"loads", static_cast<int>(i), static_cast<int>(c)}, m.loads[i].col[c]);
+    for (int k = 1; k <= m.loads.count(); ++k) {
+        const LoadRow& load = m.loads[static_cast<std::size_t>(k)];
+        for (std::size_t c = 0; c < load.col.size(); ++c) {
+            at({"loads", k, static_cast<int>(c)}, load.col[c]);
         }
     }
     at({"Po"}, m.Po);
@@ -163,8 +164,7 @@ inline std::string firstCountOutOfRange(const ProjectModel& m) {
     for (const std::string& s :
          {check("numPoints", m.numPoints, 0, kMaxPoints), check("numBars", m.numBars, 0, kMaxBars),
           check("numBarSets", m.numBarSets, 0, kMaxBarSets),
-          check("numLoads", m.numLoads, 0, kMaxLoads), check("sectionType", m.sectionType, 1, 3),
-          check("barLayout", m.barLayout, 1, 3)}) {
+          check("sectionType", m.sectionType, 1, 3), check("barLayout", m.barLayout, 1, 3)}) {
         if (!s.empty()) {
             return s;
         }
@@ -197,7 +197,7 @@ inline std::string firstDifference(const ProjectModel& a, const ProjectModel& b)
          {std::pair<const char*, bool>{"numPoints", a.numPoints != b.numPoints},
           {"numBars", a.numBars != b.numBars},
           {"numBarSets", a.numBarSets != b.numBarSets},
-          {"numLoads", a.numLoads != b.numLoads},
+          {"loads", a.loads.count() != b.loads.count()},
           {"sectionType", a.sectionType != b.sectionType},
           {"barLayout", a.barLayout != b.barLayout},
           {"confinement", a.confinement != b.confinement},

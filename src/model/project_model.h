@@ -9,7 +9,7 @@
 #include "model/confinement.h"
 #include "model/design_code.h"
 #include "model/load_cases.h"
-#include "model/load_row.h"
+#include "model/load_table.h"
 #include "model/pure_bending.h"
 #include "model/section_geometry.h"
 #include "model/slenderness_data.h"
@@ -109,9 +109,7 @@ struct ProjectModel {
     float steelArea = 0;
 
     // Load combinations
-    int16_t numLoads = 0;
-    std::array<LoadRow, kMaxLoads + 1> loads{};
-    std::array<LoadStatus, kMaxLoads + 1> loadStatus{};
+    LoadTable loads;
     // Service load cases and the options of their strength combinations, checked beside the
     // factored loads above.
     LoadCaseSet loadCases;

@@ -4,7 +4,6 @@
 #include "engine/section_summary.h"
 #include "project/engine_inputs_of.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace pmsect {
@@ -20,7 +19,7 @@ void storeAxialLimits(ProjectModel& model, const AxialLimits& limits) {
 
 void computeSectionSummary(ProjectModel& model) {
     const EngineInputs inputs = engineInputsOf(model);
-    const int count = std::clamp<int>(model.numLoads, 0, kMaxLoads);
+    const int count = model.loads.count();
     std::vector<LoadInput> loads;
     loads.reserve(static_cast<std::size_t>(count));
     for (int i = 1; i <= count; ++i) {
@@ -34,7 +33,7 @@ void computeSectionSummary(ProjectModel& model) {
         for (int col = kEccentricity; col <= kRatio; ++col) {
             row[col] = checked.row[col];
         }
-        model.loadStatus[static_cast<std::size_t>(i)].capacityFound = checked.capacityFound;
+        model.loads.status(static_cast<std::size_t>(i)).capacityFound = checked.capacityFound;
     }
     // No bars, no pure-bending strength: what the model holds is an earlier section's.
     model.pureBendingValid = summary.pureBending.has_value();

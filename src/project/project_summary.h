@@ -8,7 +8,7 @@
 
 namespace pmsect {
 
-// Steel area, axial limits, every load check of rows 1..numLoads and the four pure-bending
+// Steel area, axial limits, every load check of rows 1..count and the four pure-bending
 // strengths (kept as they were, but marked not valid, for a section without bars); counts the
 // summary in summaryCount.
 void computeSectionSummary(ProjectModel& model);

@@ -122,7 +122,7 @@ FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s, const ProjectM
 
 bool loadFails(const ProjectModel& model, int n) {
     const auto i = static_cast<std::size_t>(n);
-    return !model.loadStatus[i].capacityFound || model.loads[i][kRatio] > 1.0f;
+    return !model.loads.status(i).capacityFound || model.loads[i][kRatio] > 1.0f;
 }
 
 std::optional<FigurePoint> controlPointAt(const ControlPoint& p, const DisplayScale& s) {
@@ -337,7 +337,7 @@ void drawSectionOverlay(Canvas& canvas, const Figure& f, const PlotAxis& h,
 
 std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) {
     std::vector<int> out;
-    const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
+    const int n = model.loads.count();
     const double window = kLoadAxialWindow * std::fabs(model.Po / 1000.0);
     for (int i = 1; i <= n; ++i) {
         const LoadRow& row = model.loads[static_cast<std::size_t>(i)];

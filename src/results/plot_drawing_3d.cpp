@@ -79,10 +79,9 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
     const double marker = loadMarkerSize(canvas);
     const double arm = marker / scene.screenScale(); // model units
     const double k = scene.k();
-    const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= model.loads.count(); ++i) {
         const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
-        const bool found = model.loadStatus[static_cast<std::size_t>(i)].capacityFound;
+        const bool found = model.loads.status(static_cast<std::size_t>(i)).capacityFound;
         const float ratio = row[kRatio];
         // A load without an established capacity counts as failing.
         const int colour = found && ratio <= 1.0f ? kYellow : kLightRed;

@@ -129,7 +129,7 @@ void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads) {
     }
     if (loads && surfaceExtent_) {
         const double k = scale_.k;
-        for (int n = 1; n <= loads->numLoads && n <= kMaxLoads; ++n) {
+        for (int n = 1; n <= loads->loads.count(); ++n) {
             const LoadRow& row = loads->loads[static_cast<std::size_t>(n)];
             b.add(project({row[kMux] * 12.0 * k, row[kPu], row[kMuy] * 12.0 * k}));
             b.add(project({row[kPhiMnx] * 12.0 * k, row[kPhiPn], row[kPhiMny] * 12.0 * k}));

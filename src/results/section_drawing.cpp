@@ -23,8 +23,7 @@ void drawGlobalAxes(Canvas& c, const PictureBox& box, double x0, double y0) {
 
 void drawLoadMarkers(const ProjectModel& model, Canvas& c, const PictureBox& box,
                      const PictureMapping& map, const SectionDrawingStyle& style) {
-    const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= model.loads.count(); ++i) {
         const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
         const double e = row[kEccentricity];
         const double a = row[kLoadAngle] * kDegToRad;

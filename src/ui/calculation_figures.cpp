@@ -19,6 +19,9 @@ constexpr double kDiagramShare = 0.46;
 constexpr double kSurfaceShare = 0.5;
 constexpr double kViewHorizontal = 45;
 constexpr double kViewVertical = 30;
+// A figure marks and labels this many loads at most: past it the labels cover one another and
+// the curves; the report's table lists every load.
+constexpr std::size_t kMarkedLoads = 40;
 
 } // namespace
 
@@ -44,14 +47,13 @@ CalculationFigures::CalculationFigures(const ProjectModel& model,
         const float rb = b->check.capacityFound ? b->check.row[kRatio] : -1.0f;
         return ra > rb;
     });
-    if (marked.size() > static_cast<std::size_t>(kMaxLoads)) {
-        marked.resize(kMaxLoads);
+    if (marked.size() > kMarkedLoads) {
+        marked.resize(kMarkedLoads);
     }
-    s.model.numLoads = static_cast<int16_t>(marked.size());
-    for (std::size_t i = 0; i < marked.size(); ++i) {
-        s.model.loads[i + 1] = marked[i]->check.row;
-        s.model.loadStatus[i + 1].capacityFound = marked[i]->check.capacityFound;
-        s.labels.push_back(marked[i]->id);
+    s.model.loads.clear();
+    for (const ReportLoad* load : marked) {
+        s.model.loads.append(load->check.row, {load->check.capacityFound});
+        s.labels.push_back(load->id);
     }
     computeSurface(s.model, kSurfaceSections, s.surface, s.depths);
 }

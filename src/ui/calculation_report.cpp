@@ -14,7 +14,6 @@
 #include "ui/calculation_figures.h"
 #include "ui/method_clauses.h"
 
-#include <algorithm>
 #include <ctime>
 #include <string_view>
 
@@ -313,12 +312,12 @@ std::string localDate() {
 
 std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
     std::vector<ReportLoad> loads;
-    const int n = std::clamp<int>(model.numLoads, 0, kMaxLoads);
+    loads.reserve(static_cast<std::size_t>(model.loads.count()));
     const EngineInputs inputs = engineInputsOf(model);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= model.loads.count(); ++i) {
         const auto k = static_cast<std::size_t>(i);
         loads.push_back({std::to_string(i),
-                         {model.loads[k], model.loadStatus[k].capacityFound,
+                         {model.loads[k], model.loads.status(k).capacityFound,
                           magnificationOf(inputs, loadInputOf(model.loads[k]))}});
     }
     return loads;

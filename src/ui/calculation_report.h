@@ -33,7 +33,7 @@ struct ReportLoad {
     CheckedLoad check;
 };
 
-// The project's own load table, rows 1..numLoads, as its summary has checked them.
+// The project's own load table, rows 1..count, as its summary has checked them.
 std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model);
 
 // "All N loads pass; largest ratio R (load K)" or "F of N loads fail; largest ratio R (load K)".

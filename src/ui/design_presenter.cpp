@@ -6,7 +6,6 @@
 #include "format/number_format.h"
 #include "project/design_code_choice.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -27,7 +26,10 @@ std::string resultText(const DesignCandidate& c) {
 }
 
 bool sameLoads(const ProjectModel& a, const ProjectModel& b) {
-    for (int i = 1; i <= std::clamp<int>(a.numLoads, 0, kMaxLoads); ++i) {
+    if (a.loads.count() != b.loads.count()) {
+        return false;
+    }
+    for (int i = 1; i <= a.loads.count(); ++i) {
         for (const int c : {kPu, kMux, kMuy}) {
             if (a.loads[static_cast<std::size_t>(i)][c] !=
                 b.loads[static_cast<std::size_t>(i)][c]) {
@@ -52,7 +54,7 @@ bool sameDesignInputs(const ProjectModel& a, const ProjectModel& b) {
            a.pnMaxFactor == b.pnMaxFactor && a.confinement == b.confinement &&
            a.clearCover == b.clearCover && a.tieBarSize == b.tieBarSize &&
            a.clearSpacing == b.clearSpacing && a.firstBarAngle == b.firstBarAngle &&
-           a.refX == b.refX && a.refY == b.refY && a.numLoads == b.numLoads && sameLoads(a, b);
+           a.refX == b.refX && a.refY == b.refY && sameLoads(a, b);
 }
 
 } // namespace
@@ -90,7 +92,7 @@ void DesignPresenter::showProjectLines() {
                            "outline is given point by point.";
         view_.designEnabled = false;
     }
-    const int loads = std::clamp<int>(model_.numLoads, 0, kMaxLoads);
+    const int loads = model_.loads.count();
     view_.loadsLine = loads == 0 ? "The project has no load combinations: the lightest admissible "
                                    "arrangement carries them."
                                  : "Every arrangement is checked against the project's " +

@@ -117,7 +117,8 @@ std::vector<InformationPage> informationPages(DesignCode code) {
              ed +
              " strength design (ACI 318-05, 318-14 or 318-19 can be chosen) with bar sizes #3 to "
              "#11, #14 and #18.\n"
-             "At most 100 outline points, 100 bars, 20 bar sets and 40 load combinations.\n"
+             "At most 100 outline points, 100 bars and 20 bar sets; any number of load "
+             "combinations.\n"
              "The round section is drawn and analysed as a polygon of 96 points, whose area is "
              "within 0.1 % of the circle's; the gross area shown is the polygon's."},
         {"References",

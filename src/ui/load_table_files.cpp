@@ -13,11 +13,6 @@
 
 namespace pmsect {
 
-std::string tooManyLoadsMessage(const std::string& source, std::size_t count) {
-    return source + " holds " + std::to_string(count) + " loads; the load table holds at most " +
-           std::to_string(kMaxLoads) + ". Check them all with pmsect-cli check --loads.";
-}
-
 namespace {
 
 // "1 load", "3 loads".
@@ -37,9 +32,9 @@ constexpr const char* kExportHeader = "id,Pu,Mux,Muy,e,angle,phiPn,phiMnx,phiMny
 
 std::string exportText(const ProjectModel& m) {
     std::string text = std::string(kExportHeader) + "\n";
-    for (int k = 1; k <= m.numLoads; ++k) {
+    for (int k = 1; k <= m.loads.count(); ++k) {
         const LoadRow& row = m.loads[static_cast<std::size_t>(k)];
-        const bool found = m.loadStatus[static_cast<std::size_t>(k)].capacityFound;
+        const bool found = m.loads.status(static_cast<std::size_t>(k)).capacityFound;
         text += std::to_string(k);
         for (int col = kPu; col <= kRatio; ++col) {
             text += ',';
@@ -65,10 +60,6 @@ void LoadTablePresenter::importLoads() {
         return;
     }
     const auto& loads = read.contents.loads;
-    if (loads.size() > static_cast<std::size_t>(kMaxLoads)) {
-        platform_.showMessage(tooManyLoadsMessage(fileName(*chosen), loads.size()));
-        return;
-    }
     // Loads already in the table are replaced only when the user says so.
     std::size_t kept = 0;
     if (!view_.rows.empty()) {
@@ -80,25 +71,21 @@ void LoadTablePresenter::importLoads() {
             if (edited_ && !update()) {
                 return;
             }
-            kept = static_cast<std::size_t>(model_.numLoads);
+            kept = static_cast<std::size_t>(model_.loads.count());
         } else if (answer != kReplace) {
             return;
         }
     }
-    if (kept + loads.size() > static_cast<std::size_t>(kMaxLoads)) {
-        platform_.showMessage(
-            tooManyLoadsMessage("The table with " + fileName(*chosen), kept + loads.size()));
-        return;
-    }
     const ProjectModel before = model_;
-    model_.numLoads = static_cast<int16_t>(kept + loads.size());
-    for (std::size_t i = 0; i < loads.size(); ++i) {
-        LoadRow& row = model_.loads[kept + i + 1];
-        row = LoadRow{};
-        row[kPu] = loads[i].Pu;
-        row[kMux] = loads[i].Mux;
-        row[kMuy] = loads[i].Muy;
-        row.ends = loads[i].ends;
+    model_.loads.resize(kept);
+    model_.loads.reserve(kept + loads.size());
+    for (const LoadInput& input : loads) {
+        LoadRow row;
+        row[kPu] = input.Pu;
+        row[kMux] = input.Mux;
+        row[kMuy] = input.Muy;
+        row.ends = input.ends;
+        model_.loads.append(row);
     }
     chain_.setSummaryEnabled(true);
     chain_.recompute();
@@ -138,11 +125,6 @@ bool LoadTablePresenter::paste(std::string_view text) {
         return false;
     }
     const auto& loads = read.contents.loads;
-    const std::size_t total = view_.rows.size() + loads.size();
-    if (total > static_cast<std::size_t>(kMaxLoads)) {
-        platform_.showMessage(tooManyLoadsMessage("The table with the pasted rows", total));
-        return false;
-    }
     for (const LoadInput& load : loads) {
         LoadGridRow row;
         row.field[kPu] = load.Pu;

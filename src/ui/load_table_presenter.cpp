@@ -45,7 +45,7 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k) const {
         1, u.forceFactor, u.momentFactor, u.momentFactor, 1};
     LoadGridRow row;
     row.num = k;
-    row.capacityFound = model_.loadStatus[static_cast<std::size_t>(k)].capacityFound;
+    row.capacityFound = model_.loads.status(static_cast<std::size_t>(k)).capacityFound;
     row.overCapacity = row.capacityFound && load[kRatio] > 1.0f;
     for (int f = 1; f < kLoadFields; ++f) {
         if (!row.capacityFound && f >= kPhiPn) {
@@ -63,8 +63,8 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k) const {
 void LoadTablePresenter::activate() {
     buildColumns();
     view_.rows.clear();
-    const int n = std::clamp<int>(model_.numLoads, 0, kMaxLoads);
-    for (int k = 1; k <= n; ++k) {
+    view_.rows.reserve(static_cast<std::size_t>(model_.loads.count()));
+    for (int k = 1; k <= model_.loads.count(); ++k) {
         view_.rows.push_back(rowFromModel(k));
     }
     noteVerdict();
@@ -81,10 +81,6 @@ void LoadTablePresenter::renumber() {
 }
 
 void LoadTablePresenter::addLoad() {
-    if (view_.rows.size() >= static_cast<std::size_t>(kMaxLoads)) {
-        platform_.showMessage(kTooManyLoadsMessage);
-        return;
-    }
     view_.rows.emplace_back();
     renumber();
     // The new row is the current one, where the grid scrolls to and typing goes.
@@ -151,19 +147,16 @@ bool LoadTablePresenter::update() {
     const ProjectModel before = model_;
     const DisplayUnits& u = model_.units;
     const std::array<double, kMuy + 1> factor{1, u.forceFactor, u.momentFactor, u.momentFactor};
-    model_.numLoads = 0;
+    model_.loads.clear();
     for (const LoadGridRow& row : view_.rows) {
-        if (model_.numLoads >= kMaxLoads) {
-            break;
-        }
-        ++model_.numLoads;
-        LoadRow& load = model_.loads[static_cast<std::size_t>(model_.numLoads)];
+        LoadRow load;
         for (std::size_t f = kPu; f <= kMuy; ++f) {
             const std::optional<float>& stored = row.stored[f];
             load[static_cast<int>(f)] =
                 stored && !row.edited[f] ? *stored
                                          : static_cast<float>(cellValue(row.field[f]) / factor[f]);
         }
+        model_.loads.append(load);
     }
 
     chain_.setSummaryEnabled(true);
@@ -176,8 +169,8 @@ bool LoadTablePresenter::update() {
 }
 
 void LoadTablePresenter::rowsFromModel() {
-    view_.rows.resize(static_cast<std::size_t>(model_.numLoads));
-    for (int k = 1; k <= model_.numLoads; ++k) {
+    view_.rows.resize(static_cast<std::size_t>(model_.loads.count()));
+    for (int k = 1; k <= model_.loads.count(); ++k) {
         view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k);
     }
     noteVerdict();
@@ -185,9 +178,10 @@ void LoadTablePresenter::rowsFromModel() {
 
 void LoadTablePresenter::noteVerdict() {
     std::vector<CheckedLoad> checks;
-    for (int k = 1; k <= std::clamp<int>(model_.numLoads, 0, kMaxLoads); ++k) {
+    checks.reserve(static_cast<std::size_t>(model_.loads.count()));
+    for (int k = 1; k <= model_.loads.count(); ++k) {
         const auto i = static_cast<std::size_t>(k);
-        checks.push_back({model_.loads[i], model_.loadStatus[i].capacityFound, {}});
+        checks.push_back({model_.loads[i], model_.loads.status(i).capacityFound, {}});
     }
     const LoadVerdict verdict = loadVerdict(checks);
     view_.verdict = checks.empty()

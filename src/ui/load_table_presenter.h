@@ -22,14 +22,9 @@ inline constexpr double kLoadColumnShare = 0.095;
 // Shown in the "Check" cell of a load whose capacity on its own load line was not found; its
 // capacity cells stay empty.
 inline constexpr const char* kCapacityNotFoundText = "not found";
-inline constexpr const char* kTooManyLoadsMessage = "The load table holds at most 40 loads";
 inline constexpr const char* kLoadNotNumericMessage = "Pu, Mux and Muy must be numeric";
 inline constexpr const char* kLoadFileFilters =
     "Load files (*.csv) | *.csv | All files (*.*) | *.*";
-
-// The refusal of a file or a paste that holds more loads than the table: how many it holds, and
-// where such a number of loads can be checked.
-std::string tooManyLoadsMessage(const std::string& source, std::size_t count);
 
 // "Load 3 is empty: delete it or fill it in"
 std::string emptyLoadMessage(int32_t num);
@@ -98,8 +93,8 @@ public:
     void cancel();
 
     // Import: a load file (Pu, Mux, Muy in kips and kip-ft, the load file format of
-    // pmsect-cli check --loads) replaces the rows and is checked at once. A file of more than 40
-    // loads, or one that cannot be read, is refused with a message and changes nothing.
+    // pmsect-cli check --loads) replaces the rows and is checked at once. A file that cannot be
+    // read is refused with a message and changes nothing.
     void importLoads();
     // Export: the checked loads and their results as such a file, after an Update when the rows
     // were changed since the table last matched the model.

@@ -36,7 +36,7 @@ ProjectModel changedModel() {
     m.barSets[1] = {2, 9};
     m.barSetsAlongY = true;
     m.numBars = 3;
-    m.numLoads = 7;
+    m.loads.resize(7);
     m.projectFileName = "C:\\old.rcs";
     m.units.lengthFactor = 2.54f;
     m.units.lengthLabel = "cm";
@@ -95,7 +95,7 @@ TEST(NewProject, SetsTheDefaults) {
     EXPECT_NEAR(m.bars[20].x, 3.8125, 1e-5);
     EXPECT_NEAR(m.bars[20].y, -5.1875, 1e-5);
 
-    EXPECT_EQ(m.numLoads, 0);
+    EXPECT_EQ(m.loads.count(), 0);
     EXPECT_TRUE(m.projectFileName.empty());
 }
 

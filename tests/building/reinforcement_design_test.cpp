@@ -281,7 +281,7 @@ TEST(ReinforcementDesign, TheBestCarriesEveryLoadAndTheNextLighterDoesNot) {
     // What the desktop shows after Apply: the summary of the laid project checks every load.
     ProjectModel applied = m;
     applyArrangement(applied, best.arrangement);
-    applied.numLoads = static_cast<int16_t>(loads.size());
+    applied.loads.resize(loads.size());
     for (std::size_t i = 0; i < loads.size(); ++i) {
         LoadRow& row = applied.loads[i + 1];
         row[kPu] = loads[i].Pu;
@@ -290,8 +290,8 @@ TEST(ReinforcementDesign, TheBestCarriesEveryLoadAndTheNextLighterDoesNot) {
     }
     computeSectionSummary(applied);
     float largest = 0;
-    for (int i = 1; i <= applied.numLoads; ++i) {
-        EXPECT_TRUE(applied.loadStatus[i].capacityFound);
+    for (int i = 1; i <= applied.loads.count(); ++i) {
+        EXPECT_TRUE(applied.loads.status(i).capacityFound);
         largest = std::max(largest, applied.loads[i][kRatio]);
     }
     EXPECT_EQ(largest, best.maxRatio);

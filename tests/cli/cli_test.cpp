@@ -93,7 +93,7 @@ TEST_F(CliTest, PointAgreesWithTheEngineToTheLastDigit) {
 TEST_F(CliTest, CheckExitsOneWhenALoadFailsAndErrorsExitTwo) {
     ProjectModel m;
     resetToNewProject(m);
-    m.numLoads = 2;
+    m.loads.resize(2);
     m.loads[1][kPu] = -100;
     m.loads[1][kMux] = 50;
     m.loads[2][kPu] = -400;
@@ -105,7 +105,7 @@ TEST_F(CliTest, CheckExitsOneWhenALoadFailsAndErrorsExitTwo) {
     ASSERT_EQ(j.size(), 2u);
     EXPECT_LT(j[0]["ratio"].get<double>(), 1);
     EXPECT_GT(j[1]["ratio"].get<double>(), 1);
-    m.numLoads = 1;
+    m.loads.resize(1);
     ASSERT_TRUE(writeProjectFile(path("ok.rcs"), m));
     EXPECT_EQ(test::runCli("check " + path("ok.rcs")).status, 0);
 

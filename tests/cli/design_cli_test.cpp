@@ -33,7 +33,7 @@ protected:
         ProjectModel m;
         resetToNewProject(m);
         const float loads[][3] = {{-300, 60, 0}, {-150, 95, 10}, {-40, 110, -20}, {20, -70, 0}};
-        m.numLoads = 4;
+        m.loads.resize(4);
         for (int i = 0; i < 4; ++i) {
             for (int c = 0; c < 3; ++c) {
                 m.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];
@@ -119,8 +119,8 @@ TEST_F(DesignCli, OutWritesTheProjectAsTheDesktopLaysIt) {
     EXPECT_EQ(designed.numBars, best["barCount"].get<int>());
     EXPECT_EQ(designed.clearSpacing, best["clearSpacing_in"].get<float>());
     float largest = 0;
-    for (int i = 1; i <= designed.numLoads; ++i) {
-        EXPECT_TRUE(designed.loadStatus[i].capacityFound);
+    for (int i = 1; i <= designed.loads.count(); ++i) {
+        EXPECT_TRUE(designed.loads.status(i).capacityFound);
         largest = std::max(largest, designed.loads[i][kRatio]);
     }
     EXPECT_EQ(largest, best["maxRatio"].get<float>());

@@ -51,7 +51,7 @@ TEST_F(DesignCodeCli, NewWritesTheEditionAndTheCommandsReportIt) {
 TEST_F(DesignCodeCli, CodeOverridesTheProjectsEditionForOneRun) {
     ProjectModel m;
     resetToNewProject(m);
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1][kPu] = -20;
     m.loads[1][kMux] = 60;
     ASSERT_TRUE(writeProjectFile(path("p.rcs"), m));

@@ -56,17 +56,17 @@ std::vector<LoadInput> variedLoads(int count) {
 
 TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
     const ProjectModel m = loaded(golden("forty_loads"));
-    ASSERT_EQ(m.numLoads, 40);
+    ASSERT_EQ(m.loads.count(), 40);
     std::vector<LoadInput> loads;
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         loads.push_back({m.loads[i][kPu], m.loads[i][kMux], m.loads[i][kMuy]});
     }
     for (const unsigned threads : {1u, 2u, 5u}) {
         const auto results = checkLoads(engineInputsOf(m), loads, threads);
         ASSERT_EQ(results.size(), loads.size());
-        for (int i = 1; i <= m.numLoads; ++i) {
+        for (int i = 1; i <= m.loads.count(); ++i) {
             const CheckedLoad& r = results[static_cast<std::size_t>(i - 1)];
-            expectSameRow(r.row, r.capacityFound, m.loads[i], m.loadStatus[i].capacityFound,
+            expectSameRow(r.row, r.capacityFound, m.loads[i], m.loads.status(i).capacityFound,
                           "load " + std::to_string(i) + ", " + std::to_string(threads) +
                               " threads");
         }
@@ -115,14 +115,14 @@ TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
         const auto batch = checkLoads(engineInputsOf(section), loads, 3);
         for (std::size_t i = 0; i < loads.size(); ++i) {
             ProjectModel single = section;
-            single.numLoads = 1;
+            single.loads.resize(1);
             single.loads[1][kPu] = loads[i].Pu;
             single.loads[1][kMux] = loads[i].Mux;
             single.loads[1][kMuy] = loads[i].Muy;
             ASSERT_TRUE(writeProjectFile(path, single));
             const ProjectModel alone = loaded(path);
             expectSameRow(batch[i].row, batch[i].capacityFound, alone.loads[1],
-                          alone.loadStatus[1].capacityFound,
+                          alone.loads.status(1).capacityFound,
                           std::string(withBars ? "bars" : "no bars") + " load " +
                               std::to_string(i + 1));
         }

@@ -13,7 +13,7 @@ namespace pmsect {
 namespace {
 
 void setLoad(ProjectModel& m, int row, float Pu, float Mux, float Muy) {
-    m.numLoads = static_cast<int16_t>(std::max<int>(m.numLoads, row));
+    m.loads.resize(std::max<int>(m.loads.count(), row));
     m.loads[row][kPu] = Pu;
     m.loads[row][kMux] = Mux;
     m.loads[row][kMuy] = Muy;
@@ -34,7 +34,7 @@ TEST(LoadCheck, UniaxialCompressionLoad) {
     const LoadRow& r = m.loads[1];
     EXPECT_NEAR(r[kEccentricity], 6, 1e-5);
     EXPECT_FLOAT_EQ(r[kLoadAngle], 90);
-    EXPECT_TRUE(m.loadStatus[1].capacityFound);
+    EXPECT_TRUE(m.loads.status(1).capacityFound);
     EXPECT_LT(r[kPhiPn], -100); // well inside
     EXPECT_FLOAT_EQ(r[kRatio], -100 / r[kPhiPn]);
     EXPECT_EQ(r[kPhiMny], 0);
@@ -95,7 +95,7 @@ void expectRatioOnRay(const char* name, ProjectModel m, const KnownPoint& p, dou
     setLoad(m, 1, static_cast<float>(factor * p.Pn), static_cast<float>(factor * p.Mnx / 12),
             static_cast<float>(factor * p.Mny / 12));
     test::checkLoadRow(m, 1);
-    ASSERT_TRUE(m.loadStatus[1].capacityFound) << name;
+    ASSERT_TRUE(m.loads.status(1).capacityFound) << name;
     const double expected = factor / p.phi;
     // 1.5 % covers the stepping searches' own tolerances and the strip integration.
     EXPECT_NEAR(m.loads[1][kRatio], expected, 0.015 * expected)
@@ -197,7 +197,7 @@ TEST(LoadCheck, LoadsWithHugeEccentricitiesMeetThePureBendingCapacity) {
                 const LoadRow& r = checked.loads[1];
                 const std::string context =
                     std::string(name) + " Pu " + std::to_string(Pu) + " Mux " + std::to_string(Mux);
-                ASSERT_TRUE(checked.loadStatus[1].capacityFound) << context;
+                ASSERT_TRUE(checked.loads.status(1).capacityFound) << context;
                 for (const float v : r.col) {
                     EXPECT_TRUE(std::isfinite(v)) << context;
                 }
@@ -218,7 +218,7 @@ TEST(LoadCheck, EccentricitiesBeyondSinglePrecisionClaimNoCapacity) {
         ProjectModel m = test::defaultRectangle();
         setLoad(m, 1, Pu, Mux, Muy);
         test::checkLoadRow(m, 1);
-        EXPECT_EQ(m.loadStatus[1].capacityFound, Pu == 0) << Pu << " " << Mux << " " << Muy;
+        EXPECT_EQ(m.loads.status(1).capacityFound, Pu == 0) << Pu << " " << Mux << " " << Muy;
         for (int c = kPhiPn; c <= kRatio; ++c) {
             EXPECT_TRUE(std::isfinite(m.loads[1][c])) << c;
         }
@@ -231,7 +231,7 @@ TEST(LoadCheck, SectionWithoutBarsSaysNoCapacityRatherThanARatio) {
     test::computeAxialLimits(m);
     setLoad(m, 1, 10, 5, 5); // tension on plain concrete
     test::checkLoadRow(m, 1);
-    EXPECT_FALSE(m.loadStatus[1].capacityFound);
+    EXPECT_FALSE(m.loads.status(1).capacityFound);
     EXPECT_EQ(m.loads[1][kRatio], 0);
 }
 

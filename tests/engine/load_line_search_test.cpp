@@ -18,11 +18,11 @@ std::string twoDecimals(double x) {
 }
 
 double checkedRatio(ProjectModel m, double Pu, double Mux, double Muy) {
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1] =
         LoadRow{{0, static_cast<float>(Pu), static_cast<float>(Mux), static_cast<float>(Muy)}, {}};
     test::checkLoadRow(m, 1);
-    EXPECT_TRUE(m.loadStatus[1].capacityFound);
+    EXPECT_TRUE(m.loads.status(1).capacityFound);
     return m.loads[1][kRatio];
 }
 
@@ -124,7 +124,7 @@ TEST(LoadLineSearch, PureBendingAlongAnAxisShowsTheSummarysStrength) {
         for (int line = 0; line < 4; ++line) {
             const double shown = m.pureBending[static_cast<std::size_t>(line)].phiMn / 12; // ft-k
             const bool aboutX = line < 2;
-            m.numLoads = 1;
+            m.loads.resize(1);
             m.loads[1] = LoadRow{{0, 0, aboutX ? static_cast<float>(shown / 2) : 0.0f,
                                   aboutX ? 0.0f : static_cast<float>(shown / 2)},
                                  {}};

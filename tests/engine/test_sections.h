@@ -38,7 +38,7 @@ inline ProjectModel emptyModel() {
     m.Ec = concreteModulusOf(m);
     m.numPoints = 0;
     m.numBars = 0;
-    m.numLoads = 0;
+    m.loads.resize(0);
     return m;
 }
 
@@ -55,7 +55,7 @@ inline void checkLoadRow(ProjectModel& m, int row) {
     const CheckedLoad checked =
         checkLoadCombination(inputs, axialLimits(inputs), {r[kPu], r[kMux], r[kMuy]});
     r = checked.row;
-    m.loadStatus[static_cast<std::size_t>(row)].capacityFound = checked.capacityFound;
+    m.loads.status(static_cast<std::size_t>(row)).capacityFound = checked.capacityFound;
 }
 
 // phi of the model's design code and confinement at a net tensile strain.
@@ -158,7 +158,7 @@ inline ProjectModel tiedColumn20WithItsLoad() {
             addBar(m, 7.56f, a, 9);
         }
     }
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1] = LoadRow{{0, -1000, 350, 0}, {}};
     finish(m, false);
     return m;

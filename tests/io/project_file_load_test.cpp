@@ -50,7 +50,7 @@ ProjectModel otherProject() {
     m.numPoints = 3;
     m.numBars = 1;
     m.numBarSets = 5;
-    m.numLoads = 3;
+    m.loads.resize(3);
     m.refX = 7;
     m.refY = -7;
     m.projectFileName = "previous.rcs";
@@ -121,7 +121,7 @@ TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {
         saved.barSets[i] = {1 + static_cast<float>(i) / 7, static_cast<float>(3 + i % 9)};
     }
     saved.firstBarAngle = 1.0f / 3;
-    saved.numLoads = 0;
+    saved.loads.resize(0);
     const std::string path = dir.path("all.rcs");
     ASSERT_TRUE(writeProjectFile(path, saved));
 
@@ -134,8 +134,9 @@ TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {
 TEST(ProjectFileLoad, FortyLoadsRoundTrip) {
     ScratchFolder dir;
     ProjectModel saved = newProject();
-    saved.numLoads = kMaxLoads;
-    for (int i = 1; i <= kMaxLoads; ++i) {
+    constexpr int kLoads = 40; // the most a file of the earlier versions holds
+    saved.loads.resize(kLoads);
+    for (int i = 1; i <= kLoads; ++i) {
         saved.loads[i][kPu] = -10.0f * i - 0.1f;
         saved.loads[i][kMux] = 1.5f * i;
         saved.loads[i][kMuy] = -static_cast<float>(i) / 3;
@@ -149,7 +150,7 @@ TEST(ProjectFileLoad, FortyLoadsRoundTrip) {
     ASSERT_TRUE(loaded.ok) << loaded.error;
     expectSameFileFields(saved, m);
     // Every row was checked by the summary after loading.
-    for (int i = 1; i <= kMaxLoads; ++i) {
+    for (int i = 1; i <= kLoads; ++i) {
         EXPECT_GT(m.loads[i][kRatio], 0.0f) << "load " << i;
     }
 }
@@ -324,7 +325,8 @@ TEST(ProjectFileLoad, BadFilesLeaveTheModelUnchanged) {
         {"negative count", replaceLine(good, 2, "-1,20,2,0"), "Line 2"},
         {"too many bars", replaceLine(good, 2, "4,101,2,0"), "Line 2"},
         {"too many bar sets", replaceLine(good, 2, "4,20,21,0"), "Line 2"},
-        {"too many loads", replaceLine(good, 2, "4,20,2,41"), "Line 2"},
+        {"more loads than it holds", replaceLine(good, 2, "4,20,2,41"),
+         "before load combination 1"},
         {"not a number", replaceLine(good, 12, "nan,-9"), "nan"},
         {"too large for single precision", replaceLine(good, 13, "-6,1e39"), "1e39"},
         {"infinite", replaceLine(good, 3, "inf,3000,60000,3155924,29000000"), "Line 3"},

@@ -97,7 +97,7 @@ TEST(ProjectFileWrite, AngleWrittenAsTheDecimalTyped) {
 TEST(ProjectFileWrite, LoadsWriteOnlyTheirFirstThreeColumns) {
     ScratchFolder dir;
     ProjectModel m = newProject();
-    m.numLoads = 2;
+    m.loads.resize(2);
     m.loads[1][kPu] = -150;
     m.loads[1][kMux] = 42.5f;
     m.loads[1][kMuy] = 0;
@@ -161,7 +161,6 @@ TEST(ProjectFileWrite, RefusesModelsItCannotWriteFaithfully) {
         {"too many points", [](ProjectModel& m) { m.numPoints = kMaxPoints + 1; }},
         {"negative bars", [](ProjectModel& m) { m.numBars = -1; }},
         {"too many bar sets", [](ProjectModel& m) { m.numBarSets = kMaxBarSets + 1; }},
-        {"too many loads", [](ProjectModel& m) { m.numLoads = kMaxLoads + 1; }},
         {"not a number",
          [](ProjectModel& m) { m.points[2].y = std::numeric_limits<float>::quiet_NaN(); }},
         {"infinite", [](ProjectModel& m) { m.fpc = std::numeric_limits<float>::infinity(); }},

@@ -197,7 +197,7 @@ TEST(ReportText, YieldStrengthAboveTheCodeLimitIsWarnedOf) {
 
 TEST(ReportText, RunsTheSummaryBeforeWriting) {
     ProjectModel m = newProject();
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1][kPu] = -100;
     m.loads[1][kMux] = 50;
     const std::string text = buildReport(m);
@@ -211,7 +211,7 @@ TEST(ReportText, RunsTheSummaryBeforeWriting) {
 TEST(ReportText, SlenderLoadsListTheMagnifiersSteps) {
     ProjectModel m = newProject();
     m.designCode = DesignCode::Aci318_19;
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1][kPu] = -100;
     m.loads[1][kMux] = 1;
     const std::string plain = buildReport(m);
@@ -232,7 +232,7 @@ TEST(ReportText, SlenderLoadsListTheMagnifiersSteps) {
 TEST(ReportText, LoadsInSiUnits) {
     ProjectModel m = newProject();
     applyUnitChoice(m.units, 3, 4, 6, 4, 1); // mm, kN, kN-m, MPa, pcf
-    m.numLoads = 2;
+    m.loads.resize(2);
     m.loads[1][kPu] = -100; // kips
     m.loads[1][kMux] = 50;  // kip-ft
     m.loads[2][kPu] = -150;
@@ -287,11 +287,11 @@ TEST(ReportText, LoadsInSiUnits) {
 
 TEST(ReportText, VerdictsAndACapacityNotFound) {
     ProjectModel m = newProject();
-    m.numLoads = 3;
+    m.loads.resize(3);
     m.loads[1][kRatio] = 1.0f;
     m.loads[2][kRatio] = 1.001f;
     m.loads[3][kPu] = -100;
-    m.loadStatus[3].capacityFound = false;
+    m.loads.status(3).capacityFound = false;
     const auto lines = bodyLines(composeReport(m));
     const std::size_t at = indexOf(lines, "Load Check:");
     EXPECT_EQ(lines[at + 8], "   Design Ratio = 1.000... Okay");

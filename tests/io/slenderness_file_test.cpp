@@ -34,7 +34,7 @@ ProjectModel slenderProject(StiffnessChoice stiffness) {
     s.givenEI = stiffness == StiffnessChoice::Given ? 3.1725e6f : 0;
     s.betaDns = 0.6f;
     m.slenderness = s;
-    m.numLoads = 2;
+    m.loads.resize(2);
     m.loads[1][kPu] = -544;
     m.loads[1][kMux] = 187.5f;
     m.loads[1].ends.moments[kMxTop] = 187.5f;

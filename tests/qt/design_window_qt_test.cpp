@@ -19,7 +19,7 @@ namespace {
 void addLoads(Application& app) {
     ProjectModel& m = app.model();
     const float loads[][3] = {{-300, 60, 0}, {-150, 95, 10}, {-40, 110, -20}, {20, -70, 0}};
-    m.numLoads = 4;
+    m.loads.resize(4);
     for (int i = 0; i < 4; ++i) {
         for (int c = 0; c < 3; ++c) {
             m.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];
@@ -82,7 +82,7 @@ TEST_F(DesignScreenshotTest, DISABLED_DesignWindow) {
     }
     ProjectModel& m = app->model();
     const float loads[][3] = {{-1000, 350, 0}, {-1400, 250, 120}, {-300, 450, 100}};
-    m.numLoads = 3;
+    m.loads.resize(3);
     for (int i = 0; i < 3; ++i) {
         for (int c = 0; c < 3; ++c) {
             m.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];

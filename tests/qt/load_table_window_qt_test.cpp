@@ -124,10 +124,10 @@ TEST_F(LoadTableWindowQtTest, TypedLoadsReachTheModelOnUpdateWithTheirChecks) {
     EXPECT_TRUE(editCell(window, 0, 1, "-150.456"));
     EXPECT_TRUE(editCell(window, 0, 2, "40"));
     EXPECT_TRUE(editCell(window, 1, 1, QString::number(-axial)));
-    EXPECT_EQ(app->model().numLoads, 0) << "nothing reaches the model before Update";
+    EXPECT_EQ(app->model().loads.count(), 0) << "nothing reaches the model before Update";
 
     click("cmdUpdate");
-    ASSERT_EQ(m.numLoads, 2);
+    ASSERT_EQ(m.loads.count(), 2);
     EXPECT_FLOAT_EQ(m.loads[1][kPu], -150.456f);
     EXPECT_FLOAT_EQ(m.loads[1][kMux], 40.0f);
     EXPECT_FLOAT_EQ(m.loads[2][kPu], static_cast<float>(-axial));
@@ -162,7 +162,7 @@ TEST_F(LoadTableWindowQtTest, CancelAndEscapeCloseWithoutChangingTheLoads) {
     EXPECT_EQ(child<QPushButton>(window, "cmdCancel")->text(), "Cancel");
     click("cmdCancel");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(app->model().numLoads, 1);
+    EXPECT_EQ(app->model().loads.count(), 1);
     EXPECT_EQ(app->model().loads[1][kPu], -50.0f);
 
     clickMain("cmdLoads");
@@ -172,7 +172,7 @@ TEST_F(LoadTableWindowQtTest, CancelAndEscapeCloseWithoutChangingTheLoads) {
     editCell(window, 1, 1, "-90");
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(app->model().numLoads, 1);
+    EXPECT_EQ(app->model().loads.count(), 1);
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -191,9 +191,9 @@ TEST_F(LoadTableWindowQtTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     ASSERT_EQ(model().rowCount(), 2);
     EXPECT_EQ(cell(window, 1, 0), "2");
     EXPECT_EQ(cell(window, 1, 1), "-30.00");
-    EXPECT_EQ(app->model().numLoads, 0);
+    EXPECT_EQ(app->model().loads.count(), 0);
     click("cmdUpdate");
-    EXPECT_EQ(app->model().numLoads, 2);
+    EXPECT_EQ(app->model().loads.count(), 2);
     EXPECT_FLOAT_EQ(app->model().loads[2][kPu], -30.0f);
 }
 
@@ -202,7 +202,7 @@ TEST_F(LoadTableWindowQtTest, ClosingTheFrameRunsDone) {
     editCell(window, 0, 1, "-50");
     window->close();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(app->model().numLoads, 1);
+    EXPECT_EQ(app->model().loads.count(), 1);
     EXPECT_FLOAT_EQ(app->model().loads[1][kPu], -50.0f);
 }
 

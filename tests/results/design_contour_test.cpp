@@ -162,7 +162,7 @@ TEST(DesignContour, ALoadIsInsideExactlyWhenItsRatioIsAtMostOne) {
                                           ", row " + std::to_string(k);
                 ASSERT_TRUE(p.found) << where;
                 for (double scale : {0.9, 0.98, 1.02, 1.1}) {
-                    model.numLoads = 1;
+                    model.loads.resize(1);
                     model.loads[1] = {};
                     model.loads[1][kPu] = static_cast<float>(P);
                     model.loads[1][kMux] = static_cast<float>(-scale * p.phiM1 / 12);

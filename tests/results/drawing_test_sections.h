@@ -21,7 +21,7 @@ inline ProjectModel rectangleModel(float b, float h, float cx = 0, float cy = 0)
     m.refY = cy;
     m.grossArea = b * h;
     m.numBars = 0;
-    m.numLoads = 0;
+    m.loads.resize(0);
     return m;
 }
 
@@ -31,9 +31,9 @@ inline void addBar(ProjectModel& m, float x, float y, float size) {
 }
 
 inline void addLoadPoint(ProjectModel& m, float e, float angle) {
-    ++m.numLoads;
-    m.loads[static_cast<std::size_t>(m.numLoads)][kEccentricity] = e;
-    m.loads[static_cast<std::size_t>(m.numLoads)][kLoadAngle] = angle;
+    m.loads.append(LoadRow{});
+    m.loads[static_cast<std::size_t>(m.loads.count())][kEccentricity] = e;
+    m.loads[static_cast<std::size_t>(m.loads.count())][kLoadAngle] = angle;
 }
 
 } // namespace pmsect::test

@@ -169,7 +169,8 @@ TEST(Plot2D, LoadsOfTheDiagramsDirectionAreNumberedAndRedBeyondCapacity) {
     RecordingCanvas c(640, 640);
     ProjectModel m = test::rectangleModel(12, 18);
     const auto add = [&](float Pu, float Mux, float Muy, float ratio) {
-        const auto i = static_cast<std::size_t>(++m.numLoads);
+        m.loads.append(LoadRow{});
+        const auto i = static_cast<std::size_t>(m.loads.count());
         m.loads[i][kPu] = Pu;
         m.loads[i][kMux] = Mux;
         m.loads[i][kMuy] = Muy;
@@ -181,7 +182,7 @@ TEST(Plot2D, LoadsOfTheDiagramsDirectionAreNumberedAndRedBeyondCapacity) {
     add(-250, 0, 0, 0.5f);    // 4: no moment, on every diagram
     add(-100, 120, 0, 1.25f); // 5: beyond capacity
     add(-100, -50, 0, 0.5f);  // 6: 270 degrees, the other way
-    m.loadStatus[1].capacityFound = true;
+    m.loads.status(1).capacityFound = true;
     const CurveTable t = sampleCurve();
     const Plot2DData d = curveData(t);
     EXPECT_EQ(loadsOnPlot(m, d), (std::vector<int>{1, 2, 4, 5}));
@@ -209,7 +210,8 @@ TEST(Plot2D, NamesOfLoadsCloseTogetherDoNotLieOverEachOther) {
     ProjectModel m = test::rectangleModel(12, 18);
     // Four loads a hair apart about x, named as a load file names them.
     for (int i = 0; i < 4; ++i) {
-        const auto k = static_cast<std::size_t>(++m.numLoads);
+        m.loads.append(LoadRow{});
+        const auto k = static_cast<std::size_t>(m.loads.count());
         m.loads[k][kPu] = -200 - 0.5f * static_cast<float>(i);
         m.loads[k][kMux] = 50;
         m.loads[k][kRatio] = 0.5f;
@@ -324,7 +326,7 @@ TEST(Plot2D, ALoadLiesOnTheRayOfTheContourPointOfItsDirection) {
     for (int row : {2, 5, 13, 24, 33}) {
         SCOPED_TRACE(row);
         const double theta = (row - 1) * 9.0 * 3.1415 / 180;
-        m.numLoads = 2;
+        m.loads.resize(2);
         m.loads[1][kPu] = -100;
         m.loads[1][kMux] = static_cast<float>(40 * std::sin(theta));
         m.loads[1][kMuy] = static_cast<float>(40 * std::cos(theta));
@@ -351,7 +353,7 @@ TEST(Plot2D, ALoadLiesOnTheRayOfTheContourPointOfItsDirection) {
 TEST(Plot2D, SvgSeriesAreGroupsWithIds) {
     SvgCanvas c(640, 640);
     ProjectModel m = test::rectangleModel(12, 18);
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1][kPu] = -100;
     m.loads[1][kMux] = 50;
     const CurveTable t = sampleCurve();

@@ -62,13 +62,14 @@ SurfaceData smallSurface() {
 
 void addLoad(ProjectModel& m, float Pu, float Mux, float phiPn, float phiMnx, float ratio,
              bool found) {
-    const auto i = static_cast<std::size_t>(++m.numLoads);
+    m.loads.append(LoadRow{});
+    const auto i = static_cast<std::size_t>(m.loads.count());
     m.loads[i][kPu] = Pu;
     m.loads[i][kMux] = Mux;
     m.loads[i][kPhiPn] = phiPn;
     m.loads[i][kPhiMnx] = phiMnx;
     m.loads[i][kRatio] = ratio;
-    m.loadStatus[i].capacityFound = found;
+    m.loads.status(i).capacityFound = found;
 }
 
 TEST(View3D, ElementsInOrderAndRingsClosed) {
@@ -126,7 +127,7 @@ TEST(View3D, LoadColoursAndCapacityLines) {
     const ScreenPoint L = scene.toScreen({10 * 12 * scene.k(), -100, 0});
     EXPECT_TRUE(hasLine(c, kYellow, L.x - 12, L.y, L.x + 12, L.y));
 
-    m.numLoads = 0;
+    m.loads.resize(0);
     addLoad(m, -100, 10, -50, 5, 1.5f, true); // beyond capacity
     RecordingCanvas c2(600, 400);
     drawView3D(c2, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);
@@ -139,7 +140,7 @@ TEST(View3D, LoadColoursAndCapacityLines) {
     const ScreenPoint L2 = scene2.toScreen({10 * 12 * scene2.k(), -100, 0});
     EXPECT_TRUE(hasLine(c2, kLightRed, cap2.x, cap2.y, L2.x, L2.y));
 
-    m.numLoads = 0;
+    m.loads.resize(0);
     addLoad(m, -100, 10, -150, 15, 0.5f, false); // capacity not established
     RecordingCanvas c3(600, 400);
     drawView3D(c3, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);

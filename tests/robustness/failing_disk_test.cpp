@@ -62,7 +62,7 @@ protected:
         fs::create_directories(dir);
         app.start();
         // A project with loads, so that its file is long enough to be cut part-way.
-        app.model().numLoads = 40;
+        app.model().loads.resize(40);
         for (int i = 1; i <= 40; ++i) {
             app.model().loads[static_cast<std::size_t>(i)][kPu] = -10.0f * static_cast<float>(i);
             app.model().loads[static_cast<std::size_t>(i)][kMux] = 1.5f * static_cast<float>(i);
@@ -258,7 +258,7 @@ protected:
         EXPECT_NE(platform.messages[0].find(reason, opening.size()), std::string::npos)
             << platform.messages[0];
         EXPECT_EQ(m.fpc, 4321) << path;
-        EXPECT_EQ(m.numLoads, 40) << path;
+        EXPECT_EQ(m.loads.count(), 40) << path;
         EXPECT_EQ(m.projectFileName, "current.rcs") << path;
         EXPECT_EQ(app.mainWindow().view().title, titleBefore) << path;
         EXPECT_EQ(robust::firstNonFinite(m), "") << path;

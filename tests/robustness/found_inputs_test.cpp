@@ -82,10 +82,10 @@ TEST(FoundInputs, HardLoadsInAJsonProject) {
     ASSERT_NE(json.find(R"("y":-78625)"), std::string::npos);
     json.replace(json.find(R"("y":-78625)"), 10, R"("y":-7.625)");
     ASSERT_TRUE(readJsonProject(json, "slow_forty_loads.project.json", m));
-    ASSERT_EQ(m.numLoads, 39);
+    ASSERT_EQ(m.loads.count(), 39);
     EXPECT_EQ(robust::firstNonFinite(m), "");
     int repeated = 0;
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         EXPECT_NE(m.loads[i][kMux], -32.910f) << i;
         repeated += m.loads[i][kPu] == -210 && m.loads[i][kMux] == -45.30495f ? 1 : 0;
     }
@@ -122,7 +122,7 @@ TEST(FoundInputs, FortyHardLoadsLoadWithFiniteResults) {
     const FileResult loaded = loadProjectFile(level.string(), m);
     fs::remove(level);
     ASSERT_TRUE(loaded) << loaded.error;
-    EXPECT_EQ(m.numLoads, 40);
+    EXPECT_EQ(m.loads.count(), 40);
     EXPECT_EQ(robust::firstNonFinite(m), "");
 }
 
@@ -144,7 +144,7 @@ TEST(FoundInputs, NegativeZeroSavesAndLoadsAsZero) {
     EXPECT_FALSE(std::signbit(again.points[4].y));
     EXPECT_EQ(text.find("-0,"), std::string::npos);
     EXPECT_EQ(text.find(",-0\r"), std::string::npos);
-    for (int i = 1; i <= m.numLoads; ++i) {
+    for (int i = 1; i <= m.loads.count(); ++i) {
         for (int c = kPu; c <= kMuy; ++c) {
             EXPECT_EQ(again.loads[static_cast<std::size_t>(i)][c],
                       m.loads[static_cast<std::size_t>(i)][c]);
@@ -158,7 +158,7 @@ TEST(FoundInputs, NegativeZeroSavesAndLoadsAsZero) {
 // unreadable.
 TEST(FoundInputs, TheLargestFloatWrittenReadsBackAsItself) {
     ProjectModel m = newProject();
-    m.numLoads = 1;
+    m.loads.resize(1);
     m.loads[1][kPu] = static_cast<float>(parseNumber("-3.4028234E+38").value());
     ASSERT_EQ(m.loads[1][kPu], -std::numeric_limits<float>::max());
     const fs::path saved =

@@ -245,7 +245,7 @@ private:
 
     // Loads stay few, so that each summary stays quick.
     void trimLoads() {
-        if (app_.model().numLoads <= 4) {
+        if (app_.model().loads.count() <= 4) {
             return;
         }
         LoadTablePresenter& loads = app_.loads();
@@ -394,7 +394,7 @@ private:
         if (!same(m.Po, fresh.Po) || !same(m.To, fresh.To) || !same(m.steelArea, fresh.steelArea)) {
             fail(i, what, "Po, To or steelArea differ from a fresh summary");
         }
-        for (int k = 1; k <= m.numLoads; ++k) {
+        for (int k = 1; k <= m.loads.count(); ++k) {
             for (int c = kEccentricity; c <= kRatio; ++c) {
                 if (!same(m.loads[static_cast<std::size_t>(k)][c],
                           fresh.loads[static_cast<std::size_t>(k)][c])) {

@@ -141,7 +141,7 @@ std::vector<std::string> loadRows(const Document& d) {
 TEST(CalculationReport, EveryProjectLoadIsCheckedWithItsRatioOnLetterPages) {
     ProjectModel m = example();
     // A 40th load, far beyond the section: it fails and governs.
-    m.numLoads = 40;
+    m.loads.resize(40);
     m.loads[40] = {};
     m.loads[40][kPu] = -2000;
     m.loads[40][kMux] = 300;

@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         const float loads[][3] = {{-300, 60, 0}, {-150, 95, 10}, {-40, 110, -20}, {20, -70, 0}};
-        model.numLoads = 4;
+        model.loads.resize(4);
         for (int i = 0; i < 4; ++i) {
             for (int c = 0; c < 3; ++c) {
                 model.loads[static_cast<std::size_t>(i + 1)][c + 1] = loads[i][c];
@@ -83,8 +83,8 @@ TEST_F(DesignWindowTest, ApplyLaysTheArrangementAsTheCommandLineWritesIt) {
     // The main window shows the new inputs and the recomputed summary checks every load.
     EXPECT_EQ(box(MainInput::Spacing).text, boxNumberText(best.clearSpacing));
     EXPECT_EQ(view().longBarIndex, best.barSize - 3);
-    for (int i = 1; i <= model.numLoads; ++i) {
-        EXPECT_TRUE(model.loadStatus[i].capacityFound);
+    for (int i = 1; i <= model.loads.count(); ++i) {
+        EXPECT_TRUE(model.loads.status(i).capacityFound);
         EXPECT_LE(model.loads[i][kRatio], 1.0f);
     }
     EXPECT_TRUE(platform.messages.empty());
@@ -146,7 +146,7 @@ TEST_F(DesignWindowTest, AppliedToA20By20SectionTheDesignIsSymmetricWhateverTheB
     type(MainInput::Width, "20");
     type(MainInput::Depth, "20");
     type(MainInput::Fpc, "5000");
-    model.numLoads = 3;
+    model.loads.resize(3);
     model.loads[1].col = {0, -1000, 350, 0};
     model.loads[2].col = {0, -1400, 250, 120};
     model.loads[3].col = {0, -300, 450, 100};
@@ -181,7 +181,7 @@ TEST_F(DesignWindowTest, AppliedToA20By20SectionTheDesignIsSymmetricWhateverTheB
         ASSERT_NE(view().summary.posMnx.text, kNoPureBendingText);
         EXPECT_NEAR(model.pureBending[0].Mn, -model.pureBending[1].Mn,
                     1e-4 * model.pureBending[0].Mn);
-        for (int i = 1; i <= model.numLoads; ++i) {
+        for (int i = 1; i <= model.loads.count(); ++i) {
             EXPECT_LE(model.loads[i][kRatio], 1.0f);
         }
     }

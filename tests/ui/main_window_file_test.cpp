@@ -70,7 +70,7 @@ void expectSameProject(const ProjectModel& a, const ProjectModel& b) {
         EXPECT_EQ(a.bars[i].size, b.bars[i].size);
     }
     ASSERT_EQ(a.numBarSets, b.numBarSets);
-    EXPECT_EQ(a.numLoads, b.numLoads);
+    EXPECT_EQ(a.loads.count(), b.loads.count());
     EXPECT_EQ(a.Po, b.Po);
 }
 

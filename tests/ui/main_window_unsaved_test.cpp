@@ -129,10 +129,10 @@ TEST_F(UnsavedWork, ASaveThatDoesNotHappenKeepsTheProject) {
 }
 
 TEST_F(UnsavedWork, LoadsAndBarsChangedElsewhereCountAsChanges) {
-    model.numLoads = 1;
+    model.loads.resize(1);
     model.loads[1][kPu] = -100;
     EXPECT_TRUE(main.hasUnsavedChanges());
-    model.numLoads = 0;
+    model.loads.resize(0);
     EXPECT_FALSE(main.hasUnsavedChanges());
     main.onLongBarSelected(4);
     EXPECT_TRUE(main.hasUnsavedChanges());

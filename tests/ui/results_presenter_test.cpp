@@ -219,21 +219,18 @@ TEST_F(ResultsWindow, TurningTheViewRedrawsWithoutRecomputing) {
 
 TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     open();
-    model.numLoads = 2;
-    model.loads[1] = LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}, {}};
-    model.loads[2] = LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}, {}};
-    model.loadStatus[1].capacityFound = true;
-    model.loadStatus[2].capacityFound = true;
+    model.loads.clear();
+    model.loads.append(LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}, {}});
 
     RecordingCanvas canvas(600, 400);
-    model.numLoads = 1;
     results.draw3D(canvas);
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kYellow), 1u); // the load's own circle
     EXPECT_EQ(canvas.count(PrimitiveKind::Line, kYellow), 4u);   // cross and load line
     EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 0u);
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 0u);
 
-    model.numLoads = 2; // the second load lies beyond its capacity
+    // The second load lies beyond its capacity.
+    model.loads.append(LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}});
     results.draw3D(canvas);
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 4u); // cross and the overshoot
