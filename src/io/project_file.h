@@ -37,7 +37,9 @@ std::optional<std::string> projectFileText(const ProjectModel& model);
 // Display units are kept.
 FileResult loadProjectFile(const std::string& path, ProjectModel& model);
 
-// Far above the largest project (some 300 lines of a few dozen characters, blank lines aside).
-inline constexpr std::uintmax_t kMaxProjectFileBytes = 1u << 20;
+// Far above the largest section (some 300 lines of a few dozen characters, blank lines aside)
+// with a load table of several hundred thousand rows (some 25 bytes each in a project file, 80 in
+// a JSON project), and still small enough to be read whole.
+inline constexpr std::uintmax_t kMaxProjectFileBytes = 32u << 20;
 
 } // namespace pmsect

@@ -35,6 +35,9 @@ enum LoadColumn : int {
 // counts as failing and shows no ratio.
 struct LoadStatus {
     bool capacityFound = true;
+    // The row's check has not run yet (it runs in the background, or was stopped): its result
+    // columns are empty and it counts neither as passing nor as failing.
+    bool pending = false;
 };
 
 } // namespace pmsect

@@ -66,4 +66,13 @@ EngineInputs engineInputsOf(ProjectModel& model) {
     return engineInputsOf(static_cast<const ProjectModel&>(model), &model.unmatchedBarSize);
 }
 
+std::vector<LoadInput> loadInputsOf(const ProjectModel& model) {
+    std::vector<LoadInput> loads;
+    loads.reserve(static_cast<std::size_t>(model.loads.count()));
+    for (int k = 1; k <= model.loads.count(); ++k) {
+        loads.push_back(loadInputOf(model.loads[static_cast<std::size_t>(k)]));
+    }
+    return loads;
+}
+
 } // namespace pmsect

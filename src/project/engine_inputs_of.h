@@ -8,6 +8,7 @@
 #include "model/project_model.h"
 
 #include <optional>
+#include <vector>
 
 namespace pmsect {
 
@@ -27,5 +28,8 @@ LoadInput loadInputOf(const LoadRow& row);
 // The same, recording a bar number missing from the bar table in model.unmatchedBarSize for the
 // command that runs the computation to report.
 EngineInputs engineInputsOf(ProjectModel& model);
+
+// Pu, Mux and Muy of the load table's rows, in their order.
+std::vector<LoadInput> loadInputsOf(const ProjectModel& model);
 
 } // namespace pmsect

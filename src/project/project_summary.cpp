@@ -1,6 +1,7 @@
 // The section summary of the project.
 #include "project/project_summary.h"
 
+#include "engine/load_batch.h"
 #include "engine/section_summary.h"
 #include "project/engine_inputs_of.h"
 
@@ -17,23 +18,33 @@ void storeAxialLimits(ProjectModel& model, const AxialLimits& limits) {
     model.phiTnMax = limits.phiTnMax;
 }
 
-void computeSectionSummary(ProjectModel& model) {
-    const EngineInputs inputs = engineInputsOf(model);
-    const int count = model.loads.count();
-    std::vector<LoadInput> loads;
-    loads.reserve(static_cast<std::size_t>(count));
-    for (int i = 1; i <= count; ++i) {
-        loads.push_back(loadInputOf(model.loads[static_cast<std::size_t>(i)]));
+void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked) {
+    LoadRow& row = model.loads[static_cast<std::size_t>(k)];
+    for (int col = kEccentricity; col <= kRatio; ++col) {
+        row[col] = checked.row[col];
     }
-    const SectionSummary summary = computeSectionSummary(inputs, loads);
+    model.loads.status(static_cast<std::size_t>(k)) = LoadStatus{checked.capacityFound, false};
+}
+
+void computeSectionSummary(ProjectModel& model, LoadChecks checks) {
+    const EngineInputs inputs = engineInputsOf(model);
+    // The loads apart: each check depends on the inputs and its load alone, and the batch gives
+    // the same results on any number of cores.
+    const SectionSummary summary = computeSectionSummary(inputs, {});
     storeAxialLimits(model, summary.limits);
-    for (int i = 1; i <= count; ++i) {
-        const CheckedLoad& checked = summary.loads[static_cast<std::size_t>(i - 1)];
-        LoadRow& row = model.loads[static_cast<std::size_t>(i)];
-        for (int col = kEccentricity; col <= kRatio; ++col) {
-            row[col] = checked.row[col];
+    if (checks == LoadChecks::Now) {
+        const std::vector<CheckedLoad> checked = checkLoads(inputs, loadInputsOf(model), 0);
+        for (std::size_t i = 0; i < checked.size(); ++i) {
+            storeLoadCheck(model, static_cast<int>(i) + 1, checked[i]);
         }
-        model.loads.status(static_cast<std::size_t>(i)).capacityFound = checked.capacityFound;
+    } else {
+        for (int k = 1; k <= model.loads.count(); ++k) {
+            LoadRow& row = model.loads[static_cast<std::size_t>(k)];
+            for (int col = kEccentricity; col <= kRatio; ++col) {
+                row[col] = 0;
+            }
+            model.loads.status(static_cast<std::size_t>(k)) = LoadStatus{true, true};
+        }
     }
     // No bars, no pure-bending strength: what the model holds is an earlier section's.
     model.pureBendingValid = summary.pureBending.has_value();

@@ -3,15 +3,23 @@
 #pragma once
 
 #include "engine/codes/design_code_rules.h"
+#include "engine/load_check.h"
 #include "engine/polygon_properties.h"
 #include "model/project_model.h"
 
 namespace pmsect {
 
-// Steel area, axial limits, every load check of rows 1..count and the four pure-bending
-// strengths (kept as they were, but marked not valid, for a section without bars); counts the
-// summary in summaryCount.
-void computeSectionSummary(ProjectModel& model);
+// Whether the summary checks the loads itself or leaves them to whoever runs the checks later.
+enum class LoadChecks { Now, Deferred };
+
+// Steel area, axial limits, the four pure-bending strengths (kept as they were, but marked not
+// valid, for a section without bars) and every load check of rows 1..count, on every core;
+// counts the summary in summaryCount. Deferred checks leave each row's results empty and the row
+// pending.
+void computeSectionSummary(ProjectModel& model, LoadChecks checks = LoadChecks::Now);
+
+// The check of row k (1-based) written into its result columns and status.
+void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked);
 
 // Stores steelArea, Po, phiPnMax, To, phiTnMax and tenthFcAg (forces in lb).
 void storeAxialLimits(ProjectModel& model, const AxialLimits& limits);

@@ -340,6 +340,9 @@ std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) 
     const int n = model.loads.count();
     const double window = kLoadAxialWindow * std::fabs(model.Po / 1000.0);
     for (int i = 1; i <= n; ++i) {
+        if (model.loads.status(static_cast<std::size_t>(i)).pending) {
+            continue; // not checked yet: it would show as passing
+        }
         const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
         bool on = false;
         if (data.mode == PlotMode::PnMn) {

@@ -80,6 +80,9 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
     const double arm = marker / scene.screenScale(); // model units
     const double k = scene.k();
     for (int i = 1; i <= model.loads.count(); ++i) {
+        if (model.loads.status(static_cast<std::size_t>(i)).pending) {
+            continue; // not checked yet: it would show as passing
+        }
         const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
         const bool found = model.loads.status(static_cast<std::size_t>(i)).capacityFound;
         const float ratio = row[kRatio];

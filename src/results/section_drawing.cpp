@@ -24,6 +24,9 @@ void drawGlobalAxes(Canvas& c, const PictureBox& box, double x0, double y0) {
 void drawLoadMarkers(const ProjectModel& model, Canvas& c, const PictureBox& box,
                      const PictureMapping& map, const SectionDrawingStyle& style) {
     for (int i = 1; i <= model.loads.count(); ++i) {
+        if (model.loads.status(static_cast<std::size_t>(i)).pending) {
+            continue; // no eccentricity yet: its check has not run
+        }
         const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
         const double e = row[kEccentricity];
         const double a = row[kLoadAngle] * kDegToRad;

@@ -4,6 +4,7 @@
 
 #include "building/new_project.h"
 #include "io/settings_file.h"
+#include "project/engine_inputs_of.h"
 #include "project/project_summary.h"
 #include "ui/results_export.h"
 
@@ -11,6 +12,10 @@ namespace pmsect {
 
 namespace {
 constexpr int32_t kSteelModulus = 29000000; // psi
+// Up to this many loads the summary checks them at once (some 50 ms on two cores); more are
+// checked in the background, so that the windows stay live.
+constexpr int kForegroundLoads = 500;
+constexpr int kCheckTickMs = 50;
 } // namespace
 
 Application::Application(Platform& platform, std::optional<std::string> settingsDir)
@@ -120,22 +125,75 @@ std::string Application::surfaceCsvText() const {
 }
 
 void Application::recompute() {
-    if (!summaryEnabled_) {
-        return;
+    if (summaryEnabled_) {
+        summarize();
     }
+}
+
+void Application::refresh() {
+    summarize();
+}
+
+void Application::summarize() {
+    // Checks of earlier inputs no longer apply.
+    loadCheck_.cancel();
+    const bool background = model_.loads.count() > kForegroundLoads;
     {
         BusyScope busy(pointer_);
-        computeSectionSummary(model_);
+        computeSectionSummary(model_, background ? LoadChecks::Deferred : LoadChecks::Now);
+    }
+    if (background) {
+        startBackgroundChecks();
     }
     summaryChanged();
 }
 
-void Application::refresh() {
-    {
-        BusyScope busy(pointer_);
-        computeSectionSummary(model_);
+void Application::startBackgroundChecks() {
+    loadCheck_.start(engineInputsOf(model_), loadInputsOf(model_));
+    checkedSummary_ = model_.summaryCount;
+    const std::uint64_t run = ++checkRun_;
+    platform_.repeatWhile(kCheckTickMs, [this, run] { return collectLoadChecks(run); });
+}
+
+bool Application::collectLoadChecks(std::uint64_t run) {
+    if (run != checkRun_ || !loadCheck_.running()) {
+        return false; // a later run took over, or the checks were stopped
     }
-    summaryChanged();
+    if (model_.summaryCount != checkedSummary_) {
+        // A summary ran elsewhere (a project opened, the report): its rows are not these.
+        loadCheck_.cancel();
+        loadChecksAdvanced();
+        return false;
+    }
+    const CollectedChecks collected = loadCheck_.collect();
+    for (std::size_t i = 0; i < collected.results.size(); ++i) {
+        storeLoadCheck(model_, static_cast<int>(collected.first + i) + 1, collected.results[i]);
+    }
+    if (collected.finished) {
+        summaryChanged();
+    }
+    loadChecksAdvanced();
+    return !collected.finished;
+}
+
+void Application::loadChecksAdvanced() {
+    loads_.onChecksAdvanced();
+    mainWindow_.onLoadChecksAdvanced();
+    for (const auto& observer : checkObservers_) {
+        observer();
+    }
+}
+
+LoadCheckProgress Application::loadCheckProgress() const {
+    if (!loadCheck_.running()) {
+        return {};
+    }
+    return {loadCheck_.collectedCount(), loadCheck_.total()};
+}
+
+void Application::stopLoadChecks() {
+    loadCheck_.cancel();
+    loadChecksAdvanced();
 }
 
 void Application::summaryChanged() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/project_model.h"
+#include "ui/background_load_check.h"
 #include "ui/bar_editor_presenter.h"
 #include "ui/bar_set_editor_presenter.h"
 #include "ui/busy_pointer.h"
@@ -84,6 +85,10 @@ public:
     void addSummaryObserver(std::function<void()> observer) {
         observers_.push_back(std::move(observer));
     }
+    // And here the windows that show the load checks, told each time more rows are checked.
+    void addLoadCheckObserver(std::function<void()> observer) {
+        checkObservers_.push_back(std::move(observer));
+    }
 
     // The 2D result on show (curve or contour) and the surface, as comma-separated values.
     std::string current2DCsv() const;
@@ -97,6 +102,8 @@ public:
     void markResultsStale() override { data_.markStale(); }
     void setAutoRecompute(bool on) override { autoRecompute_ = on; }
     bool autoRecompute() const override { return autoRecompute_; }
+    LoadCheckProgress loadCheckProgress() const override;
+    void stopLoadChecks() override;
 
 private:
     StartupSettings readSettingsFile();
@@ -104,6 +111,12 @@ private:
     void keepSettingsIn(const std::string& dir);
     void setBusy(bool busy);
     void refreshOpenLoadCases();
+    // The summary, with the load checks of a large table left to the background.
+    void summarize();
+    void startBackgroundChecks();
+    // Takes the rows checked since the last tick into the model; false once the run is over.
+    bool collectLoadChecks(std::uint64_t run);
+    void loadChecksAdvanced();
 
     ProjectModel model_;
     Platform& platform_;
@@ -128,6 +141,10 @@ private:
     DirectoryPresenter directory_;
     ReportPresenter report_;
     std::vector<std::function<void()>> observers_;
+    std::vector<std::function<void()>> checkObservers_;
+    BackgroundLoadCheck loadCheck_;
+    std::uint64_t checkRun_ = 0;       // counts the background runs started
+    std::uint64_t checkedSummary_ = 0; // the summaryCount the running checks belong to
     bool summaryEnabled_ = true;
     bool autoRecompute_ = true;
 };

@@ -91,7 +91,9 @@ void LoadTablePresenter::importLoads() {
     chain_.recompute();
     keepFiniteChange(model_, before, chain_, platform_);
     rowsFromModel();
-    view_.currentRow = static_cast<int>(kept);
+    if (kept < view_.rows.size()) {
+        showRow(kept); // the first row imported
+    }
     edited_ = false;
 }
 
@@ -133,6 +135,7 @@ bool LoadTablePresenter::paste(std::string_view text) {
         view_.rows.push_back(row);
     }
     renumber();
+    arrangeRows();
     edited_ = true;
     return true;
 }

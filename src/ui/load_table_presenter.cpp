@@ -1,12 +1,11 @@
 // The load table: the record set of load rows and its write-back to the model.
 #include "ui/load_table_presenter.h"
 
-#include "engine/governing_load.h"
-#include "format/number_format.h"
-#include "io/report_text.h"
 #include "ui/finite_change.h"
+#include "ui/load_verdict_line.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace pmsect {
 
@@ -45,11 +44,14 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k) const {
         1, u.forceFactor, u.momentFactor, u.momentFactor, 1};
     LoadGridRow row;
     row.num = k;
-    row.capacityFound = model_.loads.status(static_cast<std::size_t>(k)).capacityFound;
-    row.overCapacity = row.capacityFound && load[kRatio] > 1.0f;
+    const LoadStatus& status = model_.loads.status(static_cast<std::size_t>(k));
+    row.pending = status.pending;
+    row.capacityFound = status.capacityFound;
+    row.ratio = load[kRatio];
+    row.overCapacity = !row.pending && row.capacityFound && load[kRatio] > 1.0f;
     for (int f = 1; f < kLoadFields; ++f) {
-        if (!row.capacityFound && f >= kPhiPn) {
-            continue; // no capacity to show
+        if ((row.pending && f >= kEccentricity) || (!row.capacityFound && f >= kPhiPn)) {
+            continue; // no result, or no capacity, to show
         }
         row.field[static_cast<std::size_t>(f)] =
             twoDecimalCell(static_cast<double>(load[f]) * factor[static_cast<std::size_t>(f)]);
@@ -67,8 +69,9 @@ void LoadTablePresenter::activate() {
     for (int k = 1; k <= model_.loads.count(); ++k) {
         view_.rows.push_back(rowFromModel(k));
     }
-    noteVerdict();
     view_.currentRow = 0;
+    noteVerdict();
+    arrangeRows();
     edited_ = false;
     pointer_.setPointer(kPointerNormal);
 }
@@ -84,22 +87,107 @@ void LoadTablePresenter::addLoad() {
     view_.rows.emplace_back();
     renumber();
     // The new row is the current one, where the grid scrolls to and typing goes.
-    view_.currentRow = static_cast<int>(view_.rows.size()) - 1;
+    showRow(view_.rows.size() - 1);
     edited_ = true;
 }
 
 void LoadTablePresenter::deleteLoad() {
-    eraseCurrentRow(view_.rows, view_.currentRow);
+    if (view_.shown.empty()) {
+        return;
+    }
+    const auto at = static_cast<std::size_t>(
+        std::clamp(view_.currentRow, 0, static_cast<int>(view_.shown.size()) - 1));
+    view_.rows.erase(view_.rows.begin() + static_cast<std::ptrdiff_t>(view_.shown[at]));
     renumber();
+    arrangeRows(); // the row that moves into its place is current, or the new last row
     edited_ = true;
 }
 
 void LoadTablePresenter::selectRow(int index) {
-    selectGridRow(view_.rows, view_.currentRow, index);
+    selectGridRow(view_.shown, view_.currentRow, index);
+}
+
+void LoadTablePresenter::setSortedByRatio(bool on) {
+    view_.sortedByRatio = on;
+    view_.currentRow = 0;
+    arrangeRows();
+}
+
+void LoadTablePresenter::setFailingOnly(bool on) {
+    view_.failingOnly = on;
+    view_.currentRow = 0;
+    arrangeRows();
+}
+
+void LoadTablePresenter::stopChecks() {
+    chain_.stopLoadChecks();
+}
+
+void LoadTablePresenter::onChecksAdvanced() {
+    if (!view_.visible) {
+        return;
+    }
+    if (edited_) {
+        view_.checks = chain_.loadCheckProgress(); // the rows wait for Update
+        return;
+    }
+    rowsFromModel();
+}
+
+namespace {
+
+// Sorted by ratio: a load without a capacity fails whatever the others give, and one not yet
+// checked has no ratio to place it by.
+float sortRatio(const LoadGridRow& row) {
+    if (row.pending || (!row.field[kPu] && !row.field[kMux] && !row.field[kMuy])) {
+        return -std::numeric_limits<float>::infinity();
+    }
+    return row.capacityFound ? row.ratio : std::numeric_limits<float>::infinity();
+}
+
+bool rowFails(const LoadGridRow& row) {
+    return !row.pending && (!row.capacityFound || row.overCapacity);
+}
+
+} // namespace
+
+void LoadTablePresenter::arrangeRows() {
+    std::vector<std::size_t>& shown = view_.shown;
+    shown.clear();
+    for (std::size_t i = 0; i < view_.rows.size(); ++i) {
+        if (!view_.failingOnly || rowFails(view_.rows[i])) {
+            shown.push_back(i);
+        }
+    }
+    if (view_.sortedByRatio) {
+        std::stable_sort(shown.begin(), shown.end(), [this](std::size_t a, std::size_t b) {
+            return sortRatio(view_.rows[a]) > sortRatio(view_.rows[b]);
+        });
+    }
+    view_.currentRow =
+        std::clamp(view_.currentRow, 0, std::max(0, static_cast<int>(shown.size()) - 1));
+}
+
+void LoadTablePresenter::showRow(std::size_t position) {
+    arrangeRows();
+    auto at = std::find(view_.shown.begin(), view_.shown.end(), position);
+    if (at == view_.shown.end()) {
+        view_.failingOnly = false;
+        arrangeRows();
+        at = std::find(view_.shown.begin(), view_.shown.end(), position);
+    }
+    view_.currentRow = static_cast<int>(at - view_.shown.begin());
+}
+
+const LoadGridRow* LoadTablePresenter::shownRow(int row) const {
+    if (row < 0 || row >= static_cast<int>(view_.shown.size())) {
+        return nullptr;
+    }
+    return &view_.rows[view_.shown[static_cast<std::size_t>(row)]];
 }
 
 bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
-    if (row < 0 || row >= static_cast<int>(view_.rows.size()) || field < kPu || field > kMuy) {
+    if (!shownRow(row) || field < kPu || field > kMuy) {
         return false;
     }
     const CellText cell = readCellText(text);
@@ -116,7 +204,7 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
         platform_.showMessage(*refusal);
         return false;
     }
-    LoadGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    LoadGridRow& r = view_.rows[view_.shown[static_cast<std::size_t>(row)]];
     r.edited[static_cast<std::size_t>(field)] = true;
     auto& slot = r.field[static_cast<std::size_t>(field)];
     slot.reset();
@@ -140,7 +228,7 @@ std::optional<std::size_t> LoadTablePresenter::firstEmptyRow() const {
 bool LoadTablePresenter::update() {
     // A row added and left empty would become a load of 0/0/0 with a check of its own.
     if (const auto empty = firstEmptyRow()) {
-        view_.currentRow = static_cast<int>(*empty);
+        showRow(*empty);
         platform_.showMessage(emptyLoadMessage(view_.rows[*empty].num));
         return false;
     }
@@ -174,22 +262,12 @@ void LoadTablePresenter::rowsFromModel() {
         view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k);
     }
     noteVerdict();
+    arrangeRows();
 }
 
 void LoadTablePresenter::noteVerdict() {
-    std::vector<CheckedLoad> checks;
-    checks.reserve(static_cast<std::size_t>(model_.loads.count()));
-    for (int k = 1; k <= model_.loads.count(); ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        checks.push_back({model_.loads[i], model_.loads.status(i).capacityFound, {}});
-    }
-    const LoadVerdict verdict = loadVerdict(checks);
-    view_.verdict = checks.empty()
-                        ? std::string()
-                        : loadVerdictSentence(verdict, verdict.governing
-                                                           ? std::to_string(*verdict.governing + 1)
-                                                           : std::string()) +
-                              ".";
+    view_.checks = chain_.loadCheckProgress();
+    view_.verdict = loadVerdictLine(model_, view_.checks);
 }
 
 void LoadTablePresenter::done() {
@@ -204,25 +282,27 @@ void LoadTablePresenter::done() {
 void LoadTablePresenter::cancel() {
     view_.visible = false;
     view_.rows.clear();
+    view_.shown.clear();
     // The main window's events recompute the summary again, as after Done.
     chain_.setSummaryEnabled(true);
 }
 
 bool LoadTablePresenter::cellFails(int row, int field) const {
-    if (field != kRatio || row < 0 || row >= static_cast<int>(view_.rows.size())) {
-        return false;
-    }
-    return view_.rows[static_cast<std::size_t>(row)].overCapacity;
+    const LoadGridRow* r = shownRow(row);
+    return field == kRatio && r && r->overCapacity;
 }
 
 std::string LoadTablePresenter::cellText(int row, int field) const {
-    if (row < 0 || row >= static_cast<int>(view_.rows.size()) || field < 0 ||
-        field >= kLoadFields) {
+    const LoadGridRow* shown = shownRow(row);
+    if (!shown || field < 0 || field >= kLoadFields) {
         return {};
     }
-    const LoadGridRow& r = view_.rows[static_cast<std::size_t>(row)];
+    const LoadGridRow& r = *shown;
     if (field == 0) {
         return std::to_string(r.num);
+    }
+    if (field == kRatio && r.pending) {
+        return view_.checks.running() ? kCheckRunningText : kNotCheckedText;
     }
     if (field == kRatio && !r.capacityFound) {
         return kCapacityNotFoundText;

@@ -1,5 +1,6 @@
 // The load table window (frmLoads) without its grid widget: the record set of load rows in
-// display units, Add/Delete/Update/Done, and the write-back of the checked loads.
+// display units, Add/Delete/Update/Done, the write-back of the checked loads, the rows sorted by
+// ratio or cut to the failing ones, and the progress of checks running in the background.
 #pragma once
 
 #include "model/project_model.h"
@@ -22,6 +23,10 @@ inline constexpr double kLoadColumnShare = 0.095;
 // Shown in the "Check" cell of a load whose capacity on its own load line was not found; its
 // capacity cells stay empty.
 inline constexpr const char* kCapacityNotFoundText = "not found";
+// Shown in the "Check" cell of a load whose check runs in the background, and of one whose check
+// was stopped.
+inline constexpr const char* kCheckRunningText = "checking";
+inline constexpr const char* kNotCheckedText = "not checked";
 inline constexpr const char* kLoadNotNumericMessage = "Pu, Mux and Muy must be numeric";
 inline constexpr const char* kLoadFileFilters =
     "Load files (*.csv) | *.csv | All files (*.*) | *.*";
@@ -37,8 +42,11 @@ struct LoadGridRow {
     int32_t num = 0;
     std::array<std::optional<float>, kLoadFields> field{}; // index 0 unused (num)
     bool capacityFound = true;
-    // The check's ratio, unrounded, is above 1.
+    // The check's ratio, unrounded, and whether it is above 1.
+    float ratio = 0;
     bool overCapacity = false;
+    // No check has run on the row yet (the background has not reached it, or was stopped).
+    bool pending = false;
     // The model's own Pu, Mux and Muy (internal units) for a row read from the model, and which
     // of them the user has typed over. An untouched cell is written back as it was stored, not
     // as its rounded display value converted back.
@@ -55,9 +63,20 @@ struct LoadTableView {
     std::string importCaption = "Import...";
     std::string exportCaption = "Export...";
     std::string cancelCaption = "Cancel";
+    std::string sortCaption = "Sort by Ratio";
+    std::string failingCaption = "Failing Only";
+    std::string stopCaption = "Stop Checks";
     std::array<GridColumn, kLoadFields> columns{};
-    std::vector<LoadGridRow> rows;
-    int currentRow = 0; // 0-based; the row Delete Load removes
+    std::vector<LoadGridRow> rows; // in the loads' order
+    // The rows on show, as positions in rows, in the order shown: the loads in their order or
+    // by ratio, largest first, and every one or the failing ones only. The grid's row numbers,
+    // currentRow and the cell functions count these.
+    std::vector<std::size_t> shown;
+    bool sortedByRatio = false;
+    bool failingOnly = false;
+    int currentRow = 0; // 0-based among the rows shown; the row Delete Load removes
+    // The checks running in the background: the progress bar and Stop Checks.
+    LoadCheckProgress checks;
     // Which checked load governs and how many fail, under the table; empty without loads.
     std::string verdict;
     bool visible = false;
@@ -103,7 +122,18 @@ public:
     // after the last row, in the units shown, as if typed. False when refused with a message.
     bool paste(std::string_view text);
 
-    // What a cell shows.
+    // Sort by Ratio: the largest ratio first, the loads without a capacity before every other
+    // (they fail), the loads not yet checked last; off, the loads in their order.
+    void setSortedByRatio(bool on);
+    // Failing Only: the loads whose check fails, the others hidden.
+    void setFailingOnly(bool on);
+    // Stop Checks: the checks running in the background stop; the rows not checked say so.
+    void stopChecks();
+    // More rows have been checked in the background: they show their results (unless rows
+    // changed in the table since the last Update, which would be lost), and the progress moves.
+    void onChecksAdvanced();
+
+    // What a cell of a shown row shows.
     std::string cellText(int row, int field) const;
     // A check whose ratio exceeds 1: the load is beyond the section's design strength.
     bool cellFails(int row, int field) const;
@@ -114,6 +144,12 @@ private:
     LoadGridRow rowFromModel(int k) const;
     void rowsFromModel();
     void noteVerdict();
+    // view_.shown again from the rows, the sort and the filter; the current row stays in range.
+    void arrangeRows();
+    // Makes the row at position (in rows) the current one, shown even if the filter hid it.
+    void showRow(std::size_t position);
+    // The row at a shown index, or nothing outside the rows shown.
+    const LoadGridRow* shownRow(int row) const;
     // The 0-based position of the first row with no input typed, if any.
     std::optional<std::size_t> firstEmptyRow() const;
 

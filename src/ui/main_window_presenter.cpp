@@ -7,6 +7,7 @@
 #include "format/number_format.h"
 #include "io/project_file_format.h"
 #include "project/design_code_choice.h"
+#include "ui/load_verdict_line.h"
 #include "ui/main_window_texts.h"
 #include "ui/main_window_title.h"
 #include "units/unit_conversion.h"
@@ -743,6 +744,11 @@ void MainWindowPresenter::onSummaryComputed() {
     showLongBarSize();
     view_.summary = summaryLabels(model_);
     ++view_.summaryRevision;
+    onLoadChecksAdvanced();
+}
+
+void MainWindowPresenter::onLoadChecksAdvanced() {
+    view_.loadVerdict = loadVerdictLine(model_, chain_.loadCheckProgress());
 }
 
 // ---- View ----

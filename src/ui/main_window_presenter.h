@@ -72,6 +72,8 @@ public:
     void rebuildFromInputs();
     // The summary has run: take its labels.
     void onSummaryComputed();
+    // More loads have been checked in the background: the load line says so.
+    void onLoadChecksAdvanced();
     // Another window changed the project's inputs (the Design window's Apply): the boxes, lists
     // and options show them.
     void showProjectInputs();

@@ -122,6 +122,9 @@ struct MainWindowView {
     std::string flexuralUnits; // "Flexural Units: ..."
 
     SummaryLabels summary;
+    // Which load governs and how many fail, or how far the checks have come; empty without
+    // loads.
+    std::string loadVerdict;
     // Goes up each time the summary has run, so that the window redraws picGeom.
     int summaryRevision = 0;
 };

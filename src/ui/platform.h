@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,6 +53,10 @@ public:
 
     // The screen pointer itself: busy or normal. Counting nested requests is the caller's.
     virtual void showBusyPointer(bool busy) = 0;
+
+    // Calls tick on this thread about every intervalMs milliseconds, the user's events handled
+    // in between, until it returns false: work in the background hands over its results.
+    virtual void repeatWhile(int intervalMs, std::function<bool()> tick) = 0;
 
     virtual ScreenSize screenSize() = 0;
 

@@ -2,7 +2,17 @@
 // its results. The Application runs it; presenters ask for it.
 #pragma once
 
+#include <cstddef>
+
 namespace pmsect {
+
+// The load checks running in the background after a summary: how many rows of how many are
+// checked. Nothing runs while total is 0.
+struct LoadCheckProgress {
+    std::size_t checked = 0;
+    std::size_t total = 0;
+    bool running() const { return total > 0; }
+};
 
 class SummaryChain {
 public:
@@ -25,6 +35,10 @@ public:
     // The summary has just run elsewhere (a new project, a loaded file): the windows that show
     // it take the new results.
     virtual void summaryChanged() = 0;
+    // A summary of many loads shows at once and checks the loads in the background: how far
+    // it has come, and Stop, after which the rows not yet checked stay without a result.
+    virtual LoadCheckProgress loadCheckProgress() const = 0;
+    virtual void stopLoadChecks() = 0;
 };
 
 } // namespace pmsect

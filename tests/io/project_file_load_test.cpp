@@ -131,27 +131,26 @@ TEST(ProjectFileLoad, EveryStoredFieldRoundTrips) {
     expectSameFileFields(saved, m);
 }
 
-TEST(ProjectFileLoad, FortyLoadsRoundTrip) {
+TEST(ProjectFileLoad, FortyAndTenThousandLoadsRoundTripWithTheirCount) {
     ScratchFolder dir;
-    ProjectModel saved = newProject();
-    constexpr int kLoads = 40; // the most a file of the earlier versions holds
-    saved.loads.resize(kLoads);
-    for (int i = 1; i <= kLoads; ++i) {
-        saved.loads[i][kPu] = -10.0f * i - 0.1f;
-        saved.loads[i][kMux] = 1.5f * i;
-        saved.loads[i][kMuy] = -static_cast<float>(i) / 3;
-    }
-    const std::string path = dir.path("forty.rcs");
-    ASSERT_TRUE(writeProjectFile(path, saved));
-    EXPECT_EQ(testing::crlfLines(readBytes(path)).size(), 37u + 40u);
+    // 40 is the most the versions before the load table grew could read.
+    for (const int count : {40, 10'000}) {
+        ProjectModel saved = newProject();
+        testing::fillLoads(saved, count);
+        const std::string path = dir.path("loads.rcs");
+        ASSERT_TRUE(writeProjectFile(path, saved));
+        const std::vector<std::string> lines = testing::crlfLines(readBytes(path));
+        ASSERT_EQ(lines.size(), 37u + static_cast<std::size_t>(count));
+        EXPECT_EQ(lines[1], "4,20,2," + std::to_string(count)); // record 2, the table counts
 
-    ProjectModel m = newProject();
-    const FileResult loaded = loadProjectFile(path, m);
-    ASSERT_TRUE(loaded.ok) << loaded.error;
-    expectSameFileFields(saved, m);
-    // Every row was checked by the summary after loading.
-    for (int i = 1; i <= kLoads; ++i) {
-        EXPECT_GT(m.loads[i][kRatio], 0.0f) << "load " << i;
+        ProjectModel m = newProject();
+        const FileResult loaded = loadProjectFile(path, m);
+        ASSERT_TRUE(loaded.ok) << loaded.error;
+        expectSameFileFields(saved, m);
+        // Every row was checked by the summary after loading.
+        for (int i = 1; i <= count; ++i) {
+            ASSERT_GT(m.loads[i][kRatio], 0.0f) << "load " << i;
+        }
     }
 }
 

@@ -214,6 +214,20 @@ TEST(ProjectJson, RefusalsNameThePointerAndLeaveTheModelAlone) {
     }
 }
 
+TEST(ProjectJson, TenThousandLoadsRoundTrip) {
+    ScratchFolder scratch;
+    ProjectModel saved;
+    resetToNewProject(saved);
+    testing::fillLoads(saved, 10'000);
+    const std::string path = scratch.path("loads.json");
+    ASSERT_TRUE(writeJsonProject(path, saved));
+    ProjectModel m;
+    resetToNewProject(m);
+    const FileResult loaded = loadJsonProject(path, m);
+    ASSERT_TRUE(loaded) << loaded.error;
+    testing::expectSameFileFields(saved, m);
+}
+
 TEST(ProjectJson, DeepNestingIsRefusedBeforeItIsBuilt) {
     ProjectModel model;
     const std::string deep(1'000'000, '[');

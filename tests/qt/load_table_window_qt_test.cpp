@@ -3,6 +3,7 @@
 #include "results_windows_qt_support.h"
 #include "units/display_units.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QColor>
 #include <QFontMetrics>
@@ -10,6 +11,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
 #include <QTest>
 #include <cmath>
 
@@ -238,6 +241,36 @@ TEST_F(LoadTableWindowQtTest, ImportExportAndPasteAreWired) {
     ASSERT_EQ(model().rowCount(), 2);
     EXPECT_EQ(cell(window, 1, 1), "-200.00");
     EXPECT_EQ(cell(window, 1, 3), "5.00");
+}
+
+TEST_F(LoadTableWindowQtTest, TenThousandRowsShowAtOnceAndFillInAsTheyAreChecked) {
+    std::string rows;
+    for (int k = 1; k <= 10'000; ++k) {
+        rows +=
+            std::to_string(-(k % 150)) + "\t" + std::to_string(k % 7 == 0 ? 400 : k % 37) + "\t1\n";
+    }
+    ASSERT_TRUE(app->loads().paste(rows));
+    click("cmdUpdate");
+    // The summary is shown and the rows are there; their checks come in the background.
+    ASSERT_EQ(model().rowCount(), 10'000);
+    auto* progress = child<QProgressBar>(window, "prgLoadChecks");
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_TRUE(child<QPushButton>(window, "cmdStopChecks")->isVisible());
+    EXPECT_EQ(model().data(model().index(9'999, kRatio)).toString(), kCheckRunningText);
+    // The grid paints the rows in sight, a few dozen of the 10,000.
+    EXPECT_LT(window->grid().rowAt(window->grid().viewport()->height() - 1), 100);
+
+    QTRY_VERIFY_WITH_TIMEOUT(!app->loadCheckProgress().running(), 120'000);
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_NE(model().data(model().index(9'999, kRatio)).toString(), kCheckRunningText);
+    const QString verdict = child<QLabel>(window, "lblLoadVerdict")->text();
+    EXPECT_TRUE(verdict.contains("of 10000 loads fail")) << verdict.toStdString();
+
+    child<QCheckBox>(window, "chkFailingOnly")->click();
+    EXPECT_EQ(model().rowCount(), static_cast<int>(app->loads().view().shown.size()));
+    EXPECT_LT(model().rowCount(), 10'000);
+    EXPECT_EQ(model().data(model().index(0, kRatio), Qt::ForegroundRole).value<QColor>(),
+              QColor(Qt::red));
 }
 
 } // namespace

@@ -17,10 +17,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -156,6 +158,34 @@ TEST_F(ScreenshotTest, DISABLED_JsonProjectOpened) {
     windows->mainWindow()->findChild<QAction*>("mnuOpen")->trigger();
     EXPECT_TRUE(platform.messages.empty());
     snap(windows->mainWindow(), "30-json-project");
+}
+
+TEST_F(ScreenshotTest, DISABLED_TenThousandLoadsWhileCheckingAndAfter) {
+    windows->start();
+    windows->continueFromOpening();
+    windows->informationWindow()->findChild<QPushButton*>("cmdDone")->click();
+    MainWindow* main = windows->mainWindow();
+    main->resize(1280, 760);
+    main->findChild<QPushButton*>("cmdLoads")->click();
+    GridWindow* loads = windows->loadTableWindow();
+    loads->resize(1100, 640);
+    std::string rows;
+    for (int k = 1; k <= 10'000; ++k) {
+        rows += std::to_string(-(k % 150)) + "\t" + std::to_string(k % 7 == 0 ? 400 : k % 37) +
+                "\t" + std::to_string(k % 11) + "\n";
+    }
+    ASSERT_TRUE(app->loads().paste(rows));
+    loads->findChild<QPushButton*>("cmdUpdate")->click();
+    // Part way: some rows checked, the rest waiting.
+    QTRY_VERIFY_WITH_TIMEOUT(app->loadCheckProgress().checked >= 1'000, 60'000);
+    snap(loads, "30-loads-10000-checking");
+    snap(main, "31-main-10000-checking");
+    QTRY_VERIFY_WITH_TIMEOUT(!app->loadCheckProgress().running(), 120'000);
+    snap(loads, "32-loads-10000-checked");
+    loads->findChild<QCheckBox*>("chkSortByRatio")->click();
+    loads->findChild<QCheckBox*>("chkFailingOnly")->click();
+    snap(loads, "33-loads-10000-failing-by-ratio");
+    snap(main, "34-main-10000-governing");
 }
 
 } // namespace

@@ -4,8 +4,11 @@
 
 #include "ui/platform.h"
 
+#include <chrono>
 #include <deque>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace pmsect::test {
@@ -76,6 +79,22 @@ public:
         pointerBusy = busy;
         ++pointerChanges;
     }
+    void repeatWhile(int, std::function<bool()> tick) override { ticks.push_back(std::move(tick)); }
+    // Runs the repeated ticks, as the event loop would, until every one has returned false.
+    void runTicks() {
+        while (!ticks.empty()) {
+            // A tick may ask for another: it joins the next round.
+            std::vector<std::function<bool()>> round;
+            round.swap(ticks);
+            for (auto& tick : round) {
+                if (tick()) {
+                    ticks.push_back(std::move(tick));
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+    std::vector<std::function<bool()>> ticks;
     ScreenSize screenSize() override { return screen; }
     std::string currentDirectory() override { return directory; }
     bool setCurrentDirectory(const std::string& path) override {

@@ -89,4 +89,10 @@ void GridTableModel::refresh() {
     endResetModel();
 }
 
+void GridTableModel::refreshCells() {
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+}
+
 } // namespace pmsect

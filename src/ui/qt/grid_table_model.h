@@ -24,6 +24,8 @@ public:
 
     // The presenter's rows may all have changed (a command, an activation).
     void refresh();
+    // The same rows with new texts: the views repaint them, and a cell being typed in stays.
+    void refreshCells();
 
 private:
     const GridBinding& binding_;

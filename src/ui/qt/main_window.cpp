@@ -186,6 +186,8 @@ void MainWindow::renderSummary() {
     }
     showColouredText(*warnings_, s.warnings.text, s.warnings.colour);
     warnings_->setVisible(!s.warnings.text.empty());
+    loadVerdict_->setText(qtText(v.loadVerdict));
+    loadVerdict_->setVisible(!v.loadVerdict.empty());
     const LabelText* rows[4][3] = {{&s.posMnx, &s.posPhiMnx, &s.posStrainX},
                                    {&s.negMnx, &s.negPhiMnx, &s.negStrainX},
                                    {&s.posMny, &s.posPhiMny, &s.posStrainY},

@@ -95,7 +95,8 @@ private:
     QLabel* lblEs_ = nullptr;
     QLabel* lblBeta1_ = nullptr;
     QLabel* flexuralUnits_ = nullptr;
-    QLabel* warnings_ = nullptr; // design warnings, shown only when there are some
+    QLabel* warnings_ = nullptr;    // design warnings, shown only when there are some
+    QLabel* loadVerdict_ = nullptr; // the governing load, shown only when there are loads
     // As, % reinforcement, gross area, Po, phi*Pn(max), To, phi*Tn(max).
     std::array<QLabel*, 7> limits_{};
     // Rows +Mnx, -Mnx, +Mny, -Mny; columns Mn, phi*Mn, strain.

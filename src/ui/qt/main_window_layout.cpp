@@ -333,6 +333,10 @@ QGroupBox* MainWindow::buildSummaryGroup() {
     warnings_->setWordWrap(true);
     warnings_->hide();
     layout->addWidget(warnings_);
+    loadVerdict_ = addLabel("lblLoadVerdict", box);
+    loadVerdict_->setWordWrap(true);
+    loadVerdict_->hide();
+    layout->addWidget(loadVerdict_);
     layout->addStretch();
     return box;
 }

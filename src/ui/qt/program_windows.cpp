@@ -10,6 +10,7 @@
 #include "ui/qt/information_window.h"
 #include "ui/qt/large_view_window.h"
 #include "ui/qt/load_cases_window.h"
+#include "ui/qt/load_table_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/opening_window.h"
 #include "ui/qt/qt_platform.h"
@@ -64,6 +65,14 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform)
         }
         if (loadCasesWindow_) {
             loadCasesWindow_->render();
+        }
+    });
+    app_.addLoadCheckObserver([this] {
+        if (main_) {
+            main_->render();
+        }
+        if (auto* loads = dynamic_cast<LoadTableWindow*>(loads_.get())) {
+            loads->renderChecks();
         }
     });
     app_.wait().setRepaint([this] { renderWait(); });

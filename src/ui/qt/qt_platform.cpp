@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -161,6 +162,21 @@ void QtPlatform::showBusyPointer(bool busy) {
         QGuiApplication::restoreOverrideCursor();
     }
     busyShown_ = busy;
+}
+
+void QtPlatform::repeatWhile(int intervalMs, std::function<bool()> tick) {
+    if (!timers_) {
+        timers_ = std::make_unique<QObject>();
+    }
+    auto* timer = new QTimer(timers_.get());
+    timer->setInterval(intervalMs);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, tick = std::move(tick)] {
+        if (!tick()) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
 }
 
 ScreenSize QtPlatform::screenSize() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string_view>
 
+class QObject;
 class QPrinter;
 class QWidget;
 
@@ -41,6 +42,8 @@ public:
     // prints each copy itself and a spooler would otherwise multiply them again.
     std::optional<int> printDialog() override;
     void showBusyPointer(bool busy) override;
+    // A timer of the event loop, owned here so that none outlives the program's windows.
+    void repeatWhile(int intervalMs, std::function<bool()> tick) override;
     ScreenSize screenSize() override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& path) override;
@@ -54,6 +57,7 @@ protected:
 
 private:
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QObject> timers_;
     bool busyShown_ = false;
 };
 
