@@ -327,8 +327,7 @@ std::string arrangementText(const Arrangement& a) {
 std::vector<LoadInput> projectLoads(const ProjectModel& project) {
     std::vector<LoadInput> loads;
     for (int i = 1; i <= project.loads.count(); ++i) {
-        const LoadRow& row = project.loads[static_cast<std::size_t>(i)];
-        loads.push_back({row[kPu], row[kMux], row[kMuy]});
+        loads.push_back(loadInputOf(project.loads[static_cast<std::size_t>(i)]));
     }
     return loads;
 }

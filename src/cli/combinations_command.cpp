@@ -6,6 +6,8 @@
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
+#include "cli/slenderness_output.h"
+#include "engine/combination_loads.h"
 #include "engine/governing_load.h"
 #include "format/text.h"
 #include "io/load_case_file.h"
@@ -61,15 +63,6 @@ std::vector<LoadCombination> projectCombinations(const ProjectModel& model,
         }
     }
     return generateCombinations(set);
-}
-
-std::vector<LoadInput> combinationLoads(const std::vector<LoadCombination>& combinations) {
-    std::vector<LoadInput> loads;
-    for (const LoadCombination& c : combinations) {
-        loads.push_back(
-            {static_cast<float>(c.Pu), static_cast<float>(c.Mux), static_cast<float>(c.Muy)});
-    }
-    return loads;
 }
 
 int runCombos(const ProjectSource& source, const std::string& casesPath, OutputFormat format) {
@@ -135,14 +128,22 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         return LoadName{name, name};
     };
     const bool failing = verdict.failing > 0;
+    const auto magnified = projectMagnifications(model);
     if (asJson) {
         json rows = json::array();
         for (int i = 1; i <= model.loads.count(); ++i) {
-            rows.push_back(loadRowJson(model.loads[i], model.loads.status(i).capacityFound));
+            json row = loadRowJson(model.loads[i], model.loads.status(i).capacityFound);
+            if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
+                addSlendernessKeys(row, *magnification);
+            }
+            rows.push_back(row);
         }
         for (std::size_t k = 0; k < checked.size(); ++k) {
             json row = {{"name", combinations[k].name}};
             addLoadRowKeys(row, checked[k].row, checked[k].capacityFound);
+            if (checked[k].magnification) {
+                addSlendernessKeys(row, *checked[k].magnification);
+            }
             rows.push_back(row);
         }
         std::cout << rows.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
@@ -153,6 +154,9 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         for (int i = 1; i <= model.loads.count(); ++i) {
             std::printf("%4d", i);
             printLoadRowColumns(model.loads[i], model.loads.status(i).capacityFound);
+            if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
+                printMagnification(*magnification);
+            }
         }
     }
     {
@@ -162,6 +166,9 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         for (std::size_t k = 0; k < checked.size(); ++k) {
             std::printf("%-*s", width, printable(combinations[k].name).c_str());
             printLoadRowColumns(checked[k].row, checked[k].capacityFound);
+            if (checked[k].magnification) {
+                printMagnification(*checked[k].magnification);
+            }
         }
     }
     std::printf("%s\n", verdictLine(verdict, nameOf).c_str());

@@ -18,10 +18,6 @@ namespace pmsect::cli {
 std::vector<LoadCombination> projectCombinations(const ProjectModel& model,
                                                  const std::string& casesPath);
 
-// Each combination as the load it is checked as: the single-precision values the load table
-// would store.
-std::vector<LoadInput> combinationLoads(const std::vector<LoadCombination>& combinations);
-
 int runCombos(const ProjectSource& source, const std::string& casesPath, OutputFormat format);
 
 // check: the project's loads, then its combinations; exit 1 when any fails.

@@ -6,6 +6,7 @@
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
+#include "cli/slenderness_output.h"
 #include "engine/bar_table.h"
 #include "engine/strain_compat.h"
 #include "io/project_file.h"
@@ -38,8 +39,13 @@ const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
 
 json loadsJson(const ProjectModel& m) {
     json loads = json::array();
+    const auto magnified = projectMagnifications(m);
     for (int i = 1; i <= m.loads.count(); ++i) {
-        loads.push_back(loadRowJson(m.loads[i], m.loads.status(i).capacityFound));
+        json row = loadRowJson(m.loads[i], m.loads.status(i).capacityFound);
+        if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
+            addSlendernessKeys(row, *magnification);
+        }
+        loads.push_back(row);
     }
     return loads;
 }
@@ -47,9 +53,13 @@ json loadsJson(const ProjectModel& m) {
 // The project's load table, and under it which load governs and how many fail.
 void printLoadTable(const ProjectModel& m) {
     printLoadTableHeading(false);
+    const auto magnified = projectMagnifications(m);
     for (int i = 1; i <= m.loads.count(); ++i) {
         std::printf("%4d", i);
         printLoadRowColumns(m.loads[i], m.loads.status(i).capacityFound);
+        if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
+            printMagnification(*magnification);
+        }
     }
     std::printf("%s\n", verdictLine(loadVerdict(projectChecks(m)), projectLoadName).c_str());
 }

@@ -29,7 +29,7 @@ std::vector<CheckedLoad> projectChecks(const ProjectModel& model) {
     std::vector<CheckedLoad> checks;
     for (int i = 1; i <= model.loads.count(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        checks.push_back({model.loads[k], model.loads.status(k).capacityFound});
+        checks.push_back({model.loads[k], model.loads.status(k).capacityFound, {}});
     }
     return checks;
 }

@@ -8,6 +8,8 @@
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
 #include "cli/load_row_text.h"
+#include "cli/slenderness_output.h"
+#include "engine/combination_loads.h"
 #include "engine/governing_load.h"
 #include "engine/load_batch.h"
 #include "format/text.h"
@@ -59,6 +61,9 @@ void printJson(const ProjectModel& model, const CheckedLoads& file,
     for (std::size_t i = 0; i < results.size(); ++i) {
         json row = {{"id", loadId(file, i)}};
         addLoadRowKeys(row, results[i].row, results[i].capacityFound);
+        if (results[i].magnification) {
+            addSlendernessKeys(row, *results[i].magnification);
+        }
         std::cout << (i == 0 ? "\n    " : ",\n    ") << dumped(row);
     }
     const json totals = {
@@ -97,6 +102,9 @@ void printTable(const CheckedLoads& file, const std::vector<CheckedLoad>& result
         const json id = loadId(file, i);
         std::printf("%-10s", id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
         printLoadRowColumns(results[i].row, results[i].capacityFound);
+        if (results[i].magnification) {
+            printMagnification(*results[i].magnification);
+        }
     }
     std::printf("%s\n", verdictLine(summary, loadNaming(file)).c_str());
 }

@@ -1,13 +1,16 @@
 // All that one strength computation needs, as a value: the section (outline, bars with their
-// areas and diameters, the reference point), the materials, the confinement and the design code.
+// areas and diameters, the reference point), the materials, the confinement, the design code and
+// for a slender member its data.
 // The engine reads nothing else; project/engine_inputs_of.h builds it from the project.
 #pragma once
 
 #include "engine/codes/design_code_rules.h"
 #include "engine/materials.h"
+#include "engine/slender_member.h"
 #include "model/confinement.h"
 #include "model/section_geometry.h"
 
+#include <optional>
 #include <vector>
 
 namespace pmsect {
@@ -34,6 +37,8 @@ struct EngineInputs {
     Materials materials;
     Confinement confinement = Confinement::Tied;
     const DesignCodeRules* code = nullptr; // never null in inputs the engine is given
+    // A slender member's data: each load is then checked on its magnified moments.
+    std::optional<MemberSlenderness> slenderness;
 };
 
 } // namespace pmsect

@@ -100,13 +100,12 @@ float momentDirection(float Mux, float Muy) {
     return static_cast<float>(a);
 }
 
-CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
-                                 const LoadInput& load) {
+namespace {
+
+CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits, float Pu,
+                           float Mux, float Muy) {
     CheckedLoad checked;
     LoadRow& row = checked.row;
-    const float Pu = load.Pu;
-    const float Mux = load.Mux;
-    const float Muy = load.Muy;
     row[kPu] = Pu;
     row[kMux] = Mux;
     row[kMuy] = Muy;
@@ -205,6 +204,41 @@ CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& 
         ratio = static_cast<float>(static_cast<double>(Muy) / row[kPhiMny]);
     }
     row[kRatio] = ratio;
+    return checked;
+}
+
+} // namespace
+
+std::optional<LoadMagnification> magnificationOf(const EngineInputs& inputs,
+                                                 const LoadInput& load) {
+    if (!inputs.slenderness) {
+        return std::nullopt;
+    }
+    return magnifyLoad(*inputs.slenderness, inputs.code->momentMagnifier(), load.Pu, load.Mux,
+                       load.Muy, load.ends);
+}
+
+CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
+                                 const LoadInput& load) {
+    const auto magnification = magnificationOf(inputs, load);
+    if (!magnification) {
+        CheckedLoad checked = checkOnMoments(inputs, limits, load.Pu, load.Mux, load.Muy);
+        checked.row.ends = load.ends;
+        return checked;
+    }
+    const LoadMagnification& magnified = *magnification;
+    CheckedLoad checked;
+    if (magnified.noStableMagnifier()) {
+        checked.capacityFound = false;
+        checked.row[kPu] = load.Pu;
+    } else {
+        checked = checkOnMoments(inputs, limits, load.Pu, static_cast<float>(*magnified.x.Mc),
+                                 static_cast<float>(*magnified.y.Mc));
+    }
+    checked.row[kMux] = load.Mux;
+    checked.row[kMuy] = load.Muy;
+    checked.row.ends = load.ends;
+    checked.magnification = magnified;
     return checked;
 }
 

@@ -3,6 +3,7 @@
 
 #include "engine/codes/design_code_rules.h"
 #include "engine/engine_inputs.h"
+#include "engine/moment_magnifier.h"
 #include "model/load_row.h"
 
 namespace pmsect {
@@ -13,18 +14,25 @@ struct LoadInput {
     float Pu = 0;
     float Mux = 0;
     float Muy = 0;
+    LoadEndMoments ends{}; // for a slender member
 };
 
 // The load's row of the load table, columns 1-3 the load and 4-9 what its check gives, and
-// whether its capacity was found.
+// whether its capacity was found. A load on a slender member is checked on its magnified
+// moments Mcx and Mcy: the ratio is theirs (columns 4-9 too), while columns 2 and 3 keep the
+// load's own; a load with no stable magnifier has no capacity.
 struct CheckedLoad {
     LoadRow row;
     bool capacityFound = true;
+    std::optional<LoadMagnification> magnification;
 };
 
 // limits: axialLimits(inputs). The result depends on the inputs and the load alone.
 CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
                                  const LoadInput& load);
+
+// The load's magnification on the inputs' slender member; nothing without slenderness data.
+std::optional<LoadMagnification> magnificationOf(const EngineInputs& inputs, const LoadInput& load);
 
 // Direction of the moment vector (Muy, Mux) in degrees, 0 to 360.
 float momentDirection(float Mux, float Muy);

@@ -61,8 +61,17 @@ bool sameWord(std::string_view a, std::string_view b) {
 constexpr std::array<const char*, 3> kForceColumns = {"Pu", "Mux", "Muy"};
 constexpr const char* kIdColumn = "id";
 
+// The optional columns of a slender member's loads: the end moments, then PuSustained. An empty
+// field gives nothing.
+constexpr std::size_t kEndColumnCount = kEndMomentCount + 1;
+
+std::string_view endColumnName(std::size_t k) {
+    return k < kEndMomentCount ? kLoadEndMomentNames[k] : std::string_view("PuSustained");
+}
+
 struct Columns {
     std::array<std::size_t, 3> force{0, 1, 2}; // field index of Pu, Mux, Muy
+    std::array<std::optional<std::size_t>, kEndColumnCount> ends;
     std::optional<std::size_t> id;
     std::vector<std::string> names; // header names, for messages
 };
@@ -151,6 +160,15 @@ private:
                     found[k] = i;
                 }
             }
+            for (std::size_t k = 0; k < kEndColumnCount; ++k) {
+                if (sameWord(fields[i], endColumnName(k))) {
+                    if (columns_.ends[k]) {
+                        fail(static_cast<int>(i + 1),
+                             "a second column " + std::string(endColumnName(k)));
+                    }
+                    columns_.ends[k] = i;
+                }
+            }
             if (sameWord(fields[i], kIdColumn)) {
                 if (columns_.id) {
                     fail(static_cast<int>(i + 1), "a second column id");
@@ -216,6 +234,16 @@ private:
             load.Pu = number(fields, columns_.force[0], InputQuantity::AxialLoad);
             load.Mux = number(fields, columns_.force[1], InputQuantity::Moment);
             load.Muy = number(fields, columns_.force[2], InputQuantity::Moment);
+            for (std::size_t k = 0; k < kEndColumnCount; ++k) {
+                const auto index = columns_.ends[k];
+                if (!index || *index >= fields.size() || trimBlanks(fields[*index]).empty()) {
+                    continue;
+                }
+                const float value =
+                    number(fields, *index,
+                           k < kEndMomentCount ? InputQuantity::Moment : InputQuantity::AxialLoad);
+                (k < kEndMomentCount ? load.ends.moments[k] : load.ends.PuSustained) = value;
+            }
             out.loads.push_back(load);
             if (columns_.id) {
                 out.ids.push_back(*columns_.id < fields.size() ? fields[*columns_.id] : "");

@@ -1,6 +1,9 @@
 // Load files: factored load combinations exported by an analysis program or a spreadsheet, one
-// per row under a header that names the columns Pu, Mux and Muy (and optionally id), separated by
-// commas, semicolons or tabs. Read row by row, so that a long file never sits in memory whole.
+// per row under a header that names the columns Pu, Mux and Muy (and optionally id, and for a
+// slender member the end moments MuxTop, MuxBot, MuyTop, MuyBot, their sway parts MuxTopSway,
+// MuxBotSway, MuyTopSway, MuyBotSway, and PuSustained, in any case; an empty field gives
+// nothing), separated by commas, semicolons or tabs. Read row by row, so that a long file never
+// sits in memory whole.
 #pragma once
 
 #include "engine/load_batch.h"

@@ -4,8 +4,9 @@
 // After the last load combination a project of ACI 318-14 or 318-19 has one more line, the
 // edition alone: "ACI318-14" or "ACI318-19". A 318-05 project has none, so that its file is the
 // same as before editions existed and older versions still open it; a file without the line is
-// a 318-05 project. Any other text on that line is refused, but for the load-case block that may
-// follow the last line (io/project_file_load_cases.h).
+// a 318-05 project. Any other text on that line is refused, but for the blocks that may follow
+// the last line: the load cases (io/project_file_load_cases.h), then the member's slenderness
+// data and the loads' end moments (io/project_file_slenderness.h).
 //
 // Record 2 counts the load combinations with their real number. Versions before the load table
 // took any number held 40 at most and refuse a larger count, so a project of more than 40 loads

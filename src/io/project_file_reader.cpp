@@ -10,6 +10,7 @@
 #include "io/project_file.h"
 #include "io/project_file_format.h"
 #include "io/project_file_load_cases.h"
+#include "io/project_file_slenderness.h"
 #include "io/record_reader.h"
 #include "model/model_fields.h"
 #include "project/design_code_choice.h"
@@ -131,33 +132,40 @@ void requireComputableSection(const ProjectModel& m, const TableLines& lines) {
 }
 
 // The optional lines after the last load combination: the edition (without it the project is of
-// ACI 318-05), then the load cases. The edition decides the spiral's phi, so the confinement
-// read before is applied again under it.
+// ACI 318-05), then the load cases, then the slenderness data and the loads' end moments. The
+// edition decides the spiral's phi, so the confinement read before is applied again under it.
 void readTrailingLines(RecordReader& in, ProjectModel& m) {
     DesignCode code = DesignCode::Aci318_05;
     auto line = in.nextNonBlankLine();
     const auto isLoadCases = [&] { return line && line->starts_with(kLoadCasesLineStart); };
-    if (line && !isLoadCases()) {
+    if (line && !isLoadCases() && !startsSlendernessBlock(*line)) {
         const auto known = std::find_if(kDesignCodes.begin(), kDesignCodes.end(),
                                         [&](DesignCode c) { return designCodeLine(c) == *line; });
         if (known == kDesignCodes.end()) {
             throw FileFormatError(
                 "Line " + std::to_string(in.lineNumber()) + ": \"" + printable(*line) +
                 "\" is not a design code edition; after the last load combination only "
-                "ACI318-14 or ACI318-19 and the load cases may follow");
+                "ACI318-14 or ACI318-19, the load cases and the slenderness data may follow");
         }
         code = *known;
         line = in.nextNonBlankLine();
     }
     applyDesignCode(m, code);
     m.loadCases = {};
-    if (line) {
-        if (!isLoadCases()) {
+    m.slenderness.reset();
+    if (isLoadCases()) {
+        readLoadCaseBlock(in, *line, m.loadCases);
+        line = in.nextNonBlankLine();
+    }
+    while (line) {
+        if (!startsSlendernessBlock(*line)) {
             throw FileFormatError("Line " + std::to_string(in.lineNumber()) + ": \"" +
                                   printable(*line) +
-                                  "\" follows the design code; only the load cases may");
+                                  "\" follows the design code; only the load cases, the "
+                                  "slenderness data and the loads' end moments may");
         }
-        readLoadCaseBlock(in, *line, m.loadCases);
+        readSlendernessBlock(in, *line, m);
+        line = in.nextNonBlankLine();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "io/project_file.h"
 #include "io/project_file_format.h"
 #include "io/project_file_load_cases.h"
+#include "io/project_file_slenderness.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -181,6 +182,11 @@ std::string composeProjectText(const ProjectModel& m) {
         } catch (const std::invalid_argument& e) {
             throw UnwritableModel(e.what());
         }
+    }
+    try {
+        text += slendernessBlocksText(m, kFileLineEnd);
+    } catch (const std::invalid_argument& e) {
+        throw UnwritableModel(e.what());
     }
     return text;
 }

@@ -15,6 +15,7 @@
 #include "io/project_file_format.h"
 #include "io/project_json.h"
 #include "io/project_json_words.h"
+#include "io/slenderness_rules.h"
 #include "project/design_code_choice.h"
 
 #include <cmath>
@@ -217,7 +218,8 @@ const std::set<std::string>& projectKeys() {
                                                "loads",
                                                "format",
                                                "loadCases",
-                                               "combinationOptions"};
+                                               "combinationOptions",
+                                               "slenderness"};
     return keys;
 }
 
@@ -287,6 +289,7 @@ public:
         requireComputableSection(m);
         readExtents(m);
         readLoadCases(m.loadCases);
+        readSlenderness(m.slenderness);
     }
 
 private:
@@ -426,15 +429,30 @@ private:
             m.loads.reserve(loads->size());
             for (std::size_t i = 0; i < loads->size(); ++i) {
                 const Pointer at = Pointer() / "loads" / i;
-                requireKeys((*loads)[i], at, {"Pu", "Mux", "Muy"});
+                const json& load = (*loads)[i];
+                requireFields(load, at, {"Pu", "Mux", "Muy"},
+                              {"MuxTop", "MuxBot", "MuyTop", "MuyBot", "MuxTopSway", "MuxBotSway",
+                               "MuyTopSway", "MuyBotSway", "PuSustained"});
                 m.loads.append(LoadRow{});
                 LoadRow& row = m.loads[i + 1];
-                row[kPu] = single((*loads)[i]["Pu"], at / "Pu");
-                row[kMux] = single((*loads)[i]["Mux"], at / "Mux");
-                row[kMuy] = single((*loads)[i]["Muy"], at / "Muy");
+                row[kPu] = single(load["Pu"], at / "Pu");
+                row[kMux] = single(load["Mux"], at / "Mux");
+                row[kMuy] = single(load["Muy"], at / "Muy");
                 within(at / "Pu", "Pu", InputQuantity::AxialLoad, row[kPu]);
                 within(at / "Mux", "Mux", InputQuantity::Moment, row[kMux]);
                 within(at / "Muy", "Muy", InputQuantity::Moment, row[kMuy]);
+                for (std::size_t e = 0; e < kEndMomentCount; ++e) {
+                    const std::string key(kLoadEndMomentNames[e]);
+                    if (load.contains(key)) {
+                        row.ends.moments[e] = single(load[key], at / key);
+                        within(at / key, key, InputQuantity::Moment, *row.ends.moments[e]);
+                    }
+                }
+                if (load.contains("PuSustained")) {
+                    row.ends.PuSustained = single(load["PuSustained"], at / "PuSustained");
+                    within(at / "PuSustained", "PuSustained", InputQuantity::AxialLoad,
+                           *row.ends.PuSustained);
+                }
             }
         }
     }
@@ -549,6 +567,85 @@ private:
             }
             fail(at, fault->reason);
         }
+    }
+
+    static AxisMember readAxis(const json& v, const Pointer& at) {
+        AxisMember a;
+        requireFields(v, at, {"lu_in"},
+                      {"k", "sway", "kSway", "sumPu_kip", "sumPc_kip", "Q", "deltaS", "betaDs"});
+        a.lu = single(v["lu_in"], at / "lu_in");
+        if (v.contains("k")) {
+            a.k = single(v["k"], at / "k");
+        }
+        if (v.contains("sway")) {
+            a.sway = boolean(v["sway"], at / "sway");
+        }
+        for (std::size_t f = kAxisKSway; f < kAxisFieldCount; ++f) {
+            const std::string key(kAxisFieldNames[f]);
+            if (!v.contains(key)) {
+                continue;
+            }
+            if (!a.sway) {
+                fail(at / key, "is a field of a sway axis only (\"sway\": true)");
+            }
+            const float value = single(v[key], at / key);
+            switch (f) {
+            case kAxisKSway:
+                a.kSway = value;
+                break;
+            case kAxisSumPu:
+                a.sumPu = value;
+                break;
+            case kAxisSumPc:
+                a.sumPc = value;
+                break;
+            case kAxisQ:
+                a.Q = value;
+                break;
+            case kAxisDeltaS:
+                a.deltaS = value;
+                break;
+            default:
+                a.betaDs = value;
+                break;
+            }
+        }
+        return a;
+    }
+
+    void readSlenderness(std::optional<SlendernessData>& out) const {
+        out.reset();
+        const json* v = find("slenderness");
+        if (!v) {
+            return;
+        }
+        const Pointer at = Pointer() / "slenderness";
+        requireFields(*v, at, {"x", "y"}, {"EI", "betaDns"});
+        SlendernessData data;
+        data.x = readAxis((*v)["x"], at / "x");
+        data.y = readAxis((*v)["y"], at / "y");
+        if (v->contains("EI")) {
+            const json& ei = (*v)["EI"];
+            if (ei.is_number()) {
+                data.stiffness = StiffnessChoice::Given;
+                data.givenEI = single(ei, at / "EI");
+            } else {
+                data.stiffness = wordIndex(ei, at / "EI", kStiffnessWords) == 0
+                                     ? StiffnessChoice::ConcreteOnly
+                                     : StiffnessChoice::WithBars;
+            }
+        }
+        if (v->contains("betaDns")) {
+            data.betaDns = single((*v)["betaDns"], at / "betaDns");
+        }
+        if (const auto fault = slendernessFault(data)) {
+            Pointer where = at;
+            if (fault->axis) {
+                where /= std::string(1, *fault->axis);
+            }
+            fail(where / fault->field, fault->reason);
+        }
+        out = data;
     }
 
     // The extents the main window would give the section: the generator's for a generated

@@ -4,6 +4,7 @@
 #include "io/project_file_format.h"
 #include "io/project_json.h"
 #include "io/project_json_words.h"
+#include "io/slenderness_rules.h"
 #include "project/design_code_choice.h"
 
 #include <charconv>
@@ -126,6 +127,51 @@ json optionsJson(const CombinationOptions& o) {
     return out;
 }
 
+json axisJson(const AxisMember& a) {
+    json out = {{"lu_in", number(a.lu, "slenderness")},
+                {"k", number(a.k, "slenderness")},
+                {"sway", a.sway}};
+    if (!a.sway) {
+        return out;
+    }
+    out["kSway"] = number(a.kSway, "slenderness");
+    const std::pair<AxisField, const std::optional<float>*> given[] = {
+        {kAxisSumPu, &a.sumPu}, {kAxisSumPc, &a.sumPc}, {kAxisQ, &a.Q}, {kAxisDeltaS, &a.deltaS}};
+    for (const auto& [field, value] : given) {
+        if (*value) {
+            out[std::string(kAxisFieldNames[field])] = number(**value, "slenderness");
+        }
+    }
+    out["betaDs"] = number(a.betaDs, "slenderness");
+    return out;
+}
+
+json slendernessJson(const SlendernessData& s) {
+    json out = {{"x", axisJson(s.x)}, {"y", axisJson(s.y)}};
+    if (s.stiffness == StiffnessChoice::Given) {
+        out["EI"] = number(s.givenEI, "slenderness");
+    } else {
+        out["EI"] = kStiffnessWords[s.stiffness == StiffnessChoice::ConcreteOnly ? 0 : 1];
+    }
+    out["betaDns"] = number(s.betaDns, "slenderness");
+    return out;
+}
+
+json loadJson(const LoadRow& r) {
+    json out = {{"Pu", number(r[kPu], "loads")},
+                {"Mux", number(r[kMux], "loads")},
+                {"Muy", number(r[kMuy], "loads")}};
+    for (std::size_t e = 0; e < kEndMomentCount; ++e) {
+        if (r.ends.moments[e]) {
+            out[std::string(kLoadEndMomentNames[e])] = number(*r.ends.moments[e], "loads");
+        }
+    }
+    if (r.ends.PuSustained) {
+        out["PuSustained"] = number(*r.ends.PuSustained, "loads");
+    }
+    return out;
+}
+
 json projectJson(const ProjectModel& m) {
     checkCount(m.numPoints, kMaxPoints, "outline points");
     checkCount(m.numBars, kMaxBars, "bars");
@@ -174,16 +220,16 @@ json projectJson(const ProjectModel& m) {
     out["bars"] = bars;
     json loads = json::array();
     for (int i = 1; i <= m.loads.count(); ++i) {
-        const LoadRow& r = m.loads[static_cast<std::size_t>(i)];
-        loads.push_back({{"Pu", number(r[kPu], "loads")},
-                         {"Mux", number(r[kMux], "loads")},
-                         {"Muy", number(r[kMuy], "loads")}});
+        loads.push_back(loadJson(m.loads[static_cast<std::size_t>(i)]));
     }
     out["loads"] = loads;
     // Written only when the project has them, so that a project without stays as it was.
     if (!m.loadCases.empty()) {
         out["loadCases"] = loadCasesJson(m.loadCases.cases);
         out["combinationOptions"] = optionsJson(m.loadCases.options);
+    }
+    if (m.slenderness) {
+        out["slenderness"] = slendernessJson(*m.slenderness);
     }
     return out;
 }

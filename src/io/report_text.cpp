@@ -1,11 +1,15 @@
 // The plain-text report, composed line by line from the model in the current display units.
 #include "io/report_text.h"
 
+#include "engine/load_check.h"
 #include "format/number_format.h"
+#include "io/magnifier_report.h"
 #include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 #include "project/project_summary.h"
 #include "units/unit_conversion.h"
 
+#include <optional>
 #include <vector>
 
 namespace pmsect {
@@ -166,7 +170,9 @@ void appendPureBending(std::string& r, const ProjectModel& m) {
     }
 }
 
-void appendLoadCombination(std::string& r, const ProjectModel& m, int i) {
+void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
+                           const std::optional<LoadMagnification>& magnification,
+                           const MomentMagnifierRules& rules) {
     const DisplayUnits& u = m.units;
     const LoadRow& row = m.loads[static_cast<std::size_t>(i)];
     const bool found = m.loads.status(static_cast<std::size_t>(i)).capacityFound;
@@ -211,6 +217,14 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i) {
         r += ratio <= 1.0f ? "... Okay" : "... NO GOOD!";
     }
     r += NL;
+    if (magnification) {
+        r += "   Moment magnifier, on (Pu, Mcx, Mcy):";
+        r += NL;
+        for (const std::string& line : magnifierReportLines(*magnification, rules, u)) {
+            r += line;
+            r += NL;
+        }
+    }
 }
 
 void appendLoadCheck(std::string& r, const ProjectModel& m) {
@@ -222,10 +236,13 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
     r += NL;
     r += "Load Check:";
     std::vector<CheckedLoad> checks;
+    const EngineInputs inputs = engineInputsOf(m);
     for (int i = 1; i <= n; ++i) {
-        appendLoadCombination(r, m, i);
+        const auto magnification =
+            magnificationOf(inputs, loadInputOf(m.loads[static_cast<std::size_t>(i)]));
+        appendLoadCombination(r, m, i, magnification, inputs.code->momentMagnifier());
         const auto k = static_cast<std::size_t>(i);
-        checks.push_back({m.loads[k], m.loads.status(k).capacityFound});
+        checks.push_back({m.loads[k], m.loads.status(k).capacityFound, {}});
     }
     const LoadVerdict verdict = loadVerdict(checks);
     r += NL;

@@ -3,6 +3,8 @@
 // Signs are the load table's: compression negative, kips and kip-ft.
 #pragma once
 
+#include "model/load_end_moments.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -38,29 +40,6 @@ constexpr std::optional<LoadKind> loadKindFromName(std::string_view name) {
 constexpr bool swayByDefault(LoadKind kind) {
     return kind == LoadKind::W || kind == LoadKind::E;
 }
-
-// The end moments of a member and their sway parts, about x and y (kip-ft), in the moment-diagram
-// sign of analysis output. Each is optional: a case that gives none stands for equal end moments
-// Mx and My (single curvature).
-enum EndMoment : std::size_t {
-    kMxTop,
-    kMxBot,
-    kMyTop,
-    kMyBot,
-    kMxTopSway,
-    kMxBotSway,
-    kMyTopSway,
-    kMyBotSway,
-    kEndMomentCount
-};
-
-inline constexpr std::array<std::string_view, kEndMomentCount> kCaseEndMomentNames = {
-    "MxTop", "MxBot", "MyTop", "MyBot", "MxTopSway", "MxBotSway", "MyTopSway", "MyBotSway"};
-// The same moments of a factored load, named as the load fields are.
-inline constexpr std::array<std::string_view, kEndMomentCount> kLoadEndMomentNames = {
-    "MuxTop", "MuxBot", "MuyTop", "MuyBot", "MuxTopSway", "MuxBotSway", "MuyTopSway", "MuyBotSway"};
-
-using EndMoments = std::array<std::optional<float>, kEndMomentCount>;
 
 struct LoadCase {
     std::string name;

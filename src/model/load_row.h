@@ -1,6 +1,8 @@
 // One row of the load table: a factored load combination and what its check gives.
 #pragma once
 
+#include "model/load_end_moments.h"
+
 #include <array>
 #include <cstddef>
 
@@ -8,9 +10,11 @@ namespace pmsect {
 
 // Columns 1..9 of one load combination; column 0 is unused so that indices read as in the
 // load table: 1 Pu (kips), 2 Mux, 3 Muy (kip-ft), 4 e (in), 5 angle (deg), 6 phi*Pn (kips),
-// 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio.
+// 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio; and the load's end moments for the moment
+// magnifier.
 struct LoadRow {
     std::array<float, 10> col{};
+    LoadEndMoments ends;
     float& operator[](int c) { return col[static_cast<std::size_t>(c)]; }
     float operator[](int c) const { return col[static_cast<std::size_t>(c)]; }
 };

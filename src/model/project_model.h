@@ -12,6 +12,7 @@
 #include "model/load_table.h"
 #include "model/pure_bending.h"
 #include "model/section_geometry.h"
+#include "model/slenderness_data.h"
 
 #include <array>
 #include <cstdint>
@@ -111,6 +112,9 @@ struct ProjectModel {
     // Service load cases and the options of their strength combinations, checked beside the
     // factored loads above.
     LoadCaseSet loadCases;
+    // The member's lengths and frame, for the moment magnifier; absent, the loads are checked on
+    // their own moments.
+    std::optional<SlendernessData> slenderness;
 
     // Derived results (axial limits in lb)
     float Po = 0;

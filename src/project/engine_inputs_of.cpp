@@ -3,6 +3,7 @@
 
 #include "engine/bar_table.h"
 #include "engine/codes/aci318.h"
+#include "engine/slender_section.h"
 
 namespace pmsect {
 
@@ -12,6 +13,25 @@ const DesignCodeRules& designCodeRules(const ProjectModel& model) {
 
 Materials materialsOf(const ProjectModel& model) {
     return {model.fpc, model.unitWt, model.fy, model.Es, model.Ec};
+}
+
+namespace {
+
+SectionShape sectionShape(const ProjectModel& model) {
+    switch (model.sectionType) {
+    case kRectangular:
+        return SectionShape::Rectangular;
+    case kRound:
+        return SectionShape::Round;
+    default:
+        return SectionShape::Other;
+    }
+}
+
+} // namespace
+
+LoadInput loadInputOf(const LoadRow& row) {
+    return {row[kPu], row[kMux], row[kMuy], row.ends};
 }
 
 EngineInputs engineInputsOf(const ProjectModel& model, std::optional<float>* unmatchedBarSize) {
@@ -35,6 +55,10 @@ EngineInputs engineInputsOf(const ProjectModel& model, std::optional<float>* unm
     in.materials = materialsOf(model);
     in.confinement = model.confinement;
     in.code = &designCodeRules(model);
+    if (model.slenderness) {
+        in.slenderness = MemberSlenderness{
+            *model.slenderness, slenderSectionOf(in.section, sectionShape(model), in.materials)};
+    }
     return in;
 }
 
@@ -46,8 +70,7 @@ std::vector<LoadInput> loadInputsOf(const ProjectModel& model) {
     std::vector<LoadInput> loads;
     loads.reserve(static_cast<std::size_t>(model.loads.count()));
     for (int k = 1; k <= model.loads.count(); ++k) {
-        const LoadRow& row = model.loads[static_cast<std::size_t>(k)];
-        loads.push_back({row[kPu], row[kMux], row[kMuy]});
+        loads.push_back(loadInputOf(model.loads[static_cast<std::size_t>(k)]));
     }
     return loads;
 }

@@ -1,5 +1,6 @@
 // The engine's inputs built from the project: the outline and the bars with their sizes looked
-// up, the materials, the confinement and the design code the project names.
+// up, the materials, the confinement, the design code the project names and the member's
+// slenderness data.
 #pragma once
 
 #include "engine/engine_inputs.h"
@@ -20,6 +21,9 @@ Materials materialsOf(const ProjectModel& model);
 // unmatchedBarSize when that is given.
 EngineInputs engineInputsOf(const ProjectModel& model,
                             std::optional<float>* unmatchedBarSize = nullptr);
+
+// One row of the load table as the load check takes it.
+LoadInput loadInputOf(const LoadRow& row);
 
 // The same, recording a bar number missing from the bar table in model.unmatchedBarSize for the
 // command that runs the computation to report.

@@ -6,8 +6,10 @@
 #include "engine/bar_table.h"
 #include "engine/governing_load.h"
 #include "format/number_format.h"
+#include "io/magnifier_report.h"
 #include "io/report_text.h"
 #include "project/design_code_choice.h"
+#include "project/engine_inputs_of.h"
 #include "results/control_point_table.h"
 #include "ui/calculation_figures.h"
 #include "ui/method_clauses.h"
@@ -277,10 +279,20 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
                  {cap(t.momentKipFt(r[kPhiMny])), 10},
                  {cap(formatNumber(r[kRatio], "0.000")), 7},
                  {loadFails(load.check) ? "NG" : "OK", 4}}));
-        // Where slenderness applies, its steps for this load (moment magnification) go here.
     }
     doc.table(std::move(table));
     doc.line(verdictLine(loads));
+    const MomentMagnifierRules& rules = designCodeRules(m).momentMagnifier();
+    for (const ReportLoad& load : loads) {
+        if (!load.check.magnification) {
+            continue;
+        }
+        doc.line("Load " + load.id + ", moment magnifier, checked on (Pu, Mcx, Mcy):");
+        for (const std::string& line :
+             magnifierReportLines(*load.check.magnification, rules, m.units)) {
+            doc.line(line);
+        }
+    }
 }
 
 } // namespace
@@ -301,9 +313,12 @@ std::string localDate() {
 std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
     std::vector<ReportLoad> loads;
     loads.reserve(static_cast<std::size_t>(model.loads.count()));
+    const EngineInputs inputs = engineInputsOf(model);
     for (int i = 1; i <= model.loads.count(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        loads.push_back({std::to_string(i), {model.loads[k], model.loads.status(k).capacityFound}});
+        loads.push_back({std::to_string(i),
+                         {model.loads[k], model.loads.status(k).capacityFound,
+                          magnificationOf(inputs, loadInputOf(model.loads[k]))}});
     }
     return loads;
 }

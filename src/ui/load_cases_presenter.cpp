@@ -1,6 +1,7 @@
 // The Load Cases window: the cases grid, the options and the checked combinations.
 #include "ui/load_cases_presenter.h"
 
+#include "engine/combination_loads.h"
 #include "engine/governing_load.h"
 #include "engine/load_batch.h"
 #include "engine/load_combinations.h"
@@ -85,11 +86,7 @@ void LoadCasesPresenter::fill() {
 void LoadCasesPresenter::fillCombinations() {
     const DisplayUnits& u = model_.units;
     const std::vector<LoadCombination> combinations = generateCombinations(model_.loadCases);
-    std::vector<LoadInput> loads;
-    for (const LoadCombination& c : combinations) {
-        loads.push_back(
-            {static_cast<float>(c.Pu), static_cast<float>(c.Mux), static_cast<float>(c.Muy)});
-    }
+    const std::vector<LoadInput> loads = combinationLoads(combinations);
     const std::vector<CheckedLoad> checked =
         loads.empty() ? std::vector<CheckedLoad>{} : checkLoads(engineInputsOf(model_), loads, 0);
     view_.combinations.clear();

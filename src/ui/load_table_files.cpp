@@ -84,6 +84,7 @@ void LoadTablePresenter::importLoads() {
         row[kPu] = input.Pu;
         row[kMux] = input.Mux;
         row[kMuy] = input.Muy;
+        row.ends = input.ends;
         model_.loads.append(row);
     }
     chain_.setSummaryEnabled(true);

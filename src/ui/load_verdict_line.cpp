@@ -30,7 +30,7 @@ std::string loadVerdictLine(const ProjectModel& model, const LoadCheckProgress& 
     for (int k = 1; k <= model.loads.count(); ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (!model.loads.status(i).pending) {
-            checks.push_back({model.loads[i], model.loads.status(i).capacityFound});
+            checks.push_back({model.loads[i], model.loads.status(i).capacityFound, {}});
             rowOf.push_back(k);
         }
     }

@@ -20,7 +20,7 @@ std::string twoDecimals(double x) {
 double checkedRatio(ProjectModel m, double Pu, double Mux, double Muy) {
     m.loads.resize(1);
     m.loads[1] =
-        LoadRow{{0, static_cast<float>(Pu), static_cast<float>(Mux), static_cast<float>(Muy)}};
+        LoadRow{{0, static_cast<float>(Pu), static_cast<float>(Mux), static_cast<float>(Muy)}, {}};
     test::checkLoadRow(m, 1);
     EXPECT_TRUE(m.loads.status(1).capacityFound);
     return m.loads[1][kRatio];
@@ -126,7 +126,8 @@ TEST(LoadLineSearch, PureBendingAlongAnAxisShowsTheSummarysStrength) {
             const bool aboutX = line < 2;
             m.loads.resize(1);
             m.loads[1] = LoadRow{{0, 0, aboutX ? static_cast<float>(shown / 2) : 0.0f,
-                                  aboutX ? 0.0f : static_cast<float>(shown / 2)}};
+                                  aboutX ? 0.0f : static_cast<float>(shown / 2)},
+                                 {}};
             test::checkLoadRow(m, 1);
             const float capacity = m.loads[1][aboutX ? kPhiMnx : kPhiMny];
             EXPECT_EQ(twoDecimals(capacity), twoDecimals(shown)) << name << " line " << line;

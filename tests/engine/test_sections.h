@@ -159,7 +159,7 @@ inline ProjectModel tiedColumn20WithItsLoad() {
         }
     }
     m.loads.resize(1);
-    m.loads[1] = LoadRow{{0, -1000, 350, 0}};
+    m.loads[1] = LoadRow{{0, -1000, 350, 0}, {}};
     finish(m, false);
     return m;
 }

@@ -205,6 +205,30 @@ TEST(ReportText, RunsTheSummaryBeforeWriting) {
     EXPECT_NE(text.find("Load Check:"), std::string::npos);
 }
 
+// A slender member's loads list the magnifier's steps with the edition's clauses; the check is on
+// the magnified moments. The load of the braced example of the engine's tests: 14 in square is
+// not the section here, so only the steps' presence, their clauses and the M2min case are read.
+TEST(ReportText, SlenderLoadsListTheMagnifiersSteps) {
+    ProjectModel m = newProject();
+    m.designCode = DesignCode::Aci318_19;
+    m.loads.resize(1);
+    m.loads[1][kPu] = -100;
+    m.loads[1][kMux] = 1;
+    const std::string plain = buildReport(m);
+    EXPECT_EQ(plain.find("Moment magnifier"), std::string::npos);
+    SlendernessData s;
+    s.x.lu = 240;
+    s.y.lu = 240;
+    m.slenderness = s;
+    const std::string text = buildReport(m);
+    EXPECT_NE(text.find("Moment magnifier, on (Pu, Mcx, Mcy):"), std::string::npos) << text;
+    EXPECT_NE(text.find("About x: k lu/r = 44.4 > 22.0 (318-19 6.2.5.1), r (318-19 6.2.5.2)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("M2min governs"), std::string::npos);
+    EXPECT_NE(text.find("Cm = 1.000 (318-19 6.6.4.5.3); delta_ns = "), std::string::npos);
+}
+
 TEST(ReportText, LoadsInSiUnits) {
     ProjectModel m = newProject();
     applyUnitChoice(m.units, 3, 4, 6, 4, 1); // mm, kN, kN-m, MPa, pcf

@@ -220,7 +220,7 @@ TEST_F(ResultsWindow, TurningTheViewRedrawsWithoutRecomputing) {
 TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     open();
     model.loads.clear();
-    model.loads.append(LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}});
+    model.loads.append(LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}, {}});
 
     RecordingCanvas canvas(600, 400);
     results.draw3D(canvas);
@@ -230,7 +230,7 @@ TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 0u);
 
     // The second load lies beyond its capacity.
-    model.loads.append(LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}});
+    model.loads.append(LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}, {}});
     results.draw3D(canvas);
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 4u); // cross and the overshoot

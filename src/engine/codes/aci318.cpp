@@ -3,6 +3,7 @@
 // factor in double), since the results are pinned to the last digit.
 #include "engine/codes/aci318.h"
 
+#include "engine/codes/aci318_moment_magnifier.h"
 #include "format/number_format.h"
 
 #include <cmath>
@@ -121,6 +122,10 @@ public:
             out.emplace_back(kHighYieldWarning);
         }
         return out;
+    }
+
+    const MomentMagnifierRules& momentMagnifier() const override {
+        return aci318MomentMagnifier(edition_);
     }
 
 private:

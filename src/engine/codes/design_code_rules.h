@@ -1,9 +1,11 @@
 // What a design code decides about the strength of a section, behind one interface: the concrete
 // law, the steel law, the strength reduction factor phi and its strain limits, the axial limits
-// and the level the interaction curve places its first points at, the code's warnings, and its
-// name. The engine knows no code's numbers; it asks here.
+// and the level the interaction curve places its first points at, the code's warnings, its
+// moment magnifier for slender columns, and its name. The engine knows no code's numbers; it asks
+// here.
 #pragma once
 
+#include "engine/codes/moment_magnifier_rules.h"
 #include "engine/materials.h"
 #include "model/confinement.h"
 
@@ -84,6 +86,9 @@ public:
     // Inputs the strength method computes with but a design may not rely on, as warning lines,
     // in a fixed order; empty when there are none.
     virtual std::vector<std::string> warnings(const Materials& materials) const = 0;
+
+    // The code's moment magnifier method for slender columns.
+    virtual const MomentMagnifierRules& momentMagnifier() const = 0;
 };
 
 } // namespace pmsect

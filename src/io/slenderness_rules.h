@@ -1,0 +1,44 @@
+// What every reader asks of a member's slenderness data, whatever the file's form, and the names
+// its fields go by in the files.
+#pragma once
+
+#include "model/slenderness_data.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pmsect {
+
+// The fields of one axis, in the order the files write them.
+enum AxisField : std::size_t {
+    kAxisLu,
+    kAxisK,
+    kAxisSway,
+    kAxisKSway,
+    kAxisSumPu,
+    kAxisSumPc,
+    kAxisQ,
+    kAxisDeltaS,
+    kAxisBetaDs,
+    kAxisFieldCount
+};
+
+inline constexpr std::array<std::string_view, kAxisFieldCount> kAxisFieldNames = {
+    "lu_in", "k", "sway", "kSway", "sumPu_kip", "sumPc_kip", "Q", "deltaS", "betaDs"};
+
+// "a", "b": the stiffness choices by the letters of ACI 318-19 6.6.4.4.4.
+inline constexpr std::array<std::string_view, 2> kStiffnessWords = {"a", "b"};
+
+// A fault in the data: in axis 'x' or 'y' at one of its fields, or (axis empty) at "EI" or
+// "betaDns".
+struct SlendernessFault {
+    std::optional<char> axis;
+    std::string field;
+    std::string reason;
+};
+
+std::optional<SlendernessFault> slendernessFault(const SlendernessData& data);
+
+} // namespace pmsect
