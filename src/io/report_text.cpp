@@ -255,9 +255,13 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
 } // namespace
 
 std::string loadVerdictSentence(const LoadVerdict& verdict, const std::string& governingId) {
-    std::string line = verdict.failing == 0 ? "All " + std::to_string(verdict.count) + " loads pass"
-                                            : std::to_string(verdict.failing) + " of " +
-                                                  std::to_string(verdict.count) + " loads fail";
+    // Counts as the progress of the checks gives them: "1,428 of 10,000".
+    const auto count = [](std::size_t n) {
+        return formatNumber(static_cast<double>(n), "###,##0");
+    };
+    std::string line = verdict.failing == 0
+                           ? "All " + count(verdict.count) + " loads pass"
+                           : count(verdict.failing) + " of " + count(verdict.count) + " loads fail";
     if (verdict.governing) {
         line += "; largest ratio " + formatNumber(verdict.largestRatio, "0.000") + " (load " +
                 governingId + ")";

@@ -264,7 +264,7 @@ TEST_F(LoadTableWindowQtTest, TenThousandRowsShowAtOnceAndFillInAsTheyAreChecked
     EXPECT_FALSE(progress->isVisible());
     EXPECT_NE(model().data(model().index(9'999, kRatio)).toString(), kCheckRunningText);
     const QString verdict = child<QLabel>(window, "lblLoadVerdict")->text();
-    EXPECT_TRUE(verdict.contains("of 10000 loads fail")) << verdict.toStdString();
+    EXPECT_TRUE(verdict.contains("of 10,000 loads fail")) << verdict.toStdString();
 
     child<QCheckBox>(window, "chkFailingOnly")->click();
     EXPECT_EQ(model().rowCount(), static_cast<int>(app->loads().view().shown.size()));

@@ -214,7 +214,7 @@ TEST(CalculationReport, AThousandLoadsFromAFileKeepTheirIdsAndOrder) {
     char ratio[16];
     std::snprintf(ratio, sizeof ratio, "%.3f", static_cast<double>(results[governing].row[kRatio]));
     EXPECT_EQ(documentText(d).back(), std::to_string(failing) +
-                                          " of 1000 loads fail; largest ratio " + ratio +
+                                          " of 1,000 loads fail; largest ratio " + ratio +
                                           " (load C" + std::to_string(governing) + ")");
     // Laid out on A4 (595 x 842 pt less 3/4 in margins) the rows run over pages and each is
     // found whole, in order.

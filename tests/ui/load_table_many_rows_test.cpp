@@ -2,6 +2,7 @@
 // ratios as the background checks them, then Sort by Ratio, Failing Only, an edit and the export.
 // The ratios are compared with the engine's own check of the same loads on one thread.
 #include "engine/load_batch.h"
+#include "format/number_format.h"
 #include "project/engine_inputs_of.h"
 #include "results_windows_fixture.h"
 
@@ -69,7 +70,9 @@ TEST_F(LoadTableManyRows, ImportCheckSortFilterEditAndExport) {
         failing += !model.loads.status(i).capacityFound || model.loads[i][kRatio] > 1.0f;
     }
     EXPECT_GE(failing, kRows / 7);
-    EXPECT_EQ(loads.view().verdict.rfind(std::to_string(failing) + " of 10000 loads fail", 0), 0u)
+    EXPECT_EQ(
+        loads.view().verdict.rfind(formatNumber(failing, "###,##0") + " of 10,000 loads fail", 0),
+        0u)
         << loads.view().verdict;
     EXPECT_EQ(main.view().loadVerdict, loads.view().verdict); // the main window says the same
 
