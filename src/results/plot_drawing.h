@@ -2,11 +2,11 @@
 // the 3D view of the failure surface with the loads and the section.
 #pragma once
 
+#include "engine/control_points.h"
 #include "engine/interaction_curve.h"
 #include "engine/interaction_surface.h"
 #include "model/project_model.h"
 #include "results/canvas.h"
-#include "engine/control_points.h"
 #include "results/scene_3d.h"
 
 #include <string>
