@@ -13,7 +13,7 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 PMSECT_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1600x1000x24" \
-  "$test_qt" --gtest_also_run_disabled_tests --gtest_filter='ScreenshotTest.*:ResultsScreenshotTest.*:DesignScreenshotTest.*:LoadCasesScreenshotTest.*'
+  "$test_qt" --gtest_also_run_disabled_tests --gtest_filter='ScreenshotTest.*:ResultsScreenshotTest.*:DesignScreenshotTest.*:LoadCasesScreenshotTest.*:SlendernessScreenshotTest.*'
 if command -v pdftoppm >/dev/null 2>&1 && [ -f "$out/07-printed-report.pdf" ]; then
   pdftoppm -png -r 60 "$out/07-printed-report.pdf" "$out/07-printed-report"
 fi

@@ -77,19 +77,37 @@ void printJson(const ProjectModel& model, const CheckedLoads& file,
               << "\n}\n";
 }
 
-void printCsv(const CheckedLoads& file, const std::vector<CheckedLoad>& results) {
+// With slenderness data the moments the ratio is computed on follow, as the JSON output names
+// them; without, the columns are those of every load file.
+void printCsv(const CheckedLoads& file, const std::vector<CheckedLoad>& results, bool slender) {
+    constexpr const char* kMagnifiedKeys[] = {"Mcx_kipft", "Mcy_kipft"};
     std::cout << "id";
     for (const char* key : kLoadRowKeys) {
         std::cout << ',' << key;
     }
+    if (slender) {
+        for (const char* key : kMagnifiedKeys) {
+            std::cout << ',' << key;
+        }
+    }
     std::cout << '\n';
+    const auto field = [](const json& value) {
+        return ',' + (value.is_null() ? std::string() : dumped(value));
+    };
     for (std::size_t i = 0; i < results.size(); ++i) {
         const json id = loadId(file, i);
         std::cout << (id.is_string() ? csvField(id.get<std::string>()) : dumped(id));
-        const json row = loadRowJson(results[i].row, results[i].capacityFound);
+        json row = loadRowJson(results[i].row, results[i].capacityFound);
         for (const char* key : kLoadRowKeys) {
-            const json& value = row[key];
-            std::cout << ',' << (value.is_null() ? std::string() : dumped(value));
+            std::cout << field(row[key]);
+        }
+        if (slender) {
+            if (results[i].magnification) {
+                addSlendernessKeys(row, *results[i].magnification);
+            }
+            for (const char* key : kMagnifiedKeys) {
+                std::cout << field(row.contains(key) ? row[key] : json());
+            }
         }
         std::cout << '\n';
     }
@@ -134,7 +152,7 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath,
     if (format == OutputFormat::Json) {
         printJson(model, file, results, summary);
     } else if (format == OutputFormat::Csv) {
-        printCsv(file, results);
+        printCsv(file, results, model.slenderness.has_value());
     } else {
         printTable(file, results, summary);
     }

@@ -194,8 +194,16 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
     r += NL;
     r += rule;
     r += NL;
-    r += "   Demand  :" + force(row[kPu]) + moment(row[kMux]) + moment(row[kMuy]);
+    // A slender member's load is checked on its magnified moments, below its first-order ones.
+    const bool stable = magnification && !magnification->noStableMagnifier();
+    r += (magnification ? "   1st ord.:" : "   Demand  :") + force(row[kPu]) + moment(row[kMux]) +
+         moment(row[kMuy]);
     r += NL;
+    if (stable) {
+        r += "   Mc      :" + force(row[kPu]) + moment(static_cast<float>(*magnification->x.Mc)) +
+             moment(static_cast<float>(*magnification->y.Mc));
+        r += NL;
+    }
     // A capacity the check could not establish is not shown as zeros, nor judged by a ratio.
     if (found) {
         r += "   Capacity:" + force(row[kPhiPn]) + moment(row[kPhiMnx]) + moment(row[kPhiMny]);

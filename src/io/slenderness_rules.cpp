@@ -13,44 +13,48 @@ constexpr float kMaxLengthFactor = 10;
 constexpr float kMaxStoreyLoad = 1e9f;
 constexpr float kMaxSwayMagnifier = 100;
 
-std::string range(float low, float high) {
-    return "lies outside " + formatNumber(low, "#,##0.###") + " to " +
-           formatNumber(high, "#,##0.###");
-}
-
 std::optional<SlendernessFault> axisFault(char axis, const AxisMember& a) {
+    const auto outside = [axis](AxisField field, float value) -> std::optional<SlendernessFault> {
+        const ValueRange range = axisFieldRange(field);
+        if (range.holds(value)) {
+            return std::nullopt;
+        }
+        return SlendernessFault{axis, std::string(kAxisFieldNames[field]), rangeReason(range)};
+    };
     const auto fault = [axis](AxisField field, std::string reason) {
         return SlendernessFault{axis, std::string(kAxisFieldNames[field]), std::move(reason)};
     };
-    if (!(a.lu >= 0 && a.lu <= kMaxLength)) {
-        return fault(kAxisLu, range(0, kMaxLength));
+    if (auto refused = outside(kAxisLu, a.lu)) {
+        return refused;
     }
-    if (!(a.k > 0 && a.k <= kMaxLengthFactor)) {
-        return fault(kAxisK, "must be above 0 and at most 10");
+    if (auto refused = outside(kAxisK, a.k)) {
+        return refused;
     }
     if (!a.sway) {
         return std::nullopt;
     }
-    if (!(a.kSway > 0 && a.kSway <= kMaxLengthFactor)) {
-        return fault(kAxisKSway, "must be above 0 and at most 10");
+    if (auto refused = outside(kAxisKSway, a.kSway)) {
+        return refused;
     }
-    if (a.sumPu && !(*a.sumPu >= 0 && *a.sumPu <= kMaxStoreyLoad)) {
-        return fault(kAxisSumPu, range(0, kMaxStoreyLoad));
-    }
-    if (a.sumPc && !(*a.sumPc > 0 && *a.sumPc <= kMaxStoreyLoad)) {
-        return fault(kAxisSumPc, "must be above 0 and at most 1,000,000,000");
+    for (const auto& [field, value] : {std::pair{kAxisSumPu, a.sumPu}, {kAxisSumPc, a.sumPc}}) {
+        if (value) {
+            if (auto refused = outside(field, *value)) {
+                return refused;
+            }
+        }
     }
     if (a.sumPu.has_value() != a.sumPc.has_value()) {
         return fault(a.sumPu ? kAxisSumPc : kAxisSumPu, "is needed with the storey's other sum");
     }
-    if (a.Q && !(*a.Q >= 0 && *a.Q < 1)) {
-        return fault(kAxisQ, "must be at least 0 and below 1");
+    for (const auto& [field, value] : {std::pair{kAxisQ, a.Q}, {kAxisDeltaS, a.deltaS}}) {
+        if (value) {
+            if (auto refused = outside(field, *value)) {
+                return refused;
+            }
+        }
     }
-    if (a.deltaS && !(*a.deltaS >= 1 && *a.deltaS <= kMaxSwayMagnifier)) {
-        return fault(kAxisDeltaS, range(1, kMaxSwayMagnifier));
-    }
-    if (!(a.betaDs >= 0 && a.betaDs <= 1)) {
-        return fault(kAxisBetaDs, range(0, 1));
+    if (auto refused = outside(kAxisBetaDs, a.betaDs)) {
+        return refused;
     }
     if (!a.sumPu && !a.Q && !a.deltaS) {
         return fault(kAxisSway,
@@ -60,6 +64,46 @@ std::optional<SlendernessFault> axisFault(char axis, const AxisMember& a) {
 }
 
 } // namespace
+
+ValueRange axisFieldRange(AxisField field) {
+    switch (field) {
+    case kAxisLu:
+        return {0, kMaxLength};
+    case kAxisK:
+    case kAxisKSway:
+        return {0, kMaxLengthFactor, false, true};
+    case kAxisSumPu:
+        return {0, kMaxStoreyLoad};
+    case kAxisSumPc:
+        return {0, kMaxStoreyLoad, false, true};
+    case kAxisQ:
+        return {0, 1, true, false};
+    case kAxisDeltaS:
+        return {1, kMaxSwayMagnifier};
+    case kAxisBetaDs:
+    case kAxisSway:
+    case kAxisFieldCount:
+        break;
+    }
+    return {0, 1};
+}
+
+ValueRange betaDnsRange() {
+    return {0, 1};
+}
+
+std::string rangeReason(const ValueRange& range, double factor, std::string_view unit) {
+    const auto number = [factor](float value) {
+        return formatNumber(static_cast<double>(value) * factor, "#,##0.###");
+    };
+    const std::string suffix = unit.empty() ? std::string() : " " + std::string(unit);
+    if (range.lowIncluded && range.highIncluded) {
+        return "lies outside " + number(range.low) + " to " + number(range.high) + suffix;
+    }
+    return std::string("must be ") + (range.lowIncluded ? "at least " : "above ") +
+           number(range.low) + " and " + (range.highIncluded ? "at most " : "below ") +
+           number(range.high) + suffix;
+}
 
 std::optional<SlendernessFault> slendernessFault(const SlendernessData& data) {
     if (auto fault = axisFault('x', data.x)) {
@@ -71,8 +115,8 @@ std::optional<SlendernessFault> slendernessFault(const SlendernessData& data) {
     if (data.stiffness == StiffnessChoice::Given && !(data.givenEI > 0 && data.givenEI < 1e15f)) {
         return SlendernessFault{{}, "EI", "a given EI must be above 0 kip-in^2"};
     }
-    if (!(data.betaDns >= 0 && data.betaDns <= 1)) {
-        return SlendernessFault{{}, "betaDns", range(0, 1)};
+    if (!betaDnsRange().holds(data.betaDns)) {
+        return SlendernessFault{{}, "betaDns", rangeReason(betaDnsRange())};
     }
     return std::nullopt;
 }

@@ -31,6 +31,27 @@ inline constexpr std::array<std::string_view, kAxisFieldCount> kAxisFieldNames =
 // "a", "b": the stiffness choices by the letters of ACI 318-19 6.6.4.4.4.
 inline constexpr std::array<std::string_view, 2> kStiffnessWords = {"a", "b"};
 
+// The range a value must lie in, in the unit the model keeps it (in, kips or none); each end is
+// either included or open.
+struct ValueRange {
+    float low = 0;
+    float high = 0;
+    bool lowIncluded = true;
+    bool highIncluded = true;
+    bool holds(float value) const {
+        return (lowIncluded ? value >= low : value > low) &&
+               (highIncluded ? value <= high : value < high);
+    }
+};
+
+// The range of each number of an axis (kAxisSway has none) and of the project's beta_dns.
+ValueRange axisFieldRange(AxisField field);
+ValueRange betaDnsRange();
+
+// The reason a value outside the range is refused, its ends multiplied by factor and followed by
+// unit when one is given: "lies outside 0 to 1,000 ft", "must be above 0 and at most 10".
+std::string rangeReason(const ValueRange& range, double factor = 1, std::string_view unit = {});
+
 // A fault in the data: in axis 'x' or 'y' at one of its fields, or (axis empty) at "EI" or
 // "betaDns".
 struct SlendernessFault {

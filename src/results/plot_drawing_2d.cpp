@@ -3,6 +3,7 @@
 // units, a legend, the loads of the diagram and its control points.
 #include "engine/shortened_pi.h"
 #include "format/number_format.h"
+#include "project/checked_load_points.h"
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/polyline_pen.h"
@@ -101,23 +102,23 @@ std::optional<std::string> missingDesignContour(const Plot2DData& d, const Proje
     return "No state has phi*Pn = P";
 }
 
-double loadDirection(const LoadRow& row) {
-    const double a = std::atan2(static_cast<double>(row[kMux]), row[kMuy]) * 180.0 / kShortPi;
+double loadDirection(const CheckedLoadPoint& load) {
+    const double a = std::atan2(static_cast<double>(load.Mx), load.My) * 180.0 / kShortPi;
     return a < 0 ? a + 360.0 : a;
 }
 
-// Where a load sits on the figure: at its moment along the diagram's direction and Pu, or at
-// (Mux, Muy) on a contour.
-FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s, const ProjectModel& model,
-                      int n) {
-    const LoadRow& row = model.loads[static_cast<std::size_t>(n)];
+// Where a load sits on the figure: at the moment it is checked on (magnified for a slender
+// member) along the diagram's direction and Pu, or at (Mx, My) on a contour. n is 1-based.
+FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s,
+                      const std::vector<CheckedLoadPoint>& points, int n) {
+    const CheckedLoadPoint& load = points[static_cast<std::size_t>(n - 1)];
     const double kipFt = 12.0 * s.moment;
     if (d.mode == PlotMode::PnMn) {
         const double a = d.angle * kShortPi / 180.0;
-        const double along = row[kMux] * std::sin(a) + row[kMuy] * std::cos(a);
-        return {along * kipFt, row[kPu] * s.force};
+        const double along = load.Mx * std::sin(a) + load.My * std::cos(a);
+        return {along * kipFt, load.Pu * s.force};
     }
-    return {row[kMux] * kipFt, row[kMuy] * kipFt};
+    return {load.Mx * kipFt, load.My * kipFt};
 }
 
 bool loadFails(const ProjectModel& model, int n) {
@@ -151,7 +152,8 @@ struct Extent {
 
 // Everything the figure shows, the origin included so that the axes cross on it.
 Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const ProjectModel& model,
-                    const Plot2DOptions& options, const std::vector<int>& loads) {
+                    const Plot2DOptions& options, const std::vector<CheckedLoadPoint>& points,
+                    const std::vector<int>& loads) {
     Extent e;
     e.add({0, 0});
     for (int i = 1; i <= d.count; ++i) {
@@ -166,7 +168,7 @@ Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const ProjectMod
         }
     }
     for (int n : loads) {
-        e.add(loadPoint(d, s, model, n));
+        e.add(loadPoint(d, s, points, n));
     }
     if (d.mode == PlotMode::PnMn && d.controlPoints) {
         for (const ControlPoint& p : *d.controlPoints) {
@@ -335,7 +337,10 @@ void drawSectionOverlay(Canvas& canvas, const Figure& f, const PlotAxis& h,
 
 } // namespace
 
-std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) {
+namespace {
+
+std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data,
+                             const std::vector<CheckedLoadPoint>& points) {
     std::vector<int> out;
     const int n = model.loads.count();
     const double window = kLoadAxialWindow * std::fabs(model.Po / 1000.0);
@@ -343,21 +348,27 @@ std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) 
         if (model.loads.status(static_cast<std::size_t>(i)).pending) {
             continue; // not checked yet: it would show as passing
         }
-        const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
+        const CheckedLoadPoint& load = points[static_cast<std::size_t>(i - 1)];
         bool on = false;
         if (data.mode == PlotMode::PnMn) {
-            const bool noMoment = row[kMux] == 0 && row[kMuy] == 0;
-            double miss = std::fmod(loadDirection(row) - data.angle, 360.0);
+            const bool noMoment = load.Mx == 0 && load.My == 0;
+            double miss = std::fmod(loadDirection(load) - data.angle, 360.0);
             miss = std::fabs(miss - 360.0 * std::round(miss / 360.0));
             on = noMoment || miss <= kLoadDirectionWindow;
         } else {
-            on = std::fabs(static_cast<double>(row[kPu]) - data.contourPn) <= window;
+            on = std::fabs(static_cast<double>(load.Pu) - data.contourPn) <= window;
         }
         if (on) {
             out.push_back(i);
         }
     }
     return out;
+}
+
+} // namespace
+
+std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) {
+    return loadsOnPlot(model, data, checkedLoadPoints(model));
 }
 
 Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectModel& model,
@@ -370,8 +381,9 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     Plot2DData d = data;
     d.count = std::clamp(data.count, 0, kMaxCurveRows);
     const DisplayScale s(model.units);
-    const std::vector<int> loads = loadsOnPlot(model, d);
-    const Extent extent = figureExtent(d, s, model, options, loads);
+    const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
+    const std::vector<int> loads = loadsOnPlot(model, d, points);
+    const Extent extent = figureExtent(d, s, model, options, points, loads);
     const bool biaxial = d.mode == PlotMode::Biaxial;
 
     // The plot area: room for the tick values on the left, the tick values and the title below,
@@ -466,7 +478,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
         const auto row = static_cast<std::size_t>(i - 1);
         const std::string label =
             d.loadLabels && row < d.loadLabels->size() ? (*d.loadLabels)[row] : std::to_string(i);
-        f.loadMarker(loadPoint(d, s, model, i), marker, colour, label);
+        f.loadMarker(loadPoint(d, s, points, i), marker, colour, label);
     }
     canvas.endGroup();
 

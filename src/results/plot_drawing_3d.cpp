@@ -1,5 +1,6 @@
 // The 3D view: axes, the nominal and reduced surface meshes, the loads with their capacities
 // and the section, all through one scene so that they line up.
+#include "project/checked_load_points.h"
 #include "results/plot_drawing.h"
 #include "results/polyline_pen.h"
 
@@ -79,6 +80,8 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
     const double marker = loadMarkerSize(canvas);
     const double arm = marker / scene.screenScale(); // model units
     const double k = scene.k();
+    // Each load at the moments its ratio is computed on, magnified for a slender member.
+    const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
     for (int i = 1; i <= model.loads.count(); ++i) {
         if (model.loads.status(static_cast<std::size_t>(i)).pending) {
             continue; // not checked yet: it would show as passing
@@ -88,7 +91,8 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
         const float ratio = row[kRatio];
         // A load without an established capacity counts as failing.
         const int colour = found && ratio <= 1.0f ? kYellow : kLightRed;
-        const ModelPoint L{row[kMux] * 12.0 * k, row[kPu], row[kMuy] * 12.0 * k};
+        const CheckedLoadPoint& load = points[static_cast<std::size_t>(i - 1)];
+        const ModelPoint L{load.Mx * 12.0 * k, load.Pu, load.My * 12.0 * k};
         draw.line({L.X - arm, L.Y, L.Z}, {L.X + arm, L.Y, L.Z}, colour);
         draw.line({L.X, L.Y - arm, L.Z}, {L.X, L.Y + arm, L.Z}, colour);
         draw.line({L.X, L.Y, L.Z - arm}, {L.X, L.Y, L.Z + arm}, colour);

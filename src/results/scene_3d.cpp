@@ -2,6 +2,7 @@
 #include "results/scene_3d.h"
 
 #include "engine/shortened_pi.h"
+#include "project/checked_load_points.h"
 
 #include <algorithm>
 #include <cmath>
@@ -129,9 +130,11 @@ void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads) {
     }
     if (loads && surfaceExtent_) {
         const double k = scale_.k;
+        const std::vector<CheckedLoadPoint> points = checkedLoadPoints(*loads);
         for (int n = 1; n <= loads->loads.count(); ++n) {
             const LoadRow& row = loads->loads[static_cast<std::size_t>(n)];
-            b.add(project({row[kMux] * 12.0 * k, row[kPu], row[kMuy] * 12.0 * k}));
+            const CheckedLoadPoint& load = points[static_cast<std::size_t>(n - 1)];
+            b.add(project({load.Mx * 12.0 * k, load.Pu, load.My * 12.0 * k}));
             b.add(project({row[kPhiMnx] * 12.0 * k, row[kPhiPn], row[kPhiMny] * 12.0 * k}));
         }
     }

@@ -28,7 +28,8 @@ Application::Application(Platform& platform, std::optional<std::string> settings
                   mainWindow_.showProjectInputs();
                   recompute();
               }),
-      loadCases_(model_, platform), loads_(model_, platform, pointer_, *this),
+      loadCases_(model_, platform), slenderness_(model_, platform, *this),
+      loads_(model_, platform, pointer_, *this),
       results_(model_, platform, pointer_, *this, data_, wait_),
       largeView_(model_, platform, pointer_, data_),
       pointEditor_(model_, platform, pointer_, *this),
@@ -45,11 +46,13 @@ Application::Application(Platform& platform, std::optional<std::string> settings
         mainWindow_.onSummaryComputed();
         singlePoint_.refreshFromSummary();
         refreshOpenLoadCases();
+        refreshOpenSlenderness();
     });
     units_.addUnitsObserver([this] {
         mainWindow_.showUnits();
         singlePoint_.applyUnitLabels();
         refreshOpenLoadCases();
+        refreshOpenSlenderness();
     });
     units_.setRebuildFromInputs([this] { mainWindow_.rebuildFromInputs(); });
     results_.setOpenLargeView([this] { largeView_.show(); });
@@ -62,6 +65,13 @@ void Application::refreshOpenLoadCases() {
     // The combinations are checked against the section as it now stands, in the units now shown.
     if (loadCases_.view().visible) {
         loadCases_.refresh();
+    }
+}
+
+void Application::refreshOpenSlenderness() {
+    // A new or opened project brings its own data, and its section its own radii of gyration.
+    if (slenderness_.view().visible) {
+        slenderness_.refresh();
     }
 }
 

@@ -21,6 +21,7 @@
 #include "ui/results_data.h"
 #include "ui/results_presenter.h"
 #include "ui/single_point_presenter.h"
+#include "ui/slenderness_presenter.h"
 #include "ui/summary_chain.h"
 #include "ui/units_presenter.h"
 #include "ui/wait_presenter.h"
@@ -62,6 +63,7 @@ public:
     InformationPresenter& information() { return information_; }
     DesignPresenter& design() { return design_; }
     LoadCasesPresenter& loadCases() { return loadCases_; }
+    SlendernessPresenter& slenderness() { return slenderness_; }
     WaitPresenter& wait() { return wait_; }
     LoadTablePresenter& loads() { return loads_; }
     ResultsPresenter& results() { return results_; }
@@ -111,6 +113,7 @@ private:
     void keepSettingsIn(const std::string& dir);
     void setBusy(bool busy);
     void refreshOpenLoadCases();
+    void refreshOpenSlenderness();
     // The summary, with the load checks of a large table left to the background.
     void summarize();
     void startBackgroundChecks();
@@ -131,6 +134,7 @@ private:
     InformationPresenter information_;
     DesignPresenter design_;
     LoadCasesPresenter loadCases_;
+    SlendernessPresenter slenderness_;
     LoadTablePresenter loads_;
     ResultsPresenter results_;
     LargeViewPresenter largeView_;

@@ -238,13 +238,17 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
         return;
     }
     DocumentTable table;
+    // With slenderness data every load is checked on its magnified moments: the table shows
+    // those, beside the capacity they are measured against; the steps below give the first-order
+    // ones.
+    const bool slender = m.slenderness.has_value();
     const std::string f = "(" + t.F() + ")";
     const std::string mo = "(" + t.M() + ")";
     const std::string l = "(" + t.L() + ")";
     table.heading = {row({{"Load", 8},
                           {"Pu", 11},
-                          {"Mux", 10},
-                          {"Muy", 10},
+                          {slender ? "Mcx" : "Mux", 10},
+                          {slender ? "Mcy" : "Muy", 10},
                           {"e", 9},
                           {"Angle", 8},
                           {"phi*Pn", 11},
@@ -267,11 +271,23 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
         const LoadRow& r = load.check.row;
         const bool found = load.check.capacityFound;
         const auto cap = [&](std::string text) { return found ? text : std::string("-"); };
+        const auto& magnified = load.check.magnification;
+        const bool stable = magnified && !magnified->noStableMagnifier();
+        const auto moment = [&](int column) {
+            if (!magnified) {
+                return t.momentKipFt(r[column]);
+            }
+            if (!stable) {
+                return std::string("-");
+            }
+            const AxisMagnification& axis = column == kMux ? magnified->x : magnified->y;
+            return t.momentKipFt(static_cast<float>(*axis.Mc));
+        };
         table.rows.push_back(
             row({{load.id, 8},
                  {t.force(r[kPu]), 11},
-                 {t.momentKipFt(r[kMux]), 10},
-                 {t.momentKipFt(r[kMuy]), 10},
+                 {moment(kMux), 10},
+                 {moment(kMuy), 10},
                  {formatNumber(r[kEccentricity] * m.units.lengthFactor, "###0.00"), 9},
                  {formatNumber(r[kLoadAngle], "##0.00"), 8},
                  {cap(t.force(r[kPhiPn])), 11},

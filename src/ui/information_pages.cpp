@@ -111,9 +111,12 @@ std::vector<InformationPage> informationPages(DesignCode code) {
          "values, whatever units were shown when they were saved."},
         {"Limitations",
          "One cross section at a time, with one concrete and one grade of steel.\n"
-         "Strength only: no slenderness or second-order effects, no serviceability checks, no "
-         "shear or torsion, no prestressing, no added strength from confinement beyond the phi "
-         "factors of ties and spirals.\n" +
+         "Slender columns by the moment magnifier method only (Slenderness... in the main "
+         "window): no second-order frame analysis, and the member's data (lengths, effective "
+         "length factors, the storey's sway) is the engineer's.\n"
+         "Strength only otherwise: no serviceability checks, no shear or torsion, no "
+         "prestressing, no added strength from confinement beyond the phi factors of ties and "
+         "spirals.\n" +
              ed +
              " strength design (ACI 318-05, 318-14 or 318-19 can be chosen) with bar sizes #3 to "
              "#11, #14 and #18.\n"
@@ -136,8 +139,7 @@ std::vector<InformationPage> informationPages(DesignCode code) {
          "This project follows " +
              ed + "."},
         {"Future Releases",
-         "Ideas for later versions include moment magnification for slender columns and metric "
-         "bar sizes. None of these is scheduled."},
+         "Ideas for later versions include metric bar sizes. None of these is scheduled."},
         {"Contacting the Developer",
          "Questions and reports of problems go to whoever supplied your copy of PMSECT. Please "
          "send the project file (.rcs), the units you had chosen and the steps that led to the "

@@ -5,6 +5,7 @@
 #include "io/file_replacing.h"
 #include "io/load_file.h"
 #include "io/project_file.h"
+#include "project/engine_inputs_of.h"
 #include "ui/finite_change.h"
 #include "ui/load_table_presenter.h"
 
@@ -30,8 +31,38 @@ std::string fileName(const std::string& path) {
 // The header names the columns as a load file does, so that an exported file imports again.
 constexpr const char* kExportHeader = "id,Pu,Mux,Muy,e,angle,phiPn,phiMnx,phiMny,ratio";
 
+// For a project with slenderness data the load's end moments follow, named as a load file names
+// them, and the magnified moments its ratio is computed on (a load file's reader passes them by).
+std::string slenderHeader() {
+    std::string header;
+    for (const std::string_view name : kLoadEndMomentNames) {
+        header += "," + std::string(name);
+    }
+    return header + ",PuSustained,Mcx,Mcy";
+}
+
+std::string slenderFields(const LoadRow& row, const std::optional<LoadMagnification>& magnified) {
+    std::string text;
+    const auto field = [&text](const auto& value) {
+        text += ',';
+        if (value) {
+            text += fileNumberText(static_cast<float>(*value));
+        }
+    };
+    for (const auto& moment : row.ends.moments) {
+        field(moment);
+    }
+    field(row.ends.PuSustained);
+    field(magnified ? magnified->x.Mc : std::nullopt);
+    field(magnified ? magnified->y.Mc : std::nullopt);
+    return text;
+}
+
 std::string exportText(const ProjectModel& m) {
-    std::string text = std::string(kExportHeader) + "\n";
+    const bool slender = m.slenderness.has_value();
+    const std::optional<EngineInputs> inputs =
+        slender ? std::optional(engineInputsOf(m)) : std::nullopt;
+    std::string text = std::string(kExportHeader) + (slender ? slenderHeader() : "") + "\n";
     for (int k = 1; k <= m.loads.count(); ++k) {
         const LoadRow& row = m.loads[static_cast<std::size_t>(k)];
         const bool found = m.loads.status(static_cast<std::size_t>(k)).capacityFound;
@@ -41,6 +72,9 @@ std::string exportText(const ProjectModel& m) {
             if (found || col < kPhiPn) {
                 text += fileNumberText(row[col]);
             }
+        }
+        if (inputs) {
+            text += slenderFields(row, magnificationOf(*inputs, loadInputOf(row)));
         }
         text += "\n";
     }
@@ -132,6 +166,12 @@ bool LoadTablePresenter::paste(std::string_view text) {
         row.field[kPu] = load.Pu;
         row.field[kMux] = load.Mux;
         row.field[kMuy] = load.Muy;
+        // The end moments as typed, in the units shown; an empty one gives none.
+        for (std::size_t m = 0; m < kEndMomentCount; ++m) {
+            row.ends[m] = load.ends.moments[m];
+        }
+        row.ends[kEndMomentCount] = load.ends.PuSustained;
+        row.endsEdited.fill(true);
         view_.rows.push_back(row);
     }
     renumber();

@@ -1,6 +1,7 @@
 // The load table: the record set of load rows and its write-back to the model.
 #include "ui/load_table_presenter.h"
 
+#include "project/engine_inputs_of.h"
 #include "ui/finite_change.h"
 #include "ui/load_verdict_line.h"
 
@@ -20,23 +21,26 @@ LoadTablePresenter::LoadTablePresenter(ProjectModel& model, Platform& platform,
 }
 
 void LoadTablePresenter::buildColumns() {
-    const DisplayUnits& u = model_.units;
-    const std::array<std::string, kLoadFields> captions{"Num",
-                                                        "Pu (" + u.forceLabel + ")",
-                                                        "Mux (" + u.momentLabel + ")",
-                                                        "Muy (" + u.momentLabel + ")",
-                                                        "eccen. (" + u.lengthLabel + ")",
-                                                        "Angle (deg)",
-                                                        "pPn (" + u.forceLabel + ")",
-                                                        "pMnx (" + u.momentLabel + ")",
-                                                        "pMny (" + u.momentLabel + ")",
-                                                        "Check"};
-    for (std::size_t f = 0; f < captions.size(); ++f) {
-        view_.columns[f] = GridColumn{captions[f], kLoadColumnShare, f >= 1 && f <= 3, true};
-    }
+    view_.columns = loadTableColumns(model_.units, model_.slenderness);
 }
 
-LoadGridRow LoadTablePresenter::rowFromModel(int k) const {
+namespace {
+
+// The inputs the magnifier of a project with slenderness data takes, built once for all rows.
+std::optional<EngineInputs> magnifierInputs(const ProjectModel& model) {
+    if (!model.slenderness) {
+        return std::nullopt;
+    }
+    return engineInputsOf(model);
+}
+
+const EngineInputs* orNull(const std::optional<EngineInputs>& inputs) {
+    return inputs ? &*inputs : nullptr;
+}
+
+} // namespace
+
+LoadGridRow LoadTablePresenter::rowFromModel(int k, const EngineInputs* inputs) const {
     const LoadRow& load = model_.loads[static_cast<std::size_t>(k)];
     const DisplayUnits& u = model_.units;
     const std::array<double, kLoadFields> factor{
@@ -59,6 +63,14 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k) const {
     for (int f = kPu; f <= kMuy; ++f) {
         row.stored[static_cast<std::size_t>(f)] = load[f];
     }
+    row.storedEnds = load.ends;
+    row.ends = endCells(load.ends, u);
+    // Computed with the check's inputs, once per check rather than per cell shown.
+    if (inputs && !row.pending) {
+        if (const auto magnification = magnificationOf(*inputs, loadInputOf(load))) {
+            row.magnified = magnifiedCells(*magnification, u.momentFactor);
+        }
+    }
     return row;
 }
 
@@ -66,8 +78,9 @@ void LoadTablePresenter::activate() {
     buildColumns();
     view_.rows.clear();
     view_.rows.reserve(static_cast<std::size_t>(model_.loads.count()));
+    const auto inputs = magnifierInputs(model_);
     for (int k = 1; k <= model_.loads.count(); ++k) {
-        view_.rows.push_back(rowFromModel(k));
+        view_.rows.push_back(rowFromModel(k, orNull(inputs)));
     }
     view_.currentRow = 0;
     noteVerdict();
@@ -186,11 +199,18 @@ const LoadGridRow* LoadTablePresenter::shownRow(int row) const {
     return &view_.rows[view_.shown[static_cast<std::size_t>(row)]];
 }
 
-bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
-    if (!shownRow(row) || field < kPu || field > kMuy) {
+bool LoadTablePresenter::editCell(int row, int column, std::string_view text) {
+    if (!shownRow(row) || column < 0 || column >= static_cast<int>(view_.columns.size()) ||
+        !view_.columns[static_cast<std::size_t>(column)].editable) {
         return false;
     }
+    const LoadTableColumn& c = view_.columns[static_cast<std::size_t>(column)];
     const CellText cell = readCellText(text);
+    LoadGridRow& r = view_.rows[view_.shown[static_cast<std::size_t>(row)]];
+    if (c.kind != LoadCellKind::Field) {
+        return editEndCell(r, c, cell);
+    }
+    const int field = c.index;
     if (!cell.accepted) {
         platform_.showMessage(kLoadNotNumericMessage);
         return false;
@@ -204,13 +224,37 @@ bool LoadTablePresenter::editCell(int row, int field, std::string_view text) {
         platform_.showMessage(*refusal);
         return false;
     }
-    LoadGridRow& r = view_.rows[view_.shown[static_cast<std::size_t>(row)]];
     r.edited[static_cast<std::size_t>(field)] = true;
     auto& slot = r.field[static_cast<std::size_t>(field)];
     slot.reset();
     if (cell.value) {
         slot = static_cast<float>(*cell.value);
     }
+    edited_ = true;
+    return true;
+}
+
+bool LoadTablePresenter::editEndCell(LoadGridRow& row, const LoadTableColumn& column,
+                                     const CellText& cell) {
+    const bool axial = column.kind == LoadCellKind::PuSustained;
+    const std::size_t at = axial ? kEndMomentCount : static_cast<std::size_t>(column.index);
+    const std::string name =
+        axial ? std::string("PuSustained") : std::string(kLoadEndMomentNames[at]);
+    if (!cell.accepted) {
+        platform_.showMessage(name + " must be a number, or blank for none");
+        return false;
+    }
+    const DisplayUnits& u = model_.units;
+    if (const auto refusal = cellRangeRefusal(
+            cell, name, axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
+            axial ? u.forceFactor : u.momentFactor, axial ? u.forceLabel : u.momentLabel)) {
+        platform_.showMessage(*refusal);
+        return false;
+    }
+    // A blank cell gives no end moment: the load's Mux or Muy stands for it.
+    row.endsEdited[at] = true;
+    row.ends[at] =
+        cell.value ? std::optional<float>(static_cast<float>(*cell.value)) : std::nullopt;
     edited_ = true;
     return true;
 }
@@ -244,6 +288,18 @@ bool LoadTablePresenter::update() {
                 stored && !row.edited[f] ? *stored
                                          : static_cast<float>(cellValue(row.field[f]) / factor[f]);
         }
+        load.ends = row.storedEnds;
+        for (std::size_t m = 0; m <= kEndMomentCount; ++m) {
+            if (!row.endsEdited[m]) {
+                continue;
+            }
+            const bool axial = m == kEndMomentCount;
+            std::optional<float>& slot = axial ? load.ends.PuSustained : load.ends.moments[m];
+            slot.reset();
+            if (row.ends[m]) {
+                slot = static_cast<float>(*row.ends[m] / (axial ? u.forceFactor : u.momentFactor));
+            }
+        }
         model_.loads.append(load);
     }
 
@@ -257,9 +313,11 @@ bool LoadTablePresenter::update() {
 }
 
 void LoadTablePresenter::rowsFromModel() {
+    buildColumns(); // the slenderness data may have come or gone
     view_.rows.resize(static_cast<std::size_t>(model_.loads.count()));
+    const auto inputs = magnifierInputs(model_);
     for (int k = 1; k <= model_.loads.count(); ++k) {
-        view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k);
+        view_.rows[static_cast<std::size_t>(k - 1)] = rowFromModel(k, orNull(inputs));
     }
     noteVerdict();
     arrangeRows();
@@ -287,17 +345,38 @@ void LoadTablePresenter::cancel() {
     chain_.setSummaryEnabled(true);
 }
 
-bool LoadTablePresenter::cellFails(int row, int field) const {
+bool LoadTablePresenter::cellFails(int row, int column) const {
     const LoadGridRow* r = shownRow(row);
-    return field == kRatio && r && r->overCapacity;
+    return r && column >= 0 && column < static_cast<int>(view_.columns.size()) &&
+           view_.columns[static_cast<std::size_t>(column)].kind == LoadCellKind::Field &&
+           view_.columns[static_cast<std::size_t>(column)].index == kRatio && r->overCapacity;
 }
 
-std::string LoadTablePresenter::cellText(int row, int field) const {
+std::string LoadTablePresenter::cellText(int row, int column) const {
     const LoadGridRow* shown = shownRow(row);
-    if (!shown || field < 0 || field >= kLoadFields) {
+    if (!shown || column < 0 || column >= static_cast<int>(view_.columns.size())) {
         return {};
     }
     const LoadGridRow& r = *shown;
+    const LoadTableColumn& c = view_.columns[static_cast<std::size_t>(column)];
+    const auto axis = static_cast<std::size_t>(c.index);
+    switch (c.kind) {
+    case LoadCellKind::Field:
+        break;
+    case LoadCellKind::EndMoment:
+        return realCellText(r.ends[axis]);
+    case LoadCellKind::PuSustained:
+        return realCellText(r.ends[kEndMomentCount]);
+    case LoadCellKind::Mc:
+        return r.magnified ? realCellText(r.magnified->Mc[axis]) : std::string();
+    case LoadCellKind::DeltaNs:
+        return r.magnified ? realCellText(r.magnified->deltaNs[axis]) : std::string();
+    case LoadCellKind::DeltaS:
+        return r.magnified ? realCellText(r.magnified->deltaS[axis]) : std::string();
+    case LoadCellKind::Slender:
+        return r.magnified ? r.magnified->slender : std::string();
+    }
+    const int field = c.index;
     if (field == 0) {
         return std::to_string(r.num);
     }

@@ -3,9 +3,11 @@
 // ratio or cut to the failing ones, and the progress of checks running in the background.
 #pragma once
 
+#include "engine/engine_inputs.h"
 #include "model/project_model.h"
 #include "ui/busy_pointer.h"
 #include "ui/grid_cells.h"
+#include "ui/load_table_columns.h"
 #include "ui/platform.h"
 #include "ui/summary_chain.h"
 
@@ -18,7 +20,6 @@
 namespace pmsect {
 
 inline constexpr int kLoadFields = 10;
-inline constexpr double kLoadColumnShare = 0.095;
 
 // Shown in the "Check" cell of a load whose capacity on its own load line was not found; its
 // capacity cells stay empty.
@@ -52,6 +53,13 @@ struct LoadGridRow {
     // as its rounded display value converted back.
     std::array<std::optional<float>, kMuy + 1> stored{};
     std::array<bool, kMuy + 1> edited{};
+    // The load's end moments and sustained Pu in display units, those the model holds and which
+    // the user has typed over, as for Pu, Mux and Muy; and what the moment magnifier gave the
+    // load's check, for a project with slenderness data.
+    EndCells ends{};
+    LoadEndMoments storedEnds;
+    std::array<bool, kEndMomentCount + 1> endsEdited{};
+    std::optional<MagnifiedCells> magnified;
 };
 
 struct LoadTableView {
@@ -66,7 +74,8 @@ struct LoadTableView {
     std::string sortCaption = "Sort by Ratio";
     std::string failingCaption = "Failing Only";
     std::string stopCaption = "Stop Checks";
-    std::array<GridColumn, kLoadFields> columns{};
+    // Without slenderness data the ten fields in their order, column c showing field c.
+    std::vector<LoadTableColumn> columns;
     std::vector<LoadGridRow> rows; // in the loads' order
     // The rows on show, as positions in rows, in the order shown: the loads in their order or
     // by ratio, largest first, and every one or the failing ones only. The grid's row numbers,
@@ -97,8 +106,9 @@ public:
     void addLoad();
     void deleteLoad();
     void selectRow(int index);
-    // A cell typed by the user: fields 1-3 only. Returns false when the text was refused.
-    bool editCell(int row, int field, std::string_view text);
+    // A cell typed by the user: Pu, Mux, Muy and the end moments only. Returns false when the
+    // text was refused.
+    bool editCell(int row, int column, std::string_view text);
     // The loads from the rows, the summary with its checks, and the rows rewritten from them.
     // False when a row is empty (the user is told which) or a result would overflow: the loads
     // are as they were before.
@@ -134,14 +144,16 @@ public:
     void onChecksAdvanced();
 
     // What a cell of a shown row shows.
-    std::string cellText(int row, int field) const;
+    std::string cellText(int row, int column) const;
     // A check whose ratio exceeds 1: the load is beyond the section's design strength.
-    bool cellFails(int row, int field) const;
+    bool cellFails(int row, int column) const;
 
 private:
     void buildColumns();
     void renumber();
-    LoadGridRow rowFromModel(int k) const;
+    // inputs: the project's, for the magnification of a project with slenderness data.
+    LoadGridRow rowFromModel(int k, const EngineInputs* inputs) const;
+    bool editEndCell(LoadGridRow& row, const LoadTableColumn& column, const CellText& cell);
     void rowsFromModel();
     void noteVerdict();
     // view_.shown again from the rows, the sort and the filter; the current row stays in range.

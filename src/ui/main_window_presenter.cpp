@@ -631,6 +631,8 @@ WindowRequest MainWindowPresenter::onButton(MainButton button) {
         return {WindowId::Design};
     case MainButton::LoadCases:
         return {WindowId::LoadCases};
+    case MainButton::Slenderness:
+        return {WindowId::Slenderness};
     }
     return {};
 }

@@ -43,7 +43,7 @@ enum class MainOption {
 };
 
 // The buttons that open a window (cmdLoads, cmdPnMn, cmdResults, cmdEdPnts, cmdEditBars,
-// cmdEdBarSet, cmdDesign, cmdLoadCases).
+// cmdEdBarSet, cmdDesign, cmdLoadCases, cmdSlenderness).
 enum class MainButton {
     Loads,
     SinglePoint,
@@ -52,7 +52,8 @@ enum class MainButton {
     EditBars,
     EditBarSets,
     Design,
-    LoadCases
+    LoadCases,
+    Slenderness
 };
 
 enum class MainMenu { Output, DefaultDirectory, Units, Information };

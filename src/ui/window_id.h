@@ -18,6 +18,7 @@ enum class WindowId {
     Report,
     Design,
     LoadCases,
+    Slenderness,
 };
 
 // What an event asks the toolkit to show. fromMenu tells the directory and information windows

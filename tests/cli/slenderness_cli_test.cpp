@@ -100,5 +100,34 @@ TEST(SlendernessCli, LoadFileEndMomentsAreMagnifiedAsTheProjectsOwn) {
     EXPECT_EQ(a["ratio"], own[0]["ratio"]);
 }
 
+// The CSV output carries the moments the ratio is computed on as the JSON does; without
+// slenderness data its columns stay those of every load file.
+TEST(SlendernessCli, LoadFileCsvCarriesTheMagnifiedMomentsOfASlenderMember) {
+    Scratch s;
+    const std::string loads =
+        s.write("loads.csv", "id,Pu,Mux,Muy,MuxTop,MuxBot,MuxTopSway\nA,-544,187.5,0,187.5,0,90\n");
+    json plain = json::parse(kProject);
+    plain.erase("slenderness");
+    const struct {
+        std::string project;
+        std::string headerEnd;
+        std::string rowEnd;
+    } cases[] = {
+        {s.write("slender.json", kProject), "capacityFound,Mcx_kipft,Mcy_kipft", "true,259.5,"},
+        {s.write("plain.json", plain.dump()), ",capacityFound", ""}};
+    for (const auto& c : cases) {
+        const std::string csv = runCli("check --csv --loads " + loads + " " + c.project).text;
+        const std::string header = csv.substr(0, csv.find('\n'));
+        EXPECT_EQ(header.substr(header.size() - c.headerEnd.size()), c.headerEnd) << csv;
+        const std::string row = csv.substr(header.size() + 1);
+        if (!c.rowEnd.empty()) {
+            // Mcx = 259.5 as the JSON gives it; Mcy the y axis's M2,min.
+            const json own = json::parse(runCli("check --json " + c.project).text);
+            EXPECT_NE(row.find(c.rowEnd + own[0]["Mcy_kipft"].dump() + "\n"), std::string::npos)
+                << row;
+        }
+    }
+}
+
 } // namespace
 } // namespace pmsect

@@ -3,6 +3,8 @@
 // series and the hover readout.
 #include "drawing_test_sections.h"
 #include "engine/curve_test_models.h"
+#include "project/checked_load_points.h"
+#include "project/engine_inputs_of.h"
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/recording_canvas.h"
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <string>
 
 namespace pmsect {
@@ -411,6 +414,38 @@ TEST(PlotAxis, RoundStepsAndAtLeastFourTicks) {
     EXPECT_DOUBLE_EQ(b.low(), -0.5);
     EXPECT_DOUBLE_EQ(b.high(), 10.5);
     EXPECT_NEAR(b.pictureStart() + b.pictureEnd(), 500, 1e-9);
+}
+
+} // namespace
+} // namespace pmsect
+
+namespace pmsect {
+namespace {
+
+// A slender member's load is plotted where its ratio is computed: at its magnified moments. About
+// x alone (lu = 240 in, about y lu = 0): Pu = -300 k magnifies Mux = 50 ft-k by some 1.4, which
+// turns the load from 45 degrees to some 54.
+TEST(Plot2D, ASlenderMembersLoadIsPlacedAtItsMagnifiedMoments) {
+    ProjectModel m = test::rectangleModel(12, 18);
+    m.loads.append(LoadRow{});
+    m.loads[1][kPu] = -300;
+    m.loads[1][kMux] = 50;
+    m.loads[1][kMuy] = 50;
+    const CurveTable t = sampleCurve();
+    EXPECT_EQ(loadsOnPlot(m, curveData(t, 45)), std::vector<int>{1});
+    EXPECT_EQ(checkedLoadPoints(m).at(0).Mx, 50.0f);
+
+    m.slenderness = SlendernessData{};
+    m.slenderness->x.lu = 240;
+    const CheckedLoadPoint p = checkedLoadPoints(m).at(0);
+    const auto magnified = magnificationOf(engineInputsOf(m), loadInputOf(m.loads[1]));
+    ASSERT_TRUE(magnified && magnified->x.Mc);
+    EXPECT_EQ(p.Mx, static_cast<float>(*magnified->x.Mc));
+    EXPECT_EQ(p.My, 50.0f);
+    const double direction = std::atan2(p.Mx, p.My) * 180 / std::numbers::pi;
+    ASSERT_GT(direction, 50.5);
+    EXPECT_EQ(loadsOnPlot(m, curveData(t, 45)), std::vector<int>{});
+    EXPECT_EQ(loadsOnPlot(m, curveData(t, static_cast<float>(direction))), std::vector<int>{1});
 }
 
 } // namespace

@@ -353,7 +353,8 @@ QWidget* MainWindow::buildButtonRow() {
                    {"cmdResults", "P-M Diagrams", MainButton::Results},
                    {"cmdPnMn", "Pn && Mn", MainButton::SinglePoint},
                    {"cmdDesign", "Design...", MainButton::Design},
-                   {"cmdLoadCases", "Load Cases...", MainButton::LoadCases}};
+                   {"cmdLoadCases", "Load Cases...", MainButton::LoadCases},
+                   {"cmdSlenderness", "Slenderness...", MainButton::Slenderness}};
     for (const auto& b : buttons) {
         QPushButton* button = addButton(b.name, b.caption);
         const MainButton which = b.button;

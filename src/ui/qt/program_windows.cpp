@@ -18,6 +18,7 @@
 #include "ui/qt/results_exporter.h"
 #include "ui/qt/results_window.h"
 #include "ui/qt/single_point_window.h"
+#include "ui/qt/slenderness_window.h"
 #include "ui/qt/units_window.h"
 #include "ui/qt/wait_window.h"
 #include "ui/qt/window_support.h"
@@ -58,6 +59,9 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform)
         if (loadCasesWindow_) {
             loadCasesWindow_->render();
         }
+        if (slendernessWindow_) {
+            slendernessWindow_->render();
+        }
     });
     app_.units().addUnitsObserver([this] {
         if (singlePointWindow_) {
@@ -65,6 +69,9 @@ ProgramWindows::ProgramWindows(Application& app, QtPlatform& platform)
         }
         if (loadCasesWindow_) {
             loadCasesWindow_->render();
+        }
+        if (slendernessWindow_) {
+            slendernessWindow_->render();
         }
     });
     app_.addLoadCheckObserver([this] {
@@ -160,6 +167,15 @@ void ProgramWindows::open(const WindowRequest& request) {
         app_.loadCases().open();
         loadCasesWindow_->render();
         bringToFront(*loadCasesWindow_);
+        return;
+    case WindowId::Slenderness:
+        if (makeOnce(slendernessWindow_,
+                     [&] { return std::make_unique<SlendernessWindow>(app_.slenderness()); })) {
+            placeCentred(*slendernessWindow_, platform_);
+        }
+        app_.slenderness().open();
+        slendernessWindow_->render();
+        bringToFront(*slendernessWindow_);
         return;
     case WindowId::Loads:
         showEditing(app_.loads(), loads_,
@@ -283,8 +299,9 @@ void ProgramWindows::exitProgram() {
     for (QWidget* window : std::initializer_list<QWidget*>{
              opening_.get(), main_.get(), information_.get(), units_.get(), directoryWindow_.get(),
              singlePointWindow_.get(), reportWindow_.get(), designWindow_.get(),
-             loadCasesWindow_.get(), loads_.get(), results_.get(), largeView_.get(),
-             pointEditor_.get(), barEditor_.get(), barSetEditor_.get(), wait_.get()}) {
+             loadCasesWindow_.get(), slendernessWindow_.get(), loads_.get(), results_.get(),
+             largeView_.get(), pointEditor_.get(), barEditor_.get(), barSetEditor_.get(),
+             wait_.get()}) {
         if (window != nullptr) {
             window->hide();
         }

@@ -19,6 +19,7 @@ class GridWindow;
 class InformationWindow;
 class LargeViewWindow;
 class LoadCasesWindow;
+class SlendernessWindow;
 class MainWindow;
 class OpeningWindow;
 class QtPlatform;
@@ -61,6 +62,7 @@ public:
     ReportWindow* reportWindow() { return reportWindow_.get(); }
     DesignWindow* designWindow() { return designWindow_.get(); }
     LoadCasesWindow* loadCasesWindow() { return loadCasesWindow_.get(); }
+    SlendernessWindow* slendernessWindow() { return slendernessWindow_.get(); }
     GridWindow* loadTableWindow() { return loads_.get(); }
     ResultsWindow* resultsWindow() { return results_.get(); }
     LargeViewWindow* largeViewWindow() { return largeView_.get(); }
@@ -104,6 +106,7 @@ private:
     std::unique_ptr<ReportWindow> reportWindow_;
     std::unique_ptr<DesignWindow> designWindow_;
     std::unique_ptr<LoadCasesWindow> loadCasesWindow_;
+    std::unique_ptr<SlendernessWindow> slendernessWindow_;
     std::unique_ptr<GridWindow> loads_;
     std::unique_ptr<ResultsWindow> results_;
     std::unique_ptr<LargeViewWindow> largeView_;
