@@ -33,19 +33,9 @@ std::vector<LoadTableColumn> loadTableColumns(const DisplayUnits& u,
     for (int f = 0; f <= 3; ++f) {
         field(f);
     }
+    const bool sway[] = {slenderness && slenderness->x.sway, slenderness && slenderness->y.sway};
+    const std::string moment = " (" + u.momentLabel + ")";
     if (slenderness) {
-        const bool sway[] = {slenderness->x.sway, slenderness->y.sway};
-        const std::string moment = " (" + u.momentLabel + ")";
-        // The moment captions are the load file's column names, so that an export reads back.
-        for (std::size_t m = 0; m < kEndMomentCount; ++m) {
-            if (m < kMxTopSway || sway[(m - kMxTopSway) / 2]) {
-                columns.push_back({{std::string(kLoadEndMomentNames[m]) + moment, 0, true, true},
-                                   LoadCellKind::EndMoment,
-                                   static_cast<int>(m)});
-            }
-        }
-        columns.push_back(
-            {{"PuSustained (" + u.forceLabel + ")", 0, true, true}, LoadCellKind::PuSustained, 0});
         columns.push_back({{"Mcx" + moment, 0, false, true}, LoadCellKind::Mc, 0});
         columns.push_back({{"Mcy" + moment, 0, false, true}, LoadCellKind::Mc, 1});
         for (int a = 0; a < 2; ++a) {
@@ -62,6 +52,18 @@ std::vector<LoadTableColumn> loadTableColumns(const DisplayUnits& u,
     }
     for (int f = 4; f <= 9; ++f) {
         field(f);
+    }
+    if (slenderness) {
+        // The moment captions are the load file's column names, so that an export reads back.
+        for (std::size_t m = 0; m < kEndMomentCount; ++m) {
+            if (m < kMxTopSway || sway[(m - kMxTopSway) / 2]) {
+                columns.push_back({{std::string(kLoadEndMomentNames[m]) + moment, 0, true, true},
+                                   LoadCellKind::EndMoment,
+                                   static_cast<int>(m)});
+            }
+        }
+        columns.push_back(
+            {{"PuSustained (" + u.forceLabel + ")", 0, true, true}, LoadCellKind::PuSustained, 0});
     }
     if (slenderness) {
         // The grid's width shared by every column; each stays as wide as its caption.

@@ -26,9 +26,9 @@ struct LoadTableColumn : GridColumn {
     int index = 0;
 };
 
-// After Muy the end moments (their sway parts for a sway axis) and PuSustained; after them Mcx,
-// Mcy, delta_ns of each axis, delta_s of a sway axis and the slender mark, the moments the
-// eccentricity and the capacity columns that follow are computed on.
+// After Muy: Mcx, Mcy, delta_ns of each axis, delta_s of a sway axis and the slender mark, the
+// moments the eccentricity and the capacity columns that follow are computed on; after Check the
+// load's end moments (their sway parts for a sway axis) and PuSustained, which the user types.
 std::vector<LoadTableColumn> loadTableColumns(const DisplayUnits& u,
                                               const std::optional<SlendernessData>& slenderness);
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace pmsect {
 namespace {
@@ -227,6 +228,22 @@ TEST(ReportText, SlenderLoadsListTheMagnifiersSteps) {
         << text;
     EXPECT_NE(text.find("M2min governs"), std::string::npos);
     EXPECT_NE(text.find("Cm = 1.000 (318-19 6.6.4.5.3); delta_ns = "), std::string::npos);
+    // The first-order moments are labelled so, and the magnified ones the ratio is computed on
+    // follow: M2,min = 100 (0.6 + 0.03 x 18) / 12 = 9.50 ft-k about x, 100 (0.6 + 0.03 x 12) / 12
+    // = 8.00 about y, each then magnified (delta_ns >= 1).
+    EXPECT_EQ(plain.find("1st ord.:"), std::string::npos);
+    EXPECT_NE(plain.find("   Demand  :"), std::string::npos);
+    EXPECT_NE(text.find("   1st ord.:"), std::string::npos);
+    const std::size_t mc = text.find("   Mc      :");
+    ASSERT_NE(mc, std::string::npos) << text;
+    std::istringstream line(text.substr(mc + 12, text.find('\n', mc) - mc - 12));
+    double Pu = 0;
+    double Mcx = 0;
+    double Mcy = 0;
+    line >> Pu >> Mcx >> Mcy;
+    EXPECT_EQ(Pu, -100);
+    EXPECT_GE(Mcx, 9.5);
+    EXPECT_GE(Mcy, 8.0);
 }
 
 TEST(ReportText, LoadsInSiUnits) {

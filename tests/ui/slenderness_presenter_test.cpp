@@ -3,9 +3,13 @@
 // load table shows what the magnifier gives each load, as the engine computes it.
 #include "engine/load_check.h"
 #include "engine/strength_reduction.h"
+#include "format/number_format.h"
 #include "io/slenderness_rules.h"
 #include "project/engine_inputs_of.h"
 #include "results_windows_fixture.h"
+
+#include <filesystem>
+#include <fstream>
 
 namespace pmsect::test {
 namespace {
@@ -226,6 +230,42 @@ TEST_F(SlendernessWindowTest, EndMomentCellsAreTypedValidatedAndKeptThroughUpdat
     loads.activate();
     ASSERT_TRUE(loads.update());
     EXPECT_EQ(model.loads[1].ends, ends);
+}
+
+// An exported slender table names the end moments as a load file does, with the magnified
+// moments after them, and imports again to the same loads and end moments.
+TEST_F(SlendernessWindowTest, AnExportedSlenderTableImportsAgainWithItsEndMoments) {
+    checkLoad("-200", "50");
+    slender.setChecked(true);
+    ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::Lu, "240"));
+    loads.activate();
+    ASSERT_TRUE(loads.editCell(0, column("MuxBot (ft-k)"), "40"));
+    ASSERT_TRUE(loads.update());
+    const LoadEndMoments ends = model.loads[1].ends;
+    const std::string shownMc = loads.cellText(0, column("Mcx (ft-k)"));
+    const std::string out =
+        (std::filesystem::temp_directory_path() / "pmsect_slender_export.csv").string();
+    platform.saveAnswers.push_back(out);
+    loads.exportLoads();
+    std::ifstream in(out);
+    std::string header;
+    std::string row;
+    std::getline(in, header);
+    std::getline(in, row);
+    EXPECT_EQ(header, "id,Pu,Mux,Muy,e,angle,phiPn,phiMnx,phiMny,ratio,MuxTop,MuxBot,MuyTop,MuyBot,"
+                      "MuxTopSway,MuxBotSway,MuyTopSway,MuyBotSway,PuSustained,Mcx,Mcy");
+    // Mcx is the last field but one.
+    const std::string beforeMcy = row.substr(0, row.rfind(','));
+    const std::string Mcx = beforeMcy.substr(beforeMcy.rfind(',') + 1);
+    EXPECT_EQ(formatNumber(std::stod(Mcx), "0.00"), shownMc) << row;
+
+    platform.openAnswers.push_back(out);
+    platform.choiceAnswers.push_back(0); // Replace
+    loads.importLoads();
+    ASSERT_EQ(model.loads.count(), 1);
+    EXPECT_EQ(model.loads[1].ends, ends);
+    EXPECT_EQ(loads.cellText(0, column("Mcx (ft-k)")), shownMc);
+    std::filesystem::remove(out);
 }
 
 } // namespace

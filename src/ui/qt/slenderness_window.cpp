@@ -75,6 +75,7 @@ SlendernessWindow::SlendernessWindow(SlendernessPresenter& presenter, QWidget* p
     });
     // Every edit is in the project as it is made: Escape closes as Done does.
     clickOnEscape(*this, *done);
+    setMinimumWidth(640);
 }
 
 QWidget* SlendernessWindow::buildAxis(SlenderAxis axis) {
@@ -106,6 +107,7 @@ QWidget* SlendernessWindow::buildAxis(SlenderAxis axis) {
     addBox(AxisBox::KSway);
     c.source = new QComboBox(group);
     c.source->setObjectName(QString("cmbSwaySource") + kAxisNames[a]);
+    c.source->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     form->addRow("δs from", c.source);
     connect(c.source, &QComboBox::activated, this, [this, axis](int index) {
         presenter_.setSwaySource(axis, static_cast<SwaySource>(index));
@@ -126,6 +128,7 @@ QWidget* SlendernessWindow::buildStiffness() {
     auto* form = new QFormLayout(group);
     stiffness_ = new QComboBox(group);
     stiffness_->setObjectName("cmbStiffness");
+    stiffness_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     form->addRow("EI", stiffness_);
     connect(stiffness_, &QComboBox::activated, this, [this](int index) {
         presenter_.setStiffness(static_cast<StiffnessChoice>(index));
