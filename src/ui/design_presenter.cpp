@@ -36,13 +36,17 @@ bool sameLoads(const ProjectModel& a, const ProjectModel& b) {
                 return false;
             }
         }
+        if (a.loads[static_cast<std::size_t>(i)].ends !=
+            b.loads[static_cast<std::size_t>(i)].ends) {
+            return false;
+        }
     }
     return true;
 }
 
 // Everything a search depends on: the section, materials, edition, confinement, cover, ties,
-// spacing and loads (not the bars it replaces). A search of another project must not be applied
-// to this one.
+// spacing, the member's slenderness and the loads (not the bars it replaces). A search of another
+// project must not be applied to this one.
 bool sameDesignInputs(const ProjectModel& a, const ProjectModel& b) {
     const auto same = [](const auto& x, const auto& y) {
         return std::memcmp(&x, &y, sizeof x) == 0;
@@ -54,7 +58,8 @@ bool sameDesignInputs(const ProjectModel& a, const ProjectModel& b) {
            a.pnMaxFactor == b.pnMaxFactor && a.confinement == b.confinement &&
            a.clearCover == b.clearCover && a.tieBarSize == b.tieBarSize &&
            a.clearSpacing == b.clearSpacing && a.firstBarAngle == b.firstBarAngle &&
-           a.refX == b.refX && a.refY == b.refY && sameLoads(a, b);
+           a.refX == b.refX && a.refY == b.refY && a.slenderness == b.slenderness &&
+           sameLoads(a, b);
 }
 
 } // namespace

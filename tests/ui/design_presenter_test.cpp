@@ -5,6 +5,8 @@
 #include "format/number_format.h"
 #include "main_window_fixture.h"
 
+#include <functional>
+
 namespace pmsect::test {
 namespace {
 
@@ -91,14 +93,23 @@ TEST_F(DesignWindowTest, ApplyLaysTheArrangementAsTheCommandLineWritesIt) {
 }
 
 TEST_F(DesignWindowTest, ASearchOfAnotherProjectIsNotApplied) {
-    design.open();
-    design.runDesign();
-    const std::vector<Bar> before = bars();
-    type(MainInput::Fpc, "5000");
-    design.apply();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0], "The project has changed since the search: press Design again");
-    EXPECT_TRUE(sameBars(bars(), before));
+    const std::function<void()> changes[] = {
+        [&] { type(MainInput::Fpc, "5000"); },
+        // The member's slenderness magnifies the loads the search was made for.
+        [&] { app.slenderness().setChecked(true); },
+    };
+    for (const auto& change : changes) {
+        platform.messages.clear();
+        design.open();
+        design.runDesign();
+        const std::vector<Bar> before = bars();
+        change();
+        design.apply();
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0],
+                  "The project has changed since the search: press Design again");
+        EXPECT_TRUE(sameBars(bars(), before));
+    }
 }
 
 TEST_F(DesignWindowTest, RangesOutsideTheTableOrReversedAreRefused) {
