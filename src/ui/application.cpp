@@ -28,7 +28,8 @@ Application::Application(Platform& platform, std::optional<std::string> settings
                   mainWindow_.showProjectInputs();
                   recompute();
               }),
-      loadCases_(model_, platform), loads_(model_, platform, pointer_, *this),
+      loadCases_(model_, platform, [this] { loadChecksAdvanced(); }),
+      loads_(model_, platform, pointer_, *this),
       results_(model_, platform, pointer_, *this, data_, wait_),
       largeView_(model_, platform, pointer_, data_),
       pointEditor_(model_, platform, pointer_, *this),

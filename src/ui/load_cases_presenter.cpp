@@ -41,8 +41,9 @@ std::string freshCaseName(const std::vector<LoadCase>& cases) {
 
 } // namespace
 
-LoadCasesPresenter::LoadCasesPresenter(ProjectModel& model, Platform& platform)
-    : model_(model), platform_(platform) {
+LoadCasesPresenter::LoadCasesPresenter(ProjectModel& model, Platform& platform,
+                                       std::function<void()> changed)
+    : model_(model), platform_(platform), changed_(std::move(changed)) {
     for (const LoadKind kind : kLoadKinds) {
         view_.kinds.emplace_back(loadKindName(kind));
     }
@@ -57,6 +58,13 @@ void LoadCasesPresenter::open() {
 void LoadCasesPresenter::refresh() {
     fill();
     fillCombinations();
+}
+
+void LoadCasesPresenter::changed() {
+    refresh();
+    if (changed_) {
+        changed_();
+    }
 }
 
 void LoadCasesPresenter::fill() {
@@ -81,6 +89,8 @@ void LoadCasesPresenter::fill() {
     view_.halfLive = o.halfLive;
     view_.sds = boxNumberText(static_cast<float>(o.SDS));
     view_.liveFraction = boxNumberText(static_cast<float>(o.sustainedLiveFraction));
+    fillFactors();
+    fillUsers();
 }
 
 void LoadCasesPresenter::fillCombinations() {
@@ -129,7 +139,7 @@ void LoadCasesPresenter::addCase() {
     added.name = freshCaseName(cases);
     cases.push_back(added);
     view_.currentCase = static_cast<int>(cases.size()) - 1;
-    refresh();
+    changed();
 }
 
 void LoadCasesPresenter::deleteCase() {
@@ -149,7 +159,7 @@ void LoadCasesPresenter::deleteCase() {
         }
     }
     eraseCurrentRow(cases, view_.currentCase);
-    refresh();
+    changed();
 }
 
 void LoadCasesPresenter::selectCase(int row) {
@@ -225,7 +235,7 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
     view_.currentCase = row;
     // A refused cell shows again what the case holds.
     if (accepted) {
-        refresh();
+        changed();
     } else {
         fill();
     }
@@ -234,7 +244,7 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
 
 void LoadCasesPresenter::setHalfLive(bool on) {
     model_.loadCases.options.halfLive = on;
-    refresh();
+    changed();
 }
 
 bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
@@ -250,7 +260,7 @@ bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
     } else {
         CombinationOptions& o = model_.loadCases.options;
         (sds ? o.SDS : o.sustainedLiveFraction) = value;
-        refresh();
+        changed();
         return true;
     }
     fill();

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pmsect {
 namespace {
@@ -116,6 +117,71 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     top->addWidget(optionsBox, 0, Qt::AlignTop);
     layout->addLayout(top, 2);
 
+    auto* middle = new QHBoxLayout;
+    auto* factorsBox = new QGroupBox("Factor table (ASCE 7-22 2.3.1, 2.3.6)", this);
+    auto* factorsLayout = new QVBoxLayout(factorsBox);
+    factors_ = makeTable(factorsBox, "grdFactorTable", 1 + static_cast<int>(kFactorKinds.size()));
+    factors_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    factors_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    factors_->horizontalHeader()->setStretchLastSection(false);
+    factorsLayout->addWidget(factors_);
+    connect(factors_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const int row = item->row();
+        const LoadKind kind = kFactorKinds[static_cast<std::size_t>(item->column() - 1)];
+        const std::string text = item->text().toStdString();
+        later([this, row, kind, text] { presenter_.editFactor(row, kind, text); });
+    });
+    restore_ = new QPushButton("&Restore ASCE 7 Factors", factorsBox);
+    restore_->setObjectName("cmdRestoreFactors");
+    restore_->setAutoDefault(false);
+    connect(restore_, &QPushButton::clicked, this, [this] {
+        presenter_.restoreStandardFactors();
+        render();
+    });
+    auto* factorButtons = new QHBoxLayout;
+    factorButtons->addWidget(restore_);
+    factorButtons->addStretch();
+    factorsLayout->addLayout(factorButtons);
+    middle->addWidget(factorsBox, 0);
+
+    auto* usersBox = new QGroupBox("Combinations of your own", this);
+    auto* usersLayout = new QVBoxLayout(usersBox);
+    users_ = makeTable(usersBox, "grdUserCombinations", 1);
+    users_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    users_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
+    usersLayout->addWidget(users_);
+    connect(users_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        const int row = item->row();
+        const int column = item->column();
+        const std::string text = item->text().toStdString();
+        later([this, row, column, text] {
+            column == 0 ? presenter_.editUserName(row, text)
+                        : presenter_.editUserFactor(row, column - 1, text);
+        });
+    });
+    connect(users_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { presenter_.selectUserCombination(row); });
+    auto* userButtons = new QHBoxLayout;
+    const std::pair<const char*, const char*> userCommands[] = {
+        {"cmdAddCombination", "Add Co&mbination"}, {"cmdDeleteCombination", "Delete Com&bination"}};
+    for (const auto& [name, caption] : userCommands) {
+        auto* button = new QPushButton(caption, usersBox);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        userButtons->addWidget(button);
+        const bool add = std::string_view(name) == "cmdAddCombination";
+        connect(button, &QPushButton::clicked, this, [this, add] {
+            add ? presenter_.addUserCombination() : presenter_.deleteUserCombination();
+            render();
+        });
+    }
+    userButtons->addStretch();
+    usersLayout->addLayout(userButtons);
+    middle->addWidget(usersBox, 1);
+    layout->addLayout(middle, 3);
+
     auto* combinationsBox = new QGroupBox("Strength combinations, checked", this);
     auto* combinationsLayout = new QVBoxLayout(combinationsBox);
     combinations_ = makeTable(combinationsBox, "grdCombinations", 6);
@@ -142,7 +208,7 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     });
     // Every edit is in the project as it is made: Escape closes as Done does.
     clickOnEscape(*this, *done);
-    setMinimumSize(900, 640);
+    setMinimumSize(1100, 900);
 }
 
 void LoadCasesWindow::later(std::function<void()> edit) {
@@ -166,6 +232,8 @@ void LoadCasesWindow::render() {
             box->setText(qtText(*text));
         }
     }
+    renderFactors();
+    renderUsers();
     renderCombinations();
     status_->setText(qtText(v.status));
     showAs(*this, v.visible);
@@ -206,6 +274,55 @@ void LoadCasesWindow::renderCases() {
     if (!v.cases.empty()) {
         cases_->setCurrentCell(v.currentCase,
                                cases_->currentColumn() < 0 ? 0 : cases_->currentColumn());
+    }
+}
+
+void LoadCasesWindow::renderFactors() {
+    const LoadCasesView& v = presenter_.view();
+    const QSignalBlocker quiet(factors_);
+    QStringList columns{"Combination"};
+    for (const LoadKind kind : kFactorKinds) {
+        columns << qtText(std::string(loadKindName(kind)));
+    }
+    factors_->setHorizontalHeaderLabels(columns);
+    factors_->setRowCount(static_cast<int>(v.factorRows.size()));
+    for (int r = 0; r < static_cast<int>(v.factorRows.size()); ++r) {
+        const FactorRowView& row = v.factorRows[static_cast<std::size_t>(r)];
+        auto* formula = new QTableWidgetItem(qtText(row.formula));
+        formula->setFlags(formula->flags() & ~Qt::ItemIsEditable);
+        factors_->setItem(r, 0, formula);
+        for (int k = 0; k < static_cast<int>(kFactorKinds.size()); ++k) {
+            const std::string& text = row.factors[static_cast<std::size_t>(k)];
+            auto* item = new QTableWidgetItem(qtText(text));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // A kind the row has no term of takes no factor.
+            if (text.empty()) {
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                item->setBackground(palette().window());
+            }
+            factors_->setItem(r, k + 1, item);
+        }
+    }
+    restore_->setEnabled(!v.standardFactors);
+}
+
+void LoadCasesWindow::renderUsers() {
+    const LoadCasesView& v = presenter_.view();
+    const QSignalBlocker quiet(users_);
+    users_->setColumnCount(static_cast<int>(v.userColumns.size()));
+    users_->setHorizontalHeaderLabels(qtTexts(v.userColumns));
+    users_->setRowCount(static_cast<int>(v.users.size()));
+    for (int r = 0; r < static_cast<int>(v.users.size()); ++r) {
+        const UserCombinationView& row = v.users[static_cast<std::size_t>(r)];
+        users_->setItem(r, 0, new QTableWidgetItem(qtText(row.name)));
+        for (int c = 0; c < static_cast<int>(row.factors.size()); ++c) {
+            auto* item = new QTableWidgetItem(qtText(row.factors[static_cast<std::size_t>(c)]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            users_->setItem(r, c + 1, item);
+        }
+    }
+    if (!v.users.empty()) {
+        users_->setCurrentCell(v.currentUser, std::max(0, users_->currentColumn()));
     }
 }
 
