@@ -14,12 +14,16 @@ std::string countText(std::size_t n) {
     return formatNumber(static_cast<double>(n), "###,##0");
 }
 
-// "12 loads", "11 loads and combinations", "10 combinations".
+// "12 loads", "1 load", "11 loads and combinations", "10 combinations".
 std::string checkedNoun(std::size_t loads, std::size_t combinations) {
+    const bool one = loads + combinations == 1;
     if (combinations == 0) {
-        return "loads";
+        return one ? "load" : "loads";
     }
-    return loads == 0 ? "combinations" : "loads and combinations";
+    if (loads == 0) {
+        return one ? "combination" : "combinations";
+    }
+    return "loads and combinations";
 }
 
 } // namespace
@@ -27,10 +31,15 @@ std::string checkedNoun(std::size_t loads, std::size_t combinations) {
 std::string verdictSentence(const LoadVerdict& verdict, std::size_t combinations,
                             const std::string& governing) {
     const std::string noun = checkedNoun(verdict.count - combinations, combinations);
-    std::string line =
-        verdict.failing == 0
-            ? "All " + countText(verdict.count) + " " + noun + " pass"
-            : countText(verdict.failing) + " of " + countText(verdict.count) + " " + noun + " fail";
+    const bool one = verdict.count == 1;
+    std::string line;
+    if (verdict.failing == 0) {
+        line = one ? "1 " + noun + " passes"
+                   : "All " + countText(verdict.count) + " " + noun + " pass";
+    } else {
+        line = countText(verdict.failing) + " of " + countText(verdict.count) + " " + noun +
+               (one ? " fails" : " fail");
+    }
     if (verdict.governing) {
         line += "; largest ratio " + formatNumber(verdict.largestRatio, "0.000") + " (" +
                 governing + ")";

@@ -15,7 +15,8 @@
 
 namespace pmsect {
 
-// "All 12 loads pass; largest ratio 0.945 (load 3)", "3 of 11 loads and combinations fail;
+// "All 12 loads pass; largest ratio 0.945 (load 3)", "1 load passes; ...", "1 of 1 load fails;
+// ...", "3 of 11 loads and combinations fail;
 // largest ratio 1.204 (combination 1.2D + 1.6L)", "All 10 combinations pass; ...". The verdict
 // is over the loads first, then the combinations (the last `combinations` of verdict.count);
 // governing names the governing one ("load 3", "combination 1.4D").

@@ -3,6 +3,7 @@
 // The ratios are compared with the engine's own check of the same loads on one thread.
 #include "engine/load_batch.h"
 #include "format/number_format.h"
+#include "io/project_formats.h"
 #include "project/engine_inputs_of.h"
 #include "results_windows_fixture.h"
 
@@ -133,6 +134,36 @@ TEST_F(LoadTableManyRows, StoppedChecksLeaveTheRowsNotCheckedAndSaySo) {
     EXPECT_EQ(loads.cellText(0, kPhiPn), "");
     EXPECT_EQ(loads.view().verdict, "None of the 600 loads was checked.");
     EXPECT_EQ(main.view().loadVerdict, loads.view().verdict);
+}
+
+// Opening a project of 10,000 loads: the wait window is up only while the file is read, the
+// summary shows at once, and the loads are checked in the background to the verdict they had.
+TEST_F(LoadTableManyRows, OpeningAProjectOfManyLoadsChecksThemInTheBackground) {
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "many.csv").string();
+    std::ofstream(file, std::ios::binary) << manyLoads();
+    loads.show();
+    loads.activate();
+    platform.openAnswers.push_back(file);
+    loads.importLoads();
+    platform.runTicks();
+    const std::string verdict = main.view().loadVerdict;
+    ASSERT_EQ(verdict.find(" of 10,000 loads fail"), verdict.find(' ')) << verdict;
+    const std::string project = (dir / "many.project.json").string();
+    ASSERT_TRUE(writeAnyProject(project, model));
+    loads.done();
+
+    main.newProject();
+    platform.openAnswers.push_back(project);
+    main.openProject();
+    ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
+    EXPECT_LT(model.Po, 0.0f); // the summary is there
+    EXPECT_TRUE(app.loadCheckProgress().running());
+    EXPECT_TRUE(model.loads.status(kRows).pending);
+    EXPECT_EQ(main.view().loadVerdict.rfind("Checking the loads: ", 0), 0u);
+    platform.runTicks();
+    EXPECT_FALSE(model.loads.status(kRows).pending);
+    EXPECT_EQ(main.view().loadVerdict, verdict);
 }
 
 } // namespace
