@@ -2,7 +2,6 @@
 // project's options, edited cell by cell under the rules every reader of a project applies.
 #include "building/input_limits.h"
 #include "engine/load_combinations.h"
-#include "format/number_format.h"
 #include "io/load_case_rules.h"
 #include "ui/grid_cells.h"
 #include "ui/load_cases_presenter.h"
@@ -34,10 +33,6 @@ std::optional<std::size_t> termOf(const FactorRow& row, LoadKind kind) {
     return std::nullopt;
 }
 
-std::string factorCell(double factor) {
-    return boxNumberText(static_cast<float>(factor));
-}
-
 } // namespace
 
 void LoadCasesPresenter::fillFactors() {
@@ -48,7 +43,7 @@ void LoadCasesPresenter::fillFactors() {
         FactorRowView shown{rowFormula(row), {}};
         for (std::size_t k = 0; k < kFactorKinds.size(); ++k) {
             if (const auto t = termOf(row, kFactorKinds[k])) {
-                shown.factors[k] = factorCell(row.terms[*t].factor);
+                shown.factors[k] = factorText(row.terms[*t].factor);
             }
         }
         view_.factorRows.push_back(std::move(shown));
@@ -67,7 +62,7 @@ void LoadCasesPresenter::fillUsers() {
         for (const auto& [caseName, factor] : user.factors) {
             for (std::size_t i = 0; i < set.cases.size(); ++i) {
                 if (set.cases[i].name == caseName) {
-                    shown.factors[i] = factorCell(factor);
+                    shown.factors[i] = factorText(factor);
                 }
             }
         }

@@ -57,15 +57,19 @@ TEST_F(LoadCasesWindowQtTest, ATypedCaseReachesTheProjectAndItsCombinations) {
 
 class LoadCasesScreenshotTest : public ScreenshotFixture {};
 
-// Dead, live, snow and wind cases of the new project's column, some combinations beyond its
-// strength.
+// Dead, live, snow, wind and crane cases of the new project's column, some combinations beyond
+// its strength: the factor table as ASCE 7 gives it and a combination of the user's with the
+// crane, which only such combinations take.
 TEST_F(LoadCasesScreenshotTest, DISABLED_LoadCasesWindow) {
     startToMainWindow();
     app->model().loadCases.cases = {{"Dead", LoadKind::D, -150, 12, 3},
                                     {"Live", LoadKind::L, -60, 6, 1.5f},
                                     {"Snow", LoadKind::S, -15, 2, 0},
-                                    {"Wind", LoadKind::W, -5, 150, 8, true}};
+                                    {"Wind", LoadKind::W, -5, 150, 8, true},
+                                    {"Crane", LoadKind::Other, -10, 4, 0}};
     app->model().loadCases.options.sustainedLiveFraction = 0.25;
+    app->model().loadCases.options.userCombinations = {
+        {"Crane lift", {{"Dead", 1.2}, {"Live", 0.5}, {"Crane", 1.6}}}};
     child<QPushButton>(windows->mainWindow(), "cmdLoadCases")->click();
     LoadCasesWindow* window = windows->loadCasesWindow();
     ASSERT_NE(window, nullptr);

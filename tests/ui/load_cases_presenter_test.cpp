@@ -217,7 +217,7 @@ TEST_F(LoadCasesWindowTest, UserCombinationsAreAddedEditedAndDeleted) {
     EXPECT_EQ(cases.view().users[0].name, "User 1");
     EXPECT_EQ(cases.view().userColumns,
               (std::vector<std::string>{"Combination", "Case 1", "Case 2"}));
-    EXPECT_EQ(cases.view().users[0].factors, (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(cases.view().users[0].factors, (std::vector<std::string>{"1.0", "1.0"}));
 
     const struct {
         bool name; // the name cell, else the factor on case `column`

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -115,7 +116,7 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     form->addRow("SDS (g)", sds_);
     form->addRow("Sustained share of L", liveFraction_);
     top->addWidget(optionsBox, 0, Qt::AlignTop);
-    layout->addLayout(top, 2);
+    layout->addLayout(top, 3);
 
     auto* middle = new QHBoxLayout;
     auto* factorsBox = new QGroupBox("Factor table (ASCE 7-22 2.3.1, 2.3.6)", this);
@@ -143,11 +144,12 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     factorButtons->addWidget(restore_);
     factorButtons->addStretch();
     factorsLayout->addLayout(factorButtons);
-    middle->addWidget(factorsBox, 0);
+    middle->addWidget(factorsBox, 3);
 
     auto* usersBox = new QGroupBox("Combinations of your own", this);
     auto* usersLayout = new QVBoxLayout(usersBox);
     users_ = makeTable(usersBox, "grdUserCombinations", 1);
+    users_->horizontalHeader()->setStretchLastSection(false);
     users_->setSelectionBehavior(QAbstractItemView::SelectItems);
     users_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
@@ -179,8 +181,8 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     }
     userButtons->addStretch();
     usersLayout->addLayout(userButtons);
-    middle->addWidget(usersBox, 1);
-    layout->addLayout(middle, 3);
+    middle->addWidget(usersBox, 2);
+    layout->addLayout(middle, 4);
 
     auto* combinationsBox = new QGroupBox("Strength combinations, checked", this);
     auto* combinationsLayout = new QVBoxLayout(combinationsBox);
@@ -208,7 +210,7 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     });
     // Every edit is in the project as it is made: Escape closes as Done does.
     clickOnEscape(*this, *done);
-    setMinimumSize(1100, 900);
+    setMinimumSize(1100, 960);
 }
 
 void LoadCasesWindow::later(std::function<void()> edit) {
@@ -304,6 +306,15 @@ void LoadCasesWindow::renderFactors() {
         }
     }
     restore_->setEnabled(!v.standardFactors);
+    // Every factor in sight: the grid is as wide as its columns.
+    factors_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    factors_->resizeColumnsToContents();
+    int width = 2 * factors_->frameWidth() + factors_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < factors_->columnCount(); ++c) {
+        width += factors_->columnWidth(c);
+    }
+    factors_->setMinimumWidth(width);
+    factors_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
 void LoadCasesWindow::renderUsers() {
