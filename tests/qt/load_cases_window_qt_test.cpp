@@ -1,6 +1,6 @@
 // frmLoadCases on the offscreen platform: the main window's Load Cases... button opens it, a case
-// typed into the grid reaches the project and the checked combinations, Escape closes it; and its
-// picture for a person to see.
+// typed into the grid reaches the project and the checked combinations, so do a factor of the
+// table and an added combination, Escape closes it; and its picture for a person to see.
 #include "qt_test_support.h"
 #include "screenshot_fixture.h"
 #include "ui/qt/load_cases_window.h"
@@ -50,6 +50,23 @@ TEST_F(LoadCasesWindowQtTest, ATypedCaseReachesTheProjectAndItsCombinations) {
     EXPECT_EQ(app->model().loadCases.cases[0].kind, LoadKind::L);
     ASSERT_EQ(combinations->rowCount(), 1); // 1.2D + 1.6L without its D
     EXPECT_EQ(combinations->item(0, 1)->text(), "-160.00");
+
+    // A factor typed into the table and restored; a combination of the user's added by button.
+    auto* factors = child<QTableWidget>(window, "grdFactorTable");
+    auto* restore = child<QPushButton>(window, "cmdRestoreFactors");
+    EXPECT_FALSE(restore->isEnabled());
+    EXPECT_FALSE(factors->item(0, 2)->flags() & Qt::ItemIsEditable); // 1.4D has no L
+    factors->item(1, 2)->setText("1.7");                             // 1.2D + 1.6L + 0.5Lr
+    QCoreApplication::processEvents();
+    EXPECT_EQ(combinations->item(0, 0)->text(), "1.7L");
+    ASSERT_TRUE(restore->isEnabled());
+    restore->click();
+    EXPECT_TRUE(app->model().loadCases.options.factorTable.empty());
+    child<QPushButton>(window, "cmdAddCombination")->click();
+    auto* users = child<QTableWidget>(window, "grdUserCombinations");
+    ASSERT_EQ(users->rowCount(), 1);
+    EXPECT_EQ(users->horizontalHeaderItem(1)->text(), "Case 1");
+    EXPECT_EQ(app->model().loadCases.options.userCombinations.at(0).name, "User 1");
 
     QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());

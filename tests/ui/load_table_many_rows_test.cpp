@@ -30,19 +30,23 @@ std::string manyLoads() {
 
 class LoadTableManyRows : public ResultsWindowsTest {
 protected:
+    // The 10,000 loads imported into the load table, their checks under way.
+    void importManyLoads() {
+        std::filesystem::create_directories(dir);
+        const std::string file = (dir / "many.csv").string();
+        std::ofstream(file, std::ios::binary) << manyLoads();
+        loads.show();
+        loads.activate();
+        platform.openAnswers.push_back(file);
+        loads.importLoads();
+    }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("pmsect_many_rows_" + std::to_string(::getpid()));
 };
 
 TEST_F(LoadTableManyRows, ImportCheckSortFilterEditAndExport) {
-    std::filesystem::create_directories(dir);
-    const std::string file = (dir / "many.csv").string();
-    std::ofstream(file, std::ios::binary) << manyLoads();
-    loads.show();
-    loads.activate();
-    platform.openAnswers.push_back(file);
-    loads.importLoads();
+    importManyLoads();
     ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
     // The summary is there before the checks: the rows wait for theirs.
     ASSERT_EQ(loads.view().rows.size(), static_cast<std::size_t>(kRows));
@@ -139,13 +143,7 @@ TEST_F(LoadTableManyRows, StoppedChecksLeaveTheRowsNotCheckedAndSaySo) {
 // Opening a project of 10,000 loads: the wait window is up only while the file is read, the
 // summary shows at once, and the loads are checked in the background to the verdict they had.
 TEST_F(LoadTableManyRows, OpeningAProjectOfManyLoadsChecksThemInTheBackground) {
-    std::filesystem::create_directories(dir);
-    const std::string file = (dir / "many.csv").string();
-    std::ofstream(file, std::ios::binary) << manyLoads();
-    loads.show();
-    loads.activate();
-    platform.openAnswers.push_back(file);
-    loads.importLoads();
+    importManyLoads();
     platform.runTicks();
     const std::string verdict = main.view().loadVerdict;
     ASSERT_EQ(verdict.find(" of 10,000 loads fail"), verdict.find(' ')) << verdict;

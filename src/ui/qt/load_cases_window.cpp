@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 namespace pmsect {
 namespace {
@@ -34,6 +35,30 @@ QTableWidget* makeTable(QWidget* parent, const char* name, int columns) {
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
+}
+
+struct Command {
+    const char* name;
+    const char* caption;
+    std::function<void()> run;
+};
+
+// Buttons from the left, each running its command and then drawing the window again.
+QHBoxLayout* buttonRow(LoadCasesWindow& window, QWidget* parent,
+                       const std::vector<Command>& commands) {
+    auto* row = new QHBoxLayout;
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(command.caption, parent);
+        button->setObjectName(command.name);
+        button->setAutoDefault(false);
+        row->addWidget(button);
+        QObject::connect(button, &QPushButton::clicked, &window, [&window, run = command.run] {
+            run();
+            window.render();
+        });
+    }
+    row->addStretch();
+    return row;
 }
 
 QStringList qtTexts(const auto& texts) {
@@ -69,22 +94,10 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     });
     connect(cases_, &QTableWidget::currentCellChanged, this,
             [this](int row) { presenter_.selectCase(row); });
-    auto* caseButtons = new QHBoxLayout;
-    const std::pair<const char*, const char*> buttons[] = {{"cmdAddCase", "&Add Case"},
-                                                           {"cmdDeleteCase", "De&lete Case"}};
-    for (const auto& [name, caption] : buttons) {
-        auto* button = new QPushButton(caption, casesBox);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        caseButtons->addWidget(button);
-        const bool add = std::string_view(name) == "cmdAddCase";
-        connect(button, &QPushButton::clicked, this, [this, add] {
-            add ? presenter_.addCase() : presenter_.deleteCase();
-            render();
-        });
-    }
-    caseButtons->addStretch();
-    casesLayout->addLayout(caseButtons);
+    casesLayout->addLayout(
+        buttonRow(*this, casesBox,
+                  {{"cmdAddCase", "&Add Case", [this] { presenter_.addCase(); }},
+                   {"cmdDeleteCase", "De&lete Case", [this] { presenter_.deleteCase(); }}}));
     top->addWidget(casesBox, 1);
 
     auto* optionsBox = new QGroupBox("Options", this);
@@ -133,17 +146,10 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
         const std::string text = item->text().toStdString();
         later([this, row, kind, text] { presenter_.editFactor(row, kind, text); });
     });
-    restore_ = new QPushButton("&Restore ASCE 7 Factors", factorsBox);
-    restore_->setObjectName("cmdRestoreFactors");
-    restore_->setAutoDefault(false);
-    connect(restore_, &QPushButton::clicked, this, [this] {
-        presenter_.restoreStandardFactors();
-        render();
-    });
-    auto* factorButtons = new QHBoxLayout;
-    factorButtons->addWidget(restore_);
-    factorButtons->addStretch();
-    factorsLayout->addLayout(factorButtons);
+    factorsLayout->addLayout(buttonRow(*this, factorsBox,
+                                       {{"cmdRestoreFactors", "&Restore ASCE 7 Factors",
+                                         [this] { presenter_.restoreStandardFactors(); }}}));
+    restore_ = factorsBox->findChild<QPushButton*>("cmdRestoreFactors");
     middle->addWidget(factorsBox, 3);
 
     auto* usersBox = new QGroupBox("Combinations of your own", this);
@@ -165,22 +171,11 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     });
     connect(users_, &QTableWidget::currentCellChanged, this,
             [this](int row) { presenter_.selectUserCombination(row); });
-    auto* userButtons = new QHBoxLayout;
-    const std::pair<const char*, const char*> userCommands[] = {
-        {"cmdAddCombination", "Add Co&mbination"}, {"cmdDeleteCombination", "Delete Com&bination"}};
-    for (const auto& [name, caption] : userCommands) {
-        auto* button = new QPushButton(caption, usersBox);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
-        userButtons->addWidget(button);
-        const bool add = std::string_view(name) == "cmdAddCombination";
-        connect(button, &QPushButton::clicked, this, [this, add] {
-            add ? presenter_.addUserCombination() : presenter_.deleteUserCombination();
-            render();
-        });
-    }
-    userButtons->addStretch();
-    usersLayout->addLayout(userButtons);
+    usersLayout->addLayout(buttonRow(
+        *this, usersBox,
+        {{"cmdAddCombination", "Add Co&mbination", [this] { presenter_.addUserCombination(); }},
+         {"cmdDeleteCombination", "Delete Com&bination",
+          [this] { presenter_.deleteUserCombination(); }}}));
     middle->addWidget(usersBox, 2);
     layout->addLayout(middle, 4);
 
