@@ -71,6 +71,13 @@ void LoadCasesPresenter::fill() {
     const DisplayUnits& u = model_.units;
     view_.caseColumns = {"Case", "Kind", "P (" + u.forceLabel + ")", "Mx (" + u.momentLabel + ")",
                          "My (" + u.momentLabel + ")"};
+    const bool slender = model_.slenderness.has_value();
+    if (slender) {
+        view_.caseColumns.emplace_back("Sway");
+        for (const std::string_view name : kCaseEndMomentNames) {
+            view_.caseColumns.push_back(std::string(name) + " (" + u.momentLabel + ")");
+        }
+    }
     view_.combinationColumns = {"Combination",
                                 "Pu (" + u.forceLabel + ")",
                                 "Mux (" + u.momentLabel + ")",
@@ -79,9 +86,16 @@ void LoadCasesPresenter::fill() {
                                 "Check"};
     view_.cases.clear();
     for (const LoadCase& c : model_.loadCases.cases) {
-        view_.cases.push_back({c.name, std::string(loadKindName(c.kind)),
-                               shownValue(c.P, u.forceFactor), shownValue(c.Mx, u.momentFactor),
-                               shownValue(c.My, u.momentFactor)});
+        std::vector<std::string> row = {
+            c.name, std::string(loadKindName(c.kind)), shownValue(c.P, u.forceFactor),
+            shownValue(c.Mx, u.momentFactor), shownValue(c.My, u.momentFactor)};
+        if (slender) {
+            row.emplace_back(c.sway ? "yes" : "no");
+            for (const auto& end : c.ends) {
+                row.push_back(end ? shownValue(*end, u.momentFactor) : std::string());
+            }
+        }
+        view_.cases.push_back(std::move(row));
     }
     view_.currentCase =
         std::clamp(view_.currentCase, 0, std::max(0, static_cast<int>(view_.cases.size()) - 1));
@@ -210,6 +224,35 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
                 edited.sway = swayByDefault(*kind);
             }
             edited.kind = *kind;
+            accepted = true;
+        }
+    } else if (column == CaseColumn::Sway) {
+        if (text != "yes" && text != "no") {
+            platform_.showMessage("Sway of case " + edited.name + " must be yes or no");
+        } else {
+            edited.sway = text == "yes";
+            accepted = true;
+        }
+    } else if (column >= CaseColumn::FirstEndMoment) {
+        const auto end =
+            static_cast<std::size_t>(column) - static_cast<std::size_t>(CaseColumn::FirstEndMoment);
+        if (end >= kEndMomentCount) {
+            return false;
+        }
+        const DisplayUnits& u = model_.units;
+        const std::string cell = std::string(kCaseEndMomentNames[end]) + " of case " + edited.name;
+        const CellText typed = readCellText(text);
+        if (!typed.accepted) {
+            platform_.showMessage(cell + " must be a number, or empty for none");
+        } else if (const auto refusal = cellRangeRefusal(typed, cell, InputQuantity::Moment,
+                                                         u.momentFactor, u.momentLabel)) {
+            platform_.showMessage(*refusal);
+        } else {
+            // An empty cell: the case gives no such moment (Mx or My at both ends).
+            edited.ends[end] =
+                typed.value
+                    ? std::optional<float>(static_cast<float>(*typed.value / u.momentFactor))
+                    : std::nullopt;
             accepted = true;
         }
     } else {

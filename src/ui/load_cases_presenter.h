@@ -16,8 +16,11 @@
 
 namespace pmsect {
 
-enum class CaseColumn { Name, Kind, P, Mx, My };
+// The columns of a case; Sway and the end moments (in EndMoment's order) are shown when the
+// project holds the member's slenderness data, for the moment magnifier.
+enum class CaseColumn { Name, Kind, P, Mx, My, Sway, FirstEndMoment };
 inline constexpr std::size_t kCaseColumnCount = 5;
+inline constexpr std::size_t kSlenderCaseColumnCount = 6 + kEndMomentCount;
 
 enum class CaseOption { SDS, SustainedLiveFraction };
 
@@ -48,8 +51,8 @@ struct CombinationRowView {
 
 struct LoadCasesView {
     std::string caption = "Load Cases";
-    std::array<std::string, kCaseColumnCount> caseColumns;
-    std::vector<std::array<std::string, kCaseColumnCount>> cases;
+    std::vector<std::string> caseColumns; // kCaseColumnCount, or kSlenderCaseColumnCount
+    std::vector<std::vector<std::string>> cases;
     int currentCase = 0;
     std::vector<std::string> kinds; // the Kind column's list
     bool halfLive = false;

@@ -95,6 +95,11 @@ TEST_F(LoadCasesScreenshotTest, DISABLED_LoadCasesWindow) {
     window->close();
     app->refresh();
     snap(windows->mainWindow(), "23-main-combinations-verdict");
+    // With the member's slenderness data the cases show their sway and end moments.
+    app->model().slenderness = SlendernessData{};
+    app->model().loadCases.cases[3].ends[kMxBot] = -120;
+    child<QPushButton>(windows->mainWindow(), "cmdLoadCases")->click();
+    snap(window, "24-load-cases-end-moments");
 }
 
 } // namespace

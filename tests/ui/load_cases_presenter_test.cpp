@@ -135,8 +135,8 @@ TEST_F(LoadCasesWindowTest, RefusedCellsAreNamedAndKeepTheirValue) {
         EXPECT_FALSE(cases.editCase(1, r.column, r.text)) << r.text;
         ASSERT_EQ(platform.messages.size(), 1u) << r.text;
         EXPECT_EQ(platform.messages[0].rfind(r.message, 0), 0u) << platform.messages[0];
-        EXPECT_EQ(cases.view().cases[1], (std::array<std::string, kCaseColumnCount>{
-                                             "Case 2", "L", "-50.00", "30.00", "0.00"}));
+        EXPECT_EQ(cases.view().cases[1],
+                  (std::vector<std::string>{"Case 2", "L", "-50.00", "30.00", "0.00"}));
     }
     EXPECT_EQ(cases.view().combinations.size(), shown);
     platform.messages.clear();
@@ -262,6 +262,43 @@ TEST_F(LoadCasesWindowTest, UserCombinationsAreAddedEditedAndDeleted) {
     ASSERT_EQ(model.loadCases.options.userCombinations.size(), 1u);
     EXPECT_EQ(model.loadCases.options.userCombinations[0].name, "User 2");
     EXPECT_TRUE(main.hasUnsavedChanges());
+}
+
+// With the member's slenderness data the grid shows each case's sway and end moments: typed,
+// refused by name, and emptied back to none (Mx or My at both ends).
+TEST_F(LoadCasesWindowTest, EndMomentsAndSwayAreShownWithSlendernessData) {
+    addCase("D", "-100", "40");
+    EXPECT_EQ(cases.view().caseColumns.size(), kCaseColumnCount);
+    model.slenderness = SlendernessData{};
+    cases.refresh();
+    ASSERT_EQ(cases.view().caseColumns.size(), kSlenderCaseColumnCount);
+    EXPECT_EQ(cases.view().caseColumns[6], "MxTop (" + model.units.momentLabel + ")");
+    const auto mxBot = static_cast<CaseColumn>(static_cast<int>(CaseColumn::FirstEndMoment) + 1);
+    const struct {
+        CaseColumn column;
+        const char* text;
+        const char* message; // empty: accepted
+        const char* shown;
+    } edits[] = {
+        {CaseColumn::Sway, "maybe", "Sway of case Case 1 must be yes or no", "no"},
+        {CaseColumn::Sway, "yes", "", "yes"},
+        {mxBot, "abc", "MxBot of case Case 1 must be a number, or empty for none", ""},
+        {mxBot, "1e9", "MxBot of case Case 1 must lie between", ""},
+        {mxBot, "-30", "", "-30.00"},
+    };
+    for (const auto& e : edits) {
+        platform.messages.clear();
+        EXPECT_EQ(cases.editCase(0, e.column, e.text), *e.message == '\0') << e.text;
+        if (*e.message != '\0') {
+            ASSERT_EQ(platform.messages.size(), 1u) << e.text;
+            EXPECT_EQ(platform.messages[0].rfind(e.message, 0), 0u) << platform.messages[0];
+        }
+        EXPECT_EQ(cases.view().cases[0][static_cast<std::size_t>(e.column)], e.shown) << e.text;
+    }
+    EXPECT_TRUE(model.loadCases.cases[0].sway);
+    EXPECT_EQ(model.loadCases.cases[0].ends[kMxBot], -30.0f);
+    ASSERT_TRUE(cases.editCase(0, mxBot, ""));
+    EXPECT_FALSE(model.loadCases.cases[0].ends[kMxBot].has_value());
 }
 
 } // namespace

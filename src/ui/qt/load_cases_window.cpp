@@ -79,12 +79,10 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     auto* top = new QHBoxLayout;
     auto* casesBox = new QGroupBox("Service load cases", this);
     auto* casesLayout = new QVBoxLayout(casesBox);
-    cases_ = makeTable(casesBox, "grdLoadCases", static_cast<int>(kCaseColumnCount));
+    // Its columns come with the first render: the end moments' only with slenderness data.
+    cases_ = makeTable(casesBox, "grdLoadCases", 0);
     cases_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
-    // The columns share the grid's width; the Kind lists keep the width they need.
-    cases_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    cases_->horizontalHeader()->setSectionResizeMode(kKindColumn, QHeaderView::ResizeToContents);
     casesLayout->addWidget(cases_);
     connect(cases_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         const int row = item->row();
@@ -239,11 +237,22 @@ void LoadCasesWindow::render() {
 void LoadCasesWindow::renderCases() {
     const LoadCasesView& v = presenter_.view();
     const QSignalBlocker quiet(cases_);
+    const int columns = static_cast<int>(v.caseColumns.size());
+    if (columns != cases_->columnCount()) {
+        cases_->setColumnCount(columns);
+        // The five columns share the grid's width, the Kind lists keeping the width they need;
+        // with the end moments each takes what its heading needs and the grid scrolls.
+        cases_->horizontalHeader()->setSectionResizeMode(
+            columns > static_cast<int>(kCaseColumnCount) ? QHeaderView::ResizeToContents
+                                                         : QHeaderView::Stretch);
+        cases_->horizontalHeader()->setSectionResizeMode(kKindColumn,
+                                                         QHeaderView::ResizeToContents);
+    }
     cases_->setHorizontalHeaderLabels(qtTexts(v.caseColumns));
     cases_->setRowCount(static_cast<int>(v.cases.size()));
     for (int r = 0; r < static_cast<int>(v.cases.size()); ++r) {
         const auto& row = v.cases[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(kCaseColumnCount); ++c) {
+        for (int c = 0; c < static_cast<int>(row.size()); ++c) {
             const std::string& text = row[static_cast<std::size_t>(c)];
             if (c == kKindColumn) {
                 auto* kinds = qobject_cast<QComboBox*>(cases_->cellWidget(r, c));
