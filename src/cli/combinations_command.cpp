@@ -13,6 +13,7 @@
 #include "io/load_case_file.h"
 #include "io/load_case_rules.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_verdict.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -113,21 +114,10 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
     if (combinations.empty()) {
         return runCheck(source, asJson); // the project's loads alone, as always
     }
-    const std::vector<CheckedLoad> checked =
-        checkLoads(engineInputsOf(model), combinationLoads(combinations), 0);
+    const CheckedCombinations checked{
+        combinations, checkLoads(engineInputsOf(model), combinationLoads(combinations), 0)};
     // The project's loads, then the combinations: the verdict is over all of them.
-    std::vector<CheckedLoad> all = projectChecks(model);
-    const std::size_t projectCount = all.size();
-    all.insert(all.end(), checked.begin(), checked.end());
-    const LoadVerdict verdict = loadVerdict(all);
-    const LoadNaming nameOf = [&](std::size_t i) {
-        if (i < projectCount) {
-            return projectLoadName(i);
-        }
-        const std::string& name = combinations[i - projectCount].name;
-        return LoadName{name, name};
-    };
-    const bool failing = verdict.failing > 0;
+    const bool failing = projectVerdict(model, checked).verdict.failing > 0;
     const auto magnified = projectMagnifications(model);
     if (asJson) {
         json rows = json::array();
@@ -138,17 +128,25 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
             }
             rows.push_back(row);
         }
-        for (std::size_t k = 0; k < checked.size(); ++k) {
+        for (std::size_t k = 0; k < combinations.size(); ++k) {
+            const CheckedLoad& check = checked.checks[k];
             json row = {{"name", combinations[k].name}};
-            addLoadRowKeys(row, checked[k].row, checked[k].capacityFound);
-            if (checked[k].magnification) {
-                addSlendernessKeys(row, *checked[k].magnification);
+            addLoadRowKeys(row, check.row, check.capacityFound);
+            if (check.magnification) {
+                addSlendernessKeys(row, *check.magnification);
             }
             rows.push_back(row);
         }
         std::cout << rows.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
         return failing ? 1 : 0;
     }
+    printChecksWithCombinations(model, checked);
+    return failing ? 1 : 0;
+}
+
+void printChecksWithCombinations(const ProjectModel& model, const CheckedCombinations& checked) {
+    const std::vector<LoadCombination>& combinations = checked.combinations;
+    const auto magnified = projectMagnifications(model);
     if (model.loads.count() > 0) {
         printLoadTableHeading(false);
         for (int i = 1; i <= model.loads.count(); ++i) {
@@ -163,16 +161,16 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         std::printf("%sCombinations of the load cases\n", model.loads.count() > 0 ? "\n" : "");
         const int width = nameWidth(combinations);
         printLoadTableHeading("Combination", -width);
-        for (std::size_t k = 0; k < checked.size(); ++k) {
+        for (std::size_t k = 0; k < combinations.size(); ++k) {
+            const CheckedLoad& check = checked.checks[k];
             std::printf("%-*s", width, printable(combinations[k].name).c_str());
-            printLoadRowColumns(checked[k].row, checked[k].capacityFound);
-            if (checked[k].magnification) {
-                printMagnification(*checked[k].magnification);
+            printLoadRowColumns(check.row, check.capacityFound);
+            if (check.magnification) {
+                printMagnification(*check.magnification);
             }
         }
     }
-    std::printf("%s\n", verdictLine(verdict, nameOf).c_str());
-    return failing ? 1 : 0;
+    std::printf("%s\n", projectVerdict(model, checked).sentence().c_str());
 }
 
 } // namespace pmsect::cli

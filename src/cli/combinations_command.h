@@ -6,6 +6,7 @@
 #include "cli/results_commands.h"
 #include "engine/load_batch.h"
 #include "engine/load_combinations.h"
+#include "project/project_verdict.h"
 
 #include <string>
 #include <vector>
@@ -22,5 +23,9 @@ int runCombos(const ProjectSource& source, const std::string& casesPath, OutputF
 
 // check: the project's loads, then its combinations; exit 1 when any fails.
 int runCheckWithCombinations(const ProjectSource& source, const std::string& casesPath, bool json);
+
+// The text tables of the project's loads and of the combinations checked, and the verdict over
+// both, as check and summary print them.
+void printChecksWithCombinations(const ProjectModel& model, const CheckedCombinations& checked);
 
 } // namespace pmsect::cli

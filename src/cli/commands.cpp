@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 
 #include "building/new_project.h"
+#include "cli/combinations_command.h"
 #include "cli/governing_output.h"
 #include "cli/json_output.h"
 #include "cli/load_row_json.h"
@@ -14,6 +15,7 @@
 #include "project/design_code_choice.h"
 #include "project/engine_inputs_of.h"
 #include "project/project_summary.h"
+#include "project/project_verdict.h"
 #include "ui/main_window_texts.h"
 #include "ui/summary_labels.h"
 
@@ -61,7 +63,7 @@ void printLoadTable(const ProjectModel& m) {
             printMagnification(*magnification);
         }
     }
-    std::printf("%s\n", verdictLine(loadVerdict(projectChecks(m)), projectLoadName).c_str());
+    std::printf("%s\n", projectVerdict(m, {}).sentence().c_str());
 }
 
 } // namespace
@@ -155,8 +157,19 @@ int runSummary(const ProjectSource& source, bool asJson) {
                     {"phiTnMax_kip", jsonNumber(static_cast<float>(model.phiTnMax / 1000.0))},
                     {"pureBending", pure},
                     {"loads", loadsJson(model)}};
-        const LoadVerdict verdict = loadVerdict(projectChecks(model));
-        out["governing"] = governingJson(verdict, projectLoadName);
+        // Over the loads and the combinations of the load cases, as the text says it.
+        const CheckedCombinations combinations = checkedCombinations(model);
+        std::vector<CheckedLoad> all = projectChecks(model);
+        const std::size_t projectCount = all.size();
+        all.insert(all.end(), combinations.checks.begin(), combinations.checks.end());
+        const LoadVerdict verdict = loadVerdict(all);
+        out["governing"] = governingJson(verdict, [&](std::size_t i) {
+            if (i < projectCount) {
+                return projectLoadName(i);
+            }
+            const std::string& name = combinations.combinations[i - projectCount].name;
+            return LoadName{name, name};
+        });
         out["failing"] = verdict.failing;
         // Present only when it holds something, so that a sound section's output stays as it was.
         if (const std::vector<std::string> warnings = designWarnings(model); !warnings.empty()) {
@@ -186,7 +199,11 @@ int runSummary(const ProjectSource& source, bool asJson) {
                     found ? fixed(r.phiMn / 12.0, "###,##0.00").c_str() : "-",
                     found ? fixed(r.maxSteelStrain, "0.0000").c_str() : "-");
     }
-    if (model.loads.count() > 0) {
+    const CheckedCombinations combinations = checkedCombinations(model);
+    if (!combinations.combinations.empty()) {
+        std::printf("Load checks\n");
+        printChecksWithCombinations(model, combinations);
+    } else if (model.loads.count() > 0) {
         std::printf("Load checks\n");
         printLoadTable(model);
     }

@@ -4,17 +4,18 @@
 #include "cli/json_output.h"
 #include "cli/load_row_text.h"
 #include "format/text.h"
+#include "project/project_verdict.h"
 
 namespace pmsect::cli {
 
-std::string verdictLine(const LoadVerdict& verdict, const LoadNaming& nameOf) {
-    std::string line = countOf(verdict.count, "load", "loads") + ", " +
-                       std::to_string(verdict.failing) + " failing";
-    if (verdict.governing) {
-        line += ", largest ratio " + fixed(verdict.largestRatio, "#0.000") + " (load " +
-                nameOf(*verdict.governing).name + ")";
+std::string verdictLine(const LoadVerdict& verdict, std::size_t combinations,
+                        const LoadNaming& nameOf) {
+    std::string governing;
+    if (const auto g = verdict.governing) {
+        governing =
+            (*g + combinations >= verdict.count ? "combination " : "load ") + nameOf(*g).name;
     }
-    return line;
+    return verdictSentence(verdict, combinations, governing);
 }
 
 nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNaming& nameOf) {

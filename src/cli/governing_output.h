@@ -22,9 +22,10 @@ struct LoadName {
 };
 using LoadNaming = std::function<LoadName(std::size_t)>;
 
-// "40 loads, 12 failing, largest ratio 1.935 (load 40)", without the largest ratio when no load
-// has a capacity.
-std::string verdictLine(const LoadVerdict& verdict, const LoadNaming& nameOf);
+// The project's one verdict sentence (project/project_verdict.h), "12 of 40 loads fail; largest
+// ratio 1.935 (load 40)": the last `combinations` of the loads are combinations of load cases.
+std::string verdictLine(const LoadVerdict& verdict, std::size_t combinations,
+                        const LoadNaming& nameOf);
 
 // {"id", "name", "ratio"} of the governing load, or null when no load has a capacity.
 nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNaming& nameOf);

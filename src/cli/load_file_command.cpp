@@ -124,7 +124,7 @@ void printTable(const CheckedLoads& file, const std::vector<CheckedLoad>& result
             printMagnification(*results[i].magnification);
         }
     }
-    std::printf("%s\n", verdictLine(summary, loadNaming(file)).c_str());
+    std::printf("%s\n", verdictLine(summary, file.combinations.size(), loadNaming(file)).c_str());
 }
 
 } // namespace

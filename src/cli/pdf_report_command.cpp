@@ -6,6 +6,7 @@
 #include "io/file_replacing.h"
 #include "io/load_file.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_verdict.h"
 #include "ui/calculation_report.h"
 #include "ui/qt/pdf_document.h"
 
@@ -40,6 +41,11 @@ int runPdfReport(const ProjectSource& source, ProjectModel& model,
             checkLoads(engineInputsOf(model), file.loads, request.threads);
         for (std::size_t i = 0; i < checked.size(); ++i) {
             loads.push_back({file.ids.empty() ? std::to_string(i + 1) : file.ids[i], checked[i]});
+        }
+        // As check --loads: the file's loads in place of the project's, its combinations beside.
+        const CheckedCombinations combinations = checkedCombinations(model);
+        for (std::size_t k = 0; k < combinations.checks.size(); ++k) {
+            loads.push_back({combinations.combinations[k].name, combinations.checks[k], true});
         }
     }
     const CalculationHeader header{request.title, request.engineer, localDate(),

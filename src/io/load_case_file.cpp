@@ -5,11 +5,10 @@
 #include "building/input_limits.h"
 #include "format/number_format.h"
 #include "format/text.h"
-#include "io/delimited_fields.h"
+#include "io/delimited_rows.h"
 #include "io/load_case_rules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -17,13 +16,6 @@ namespace pmsect {
 namespace {
 
 constexpr std::size_t kMaxCaseFileBytes = 1 << 20;
-
-bool sameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // Columns: case, kind, P, Mx, My, sway, then the end moments.
 constexpr std::size_t kColumnCount = 6 + kEndMomentCount;
@@ -34,7 +26,7 @@ std::string_view columnName(std::size_t k) {
 
 class CaseTextReader {
 public:
-    explicit CaseTextReader(std::istream& in) : in_(in) {}
+    explicit CaseTextReader(std::istream& in) : rows_(in, {}) {}
 
     std::vector<LoadCase> read() {
         std::vector<std::string> fields;
@@ -49,47 +41,22 @@ public:
                 fail(0, "more than " + std::to_string(kMaxLoadCases) + " load cases");
             }
             cases.push_back(readCase(fields));
-            lines.push_back(line_);
+            lines.push_back(rows_.line());
         }
         LoadCaseSet set{cases, {}};
         if (const auto fault = checkLoadCaseSet(set)) {
-            line_ = lines[fault->index];
-            fail(static_cast<int>(*columns_[0] + 1), fault->reason);
+            throw LoadFileError{lines[fault->index], static_cast<int>(*columns_[0] + 1),
+                                fault->reason};
         }
         return cases;
     }
 
 private:
     [[noreturn]] void fail(int column, std::string reason) const {
-        throw LoadFileError{line_, column, std::move(reason)};
+        rows_.fail(column, std::move(reason));
     }
 
-    bool nextRow(std::vector<std::string>& fields) {
-        std::string line;
-        while (std::getline(in_, line)) {
-            ++line_;
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            std::string_view text = line;
-            if (line_ == 1 && text.starts_with("\xEF\xBB\xBF")) {
-                text.remove_prefix(3);
-            }
-            if (trimBlanks(text).empty()) {
-                continue;
-            }
-            if (!separator_) {
-                separator_ = separatorOf(text);
-            }
-            auto split = splitFields(text, *separator_);
-            if (!split) {
-                fail(0, "a quote is left open");
-            }
-            fields = std::move(*split);
-            return true;
-        }
-        return false;
-    }
+    bool nextRow(std::vector<std::string>& fields) { return rows_.next(fields); }
 
     void readHeader(const std::vector<std::string>& fields) {
         for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -172,9 +139,7 @@ private:
         return c;
     }
 
-    std::istream& in_;
-    int line_ = 0;
-    std::optional<char> separator_;
+    DelimitedRowReader rows_;
     std::array<std::optional<std::size_t>, kColumnCount> columns_{};
 };
 

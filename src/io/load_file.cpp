@@ -5,11 +5,10 @@
 #include "building/input_limits.h"
 #include "format/number_format.h"
 #include "format/text.h"
-#include "io/delimited_fields.h"
+#include "io/delimited_rows.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -17,46 +16,6 @@
 
 namespace pmsect {
 namespace {
-
-enum class LineRead { Line, TooLong, End };
-
-// Reads up to the next LF (a CR before it is dropped) without ever holding more than the limit;
-// bytes counts every byte taken.
-LineRead readBoundedLine(std::istream& in, std::string& line, std::uintmax_t& bytes) {
-    line.clear();
-    std::streambuf* buffer = in.rdbuf();
-    bool any = false;
-    while (true) {
-        const auto c = buffer->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            in.setstate(std::ios::eofbit);
-            break;
-        }
-        ++bytes;
-        any = true;
-        if (c == '\n') {
-            break;
-        }
-        if (line.size() == kMaxLoadLineLength) {
-            return LineRead::TooLong;
-        }
-        line.push_back(static_cast<char>(c));
-    }
-    if (!any) {
-        return LineRead::End;
-    }
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
-    }
-    return LineRead::Line;
-}
-
-bool sameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 constexpr std::array<const char*, 3> kForceColumns = {"Pu", "Mux", "Muy"};
 constexpr const char* kIdColumn = "id";
@@ -78,7 +37,8 @@ struct Columns {
 
 class LoadTextReader {
 public:
-    LoadTextReader(std::istream& in, const LoadFileOptions& options) : in_(in), options_(options) {}
+    LoadTextReader(std::istream& in, const LoadFileOptions& options)
+        : options_(options), rows_(in, {options.maxBytes, "a load file", kMaxLoadLineLength}) {}
 
     LoadFileResult read() {
         LoadFileResult result;
@@ -96,48 +56,10 @@ public:
 
 private:
     [[noreturn]] void fail(int column, std::string reason) const {
-        throw LoadFileError{line_, column, std::move(reason)};
+        rows_.fail(column, std::move(reason));
     }
 
-    // The next line that is not blank, split; false at the end of the text.
-    bool nextRow(std::vector<std::string>& fields) {
-        std::string line;
-        while (true) {
-            const LineRead read = readBoundedLine(in_, line, bytes_);
-            if (read == LineRead::End) {
-                if (in_.bad()) {
-                    fail(0, "the file could not be read");
-                }
-                return false;
-            }
-            ++line_;
-            if (bytes_ > options_.maxBytes) {
-                fail(0, "the text goes on past " +
-                            std::to_string(options_.maxBytes / (1024 * 1024)) +
-                            " MB, the most a load file may hold");
-            }
-            if (read == LineRead::TooLong) {
-                fail(0, "the line is longer than " + std::to_string(kMaxLoadLineLength) +
-                            " characters");
-            }
-            std::string_view text = line;
-            if (line_ == 1 && text.starts_with("\xEF\xBB\xBF")) {
-                text.remove_prefix(3); // the byte-order mark some spreadsheets write
-            }
-            if (trimBlanks(text).empty()) {
-                continue;
-            }
-            if (!separator_) {
-                separator_ = separatorOf(text);
-            }
-            auto split = splitFields(text, *separator_);
-            if (!split) {
-                fail(0, "a quote is left open");
-            }
-            fields = std::move(*split);
-            return true;
-        }
-    }
+    bool nextRow(std::vector<std::string>& fields) { return rows_.next(fields); }
 
     // The header's name of a field, as the messages call it.
     std::string nameOf(std::size_t index) const {
@@ -251,11 +173,8 @@ private:
         }
     }
 
-    std::istream& in_;
     const LoadFileOptions& options_;
-    int line_ = 0;
-    std::uintmax_t bytes_ = 0;
-    std::optional<char> separator_;
+    DelimitedRowReader rows_;
     Columns columns_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "io/file_result.h"
 #include "model/project_model.h"
+#include "project/project_summary.h"
 
 #include <string>
 
@@ -15,6 +16,9 @@ void deriveLoadedFields(ProjectModel& loaded);
 
 // Derives the fields, runs the section summary on loaded and, when every number is still finite,
 // moves it into model with projectFileName = path. On failure model is left as it was.
-FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model);
+// Deferred checks leave the rows of the load table pending, for the desktop to check in the
+// background.
+FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model,
+                               LoadChecks checks = LoadChecks::Now);
 
 } // namespace pmsect

@@ -4,6 +4,7 @@
 
 #include "io/file_result.h"
 #include "model/project_model.h"
+#include "project/project_summary.h"
 
 #include <cstdint>
 #include <optional>
@@ -35,7 +36,9 @@ std::optional<std::string> projectFileText(const ProjectModel& model);
 // failure it is exactly as before. On success the derived fields are recomputed, both stale flags
 // are set, projectFileName becomes path and the section summary has run.
 // Display units are kept.
-FileResult loadProjectFile(const std::string& path, ProjectModel& model);
+// Deferred checks leave the rows of the load table pending (project/project_summary.h).
+FileResult loadProjectFile(const std::string& path, ProjectModel& model,
+                           LoadChecks checks = LoadChecks::Now);
 
 // Far above the largest section (some 300 lines of a few dozen characters, blank lines aside)
 // with a load table of several hundred thousand rows (some 25 bytes each in a project file, 80 in

@@ -298,10 +298,11 @@ void deriveLoadedFields(ProjectModel& m) {
     setBarSetOutline(m);
 }
 
-FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model) {
+FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model,
+                               LoadChecks checks) {
     deriveLoadedFields(loaded);
     loaded.projectFileName = path;
-    computeSectionSummary(loaded);
+    computeSectionSummary(loaded, checks);
     // Finite numbers can still overflow what follows from them (an outline 1E+38 in wide has
     // no finite area); such a file is refused whole like any other that cannot be used.
     if (const auto what = firstNonFiniteValue(loaded)) {
@@ -311,7 +312,7 @@ FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, Pr
     return FileResult::success();
 }
 
-FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
+FileResult loadProjectFile(const std::string& path, ProjectModel& model, LoadChecks checks) {
     if (!fileExists(path)) {
         return FileResult::failure(path + ": " + whyNotReadable(path));
     }
@@ -334,7 +335,7 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model) {
         return FileResult::failure(path + ": " + e.what());
     }
     file.close();
-    return finishLoadedProject(loaded, path, model);
+    return finishLoadedProject(loaded, path, model, checks);
 }
 
 } // namespace pmsect

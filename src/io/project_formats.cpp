@@ -17,8 +17,9 @@ bool isJsonProjectPath(const std::string& path) {
     return extension == ".json";
 }
 
-FileResult loadAnyProject(const std::string& path, ProjectModel& model) {
-    return isJsonProjectPath(path) ? loadJsonProject(path, model) : loadProjectFile(path, model);
+FileResult loadAnyProject(const std::string& path, ProjectModel& model, LoadChecks checks) {
+    return isJsonProjectPath(path) ? loadJsonProject(path, model, checks)
+                                   : loadProjectFile(path, model, checks);
 }
 
 FileResult writeAnyProject(const std::string& path, const ProjectModel& model) {

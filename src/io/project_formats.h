@@ -4,6 +4,7 @@
 
 #include "io/file_result.h"
 #include "model/project_model.h"
+#include "project/project_summary.h"
 
 #include <string>
 
@@ -11,7 +12,9 @@ namespace pmsect {
 
 bool isJsonProjectPath(const std::string& path);
 
-FileResult loadAnyProject(const std::string& path, ProjectModel& model);
+// Deferred checks leave the rows of the load table pending (project/project_summary.h).
+FileResult loadAnyProject(const std::string& path, ProjectModel& model,
+                          LoadChecks checks = LoadChecks::Now);
 FileResult writeAnyProject(const std::string& path, const ProjectModel& model);
 
 } // namespace pmsect

@@ -6,6 +6,7 @@
 
 #include "io/file_result.h"
 #include "model/project_model.h"
+#include "project/project_summary.h"
 
 #include <string>
 #include <string_view>
@@ -23,9 +24,11 @@ FileResult composeJsonProject(const ProjectModel& model, std::string& text);
 // Reads a JSON project from text as loadProjectFile reads a project file: into a copy, handed
 // over only when everything was read; name stands for the file in messages and becomes
 // projectFileName. A refusal names the JSON pointer of the field at fault ("/bars/3/size").
-FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model);
+FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model,
+                           LoadChecks checks = LoadChecks::Now);
 
-FileResult loadJsonProject(const std::string& path, ProjectModel& model);
+FileResult loadJsonProject(const std::string& path, ProjectModel& model,
+                           LoadChecks checks = LoadChecks::Now);
 FileResult writeJsonProject(const std::string& path, const ProjectModel& model);
 
 } // namespace pmsect

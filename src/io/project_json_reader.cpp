@@ -738,7 +738,8 @@ private:
 
 } // namespace
 
-FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model) {
+FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model,
+                           LoadChecks checks) {
     json root;
     try {
         DuplicateKeys keys;
@@ -767,10 +768,10 @@ FileResult readJsonProject(std::string_view text, const std::string& name, Proje
     } catch (const JsonProjectError& e) {
         return FileResult::failure(name + ": " + e.what());
     }
-    return finishLoadedProject(loaded, name, model);
+    return finishLoadedProject(loaded, name, model, checks);
 }
 
-FileResult loadJsonProject(const std::string& path, ProjectModel& model) {
+FileResult loadJsonProject(const std::string& path, ProjectModel& model, LoadChecks checks) {
     if (!fileExists(path)) {
         return FileResult::failure(path + ": " + whyNotReadable(path));
     }
@@ -797,7 +798,7 @@ FileResult loadJsonProject(const std::string& path, ProjectModel& model) {
     if (file.bad()) {
         return FileResult::failure(path + ": the file could not be read to its end");
     }
-    return readJsonProject(text, path, model);
+    return readJsonProject(text, path, model, checks);
 }
 
 } // namespace pmsect

@@ -7,8 +7,10 @@
 #include "project/design_code_choice.h"
 #include "project/engine_inputs_of.h"
 #include "project/project_summary.h"
+#include "project/project_verdict.h"
 #include "units/unit_conversion.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -235,49 +237,70 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
     }
 }
 
+// The combinations of the load cases, one line each: demand and design ratio.
+void appendCombinations(std::string& r, const ProjectModel& m, const CheckedCombinations& c) {
+    const DisplayUnits& u = m.units;
+    std::size_t width = 11; // "Combination"
+    for (const LoadCombination& combination : c.combinations) {
+        width = std::max(width, combination.name.size());
+    }
+    const auto value = [&](double internal, double factor) {
+        const std::string text =
+            formatNumber(shown(static_cast<float>(internal), factor), kForcePattern);
+        return std::string(text.size() < 13 ? 13 - text.size() : 0, ' ') + text;
+    };
+    const auto head = [](std::string_view text) {
+        return std::string(text.size() < 13 ? 13 - text.size() : 0, ' ') + std::string(text);
+    };
+    r += NL;
+    r += NL;
+    r += "Combinations of the load cases:";
+    r += NL;
+    r += "   " + AddSpace("Combination", static_cast<int>(width)) + head("Axial") + head("Mx") +
+         head("My") + "   Design Ratio";
+    r += NL;
+    r += "   " + std::string(width, ' ') + head(unitInParentheses(u.forceLabel)) +
+         head(unitInParentheses(u.momentLabel)) + head(unitInParentheses(u.momentLabel));
+    for (std::size_t k = 0; k < c.combinations.size(); ++k) {
+        const LoadCombination& combination = c.combinations[k];
+        const CheckedLoad& check = c.checks[k];
+        r += NL;
+        r += "   " + AddSpace(combination.name, static_cast<int>(width)) +
+             value(combination.Pu, u.forceFactor) + value(combination.Mux, u.momentFactor) +
+             value(combination.Muy, u.momentFactor) + "   ";
+        if (!check.capacityFound) {
+            r += "capacity not found... NO GOOD!";
+        } else {
+            const float ratio = check.row[kRatio];
+            r += formatNumber(ratio, "#0.000") + (ratio <= 1.0f ? "... Okay" : "... NO GOOD!");
+        }
+    }
+}
+
 void appendLoadCheck(std::string& r, const ProjectModel& m) {
     const int n = m.loads.count();
-    if (n == 0) {
+    const CheckedCombinations combinations = checkedCombinations(m);
+    if (n == 0 && combinations.combinations.empty()) {
         return;
     }
     r += NL;
     r += NL;
     r += "Load Check:";
-    std::vector<CheckedLoad> checks;
     const EngineInputs inputs = engineInputsOf(m);
     for (int i = 1; i <= n; ++i) {
         const auto magnification =
             magnificationOf(inputs, loadInputOf(m.loads[static_cast<std::size_t>(i)]));
         appendLoadCombination(r, m, i, magnification, inputs.code->momentMagnifier());
-        const auto k = static_cast<std::size_t>(i);
-        checks.push_back({m.loads[k], m.loads.status(k).capacityFound, {}});
     }
-    const LoadVerdict verdict = loadVerdict(checks);
+    if (!combinations.combinations.empty()) {
+        appendCombinations(r, m, combinations);
+    }
     r += NL;
     r += NL;
-    r += loadVerdictSentence(verdict, verdict.governing ? std::to_string(*verdict.governing + 1)
-                                                        : std::string()) +
-         ".";
+    r += projectVerdict(m, combinations).sentence() + ".";
 }
 
 } // namespace
-
-std::string loadVerdictSentence(const LoadVerdict& verdict, const std::string& governingId) {
-    // Counts as the progress of the checks gives them: "1,428 of 10,000".
-    const auto count = [](std::size_t n) {
-        return formatNumber(static_cast<double>(n), "###,##0");
-    };
-    std::string line = verdict.failing == 0
-                           ? "All " + count(verdict.count) + " loads pass"
-                           : count(verdict.failing) + " of " + count(verdict.count) + " loads fail";
-    if (verdict.governing) {
-        line += "; largest ratio " + formatNumber(verdict.largestRatio, "0.000") + " (load " +
-                governingId + ")";
-    } else {
-        line += "; no load has a capacity on its load line";
-    }
-    return line;
-}
 
 std::string AddSpace(std::string_view text, int width) {
     std::string out(text);

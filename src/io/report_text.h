@@ -26,10 +26,6 @@ std::string AddSpace(std::string_view text, int width);
 // tension controlled and the compression-controlled limit itself compression controlled.
 std::string StrainOK(float strain, const StrainLimits& limits);
 
-// "All 39 loads pass; largest ratio 0.945 (load 39)" or "9 of 40 loads fail; largest ratio 2.206
-// (load 24)": the reports' sentence on the checked loads, the governing one named by its id.
-std::string loadVerdictSentence(const LoadVerdict& verdict, const std::string& governingId);
-
 // Recomputes the section summary and returns the whole report.
 std::string buildReport(ProjectModel& model);
 

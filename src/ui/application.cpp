@@ -28,7 +28,8 @@ Application::Application(Platform& platform, std::optional<std::string> settings
                   mainWindow_.showProjectInputs();
                   recompute();
               }),
-      loadCases_(model_, platform), slenderness_(model_, platform, *this),
+      loadCases_(model_, platform, [this] { loadChecksAdvanced(); }),
+      slenderness_(model_, platform, *this),
       loads_(model_, platform, pointer_, *this),
       results_(model_, platform, pointer_, *this, data_, wait_),
       largeView_(model_, platform, pointer_, data_),

@@ -10,10 +10,13 @@
 #include "io/report_text.h"
 #include "project/design_code_choice.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_verdict.h"
 #include "results/control_point_table.h"
 #include "ui/calculation_figures.h"
 #include "ui/method_clauses.h"
 
+#include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <string_view>
 
@@ -214,9 +217,9 @@ void strength(Document& doc, const ProjectModel& m, const Texts& t,
     const std::string project = doc.header.empty() ? std::string() : doc.header[0].left;
     if (governing) {
         const float angle = governing->check.row[kLoadAngle];
-        controlPointTable(doc, m, figures, angle, "the governing load " + governing->id);
+        controlPointTable(doc, m, figures, angle, "the governing " + governing->title());
         doc.figure(figures.diagram(angle, project + " - Pn-Mn diagram at " + angleText(angle) +
-                                              " (governing load " + governing->id + ") - " + code));
+                                              " (governing " + governing->title() + ") - " + code));
     }
     doc.figure(
         figures.diagram(0, project + " - Pn-Mn diagram at 0 deg (about the y axis) - " + code));
@@ -225,7 +228,7 @@ void strength(Document& doc, const ProjectModel& m, const Texts& t,
     const float Pu = governing ? governing->check.row[kPu] : 0.0f;
     doc.figure(figures.contour(
         Pu, project + " - biaxial contour at Pu = " + t.force(Pu) + " " + t.F() +
-                (governing ? " (governing load " + governing->id + ")" : std::string()) + " - " +
+                (governing ? " (governing " + governing->title() + ")" : std::string()) + " - " +
                 code));
     doc.figure(figures.surface(project + " - failure surface, Pn-Mnx-Mny - " + code));
 }
@@ -242,10 +245,17 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
     // those, beside the capacity they are measured against; the steps below give the first-order
     // ones.
     const bool slender = m.slenderness.has_value();
+    // A combination is named by its formula: the first column takes the longest.
+    int idWidth = 8;
+    for (const ReportLoad& load : loads) {
+        if (load.combination) {
+            idWidth = std::max(idWidth, static_cast<int>(load.id.size()) + 2);
+        }
+    }
     const std::string f = "(" + t.F() + ")";
     const std::string mo = "(" + t.M() + ")";
     const std::string l = "(" + t.L() + ")";
-    table.heading = {row({{"Load", 8},
+    table.heading = {row({{"Load", idWidth},
                           {"Pu", 11},
                           {slender ? "Mcx" : "Mux", 10},
                           {slender ? "Mcy" : "Muy", 10},
@@ -256,7 +266,7 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
                           {"phi*Mny", 10},
                           {"Ratio", 7},
                           {"", 4}}),
-                     row({{"", 8},
+                     row({{"", idWidth},
                           {f, 11},
                           {mo, 10},
                           {mo, 10},
@@ -284,7 +294,7 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
             return t.momentKipFt(static_cast<float>(*axis.Mc));
         };
         table.rows.push_back(
-            row({{load.id, 8},
+            row({{load.id, idWidth},
                  {t.force(r[kPu]), 11},
                  {moment(kMux), 10},
                  {moment(kMuy), 10},
@@ -303,7 +313,9 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
         if (!load.check.magnification) {
             continue;
         }
-        doc.line("Load " + load.id + ", moment magnifier, checked on (Pu, Mcx, Mcy):");
+        std::string title = load.title();
+        title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+        doc.line(title + ", moment magnifier, checked on (Pu, Mcx, Mcy):");
         for (const std::string& line :
              magnifierReportLines(*load.check.magnification, rules, m.units)) {
             doc.line(line);
@@ -336,16 +348,22 @@ std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
                          {model.loads[k], model.loads.status(k).capacityFound,
                           magnificationOf(inputs, loadInputOf(model.loads[k]))}});
     }
+    const CheckedCombinations combinations = checkedCombinations(model);
+    for (std::size_t k = 0; k < combinations.checks.size(); ++k) {
+        loads.push_back({combinations.combinations[k].name, combinations.checks[k], true});
+    }
     return loads;
 }
 
 std::string verdictLine(const std::vector<ReportLoad>& loads) {
     std::vector<CheckedLoad> checks;
+    std::size_t combinations = 0;
     for (const ReportLoad& l : loads) {
         checks.push_back(l.check);
+        combinations += l.combination ? 1 : 0;
     }
     const LoadVerdict v = loadVerdict(checks);
-    return loadVerdictSentence(v, v.governing ? loads[*v.governing].id : std::string());
+    return verdictSentence(v, combinations, v.governing ? loads[*v.governing].title() : "");
 }
 
 Document calculationReport(const ProjectModel& model, const std::vector<ReportLoad>& loads,

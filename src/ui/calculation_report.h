@@ -26,17 +26,22 @@ struct CalculationHeader {
     std::string fileName; // empty for a project never saved
 };
 
-// One checked load with the name the report gives it: its row in the project's load table or
-// the id of the load file it came from.
+// One checked load with the name the report gives it: its row in the project's load table, the
+// id of the load file it came from, or the name of a combination of the load cases.
 struct ReportLoad {
     std::string id;
     CheckedLoad check;
+    bool combination = false;
+    // "load 3", "combination 1.2D + 1.6L"
+    std::string title() const { return (combination ? "combination " : "load ") + id; }
 };
 
-// The project's own load table, rows 1..count, as its summary has checked them.
+// The project's own load table, rows 1..count, as its summary has checked them, then the
+// combinations of its load cases checked against its section.
 std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model);
 
-// "All N loads pass; largest ratio R (load K)" or "F of N loads fail; largest ratio R (load K)".
+// "All N loads pass; largest ratio R (load K)", "F of N loads and combinations fail; largest
+// ratio R (combination C)": the project's one verdict sentence.
 std::string verdictLine(const std::vector<ReportLoad>& loads);
 
 // model: a project whose section summary is current. The figures are computed here, on copies,

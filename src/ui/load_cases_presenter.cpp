@@ -41,8 +41,9 @@ std::string freshCaseName(const std::vector<LoadCase>& cases) {
 
 } // namespace
 
-LoadCasesPresenter::LoadCasesPresenter(ProjectModel& model, Platform& platform)
-    : model_(model), platform_(platform) {
+LoadCasesPresenter::LoadCasesPresenter(ProjectModel& model, Platform& platform,
+                                       std::function<void()> changed)
+    : model_(model), platform_(platform), changed_(std::move(changed)) {
     for (const LoadKind kind : kLoadKinds) {
         view_.kinds.emplace_back(loadKindName(kind));
     }
@@ -59,10 +60,24 @@ void LoadCasesPresenter::refresh() {
     fillCombinations();
 }
 
+void LoadCasesPresenter::changed() {
+    refresh();
+    if (changed_) {
+        changed_();
+    }
+}
+
 void LoadCasesPresenter::fill() {
     const DisplayUnits& u = model_.units;
     view_.caseColumns = {"Case", "Kind", "P (" + u.forceLabel + ")", "Mx (" + u.momentLabel + ")",
                          "My (" + u.momentLabel + ")"};
+    const bool slender = model_.slenderness.has_value();
+    if (slender) {
+        view_.caseColumns.emplace_back("Sway");
+        for (const std::string_view name : kCaseEndMomentNames) {
+            view_.caseColumns.push_back(std::string(name) + " (" + u.momentLabel + ")");
+        }
+    }
     view_.combinationColumns = {"Combination",
                                 "Pu (" + u.forceLabel + ")",
                                 "Mux (" + u.momentLabel + ")",
@@ -71,9 +86,16 @@ void LoadCasesPresenter::fill() {
                                 "Check"};
     view_.cases.clear();
     for (const LoadCase& c : model_.loadCases.cases) {
-        view_.cases.push_back({c.name, std::string(loadKindName(c.kind)),
-                               shownValue(c.P, u.forceFactor), shownValue(c.Mx, u.momentFactor),
-                               shownValue(c.My, u.momentFactor)});
+        std::vector<std::string> row = {
+            c.name, std::string(loadKindName(c.kind)), shownValue(c.P, u.forceFactor),
+            shownValue(c.Mx, u.momentFactor), shownValue(c.My, u.momentFactor)};
+        if (slender) {
+            row.emplace_back(c.sway ? "yes" : "no");
+            for (const auto& end : c.ends) {
+                row.push_back(end ? shownValue(*end, u.momentFactor) : std::string());
+            }
+        }
+        view_.cases.push_back(std::move(row));
     }
     view_.currentCase =
         std::clamp(view_.currentCase, 0, std::max(0, static_cast<int>(view_.cases.size()) - 1));
@@ -81,6 +103,8 @@ void LoadCasesPresenter::fill() {
     view_.halfLive = o.halfLive;
     view_.sds = boxNumberText(static_cast<float>(o.SDS));
     view_.liveFraction = boxNumberText(static_cast<float>(o.sustainedLiveFraction));
+    fillFactors();
+    fillUsers();
 }
 
 void LoadCasesPresenter::fillCombinations() {
@@ -129,7 +153,7 @@ void LoadCasesPresenter::addCase() {
     added.name = freshCaseName(cases);
     cases.push_back(added);
     view_.currentCase = static_cast<int>(cases.size()) - 1;
-    refresh();
+    changed();
 }
 
 void LoadCasesPresenter::deleteCase() {
@@ -149,7 +173,7 @@ void LoadCasesPresenter::deleteCase() {
         }
     }
     eraseCurrentRow(cases, view_.currentCase);
-    refresh();
+    changed();
 }
 
 void LoadCasesPresenter::selectCase(int row) {
@@ -202,6 +226,35 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
             edited.kind = *kind;
             accepted = true;
         }
+    } else if (column == CaseColumn::Sway) {
+        if (text != "yes" && text != "no") {
+            platform_.showMessage("Sway of case " + edited.name + " must be yes or no");
+        } else {
+            edited.sway = text == "yes";
+            accepted = true;
+        }
+    } else if (column >= CaseColumn::FirstEndMoment) {
+        const auto end =
+            static_cast<std::size_t>(column) - static_cast<std::size_t>(CaseColumn::FirstEndMoment);
+        if (end >= kEndMomentCount) {
+            return false;
+        }
+        const DisplayUnits& u = model_.units;
+        const std::string cell = std::string(kCaseEndMomentNames[end]) + " of case " + edited.name;
+        const CellText typed = readCellText(text);
+        if (!typed.accepted) {
+            platform_.showMessage(cell + " must be a number, or empty for none");
+        } else if (const auto refusal = cellRangeRefusal(typed, cell, InputQuantity::Moment,
+                                                         u.momentFactor, u.momentLabel)) {
+            platform_.showMessage(*refusal);
+        } else {
+            // An empty cell: the case gives no such moment (Mx or My at both ends).
+            edited.ends[end] =
+                typed.value
+                    ? std::optional<float>(static_cast<float>(*typed.value / u.momentFactor))
+                    : std::nullopt;
+            accepted = true;
+        }
     } else {
         const DisplayUnits& u = model_.units;
         const bool axial = column == CaseColumn::P;
@@ -225,7 +278,7 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
     view_.currentCase = row;
     // A refused cell shows again what the case holds.
     if (accepted) {
-        refresh();
+        changed();
     } else {
         fill();
     }
@@ -234,7 +287,7 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
 
 void LoadCasesPresenter::setHalfLive(bool on) {
     model_.loadCases.options.halfLive = on;
-    refresh();
+    changed();
 }
 
 bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
@@ -250,7 +303,7 @@ bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
     } else {
         CombinationOptions& o = model_.loadCases.options;
         (sds ? o.SDS : o.sustainedLiveFraction) = value;
-        refresh();
+        changed();
         return true;
     }
     fill();

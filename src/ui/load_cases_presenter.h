@@ -1,5 +1,6 @@
-// The Load Cases window: the project's service load cases, the options of their combination,
-// and the strength combinations they give, each checked against the section as it stands. Every
+// The Load Cases window: the project's service load cases, the options of their combination, the
+// factor table the combinations are generated from, the combinations the user adds, and the
+// strength combinations they all give, each checked against the section as it stands. Every
 // accepted edit goes into the project at once, so that Save keeps it; Done (or Escape) closes.
 #pragma once
 
@@ -8,16 +9,38 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pmsect {
 
-enum class CaseColumn { Name, Kind, P, Mx, My };
+// The columns of a case; Sway and the end moments (in EndMoment's order) are shown when the
+// project holds the member's slenderness data, for the moment magnifier.
+enum class CaseColumn { Name, Kind, P, Mx, My, Sway, FirstEndMoment };
 inline constexpr std::size_t kCaseColumnCount = 5;
+inline constexpr std::size_t kSlenderCaseColumnCount = 6 + kEndMomentCount;
 
 enum class CaseOption { SDS, SustainedLiveFraction };
+
+// The kinds the standard's factor table holds, its columns in this order ("other" enters only
+// the user's combinations).
+inline constexpr std::array<LoadKind, 7> kFactorKinds = {
+    LoadKind::D, LoadKind::L, LoadKind::Lr, LoadKind::S, LoadKind::R, LoadKind::W, LoadKind::E};
+
+// One row of the factor table: its formula as the factors stand, and the factor on each kind
+// ("" where the row has no term of the kind).
+struct FactorRowView {
+    std::string formula;
+    std::array<std::string, kFactorKinds.size()> factors;
+};
+
+// A combination the user adds: its name and its factor on each case ("" where it takes none).
+struct UserCombinationView {
+    std::string name;
+    std::vector<std::string> factors;
+};
 
 struct CombinationRowView {
     std::string name;
@@ -28,13 +51,18 @@ struct CombinationRowView {
 
 struct LoadCasesView {
     std::string caption = "Load Cases";
-    std::array<std::string, kCaseColumnCount> caseColumns;
-    std::vector<std::array<std::string, kCaseColumnCount>> cases;
+    std::vector<std::string> caseColumns; // kCaseColumnCount, or kSlenderCaseColumnCount
+    std::vector<std::vector<std::string>> cases;
     int currentCase = 0;
     std::vector<std::string> kinds; // the Kind column's list
     bool halfLive = false;
     std::string sds;
     std::string liveFraction;
+    std::vector<FactorRowView> factorRows;
+    bool standardFactors = true;          // the table is the standard's
+    std::vector<std::string> userColumns; // "Combination", then the case names
+    std::vector<UserCombinationView> users;
+    int currentUser = 0;
     std::array<std::string, 6> combinationColumns;
     std::vector<CombinationRowView> combinations;
     std::string status;
@@ -43,7 +71,8 @@ struct LoadCasesView {
 
 class LoadCasesPresenter {
 public:
-    LoadCasesPresenter(ProjectModel& model, Platform& platform);
+    // changed is told after every accepted edit, for the windows that show the project's verdict.
+    LoadCasesPresenter(ProjectModel& model, Platform& platform, std::function<void()> changed = {});
 
     const LoadCasesView& view() const { return view_; }
 
@@ -62,15 +91,37 @@ public:
     void setHalfLive(bool on);
     bool editOption(CaseOption option, std::string_view text);
 
+    // A factor of the table, refused with a message naming the row, the kind and the range.
+    bool editFactor(int row, LoadKind kind, std::string_view text);
+    // Back to the factors of ASCE 7-22.
+    void restoreStandardFactors();
+
+    // A combination taking every case with the factor 1.0, under a name no combination has.
+    void addUserCombination();
+    void deleteUserCombination();
+    void selectUserCombination(int row);
+    bool editUserName(int row, std::string_view text);
+    // The factor on case caseIndex; an empty text takes the case out of the combination.
+    bool editUserFactor(int row, int caseIndex, std::string_view text);
+
     void done() { view_.visible = false; }
 
 private:
     bool editName(LoadCase& edited, std::string_view text);
+    // The edited set checked by the readers' rules and taken into the project; false, with the
+    // message, when refused.
+    bool acceptUsers(std::vector<UserCombination> users);
+    // The names of the generated combinations as the cases and the table now give them.
+    std::vector<std::string> generatedNames() const;
+    void fillFactors();
+    void fillUsers();
+    void changed();
     void fill();
     void fillCombinations();
 
     ProjectModel& model_;
     Platform& platform_;
+    std::function<void()> changed_;
     LoadCasesView view_;
 };
 

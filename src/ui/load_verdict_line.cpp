@@ -1,11 +1,9 @@
-// The verdict over the rows checked: the governing one named by its row number.
+// The verdict over the rows checked and the combinations of the load cases: the governing one
+// named by its row number or its combination's name.
 #include "ui/load_verdict_line.h"
 
-#include "engine/governing_load.h"
 #include "format/number_format.h"
-#include "io/report_text.h"
-
-#include <vector>
+#include "project/project_verdict.h"
 
 namespace pmsect {
 namespace {
@@ -17,35 +15,23 @@ std::string countText(std::size_t n) {
 } // namespace
 
 std::string loadVerdictLine(const ProjectModel& model, const LoadCheckProgress& progress) {
-    if (model.loads.count() == 0) {
-        return {};
-    }
     if (progress.running()) {
         return "Checking the loads: " + countText(progress.checked) + " of " +
                countText(progress.total) + " checked.";
     }
-    std::vector<CheckedLoad> checks;
-    std::vector<int> rowOf; // the row number of each check
-    checks.reserve(static_cast<std::size_t>(model.loads.count()));
-    for (int k = 1; k <= model.loads.count(); ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (!model.loads.status(i).pending) {
-            checks.push_back({model.loads[i], model.loads.status(i).capacityFound, {}});
-            rowOf.push_back(k);
-        }
+    const ProjectVerdict verdict = projectVerdict(model);
+    if (verdict.verdict.count == 0 && verdict.unchecked == 0) {
+        return {};
     }
-    const std::size_t unchecked = static_cast<std::size_t>(model.loads.count()) - checks.size();
     const std::string notChecked =
-        unchecked == 0 ? std::string()
-                       : " " + countText(unchecked) +
-                             (unchecked == 1 ? " load was" : " loads were") + " not checked.";
-    if (checks.empty()) {
-        return "None of the " + countText(unchecked) + " loads was checked.";
+        verdict.unchecked == 0
+            ? std::string()
+            : " " + countText(verdict.unchecked) +
+                  (verdict.unchecked == 1 ? " load was" : " loads were") + " not checked.";
+    if (verdict.verdict.count == 0) {
+        return "None of the " + countText(verdict.unchecked) + " loads was checked.";
     }
-    const LoadVerdict verdict = loadVerdict(checks);
-    const std::string governing =
-        verdict.governing ? std::to_string(rowOf[*verdict.governing]) : std::string();
-    return loadVerdictSentence(verdict, governing) + "." + notChecked;
+    return verdict.sentence() + "." + notChecked;
 }
 
 } // namespace pmsect

@@ -9,9 +9,10 @@
 
 namespace pmsect {
 
-// "All 12 loads pass; largest ratio 0.945 (load 3).", "Checking the loads: 2,304 of 10,000
-// checked.", or after the checks were stopped the verdict of the loads checked and how many were
-// not. Empty without loads.
+// "All 12 loads pass; largest ratio 0.945 (load 3).", the loads and the combinations of the load
+// cases counted together; "Checking the loads: 2,304 of 10,000 checked."; or after the checks
+// were stopped the verdict of those checked and how many loads were not. Empty when nothing is
+// checked.
 std::string loadVerdictLine(const ProjectModel& model, const LoadCheckProgress& progress);
 
 } // namespace pmsect

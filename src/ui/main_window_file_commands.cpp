@@ -98,7 +98,8 @@ void MainWindowPresenter::openProject() {
         showProject();
         chain_.markResultsStale();
         chain_.setSummaryEnabled(true);
-        chain_.summaryChanged();
+        // The loads are checked as after any change: a long table in the background.
+        chain_.refresh();
         markSaved();
         finishCommand();
     } catch (const std::exception&) {

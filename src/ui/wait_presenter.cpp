@@ -64,7 +64,10 @@ void WaitPresenter::run(const std::string& caption, const std::string& firstLine
 FileResult WaitPresenter::runLoadFile(const std::string& path) {
     FileResult result;
     const std::string caption = "Loading file " + path;
-    run(caption, caption, false, [&](ProgressSink&) { result = loadAnyProject(path, model_); });
+    // The load checks are left to the summary chain, which checks a long table in the
+    // background: the wait window is up only while the file is read.
+    run(caption, caption, false,
+        [&](ProgressSink&) { result = loadAnyProject(path, model_, LoadChecks::Deferred); });
     return result;
 }
 

@@ -60,7 +60,8 @@ public:
     // Called after every change of the view while a task runs.
     void setRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
-    // Task 1: the project file at path loaded into the model. A failed load leaves the model
+    // Task 1: the project file at path loaded into the model, its section summary run and its
+    // load rows left pending for the summary chain to check. A failed load leaves the model
     // exactly as it was.
     FileResult runLoadFile(const std::string& path);
     // The computing tasks run on the project's engine inputs, at the limits of its last summary,

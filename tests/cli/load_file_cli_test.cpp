@@ -91,7 +91,7 @@ TEST_F(LoadFileCliTest, TheProjectsCommandsNameTheGoverningLoad) {
     EXPECT_EQ(summary["governing"]["ratio"], loads[largest]["ratio"]);
 
     char line[96];
-    std::snprintf(line, sizeof line, "\n40 loads, %zu failing, largest ratio %.3f (load %zu)\n",
+    std::snprintf(line, sizeof line, "\n%zu of 40 loads fail; largest ratio %.3f (load %zu)\n",
                   failing, loads[largest]["ratio"].get<double>(), largest + 1);
     for (const char* command : {"summary ", "check "}) {
         const test::CliOutput r = test::runCli(command + project);
@@ -205,12 +205,12 @@ TEST_F(LoadFileCliTest, AMalformedFileIsRefusedWithItsLineAndColumnAndNoResult) 
 
 TEST_F(LoadFileCliTest, TheTableCountsInWordsThatAgree) {
     const std::string one = write("one.csv", "Pu,Mux,Muy\n-100,50,0\n");
-    EXPECT_NE(
-        test::runCli("check " + path("p.rcs") + " --loads " + one).text.find("\n1 load, 0 failing"),
-        std::string::npos);
+    EXPECT_NE(test::runCli("check " + path("p.rcs") + " --loads " + one)
+                  .text.find("\n1 load passes; largest ratio"),
+              std::string::npos);
     const std::string two = write("two.csv", "Pu,Mux,Muy\n-100,50,0\n-5000,0,0\n");
     EXPECT_NE(test::runCli("check " + path("p.rcs") + " --loads " + two)
-                  .text.find("\n2 loads, 1 failing"),
+                  .text.find("\n1 of 2 loads fail; largest ratio"),
               std::string::npos);
 }
 

@@ -120,8 +120,8 @@ TEST(CalculationReport, TheVerdictNamesTheLargestRatioAndItsLoad) {
          "All 2 loads pass; largest ratio 0.900 (load 2)"},
         {{checked("A", 0.5f), checked("B", 1.2f), checked("C", 1.2f), checked("D", 0, false)},
          "3 of 4 loads fail; largest ratio 1.200 (load B)"},
-        {{checked("A", 1.0f)}, "All 1 loads pass; largest ratio 1.000 (load A)"},
-        {{checked("A", 0, false)}, "1 of 1 loads fail; no load has a capacity on its load line"},
+        {{checked("A", 1.0f)}, "1 load passes; largest ratio 1.000 (load A)"},
+        {{checked("A", 0, false)}, "1 of 1 load fails; no load has a capacity on its load line"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(verdictLine(c.loads), c.verdict);

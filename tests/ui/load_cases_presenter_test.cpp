@@ -1,8 +1,11 @@
 // The Load Cases window: typed cases give their combinations and checks, bad cells are refused
 // by name, the options change the factors, and every edit is unsaved work of the project.
 #include "io/project_file.h"
+#include "io/project_formats.h"
 #include "main_window_fixture.h"
 #include "ui/load_table_presenter.h"
+
+#include <filesystem>
 
 namespace pmsect::test {
 namespace {
@@ -29,6 +32,17 @@ protected:
         }
         ADD_FAILURE() << "no combination " << name;
         return nullptr;
+    }
+    // Both forms of the project give back the load cases as the window left them.
+    void expectRoundTrips() {
+        for (const char* name : {"pmsect_cases_window.json", "pmsect_cases_window.rcs"}) {
+            const std::string path = (std::filesystem::temp_directory_path() / name).string();
+            ASSERT_TRUE(writeAnyProject(path, model)) << name;
+            ProjectModel reread;
+            ASSERT_TRUE(loadAnyProject(path, reread)) << name;
+            EXPECT_EQ(reread.loadCases, model.loadCases) << name;
+            std::filesystem::remove(path);
+        }
     }
     LoadCasesPresenter& cases = app.loadCases();
 };
@@ -121,8 +135,8 @@ TEST_F(LoadCasesWindowTest, RefusedCellsAreNamedAndKeepTheirValue) {
         EXPECT_FALSE(cases.editCase(1, r.column, r.text)) << r.text;
         ASSERT_EQ(platform.messages.size(), 1u) << r.text;
         EXPECT_EQ(platform.messages[0].rfind(r.message, 0), 0u) << platform.messages[0];
-        EXPECT_EQ(cases.view().cases[1], (std::array<std::string, kCaseColumnCount>{
-                                             "Case 2", "L", "-50.00", "30.00", "0.00"}));
+        EXPECT_EQ(cases.view().cases[1],
+                  (std::vector<std::string>{"Case 2", "L", "-50.00", "30.00", "0.00"}));
     }
     EXPECT_EQ(cases.view().combinations.size(), shown);
     platform.messages.clear();
@@ -142,6 +156,149 @@ TEST_F(LoadCasesWindowTest, RefusedCellsAreNamedAndKeepTheirValue) {
 
     cases.done();
     EXPECT_FALSE(cases.view().visible);
+}
+
+// The factor table as ASCE 7-22 2.3.1 writes it, edited cell by cell: 1.4D taken as 1.5D gives
+// 1.5 x -100 = -150 k; refused cells name their row, kind and range; Restore brings back 1.4.
+TEST_F(LoadCasesWindowTest, FactorTableEditsRefusalsAndRestore) {
+    addCase("D", "-100", "40");
+    ASSERT_FALSE(cases.view().factorRows.empty());
+    EXPECT_EQ(cases.view().factorRows[0].formula, "1.4D");
+    EXPECT_EQ(cases.view().factorRows[1].formula, "1.2D + 1.6L + 0.5Lr");
+    EXPECT_EQ(cases.view().factorRows.back().formula, "0.9D - Ev + 1.0E");
+    EXPECT_EQ(cases.view().factorRows[0].factors[1], ""); // 1.4D has no L term
+    EXPECT_TRUE(cases.view().standardFactors);
+
+    const struct {
+        int row;
+        LoadKind kind;
+        const char* text;
+        const char* message; // empty: accepted
+    } edits[] = {
+        {0, LoadKind::D, "abc", "The factor on D of 1.4D must be a number"},
+        {0, LoadKind::D, "", "The factor on D of 1.4D must be a number"},
+        {0, LoadKind::D, "12", "The factor on D of 1.4D must lie between -10 and 10"},
+        {0, LoadKind::L, "1.6", "1.4D has no L term"},
+        {0, LoadKind::D, "1.5", ""},
+    };
+    for (const auto& e : edits) {
+        platform.messages.clear();
+        EXPECT_EQ(cases.editFactor(e.row, e.kind, e.text), *e.message == '\0') << e.text;
+        if (*e.message != '\0') {
+            ASSERT_EQ(platform.messages.size(), 1u) << e.text;
+            EXPECT_EQ(platform.messages[0], e.message);
+        }
+    }
+    EXPECT_EQ(cases.view().factorRows[0].formula, "1.5D");
+    EXPECT_FALSE(cases.view().standardFactors);
+    EXPECT_EQ(combination("1.5D")->values[0], "-150.00");
+    // The edited table is the project's, and its files keep it.
+    ASSERT_EQ(model.loadCases.options.factorTable.size(), cases.view().factorRows.size());
+    expectRoundTrips();
+
+    cases.restoreStandardFactors();
+    EXPECT_TRUE(model.loadCases.options.factorTable.empty());
+    EXPECT_EQ(combination("1.4D")->values[0], "-140.00");
+    // Typing the standard's factor back is the standard's table again.
+    ASSERT_TRUE(cases.editFactor(0, LoadKind::D, "1.5"));
+    ASSERT_TRUE(cases.editFactor(0, LoadKind::D, "1.4"));
+    EXPECT_TRUE(model.loadCases.options.factorTable.empty());
+}
+
+// A combination of the user's takes a factor on any case, "other" too: 1.2 x -100 + 1.6 x -10 =
+// -136 k. Names that clash are refused by name; a case left out by an empty cell drops out.
+TEST_F(LoadCasesWindowTest, UserCombinationsAreAddedEditedAndDeleted) {
+    cases.addUserCombination();
+    EXPECT_EQ(platform.messages.back(), "Add the load cases a combination takes first");
+    addCase("D", "-100", "40");
+    addCase("other", "-10", "0");
+    cases.addUserCombination();
+    ASSERT_EQ(cases.view().users.size(), 1u);
+    EXPECT_EQ(cases.view().users[0].name, "User 1");
+    EXPECT_EQ(cases.view().userColumns,
+              (std::vector<std::string>{"Combination", "Case 1", "Case 2"}));
+    EXPECT_EQ(cases.view().users[0].factors, (std::vector<std::string>{"1.0", "1.0"}));
+
+    const struct {
+        bool name; // the name cell, else the factor on case `column`
+        int column;
+        const char* text;
+        const char* message; // empty: accepted
+    } edits[] = {
+        {true, 0, "1.4D", "Combination name 1.4D is that of a generated combination"},
+        {true, 0, "", "The name of combination User 1 is empty"},
+        {false, 0, "x", "The factor on Case 1 of combination User 1 must be a number, or empty"},
+        {false, 1, "-11", "The factor on Case 2 of combination User 1 must lie between -10 and"},
+        {false, 0, "1.2", ""},
+        {false, 1, "1.6", ""},
+        {true, 0, "Crane lift", ""},
+    };
+    for (const auto& e : edits) {
+        platform.messages.clear();
+        const bool accepted =
+            e.name ? cases.editUserName(0, e.text) : cases.editUserFactor(0, e.column, e.text);
+        EXPECT_EQ(accepted, *e.message == '\0') << e.text;
+        if (*e.message != '\0') {
+            ASSERT_EQ(platform.messages.size(), 1u) << e.text;
+            EXPECT_EQ(platform.messages[0].rfind(e.message, 0), 0u) << platform.messages[0];
+        }
+    }
+    EXPECT_EQ(combination("Crane lift")->values[0], "-136.00");
+
+    cases.addUserCombination();
+    ASSERT_EQ(cases.view().users.size(), 2u);
+    EXPECT_FALSE(cases.editUserName(1, "Crane lift"));
+    EXPECT_EQ(platform.messages.back(), "Combination name Crane lift is already taken");
+    // Emptying a case's cell leaves it out; the last one cannot go.
+    ASSERT_TRUE(cases.editUserFactor(1, 1, ""));
+    EXPECT_EQ(model.loadCases.options.userCombinations[1].factors,
+              (std::vector<std::pair<std::string, double>>{{"Case 1", 1.0}}));
+    EXPECT_FALSE(cases.editUserFactor(1, 0, ""));
+    EXPECT_EQ(platform.messages.back(), "The combination User 2 has no factors");
+    expectRoundTrips();
+
+    cases.selectUserCombination(0);
+    cases.deleteUserCombination();
+    ASSERT_EQ(model.loadCases.options.userCombinations.size(), 1u);
+    EXPECT_EQ(model.loadCases.options.userCombinations[0].name, "User 2");
+    EXPECT_TRUE(main.hasUnsavedChanges());
+}
+
+// With the member's slenderness data the grid shows each case's sway and end moments: typed,
+// refused by name, and emptied back to none (Mx or My at both ends).
+TEST_F(LoadCasesWindowTest, EndMomentsAndSwayAreShownWithSlendernessData) {
+    addCase("D", "-100", "40");
+    EXPECT_EQ(cases.view().caseColumns.size(), kCaseColumnCount);
+    model.slenderness = SlendernessData{};
+    cases.refresh();
+    ASSERT_EQ(cases.view().caseColumns.size(), kSlenderCaseColumnCount);
+    EXPECT_EQ(cases.view().caseColumns[6], "MxTop (" + model.units.momentLabel + ")");
+    const auto mxBot = static_cast<CaseColumn>(static_cast<int>(CaseColumn::FirstEndMoment) + 1);
+    const struct {
+        CaseColumn column;
+        const char* text;
+        const char* message; // empty: accepted
+        const char* shown;
+    } edits[] = {
+        {CaseColumn::Sway, "maybe", "Sway of case Case 1 must be yes or no", "no"},
+        {CaseColumn::Sway, "yes", "", "yes"},
+        {mxBot, "abc", "MxBot of case Case 1 must be a number, or empty for none", ""},
+        {mxBot, "1e9", "MxBot of case Case 1 must lie between", ""},
+        {mxBot, "-30", "", "-30.00"},
+    };
+    for (const auto& e : edits) {
+        platform.messages.clear();
+        EXPECT_EQ(cases.editCase(0, e.column, e.text), *e.message == '\0') << e.text;
+        if (*e.message != '\0') {
+            ASSERT_EQ(platform.messages.size(), 1u) << e.text;
+            EXPECT_EQ(platform.messages[0].rfind(e.message, 0), 0u) << platform.messages[0];
+        }
+        EXPECT_EQ(cases.view().cases[0][static_cast<std::size_t>(e.column)], e.shown) << e.text;
+    }
+    EXPECT_TRUE(model.loadCases.cases[0].sway);
+    EXPECT_EQ(model.loadCases.cases[0].ends[kMxBot], -30.0f);
+    ASSERT_TRUE(cases.editCase(0, mxBot, ""));
+    EXPECT_FALSE(model.loadCases.cases[0].ends[kMxBot].has_value());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // The ratios are compared with the engine's own check of the same loads on one thread.
 #include "engine/load_batch.h"
 #include "format/number_format.h"
+#include "io/project_formats.h"
 #include "project/engine_inputs_of.h"
 #include "results_windows_fixture.h"
 
@@ -29,19 +30,23 @@ std::string manyLoads() {
 
 class LoadTableManyRows : public ResultsWindowsTest {
 protected:
+    // The 10,000 loads imported into the load table, their checks under way.
+    void importManyLoads() {
+        std::filesystem::create_directories(dir);
+        const std::string file = (dir / "many.csv").string();
+        std::ofstream(file, std::ios::binary) << manyLoads();
+        loads.show();
+        loads.activate();
+        platform.openAnswers.push_back(file);
+        loads.importLoads();
+    }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("pmsect_many_rows_" + std::to_string(::getpid()));
 };
 
 TEST_F(LoadTableManyRows, ImportCheckSortFilterEditAndExport) {
-    std::filesystem::create_directories(dir);
-    const std::string file = (dir / "many.csv").string();
-    std::ofstream(file, std::ios::binary) << manyLoads();
-    loads.show();
-    loads.activate();
-    platform.openAnswers.push_back(file);
-    loads.importLoads();
+    importManyLoads();
     ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
     // The summary is there before the checks: the rows wait for theirs.
     ASSERT_EQ(loads.view().rows.size(), static_cast<std::size_t>(kRows));
@@ -133,6 +138,30 @@ TEST_F(LoadTableManyRows, StoppedChecksLeaveTheRowsNotCheckedAndSaySo) {
     EXPECT_EQ(loads.cellText(0, kPhiPn), "");
     EXPECT_EQ(loads.view().verdict, "None of the 600 loads was checked.");
     EXPECT_EQ(main.view().loadVerdict, loads.view().verdict);
+}
+
+// Opening a project of 10,000 loads: the wait window is up only while the file is read, the
+// summary shows at once, and the loads are checked in the background to the verdict they had.
+TEST_F(LoadTableManyRows, OpeningAProjectOfManyLoadsChecksThemInTheBackground) {
+    importManyLoads();
+    platform.runTicks();
+    const std::string verdict = main.view().loadVerdict;
+    ASSERT_EQ(verdict.find(" of 10,000 loads fail"), verdict.find(' ')) << verdict;
+    const std::string project = (dir / "many.project.json").string();
+    ASSERT_TRUE(writeAnyProject(project, model));
+    loads.done();
+
+    main.newProject();
+    platform.openAnswers.push_back(project);
+    main.openProject();
+    ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
+    EXPECT_LT(model.Po, 0.0f); // the summary is there
+    EXPECT_TRUE(app.loadCheckProgress().running());
+    EXPECT_TRUE(model.loads.status(kRows).pending);
+    EXPECT_EQ(main.view().loadVerdict.rfind("Checking the loads: ", 0), 0u);
+    platform.runTicks();
+    EXPECT_FALSE(model.loads.status(kRows).pending);
+    EXPECT_EQ(main.view().loadVerdict, verdict);
 }
 
 } // namespace

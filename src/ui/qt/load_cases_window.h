@@ -1,5 +1,6 @@
 // The Load Cases window over the LoadCasesPresenter: the cases grid with Add and Delete, the
-// options, the checked combinations and Done.
+// options, the factor table with Restore, the user's combinations with Add and Delete, the
+// checked combinations and Done.
 #pragma once
 
 #include "ui/load_cases_presenter.h"
@@ -10,6 +11,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace pmsect {
@@ -26,6 +28,8 @@ protected:
 
 private:
     void renderCases();
+    void renderFactors();
+    void renderUsers();
     void renderCombinations();
     // An edit forwarded once the grid has finished with it, then the view drawn again.
     void later(std::function<void()> edit);
@@ -35,6 +39,9 @@ private:
     QCheckBox* halfLive_ = nullptr;
     QLineEdit* sds_ = nullptr;
     QLineEdit* liveFraction_ = nullptr;
+    QTableWidget* factors_ = nullptr;
+    QPushButton* restore_ = nullptr;
+    QTableWidget* users_ = nullptr;
     QTableWidget* combinations_ = nullptr;
     QLabel* status_ = nullptr;
 };
