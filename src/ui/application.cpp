@@ -29,8 +29,7 @@ Application::Application(Platform& platform, std::optional<std::string> settings
                   recompute();
               }),
       loadCases_(model_, platform, [this] { loadChecksAdvanced(); }),
-      slenderness_(model_, platform, *this),
-      loads_(model_, platform, pointer_, *this),
+      slenderness_(model_, platform, *this), loads_(model_, platform, pointer_, *this),
       results_(model_, platform, pointer_, *this, data_, wait_),
       largeView_(model_, platform, pointer_, data_),
       pointEditor_(model_, platform, pointer_, *this),
