@@ -87,6 +87,7 @@ CurveTable computeCurve(const EngineInputs& inputs, const AxialLimits& limits, f
     const StrengthFactors factors = inputs.code->strengthFactors(inputs.confinement);
 
     CurveTable table;
+    table.limits = limits;
     if (sink) {
         sink->report(ProgressQuantity::Direction, thetaDeg);
     }
@@ -142,6 +143,7 @@ Contour computeContour(const EngineInputs& inputs, const AxialLimits& limits, fl
 
     Contour result;
     CurveTable& table = result.table;
+    table.limits = limits;
     if (!std::isfinite(P)) {
         P = 0;
         result.rewritten = true;

@@ -27,6 +27,8 @@ struct CurveTable {
     std::array<float, kMaxCurveRows + 1> reachedPn{};
     DesignContour design;
     int16_t count = 0; // points of a Pn-Mn curve; 0 for a contour
+    // The axial limits the curve or contour was computed with, for the drawings of it.
+    AxialLimits limits;
 
     float phi(int row) const { return pts[static_cast<std::size_t>(row)][0]; }
     float col1(int row) const { return pts[static_cast<std::size_t>(row)][1]; }

@@ -34,6 +34,7 @@ int16_t surfaceSectionCount(float N) {
 SurfaceData computeSurface(const EngineInputs& inputs, const AxialLimits& limits, float N,
                            CurveDepthMemo::Depths& depths, ProgressSink* sink) {
     SurfaceData surface;
+    surface.limits = limits;
     const int16_t n = surfaceSectionCount(N);
     const float step = static_cast<float>(360.0 / n);
     // The factor keeps the last direction despite the single-precision accumulation.

@@ -36,6 +36,8 @@ struct SurfaceData {
     // The bending direction of each direction's curve, degrees (index 1..sections).
     std::array<float, kMaxSurfaceSections + 1> bendingDirection{};
     SurfaceExtents extents;
+    // The axial limits the surface was computed with, for the drawings of it.
+    AxialLimits limits;
 
     float phi(int j, int i) const { return cell(j, i)[0]; }
     float Pn(int j, int i) const { return cell(j, i)[1]; }
