@@ -103,11 +103,11 @@ void curveAt(benchmark::State& state, float angle) {
     for (auto _ : state) {
         state.PauseTiming();
         const long long summaryStart = evaluationCount();
-        computeSectionSummary(m);
+        const SectionResults section = computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
-        const CurveTable table = computeCurve(engineInputsOf(m), storedAxialLimits(m), angle,
-                                              memo.depthsFor(m.summaryCount));
+        const CurveTable table =
+            computeCurve(engineInputsOf(m), section.limits, angle, memo.depthsFor(m.summaryCount));
         benchmark::DoNotOptimize(table);
     }
     countEvaluations(state, before, untimed);
@@ -123,10 +123,10 @@ BENCHMARK(BM_CurveDefault30)->Unit(benchmark::kMillisecond);
 
 void BM_ContourDefaultMinus100(benchmark::State& state) {
     ProjectModel m = loadGolden("default.rcs");
-    computeSectionSummary(m);
+    const SectionResults section = computeSectionSummary(m);
     const long long before = evaluationCount();
     for (auto _ : state) {
-        const Contour contour = computeContour(engineInputsOf(m), storedAxialLimits(m), -100.0f);
+        const Contour contour = computeContour(engineInputsOf(m), section.limits, -100.0f);
         benchmark::DoNotOptimize(contour);
     }
     countEvaluations(state, before);
@@ -144,10 +144,10 @@ void surfaceOf(benchmark::State& state, float sections) {
     for (auto _ : state) {
         state.PauseTiming();
         const long long summaryStart = evaluationCount();
-        computeSectionSummary(m);
+        const SectionResults section = computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
-        *surface = computeSurface(engineInputsOf(m), storedAxialLimits(m), sections,
+        *surface = computeSurface(engineInputsOf(m), section.limits, sections,
                                   memo.depthsFor(m.summaryCount));
         benchmark::DoNotOptimize(*surface);
     }

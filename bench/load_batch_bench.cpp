@@ -58,13 +58,13 @@ void timeCheck(benchmark::State& state, const ProjectModel& m,
 }
 
 void BM_CheckTenThousandLoads(benchmark::State& state) {
-    timeCheck(state, benchProject("default"), defaultBenchLoads(10000));
+    timeCheck(state, benchProject("default").model, defaultBenchLoads(10000));
 }
 BENCHMARK(BM_CheckTenThousandLoads)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CheckTenThousandLoadsOn(benchmark::State& state, const std::string& name) {
-    const ProjectModel m = benchProject(name);
-    timeCheck(state, m, proportionalLoads(m, 10000));
+    const bench::BenchProject p = benchProject(name);
+    timeCheck(state, p.model, proportionalLoads(p.section, 10000));
 }
 BENCHMARK_CAPTURE(BM_CheckTenThousandLoadsOn, default, std::string("default"))
     ->Arg(1)

@@ -55,10 +55,10 @@ struct Errors {
 };
 
 void BM_LoadRatioErrors(benchmark::State& state, const std::string& name) {
-    const ProjectModel m = bench::benchProject(name);
-    const EngineInputs inputs = engineInputsOf(m);
+    const bench::BenchProject p = bench::benchProject(name);
+    const EngineInputs inputs = engineInputsOf(p.model);
     const AxialLimits limits = axialLimits(inputs);
-    const auto loads = bench::proportionalLoads(m, 300, 7);
+    const auto loads = bench::proportionalLoads(p.section, 300, 7);
     Errors stepping, onLine;
     int unchecked = 0;
     int fartherThanBefore = 0; // by more than 1e-5 of the ratio

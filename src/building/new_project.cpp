@@ -26,7 +26,7 @@ constexpr int16_t kDefaultCircleBars = 6;
 
 } // namespace
 
-void resetToNewProject(ProjectModel& model) {
+SectionResults resetToNewProject(ProjectModel& model) {
     // Materials first; Ec and beta1 follow from f'c and the unit weight.
     model.fpc = kDefaultFpc;
     model.unitWt = kDefaultUnitWt;
@@ -63,7 +63,7 @@ void resetToNewProject(ProjectModel& model) {
     model.loadCases = {};
     model.projectFileName.clear();
 
-    computeSectionSummary(model);
+    return computeSectionSummary(model);
 }
 
 } // namespace pmsect

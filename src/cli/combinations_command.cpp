@@ -67,7 +67,7 @@ std::vector<LoadCombination> projectCombinations(const ProjectModel& model,
 }
 
 int runCombos(const ProjectSource& source, const std::string& casesPath, OutputFormat format) {
-    const ProjectModel model = loadProject(source);
+    const ProjectModel model = loadProject(source).model;
     const std::vector<LoadCombination> combinations = projectCombinations(model, casesPath);
     if (format == OutputFormat::Json) {
         json list = json::array();
@@ -109,7 +109,7 @@ int runCombos(const ProjectSource& source, const std::string& casesPath, OutputF
 
 int runCheckWithCombinations(const ProjectSource& source, const std::string& casesPath,
                              bool asJson) {
-    const ProjectModel model = loadProject(source);
+    const ProjectModel model = loadProject(source).model;
     const std::vector<LoadCombination> combinations = projectCombinations(model, casesPath);
     if (combinations.empty()) {
         return runCheck(source, asJson); // the project's loads alone, as always

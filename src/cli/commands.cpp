@@ -72,7 +72,7 @@ int runConvert(const std::string& in, const std::string& out) {
     if (isJsonProjectPath(in) == isJsonProjectPath(out)) {
         throw CommandError("convert goes from a .rcs project to a .json one or back");
     }
-    ProjectModel model = loadProject(ProjectSource(in));
+    ProjectModel model = loadProject(ProjectSource(in)).model;
     reportUnmatchedBarSize(model, in);
     const FileResult written = writeAnyProject(out, model);
     if (!written) {
@@ -93,7 +93,7 @@ int runNew(const std::string& file, std::optional<DesignCode> code) {
 }
 
 int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
-    ProjectModel model = loadProject(source);
+    ProjectModel model = loadProject(source).model;
     NeutralAxisState state;
     state.c = c;
     EvaluationDetail detail;
@@ -135,13 +135,16 @@ int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
 }
 
 int runSummary(const ProjectSource& source, bool asJson) {
-    ProjectModel model = loadProject(source);
+    LoadedProject project = loadProject(source);
+    ProjectModel& model = project.model;
+    const SectionResults& section = project.section;
+    const AxialLimits& limits = section.limits;
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         // Without bars there are no strengths: null, not an earlier section's numbers.
-        json pure = model.pureBendingValid ? json::array() : json(nullptr);
-        if (model.pureBendingValid) {
-            for (const PureBendingResult& r : model.pureBending) {
+        json pure = section.pureBending ? json::array() : json(nullptr);
+        if (section.pureBending) {
+            for (const PureBendingResult& r : *section.pureBending) {
                 pure.push_back({{"angle_deg", jsonNumber(r.neutralAxisAngle)},
                                 {"Mn_kipft", jsonNumber(static_cast<float>(r.Mn / 12.0))},
                                 {"phiMn_kipft", jsonNumber(static_cast<float>(r.phiMn / 12.0))},
@@ -150,11 +153,11 @@ int runSummary(const ProjectSource& source, bool asJson) {
         }
         json out = {{"code", designCodeJson(model)},
                     {"grossArea_in2", jsonNumber(model.grossArea)},
-                    {"steelArea_in2", jsonNumber(model.steelArea)},
-                    {"Po_kip", jsonNumber(static_cast<float>(model.Po / 1000.0))},
-                    {"phiPnMax_kip", jsonNumber(static_cast<float>(model.phiPnMax / 1000.0))},
-                    {"To_kip", jsonNumber(static_cast<float>(model.To / 1000.0))},
-                    {"phiTnMax_kip", jsonNumber(static_cast<float>(model.phiTnMax / 1000.0))},
+                    {"steelArea_in2", jsonNumber(limits.steelArea)},
+                    {"Po_kip", jsonNumber(static_cast<float>(limits.Po / 1000.0))},
+                    {"phiPnMax_kip", jsonNumber(static_cast<float>(limits.phiPnMax / 1000.0))},
+                    {"To_kip", jsonNumber(static_cast<float>(limits.To / 1000.0))},
+                    {"phiTnMax_kip", jsonNumber(static_cast<float>(limits.phiTnMax / 1000.0))},
                     {"pureBending", pure},
                     {"loads", loadsJson(model)}};
         // Over the loads and the combinations of the load cases, as the text says it.
@@ -178,7 +181,7 @@ int runSummary(const ProjectSource& source, bool asJson) {
         std::cout << out.dump(2) << "\n";
         return 0;
     }
-    const SummaryLabels l = summaryLabels(model);
+    const SummaryLabels l = summaryLabels(model, section);
     std::printf("Section summary of %s\n", source.path.c_str());
     for (const LabelText* t :
          {&l.grossArea, &l.As, &l.percentRein, &l.Po, &l.phiPnMax, &l.To, &l.phiTnMax}) {
@@ -191,9 +194,9 @@ int runSummary(const ProjectSource& source, bool asJson) {
     }
     std::printf("Pure bending          Mn (ft-k)   phi*Mn (ft-k)   max. strain\n");
     for (std::size_t i = 0; i < 4; ++i) {
-        const PureBendingResult& r = model.pureBending[i];
         // A section without bars has no strengths: "-", not an earlier section's numbers.
-        const bool found = model.pureBendingValid;
+        const bool found = section.pureBending.has_value();
+        const PureBendingResult r = found ? (*section.pureBending)[i] : PureBendingResult{};
         std::printf("  %-6s %19s %15s %13s\n", kPureBendingNames[i],
                     found ? fixed(r.Mn / 12.0, "###,##0.00").c_str() : "-",
                     found ? fixed(r.phiMn / 12.0, "###,##0.00").c_str() : "-",
@@ -211,7 +214,7 @@ int runSummary(const ProjectSource& source, bool asJson) {
 }
 
 int runCheck(const ProjectSource& source, bool asJson) {
-    ProjectModel model = loadProject(source);
+    ProjectModel model = loadProject(source).model;
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
         std::cout << loadsJson(model).dump(2) << "\n";

@@ -129,7 +129,7 @@ void parseSteelRatioRange(const std::string& text, DesignOptions& options) {
 }
 
 int runDesign(const ProjectSource& source, const DesignRequest& request) {
-    const ProjectModel model = loadProject(source);
+    const ProjectModel model = loadProject(source).model;
     if (const auto refusal = designRefusal(model)) {
         throw CommandError(*refusal);
     }

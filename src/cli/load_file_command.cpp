@@ -133,7 +133,7 @@ int runCheckLoadFile(const ProjectSource& source, const std::string& loadsPath,
                      const std::string& casesPath, OutputFormat format, unsigned threads) {
     // The summary of the project (its limits, under the edition in force) is computed once here;
     // every load starts from it.
-    ProjectModel model = loadProject(source);
+    ProjectModel model = loadProject(source).model;
     const LoadFileResult read = readLoadFile(loadsPath);
     if (!read) {
         std::cerr << "pmsect-cli: " << printable(loadsPath + ": " + read.error->text()) << "\n";

@@ -233,8 +233,8 @@ int main(int argc, char** argv) {
             if (pdfOption->count() > 0) {
                 pdf.paper = paperFromName(paper);
                 pdf.threads = threads;
-                pmsect::ProjectModel model = reportModel(source, units);
-                return runPdfReport(source, model, pdf);
+                const pmsect::cli::LoadedProject project = reportProject(source, units);
+                return runPdfReport(source, project, pdf);
             }
             return runReport(source, units);
         }

@@ -25,8 +25,9 @@ PaperSize paperFromName(const std::string& name) {
     throw CommandError("unknown paper \"" + name + "\" (letter or a4)");
 }
 
-int runPdfReport(const ProjectSource& source, ProjectModel& model,
+int runPdfReport(const ProjectSource& source, const LoadedProject& project,
                  const PdfReportRequest& request) {
+    const ProjectModel& model = project.model;
     std::vector<ReportLoad> loads;
     if (request.loadsPath.empty()) {
         loads = checkedProjectLoads(model);
@@ -51,7 +52,7 @@ int runPdfReport(const ProjectSource& source, ProjectModel& model,
     const CalculationHeader header{request.title, request.engineer, localDate(),
                                    std::filesystem::path(source.path).filename().string()};
     const std::optional<std::string> pdf =
-        pdfDocument(calculationReport(model, loads, header), request.paper);
+        pdfDocument(calculationReport(model, project.section, loads, header), request.paper);
     if (!pdf) {
         throw CommandError("the PDF could not be drawn");
     }

@@ -23,6 +23,7 @@ PaperSize paperFromName(const std::string& name);
 
 // model: the project with its summary and its display units. A load file that cannot be read is
 // refused with its line and column, exit 2, and no file written.
-int runPdfReport(const ProjectSource& source, ProjectModel& model, const PdfReportRequest& request);
+int runPdfReport(const ProjectSource& source, const LoadedProject& project,
+                 const PdfReportRequest& request);
 
 } // namespace pmsect::cli

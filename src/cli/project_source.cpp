@@ -8,19 +8,22 @@
 
 namespace pmsect::cli {
 
-ProjectModel loadProject(const ProjectSource& source) {
-    ProjectModel model;
-    const FileResult result = loadAnyProject(source.path, model);
+LoadedProject loadProject(const ProjectSource& source) {
+    LoadedProject project;
+    ProjectModel& model = project.model;
+    // Under another edition than the file's, the loads are checked once, under the one asked for.
+    const LoadChecks checks = source.code ? LoadChecks::Deferred : LoadChecks::Now;
+    const FileResult result = loadAnyProject(source.path, model, checks, &project.section);
     if (!result) {
         throw FileError(result.error);
     }
-    if (source.code && *source.code != model.designCode) {
-        // Loading computed the summary under the file's edition; the limits and the load checks
-        // must follow the one asked for.
-        applyDesignCode(model, *source.code);
-        computeSectionSummary(model);
+    if (source.code) {
+        if (*source.code != model.designCode) {
+            applyDesignCode(model, *source.code);
+        }
+        project.section = computeSectionSummary(model);
     }
-    return model;
+    return project;
 }
 
 nlohmann::ordered_json designCodeJson(const ProjectModel& model) {

@@ -2,6 +2,7 @@
 // file's own for this run (`--code`).
 #pragma once
 
+#include "engine/section_results.h"
 #include "model/design_code.h"
 #include "model/project_model.h"
 
@@ -20,9 +21,15 @@ struct ProjectSource {
     std::optional<DesignCode> code;
 };
 
+// A command's project and the results of its section summary, kept beside it for the run.
+struct LoadedProject {
+    ProjectModel model;
+    SectionResults section;
+};
+
 // The project of the source (a .rcs or a .json project) with its summary computed under the edition
 // in force; a file that cannot be read is a CommandError.
-ProjectModel loadProject(const ProjectSource& source);
+LoadedProject loadProject(const ProjectSource& source);
 
 // The "code" value that every JSON object carries: the edition the results were computed under.
 nlohmann::ordered_json designCodeJson(const ProjectModel& model);

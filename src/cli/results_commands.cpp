@@ -93,9 +93,10 @@ void writeSvg(const std::string& path, const SvgCanvas& canvas) {
 } // namespace
 
 int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
-    ProjectModel model = loadProject(source);
+    const LoadedProject project = loadProject(source);
+    const ProjectModel& model = project.model;
     CurveDepthMemo depths;
-    const CurveTable table = computeCurve(engineInputsOf(model), storedAxialLimits(model), angle,
+    const CurveTable table = computeCurve(engineInputsOf(model), project.section.limits, angle,
                                           depths.depthsFor(model.summaryCount));
     if (format == OutputFormat::Json) {
         const json out = {{"code", designCodeJson(model)},
@@ -116,9 +117,10 @@ int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
 }
 
 int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
-    ProjectModel model = loadProject(source);
-    const Contour load = computeContour(engineInputsOf(model), storedAxialLimits(model),
-                                        typedContourLoad(model, Pn));
+    const LoadedProject project = loadProject(source);
+    const ProjectModel& model = project.model;
+    const Contour load =
+        computeContour(engineInputsOf(model), project.section.limits, typedContourLoad(model, Pn));
     const CurveTable& table = load.table;
     const auto designAt = [&table](int i) -> const DesignContourPoint& {
         return table.design.points[static_cast<std::size_t>(i)];
@@ -173,10 +175,11 @@ int runContour(const ProjectSource& source, float Pn, OutputFormat format) {
 }
 
 int runSurface(const ProjectSource& source, float sections, OutputFormat format) {
-    ProjectModel model = loadProject(source);
+    const LoadedProject project = loadProject(source);
+    const ProjectModel& model = project.model;
     CurveDepthMemo depths;
     const auto surface = std::make_unique<SurfaceData>(
-        computeSurface(engineInputsOf(model), storedAxialLimits(model), sections,
+        computeSurface(engineInputsOf(model), project.section.limits, sections,
                        depths.depthsFor(model.summaryCount)));
     if (format == OutputFormat::Json) {
         json directions = json::array();
@@ -237,9 +240,10 @@ std::string optionalCsv(std::optional<float> value) {
 } // namespace
 
 int runControlPoints(const ProjectSource& source, float angle, OutputFormat format) {
-    const ProjectModel model = loadProject(source);
+    const LoadedProject project = loadProject(source);
+    const ProjectModel& model = project.model;
     const ControlPoints points =
-        computeControlPoints(engineInputsOf(model), storedAxialLimits(model), angle);
+        computeControlPoints(engineInputsOf(model), project.section.limits, angle);
     if (format == OutputFormat::Json) {
         json rows = json::array();
         for (const ControlPoint& p : points) {
@@ -273,28 +277,30 @@ int runControlPoints(const ProjectSource& source, float angle, OutputFormat form
     return 0;
 }
 
-ProjectModel reportModel(const ProjectSource& source, const ReportUnits& units) {
-    ProjectModel model = loadProject(source);
+LoadedProject reportProject(const ProjectSource& source, const ReportUnits& units) {
+    LoadedProject project = loadProject(source);
+    ProjectModel& model = project.model;
     const DisplayUnits defaults;
     applyUnitChoice(model.units, unitPosition(UnitGroup::Length, units.length, defaults.lengthUnit),
                     unitPosition(UnitGroup::Force, units.force, defaults.forceUnit),
                     unitPosition(UnitGroup::Moment, units.moment, defaults.momentUnit),
                     unitPosition(UnitGroup::Stress, units.stress, defaults.stressUnit),
                     unitPosition(UnitGroup::UnitWeight, units.unitWeight, defaults.unitWtUnit));
-    return model;
+    return project;
 }
 
 int runReport(const ProjectSource& source, const ReportUnits& units) {
-    ProjectModel model = reportModel(source, units);
-    std::cout << buildReport(model);
+    const LoadedProject project = reportProject(source, units);
+    std::cout << composeReport(project.model, project.section);
     return 0;
 }
 
 int runPlot(const ProjectSource& source, const PlotRequest& request) {
-    ProjectModel model = loadProject(source);
+    const LoadedProject loaded = loadProject(source);
+    const ProjectModel& model = loaded.model;
     const std::string project = std::filesystem::path(source.path).filename().string();
     const EngineInputs inputs = engineInputsOf(model);
-    const AxialLimits limits = storedAxialLimits(model);
+    const AxialLimits& limits = loaded.section.limits;
     CurveDepthMemo memo;
     CurveDepthMemo::Depths& depths = memo.depthsFor(model.summaryCount);
     // Figures for a calculation package: on white, under their title line.

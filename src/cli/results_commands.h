@@ -22,7 +22,7 @@ struct ReportUnits {
     std::string length, force, moment, stress, unitWeight;
 };
 // The project with its summary, in the units asked for.
-ProjectModel reportModel(const ProjectSource& source, const ReportUnits& units);
+LoadedProject reportProject(const ProjectSource& source, const ReportUnits& units);
 int runReport(const ProjectSource& source, const ReportUnits& units);
 
 struct PlotRequest {

@@ -14,11 +14,13 @@ namespace pmsect {
 // fields; both stale flags set.
 void deriveLoadedFields(ProjectModel& loaded);
 
-// Derives the fields, runs the section summary on loaded and, when every number is still finite,
-// moves it into model with projectFileName = path. On failure model is left as it was.
+// Derives the fields, runs the section summary on loaded and, when every number of the model and
+// of the summary's results is still finite, moves it into model with projectFileName = path and
+// the results into section when given. On failure model and section are left as they were.
 // Deferred checks leave the rows of the load table pending, for the desktop to check in the
 // background.
 FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model,
-                               LoadChecks checks = LoadChecks::Now);
+                               LoadChecks checks = LoadChecks::Now,
+                               SectionResults* section = nullptr);
 
 } // namespace pmsect

@@ -36,9 +36,10 @@ std::optional<std::string> projectFileText(const ProjectModel& model);
 // failure it is exactly as before. On success the derived fields are recomputed, both stale flags
 // are set, projectFileName becomes path and the section summary has run.
 // Display units are kept.
-// Deferred checks leave the rows of the load table pending (project/project_summary.h).
+// Deferred checks leave the rows of the load table pending (project/project_summary.h). The
+// summary's results go to section when given.
 FileResult loadProjectFile(const std::string& path, ProjectModel& model,
-                           LoadChecks checks = LoadChecks::Now);
+                           LoadChecks checks = LoadChecks::Now, SectionResults* section = nullptr);
 
 // Far above the largest section (some 300 lines of a few dozen characters, blank lines aside)
 // with a load table of several hundred thousand rows (some 25 bytes each in a project file, 80 in

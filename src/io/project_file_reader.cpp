@@ -299,20 +299,28 @@ void deriveLoadedFields(ProjectModel& m) {
 }
 
 FileResult finishLoadedProject(ProjectModel& loaded, const std::string& path, ProjectModel& model,
-                               LoadChecks checks) {
+                               LoadChecks checks, SectionResults* section) {
     deriveLoadedFields(loaded);
     loaded.projectFileName = path;
-    computeSectionSummary(loaded, checks);
+    const SectionResults results = computeSectionSummary(loaded, checks);
     // Finite numbers can still overflow what follows from them (an outline 1E+38 in wide has
     // no finite area); such a file is refused whole like any other that cannot be used.
-    if (const auto what = firstNonFiniteValue(loaded)) {
+    std::optional<std::string> what = firstNonFiniteValue(loaded);
+    if (!what) {
+        what = firstNonFiniteValue(results);
+    }
+    if (what) {
         return FileResult::failure(path + ": the numbers are too large to compute " + *what);
     }
     model = std::move(loaded);
+    if (section) {
+        *section = results;
+    }
     return FileResult::success();
 }
 
-FileResult loadProjectFile(const std::string& path, ProjectModel& model, LoadChecks checks) {
+FileResult loadProjectFile(const std::string& path, ProjectModel& model, LoadChecks checks,
+                           SectionResults* section) {
     if (!fileExists(path)) {
         return FileResult::failure(path + ": " + whyNotReadable(path));
     }
@@ -335,7 +343,7 @@ FileResult loadProjectFile(const std::string& path, ProjectModel& model, LoadChe
         return FileResult::failure(path + ": " + e.what());
     }
     file.close();
-    return finishLoadedProject(loaded, path, model, checks);
+    return finishLoadedProject(loaded, path, model, checks, section);
 }
 
 } // namespace pmsect

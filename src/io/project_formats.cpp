@@ -17,9 +17,10 @@ bool isJsonProjectPath(const std::string& path) {
     return extension == ".json";
 }
 
-FileResult loadAnyProject(const std::string& path, ProjectModel& model, LoadChecks checks) {
-    return isJsonProjectPath(path) ? loadJsonProject(path, model, checks)
-                                   : loadProjectFile(path, model, checks);
+FileResult loadAnyProject(const std::string& path, ProjectModel& model, LoadChecks checks,
+                          SectionResults* section) {
+    return isJsonProjectPath(path) ? loadJsonProject(path, model, checks, section)
+                                   : loadProjectFile(path, model, checks, section);
 }
 
 FileResult writeAnyProject(const std::string& path, const ProjectModel& model) {

@@ -12,9 +12,10 @@ namespace pmsect {
 
 bool isJsonProjectPath(const std::string& path);
 
-// Deferred checks leave the rows of the load table pending (project/project_summary.h).
+// Deferred checks leave the rows of the load table pending (project/project_summary.h). The
+// summary's results go to section when given.
 FileResult loadAnyProject(const std::string& path, ProjectModel& model,
-                          LoadChecks checks = LoadChecks::Now);
+                          LoadChecks checks = LoadChecks::Now, SectionResults* section = nullptr);
 FileResult writeAnyProject(const std::string& path, const ProjectModel& model);
 
 } // namespace pmsect

@@ -24,11 +24,12 @@ FileResult composeJsonProject(const ProjectModel& model, std::string& text);
 // Reads a JSON project from text as loadProjectFile reads a project file: into a copy, handed
 // over only when everything was read; name stands for the file in messages and becomes
 // projectFileName. A refusal names the JSON pointer of the field at fault ("/bars/3/size").
+// The summary's results go to section when given.
 FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model,
-                           LoadChecks checks = LoadChecks::Now);
+                           LoadChecks checks = LoadChecks::Now, SectionResults* section = nullptr);
 
 FileResult loadJsonProject(const std::string& path, ProjectModel& model,
-                           LoadChecks checks = LoadChecks::Now);
+                           LoadChecks checks = LoadChecks::Now, SectionResults* section = nullptr);
 FileResult writeJsonProject(const std::string& path, const ProjectModel& model);
 
 } // namespace pmsect

@@ -739,7 +739,7 @@ private:
 } // namespace
 
 FileResult readJsonProject(std::string_view text, const std::string& name, ProjectModel& model,
-                           LoadChecks checks) {
+                           LoadChecks checks, SectionResults* section) {
     json root;
     try {
         DuplicateKeys keys;
@@ -768,10 +768,11 @@ FileResult readJsonProject(std::string_view text, const std::string& name, Proje
     } catch (const JsonProjectError& e) {
         return FileResult::failure(name + ": " + e.what());
     }
-    return finishLoadedProject(loaded, name, model, checks);
+    return finishLoadedProject(loaded, name, model, checks, section);
 }
 
-FileResult loadJsonProject(const std::string& path, ProjectModel& model, LoadChecks checks) {
+FileResult loadJsonProject(const std::string& path, ProjectModel& model, LoadChecks checks,
+                           SectionResults* section) {
     if (!fileExists(path)) {
         return FileResult::failure(path + ": " + whyNotReadable(path));
     }
@@ -798,7 +799,7 @@ FileResult loadJsonProject(const std::string& path, ProjectModel& model, LoadChe
     if (file.bad()) {
         return FileResult::failure(path + ": the file could not be read to its end");
     }
-    return readJsonProject(text, path, model, checks);
+    return readJsonProject(text, path, model, checks, section);
 }
 
 } // namespace pmsect

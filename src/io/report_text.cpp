@@ -109,25 +109,26 @@ std::string limitText(const ProjectModel& m, float pounds) {
            m.units.forceLabel;
 }
 
-void appendLimits(std::string& r, const ProjectModel& m) {
+void appendLimits(std::string& r, const ProjectModel& m, const AxialLimits& limits) {
     const DisplayUnits& u = m.units;
     r += "COMPUTED RESULTS:";
     r += NL;
     r += NL;
     r += "Gross Area = " + formatNumber(shown(m.grossArea, u.areaFactor), "##,##0.00") + " " +
          u.areaLabel;
-    r += ";   Area of Steel = " + formatNumber(shown(m.steelArea, u.areaFactor), "##0.00") + " " +
-         u.areaLabel;
+    r += ";   Area of Steel = " + formatNumber(shown(limits.steelArea, u.areaFactor), "##0.00") +
+         " " + u.areaLabel;
     r += ";   % Reinforcement = ";
     // An outline without area (fewer than three points) has no ratio to show.
-    r += m.grossArea > 0 ? formatNumber(static_cast<double>(m.steelArea) / m.grossArea, "#0.00%")
-                         : std::string("n/a");
+    r += m.grossArea > 0
+             ? formatNumber(static_cast<double>(limits.steelArea) / m.grossArea, "#0.00%")
+             : std::string("n/a");
     r += NL;
-    r += "Po = " + AddSpace(limitText(m, m.Po), 15);
-    r += ";   phi*Pn(max) = " + AddSpace(limitText(m, m.phiPnMax), 15);
+    r += "Po = " + AddSpace(limitText(m, limits.Po), 15);
+    r += ";   phi*Pn(max) = " + AddSpace(limitText(m, limits.phiPnMax), 15);
     r += NL;
-    r += "To = " + AddSpace(limitText(m, m.To), 15);
-    r += ";   phi*Tn(max) = " + AddSpace(limitText(m, m.phiTnMax), 15);
+    r += "To = " + AddSpace(limitText(m, limits.To), 15);
+    r += ";   phi*Tn(max) = " + AddSpace(limitText(m, limits.phiTnMax), 15);
     r += NL;
 }
 
@@ -138,12 +139,11 @@ std::string bendingText(const ProjectModel& m, float kipInches) {
            " " + m.units.momentLabel;
 }
 
-void appendPureBending(std::string& r, const ProjectModel& m) {
+void appendPureBending(std::string& r, const ProjectModel& m, const SectionResults& section) {
     r += NL;
     r += "Pure Bending:";
-    if (m.numBars <= 0 || !m.pureBendingValid) {
-        // The summary finds no pure-bending strength without bars; whatever the model still
-        // holds belongs to an earlier section.
+    if (m.numBars <= 0 || !section.pureBending) {
+        // The summary finds no pure-bending strength without bars.
         r += NL;
         r += "   No reinforcement: pure-bending strengths not computed";
         r += NL;
@@ -159,7 +159,7 @@ void appendPureBending(std::string& r, const ProjectModel& m) {
                                    {"   +Mny = ", ";    +pMny = "},
                                    {"   -Mny = ", ";     -pMny = "}};
     for (std::size_t k = 0; k < 4; ++k) {
-        const PureBendingResult& run = m.pureBending[k];
+        const PureBendingResult& run = (*section.pureBending)[k];
         r += NL;
         r += kLabels[k].nominal;
         r += bendingText(m, run.Mn);
@@ -320,7 +320,7 @@ std::string StrainOK(float strain, const StrainLimits& limits) {
     return "Between Tension & Compression Controlled";
 }
 
-std::string composeReport(const ProjectModel& model) {
+std::string composeReport(const ProjectModel& model, const SectionResults& section) {
     std::string r;
     for (int k = 0; k < 4; ++k) {
         r += NL;
@@ -333,15 +333,15 @@ std::string composeReport(const ProjectModel& model) {
     appendMaterials(r, model);
     appendOutline(r, model);
     appendBars(r, model);
-    appendLimits(r, model);
-    appendPureBending(r, model);
+    appendLimits(r, model, section.limits);
+    appendPureBending(r, model, section);
     appendLoadCheck(r, model);
     return r;
 }
 
 std::string buildReport(ProjectModel& model) {
-    computeSectionSummary(model);
-    return composeReport(model);
+    const SectionResults section = computeSectionSummary(model);
+    return composeReport(model, section);
 }
 
 } // namespace pmsect

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/governing_load.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 #include "project/design_code_choice.h"
 
@@ -29,7 +30,8 @@ std::string StrainOK(float strain, const StrainLimits& limits);
 // Recomputes the section summary and returns the whole report.
 std::string buildReport(ProjectModel& model);
 
-// The report made from the results already stored in the model, without recomputing them.
-std::string composeReport(const ProjectModel& model);
+// The report made from the load checks already in the model and the summary's results, without
+// recomputing them.
+std::string composeReport(const ProjectModel& model, const SectionResults& section);
 
 } // namespace pmsect

@@ -1,8 +1,9 @@
 // Every real the project model stores, named: the one list of the model's fields. The windows and
 // the file reader refuse a change that leaves one of them NaN or infinite (typed and loaded
 // numbers are finite one by one, yet what follows from them can overflow single precision: an
-// outline 1E+38 in wide has no finite area); the robustness tests and the fuzz targets also ask
-// the counts against their tables and compare two models field by field.
+// outline 1E+38 in wide has no finite area), as they refuse one whose summary results are not
+// (engine/section_results.h); the robustness tests and the fuzz targets also ask the counts
+// against their tables and compare two models field by field.
 #pragma once
 
 #include "model/project_model.h"
@@ -90,24 +91,11 @@ template <class Visit> void forEachReal(const ProjectModel& m, Visit visit) {
         at(row("bars", i, "y"), m.bars[i].y);
         at(row("bars", i, "size"), m.bars[i].size);
     }
-    at({"steelArea"}, m.steelArea);
     for (int k = 1; k <= m.loads.count(); ++k) {
         const LoadRow& load = m.loads[static_cast<std::size_t>(k)];
         for (std::size_t c = 0; c < load.col.size(); ++c) {
             at({"loads", k, static_cast<int>(c)}, load.col[c]);
         }
-    }
-    at({"Po"}, m.Po);
-    at({"phiPnMax"}, m.phiPnMax);
-    at({"To"}, m.To);
-    at({"phiTnMax"}, m.phiTnMax);
-    at({"tenthFcAg"}, m.tenthFcAg);
-    for (std::size_t i = 0; i < m.pureBending.size(); ++i) {
-        const auto& p = m.pureBending[i];
-        at(row("pureBending", i, "neutralAxisAngle"), p.neutralAxisAngle);
-        at(row("pureBending", i, "Mn"), p.Mn);
-        at(row("pureBending", i, "phiMn"), p.phiMn);
-        at(row("pureBending", i, "maxSteelStrain"), p.maxSteelStrain);
     }
     if (m.unmatchedBarSize) {
         at({"unmatchedBarSize"}, *m.unmatchedBarSize);

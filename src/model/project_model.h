@@ -1,16 +1,16 @@
-// The one record of the project (section, materials, bars, loads), the results derived from it,
-// and the count of section summaries, which belongs to the project rather than to one
-// computation. Window state lives with the windows' presenters and the Application; the display
-// units stay here, since the report, the exported tables and the contour's typed load are written
-// in them. Every field is read and written directly; the engine takes its inputs as values
-// (project/engine_inputs_of.h builds them) and its results are written back here.
+// The one record of the project (section, materials, bars, loads with their checks) and the count
+// of section summaries, which belongs to the project rather than to one computation. Window state
+// lives with the windows' presenters and the Application; the display units stay here, since the
+// report, the exported tables and the contour's typed load are written in them. Every field is
+// read and written directly; the engine takes its inputs as values (project/engine_inputs_of.h
+// builds them) and returns the section summary's results as a value the caller keeps
+// (engine/section_results.h).
 #pragma once
 
 #include "model/confinement.h"
 #include "model/design_code.h"
 #include "model/load_cases.h"
 #include "model/load_table.h"
-#include "model/pure_bending.h"
 #include "model/section_geometry.h"
 #include "model/slenderness_data.h"
 
@@ -105,7 +105,6 @@ struct ProjectModel {
     bool barSetsAlongY = false;
     int16_t numBars = 0;
     std::array<Bar, kMaxBars + 1> bars{};
-    float steelArea = 0;
 
     // Load combinations
     LoadTable loads;
@@ -115,15 +114,6 @@ struct ProjectModel {
     // The member's lengths and frame, for the moment magnifier; absent, the loads are checked on
     // their own moments.
     std::optional<SlendernessData> slenderness;
-
-    // Derived results (axial limits in lb)
-    float Po = 0;
-    float phiPnMax = 0;
-    float To = 0;
-    float phiTnMax = 0;
-    float tenthFcAg = 0;
-    std::array<PureBendingResult, 4> pureBending{}; // +Mnx, -Mnx, +Mny, -Mny as shown
-    bool pureBendingValid = false;                  // false until a summary with bars has run
 
     // How many section summaries the project has had, wherever they ran (a change, a loaded
     // file, a new project, the report): the curve searches start afresh after each.

@@ -9,26 +9,6 @@
 
 namespace pmsect {
 
-void storeAxialLimits(ProjectModel& model, const AxialLimits& limits) {
-    model.steelArea = limits.steelArea;
-    model.Po = limits.Po;
-    model.tenthFcAg = limits.curveLevel;
-    model.phiPnMax = limits.phiPnMax;
-    model.To = limits.To;
-    model.phiTnMax = limits.phiTnMax;
-}
-
-AxialLimits storedAxialLimits(const ProjectModel& model) {
-    AxialLimits limits;
-    limits.steelArea = model.steelArea;
-    limits.Po = model.Po;
-    limits.phiPnMax = model.phiPnMax;
-    limits.To = model.To;
-    limits.phiTnMax = model.phiTnMax;
-    limits.curveLevel = model.tenthFcAg;
-    return limits;
-}
-
 void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked) {
     LoadRow& row = model.loads[static_cast<std::size_t>(k)];
     for (int col = kEccentricity; col <= kRatio; ++col) {
@@ -37,12 +17,11 @@ void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked) {
     model.loads.status(static_cast<std::size_t>(k)) = LoadStatus{checked.capacityFound, false};
 }
 
-void computeSectionSummary(ProjectModel& model, LoadChecks checks) {
+SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {
     const EngineInputs inputs = engineInputsOf(model);
     // The loads apart: each check depends on the inputs and its load alone, and the batch gives
     // the same results on any number of cores.
     const SectionSummary summary = computeSectionSummary(inputs, {});
-    storeAxialLimits(model, summary.limits);
     if (checks == LoadChecks::Now) {
         const std::vector<CheckedLoad> checked = checkLoads(inputs, loadInputsOf(model), 0);
         for (std::size_t i = 0; i < checked.size(); ++i) {
@@ -57,12 +36,8 @@ void computeSectionSummary(ProjectModel& model, LoadChecks checks) {
             model.loads.status(static_cast<std::size_t>(k)) = LoadStatus{true, true};
         }
     }
-    // No bars, no pure-bending strength: what the model holds is an earlier section's.
-    model.pureBendingValid = summary.pureBending.has_value();
-    if (summary.pureBending) {
-        model.pureBending = *summary.pureBending;
-    }
     ++model.summaryCount;
+    return {summary.limits, summary.pureBending};
 }
 
 PolygonProperties polygonProperties(ProjectModel& model) {

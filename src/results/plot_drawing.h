@@ -59,17 +59,18 @@ struct Plot2DPicture {
 // Clears the canvas and draws the diagram as a figure: each axis scaled on its own to hold the
 // curves, loads and control points with a margin (both moment axes of a contour at one scale,
 // so that it keeps its shape), ticks at round steps with their values and the axis titles in
-// the display units, the legend, the phi*Pn(max) cut-off labelled, the loads of the diagram's
-// direction or axial force with their numbers (red when their ratio exceeds 1) and the control
-// points with theirs. Compression is drawn upwards; a contour shows Mnx across and Mny upwards.
-// Each series is one canvas group: "axes", "nominal", "reduced", "loads", "control-points".
-// Rows not found break the polylines.
+// the display units, the legend, the phi*Pn(max) cut-off of the table's limits labelled, the
+// loads of the diagram's direction or axial force with their numbers (red when their ratio
+// exceeds 1) and the control points with theirs. Compression is drawn upwards; a contour shows Mnx
+// across and Mny upwards. Each series is one canvas group: "axes", "nominal", "reduced", "loads",
+// "control-points". Rows not found break the polylines.
 Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectModel& model,
                          const Plot2DOptions& options);
 
 // The load rows a plot marks: in Pn-Mn mode those whose bending direction lies within 5 degrees
 // of the diagram's (a load without moment lies on every one), in biaxial mode those whose Pu
-// lies within 5 % of |Po| of the contour's axial force. 1-based load numbers.
+// lies within 5 % of |Po| (of the table's limits) of the contour's axial force. 1-based load
+// numbers.
 std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data);
 
 // "Pn = ..., Mn = ..., phi = ..., phiPn = ..., phiMn = ..." of the plotted point nearest to

@@ -58,8 +58,7 @@ FigurePoint nominalPoint(const Plot2DData& d, const DisplayScale& s, int i) {
 
 // The reduced point of row i, or nothing where it was not found. A contour's is the design
 // state at phi*Pn = P of that direction, not phi times the nominal point.
-std::optional<FigurePoint> reducedPoint(const Plot2DData& d, const DisplayScale& s,
-                                        const ProjectModel& model, int i) {
+std::optional<FigurePoint> reducedPoint(const Plot2DData& d, const DisplayScale& s, int i) {
     if (d.mode == PlotMode::Biaxial) {
         const DesignContourPoint& p = d.table->design.points[static_cast<std::size_t>(i)];
         if (!p.found) {
@@ -72,7 +71,7 @@ std::optional<FigurePoint> reducedPoint(const Plot2DData& d, const DisplayScale&
     }
     const double phi = d.table->phi(i);
     const FigurePoint p = nominalPoint(d, s, i);
-    const double cap = model.phiPnMax / 1000.0 * s.force;
+    const double cap = d.table->limits.phiPnMax / 1000.0 * s.force;
     return FigurePoint{phi * p.h, std::max(phi * p.v, cap)};
 }
 
@@ -88,9 +87,9 @@ std::optional<std::string> missingDesignContour(const Plot2DData& d, const Proje
     };
     switch (d.table->design.reach) {
     case DesignForceReach::BeyondCompression:
-        return limit("phi*Pn(max)", model.phiPnMax);
+        return limit("phi*Pn(max)", d.table->limits.phiPnMax);
     case DesignForceReach::BeyondTension:
-        return limit("phi*Tn(max)", model.phiTnMax);
+        return limit("phi*Tn(max)", d.table->limits.phiTnMax);
     case DesignForceReach::Within:
         break;
     }
@@ -151,9 +150,8 @@ struct Extent {
 };
 
 // Everything the figure shows, the origin included so that the axes cross on it.
-Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const ProjectModel& model,
-                    const Plot2DOptions& options, const std::vector<CheckedLoadPoint>& points,
-                    const std::vector<int>& loads) {
+Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const Plot2DOptions& options,
+                    const std::vector<CheckedLoadPoint>& points, const std::vector<int>& loads) {
     Extent e;
     e.add({0, 0});
     for (int i = 1; i <= d.count; ++i) {
@@ -163,7 +161,7 @@ Extent figureExtent(const Plot2DData& d, const DisplayScale& s, const ProjectMod
         e.add(nominalPoint(d, s, i));
     }
     for (int i = 1; i <= d.count && options.reduced; ++i) {
-        if (const auto r = reducedPoint(d, s, model, i)) {
+        if (const auto r = reducedPoint(d, s, i)) {
             e.add(*r);
         }
     }
@@ -343,7 +341,7 @@ std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data,
                              const std::vector<CheckedLoadPoint>& points) {
     std::vector<int> out;
     const int n = model.loads.count();
-    const double window = kLoadAxialWindow * std::fabs(model.Po / 1000.0);
+    const double window = kLoadAxialWindow * std::fabs(data.table->limits.Po / 1000.0);
     for (int i = 1; i <= n; ++i) {
         if (model.loads.status(static_cast<std::size_t>(i)).pending) {
             continue; // not checked yet: it would show as passing
@@ -383,7 +381,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     const DisplayScale s(model.units);
     const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
     const std::vector<int> loads = loadsOnPlot(model, d, points);
-    const Extent extent = figureExtent(d, s, model, options, points, loads);
+    const Extent extent = figureExtent(d, s, options, points, loads);
     const bool biaxial = d.mode == PlotMode::Biaxial;
 
     // The plot area: room for the tick values on the left, the tick values and the title below,
@@ -447,7 +445,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
             PolylinePen pen(canvas, kLightGreen);
             for (int k = 1; k <= steps; ++k) {
                 const int i = rowOf(k);
-                const auto r = reducedPoint(d, s, model, i);
+                const auto r = reducedPoint(d, s, i);
                 if (!r) {
                     pen.lift();
                     continue;
@@ -456,7 +454,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
             }
         }
         if (!biaxial && n > 0) {
-            const double cap = model.phiPnMax / 1000.0 * s.force;
+            const double cap = d.table->limits.phiPnMax / 1000.0 * s.force;
             const std::string label =
                 "phi*Pn(max) = " + formatNumber(cap, "#,##0.0") + " " + model.units.forceLabel;
             // Above the cut-off, where the curve has left room, clear of the cap's mark.
@@ -513,7 +511,7 @@ std::string plotReadout(const Plot2DPicture& picture, const Plot2DData& data,
     const DisplayUnits& u = model.units;
     const int i = nearest->row;
     const FigurePoint p = nominalPoint(data, s, i);
-    const auto r = reducedPoint(data, s, model, i);
+    const auto r = reducedPoint(data, s, i);
     const auto value = [](double v) { return formatNumber(v, "#,##0.00"); };
     if (data.mode == PlotMode::PnMn) {
         std::string text = "Pn = " + value(p.v) + " " + u.forceLabel + ", Mn = " + value(p.h) +

@@ -167,7 +167,7 @@ void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& 
                   [&](int j, int i) { return nominalPoint(surface, j, i, k); });
     }
     if (options.reduced) {
-        const auto cap = static_cast<float>(model.phiPnMax / 1000.0);
+        const auto cap = static_cast<float>(surface.limits.phiPnMax / 1000.0);
         draw.mesh(surface, kLightGreen,
                   [&](int j, int i) { return reducedPoint(surface, j, i, k, cap); });
     }

@@ -41,7 +41,7 @@ Application::Application(Platform& platform, std::optional<std::string> settings
     // The model holds a whole project from the start: applying the units at start-up rebuilds
     // it from the main window's inputs before the new-project defaults are shown, and an empty
     // model would meet bar sets of size 0 there.
-    resetToNewProject(model_);
+    data_.section = resetToNewProject(model_);
     addSummaryObserver([this] {
         mainWindow_.onSummaryComputed();
         singlePoint_.refreshFromSummary();
@@ -150,7 +150,8 @@ void Application::summarize() {
     const bool background = model_.loads.count() > kForegroundLoads;
     {
         BusyScope busy(pointer_);
-        computeSectionSummary(model_, background ? LoadChecks::Deferred : LoadChecks::Now);
+        data_.section =
+            computeSectionSummary(model_, background ? LoadChecks::Deferred : LoadChecks::Now);
     }
     if (background) {
         startBackgroundChecks();

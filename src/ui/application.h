@@ -98,6 +98,8 @@ public:
 
     void recompute() override;
     void refresh() override;
+    const SectionResults& sectionResults() const override { return data_.section; }
+    void setSectionResults(const SectionResults& section) override { data_.section = section; }
     void summaryChanged() override;
     void setSummaryEnabled(bool enabled) override { summaryEnabled_ = enabled; }
     bool summaryEnabled() const override { return summaryEnabled_; }

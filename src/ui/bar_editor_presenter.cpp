@@ -113,7 +113,7 @@ bool BarEditorPresenter::update() {
             return false;
         }
     }
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     const double lf = model_.units.lengthFactor;
     model_.numBars = 0;
     for (const BarGridRow& row : view_.rows) {

@@ -66,7 +66,7 @@ void BarSetEditorPresenter::showModel() {
     showBoxes();
 }
 
-bool BarSetEditorPresenter::rebuild(const ProjectModel& before, void (SummaryChain::*summary)()) {
+bool BarSetEditorPresenter::rebuild(const ProjectBefore& before, void (SummaryChain::*summary)()) {
     rebuildBars(model_);
     (chain_.*summary)();
     if (keepFiniteChange(model_, before, chain_, platform_)) {
@@ -138,7 +138,7 @@ bool BarSetEditorPresenter::update() {
         platform_.showMessage(barSetTotalRefusal(bars));
         return false;
     }
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     renumber();
     if (!view_.rows.empty()) {
         model_.numBarSets = 0;
@@ -162,14 +162,14 @@ void BarSetEditorPresenter::done() {
 }
 
 void BarSetEditorPresenter::onParallel(bool alongY) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     view_.alongY = alongY;
     model_.barSetsAlongY = alongY;
     rebuild(before, &SummaryChain::recompute);
 }
 
 void BarSetEditorPresenter::confirmBox(BarSetBox box, std::string_view text) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     const double minimum = minimumBarSetSide(model_);
     double side = minimum;
     if (const std::optional<double> v = parseNumber(text)) {

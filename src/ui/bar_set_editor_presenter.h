@@ -4,6 +4,7 @@
 
 #include "model/project_model.h"
 #include "ui/busy_pointer.h"
+#include "ui/finite_change.h"
 #include "ui/grid_cells.h"
 #include "ui/platform.h"
 #include "ui/summary_chain.h"
@@ -92,7 +93,7 @@ private:
     void showBoxes();
     // The bars rebuilt from the sets and the summary run as `summary` says; the change since
     // `before` is undone when it overflows.
-    bool rebuild(const ProjectModel& before, void (SummaryChain::*summary)());
+    bool rebuild(const ProjectBefore& before, void (SummaryChain::*summary)());
 
     ProjectModel& model_;
     Platform& platform_;

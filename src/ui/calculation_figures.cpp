@@ -6,7 +6,6 @@
 #include "engine/interaction_curve.h"
 #include "engine/interaction_surface.h"
 #include "project/engine_inputs_of.h"
-#include "project/project_summary.h"
 #include "results/dimensioned_section.h"
 #include "results/plot_drawing.h"
 
@@ -29,16 +28,18 @@ constexpr std::size_t kMarkedLoads = 40;
 
 struct CalculationFigures::Shared {
     ProjectModel model;
+    AxialLimits limits;
     std::vector<std::string> labels;
     CurveDepthMemo depths;
     SurfaceData surface;
 };
 
-CalculationFigures::CalculationFigures(const ProjectModel& model,
+CalculationFigures::CalculationFigures(const ProjectModel& model, const AxialLimits& limits,
                                        const std::vector<ReportLoad>& loads)
     : shared_(std::make_shared<Shared>()) {
     Shared& s = *shared_;
     s.model = model;
+    s.limits = limits;
     // The governing loads first, so that a long load file still shows the ones that matter.
     std::vector<const ReportLoad*> marked;
     for (const ReportLoad& load : loads) {
@@ -57,8 +58,8 @@ CalculationFigures::CalculationFigures(const ProjectModel& model,
         s.model.loads.append(load->check.row, {load->check.capacityFound});
         s.labels.push_back(load->id);
     }
-    s.surface = computeSurface(engineInputsOf(s.model), storedAxialLimits(s.model),
-                               kSurfaceSections, s.depths.depthsFor(s.model.summaryCount));
+    s.surface = computeSurface(engineInputsOf(s.model), s.limits, kSurfaceSections,
+                               s.depths.depthsFor(s.model.summaryCount));
 }
 
 DocumentFigure CalculationFigures::section(const std::string& title) const {
@@ -69,9 +70,8 @@ DocumentFigure CalculationFigures::section(const std::string& title) const {
 
 DocumentFigure CalculationFigures::diagram(float angle, const std::string& title) const {
     auto s = shared_;
-    auto curve = std::make_shared<CurveTable>(
-        computeCurve(engineInputsOf(s->model), storedAxialLimits(s->model), angle,
-                     s->depths.depthsFor(s->model.summaryCount)));
+    auto curve = std::make_shared<CurveTable>(computeCurve(
+        engineInputsOf(s->model), s->limits, angle, s->depths.depthsFor(s->model.summaryCount)));
     auto points = std::make_shared<ControlPoints>(controlPoints(angle));
     return {title, kDiagramShare, [s, curve, points, angle](Canvas& canvas) {
                 Plot2DData d;
@@ -85,14 +85,13 @@ DocumentFigure CalculationFigures::diagram(float angle, const std::string& title
 }
 
 ControlPoints CalculationFigures::controlPoints(float angle) const {
-    const ProjectModel& m = shared_->model;
-    return computeControlPoints(engineInputsOf(m), storedAxialLimits(m), angle);
+    return computeControlPoints(engineInputsOf(shared_->model), shared_->limits, angle);
 }
 
 DocumentFigure CalculationFigures::contour(float Pu, const std::string& title) const {
     auto s = shared_;
-    auto contour = std::make_shared<Contour>(
-        computeContour(engineInputsOf(s->model), storedAxialLimits(s->model), Pu));
+    auto contour =
+        std::make_shared<Contour>(computeContour(engineInputsOf(s->model), s->limits, Pu));
     return {title, kDiagramShare, [s, contour](Canvas& canvas) {
                 Plot2DData d;
                 d.mode = PlotMode::Biaxial;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/control_points.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 #include "results/document.h"
 #include "ui/calculation_report.h"
@@ -16,8 +17,10 @@ namespace pmsect {
 
 class CalculationFigures {
 public:
-    // The figures mark at most a load table's worth of the loads, the largest ratios first.
-    CalculationFigures(const ProjectModel& model, const std::vector<ReportLoad>& loads);
+    // The figures of the project's summary with limits as its results; they mark at most a load
+    // table's worth of the loads, the largest ratios first.
+    CalculationFigures(const ProjectModel& model, const AxialLimits& limits,
+                       const std::vector<ReportLoad>& loads);
 
     DocumentFigure section(const std::string& title) const;
     // The Pn-Mn diagram at a bending direction with the loads near it.

@@ -87,7 +87,7 @@ std::string sectionLine(const ProjectModel& m, const Texts& t) {
     }
 }
 
-void inputs(Document& doc, const ProjectModel& m, const Texts& t,
+void inputs(Document& doc, const ProjectModel& m, const AxialLimits& limits, const Texts& t,
             const CalculationFigures& figures) {
     doc.heading("1. INPUTS");
     doc.line(sectionLine(m, t));
@@ -121,8 +121,8 @@ void inputs(Document& doc, const ProjectModel& m, const Texts& t,
                                  {t.area(Barea(b.size)), 12}}));
     }
     doc.table(std::move(bars));
-    doc.line("As = " + t.area(m.steelArea) + " " + t.A() + "; rho = As / Ag = " +
-             (m.grossArea > 0 ? formatNumber(m.steelArea / m.grossArea, "#0.00%") : "-"));
+    doc.line("As = " + t.area(limits.steelArea) + " " + t.A() + "; rho = As / Ag = " +
+             (m.grossArea > 0 ? formatNumber(limits.steelArea / m.grossArea, "#0.00%") : "-"));
 
     doc.heading("Materials");
     const std::string code = aci(m);
@@ -181,15 +181,16 @@ void controlPointTable(Document& doc, const ProjectModel& m, const CalculationFi
     doc.table(std::move(table));
 }
 
-void strength(Document& doc, const ProjectModel& m, const Texts& t,
+void strength(Document& doc, const ProjectModel& m, const SectionResults& section, const Texts& t,
               const CalculationFigures& figures, const std::optional<ReportLoad>& governing) {
+    const AxialLimits& l = section.limits;
     doc.heading("3. STRENGTH");
     DocumentTable axial;
     axial.heading = {row({{"Axial limit", 28}, {"(" + t.F() + ")", 14}})};
-    axial.rows = {row({{"Po (pure compression)", 28}, {t.force(m.Po / 1000.0), 14}}),
-                  row({{"phi*Pn(max)", 28}, {t.force(m.phiPnMax / 1000.0), 14}}),
-                  row({{"To (pure tension)", 28}, {t.force(m.To / 1000.0), 14}}),
-                  row({{"phi*Tn(max)", 28}, {t.force(m.phiTnMax / 1000.0), 14}})};
+    axial.rows = {row({{"Po (pure compression)", 28}, {t.force(l.Po / 1000.0), 14}}),
+                  row({{"phi*Pn(max)", 28}, {t.force(l.phiPnMax / 1000.0), 14}}),
+                  row({{"To (pure tension)", 28}, {t.force(l.To / 1000.0), 14}}),
+                  row({{"phi*Tn(max)", 28}, {t.force(l.phiTnMax / 1000.0), 14}})};
     doc.table(std::move(axial));
 
     doc.line("Pure bending:");
@@ -199,15 +200,17 @@ void strength(Document& doc, const ProjectModel& m, const Texts& t,
     const char* names[] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
     const StrainLimits limits = strainLimits(m);
     for (int k = 0; k < 4; ++k) {
-        const PureBendingResult& b = m.pureBending[static_cast<std::size_t>(k)];
-        bending.rows.push_back(m.pureBendingValid
-                                   ? row({{names[k], 8},
-                                          {t.momentKipIn(b.Mn), 12},
-                                          {t.momentKipIn(b.phiMn), 12},
-                                          {formatNumber(b.maxSteelStrain, "0.0000"), 9},
-                                          {"", 3},
-                                          {StrainOK(b.maxSteelStrain, limits), 0}})
-                                   : row({{names[k], 8}, {"-", 12}, {"-", 12}}));
+        if (!section.pureBending) {
+            bending.rows.push_back(row({{names[k], 8}, {"-", 12}, {"-", 12}}));
+            continue;
+        }
+        const PureBendingResult& b = (*section.pureBending)[static_cast<std::size_t>(k)];
+        bending.rows.push_back(row({{names[k], 8},
+                                    {t.momentKipIn(b.Mn), 12},
+                                    {t.momentKipIn(b.phiMn), 12},
+                                    {formatNumber(b.maxSteelStrain, "0.0000"), 9},
+                                    {"", 3},
+                                    {StrainOK(b.maxSteelStrain, limits), 0}}));
     }
     doc.table(std::move(bending));
 
@@ -366,8 +369,8 @@ std::string verdictLine(const std::vector<ReportLoad>& loads) {
     return verdictSentence(v, combinations, v.governing ? loads[*v.governing].title() : "");
 }
 
-Document calculationReport(const ProjectModel& model, const std::vector<ReportLoad>& loads,
-                           const CalculationHeader& header) {
+Document calculationReport(const ProjectModel& model, const SectionResults& section,
+                           const std::vector<ReportLoad>& loads, const CalculationHeader& header) {
     Document doc;
     const std::string code = aci(model);
     doc.header = {
@@ -384,11 +387,11 @@ Document calculationReport(const ProjectModel& model, const std::vector<ReportLo
     if (verdict.governing) {
         governing = loads[*verdict.governing];
     }
-    const CalculationFigures figures(model, loads);
+    const CalculationFigures figures(model, section.limits, loads);
     const Texts t{model};
-    inputs(doc, model, t, figures);
+    inputs(doc, model, section.limits, t, figures);
     method(doc, model);
-    strength(doc, model, t, figures, governing);
+    strength(doc, model, section, t, figures, governing);
     loadChecks(doc, model, t, loads);
     return doc;
 }

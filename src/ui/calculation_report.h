@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/load_batch.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 #include "results/document.h"
 
@@ -44,9 +45,10 @@ std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model);
 // ratio R (combination C)": the project's one verdict sentence.
 std::string verdictLine(const std::vector<ReportLoad>& loads);
 
-// model: a project whose section summary is current. The figures are computed here, on copies,
-// at the governing load's direction and Pu (the largest ratio), and at both principal axes.
-Document calculationReport(const ProjectModel& model, const std::vector<ReportLoad>& loads,
-                           const CalculationHeader& header);
+// model: a project whose section summary is current, section its results. The figures are
+// computed here, on copies, at the governing load's direction and Pu (the largest ratio), and at
+// both principal axes.
+Document calculationReport(const ProjectModel& model, const SectionResults& section,
+                           const std::vector<ReportLoad>& loads, const CalculationHeader& header);
 
 } // namespace pmsect

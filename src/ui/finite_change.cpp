@@ -10,17 +10,18 @@ std::string sectionFaultMessage(const std::string& reason) {
     return "The change is undone: " + reason;
 }
 
-bool keepFiniteChange(ProjectModel& model, const ProjectModel& before, SummaryChain& chain,
+bool keepFiniteChange(ProjectModel& model, const ProjectBefore& before, SummaryChain& chain,
                       Platform& platform) {
     std::string message;
-    if (firstNonFiniteValue(model)) {
+    if (firstNonFiniteValue(model) || firstNonFiniteValue(chain.sectionResults())) {
         message = kTooLargeMessage;
-    } else if (const auto fault = sectionFault(model); fault && !sectionFault(before)) {
+    } else if (const auto fault = sectionFault(model); fault && !sectionFault(before.model)) {
         message = sectionFaultMessage(fault->reason);
     } else {
         return true;
     }
-    model = before;
+    model = before.model;
+    chain.setSectionResults(before.section);
     chain.summaryChanged();
     platform.showMessage(message);
     return false;

@@ -110,7 +110,7 @@ void LoadTablePresenter::importLoads() {
             return;
         }
     }
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     model_.loads.resize(kept);
     model_.loads.reserve(kept + loads.size());
     for (const LoadInput& input : loads) {

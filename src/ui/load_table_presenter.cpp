@@ -276,7 +276,7 @@ bool LoadTablePresenter::update() {
         platform_.showMessage(emptyLoadMessage(view_.rows[*empty].num));
         return false;
     }
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     const DisplayUnits& u = model_.units;
     const std::array<double, kMuy + 1> factor{1, u.forceFactor, u.momentFactor, u.momentFactor};
     model_.loads.clear();

@@ -66,7 +66,7 @@ void MainWindowPresenter::newProject() {
     titleName_ = std::string(kUntitledName);
     view_.spiralEnabled = false;
     model_.designCode = newProjectCode_;
-    resetToNewProject(model_);
+    chain_.setSectionResults(resetToNewProject(model_));
     chain_.setAutoRecompute(true);
     view_.autoRecompute = true;
     showProject();

@@ -127,7 +127,8 @@ MainWindowPresenter::MainWindowPresenter(ProjectModel& model, Platform& platform
     view_.input(MainInput::FirstBarAngle).unitLabel = "deg.";
     showUnits();
     showProject();
-    view_.summary = summaryLabels(model_);
+    // No summary has run yet: the Application runs the first once the window is loaded.
+    view_.summary = summaryLabels(model_, SectionResults{});
     markSaved();
 }
 
@@ -249,7 +250,7 @@ float MainWindowPresenter::dimensionFromBox(MainInput input, float current) {
                               InputQuantity::SectionSize);
 }
 
-bool MainWindowPresenter::undoWhenNotFinite(const ProjectModel& before) {
+bool MainWindowPresenter::undoWhenNotFinite(const ProjectBefore& before) {
     if (keepFiniteChange(model_, before, chain_, platform_)) {
         return false;
     }
@@ -260,7 +261,7 @@ bool MainWindowPresenter::undoWhenNotFinite(const ProjectModel& before) {
 }
 
 void MainWindowPresenter::onTextConfirmed(MainInput input, std::string_view text) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     if (applyText(input, text) && !undoWhenNotFinite(before)) {
         finishCommand();
     }
@@ -457,7 +458,7 @@ void MainWindowPresenter::confirmMaterial(MainInput input, double value) {
 // ---- Options, lists and buttons ----
 
 void MainWindowPresenter::onOption(MainOption option) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     switch (option) {
     case MainOption::Rectangular: {
         markStale();
@@ -531,7 +532,7 @@ void MainWindowPresenter::onOption(MainOption option) {
 }
 
 void MainWindowPresenter::onLongBarSelected(int index) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     if (index < 0 || index >= static_cast<int>(kLongBarList.size())) {
         return;
     }
@@ -558,7 +559,7 @@ void MainWindowPresenter::onLongBarSelected(int index) {
 }
 
 void MainWindowPresenter::onTieBarSelected(int index) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     if (index < 0 || index >= static_cast<int>(kTieBarList.size())) {
         return;
     }
@@ -589,7 +590,7 @@ void MainWindowPresenter::onDesignCodeSelected(int index) {
     if (code == model_.designCode) {
         return;
     }
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     markStale();
     applyDesignCode(model_, code);
     showTitle();
@@ -660,7 +661,7 @@ void MainWindowPresenter::onActivated() {
 void MainWindowPresenter::showStartupDefaults() {
     view_.spiralEnabled = false;
     model_.designCode = newProjectCode_;
-    resetToNewProject(model_);
+    chain_.setSectionResults(resetToNewProject(model_));
     chain_.setAutoRecompute(true);
     view_.autoRecompute = true;
     showProject();
@@ -694,7 +695,7 @@ void MainWindowPresenter::showUnits() {
 }
 
 void MainWindowPresenter::rebuildFromInputs() {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     const DisplayUnits& u = model_.units;
     model_.rectB = dimensionFromBox(MainInput::Width, model_.rectB);
     model_.rectH = dimensionFromBox(MainInput::Depth, model_.rectH);
@@ -744,7 +745,7 @@ void MainWindowPresenter::rebuildFromInputs() {
 
 void MainWindowPresenter::onSummaryComputed() {
     showLongBarSize();
-    view_.summary = summaryLabels(model_);
+    view_.summary = summaryLabels(model_, chain_.sectionResults());
     ++view_.summaryRevision;
     onLoadChecksAdvanced();
 }

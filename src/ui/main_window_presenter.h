@@ -90,7 +90,7 @@ private:
     // After an event's changes: when they left a real that is not finite (numbers so large that
     // what follows from them overflows), the model goes back to before, the window shows it
     // again and the user is told. True when that happened.
-    bool undoWhenNotFinite(const ProjectModel& before);
+    bool undoWhenNotFinite(const ProjectBefore& before);
 
     // Steps shared by the events.
     void markStale();

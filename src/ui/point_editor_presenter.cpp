@@ -56,7 +56,7 @@ void PointEditorPresenter::readRows() {
 }
 
 bool PointEditorPresenter::applyRows() {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     readRows();
     applyEditedOutline(model_);
     if (chain_.autoRecompute()) {

@@ -69,8 +69,8 @@ CalculationHeader ReportPresenter::calculationHeader() const {
 
 Document ReportPresenter::calculation() {
     // The same summary the text report and the main window show.
-    computeSectionSummary(model_);
-    return calculationReport(model_, checkedProjectLoads(model_), calculationHeader());
+    const SectionResults section = computeSectionSummary(model_);
+    return calculationReport(model_, section, checkedProjectLoads(model_), calculationHeader());
 }
 
 void ReportPresenter::open() {

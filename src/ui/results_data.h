@@ -1,5 +1,6 @@
-// The interaction data that outlives every window: the last Pn-Mn curve, the last biaxial
-// contour and the last failure surface, and whether they still belong to the project. The engine
+// The results that outlive every window: the last section summary's axial limits and
+// pure-bending strengths, the last Pn-Mn curve, the last biaxial contour and the last failure
+// surface, and whether they still belong to the project. The engine
 // returns each as a value; the wait window keeps it here, in the record the Application holds for
 // the whole run, each computation replacing its own table.
 #pragma once
@@ -8,10 +9,12 @@
 #include "engine/curve_depth_memo.h"
 #include "engine/interaction_curve.h"
 #include "engine/interaction_surface.h"
+#include "engine/section_results.h"
 
 namespace pmsect {
 
 struct ResultsData {
+    SectionResults section;        // the summary the windows show
     CurveTable curve;              // the Pn-Mn curve; curve.count is its point count
     float curveAngle = 90;         // its bending direction, degrees
     ControlPoints controlPoints{}; // its control points

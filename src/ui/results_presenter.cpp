@@ -48,10 +48,10 @@ std::string valueText(int32_t value) {
 
 } // namespace
 
-ScrollBarView biaxialScrollRange(const ProjectModel& model) {
+ScrollBarView biaxialScrollRange(const DisplayUnits& units, const AxialLimits& limits) {
     ScrollBarView bar;
-    bar.min = wholeForceUnits(model.units, model.Po);
-    bar.max = wholeForceUnits(model.units, model.To);
+    bar.min = wholeForceUnits(units, limits.Po);
+    bar.max = wholeForceUnits(units, limits.To);
     if (bar.max < bar.min) {
         std::swap(bar.min, bar.max);
     }
@@ -83,7 +83,7 @@ void ResultsPresenter::show() {
 
 void ResultsPresenter::activate() {
     wait_.hide();
-    const SummaryLabels labels = summaryLabels(model_);
+    const SummaryLabels labels = summaryLabels(model_, data_.section);
     view_.lblPo = labels.Po.text;
     view_.lblPhiPnMax = labels.phiPnMax.text;
     view_.lblTo = labels.To.text;
@@ -143,7 +143,7 @@ void ResultsPresenter::onOptBiMn() {
     view_.chk2DDrwSec.enabled = true;
     view_.lbl2DHorAngle = "Pn";
     view_.txt2DHorAngle = "0";
-    view_.hsb2D = biaxialScrollRange(model_);
+    view_.hsb2D = biaxialScrollRange(model_.units, data_.section.limits);
     data_.curvesStale = false;
     runContourAtBox();
     afterWait();

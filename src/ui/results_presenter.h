@@ -180,7 +180,8 @@ private:
     double zoom3D_ = 1;
 };
 
-// The biaxial range of hsb2D: Po and To (lb) in the display force unit, as whole numbers.
-ScrollBarView biaxialScrollRange(const ProjectModel& model);
+// The biaxial range of hsb2D: Po and To (lb) of limits in the display force unit, as whole
+// numbers.
+ScrollBarView biaxialScrollRange(const DisplayUnits& units, const AxialLimits& limits);
 
 } // namespace pmsect

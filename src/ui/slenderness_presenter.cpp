@@ -176,7 +176,7 @@ bool SlendernessPresenter::accepts(const SlendernessData& data, std::string_view
 }
 
 void SlendernessPresenter::apply(const SlendernessData& data) {
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     model_.slenderness = data;
     chain_.recompute();
     keepFiniteChange(model_, before, chain_, platform_);
@@ -187,7 +187,7 @@ void SlendernessPresenter::setChecked(bool on) {
     if (on == model_.slenderness.has_value()) {
         return;
     }
-    const ProjectModel before = model_;
+    const ProjectBefore before{model_, chain_.sectionResults()};
     if (on) {
         model_.slenderness = SlendernessData{};
     } else {

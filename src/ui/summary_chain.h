@@ -1,6 +1,8 @@
 // The chain every accepted change ends in: the section summary, then every window that shows
-// its results. The Application runs it; presenters ask for it.
+// its results. The Application runs it and keeps the results; presenters ask for it.
 #pragma once
+
+#include "engine/section_results.h"
 
 #include <cstddef>
 
@@ -32,6 +34,10 @@ public:
     // lays the bars out again before the summary.
     virtual void setAutoRecompute(bool on) = 0;
     virtual bool autoRecompute() const = 0;
+    // The axial limits and pure-bending strengths of the last summary the windows show.
+    virtual const SectionResults& sectionResults() const = 0;
+    // A summary run elsewhere (a new project, a change undone) hands its results over.
+    virtual void setSectionResults(const SectionResults& section) = 0;
     // The summary has just run elsewhere (a new project, a loaded file): the windows that show
     // it take the new results.
     virtual void summaryChanged() = 0;

@@ -18,18 +18,20 @@ std::string forceText(const ProjectModel& model, float pounds) {
 
 } // namespace
 
-SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) {
+SummaryLabels summaryLabels(const ProjectModel& model, const SectionResults& section,
+                            int strainCaptionColour) {
     const DisplayUnits& u = model.units;
+    const AxialLimits& limits = section.limits;
     SummaryLabels out;
-    out.As.text = "Area of Steel = " + formatNumber(shownArea(u, model.steelArea), "##0.00") + " " +
-                  u.areaLabel;
+    out.As.text = "Area of Steel = " + formatNumber(shownArea(u, limits.steelArea), "##0.00") +
+                  " " + u.areaLabel;
     // A section without area (a width or diameter typed as 0) has no finite ratio: any steel in
     // it is "infinite" reinforcement, and no steel is none.
-    double ratio = static_cast<double>(model.steelArea) / model.grossArea;
+    double ratio = static_cast<double>(limits.steelArea) / model.grossArea;
     std::string ratioText;
     if (std::isfinite(ratio)) {
         ratioText = formatNumber(ratio, "#0.00%");
-    } else if (model.steelArea == 0) {
+    } else if (limits.steelArea == 0) {
         ratio = 0;
         ratioText = formatNumber(ratio, "#0.00%");
     } else {
@@ -43,10 +45,10 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
     out.grossArea.text =
         "Gross Area = " + formatNumber(shownArea(u, model.grossArea), "##,##0.00") + " " +
         u.areaLabel;
-    out.Po.text = "Po = " + forceText(model, model.Po);
-    out.phiPnMax.text = "phi*Pn(max) = " + forceText(model, model.phiPnMax);
-    out.To.text = "To = " + forceText(model, model.To);
-    out.phiTnMax.text = "phi*Tn(max) = " + forceText(model, model.phiTnMax);
+    out.Po.text = "Po = " + forceText(model, limits.Po);
+    out.phiPnMax.text = "phi*Pn(max) = " + forceText(model, limits.phiPnMax);
+    out.To.text = "To = " + forceText(model, limits.To);
+    out.phiTnMax.text = "phi*Tn(max) = " + forceText(model, limits.phiTnMax);
 
     for (const std::string& line : designWarnings(model)) {
         out.warnings.text += (out.warnings.text.empty() ? "" : "\n") + line;
@@ -57,7 +59,7 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
                              {&out.negMnx, &out.negPhiMnx, &out.negStrainX},
                              {&out.posMny, &out.posPhiMny, &out.posStrainY},
                              {&out.negMny, &out.negPhiMny, &out.negStrainY}};
-    if (!model.pureBendingValid) {
+    if (!section.pureBending) {
         for (auto& row : rows) {
             for (LabelText* label : row) {
                 label->text = kNoPureBendingText;
@@ -67,7 +69,7 @@ SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour) 
         // Red marks a strain short of the edition's tension-controlled limit.
         const auto tensionControlledStrain = static_cast<float>(strainLimits(model).tension);
         for (std::size_t i = 0; i < 4; ++i) {
-            const PureBendingResult& r = model.pureBending[i];
+            const PureBendingResult& r = (*section.pureBending)[i];
             rows[i][0]->text = formatNumber(shownMomentFromKipIn(u, r.Mn), "###,##0.00");
             rows[i][1]->text = formatNumber(shownMomentFromKipIn(u, r.phiMn), "###,##0.00");
             rows[i][2]->text = formatNumber(r.maxSteelStrain, "0.0000");

@@ -2,6 +2,7 @@
 // current display units, and why a value is shown in red.
 #pragma once
 
+#include "engine/section_results.h"
 #include "model/project_model.h"
 
 #include <string>
@@ -38,8 +39,9 @@ struct SummaryLabels {
     LabelText warnings;
 };
 
-// strainCaptionColour is the colour of the "Pure Bending" caption, used for tension-controlled
-// strains.
-SummaryLabels summaryLabels(const ProjectModel& model, int strainCaptionColour = kColourBlack);
+// The labels of the summary whose results are section. strainCaptionColour is the colour of the
+// "Pure Bending" caption, used for tension-controlled strains.
+SummaryLabels summaryLabels(const ProjectModel& model, const SectionResults& section,
+                            int strainCaptionColour = kColourBlack);
 
 } // namespace pmsect

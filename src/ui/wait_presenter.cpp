@@ -64,8 +64,8 @@ void WaitPresenter::run(const std::string& caption, const std::string& firstLine
 FileResult WaitPresenter::runLoadFile(const std::string& path) {
     FileResult result;
     const std::string caption = "Loading file " + path;
-    // The load checks are left to the summary chain, which checks a long table in the
-    // background: the wait window is up only while the file is read.
+    // The load checks and the results are left to the summary chain, which checks a long table
+    // in the background: the wait window is up only while the file is read.
     run(caption, caption, false,
         [&](ProgressSink&) { result = loadAnyProject(path, model_, LoadChecks::Deferred); });
     return result;
@@ -73,7 +73,7 @@ FileResult WaitPresenter::runLoadFile(const std::string& path) {
 
 void WaitPresenter::runSurface(float sections) {
     run("Computing 3D", "Computing 3D Surface Data", true, [&](ProgressSink& sink) {
-        data_.surface = computeSurface(engineInputsOf(model_), storedAxialLimits(model_), sections,
+        data_.surface = computeSurface(engineInputsOf(model_), data_.section.limits, sections,
                                        data_.curveDepths.depthsFor(model_.summaryCount), &sink);
     });
     data_.surfaceStale = false;
@@ -82,7 +82,7 @@ void WaitPresenter::runSurface(float sections) {
 void WaitPresenter::runCurve(float thetaDeg) {
     run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
         const EngineInputs inputs = engineInputsOf(model_);
-        const AxialLimits limits = storedAxialLimits(model_);
+        const AxialLimits limits = data_.section.limits;
         data_.curve = computeCurve(inputs, limits, thetaDeg,
                                    data_.curveDepths.depthsFor(model_.summaryCount), &sink);
         data_.curveAngle = thetaDeg;
@@ -95,7 +95,7 @@ ContourLoad WaitPresenter::runContour(double PnDisplay) {
     ContourLoad load;
     run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
         const double factor = model_.units.forceFactor;
-        Contour contour = computeContour(engineInputsOf(model_), storedAxialLimits(model_),
+        Contour contour = computeContour(engineInputsOf(model_), data_.section.limits,
                                          static_cast<float>(PnDisplay / factor), &sink);
         load.Pn = contour.Pn;
         load.rewritten = contour.rewritten;

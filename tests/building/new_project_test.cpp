@@ -101,15 +101,15 @@ TEST(NewProject, SetsTheDefaults) {
 
 TEST(NewProject, ComputesTheSummary) {
     ProjectModel m = changedModel();
-    m.steelArea = 0;
-    resetToNewProject(m);
+    const SectionResults section = resetToNewProject(m);
+    const AxialLimits& limits = section.limits;
     // 20 #5 bars of 0.31 in^2.
-    EXPECT_NEAR(m.steelArea, 6.2, 1e-4);
+    EXPECT_NEAR(limits.steelArea, 6.2, 1e-4);
     // Po = -(0.85 f'c (Ag - As) + fy As) in lb, negative in compression.
-    EXPECT_NEAR(m.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 2.0);
-    EXPECT_LT(m.phiPnMax, 0);
-    EXPECT_GT(m.To, 0);
-    EXPECT_TRUE(m.pureBendingValid);
+    EXPECT_NEAR(limits.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 2.0);
+    EXPECT_LT(limits.phiPnMax, 0);
+    EXPECT_GT(limits.To, 0);
+    EXPECT_TRUE(section.pureBending);
 }
 
 TEST(NewProject, KeepsTheDisplayUnits) {

@@ -199,17 +199,18 @@ TEST(ReinforcementDesign, ACandidatesStrengthAgreesWithAHandComputationInBothSen
     });
     ASSERT_NE(twelve, all.end());
     applyArrangement(m, *twelve);
-    computeSectionSummary(m);
-    EXPECT_NEAR(-m.Po / 1000, 0.85 * 5 * 388 + 60 * 12, 0.2); // 2,369 k
+    const SectionResults section = computeSectionSummary(m);
+    EXPECT_NEAR(-section.limits.Po / 1000, 0.85 * 5 * 388 + 60 * 12, 0.2); // 2,369 k
     // Symmetric about both axes: one hand moment for both senses about both axes, within the
     // engine's search tolerance.
-    ASSERT_TRUE(m.pureBendingValid);
+    ASSERT_TRUE(section.pureBending);
+    const std::array<PureBendingResult, 4>& bending = *section.pureBending;
     const double hand = handMn();
-    for (const PureBendingResult& p : m.pureBending) {
+    for (const PureBendingResult& p : bending) {
         EXPECT_NEAR(std::abs(p.Mn), hand, 2e-4 * hand);
     }
-    EXPECT_NEAR(m.pureBending[0].Mn, -m.pureBending[1].Mn, 1e-4 * hand);
-    EXPECT_NEAR(m.pureBending[2].Mn, -m.pureBending[3].Mn, 1e-4 * hand);
+    EXPECT_NEAR(bending[0].Mn, -bending[1].Mn, 1e-4 * hand);
+    EXPECT_NEAR(bending[2].Mn, -bending[3].Mn, 1e-4 * hand);
 }
 
 // Loads on the 12 x 18 section bent about x: compression with moment, bending, and tension.
@@ -238,14 +239,14 @@ double independentRatio(const ProjectModel& m, const LoadInput& load) {
     }
     const auto r = test::stripIntegration(m, angle, (lo + hi) / 2, 4000);
     const double phi = cappedStrengthReductionFactor(
-        m.phiPnMax, test::phiOf(m, static_cast<float>(r.maxStrain)), static_cast<float>(r.Pn));
+        axialLimits(engineInputsOf(m)).phiPnMax, test::phiOf(m, static_cast<float>(r.maxStrain)),
+        static_cast<float>(r.Pn));
     return std::hypot(P, M) / (phi * std::hypot(r.Pn, r.Mnx));
 }
 
 double largestIndependentRatio(ProjectModel m, const Arrangement& a,
                                const std::vector<LoadInput>& loads) {
     applyArrangement(m, a);
-    test::computeAxialLimits(m);
     double largest = 0;
     for (const LoadInput& load : loads) {
         largest = std::max(largest, independentRatio(m, load));

@@ -109,16 +109,17 @@ void placeBars(ProjectModel& m, const std::vector<HandBar>& bars) {
 struct Case {
     ProjectModel model;
     HandSection hand;
+    SectionResults section; // of the model's last summary
 };
 
 Case rectangleCase() {
-    Case k{test::newProjectModel(), {}};
+    Case k{test::newProjectModel(), {}, {}};
     chooseRectangularSection(k.model, 12, 20);
     k.hand.top = 10;
     k.hand.width = [](double y) { return std::fabs(y) <= 10 ? 12.0 : 0.0; };
     k.hand.bars = {{-4, 7.5}, {0, 7.5}, {4, 7.5}, {-4, -7.5}, {0, -7.5}, {4, -7.5}};
     placeBars(k.model, k.hand.bars);
-    computeSectionSummary(k.model);
+    k.section = computeSectionSummary(k.model);
     return k;
 }
 
@@ -139,7 +140,7 @@ double polygonWidth(const std::vector<Point>& pts, double y) {
 }
 
 Case roundCase() {
-    Case k{test::newProjectModel(), {}};
+    Case k{test::newProjectModel(), {}, {}};
     chooseRoundSection(k.model, 20);
     applyRoundPolygonArea(k.model);
     const auto outline = outlinePoints(k.model);
@@ -156,7 +157,7 @@ Case roundCase() {
             {static_cast<float>(7.5 * std::cos(t)), static_cast<float>(7.5 * std::sin(t))});
     }
     placeBars(k.model, k.hand.bars);
-    computeSectionSummary(k.model);
+    k.section = computeSectionSummary(k.model);
     return k;
 }
 
@@ -226,7 +227,7 @@ void expectConcentricAndSearchedPoints(const Case& k, const ControlPoints& point
 
 TEST(ControlPoints, RectangleAgreesWithTheClosedFormHandComputation) {
     const Case k = rectangleCase();
-    const ControlPoints points = test::controlPointsOf(k.model, 90);
+    const ControlPoints points = test::controlPointsOf(k.model, k.section, 90);
     expectStrainPoints(k, points);
     expectConcentricAndSearchedPoints(k, points);
     // A worked figure to read beside the table: fs = 0 puts c at dt = 17.5 in, where
@@ -237,7 +238,7 @@ TEST(ControlPoints, RectangleAgreesWithTheClosedFormHandComputation) {
 
 TEST(ControlPoints, RoundSectionAgreesWithStripIntegrationOfItsOutline) {
     const Case k = roundCase();
-    const ControlPoints points = test::controlPointsOf(k.model, 90);
+    const ControlPoints points = test::controlPointsOf(k.model, k.section, 90);
     expectStrainPoints(k, points);
     expectConcentricAndSearchedPoints(k, points);
 }
@@ -245,8 +246,8 @@ TEST(ControlPoints, RoundSectionAgreesWithStripIntegrationOfItsOutline) {
 TEST(ControlPoints, TheTensionControlledLimitFollowsTheEdition) {
     Case k = rectangleCase();
     applyDesignCode(k.model, DesignCode::Aci318_19);
-    computeSectionSummary(k.model);
-    const ControlPoints points = test::controlPointsOf(k.model, 90);
+    k.section = computeSectionSummary(k.model);
+    const ControlPoints points = test::controlPointsOf(k.model, k.section, 90);
     const double ety = 60000.0 / 29000000.0;
     EXPECT_NEAR(*pointOf(points, ControlPointKind::TensionControlled).epsT, ety + 0.003, 2e-6);
     // Balanced stays at the yield strain whatever the edition.
@@ -256,12 +257,13 @@ TEST(ControlPoints, TheTensionControlledLimitFollowsTheEdition) {
 
 TEST(ControlPoints, LieOnTheCurveOfTheirDirectionForAnUnsymmetricSection) {
     ProjectModel m = test::lShapedModel();
+    const SectionResults section = computeSectionSummary(m);
     const ProjectModel before = m;
-    const ControlPoints points = test::controlPointsOf(m, 30);
+    const ControlPoints points = test::controlPointsOf(m, section, 30);
     // The model is left as it was.
     EXPECT_EQ(robust::firstDifference(m, before), "");
     CurveDepthMemo memo;
-    const CurveTable curve = test::curveOf(m, 30, memo);
+    const CurveTable curve = test::curveOf(m, section, 30, memo);
     // Every strain point between two rows of the curve lies on the segment joining them.
     for (ControlPointKind kind : {ControlPointKind::Fs0, ControlPointKind::FsHalfFy,
                                   ControlPointKind::Balanced, ControlPointKind::PureBending}) {
@@ -287,8 +289,8 @@ TEST(ControlPoints, LieOnTheCurveOfTheirDirectionForAnUnsymmetricSection) {
 TEST(ControlPoints, ASectionWithoutBarsHasOnlyItsConcentricPoints) {
     Case k = rectangleCase();
     k.model.numBars = 0;
-    computeSectionSummary(k.model);
-    const ControlPoints points = test::controlPointsOf(k.model, 90);
+    k.section = computeSectionSummary(k.model);
+    const ControlPoints points = test::controlPointsOf(k.model, k.section, 90);
     EXPECT_TRUE(pointOf(points, ControlPointKind::Compression).found);
     EXPECT_FALSE(pointOf(points, ControlPointKind::Balanced).found);
     const auto lines = controlPointTableLines(points, k.model.units);
@@ -304,7 +306,7 @@ TEST(ControlPointTable, ShowsTheDisplayUnits) {
     m.units.forceLabel = "kN";
     m.units.momentFactor = 1.355818f;
     m.units.momentLabel = "kN-m";
-    const ControlPoints points = test::controlPointsOf(m, 90);
+    const ControlPoints points = test::controlPointsOf(m, k.section, 90);
     const auto lines = controlPointTableLines(points, m.units);
     EXPECT_NE(lines[1].find("(kN)"), std::string::npos);
     EXPECT_NE(lines[1].find("(kN-m)"), std::string::npos);

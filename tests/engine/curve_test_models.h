@@ -1,7 +1,7 @@
 // Models for the curve and surface tests: the new-project section and an L-shaped section
 // entered point by point with its reference point at the centroid; and the curve, contour,
-// surface and control points of a project, run on its engine inputs at the limits of its last
-// summary as the windows and the command line run them.
+// surface and control points of a project, run on its engine inputs at the limits of a summary
+// as the windows and the command line run them.
 #pragma once
 
 #include "building/new_project.h"
@@ -44,25 +44,27 @@ inline ProjectModel lShapedModel() {
     return m;
 }
 
-inline CurveTable curveOf(const ProjectModel& m, float thetaDeg, CurveDepthMemo& memo,
-                          ProgressSink* sink = nullptr) {
-    return computeCurve(engineInputsOf(m), storedAxialLimits(m), thetaDeg,
-                        memo.depthsFor(m.summaryCount), sink);
+inline CurveTable curveOf(const ProjectModel& m, const SectionResults& section, float thetaDeg,
+                          CurveDepthMemo& memo, ProgressSink* sink = nullptr) {
+    return computeCurve(engineInputsOf(m), section.limits, thetaDeg, memo.depthsFor(m.summaryCount),
+                        sink);
 }
 
 // P in kips.
-inline Contour contourOf(const ProjectModel& m, float P, ProgressSink* sink = nullptr) {
-    return computeContour(engineInputsOf(m), storedAxialLimits(m), P, sink);
+inline Contour contourOf(const ProjectModel& m, const SectionResults& section, float P,
+                         ProgressSink* sink = nullptr) {
+    return computeContour(engineInputsOf(m), section.limits, P, sink);
 }
 
-inline SurfaceData surfaceOf(const ProjectModel& m, float sections, CurveDepthMemo& memo,
-                             ProgressSink* sink = nullptr) {
-    return computeSurface(engineInputsOf(m), storedAxialLimits(m), sections,
+inline SurfaceData surfaceOf(const ProjectModel& m, const SectionResults& section, float sections,
+                             CurveDepthMemo& memo, ProgressSink* sink = nullptr) {
+    return computeSurface(engineInputsOf(m), section.limits, sections,
                           memo.depthsFor(m.summaryCount), sink);
 }
 
-inline ControlPoints controlPointsOf(const ProjectModel& m, float thetaDeg) {
-    return computeControlPoints(engineInputsOf(m), storedAxialLimits(m), thetaDeg);
+inline ControlPoints controlPointsOf(const ProjectModel& m, const SectionResults& section,
+                                     float thetaDeg) {
+    return computeControlPoints(engineInputsOf(m), section.limits, thetaDeg);
 }
 
 } // namespace pmsect::test

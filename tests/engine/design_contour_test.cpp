@@ -22,9 +22,10 @@ namespace {
 
 constexpr int kStrips = 300;
 
-double handPhiPn(const ProjectModel& m, const test::StripResult& r) {
+// Po in lb.
+double handPhiPn(double Po, const test::StripResult& r) {
     const double phi = std::clamp(0.65 + (r.maxStrain - 0.002) * 0.25 / 0.003, 0.65, 0.90);
-    return std::max(phi * r.Pn, 0.80 * 0.65 * m.Po / 1000.0);
+    return std::max(phi * r.Pn, 0.80 * 0.65 * Po / 1000.0);
 }
 
 struct DesignSample {
@@ -35,11 +36,11 @@ struct DesignSample {
 
 // At every angle the state of phi*Pn = P with the smallest design moment, from a scan of depths
 // 4 % apart and a bisection of each change of sign.
-std::vector<DesignSample> independentDesignContour(const ProjectModel& m, double P) {
+std::vector<DesignSample> independentDesignContour(const ProjectModel& m, double Po, double P) {
     std::vector<DesignSample> samples;
     for (double angle = -1.5; angle <= 361.5; angle += 1.5) {
         const auto miss = [&](double c) {
-            return handPhiPn(m, test::stripIntegration(m, angle, c, kStrips)) - P;
+            return handPhiPn(Po, test::stripIntegration(m, angle, c, kStrips)) - P;
         };
         std::optional<DesignSample> best;
         double lo = 1e-2;
@@ -58,7 +59,7 @@ std::vector<DesignSample> independentDesignContour(const ProjectModel& m, double
                 ((miss(mid) > 0) == aAbove ? a : b) = mid;
             }
             const test::StripResult r = test::stripIntegration(m, angle, a, kStrips);
-            const double phi = handPhiPn(m, r) / r.Pn;
+            const double phi = handPhiPn(Po, r) / r.Pn;
             const DesignSample s{std::atan2(r.Mnx, r.Mny), phi * r.Mnx, phi * r.Mny};
             if (!best || std::hypot(s.phiMnx, s.phiMny) < std::hypot(best->phiMnx, best->phiMny)) {
                 best = s;
@@ -96,14 +97,18 @@ std::vector<double> crossingsAlong(const std::vector<DesignSample>& samples, dou
 TEST(DesignContour, LiesOnTheIndependentDesignContourAtTheLoad) {
     for (const auto& [name, m] :
          {std::pair{"L", test::lSection()}, std::pair{"one face", test::oneFaceRectangle()}}) {
-        const double squash = std::fabs(m.Po / 1000.0);
+        ProjectModel summarized = m;
+        const SectionResults section = computeSectionSummary(summarized);
+        const AxialLimits& limits = section.limits;
+        const double squash = std::fabs(limits.Po / 1000.0);
         for (double share : {0.9, 0.4, 0.1, -0.3}) {
             ProjectModel model = m;
-            const double P = share > 0 ? share * m.phiPnMax / 1000.0 : -share * m.phiTnMax / 1000.0;
+            const double P =
+                share > 0 ? share * limits.phiPnMax / 1000.0 : -share * limits.phiTnMax / 1000.0;
             const std::string context = std::string(name) + " at " + std::to_string(P) + " k";
-            const CurveTable table = test::contourOf(model, static_cast<float>(P)).table;
+            const CurveTable table = test::contourOf(model, section, static_cast<float>(P)).table;
             ASSERT_EQ(table.design.reach, DesignForceReach::Within) << context;
-            const std::vector<DesignSample> independent = independentDesignContour(m, P);
+            const std::vector<DesignSample> independent = independentDesignContour(m, limits.Po, P);
             double largest = 0;
             for (const DesignSample& s : independent) {
                 largest = std::max(largest, std::hypot(s.phiMnx, s.phiMny));
@@ -149,11 +154,11 @@ TEST(DesignContour, ALoadIsInsideExactlyWhenItsRatioIsAtMostOne) {
     for (const auto& section : sections) {
         ProjectModel model = section.model;
         applyDesignCode(model, section.code);
-        computeSectionSummary(model);
+        const SectionResults results = computeSectionSummary(model);
         for (double share : section.shares) {
-            const double P =
-                share >= 0 ? share * model.phiPnMax / 1000.0 : -share * model.phiTnMax / 1000.0;
-            const CurveTable table = test::contourOf(model, static_cast<float>(P)).table;
+            const double P = share >= 0 ? share * results.limits.phiPnMax / 1000.0
+                                        : -share * results.limits.phiTnMax / 1000.0;
+            const CurveTable table = test::contourOf(model, results, static_cast<float>(P)).table;
             for (int k = 1; k <= kContourPoints; k += 3) {
                 const DesignContourPoint& p = table.design.points[static_cast<std::size_t>(k)];
                 const std::string where = std::string(section.name) + " at " + std::to_string(P) +
@@ -176,8 +181,10 @@ TEST(DesignContour, ALoadIsInsideExactlyWhenItsRatioIsAtMostOne) {
 
 TEST(DesignContour, NoneBeyondTheDesignLimits) {
     ProjectModel m = test::lSection();
-    const double squash = m.Po / 1000.0, cap = m.phiPnMax / 1000.0;
-    const double tension = m.To / 1000.0, designTension = m.phiTnMax / 1000.0;
+    const SectionResults section = computeSectionSummary(m);
+    const AxialLimits& limits = section.limits;
+    const double squash = limits.Po / 1000.0, cap = limits.phiPnMax / 1000.0;
+    const double tension = limits.To / 1000.0, designTension = limits.phiTnMax / 1000.0;
     const struct {
         double P;
         DesignForceReach reach;
@@ -185,7 +192,7 @@ TEST(DesignContour, NoneBeyondTheDesignLimits) {
                  {(tension + designTension) / 2, DesignForceReach::BeyondTension},
                  {cap * 0.9995, DesignForceReach::Within}};
     for (const auto& c : cases) {
-        const CurveTable table = test::contourOf(m, static_cast<float>(c.P)).table;
+        const CurveTable table = test::contourOf(m, section, static_cast<float>(c.P)).table;
         EXPECT_EQ(table.design.reach, c.reach) << c.P;
         const bool anyFound = std::any_of(table.design.points.begin(), table.design.points.end(),
                                           [](const DesignContourPoint& p) { return p.found; });

@@ -98,8 +98,9 @@ std::optional<double> surfaceMoment(ProjectModel& m, double P, double target) {
 }
 
 void expectOnSurface(ProjectModel& m, float theta) {
+    const SectionResults section = computeSectionSummary(m);
     CurveDepthMemo memo;
-    const CurveTable t = test::curveOf(m, theta, memo);
+    const CurveTable t = test::curveOf(m, section, theta, memo);
     double largest = 0;
     for (int i = 1; i <= t.count; ++i) {
         largest = std::max(largest, std::fabs(static_cast<double>(t.col2(i))));

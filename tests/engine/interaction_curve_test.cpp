@@ -42,18 +42,20 @@ struct Recorder : ProgressSink {
 
 TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
     ProjectModel m = test::newProjectModel();
-    ASSERT_NEAR(m.Po / 1000.0, kP0, 0.001);
-    ASSERT_NEAR(m.To / 1000.0, kT0, 0.001);
-    ASSERT_NEAR(m.tenthFcAg / 1000.0, kD, 0.001);
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_NEAR(section.limits.Po / 1000.0, kP0, 0.001);
+    ASSERT_NEAR(section.limits.To / 1000.0, kT0, 0.001);
+    ASSERT_NEAR(section.limits.curveLevel / 1000.0, kD, 0.001);
+    ASSERT_TRUE(section.pureBending);
     CurveDepthMemo memo;
-    const CurveTable t = test::curveOf(m, 90, memo);
+    const CurveTable t = test::curveOf(m, section, 90, memo);
 
     // Compression levels m/20 * P0 down to the last one not above D: 19/20 .. 2/20 (1/20 * P0
     // = -45.3 lies above D = -64.8): 18 levels.
     ASSERT_EQ(t.count, 1 + 18 + 5 + 4 + 1);
     EXPECT_FLOAT_EQ(t.col1(1), static_cast<float>(0.99 * kP0));
     EXPECT_EQ(t.col2(1), 0.0f);
-    EXPECT_NEAR(t.phi(1) * t.col1(1), m.phiPnMax / 1000.0, 1e-4);
+    EXPECT_NEAR(t.phi(1) * t.col1(1), section.limits.phiPnMax / 1000.0, 1e-4);
     for (int level = 19, row = 2; level >= 2; --level, ++row) {
         expectLevel(t, row, level / 20.0 * kP0);
     }
@@ -68,7 +70,7 @@ TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
     // Pure bending twice: the end of the transition band and the start of the tension band.
     EXPECT_NEAR(t.col2(24), t.col2(25), 0.01 * t.col2(24));
     // Second method: the summary's own +Mnx (compression on +y) is the curve at 90 degrees.
-    EXPECT_NEAR(t.col2(24), m.pureBending[0].Mn, 0.01 * m.pureBending[0].Mn);
+    EXPECT_NEAR(t.col2(24), (*section.pureBending)[0].Mn, 0.01 * (*section.pureBending)[0].Mn);
     EXPECT_FLOAT_EQ(t.col1(29), static_cast<float>(0.99 * kT0));
     EXPECT_EQ(t.col2(29), 0.0f);
     EXPECT_EQ(t.phi(29), m.phiTension);
@@ -79,9 +81,10 @@ TEST(InteractionCurve, LevelsOfTheNewProjectSection) {
 
 TEST(InteractionCurve, ProgressReportsTheDirectionThenEveryPoint) {
     ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
     Recorder r;
     CurveDepthMemo memo;
-    const CurveTable t = test::curveOf(m, 90, memo, &r);
+    const CurveTable t = test::curveOf(m, section, 90, memo, &r);
     ASSERT_EQ(r.lines.size(), 1u + 2u * 29u);
     EXPECT_EQ(r.lines[0], std::make_pair(ProgressQuantity::Direction, 90.0f));
     EXPECT_EQ(r.count(ProgressQuantity::Direction), 1);
@@ -96,8 +99,9 @@ TEST(InteractionCurve, ProgressReportsTheDirectionThenEveryPoint) {
 
 TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
     ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
     CurveDepthMemo memo;
-    const CurveTable t = test::curveOf(m, 90, memo);
+    const CurveTable t = test::curveOf(m, section, 90, memo);
     // The section is symmetric about y, so at 90 degrees the neutral axis stays at angle 0
     // (where the axial force is practically zero the load angle is undefined: skipped).
     for (int i = 2; i < t.count; ++i) {
@@ -114,21 +118,22 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
 
 TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
     ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
     CurveDepthMemo memo;
     for (int i = 1; i <= kMaxCurveRows; ++i) {
         ASSERT_EQ(memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)], 10.0f);
     }
     long long e = evaluationCount();
-    const CurveTable first = test::curveOf(m, 0, memo);
+    const CurveTable first = test::curveOf(m, section, 0, memo);
     const long long fresh = evaluationCount() - e;
 
     e = evaluationCount();
-    test::curveOf(m, 0, memo);
+    test::curveOf(m, section, 0, memo);
     EXPECT_LT(evaluationCount() - e, fresh); // started from the depths just found
 
-    test::curveOf(m, 90, memo); // another direction in between
+    test::curveOf(m, section, 90, memo); // another direction in between
     e = evaluationCount();
-    test::curveOf(m, 0, memo);
+    test::curveOf(m, section, 0, memo);
     EXPECT_NE(evaluationCount() - e, fresh);
 
     // A copy of the project taken now and put back after a summary, as an undone change does,
@@ -143,22 +148,23 @@ TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
         ASSERT_EQ(memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)], 10.0f);
     }
     e = evaluationCount();
-    const CurveTable second = test::curveOf(m, 0, memo);
+    const CurveTable second = test::curveOf(m, section, 0, memo);
     EXPECT_EQ(evaluationCount() - e, fresh);
     EXPECT_EQ(second.pts, first.pts);
 
     // A memo of its own (the command line's) starts at 10 in too.
     CurveDepthMemo own;
-    EXPECT_EQ(test::curveOf(m, 0, own).pts, first.pts);
+    EXPECT_EQ(test::curveOf(m, section, 0, own).pts, first.pts);
 }
 
 TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
     ProjectModel m = test::newProjectModel();
     m.numPoints = 0;
     m.numBars = 0;
-    computeSectionSummary(m); // Po = To = 0: the level steps are zero
+    const SectionResults section =
+        computeSectionSummary(m); // Po = To = 0: the level steps are zero
     CurveDepthMemo memo;
-    const CurveTable t = test::curveOf(m, 90, memo);
+    const CurveTable t = test::curveOf(m, section, 90, memo);
     EXPECT_LE(t.count, kMaxCurveRows);
     EXPECT_GE(t.count, 3);
     for (int i = 1; i <= t.count; ++i) {
@@ -170,37 +176,41 @@ TEST(InteractionCurve, SectionWithoutAreaStaysBoundedAndFinite) {
 
 TEST(InteractionCurve, TableNeverPassesFortyRows) {
     ProjectModel m = test::newProjectModel();
-    m.tenthFcAg = 500000; // a D above To would let the compression band run on to 500 kips
+    SectionResults section = computeSectionSummary(m);
+    section.limits.curveLevel =
+        500000; // a D above To would let the compression band run on to 500 kips
     CurveDepthMemo memo;
-    const CurveTable t = test::curveOf(m, 90, memo);
+    const CurveTable t = test::curveOf(m, section, 90, memo);
     EXPECT_EQ(t.count, kMaxCurveRows);
     EXPECT_EQ(t.phi(t.count), m.phiTension);
     EXPECT_FLOAT_EQ(t.col1(t.count), static_cast<float>(0.99 * kT0));
 }
 
 TEST(ContourAtLoad, LoadBeyondSquashOrTensionIsReplaced) {
-    const ProjectModel m = test::newProjectModel();
-    Contour r = test::contourOf(m, -1124); // beyond Po
+    ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
+    Contour r = test::contourOf(m, section, -1124); // beyond Po
     EXPECT_TRUE(r.rewritten);
     EXPECT_FLOAT_EQ(r.Pn, static_cast<float>(0.99 * kP0));
 
-    r = test::contourOf(m, 449.6f); // beyond To
+    r = test::contourOf(m, section, 449.6f); // beyond To
     EXPECT_TRUE(r.rewritten);
     EXPECT_FLOAT_EQ(r.Pn, static_cast<float>(0.99 * kT0));
 
-    r = test::contourOf(m, std::nanf("")); // no number: pure bending
+    r = test::contourOf(m, section, std::nanf("")); // no number: pure bending
     EXPECT_TRUE(r.rewritten);
     EXPECT_EQ(r.Pn, 0.0f);
 
-    r = test::contourOf(m, -67.44f);
+    r = test::contourOf(m, section, -67.44f);
     EXPECT_FALSE(r.rewritten);
     EXPECT_EQ(r.Pn, -67.44f);
 }
 
 TEST(ContourAtLoad, NoReducedPointBetweenTheDesignCapAndSquash) {
-    const ProjectModel m = test::newProjectModel();
-    const CurveTable beyond = test::contourOf(m, -700).table; // phi*Pn(max) = -471.6 kips
-    const CurveTable within = test::contourOf(m, -300).table; // Po = -907 kips
+    ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
+    const CurveTable beyond = test::contourOf(m, section, -700).table; // phi*Pn(max) = -471.6 kips
+    const CurveTable within = test::contourOf(m, section, -300).table; // Po = -907 kips
     for (int i = 1; i <= kContourPoints; ++i) {
         EXPECT_EQ(beyond.phi(i), 0.0f) << i;
         EXPECT_GT(within.phi(i), 0.0f) << i;
@@ -208,19 +218,22 @@ TEST(ContourAtLoad, NoReducedPointBetweenTheDesignCapAndSquash) {
 }
 
 TEST(ContourAtLoad, ComponentsAtPureBendingMatchTheSummary) {
-    const ProjectModel m = test::newProjectModel();
+    ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_TRUE(section.pureBending);
+    const std::array<PureBendingResult, 4>& bending = *section.pureBending;
     Recorder r;
-    const CurveTable t = test::contourOf(m, 0, &r).table;
+    const CurveTable t = test::contourOf(m, section, 0, &r).table;
     EXPECT_EQ(t.count, 0);
-    const double Mnx = m.pureBending[0].Mn;
-    const double Mny = m.pureBending[2].Mn;
+    const double Mnx = bending[0].Mn;
+    const double Mny = bending[2].Mn;
     // Direction 0 (row 1) is +Mny, 90 (row 11) +Mnx, 180 (row 21) -Mny, 270 (row 31) -Mnx.
     EXPECT_NEAR(t.col2(1), -Mny, 0.01 * Mny);
     EXPECT_NEAR(t.col1(1), 0, 0.01 * Mny);
     EXPECT_NEAR(t.col1(11), -Mnx, 0.01 * Mnx);
     EXPECT_NEAR(t.col2(11), 0, 0.01 * Mnx);
-    EXPECT_NEAR(t.col2(21), std::fabs(m.pureBending[3].Mn), 0.01 * Mny);
-    EXPECT_NEAR(t.col1(31), std::fabs(m.pureBending[1].Mn), 0.01 * Mnx);
+    EXPECT_NEAR(t.col2(21), std::fabs(bending[3].Mn), 0.01 * Mny);
+    EXPECT_NEAR(t.col1(31), std::fabs(bending[1].Mn), 0.01 * Mnx);
 
     // The load first, then each direction before its search and its moment after it.
     ASSERT_EQ(r.lines.size(), 1u + 2u * kContourPoints);

@@ -35,9 +35,11 @@ TEST(InteractionSurface, SectionCountIsRoundedAndLimited) {
 
 TEST(InteractionSurface, FourSectionsAreTheFourAxisDirections) {
     ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_TRUE(section.pureBending);
     AngleRecorder r;
     CurveDepthMemo memo;
-    const SurfaceData s = test::surfaceOf(m, 4, memo, &r);
+    const SurfaceData s = test::surfaceOf(m, section, 4, memo, &r);
     ASSERT_EQ(s.sections, 4);
     ASSERT_EQ(s.rowCount, 29);
     EXPECT_EQ(r.angles, (std::vector<float>{90, 180, 270, 360}));
@@ -45,16 +47,17 @@ TEST(InteractionSurface, FourSectionsAreTheFourAxisDirections) {
     const int shownAt[] = {0, 3, 1, 2};
     for (int j = 1; j <= 4; ++j) {
         const double expected =
-            std::fabs(m.pureBending[static_cast<std::size_t>(shownAt[j - 1])].Mn);
+            std::fabs((*section.pureBending)[static_cast<std::size_t>(shownAt[j - 1])].Mn);
         EXPECT_NEAR(s.Mn(j, kPureBendingRow), expected, 0.01 * expected) << j;
     }
 }
 
 TEST(InteractionSurface, ThirtyTwoSectionsAreElevenAndAQuarterDegreesApart) {
     ProjectModel m = test::newProjectModel();
+    const SectionResults section = computeSectionSummary(m);
     AngleRecorder r;
     CurveDepthMemo memo;
-    const SurfaceData s = test::surfaceOf(m, 32, memo, &r);
+    const SurfaceData s = test::surfaceOf(m, section, 32, memo, &r);
     ASSERT_EQ(s.sections, 32);
     ASSERT_EQ(r.angles.size(), 32u);
     for (int j = 0; j < 32; ++j) {
@@ -79,10 +82,10 @@ TEST(InteractionSurface, ThirtyTwoSectionsAreElevenAndAQuarterDegreesApart) {
     EXPECT_EQ(s.extents.PnMax, pnMax);
     EXPECT_EQ(s.extents.PnMin, pnMin);
     EXPECT_LE(s.extents.MnMin, 0.0f);
-    EXPECT_FLOAT_EQ(s.extents.PnMin, static_cast<float>(0.99 * m.Po / 1000.0));
+    EXPECT_FLOAT_EQ(s.extents.PnMin, static_cast<float>(0.99 * section.limits.Po / 1000.0));
 
     // The reduced surface never rises above phi*Pn(max), and its top sits on it.
-    const float cap = static_cast<float>(m.phiPnMax / 1000.0);
+    const float cap = static_cast<float>(section.limits.phiPnMax / 1000.0);
     const MomentScale k = momentScaleFromExtents(s.extents);
     for (int j = 1; j <= s.sections; ++j) {
         for (int i = 1; i <= s.rowCount; ++i) {
@@ -96,11 +99,12 @@ TEST(InteractionSurface, CountsEveryDirectionForEveryWholeCount) {
     ProjectModel m = test::newProjectModel();
     // Axial limits that every level lies beyond: each search is clamped without evaluating,
     // so only the counting of directions costs anything.
-    m.Po = 1000;
-    m.To = 1000;
+    SectionResults section = computeSectionSummary(m);
+    section.limits.Po = 1000;
+    section.limits.To = 1000;
     for (int n = 4; n <= 32; ++n) {
         CurveDepthMemo memo;
-        EXPECT_EQ(test::surfaceOf(m, static_cast<float>(n), memo).sections, n);
+        EXPECT_EQ(test::surfaceOf(m, section, static_cast<float>(n), memo).sections, n);
     }
 }
 

@@ -98,29 +98,30 @@ TEST(StrengthReduction, PhiBetweenTheStrainLimitsAndTheCap) {
     applyConfinement(m, Confinement::Spiral);
     EXPECT_NEAR(test::phiOf(m, 0.0035f), 0.80f, 1e-6);
 
-    m.phiPnMax = -286416; // lb
-    EXPECT_NEAR(cappedStrengthReductionFactor(m.phiPnMax, 0.65f, -600), 0.47736f, 1e-6);
-    EXPECT_NEAR(-600 * cappedStrengthReductionFactor(m.phiPnMax, 0.65f, -600), -286.416, 1e-3);
-    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(m.phiPnMax, 0.65f, -300), 0.65f); // below the cap
-    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(m.phiPnMax, 0.90f, 50), 0.90f);
+    const float phiPnMax = -286416; // lb
+    EXPECT_NEAR(cappedStrengthReductionFactor(phiPnMax, 0.65f, -600), 0.47736f, 1e-6);
+    EXPECT_NEAR(-600 * cappedStrengthReductionFactor(phiPnMax, 0.65f, -600), -286.416, 1e-3);
+    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(phiPnMax, 0.65f, -300), 0.65f); // below the cap
+    EXPECT_FLOAT_EQ(cappedStrengthReductionFactor(phiPnMax, 0.90f, 50), 0.90f);
 }
 
 TEST(StrengthReduction, AxialLimitsOfTheDefaultSection) {
     ProjectModel m = test::defaultRectangle();
+    const AxialLimits limits = computeSectionSummary(m).limits;
     const double As = 20 * 0.31;
-    EXPECT_NEAR(m.steelArea, As, 1e-5);
+    EXPECT_NEAR(limits.steelArea, As, 1e-5);
     const double Po = -(2550 * (216 - As) + 60000 * As);
-    EXPECT_NEAR(m.Po, Po, 0.5); // single precision of a value near 1e6 lb
-    EXPECT_NEAR(m.phiPnMax, 0.52 * Po, 0.5);
-    EXPECT_NEAR(m.To, As * 60000, 0.5);
-    EXPECT_NEAR(m.phiTnMax, 0.9 * As * 60000, 0.5);
-    EXPECT_NEAR(m.tenthFcAg, -0.1 * 3000 * 216, 0.01);
+    EXPECT_NEAR(limits.Po, Po, 0.5); // single precision of a value near 1e6 lb
+    EXPECT_NEAR(limits.phiPnMax, 0.52 * Po, 0.5);
+    EXPECT_NEAR(limits.To, As * 60000, 0.5);
+    EXPECT_NEAR(limits.phiTnMax, 0.9 * As * 60000, 0.5);
+    EXPECT_NEAR(limits.curveLevel, -0.1 * 3000 * 216, 0.01);
 
     ProjectModel plain = test::emptyModel();
     test::setOutline(plain, {{-6, -9}, {-6, 9}, {6, 9}, {6, -9}});
-    test::computeAxialLimits(plain);
-    EXPECT_EQ(plain.To, 0);
-    EXPECT_EQ(plain.phiTnMax, 0);
+    const AxialLimits plainLimits = axialLimits(engineInputsOf(plain));
+    EXPECT_EQ(plainLimits.To, 0);
+    EXPECT_EQ(plainLimits.phiTnMax, 0);
 }
 
 } // namespace

@@ -16,7 +16,8 @@ namespace {
 
 TEST(SectionSummary, DefaultSectionLabels) {
     ProjectModel m = test::defaultRectangle();
-    const SummaryLabels l = summaryLabels(m);
+    const SectionResults section = computeSectionSummary(m);
+    const SummaryLabels l = summaryLabels(m, section);
     EXPECT_EQ(l.grossArea.text, "Gross Area = 216.00 in^2");
     EXPECT_EQ(l.As.text, "Area of Steel = 6.20 in^2");
     EXPECT_EQ(l.percentRein.text, "% Reinforcement = 2.87%");
@@ -29,9 +30,9 @@ TEST(SectionSummary, DefaultSectionLabels) {
     EXPECT_EQ(concreteModulusLabel(m), "Conc. Mod. of Elasticity = 3,155,924 psi");
     EXPECT_EQ(steelModulusLabel(m), "Steel Mod. of Elasticity = 29,000,000 psi");
     EXPECT_EQ(beta1Label(m), "Beta1 = 0.85");
-    ASSERT_TRUE(m.pureBendingValid);
+    ASSERT_TRUE(section.pureBending);
     EXPECT_EQ(l.negMnx.text.front(), '-');
-    EXPECT_GT(m.pureBending[0].Mn, 1.3 * m.pureBending[2].Mn); // deeper about x
+    EXPECT_GT((*section.pureBending)[0].Mn, 1.3 * (*section.pureBending)[2].Mn); // deeper about x
 }
 
 // A round column as the program lays it: the outline and bars of its generators.
@@ -69,7 +70,11 @@ TEST(SectionSummary, MirroredSectionsShowTheSameStrengthInBothSenses) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const SummaryLabels l = summaryLabels(c.model);
+        ProjectModel model = c.model;
+        const SectionResults section = computeSectionSummary(model);
+        ASSERT_TRUE(section.pureBending);
+        const std::array<PureBendingResult, 4>& bending = *section.pureBending;
+        const SummaryLabels l = summaryLabels(model, section);
         EXPECT_EQ(unsigned_(l.posMnx.text), unsigned_(l.negMnx.text));
         EXPECT_EQ(unsigned_(l.posPhiMnx.text), unsigned_(l.negPhiMnx.text));
         EXPECT_EQ(unsigned_(l.posMny.text), unsigned_(l.negMny.text));
@@ -79,17 +84,18 @@ TEST(SectionSummary, MirroredSectionsShowTheSameStrengthInBothSenses) {
             EXPECT_EQ(l.posPhiMnx.text, l.posPhiMny.text);
         }
         for (const auto& [pos, neg] : {std::pair{0, 1}, std::pair{2, 3}}) {
-            EXPECT_NEAR(c.model.pureBending[pos].Mn, -c.model.pureBending[neg].Mn,
-                        1e-5 * c.model.pureBending[pos].Mn);
+            EXPECT_NEAR(bending[pos].Mn, -bending[neg].Mn, 1e-5 * bending[pos].Mn);
         }
     }
 }
 
 TEST(SectionSummary, PureBendingMatchesStripIntegrationAndItsSenses) {
     ProjectModel m = test::oneFaceRectangle();
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_TRUE(section.pureBending);
     // Bars near the bottom face only: compression on top (+Mnx) is far stronger than the reverse.
-    const PureBendingResult& pos = m.pureBending[0];
-    const PureBendingResult& neg = m.pureBending[1];
+    const PureBendingResult& pos = (*section.pureBending)[0];
+    const PureBendingResult& neg = (*section.pureBending)[1];
     EXPECT_GT(pos.Mn, 0);
     EXPECT_LT(neg.Mn, 0);
     EXPECT_GT(pos.Mn, 3 * -neg.Mn);
@@ -111,8 +117,10 @@ TEST(SectionSummary, MnyLabelsFollowTheSideInCompression) {
         test::addBar(m, 4, y, 9);
     }
     test::finish(m, false);
-    const auto& posMny = m.pureBending[2];
-    const auto& negMny = m.pureBending[3];
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_TRUE(section.pureBending);
+    const auto& posMny = (*section.pureBending)[2];
+    const auto& negMny = (*section.pureBending)[3];
     EXPECT_FLOAT_EQ(posMny.neutralAxisAngle, 270);
     EXPECT_FLOAT_EQ(negMny.neutralAxisAngle, 90);
     EXPECT_GT(posMny.Mn, 0);
@@ -130,13 +138,14 @@ TEST(SectionSummary, CountsItselfAndColoursLowStrainsRed) {
     for (int i = 1; i <= m.numBars; ++i) {
         m.bars[i].size = 11;
     }
-    computeSectionSummary(m);
+    const SectionResults section = computeSectionSummary(m);
     EXPECT_EQ(m.summaryCount, summaries + 1); // the curve searches start afresh
-    const SummaryLabels l = summaryLabels(m, 9);
+    const SummaryLabels l = summaryLabels(m, section, 9);
     EXPECT_EQ(l.percentRein.colour, kColourBrightRed); // 31.2 in^2 of 216 is over 8 %
-    EXPECT_EQ(l.posStrainX.colour,
-              m.pureBending[0].maxSteelStrain >= 0.005f ? 9 : kColourBrightRed);
-    EXPECT_LT(m.pureBending[0].maxSteelStrain, 0.005f);
+    ASSERT_TRUE(section.pureBending);
+    const float strain = (*section.pureBending)[0].maxSteelStrain;
+    EXPECT_EQ(l.posStrainX.colour, strain >= 0.005f ? 9 : kColourBrightRed);
+    EXPECT_LT(strain, 0.005f);
     EXPECT_EQ(l.posStrainX.colour, kColourBrightRed);
     // Each red value says why it is red; the black ones say nothing.
     EXPECT_EQ(l.percentRein.reason, kReinforcementOutsideLimitsReason);
@@ -144,7 +153,8 @@ TEST(SectionSummary, CountsItselfAndColoursLowStrainsRed) {
               "The steel strain is below the tension-controlled limit of 0.005");
     EXPECT_TRUE(l.posMnx.reason.empty());
 
-    const SummaryLabels plain = summaryLabels(test::defaultRectangle());
+    ProjectModel plainModel = test::defaultRectangle();
+    const SummaryLabels plain = summaryLabels(plainModel, computeSectionSummary(plainModel));
     EXPECT_TRUE(plain.percentRein.reason.empty());
 }
 
@@ -154,27 +164,28 @@ TEST(SectionSummary, TooLittleSteelIsRedForTheSameReasonAsTooMuch) {
     for (int i = 1; i <= m.numBars; ++i) {
         m.bars[i].size = 3; // 8 x 0.11 in^2 of 216 in^2 is 0.41 %
     }
-    computeSectionSummary(m);
-    const SummaryLabels l = summaryLabels(m);
+    const SectionResults section = computeSectionSummary(m);
+    const SummaryLabels l = summaryLabels(m, section);
     EXPECT_EQ(l.percentRein.text, "% Reinforcement = 0.41%");
     EXPECT_EQ(l.percentRein.colour, kColourBrightRed);
     EXPECT_EQ(l.percentRein.reason, kReinforcementOutsideLimitsReason);
 }
 
-TEST(SectionSummary, NoBarsKeepsThePureBendingResultsAndUnitsOnlyChangeTheTexts) {
+TEST(SectionSummary, NoBarsHasNoPureBendingResultsAndUnitsOnlyChangeTheTexts) {
     ProjectModel m = test::defaultRectangle();
-    const auto before = m.pureBending[0].Mn;
     m.numBars = 0;
-    computeSectionSummary(m);
-    EXPECT_EQ(m.To, 0);
-    EXPECT_EQ(m.pureBending[0].Mn, before);
+    const SectionResults section = computeSectionSummary(m);
+    EXPECT_EQ(section.limits.To, 0);
+    EXPECT_FALSE(section.pureBending);
+    EXPECT_EQ(summaryLabels(m, section).posMnx.text, kNoPureBendingText);
 
+    ProjectModel us = test::defaultRectangle();
     ProjectModel si = test::defaultRectangle();
     si.units.forceFactor = 4.45f;
     si.units.forceLabel = "kN";
-    computeSectionSummary(si);
-    EXPECT_EQ(si.Po, test::defaultRectangle().Po);
-    EXPECT_EQ(summaryLabels(si).Po.text, "Po = -4,036.11 kN");
+    const SectionResults siSection = computeSectionSummary(si);
+    EXPECT_EQ(siSection.limits.Po, computeSectionSummary(us).limits.Po);
+    EXPECT_EQ(summaryLabels(si, siSection).Po.text, "Po = -4,036.11 kN");
 }
 
 } // namespace

@@ -42,11 +42,6 @@ inline ProjectModel emptyModel() {
     return m;
 }
 
-// The axial limits of the model's inputs, stored in the model.
-inline void computeAxialLimits(ProjectModel& m) {
-    storeAxialLimits(m, axialLimits(engineInputsOf(m)));
-}
-
 // Checks load row `row` (1-based) of the model alone and writes its columns 4-9 and status, as
 // the section summary does.
 inline void checkLoadRow(ProjectModel& m, int row) {

@@ -77,7 +77,8 @@ TEST(ProjectFileLoad, NewProjectRoundTrip) {
     ProjectModel m = otherProject();
     m.units.lengthFactor = 25.4f;
     m.units.lengthLabel = "mm";
-    const FileResult r = loadProjectFile(path, m);
+    SectionResults section;
+    const FileResult r = loadProjectFile(path, m, LoadChecks::Now, &section);
     ASSERT_TRUE(r.ok) << r.error;
 
     expectSameFileFields(saved, m);
@@ -92,9 +93,9 @@ TEST(ProjectFileLoad, NewProjectRoundTrip) {
     EXPECT_EQ(m.barSetHeight, 18.0f);
     EXPECT_EQ(m.projectFileName, path);
     // The summary ran: 20 #5 bars, and Po = -(0.85 f'c (Ag - As) + fy As) in lb.
-    EXPECT_NEAR(m.steelArea, 20 * 0.31, 1e-4);
+    EXPECT_NEAR(section.limits.steelArea, 20 * 0.31, 1e-4);
     const double as = 20 * 0.31;
-    EXPECT_NEAR(m.Po, -(2550 * (216 - as) + 60000 * as), 1.0);
+    EXPECT_NEAR(section.limits.Po, -(2550 * (216 - as) + 60000 * as), 1.0);
     // The display units stay.
     EXPECT_EQ(m.units.lengthFactor, 25.4f);
     EXPECT_EQ(m.units.lengthLabel, "mm");
@@ -226,11 +227,12 @@ TEST(ProjectFileLoad, LShapedOutlineWithBarsGetsItsNetCentroid) {
     writeBytes(path, text);
 
     ProjectModel m = newProject();
-    ASSERT_TRUE(loadProjectFile(path, m).ok);
+    SectionResults section;
+    ASSERT_TRUE(loadProjectFile(path, m, LoadChecks::Now, &section).ok);
     EXPECT_NEAR(m.grossArea, 72.0, 1e-4); // the gross area keeps the bars' holes
     EXPECT_NEAR(m.refX, (264 - 0.79 * 14) / 68.84, 1e-4);
     EXPECT_NEAR(m.refY, (336 - 0.79 * 20) / 68.84, 1e-4);
-    EXPECT_NEAR(m.steelArea, 4 * 0.79, 1e-5);
+    EXPECT_NEAR(section.limits.steelArea, 4 * 0.79, 1e-5);
 }
 
 TEST(ProjectFileLoad, RectangleIgnoresAStrayReferencePoint) {

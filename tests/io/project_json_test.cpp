@@ -152,18 +152,19 @@ TEST(ProjectJson, TheEditionGoesBothWays) {
 
 TEST(ProjectJson, AScriptDescribesAColumnInAFewLines) {
     ProjectModel m;
+    SectionResults section;
     ASSERT_TRUE(readJsonProject(R"({"rectB": 16, "rectH": 24, "longBarSize": 8,
         "barSets": [{"count": 4, "size": 8}, {"count": 2, "size": 8}, {"count": 4, "size": 8}],
         "confinement": "spiral", "code": "318-19", "fpc": 5000,
         "loads": [{"Pu": -600, "Mux": 250, "Muy": 40}]})",
-                                "col.json", m));
+                                "col.json", m, LoadChecks::Now, &section));
     EXPECT_EQ(m.numPoints, 4);
     EXPECT_EQ(m.grossArea, 16.0f * 24.0f);
     EXPECT_EQ(m.extentX, 16);
     EXPECT_EQ(m.extentY, 24);
     EXPECT_EQ(m.numBars, 10);
     // Ten #8 bars: 10 x 0.79 in^2 (ACI bar table).
-    EXPECT_NEAR(m.steelArea, 7.9, 1e-5);
+    EXPECT_NEAR(section.limits.steelArea, 7.9, 1e-5);
     EXPECT_EQ(m.designCode, DesignCode::Aci318_19);
     EXPECT_EQ(m.phiCompression, 0.75f); // a spiral under 318-19
     EXPECT_EQ(m.Ec, 4074281); // 33 * 145^1.5 * sqrt(5000) = 4,074,280.7, rounded (ACI 318-05 8.5.1)

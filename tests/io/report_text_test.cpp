@@ -4,8 +4,10 @@
 #include "engine/codes/aci318.h"
 #include "io/report_text.h"
 #include "project/design_code_choice.h"
+#include "project/project_summary.h"
 #include "units/display_units.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -84,6 +86,9 @@ TEST(ReportText, AddSpaceAndStrainClasses) {
 TEST(ReportText, DefaultProjectLineByLine) {
     ProjectModel m = newProject();
     const std::string text = buildReport(m);
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_TRUE(section.pureBending);
+    const std::array<PureBendingResult, 4>& bending = *section.pureBending;
     const auto lines = bodyLines(text);
     ASSERT_EQ(lines.size(), 68u);
     const std::string units = "(in.)" + blanks(10) + "(in.)" + blanks(5);
@@ -137,7 +142,7 @@ TEST(ReportText, DefaultProjectLineByLine) {
     const char* nominal[] = {"   +Mnx = ", "   -Mnx = ", "   +Mny = ", "   -Mny = "};
     const char* design[] = {";    +pMnx = ", ";     -pMnx = ", ";    +pMny = ", ";     -pMny = "};
     for (std::size_t k = 0; k < 4; ++k) {
-        const PureBendingResult& r = m.pureBending[k];
+        const PureBendingResult& r = bending[k];
         EXPECT_EQ(lines[56 + 3 * k], nominal[k] + handFixed(r.Mn / 12.0, 2) + " ft-k" + design[k] +
                                          handFixed(r.phiMn / 12.0, 2) + " ft-k");
         EXPECT_EQ(lines[57 + 3 * k], "   +Max. Strain = " + handFixed(r.maxSteelStrain, 4) + ";  " +
@@ -145,9 +150,9 @@ TEST(ReportText, DefaultProjectLineByLine) {
         EXPECT_EQ(lines[58 + 3 * k], "");
     }
     // The section is symmetric, so the negative senses are the positive ones negated.
-    EXPECT_GT(m.pureBending[0].Mn, 0);
-    EXPECT_NEAR(m.pureBending[1].Mn, -m.pureBending[0].Mn, 0.01 * m.pureBending[0].Mn);
-    EXPECT_NEAR(m.pureBending[3].Mn, -m.pureBending[2].Mn, 0.01 * m.pureBending[2].Mn);
+    EXPECT_GT(bending[0].Mn, 0);
+    EXPECT_NEAR(bending[1].Mn, -bending[0].Mn, 0.01 * bending[0].Mn);
+    EXPECT_NEAR(bending[3].Mn, -bending[2].Mn, 0.01 * bending[2].Mn);
     EXPECT_EQ(text.find("Load Check:"), std::string::npos);
 }
 
@@ -162,23 +167,27 @@ TEST(ReportText, PositiveMnyIsCompressionOnPlusX) {
         m.bars[i + 3] = {-4.5f, 6.0f * (i - 2), 4};
     }
     const auto lines = bodyLines(buildReport(m));
-    EXPECT_EQ(m.pureBending[2].neutralAxisAngle, 270);
-    EXPECT_GT(m.pureBending[2].Mn, 0);
-    EXPECT_LT(m.pureBending[2].Mn, -0.6 * m.pureBending[3].Mn);
+    const SectionResults section = computeSectionSummary(m);
+    ASSERT_TRUE(section.pureBending);
+    const std::array<PureBendingResult, 4>& bending = *section.pureBending;
+    EXPECT_EQ(bending[2].neutralAxisAngle, 270);
+    EXPECT_GT(bending[2].Mn, 0);
+    EXPECT_LT(bending[2].Mn, -0.6 * bending[3].Mn);
     // Six bars put the blocks 14 lines higher than twenty do.
-    const std::string pos = "   +Mny = " + handFixed(m.pureBending[2].Mn / 12.0, 2) + " ft-k";
-    const std::string neg = "   -Mny = " + handFixed(m.pureBending[3].Mn / 12.0, 2) + " ft-k";
+    const std::string pos = "   +Mny = " + handFixed(bending[2].Mn / 12.0, 2) + " ft-k";
+    const std::string neg = "   -Mny = " + handFixed(bending[3].Mn / 12.0, 2) + " ft-k";
     EXPECT_EQ(lines[48].substr(0, pos.size()), pos);
     EXPECT_EQ(lines[51].substr(0, neg.size()), neg);
 }
 
 TEST(ReportText, SpiralsAndTheTieBarNumber) {
-    ProjectModel m = newProject();
+    ProjectModel m;
+    const SectionResults section = resetToNewProject(m);
     applyConfinement(m, Confinement::Spiral);
     m.tieBarSize = 4;
     EXPECT_EQ(bodyLines(buildReport(m))[10], "Spirals are used:  Size = #4");
     applyConfinement(m, Confinement::Tied);
-    EXPECT_EQ(bodyLines(composeReport(m))[10], "Ties are used:  Size = #4");
+    EXPECT_EQ(bodyLines(composeReport(m, section))[10], "Ties are used:  Size = #4");
 }
 
 // Above 80,000 psi the report says, under the materials, that a design may not rely on fy; at
@@ -303,13 +312,14 @@ TEST(ReportText, LoadsInSiUnits) {
 }
 
 TEST(ReportText, VerdictsAndACapacityNotFound) {
-    ProjectModel m = newProject();
+    ProjectModel m;
+    const SectionResults section = resetToNewProject(m);
     m.loads.resize(3);
     m.loads[1][kRatio] = 1.0f;
     m.loads[2][kRatio] = 1.001f;
     m.loads[3][kPu] = -100;
     m.loads.status(3).capacityFound = false;
-    const auto lines = bodyLines(composeReport(m));
+    const auto lines = bodyLines(composeReport(m, section));
     const std::size_t at = indexOf(lines, "Load Check:");
     EXPECT_EQ(lines[at + 8], "   Design Ratio = 1.000... Okay");
     EXPECT_EQ(lines[at + 17], "   Design Ratio = 1.001... NO GOOD!");
@@ -323,9 +333,10 @@ TEST(ReportText, VerdictsAndACapacityNotFound) {
 }
 
 TEST(ReportText, WideNumberIsWrittenWholeAndTheNextColumnFollows) {
-    ProjectModel m = newProject();
+    ProjectModel m;
+    const SectionResults section = resetToNewProject(m);
     m.points[1].x = 1234567.5f; // "1,234,567.50": twelve characters in a ten-wide column
-    EXPECT_EQ(bodyLines(composeReport(m))[16], "1    1,234,567.50-9.00     ");
+    EXPECT_EQ(bodyLines(composeReport(m, section))[16], "1    1,234,567.50-9.00     ");
 }
 
 TEST(ReportText, NoBarsShowNoStalePureBending) {

@@ -106,7 +106,7 @@ TEST_F(EditorWindowsQtTest, BarEditorChangesABarSizeOnUpdate) {
         sum += Barea(app->model().bars[static_cast<std::size_t>(i)].size);
     }
     EXPECT_NEAR(Barea(8), 0.79, 1e-6);
-    EXPECT_NEAR(app->model().steelArea, sum, 1e-4);
+    EXPECT_NEAR(app->data().section.limits.steelArea, sum, 1e-4);
 }
 
 TEST_F(EditorWindowsQtTest, BarSetEditorWritesItsSetsOrientationAndRectangle) {

@@ -118,7 +118,7 @@ TEST_F(LoadTableWindowQtTest, TypedLoadsReachTheModelOnUpdateWithTheirChecks) {
 
     // By hand: a concentric load meets phi*Pn(max) = 0.65 * 0.80 * (0.85 f'c (Ag - As) + fy As).
     const ProjectModel& m = app->model();
-    const double As = m.steelArea;
+    const double As = app->data().section.limits.steelArea;
     const double po = 0.85 * m.fpc * (m.grossArea - As) + m.fy * As;
     const double phiPnMax = 0.65 * 0.80 * po / 1000.0;
     const double axial = std::round(1.25 * phiPnMax);

@@ -278,10 +278,10 @@ TEST_F(ResultsWindowQtTest, BiaxialModeSpansTheAxialLimitsAndComesBackAt90) {
     EXPECT_EQ(control<QLineEdit>("txt2DHorAngle")->text(), "0");
     EXPECT_TRUE(control<QCheckBox>("chk2DDrwSec")->isEnabled());
     // Po and To are held in pounds; the scroll bar spans them in kips.
-    const ProjectModel& m = app->model();
+    const AxialLimits& limits = app->data().section.limits;
     QScrollBar* hsb = control<QScrollBar>("hsb2D");
-    EXPECT_EQ(hsb->minimum(), std::lround(std::min(m.Po, m.To) / 1000.0));
-    EXPECT_EQ(hsb->maximum(), std::lround(std::max(m.Po, m.To) / 1000.0));
+    EXPECT_EQ(hsb->minimum(), std::lround(std::min(limits.Po, limits.To) / 1000.0));
+    EXPECT_EQ(hsb->maximum(), std::lround(std::max(limits.Po, limits.To) / 1000.0));
     EXPECT_EQ(hsb->value(), 0);
     QApplication::processEvents();
     EXPECT_GT(pixelsOf(results->picture2D().image(), kLightMagenta), 10) << "the section";

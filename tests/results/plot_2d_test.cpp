@@ -104,8 +104,8 @@ CurveTable sampleCurve() {
 TEST(Plot2D, EachAxisFillsThePlotAreaWithCompressionUp) {
     RecordingCanvas c(640, 640);
     ProjectModel m = test::rectangleModel(12, 18);
-    m.phiPnMax = -300000;
-    const CurveTable t = sampleCurve();
+    CurveTable t = sampleCurve();
+    t.limits.phiPnMax = -300000;
     const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, {});
     const PlotArea& a = pic.area;
     const Box b = linesBox(c, kDarkYellow);
@@ -319,7 +319,8 @@ TEST(Plot2D, BiaxialContourKeepsItsShapeWithMnyUp) {
 // through the contour's point of direction theta.
 TEST(Plot2D, ALoadLiesOnTheRayOfTheContourPointOfItsDirection) {
     ProjectModel m = test::newProjectModel();
-    const Contour load = test::contourOf(m, -100);
+    const SectionResults section = computeSectionSummary(m);
+    const Contour load = test::contourOf(m, section, -100);
     Plot2DData d;
     d.mode = PlotMode::Biaxial;
     d.table = &load.table;
@@ -333,7 +334,7 @@ TEST(Plot2D, ALoadLiesOnTheRayOfTheContourPointOfItsDirection) {
         m.loads[1][kMux] = static_cast<float>(40 * std::sin(theta));
         m.loads[1][kMuy] = static_cast<float>(40 * std::cos(theta));
         m.loads[1][kRatio] = 0.5f;
-        m.loads[2][kPu] = static_cast<float>(-100 + 0.06 * m.Po / 1000); // too far off
+        m.loads[2][kPu] = static_cast<float>(-100 + 0.06 * section.limits.Po / 1000); // too far off
         m.loads[2][kMux] = 10;
         EXPECT_EQ(loadsOnPlot(m, d), std::vector<int>{1});
         RecordingCanvas c(640, 640);
@@ -379,8 +380,8 @@ TEST(Plot2D, SvgSeriesAreGroupsWithIds) {
 TEST(Plot2D, ReadoutOfTheNearestPoint) {
     RecordingCanvas c(640, 640);
     ProjectModel m = test::rectangleModel(12, 18);
-    m.phiPnMax = -300000;
-    const CurveTable t = sampleCurve();
+    CurveTable t = sampleCurve();
+    t.limits.phiPnMax = -300000;
     const Plot2DData d = curveData(t);
     const Plot2DPicture pic = drawPlot2D(c, d, m, {});
     // Near row 2 (-500 k, 600 kip-in = 50 ft-k, phi 0.65): phi*Pn -325 is held at -300.

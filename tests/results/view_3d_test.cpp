@@ -80,10 +80,10 @@ TEST(View3D, ElementsInOrderAndRingsClosed) {
     ProjectModel m = test::rectangleModel(12, 18);
     test::addBar(m, 4, 7, 8);
     test::addBar(m, -4, -7, 8);
-    m.phiPnMax = -150000;
     addLoad(m, -100, 10, -150, 15, 1.0f, true);
     addLoad(m, -250, 30, -120, 12, 1.5f, true);
-    const SurfaceData s = smallSurface();
+    SurfaceData s = smallSurface();
+    s.limits.phiPnMax = -150000;
     drawView3D(c, s, m, 45, 30, {}, MomentScaleSource::Extents);
     EXPECT_TRUE(allFinite(c));
     expectElementOrder(c, {{kLightBlue, 0},
@@ -198,10 +198,12 @@ void expectInside(const RecordingCanvas& c) {
 // wide picture and a tall one.
 TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
     ProjectModel m;
-    ASSERT_TRUE(loadProjectFile(std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs", m));
+    SectionResults section;
+    ASSERT_TRUE(loadProjectFile(std::string(PMSECT_TEST_DATA) + "/golden/forty_loads.rcs", m,
+                                LoadChecks::Now, &section));
     for (float sections : {4.0f, 8.0f, 32.0f}) {
         CurveDepthMemo memo;
-        const auto s = std::make_unique<SurfaceData>(test::surfaceOf(m, sections, memo));
+        const auto s = std::make_unique<SurfaceData>(test::surfaceOf(m, section, sections, memo));
         for (auto [w, h] : {std::pair{600.0, 400.0}, std::pair{300.0, 500.0}}) {
             for (int H = 0; H <= 360; H += 15) {
                 for (int V = -90; V <= 90; V += 15) {

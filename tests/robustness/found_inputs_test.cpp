@@ -186,14 +186,14 @@ TEST(FoundInputs, CurveWithStaleLimitsKeepsItsStartingDepthsFinite) {
     m.numPoints = 5;
     m.points[5] = Point{0, 0};
     deriveLoadedFields(m);
-    computeSectionSummary(m);
+    const SectionResults section = computeSectionSummary(m);
     for (int i = 1; i <= m.numPoints; ++i) {
         m.points[static_cast<std::size_t>(i)].x *= 0.5f;
         m.points[static_cast<std::size_t>(i)].y *= 0.5f;
     }
     CurveDepthMemo memo;
     for (int k = 0; k < 5; ++k) {
-        test::curveOf(m, 90, memo);
+        test::curveOf(m, section, 90, memo);
         ASSERT_EQ(robust::firstNonFinite(m), "") << "after curve " << k + 1;
     }
     for (int row = 1; row <= kMaxCurveRows; ++row) {
@@ -242,7 +242,8 @@ TEST(FoundInputs, ZeroAreaShowsAnInfiniteRatioInWords) {
     EXPECT_EQ(app.model().grossArea, 216);
     ProjectModel flat = app.model();
     flat.grossArea = 0;
-    EXPECT_EQ(summaryLabels(flat).percentRein.text, "% Reinforcement = infinite");
+    EXPECT_EQ(summaryLabels(flat, app.data().section).percentRein.text,
+              "% Reinforcement = infinite");
     EXPECT_EQ(robust::firstNonFinite(app.model()), "");
 }
 

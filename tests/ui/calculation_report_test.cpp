@@ -47,8 +47,9 @@ ReportLoad checked(std::string id, float ratio, bool found = true) {
 }
 
 TEST(CalculationReport, InputsCarryTheirValuesCheckedByHand) {
-    const ProjectModel m = example();
-    const Document d = calculationReport(m, checkedProjectLoads(m),
+    ProjectModel m = example();
+    const SectionResults section = computeSectionSummary(m);
+    const Document d = calculationReport(m, section, checkedProjectLoads(m),
                                          {"Tower B", "J. Engineer", "2026-12-09", "c.json"});
     const std::string text = allText(d);
     EXPECT_EQ(d.header[0].left, "Tower B");
@@ -101,8 +102,8 @@ TEST(CalculationReport, TheMethodCitesTheClausesOfTheEditionInForce) {
     for (const auto& c : cases) {
         ProjectModel m = example();
         applyDesignCode(m, c.code);
-        computeSectionSummary(m);
-        const std::string text = allText(calculationReport(m, {}, {}));
+        const SectionResults section = computeSectionSummary(m);
+        const std::string text = allText(calculationReport(m, section, {}, {}));
         for (const std::string& clause : c.clauses) {
             EXPECT_TRUE(has(text, "\n" + clause)) << designCodeName(c.code) << " " << clause;
         }
@@ -145,8 +146,8 @@ TEST(CalculationReport, EveryProjectLoadIsCheckedWithItsRatioOnLetterPages) {
     m.loads[40] = {};
     m.loads[40][kPu] = -2000;
     m.loads[40][kMux] = 300;
-    computeSectionSummary(m);
-    const Document d = calculationReport(m, checkedProjectLoads(m), {});
+    const SectionResults section = computeSectionSummary(m);
+    const Document d = calculationReport(m, section, checkedProjectLoads(m), {});
     const auto rows = loadRows(d);
     ASSERT_EQ(rows.size(), 40u);
     int failing = 0;
@@ -205,7 +206,8 @@ TEST(CalculationReport, AThousandLoadsFromAFileKeepTheirIdsAndOrder) {
             governing = i;
         }
     }
-    const Document d = calculationReport(m, loads, {});
+    const SectionResults section = computeSectionSummary(m);
+    const Document d = calculationReport(m, section, loads, {});
     const auto rows = loadRows(d);
     ASSERT_EQ(rows.size(), 1000u);
     for (std::size_t i = 0; i < rows.size(); i += 111) {

@@ -117,7 +117,7 @@ TEST_F(Editors, BarsCanBeDeletedDownToThree) {
     EXPECT_EQ(barGrid.view().rows.size(), 3u);
     barGrid.update();
     EXPECT_EQ(model.numBars, 3);
-    EXPECT_NEAR(model.steelArea, 3 * 0.31, 1e-4);
+    EXPECT_NEAR(app.data().section.limits.steelArea, 3 * 0.31, 1e-4);
 }
 
 TEST_F(Editors, ABarSizeOutsideTheTableIsRefusedNotReplaced) {
@@ -247,7 +247,7 @@ TEST_F(Editors, TheMainBarListShowsTheSizeTheBarSetEditorSet) {
     sets.done();
     // #9 bars (1.00 in^2 each) and the list on "9", not on the #5 it started with.
     ASSERT_GT(model.numBars, 0);
-    EXPECT_NEAR(model.steelArea, model.numBars * 1.0, 1e-4);
+    EXPECT_NEAR(app.data().section.limits.steelArea, model.numBars * 1.0, 1e-4);
     EXPECT_EQ(kLongBarItems[static_cast<std::size_t>(main.view().longBarIndex)], "9");
 
     // Sets of two sizes: the list cannot name one and shows nothing.

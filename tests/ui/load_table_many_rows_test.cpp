@@ -50,7 +50,7 @@ TEST_F(LoadTableManyRows, ImportCheckSortFilterEditAndExport) {
     ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
     // The summary is there before the checks: the rows wait for theirs.
     ASSERT_EQ(loads.view().rows.size(), static_cast<std::size_t>(kRows));
-    EXPECT_LT(model.Po, 0.0f); // the squash load, compression negative
+    EXPECT_LT(app.data().section.limits.Po, 0.0f); // the squash load, compression negative
     EXPECT_TRUE(loads.view().checks.running());
     EXPECT_EQ(loads.cellText(kRows - 1, kRatio), kCheckRunningText);
     EXPECT_EQ(loads.view().verdict.rfind("Checking the loads: ", 0), 0u) << loads.view().verdict;
@@ -155,7 +155,7 @@ TEST_F(LoadTableManyRows, OpeningAProjectOfManyLoadsChecksThemInTheBackground) {
     platform.openAnswers.push_back(project);
     main.openProject();
     ASSERT_TRUE(platform.messages.empty()) << platform.messages.front();
-    EXPECT_LT(model.Po, 0.0f); // the summary is there
+    EXPECT_LT(app.data().section.limits.Po, 0.0f); // the summary is there
     EXPECT_TRUE(app.loadCheckProgress().running());
     EXPECT_TRUE(model.loads.status(kRows).pending);
     EXPECT_EQ(main.view().loadVerdict.rfind("Checking the loads: ", 0), 0u);

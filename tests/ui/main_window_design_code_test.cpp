@@ -32,7 +32,7 @@ TEST_F(MainWindowDesignCode, ChoosingAnEditionRecomputesMarksStaleAndRetitles) {
     main.onOption(MainOption::Circle);
     main.onOption(MainOption::Spiral);
     ASSERT_TRUE(isSpiral(model));
-    const float phiPnMax05 = model.phiPnMax;
+    const float phiPnMax05 = app.data().section.limits.phiPnMax;
     const std::string label05 = view().summary.phiPnMax.text;
     clearStale();
 
@@ -45,7 +45,7 @@ TEST_F(MainWindowDesignCode, ChoosingAnEditionRecomputesMarksStaleAndRetitles) {
     EXPECT_TRUE(app.data().surfaceStale);
     // The spiral's phi is 0.75 now, and the summary's cap follows: 0.85 * 0.75 / (0.85 * 0.70).
     EXPECT_FLOAT_EQ(model.phiCompression, 0.75f);
-    EXPECT_NEAR(model.phiPnMax / phiPnMax05, 0.75 / 0.70, 1e-6);
+    EXPECT_NEAR(app.data().section.limits.phiPnMax / phiPnMax05, 0.75 / 0.70, 1e-6);
     EXPECT_NE(view().summary.phiPnMax.text, label05);
     EXPECT_EQ(saved, std::vector<DesignCode>{DesignCode::Aci318_19});
     EXPECT_TRUE(platform.messages.empty());
@@ -58,11 +58,13 @@ TEST_F(MainWindowDesignCode, ChoosingAnEditionRecomputesMarksStaleAndRetitles) {
 
 TEST_F(MainWindowDesignCode, TheRedStrainFollowsTheEditionsTensionControlledLimit) {
     // A strain just short of 0.005 + 0.0000690 is red only under 318-19.
-    model.pureBending[0].maxSteelStrain = 0.00503f;
-    const float strain = model.pureBending[0].maxSteelStrain;
-    EXPECT_NE(summaryLabels(model).posStrainX.colour, kColourBrightRed) << strain;
+    SectionResults section = app.data().section;
+    ASSERT_TRUE(section.pureBending);
+    (*section.pureBending)[0].maxSteelStrain = 0.00503f;
+    const float strain = (*section.pureBending)[0].maxSteelStrain;
+    EXPECT_NE(summaryLabels(model, section).posStrainX.colour, kColourBrightRed) << strain;
     applyDesignCode(model, DesignCode::Aci318_19);
-    EXPECT_EQ(summaryLabels(model).posStrainX.colour, kColourBrightRed);
+    EXPECT_EQ(summaryLabels(model, section).posStrainX.colour, kColourBrightRed);
 }
 
 TEST_F(MainWindowDesignCode, NewProjectsTakeTheLastChosenEdition) {

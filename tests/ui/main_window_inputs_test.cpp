@@ -81,7 +81,7 @@ TEST_F(MainWindowInputs, SteelAboveTheCodeLimitIsAcceptedWithAWarningLine) {
     type(MainInput::Fy, "90000");
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(model.fy, 90000);
-    EXPECT_NEAR(model.To, 90000 * 20 * 0.31, 1.0);
+    EXPECT_NEAR(app.data().section.limits.To, 90000 * 20 * 0.31, 1.0);
     EXPECT_EQ(view().summary.warnings.text, kHighYieldWarning);
     EXPECT_EQ(view().summary.warnings.colour, kColourBrightRed);
     type(MainInput::Fy, "80000");
@@ -92,7 +92,7 @@ TEST_F(MainWindowInputs, SteelStrengthIsRoundedToAWholePsi) {
     type(MainInput::Fy, "65000.5");
     EXPECT_EQ(model.fy, 65000); // half to even
     // To = fy As with twenty #5 bars.
-    EXPECT_NEAR(model.To, 65000 * 20 * 0.31, 1.0);
+    EXPECT_NEAR(app.data().section.limits.To, 65000 * 20 * 0.31, 1.0);
 }
 
 TEST_F(MainWindowInputs, DiameterWithAutoRecomputeRebuildsTheBars) {
@@ -245,6 +245,7 @@ TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
     };
     for (const ImpossibleEntry& e : entries) {
         const ProjectModel before = model;
+        const float PoBefore = app.data().section.limits.Po;
         clearStale();
         platform.messages.clear();
         type(e.box, e.text);
@@ -257,14 +258,14 @@ TEST_F(MainWindowInputs, ImpossibleQuantitiesAreRefusedAndTheModelKept) {
         EXPECT_EQ(model.Ec, before.Ec) << e.text;
         EXPECT_EQ(model.fy, before.fy) << e.text;
         EXPECT_EQ(model.totBars, before.totBars) << e.text;
-        EXPECT_EQ(model.Po, before.Po) << e.text;
+        EXPECT_EQ(app.data().section.limits.Po, PoBefore) << e.text;
         EXPECT_TRUE(sameBars(bars(), std::vector<Bar>(before.bars.begin() + 1,
                                                       before.bars.begin() + 1 + before.numBars)))
             << e.text;
         EXPECT_FALSE(app.data().curvesStale) << e.text;
     }
     // The default section is untouched: Po = -(0.85 f'c (Ag - As) + fy As) by hand.
-    EXPECT_NEAR(model.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 1.0);
+    EXPECT_NEAR(app.data().section.limits.Po, -(0.85 * 3000 * (216 - 6.2) + 60000 * 6.2), 1.0);
 }
 
 TEST_F(MainWindowInputs, ADiameterOfNothingIsRefusedWithItsRangeInTheDisplayUnit) {

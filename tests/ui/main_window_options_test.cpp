@@ -84,10 +84,12 @@ TEST_F(MainWindowOptions, TiedAndSpiralDoNotMarkTheCurvesStale) {
     EXPECT_EQ(model.phiCompression, 0.70f);
     EXPECT_EQ(model.pnMaxFactor, 0.85f);
     EXPECT_TRUE(view().spiralSelected);
-    EXPECT_NEAR(model.phiPnMax, 0.85 * 0.70 * model.Po, 1.0);
+    EXPECT_NEAR(app.data().section.limits.phiPnMax, 0.85 * 0.70 * app.data().section.limits.Po,
+                1.0);
     main.onOption(MainOption::Tied);
     EXPECT_EQ(model.phiCompression, 0.65f);
-    EXPECT_NEAR(model.phiPnMax, 0.80 * 0.65 * model.Po, 1.0);
+    EXPECT_NEAR(app.data().section.limits.phiPnMax, 0.80 * 0.65 * app.data().section.limits.Po,
+                1.0);
     EXPECT_FALSE(app.data().curvesStale || app.data().surfaceStale);
 }
 
@@ -103,7 +105,7 @@ TEST_F(MainWindowOptions, BarSetLayoutSelectsTiedAndDisablesSpiral) {
 
 TEST_F(MainWindowOptions, SummaryWaitsAfterAVisitToTheResults) {
     main.onOption(MainOption::Circle);
-    const float phiPnMaxTied = model.phiPnMax;
+    const float phiPnMaxTied = app.data().section.limits.phiPnMax;
     const std::string labelTied = view().summary.phiPnMax.text;
 
     EXPECT_EQ(main.onButton(MainButton::Results).window, WindowId::Results);
@@ -114,12 +116,13 @@ TEST_F(MainWindowOptions, SummaryWaitsAfterAVisitToTheResults) {
 
     main.onOption(MainOption::Spiral);
     EXPECT_EQ(model.phiCompression, 0.70f);
-    EXPECT_EQ(model.phiPnMax, phiPnMaxTied); // not recomputed
+    EXPECT_EQ(app.data().section.limits.phiPnMax, phiPnMaxTied); // not recomputed
     EXPECT_EQ(view().summary.phiPnMax.text, labelTied);
 
     // A box always refreshes, and leaves the flag as it found it.
     type(MainInput::Cover, "1.5");
-    EXPECT_NEAR(model.phiPnMax, 0.85 * 0.70 * model.Po, 1.0);
+    EXPECT_NEAR(app.data().section.limits.phiPnMax, 0.85 * 0.70 * app.data().section.limits.Po,
+                1.0);
     EXPECT_NE(view().summary.phiPnMax.text, labelTied);
     EXPECT_FALSE(app.summaryEnabled());
 

@@ -66,18 +66,19 @@ TEST(SummaryChain, ADisabledSummaryRunsOnlyWhenRefreshedAndStaysDisabled) {
     Application app(platform);
     app.start();
     ProjectModel& m = app.model();
-    const float before = m.To;
+    const AxialLimits& limits = app.data().section.limits;
+    const float before = limits.To;
     app.setSummaryEnabled(false);
     m.fy = 40000;
     app.recompute();
-    EXPECT_EQ(m.To, before);
+    EXPECT_EQ(limits.To, before);
     app.refresh();
-    EXPECT_NEAR(m.To, m.steelArea * 40000.0, 1);
+    EXPECT_NEAR(limits.To, limits.steelArea * 40000.0, 1);
     EXPECT_FALSE(app.summaryEnabled());
     app.setSummaryEnabled(true);
     m.fy = 60000;
     app.recompute();
-    EXPECT_NEAR(m.To, m.steelArea * 60000.0, 1);
+    EXPECT_NEAR(limits.To, limits.steelArea * 60000.0, 1);
 }
 
 TEST(StartFlow, TheSettingsFileIsReadAtTheOpeningAndKeepsEveryChoice) {
