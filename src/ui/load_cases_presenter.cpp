@@ -9,6 +9,7 @@
 #include "io/load_case_rules.h"
 #include "project/engine_inputs_of.h"
 #include "ui/grid_cells.h"
+#include "ui/load_table_columns.h"
 #include "ui/load_table_presenter.h"
 
 #include <algorithm>
@@ -78,12 +79,14 @@ void LoadCasesPresenter::fill() {
             view_.caseColumns.push_back(std::string(name) + " (" + u.momentLabel + ")");
         }
     }
-    view_.combinationColumns = {"Combination",
-                                "Pu (" + u.forceLabel + ")",
-                                "Mux (" + u.momentLabel + ")",
-                                "Muy (" + u.momentLabel + ")",
-                                "Pu sustained (" + u.forceLabel + ")",
-                                "Check"};
+    view_.combinationColumns = {"Combination", "Pu (" + u.forceLabel + ")",
+                                "Mux (" + u.momentLabel + ")", "Muy (" + u.momentLabel + ")"};
+    if (slender) {
+        view_.combinationColumns.push_back("Mcx (" + u.momentLabel + ")");
+        view_.combinationColumns.push_back("Mcy (" + u.momentLabel + ")");
+    }
+    view_.combinationColumns.push_back("Pu sustained (" + u.forceLabel + ")");
+    view_.combinationColumns.emplace_back("Check");
     view_.cases.clear();
     for (const LoadCase& c : model_.loadCases.cases) {
         std::vector<std::string> row = {
@@ -107,6 +110,16 @@ void LoadCasesPresenter::fill() {
     fillUsers();
 }
 
+std::vector<std::string> combinationCells(const CombinationRowView& row) {
+    std::vector<std::string> cells = {row.name, row.values[0], row.values[1], row.values[2]};
+    if (row.Mc) {
+        cells.insert(cells.end(), row.Mc->begin(), row.Mc->end());
+    }
+    cells.push_back(row.values[3]);
+    cells.push_back(row.ratio);
+    return cells;
+}
+
 void LoadCasesPresenter::fillCombinations() {
     const DisplayUnits& u = model_.units;
     const std::vector<LoadCombination> combinations = generateCombinations(model_.loadCases);
@@ -117,13 +130,22 @@ void LoadCasesPresenter::fillCombinations() {
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const LoadCombination& c = combinations[i];
         const CheckedLoad& check = checked[i];
-        view_.combinations.push_back(
-            {c.name,
-             {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
-              shownValue(c.Muy, u.momentFactor), shownValue(c.PuSustained, u.forceFactor)},
-             check.capacityFound ? realCellText(twoDecimalCell(check.row[kRatio]))
-                                 : kCapacityNotFoundText,
-             loadFails(check)});
+        CombinationRowView row{c.name,
+                               {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
+                                shownValue(c.Muy, u.momentFactor),
+                                shownValue(c.PuSustained, u.forceFactor)},
+                               std::nullopt,
+                               check.capacityFound ? realCellText(twoDecimalCell(check.row[kRatio]))
+                                                   : kCapacityNotFoundText,
+                               loadFails(check)};
+        if (check.magnification) {
+            const MagnifiedCells cells = magnifiedCells(*check.magnification, u.momentFactor);
+            row.Mc.emplace();
+            for (std::size_t a = 0; a < 2; ++a) {
+                (*row.Mc)[a] = cells.Mc[a] ? realCellText(twoDecimalCell(*cells.Mc[a])) : "";
+            }
+        }
+        view_.combinations.push_back(std::move(row));
     }
     if (combinations.empty()) {
         view_.status = model_.loadCases.cases.empty()

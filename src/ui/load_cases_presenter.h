@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,9 +46,16 @@ struct UserCombinationView {
 struct CombinationRowView {
     std::string name;
     std::array<std::string, 4> values; // Pu, Mux, Muy, PuSustained in the display units
-    std::string ratio;                 // the check, or "not found"
-    bool fails = false;                // beyond the design strength, or no capacity found
+    // With the member's slenderness data, the magnified Mcx and Mcy the check is computed on, as
+    // the load table shows them ("" about an axis without a stable magnifier).
+    std::optional<std::array<std::string, 2>> Mc;
+    std::string ratio;  // the check, or "not found"
+    bool fails = false; // beyond the design strength, or no capacity found
 };
+
+// The row's cells in the order of the combination columns: the name, Pu, Mux, Muy, then Mcx and
+// Mcy where the row has them, PuSustained and the check.
+std::vector<std::string> combinationCells(const CombinationRowView& row);
 
 struct LoadCasesView {
     std::string caption = "Load Cases";
@@ -63,7 +71,7 @@ struct LoadCasesView {
     std::vector<std::string> userColumns; // "Combination", then the case names
     std::vector<UserCombinationView> users;
     int currentUser = 0;
-    std::array<std::string, 6> combinationColumns;
+    std::vector<std::string> combinationColumns; // as combinationCells orders a row
     std::vector<CombinationRowView> combinations;
     std::string status;
     bool visible = false;

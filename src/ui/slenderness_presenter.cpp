@@ -178,7 +178,8 @@ bool SlendernessPresenter::accepts(const SlendernessData& data, std::string_view
 void SlendernessPresenter::apply(const SlendernessData& data) {
     const ProjectModel before = model_;
     model_.slenderness = data;
-    chain_.recompute();
+    // As a typed box of the main window: the summary runs even while another window holds it.
+    chain_.refresh();
     keepFiniteChange(model_, before, chain_, platform_);
     fill();
 }
@@ -193,7 +194,7 @@ void SlendernessPresenter::setChecked(bool on) {
     } else {
         model_.slenderness.reset();
     }
-    chain_.recompute();
+    chain_.refresh();
     keepFiniteChange(model_, before, chain_, platform_);
     fill();
 }

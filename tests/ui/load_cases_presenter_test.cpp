@@ -1,8 +1,12 @@
 // The Load Cases window: typed cases give their combinations and checks, bad cells are refused
 // by name, the options change the factors, and every edit is unsaved work of the project.
+#include "engine/load_check.h"
+#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
 #include "main_window_fixture.h"
+#include "project/engine_inputs_of.h"
+#include "ui/grid_cells.h"
 #include "ui/load_table_presenter.h"
 
 #include <filesystem>
@@ -299,6 +303,35 @@ TEST_F(LoadCasesWindowTest, EndMomentsAndSwayAreShownWithSlendernessData) {
     EXPECT_EQ(model.loadCases.cases[0].ends[kMxBot], -30.0f);
     ASSERT_TRUE(cases.editCase(0, mxBot, ""));
     EXPECT_FALSE(model.loadCases.cases[0].ends[kMxBot].has_value());
+}
+
+// A combination is shown at the moments its check is computed on. The new project's 12 x 18 in
+// column about x, lu = 240 in, braced, EI (a) (ACI 318-05 10.12.3). 1.4D of D = -100 k, 25 ft-k is
+// Pu = -140 k, Mux = 35 ft-k, all of it sustained: beta_dns = 1, EI = 0.4 Ec Ig / 2 = 3,681,070
+// kip-in^2, Pc = pi^2 EI / 240^2 = 630.75 k; delta_ns = 1 / (1 - 140 / (0.75 x 630.75)) = 1.4203;
+// M2,min = 140 (0.6 + 0.03 x 18) / 12 = 13.3 ft-k < 35: Mcx = 1.4203 x 35 = 49.71 ft-k.
+TEST_F(LoadCasesWindowTest, WithSlendernessDataACombinationShowsTheMomentsItsRatioIsOf) {
+    addCase("D", "-100", "25");
+    EXPECT_EQ(combinationCells(*combination("1.4D")).size(),
+              cases.view().combinationColumns.size());
+    model.slenderness = SlendernessData{};
+    model.slenderness->x.lu = 240;
+    cases.refresh();
+    const std::vector<std::string>& columns = cases.view().combinationColumns;
+    ASSERT_EQ(columns.size(), 8u);
+    EXPECT_EQ(columns[4], "Mcx (" + model.units.momentLabel + ")");
+    const CombinationRowView* row = combination("1.4D");
+    ASSERT_NE(row, nullptr);
+    const std::vector<std::string> cells = combinationCells(*row);
+    ASSERT_EQ(cells.size(), columns.size());
+    EXPECT_EQ(cells[2], "35.00");
+    EXPECT_EQ(cells[4], "49.71");
+    EXPECT_EQ(cells[5], "0.00"); // about y: lu = 0, not slender
+    EngineInputs section = engineInputsOf(model);
+    section.slenderness.reset();
+    const CheckedLoad alone =
+        checkLoadCombination(section, axialLimits(section), {-140, 49.71f, 0});
+    EXPECT_EQ(cells[7], realCellText(twoDecimalCell(alone.row[kRatio])));
 }
 
 } // namespace

@@ -195,6 +195,25 @@ TEST_F(SlendernessWindowTest, TheLoadTableShowsTheMagnifiedMomentsTheEngineCheck
     EXPECT_EQ(loads.view().columns.size(), plainColumns);
 }
 
+// The member's data typed while the load table is open (which holds the summary back) rechecks
+// the loads at once, and the table shows them: the load of the test above, Mcx = 63.40 ft-k.
+TEST_F(SlendernessWindowTest, AnOpenLoadTableFollowsTheMembersData) {
+    checkLoad("-200", "50");
+    EXPECT_EQ(main.onButton(MainButton::Loads).window, WindowId::Loads);
+    loads.activate();
+    loads.show();
+    slender.setChecked(true);
+    ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::Lu, "240"));
+    EXPECT_EQ(loads.cellText(0, column("Mcx (ft-k)")), "63.40");
+    EngineInputs section = engineInputsOf(model);
+    section.slenderness.reset();
+    const CheckedLoad alone = checkLoadCombination(section, axialLimits(section), {-200, 63.4f, 0});
+    EXPECT_NEAR(model.loads[1][kRatio], alone.row[kRatio], 2e-3f);
+    EXPECT_EQ(loads.cellText(0, column("Check")),
+              realCellText(twoDecimalCell(model.loads[1][kRatio])));
+    EXPECT_FALSE(app.summaryEnabled()); // the table still holds it back
+}
+
 TEST_F(SlendernessWindowTest, EndMomentCellsAreTypedValidatedAndKeptThroughUpdate) {
     checkLoad("-200", "50");
     slender.setChecked(true);
