@@ -57,15 +57,31 @@ void LoadCasesPresenter::open() {
 }
 
 void LoadCasesPresenter::refresh() {
+    accepted_ = model_.loadCases;
     fill();
     fillCombinations();
 }
 
-void LoadCasesPresenter::changed() {
+bool LoadCasesPresenter::changed() {
+    LoadCaseSet checked = model_.loadCases;
+    if (const auto fault = checkLoadCaseSet(checked)) {
+        // A case or a factor may make a generated combination take a user's name: the files
+        // would refuse the project, so the edit goes back.
+        const std::string what =
+            fault->inCombination
+                ? "the combination " + checked.options.userCombinations[fault->index].name
+                : "the case " + checked.cases[fault->index].name;
+        platform_.showMessage("The change is undone: " + what + " " + fault->reason);
+        model_.loadCases = accepted_;
+        refresh();
+        return false;
+    }
+    model_.loadCases = std::move(checked);
     refresh();
     if (changed_) {
         changed_();
     }
+    return true;
 }
 
 void LoadCasesPresenter::fill() {
@@ -300,11 +316,10 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
     view_.currentCase = row;
     // A refused cell shows again what the case holds.
     if (accepted) {
-        changed();
-    } else {
-        fill();
+        return changed();
     }
-    return accepted;
+    fill();
+    return false;
 }
 
 void LoadCasesPresenter::setHalfLive(bool on) {
@@ -325,8 +340,7 @@ bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
     } else {
         CombinationOptions& o = model_.loadCases.options;
         (sds ? o.SDS : o.sustainedLiveFraction) = value;
-        changed();
-        return true;
+        return changed();
     }
     fill();
     return false;

@@ -25,6 +25,9 @@ inline constexpr std::size_t kSlenderCaseColumnCount = 6 + kEndMomentCount;
 
 enum class CaseOption { SDS, SustainedLiveFraction };
 
+// The option of ASCE 7-22 2.3.1's exception, by which L takes 0.5 in the rows with W or E.
+inline constexpr std::string_view kHalfLiveCaption = "Factor 0.5 on L (Lo of 100 psf or less)";
+
 // The kinds the standard's factor table holds, its columns in this order ("other" enters only
 // the user's combinations).
 inline constexpr std::array<LoadKind, 7> kFactorKinds = {
@@ -119,11 +122,11 @@ private:
     // The edited set checked by the readers' rules and taken into the project; false, with the
     // message, when refused.
     bool acceptUsers(std::vector<UserCombination> users);
-    // The names of the generated combinations as the cases and the table now give them.
-    std::vector<std::string> generatedNames() const;
     void fillFactors();
     void fillUsers();
-    void changed();
+    // The edit the project took, kept when the set still passes the readers' checks, undone with
+    // a message naming the fault when not; true when kept.
+    bool changed();
     void fill();
     void fillCombinations();
 
@@ -131,6 +134,7 @@ private:
     Platform& platform_;
     std::function<void()> changed_;
     LoadCasesView view_;
+    LoadCaseSet accepted_; // the set as last shown, which every edit passed
 };
 
 } // namespace pmsect

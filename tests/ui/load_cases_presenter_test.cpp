@@ -207,6 +207,22 @@ TEST_F(LoadCasesWindowTest, FactorTableEditsRefusalsAndRestore) {
     ASSERT_TRUE(cases.editFactor(0, LoadKind::D, "1.5"));
     ASSERT_TRUE(cases.editFactor(0, LoadKind::D, "1.4"));
     EXPECT_TRUE(model.loadCases.options.factorTable.empty());
+
+    // Under the exception on L the table shows the 0.5 the combinations take, where they take it,
+    // and refuses another factor there.
+    cases.setHalfLive(true);
+    const std::vector<FactorRowView>& rows = cases.view().factorRows;
+    const auto halved = std::find_if(rows.begin(), rows.end(), [](const FactorRowView& r) {
+        return r.formula == "1.2D + 1.6Lr + 0.5L";
+    });
+    ASSERT_NE(halved, rows.end());
+    EXPECT_EQ(halved->factors[1], "0.5");
+    EXPECT_EQ(rows[1].factors[1], "1.6"); // 1.2D + 1.6L + 0.5Lr keeps its factor
+    platform.messages.clear();
+    EXPECT_FALSE(cases.editFactor(static_cast<int>(halved - rows.begin()), LoadKind::L, "1.0"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "The factor on L of 1.2D + 1.6Lr + 0.5L is 0.5 while the "
+                                    "option Factor 0.5 on L (Lo of 100 psf or less) is on");
 }
 
 // A combination of the user's takes a factor on any case, "other" too: 1.2 x -100 + 1.6 x -10 =
@@ -266,6 +282,18 @@ TEST_F(LoadCasesWindowTest, UserCombinationsAreAddedEditedAndDeleted) {
     ASSERT_EQ(model.loadCases.options.userCombinations.size(), 1u);
     EXPECT_EQ(model.loadCases.options.userCombinations[0].name, "User 2");
     EXPECT_TRUE(main.hasUnsavedChanges());
+
+    // An edit elsewhere that would make a generated combination take a user's name is undone,
+    // for the files would refuse the project: 1.4D taken as 1.5D beside a user's "1.5D".
+    ASSERT_TRUE(cases.editUserName(0, "1.5D"));
+    platform.messages.clear();
+    EXPECT_FALSE(cases.editFactor(0, LoadKind::D, "1.5"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "The change is undone: the combination 1.5D takes the name of "
+                                    "a generated combination");
+    EXPECT_EQ(cases.view().factorRows[0].formula, "1.4D");
+    EXPECT_TRUE(model.loadCases.options.factorTable.empty());
+    expectRoundTrips();
 }
 
 // With the member's slenderness data the grid shows each case's sway and end moments: typed,

@@ -100,7 +100,7 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
 
     auto* optionsBox = new QGroupBox("Options", this);
     auto* form = new QFormLayout(optionsBox);
-    halfLive_ = new QCheckBox("Factor 0.5 on L (Lo of 100 psf or less)", optionsBox);
+    halfLive_ = new QCheckBox(qtText(std::string(kHalfLiveCaption)), optionsBox);
     halfLive_->setObjectName("chkHalfLive");
     form->addRow(halfLive_);
     connect(halfLive_, &QCheckBox::clicked, this, [this](bool on) {
