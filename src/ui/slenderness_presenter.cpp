@@ -2,6 +2,7 @@
 // the rules the project files apply, and the project's checks run again on every change.
 #include "ui/slenderness_presenter.h"
 
+#include "engine/moment_magnifier.h"
 #include "format/number_format.h"
 #include "io/slenderness_rules.h"
 #include "project/engine_inputs_of.h"
@@ -162,6 +163,13 @@ void SlendernessPresenter::fillAxis(SlenderAxis axis) {
             v.slenderness = "r = " + formatNumber(section.r * u.lengthFactor, "#,##0.00") + " " +
                             u.lengthLabel +
                             ", k·lu/r = " + formatNumber(k * m.lu / section.r, "#,##0.0");
+            if (m.sway && m.lu > 0) {
+                const double Pc = storeyCriticalLoad(
+                    *inputs.slenderness, inputs.code->momentMagnifier(), axis == SlenderAxis::X);
+                v.slenderness +=
+                    "\nPc for ΣPc (k sway, βds) = " + formatNumber(Pc * u.forceFactor, "#,##0.0") +
+                    " " + u.forceLabel;
+            }
         }
     }
 }
