@@ -149,9 +149,7 @@ private:
                 }
                 continue;
             }
-            if (t.kind == L && row.halvableLive && set_.options.halfLive) {
-                t.factor = 0.5;
-            }
+            t.factor = termFactor(row, t, set_.options);
             if (t.kind == D) {
                 t.factor += row.verticalSeismic * 0.2 * set_.options.SDS;
             }
@@ -223,6 +221,10 @@ const std::vector<FactorRow>& standardFactorTable() {
 
 const std::vector<FactorRow>& factorTableOf(const CombinationOptions& options) {
     return options.factorTable.empty() ? standardFactorTable() : options.factorTable;
+}
+
+double termFactor(const FactorRow& row, const FactorTerm& term, const CombinationOptions& options) {
+    return term.kind == LoadKind::L && row.halvableLive && options.halfLive ? 0.5 : term.factor;
 }
 
 std::string factorText(double factor) {

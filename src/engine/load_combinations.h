@@ -31,6 +31,10 @@ const std::vector<FactorRow>& standardFactorTable();
 // The table the options say: their own when they hold one, else the standard's.
 const std::vector<FactorRow>& factorTableOf(const CombinationOptions& options);
 
+// The factor a term of the row enters with before Ev: the table's, or 0.5 on L where the options
+// take the exception of ASCE 7-22 2.3.1 (Lo of 100 psf or less) in a row with W or E.
+double termFactor(const FactorRow& row, const FactorTerm& term, const CombinationOptions& options);
+
 struct LoadCombination {
     std::string name;
     double Pu = 0;  // kips, compression negative

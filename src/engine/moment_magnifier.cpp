@@ -42,6 +42,21 @@ std::string cited(std::string_view clause) {
     return clause.empty() ? std::string() : " (" + std::string(clause) + ")";
 }
 
+double effectiveStiffness(const SlendernessData& data, const SlenderSection& section,
+                          const AxisSection& axis, const MomentMagnifierRules& rules, double beta) {
+    if (data.stiffness == StiffnessChoice::Given) {
+        return data.givenEI;
+    }
+    const double EcIg = section.Ec * axis.Ig / 1000;
+    const double EsIse = section.Es * axis.Ise / 1000;
+    return rules.effectiveStiffness(data.stiffness == StiffnessChoice::WithBars, EcIg, EsIse, beta);
+}
+
+// Pc = pi^2 EI / (k lu)^2, kips for EI in kip-in^2 and k lu in inches; 0 without a length.
+double criticalLoad(double EI, double kl) {
+    return kl > 0 ? std::numbers::pi * std::numbers::pi * EI / (kl * kl) : 0;
+}
+
 // The sway magnifier the project's storey gives: delta_s itself, else from Q while that stays
 // within its limit, else from the storey's sums. Nothing, with a warning, when none serves.
 std::optional<double> swayMagnifier(const AxisMember& m, const MomentMagnifierRules& rules,
@@ -88,14 +103,8 @@ AxisMagnification magnifyAxis(const AxisMember& member, const SlendernessData& d
                     : rules.bracedLimit(rules.endMomentRatio(singleCurvatureRatio(firstOrder)));
     out.slender = out.kluOverR > out.limit;
 
-    const double EcIg = section.Ec * axis.Ig / 1000;
-    const double EsIse = section.Es * axis.Ise / 1000;
-    out.EI = data.stiffness == StiffnessChoice::Given
-                 ? data.givenEI
-                 : rules.effectiveStiffness(data.stiffness == StiffnessChoice::WithBars, EcIg,
-                                            EsIse, betaDns);
-    const double kl = member.k * member.lu;
-    out.Pc = kl > 0 ? std::numbers::pi * std::numbers::pi * out.EI / (kl * kl) : 0;
+    out.EI = effectiveStiffness(data, section, axis, rules, betaDns);
+    out.Pc = criticalLoad(out.EI, member.k * member.lu);
     out.M2min = rules.minimumMoment(P, axis.h) / 12;
     out.M2 = firstOrder.M2;
     if (!out.slender) {
@@ -178,6 +187,15 @@ std::string_view magnifierGovernsName(MagnifierGoverns governs) {
         return "M2min";
     }
     return "notSlender";
+}
+
+double storeyCriticalLoad(const MemberSlenderness& member, const MomentMagnifierRules& rules,
+                          bool aboutX) {
+    const AxisMember& axis = aboutX ? member.member.x : member.member.y;
+    const AxisSection& section = aboutX ? member.section.x : member.section.y;
+    const double EI =
+        effectiveStiffness(member.member, member.section, section, rules, axis.betaDs);
+    return criticalLoad(EI, axis.kSway * axis.lu);
 }
 
 LoadMagnification magnifyLoad(const MemberSlenderness& member, const MomentMagnifierRules& rules,

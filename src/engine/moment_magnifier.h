@@ -45,6 +45,12 @@ struct LoadMagnification {
     bool noStableMagnifier() const { return x.noStableMagnifier || y.noStableMagnifier; }
 };
 
+// The member's own critical load for its sway storey's sum of Pc, kips: with its sway k and EI
+// taken with beta_ds in place of beta_dns (ACI 318-19 6.6.4.6.2; 318-05 10.13.4.3 with beta_d of
+// a sway frame). 0 while lu is 0.
+double storeyCriticalLoad(const MemberSlenderness& member, const MomentMagnifierRules& rules,
+                          bool aboutX);
+
 // Pu in kips (compression negative), Mux and Muy in kip-ft: equal end moments in single
 // curvature unless ends gives them.
 LoadMagnification magnifyLoad(const MemberSlenderness& member, const MomentMagnifierRules& rules,

@@ -53,6 +53,16 @@ std::optional<std::string> nameFault(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<std::string> generatedCombinationNames(const LoadCaseSet& set) {
+    LoadCaseSet generated = set;
+    generated.options.userCombinations.clear();
+    std::vector<std::string> names;
+    for (const LoadCombination& c : generateCombinations(generated)) {
+        names.push_back(c.name);
+    }
+    return names;
+}
+
 std::optional<LoadCaseFault> checkLoadCaseSet(LoadCaseSet& set) {
     const auto caseIndex = [&](const std::string& name) -> std::optional<std::size_t> {
         for (std::size_t i = 0; i < set.cases.size(); ++i) {
@@ -69,12 +79,19 @@ std::optional<LoadCaseFault> checkLoadCaseSet(LoadCaseSet& set) {
         }
     }
     auto& users = set.options.userCombinations;
+    // Every combination is known by its name (the governing one is named), so a user's may not
+    // take the name of one the cases and the table generate.
+    const std::vector<std::string> generated =
+        users.empty() ? std::vector<std::string>{} : generatedCombinationNames(set);
     for (std::size_t u = 0; u < users.size(); ++u) {
         for (std::size_t v = 0; v < u; ++v) {
             if (users[v].name == users[u].name) {
                 return LoadCaseFault{
                     true, u, {}, "names the combination \"" + users[u].name + "\" a second time"};
             }
+        }
+        if (std::find(generated.begin(), generated.end(), users[u].name) != generated.end()) {
+            return LoadCaseFault{true, u, {}, "takes the name of a generated combination"};
         }
         auto& factors = users[u].factors;
         if (factors.empty()) {

@@ -30,6 +30,9 @@ struct LoadCaseFault {
     std::string reason;
 };
 
+// The names of the combinations the set's cases and factor table generate, the user's left out.
+std::vector<std::string> generatedCombinationNames(const LoadCaseSet& set);
+
 // Checks the set and puts each user combination's factors in the order of the cases, the one
 // order every reader and writer keeps.
 std::optional<LoadCaseFault> checkLoadCaseSet(LoadCaseSet& set);

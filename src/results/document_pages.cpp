@@ -45,6 +45,21 @@ std::vector<std::string> wrapped(const std::string& text, std::size_t width) {
     return lines;
 }
 
+// A line as it is while it fits; wider, its words wrap under its indent and three spaces more,
+// so that a step of a report never runs off the paper.
+std::vector<std::string> hangingWrapped(const std::string& text, std::size_t width) {
+    constexpr std::size_t kHang = 3;
+    const std::size_t indent = text.find_first_not_of(' ');
+    if (text.size() <= width || indent == std::string::npos || indent + kHang >= width / 2) {
+        return {text};
+    }
+    std::vector<std::string> lines = wrapped(text.substr(indent), width - indent - kHang);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        lines[i].insert(0, indent + (i == 0 ? 0 : kHang), ' ');
+    }
+    return lines;
+}
+
 class PageFlow {
 public:
     PageFlow(const Document& document, const PageMetrics& m)
@@ -142,8 +157,10 @@ void placeBlock(const Document& d, std::size_t i, PageFlow& flow, std::size_t wi
         }
         break;
     case BlockKind::Line:
-        flow.makeRoom(flow.line());
-        flow.text(b.text);
+        for (std::string& line : hangingWrapped(b.text, width)) {
+            flow.makeRoom(flow.line());
+            flow.text(std::move(line));
+        }
         break;
     case BlockKind::Table: {
         const double heading = static_cast<double>(b.table.heading.size()) * flow.line();

@@ -47,12 +47,16 @@ Application::Application(Platform& platform, std::optional<std::string> settings
         singlePoint_.refreshFromSummary();
         refreshOpenLoadCases();
         refreshOpenSlenderness();
+        // An open load table shows the new checks, unless it holds edits that wait for Update.
+        loads_.onChecksAdvanced();
     });
     units_.addUnitsObserver([this] {
         mainWindow_.showUnits();
         singlePoint_.applyUnitLabels();
         refreshOpenLoadCases();
         refreshOpenSlenderness();
+        // An open load table shows the new checks, unless it holds edits that wait for Update.
+        loads_.onChecksAdvanced();
     });
     units_.setRebuildFromInputs([this] { mainWindow_.rebuildFromInputs(); });
     results_.setOpenLargeView([this] { largeView_.show(); });

@@ -165,6 +165,17 @@ void method(Document& doc, const ProjectModel& m) {
         "design capacity (phi*Pn, phi*Mnx, phi*Mny) is the point of the reduced failure "
         "surface at the load's eccentricity e and direction, and the ratio is the "
         "demand divided by the capacity along that line. A ratio above 1.000 fails (NG).");
+    if (m.slenderness) {
+        const MagnifierClauses& c = designCodeRules(m).momentMagnifier().clauses();
+        doc.paragraph("Slender member: each load is checked at (Pu, Mcx, Mcy), its moments "
+                      "magnified about each axis separately by the moment magnifier method (" +
+                      std::string(c.deltaNs) + "; " + std::string(c.deltaS) +
+                      "). About an axis whose k lu/r does not exceed the limit of " +
+                      std::string(c.neglectLimit) +
+                      ","
+                      " slenderness is neglected and the larger end moment is used as it is. "
+                      "Section 4 lists the steps per load.");
+    }
 }
 
 std::string angleText(float angle) {

@@ -11,11 +11,11 @@
 namespace pmsect {
 namespace {
 
-// "1.2D + 1.6L + 0.5Lr", "0.9D - Ev + 1.0E": the row as its factors stand.
-std::string rowFormula(const FactorRow& row) {
+// "1.2D + 1.6L + 0.5Lr", "0.9D - Ev + 1.0E": the row as its factors stand under the options.
+std::string rowFormula(const FactorRow& row, const CombinationOptions& options) {
     std::string formula;
     for (const FactorTerm& t : row.terms) {
-        formula += (formula.empty() ? "" : " + ") + factorText(t.factor) +
+        formula += (formula.empty() ? "" : " + ") + factorText(termFactor(row, t, options)) +
                    std::string(loadKindName(t.kind));
         if (t.kind == LoadKind::D && row.verticalSeismic != 0) {
             formula += row.verticalSeismic > 0 ? " + Ev" : " - Ev";
@@ -36,14 +36,14 @@ std::optional<std::size_t> termOf(const FactorRow& row, LoadKind kind) {
 } // namespace
 
 void LoadCasesPresenter::fillFactors() {
-    const std::vector<FactorRow>& table = factorTableOf(model_.loadCases.options);
-    view_.standardFactors = model_.loadCases.options.factorTable.empty();
+    const CombinationOptions& options = model_.loadCases.options;
+    view_.standardFactors = options.factorTable.empty();
     view_.factorRows.clear();
-    for (const FactorRow& row : table) {
-        FactorRowView shown{rowFormula(row), {}};
+    for (const FactorRow& row : factorTableOf(options)) {
+        FactorRowView shown{rowFormula(row, options), {}};
         for (std::size_t k = 0; k < kFactorKinds.size(); ++k) {
             if (const auto t = termOf(row, kFactorKinds[k])) {
-                shown.factors[k] = factorText(row.terms[*t].factor);
+                shown.factors[k] = factorText(termFactor(row, row.terms[*t], options));
             }
         }
         view_.factorRows.push_back(std::move(shown));
@@ -78,13 +78,15 @@ bool LoadCasesPresenter::editFactor(int row, LoadKind kind, std::string_view tex
         return false;
     }
     const FactorRow& edited = table[static_cast<std::size_t>(row)];
-    const std::string formula = rowFormula(edited);
+    const std::string formula = rowFormula(edited, model_.loadCases.options);
     const auto term = termOf(edited, kind);
     const std::string cell = "The factor on " + std::string(loadKindName(kind)) + " of " + formula;
     const CellText typed = readCellText(text);
     std::optional<std::string> refusal;
     if (!term) {
         refusal = formula + " has no " + std::string(loadKindName(kind)) + " term";
+    } else if (kind == LoadKind::L && edited.halvableLive && model_.loadCases.options.halfLive) {
+        refusal = cell + " is 0.5 while the option " + std::string(kHalfLiveCaption) + " is on";
     } else if (!typed.accepted || !typed.value) {
         refusal = cell + " must be a number";
     } else if (!withinLimit(InputQuantity::LoadFactor, *typed.value)) {
@@ -105,23 +107,12 @@ bool LoadCasesPresenter::editFactor(int row, LoadKind kind, std::string_view tex
     factors[static_cast<std::size_t>(row)][*term] = *typed.value;
     // The standard's shape always holds here; a table equal to the standard's reads as empty.
     model_.loadCases.options.factorTable = factorTableWith(factors).value_or(table);
-    changed();
-    return true;
+    return changed();
 }
 
 void LoadCasesPresenter::restoreStandardFactors() {
     model_.loadCases.options.factorTable.clear();
     changed();
-}
-
-std::vector<std::string> LoadCasesPresenter::generatedNames() const {
-    LoadCaseSet generated = model_.loadCases;
-    generated.options.userCombinations.clear();
-    std::vector<std::string> names;
-    for (const LoadCombination& c : generateCombinations(generated)) {
-        names.push_back(c.name);
-    }
-    return names;
 }
 
 bool LoadCasesPresenter::acceptUsers(std::vector<UserCombination> users) {
@@ -135,8 +126,7 @@ bool LoadCasesPresenter::acceptUsers(std::vector<UserCombination> users) {
         return false;
     }
     model_.loadCases = std::move(edited);
-    changed();
-    return true;
+    return changed();
 }
 
 void LoadCasesPresenter::addUserCombination() {
@@ -150,7 +140,7 @@ void LoadCasesPresenter::addUserCombination() {
                               " combinations of its own");
         return;
     }
-    const std::vector<std::string> generated = generatedNames();
+    const std::vector<std::string> generated = generatedCombinationNames(model_.loadCases);
     const auto taken = [&](const std::string& name) {
         return std::find(generated.begin(), generated.end(), name) != generated.end() ||
                std::any_of(set.options.userCombinations.begin(), set.options.userCombinations.end(),
@@ -193,7 +183,7 @@ bool LoadCasesPresenter::editUserName(int row, std::string_view text) {
     view_.currentUser = row;
     UserCombination& edited = users[static_cast<std::size_t>(row)];
     const std::string name(text);
-    const std::vector<std::string> generated = generatedNames();
+    const std::vector<std::string> generated = generatedCombinationNames(model_.loadCases);
     std::optional<std::string> refusal;
     if (const auto fault = nameFault(name)) {
         refusal = "The name of combination " + edited.name + " " + *fault;

@@ -9,6 +9,7 @@
 #include "io/load_case_rules.h"
 #include "project/engine_inputs_of.h"
 #include "ui/grid_cells.h"
+#include "ui/load_table_columns.h"
 #include "ui/load_table_presenter.h"
 
 #include <algorithm>
@@ -56,15 +57,31 @@ void LoadCasesPresenter::open() {
 }
 
 void LoadCasesPresenter::refresh() {
+    accepted_ = model_.loadCases;
     fill();
     fillCombinations();
 }
 
-void LoadCasesPresenter::changed() {
+bool LoadCasesPresenter::changed() {
+    LoadCaseSet checked = model_.loadCases;
+    if (const auto fault = checkLoadCaseSet(checked)) {
+        // A case or a factor may make a generated combination take a user's name: the files
+        // would refuse the project, so the edit goes back.
+        const std::string what =
+            fault->inCombination
+                ? "the combination " + checked.options.userCombinations[fault->index].name
+                : "the case " + checked.cases[fault->index].name;
+        platform_.showMessage("The change is undone: " + what + " " + fault->reason);
+        model_.loadCases = accepted_;
+        refresh();
+        return false;
+    }
+    model_.loadCases = std::move(checked);
     refresh();
     if (changed_) {
         changed_();
     }
+    return true;
 }
 
 void LoadCasesPresenter::fill() {
@@ -78,12 +95,14 @@ void LoadCasesPresenter::fill() {
             view_.caseColumns.push_back(std::string(name) + " (" + u.momentLabel + ")");
         }
     }
-    view_.combinationColumns = {"Combination",
-                                "Pu (" + u.forceLabel + ")",
-                                "Mux (" + u.momentLabel + ")",
-                                "Muy (" + u.momentLabel + ")",
-                                "Pu sustained (" + u.forceLabel + ")",
-                                "Check"};
+    view_.combinationColumns = {"Combination", "Pu (" + u.forceLabel + ")",
+                                "Mux (" + u.momentLabel + ")", "Muy (" + u.momentLabel + ")"};
+    if (slender) {
+        view_.combinationColumns.push_back("Mcx (" + u.momentLabel + ")");
+        view_.combinationColumns.push_back("Mcy (" + u.momentLabel + ")");
+    }
+    view_.combinationColumns.push_back("Pu sustained (" + u.forceLabel + ")");
+    view_.combinationColumns.emplace_back("Check");
     view_.cases.clear();
     for (const LoadCase& c : model_.loadCases.cases) {
         std::vector<std::string> row = {
@@ -107,6 +126,16 @@ void LoadCasesPresenter::fill() {
     fillUsers();
 }
 
+std::vector<std::string> combinationCells(const CombinationRowView& row) {
+    std::vector<std::string> cells = {row.name, row.values[0], row.values[1], row.values[2]};
+    if (row.Mc) {
+        cells.insert(cells.end(), row.Mc->begin(), row.Mc->end());
+    }
+    cells.push_back(row.values[3]);
+    cells.push_back(row.ratio);
+    return cells;
+}
+
 void LoadCasesPresenter::fillCombinations() {
     const DisplayUnits& u = model_.units;
     const std::vector<LoadCombination> combinations = generateCombinations(model_.loadCases);
@@ -117,13 +146,22 @@ void LoadCasesPresenter::fillCombinations() {
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const LoadCombination& c = combinations[i];
         const CheckedLoad& check = checked[i];
-        view_.combinations.push_back(
-            {c.name,
-             {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
-              shownValue(c.Muy, u.momentFactor), shownValue(c.PuSustained, u.forceFactor)},
-             check.capacityFound ? realCellText(twoDecimalCell(check.row[kRatio]))
-                                 : kCapacityNotFoundText,
-             loadFails(check)});
+        CombinationRowView row{c.name,
+                               {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
+                                shownValue(c.Muy, u.momentFactor),
+                                shownValue(c.PuSustained, u.forceFactor)},
+                               std::nullopt,
+                               check.capacityFound ? realCellText(twoDecimalCell(check.row[kRatio]))
+                                                   : kCapacityNotFoundText,
+                               loadFails(check)};
+        if (check.magnification) {
+            const MagnifiedCells cells = magnifiedCells(*check.magnification, u.momentFactor);
+            row.Mc.emplace();
+            for (std::size_t a = 0; a < 2; ++a) {
+                (*row.Mc)[a] = cells.Mc[a] ? realCellText(twoDecimalCell(*cells.Mc[a])) : "";
+            }
+        }
+        view_.combinations.push_back(std::move(row));
     }
     if (combinations.empty()) {
         view_.status = model_.loadCases.cases.empty()
@@ -278,11 +316,10 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
     view_.currentCase = row;
     // A refused cell shows again what the case holds.
     if (accepted) {
-        changed();
-    } else {
-        fill();
+        return changed();
     }
-    return accepted;
+    fill();
+    return false;
 }
 
 void LoadCasesPresenter::setHalfLive(bool on) {
@@ -303,8 +340,7 @@ bool LoadCasesPresenter::editOption(CaseOption option, std::string_view text) {
     } else {
         CombinationOptions& o = model_.loadCases.options;
         (sds ? o.SDS : o.sustainedLiveFraction) = value;
-        changed();
-        return true;
+        return changed();
     }
     fill();
     return false;

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ inline constexpr std::size_t kCaseColumnCount = 5;
 inline constexpr std::size_t kSlenderCaseColumnCount = 6 + kEndMomentCount;
 
 enum class CaseOption { SDS, SustainedLiveFraction };
+
+// The option of ASCE 7-22 2.3.1's exception, by which L takes 0.5 in the rows with W or E.
+inline constexpr std::string_view kHalfLiveCaption = "Factor 0.5 on L (Lo of 100 psf or less)";
 
 // The kinds the standard's factor table holds, its columns in this order ("other" enters only
 // the user's combinations).
@@ -45,9 +49,16 @@ struct UserCombinationView {
 struct CombinationRowView {
     std::string name;
     std::array<std::string, 4> values; // Pu, Mux, Muy, PuSustained in the display units
-    std::string ratio;                 // the check, or "not found"
-    bool fails = false;                // beyond the design strength, or no capacity found
+    // With the member's slenderness data, the magnified Mcx and Mcy the check is computed on, as
+    // the load table shows them ("" about an axis without a stable magnifier).
+    std::optional<std::array<std::string, 2>> Mc;
+    std::string ratio;  // the check, or "not found"
+    bool fails = false; // beyond the design strength, or no capacity found
 };
+
+// The row's cells in the order of the combination columns: the name, Pu, Mux, Muy, then Mcx and
+// Mcy where the row has them, PuSustained and the check.
+std::vector<std::string> combinationCells(const CombinationRowView& row);
 
 struct LoadCasesView {
     std::string caption = "Load Cases";
@@ -63,7 +74,7 @@ struct LoadCasesView {
     std::vector<std::string> userColumns; // "Combination", then the case names
     std::vector<UserCombinationView> users;
     int currentUser = 0;
-    std::array<std::string, 6> combinationColumns;
+    std::vector<std::string> combinationColumns; // as combinationCells orders a row
     std::vector<CombinationRowView> combinations;
     std::string status;
     bool visible = false;
@@ -111,11 +122,11 @@ private:
     // The edited set checked by the readers' rules and taken into the project; false, with the
     // message, when refused.
     bool acceptUsers(std::vector<UserCombination> users);
-    // The names of the generated combinations as the cases and the table now give them.
-    std::vector<std::string> generatedNames() const;
     void fillFactors();
     void fillUsers();
-    void changed();
+    // The edit the project took, kept when the set still passes the readers' checks, undone with
+    // a message naming the fault when not; true when kept.
+    bool changed();
     void fill();
     void fillCombinations();
 
@@ -123,6 +134,7 @@ private:
     Platform& platform_;
     std::function<void()> changed_;
     LoadCasesView view_;
+    LoadCaseSet accepted_; // the set as last shown, which every edit passed
 };
 
 } // namespace pmsect

@@ -2,6 +2,7 @@
 // the rules the project files apply, and the project's checks run again on every change.
 #include "ui/slenderness_presenter.h"
 
+#include "engine/moment_magnifier.h"
 #include "format/number_format.h"
 #include "io/slenderness_rules.h"
 #include "project/engine_inputs_of.h"
@@ -162,6 +163,13 @@ void SlendernessPresenter::fillAxis(SlenderAxis axis) {
             v.slenderness = "r = " + formatNumber(section.r * u.lengthFactor, "#,##0.00") + " " +
                             u.lengthLabel +
                             ", k·lu/r = " + formatNumber(k * m.lu / section.r, "#,##0.0");
+            if (m.sway && m.lu > 0) {
+                const double Pc = storeyCriticalLoad(
+                    *inputs.slenderness, inputs.code->momentMagnifier(), axis == SlenderAxis::X);
+                v.slenderness +=
+                    "\nPc for ΣPc (k sway, βds) = " + formatNumber(Pc * u.forceFactor, "#,##0.0") +
+                    " " + u.forceLabel;
+            }
         }
     }
 }
@@ -178,7 +186,8 @@ bool SlendernessPresenter::accepts(const SlendernessData& data, std::string_view
 void SlendernessPresenter::apply(const SlendernessData& data) {
     const ProjectBefore before{model_, chain_.sectionResults()};
     model_.slenderness = data;
-    chain_.recompute();
+    // As a typed box of the main window: the summary runs even while another window holds it.
+    chain_.refresh();
     keepFiniteChange(model_, before, chain_, platform_);
     fill();
 }
@@ -193,7 +202,7 @@ void SlendernessPresenter::setChecked(bool on) {
     } else {
         model_.slenderness.reset();
     }
-    chain_.recompute();
+    chain_.refresh();
     keepFiniteChange(model_, before, chain_, platform_);
     fill();
 }

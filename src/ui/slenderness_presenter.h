@@ -35,7 +35,8 @@ struct AxisView {
     std::array<bool, kAxisBoxCount> enabled{};
     bool sway = false;
     int swaySource = 0; // a SwaySource
-    // The member's slenderness as its section gives it: "r = 6.00 in., k lu / r = 40.0".
+    // The member's slenderness as its section gives it: "r = 6.00 in., k lu / r = 40.0", and on a
+    // line of its own for a sway storey the member's share of the storey's sum Pc.
     std::string slenderness;
 };
 

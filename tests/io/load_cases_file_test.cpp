@@ -75,6 +75,9 @@ TEST(LoadCasesFile, RefusalsNameTheFieldAtFault) {
          "/combinationOptions/SDS: SDS must lie between 0 and 4 g"},
         {R"({"combinationOptions": {"userCombinations": [{"name": "U", "factors": {"Nope": 1}}]}})",
          "/combinationOptions/userCombinations/0/factors/Nope: names \"Nope\", which is not"},
+        {R"({"loadCases": [{"name": "D1", "kind": "D", "P": -10, "Mx": 0, "My": 0}],
+            "combinationOptions": {"userCombinations": [{"name": "1.4D", "factors": {"D1": 1.4}}]}})",
+         "/combinationOptions/userCombinations/0/name: takes the name of a generated combination"},
         {R"({"combinationOptions": {"factorTable": [{"D": 1.4}]}})",
          "/combinationOptions/factorTable: holds 1 rows"},
     };

@@ -134,23 +134,47 @@ TEST(DocumentPages, AHeadingGoesOverWithWhatFollowsIt) {
     expectNothingOverlaps(pages[1], kLetter);
 }
 
-TEST(DocumentPages, AParagraphWrapsAtThePageWidthAndKeepsEveryWord) {
-    Document d;
+// A paragraph wraps at the page's width; a line only when it is wider, under its own indent and
+// three spaces more. Either way every word is kept, in order.
+TEST(DocumentPages, ParagraphsAndOverWideLinesWrapAtThePageWidthAndKeepEveryWord) {
+    const auto width = static_cast<std::size_t>(kLetter.width / kLetter.charWidth); // 105
     std::string text;
     for (int i = 0; i < 300; ++i) {
         text += "word" + std::to_string(i) + " ";
     }
-    d.paragraph(text);
-    const auto pages = layOutDocument(d, kLetter);
-    const auto width = static_cast<std::size_t>(kLetter.width / kLetter.charWidth); // 105
-    std::string joined;
-    for (const DocumentPage& page : pages) {
-        for (const PlacedText& t : bodyTexts(page, kLetter)) {
-            EXPECT_LE(t.text.size(), width);
-            joined += t.text + " ";
+    const struct {
+        bool paragraph;
+        std::string text;
+        std::size_t lines;  // on the pages
+        std::string second; // how the second line starts
+    } cases[] = {
+        {true, text, 22, "word"},
+        {false, "   " + text.substr(0, 150), 2, "      word"},
+        {false, "  short line", 1, ""},
+    };
+    for (const auto& c : cases) {
+        Document d;
+        c.paragraph ? d.paragraph(c.text) : d.line(c.text);
+        std::vector<std::string> placed;
+        for (const DocumentPage& page : layOutDocument(d, kLetter)) {
+            for (const PlacedText& t : bodyTexts(page, kLetter)) {
+                EXPECT_LE(t.text.size(), width);
+                placed.push_back(t.text);
+            }
         }
+        ASSERT_EQ(placed.size(), c.lines) << c.text.substr(0, 20);
+        if (c.lines > 1) {
+            EXPECT_EQ(placed[1].rfind(c.second, 0), 0u) << placed[1];
+        } else {
+            EXPECT_EQ(placed[0], c.text);
+        }
+        std::string joined;
+        for (const std::string& line : placed) {
+            joined += line.substr(line.find_first_not_of(' ')) + " ";
+        }
+        const std::string words = c.text.substr(c.text.find_first_not_of(' '));
+        EXPECT_EQ(joined.substr(0, words.size()), words);
     }
-    EXPECT_EQ(joined, text);
 }
 
 TEST(DocumentPages, AFigureIsDrawnInsideItsBoxUnderItsTitle) {

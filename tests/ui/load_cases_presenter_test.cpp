@@ -1,8 +1,12 @@
 // The Load Cases window: typed cases give their combinations and checks, bad cells are refused
 // by name, the options change the factors, and every edit is unsaved work of the project.
+#include "engine/load_check.h"
+#include "engine/strength_reduction.h"
 #include "io/project_file.h"
 #include "io/project_formats.h"
 #include "main_window_fixture.h"
+#include "project/engine_inputs_of.h"
+#include "ui/grid_cells.h"
 #include "ui/load_table_presenter.h"
 
 #include <filesystem>
@@ -203,6 +207,22 @@ TEST_F(LoadCasesWindowTest, FactorTableEditsRefusalsAndRestore) {
     ASSERT_TRUE(cases.editFactor(0, LoadKind::D, "1.5"));
     ASSERT_TRUE(cases.editFactor(0, LoadKind::D, "1.4"));
     EXPECT_TRUE(model.loadCases.options.factorTable.empty());
+
+    // Under the exception on L the table shows the 0.5 the combinations take, where they take it,
+    // and refuses another factor there.
+    cases.setHalfLive(true);
+    const std::vector<FactorRowView>& rows = cases.view().factorRows;
+    const auto halved = std::find_if(rows.begin(), rows.end(), [](const FactorRowView& r) {
+        return r.formula == "1.2D + 1.6Lr + 0.5L";
+    });
+    ASSERT_NE(halved, rows.end());
+    EXPECT_EQ(halved->factors[1], "0.5");
+    EXPECT_EQ(rows[1].factors[1], "1.6"); // 1.2D + 1.6L + 0.5Lr keeps its factor
+    platform.messages.clear();
+    EXPECT_FALSE(cases.editFactor(static_cast<int>(halved - rows.begin()), LoadKind::L, "1.0"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "The factor on L of 1.2D + 1.6Lr + 0.5L is 0.5 while the "
+                                    "option Factor 0.5 on L (Lo of 100 psf or less) is on");
 }
 
 // A combination of the user's takes a factor on any case, "other" too: 1.2 x -100 + 1.6 x -10 =
@@ -262,6 +282,18 @@ TEST_F(LoadCasesWindowTest, UserCombinationsAreAddedEditedAndDeleted) {
     ASSERT_EQ(model.loadCases.options.userCombinations.size(), 1u);
     EXPECT_EQ(model.loadCases.options.userCombinations[0].name, "User 2");
     EXPECT_TRUE(main.hasUnsavedChanges());
+
+    // An edit elsewhere that would make a generated combination take a user's name is undone,
+    // for the files would refuse the project: 1.4D taken as 1.5D beside a user's "1.5D".
+    ASSERT_TRUE(cases.editUserName(0, "1.5D"));
+    platform.messages.clear();
+    EXPECT_FALSE(cases.editFactor(0, LoadKind::D, "1.5"));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0], "The change is undone: the combination 1.5D takes the name of "
+                                    "a generated combination");
+    EXPECT_EQ(cases.view().factorRows[0].formula, "1.4D");
+    EXPECT_TRUE(model.loadCases.options.factorTable.empty());
+    expectRoundTrips();
 }
 
 // With the member's slenderness data the grid shows each case's sway and end moments: typed,
@@ -299,6 +331,35 @@ TEST_F(LoadCasesWindowTest, EndMomentsAndSwayAreShownWithSlendernessData) {
     EXPECT_EQ(model.loadCases.cases[0].ends[kMxBot], -30.0f);
     ASSERT_TRUE(cases.editCase(0, mxBot, ""));
     EXPECT_FALSE(model.loadCases.cases[0].ends[kMxBot].has_value());
+}
+
+// A combination is shown at the moments its check is computed on. The new project's 12 x 18 in
+// column about x, lu = 240 in, braced, EI (a) (ACI 318-05 10.12.3). 1.4D of D = -100 k, 25 ft-k is
+// Pu = -140 k, Mux = 35 ft-k, all of it sustained: beta_dns = 1, EI = 0.4 Ec Ig / 2 = 3,681,070
+// kip-in^2, Pc = pi^2 EI / 240^2 = 630.75 k; delta_ns = 1 / (1 - 140 / (0.75 x 630.75)) = 1.4203;
+// M2,min = 140 (0.6 + 0.03 x 18) / 12 = 13.3 ft-k < 35: Mcx = 1.4203 x 35 = 49.71 ft-k.
+TEST_F(LoadCasesWindowTest, WithSlendernessDataACombinationShowsTheMomentsItsRatioIsOf) {
+    addCase("D", "-100", "25");
+    EXPECT_EQ(combinationCells(*combination("1.4D")).size(),
+              cases.view().combinationColumns.size());
+    model.slenderness = SlendernessData{};
+    model.slenderness->x.lu = 240;
+    cases.refresh();
+    const std::vector<std::string>& columns = cases.view().combinationColumns;
+    ASSERT_EQ(columns.size(), 8u);
+    EXPECT_EQ(columns[4], "Mcx (" + model.units.momentLabel + ")");
+    const CombinationRowView* row = combination("1.4D");
+    ASSERT_NE(row, nullptr);
+    const std::vector<std::string> cells = combinationCells(*row);
+    ASSERT_EQ(cells.size(), columns.size());
+    EXPECT_EQ(cells[2], "35.00");
+    EXPECT_EQ(cells[4], "49.71");
+    EXPECT_EQ(cells[5], "0.00"); // about y: lu = 0, not slender
+    EngineInputs section = engineInputsOf(model);
+    section.slenderness.reset();
+    const CheckedLoad alone =
+        checkLoadCombination(section, axialLimits(section), {-140, 49.71f, 0});
+    EXPECT_EQ(cells[7], realCellText(twoDecimalCell(alone.row[kRatio])));
 }
 
 } // namespace

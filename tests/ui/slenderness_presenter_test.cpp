@@ -156,6 +156,14 @@ TEST_F(SlendernessWindowTest, TheSwaySourceShowsItsBoxesAndKeepsTheStoreyValid) 
         }
         EXPECT_FALSE(slendernessFault(*model.slenderness).has_value());
     }
+    // The column's own share of the storey's sum Pc, by hand (ACI 318-19 6.6.4.6.2, EI (a) with
+    // beta_ds): Ec Ig = 3,155,924 psi x 5,832 in^4, EI = 0.4 Ec Ig / 1.5 = 4,908,093 kip-in^2,
+    // Pc = pi^2 EI / (1.5 x 240)^2 = 373.8 k.
+    ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::Lu, "240"));
+    ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::KSway, "1.5"));
+    ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::BetaDs, "0.5"));
+    const std::string& shown = slender.view().axes[0].slenderness;
+    EXPECT_NE(shown.find("ΣPc (k sway, βds) = 373.8 "), std::string::npos) << shown;
 }
 
 // The new project's 12 x 18 in column (f'c = 3,000 psi, wc = 145 pcf) about x, lu = 240 in,
@@ -193,6 +201,25 @@ TEST_F(SlendernessWindowTest, TheLoadTableShowsTheMagnifiedMomentsTheEngineCheck
     slender.setChecked(false);
     loads.activate();
     EXPECT_EQ(loads.view().columns.size(), plainColumns);
+}
+
+// The member's data typed while the load table is open (which holds the summary back) rechecks
+// the loads at once, and the table shows them: the load of the test above, Mcx = 63.40 ft-k.
+TEST_F(SlendernessWindowTest, AnOpenLoadTableFollowsTheMembersData) {
+    checkLoad("-200", "50");
+    EXPECT_EQ(main.onButton(MainButton::Loads).window, WindowId::Loads);
+    loads.activate();
+    loads.show();
+    slender.setChecked(true);
+    ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::Lu, "240"));
+    EXPECT_EQ(loads.cellText(0, column("Mcx (ft-k)")), "63.40");
+    EngineInputs section = engineInputsOf(model);
+    section.slenderness.reset();
+    const CheckedLoad alone = checkLoadCombination(section, axialLimits(section), {-200, 63.4f, 0});
+    EXPECT_NEAR(model.loads[1][kRatio], alone.row[kRatio], 2e-3f);
+    EXPECT_EQ(loads.cellText(0, column("Check")),
+              realCellText(twoDecimalCell(model.loads[1][kRatio])));
+    EXPECT_FALSE(app.summaryEnabled()); // the table still holds it back
 }
 
 TEST_F(SlendernessWindowTest, EndMomentCellsAreTypedValidatedAndKeptThroughUpdate) {

@@ -100,7 +100,7 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
 
     auto* optionsBox = new QGroupBox("Options", this);
     auto* form = new QFormLayout(optionsBox);
-    halfLive_ = new QCheckBox("Factor 0.5 on L (Lo of 100 psf or less)", optionsBox);
+    halfLive_ = new QCheckBox(qtText(std::string(kHalfLiveCaption)), optionsBox);
     halfLive_->setObjectName("chkHalfLive");
     form->addRow(halfLive_);
     connect(halfLive_, &QCheckBox::clicked, this, [this](bool on) {
@@ -343,18 +343,19 @@ void LoadCasesWindow::renderUsers() {
 
 void LoadCasesWindow::renderCombinations() {
     const LoadCasesView& v = presenter_.view();
+    const int columns = static_cast<int>(v.combinationColumns.size());
+    combinations_->setColumnCount(columns);
     combinations_->setHorizontalHeaderLabels(qtTexts(v.combinationColumns));
     combinations_->setRowCount(static_cast<int>(v.combinations.size()));
     for (int r = 0; r < static_cast<int>(v.combinations.size()); ++r) {
         const CombinationRowView& row = v.combinations[static_cast<std::size_t>(r)];
-        const std::string cells[6] = {row.name,      row.values[0], row.values[1],
-                                      row.values[2], row.values[3], row.ratio};
-        for (int c = 0; c < 6; ++c) {
-            auto* item = new QTableWidgetItem(qtText(cells[c]));
+        const std::vector<std::string> cells = combinationCells(row);
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem(qtText(cells[static_cast<std::size_t>(c)]));
             item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                           : Qt::AlignRight | Qt::AlignVCenter);
             // As the load table marks a check beyond the design strength.
-            if (c == 5 && row.fails) {
+            if (c == columns - 1 && row.fails) {
                 item->setForeground(Qt::red);
             }
             combinations_->setItem(r, c, item);

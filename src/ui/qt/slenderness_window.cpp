@@ -119,6 +119,8 @@ QWidget* SlendernessWindow::buildAxis(SlenderAxis axis) {
     }
     c.slenderness = new QLabel(group);
     c.slenderness->setObjectName(QString("lblSlenderness") + kAxisNames[a]);
+    // Room for the second line a sway storey adds, so that the window need not grow for it.
+    c.slenderness->setMinimumHeight(2 * c.slenderness->fontMetrics().lineSpacing());
     form->addRow(c.slenderness);
     return group;
 }
