@@ -4,6 +4,7 @@
 #include "format/number_format.h"
 #include "hostile_texts.h"
 #include "model/model_fields.h"
+#include "project/project_summary.h"
 #include "recording_platform.h"
 #include "ui/bar_size_cells.h"
 #include "ui/window_id.h"
@@ -368,6 +369,11 @@ TEST_F(HostileGrids, EditorsRefuseNumbersWhoseResultsOverflow) {
         ASSERT_EQ(platform.messages.size(), 1u) << context;
         EXPECT_EQ(platform.messages[0].rfind(message, 0), 0u) << platform.messages[0];
         EXPECT_EQ(robust::firstDifference(before, app.model()), "") << context;
+        // The results shown are those of the model put back, as a fresh summary gives them.
+        ProjectModel fresh = before;
+        const AxialLimits expected = computeSectionSummary(fresh).limits;
+        EXPECT_EQ(app.data().section.limits.Po, expected.Po) << context;
+        EXPECT_EQ(app.data().section.limits.steelArea, expected.steelArea) << context;
         platform.messages.clear();
     };
     const std::string undone = sectionFaultMessage("");
