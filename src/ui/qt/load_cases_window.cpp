@@ -190,19 +190,10 @@ LoadCasesWindow::LoadCasesWindow(LoadCasesPresenter& presenter, QWidget* parent)
     combinationsLayout->addWidget(status_);
     layout->addWidget(combinationsBox, 3);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    auto* done = new QPushButton("&Done", this);
-    done->setObjectName("cmdDone");
-    done->setAutoDefault(false);
-    bottom->addWidget(done);
-    layout->addLayout(bottom);
-    connect(done, &QPushButton::clicked, this, [this] {
+    addDoneRow(*this, *layout, [this] {
         presenter_.done();
         render();
     });
-    // Every edit is in the project as it is made: Escape closes as Done does.
-    clickOnEscape(*this, *done);
     setMinimumSize(1100, 960);
 }
 

@@ -62,19 +62,10 @@ SlendernessWindow::SlendernessWindow(SlendernessPresenter& presenter, QWidget* p
     note_->setWordWrap(true);
     layout->addWidget(note_);
 
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
-    auto* done = new QPushButton("&Done", this);
-    done->setObjectName("cmdDone");
-    done->setAutoDefault(false);
-    bottom->addWidget(done);
-    layout->addLayout(bottom);
-    connect(done, &QPushButton::clicked, this, [this] {
+    addDoneRow(*this, *layout, [this] {
         presenter_.done();
         render();
     });
-    // Every edit is in the project as it is made: Escape closes as Done does.
-    clickOnEscape(*this, *done);
     setMinimumWidth(640);
 }
 

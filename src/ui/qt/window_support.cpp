@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QKeySequence>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -82,6 +83,18 @@ void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& li
 void clickOnEscape(QWidget& window, QAbstractButton& button) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
     QObject::connect(escape, &QShortcut::activated, &button, &QAbstractButton::click);
+}
+
+void addDoneRow(QWidget& window, QBoxLayout& layout, std::function<void()> done) {
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    auto* button = new QPushButton("&Done", &window);
+    button->setObjectName("cmdDone");
+    button->setAutoDefault(false);
+    bottom->addWidget(button);
+    layout.addLayout(bottom);
+    QObject::connect(button, &QPushButton::clicked, &window, std::move(done));
+    clickOnEscape(window, *button);
 }
 
 QScrollBar* addDeferredScrollBar(QWidget& parent, const char* name, Qt::Orientation orientation,

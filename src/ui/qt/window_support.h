@@ -4,6 +4,7 @@
 
 #include "ui/platform.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
@@ -41,6 +42,10 @@ void buildWaitFace(QDialog& dialog, QLabel*& heading, std::array<QLabel*, 4>& li
 
 // Escape clicks the button: a secondary window closes as its Cancel or Done would.
 void clickOnEscape(QWidget& window, QAbstractButton& button);
+
+// The bottom row of a window whose every edit is in the project as it is made: "Done" at the
+// right (cmdDone), which runs done, and Escape, which clicks it.
+void addDoneRow(QWidget& window, QBoxLayout& layout, std::function<void()> done);
 
 // A scroll bar whose drag only previews: while the thumb moves, onScroll gets its position; the
 // value changes, and onChange gets it, when the thumb is let go or a step is clicked. A click on
