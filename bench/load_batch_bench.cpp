@@ -42,7 +42,7 @@ void timeCheck(benchmark::State& state, const ProjectModel& m,
         const auto results = checkLoads(inputs, loads, threads);
         failing = static_cast<std::size_t>(
             std::count_if(results.begin(), results.end(), [](const CheckedLoad& r) {
-                return !r.capacityFound || r.row[kRatio] > 1;
+                return !r.result.capacityFound || r.result.ratio > 1;
             }));
         benchmark::DoNotOptimize(results.data());
     }

@@ -68,13 +68,13 @@ void BM_LoadRatioErrors(benchmark::State& state, const std::string& name) {
                 test::LoadLineReference(inputs, load.Pu, load.Mux, load.Muy).ratio();
             const CheckedLoad checked = checkLoadCombination(inputs, limits, load);
             const std::optional<double> old = steppingSearchRatio(inputs, load);
-            if (!reference || !checked.capacityFound || !old ||
-                std::fabs(checked.row[kEccentricity]) <= 0.01f) {
+            if (!reference || !checked.result.capacityFound || !old ||
+                std::fabs(checked.result.eccentricity) <= 0.01f) {
                 ++unchecked; // concentric loads are checked against the axial limits alone
                 continue;
             }
-            onLine.add(checked.row[kRatio], *reference);
-            const double newError = std::fabs(checked.row[kRatio] - *reference);
+            onLine.add(checked.result.ratio, *reference);
+            const double newError = std::fabs(checked.result.ratio - *reference);
             if (newError > std::fabs(*old - *reference) && newError > 1e-5 * *reference) {
                 ++fartherThanBefore;
             }

@@ -175,9 +175,9 @@ DesignCandidate checkCandidate(const ProjectModel& project, const Arrangement& a
     const AxialLimits limits = axialLimits(inputs);
     for (std::size_t i = 0; i < loads.size(); ++i) {
         const CheckedLoad checked = checkLoadCombination(inputs, limits, loads[i]);
-        const float ratio = checked.row[kRatio];
+        const float ratio = checked.result.ratio;
         const int number = static_cast<int>(i) + 1;
-        if (!checked.capacityFound || !(ratio <= 1.0f)) {
+        if (!checked.result.capacityFound || !(ratio <= 1.0f)) {
             result.firstFailingLoad = number;
             return result;
         }

@@ -13,6 +13,7 @@
 #include "io/load_case_file.h"
 #include "io/load_case_rules.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "project/project_verdict.h"
 
 #include <algorithm>
@@ -122,7 +123,7 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
     if (asJson) {
         json rows = json::array();
         for (int i = 1; i <= model.loads.count(); ++i) {
-            json row = loadRowJson(model.loads[i], model.loads.status(i).capacityFound);
+            json row = loadRowJson(storedLoadCheck(model, static_cast<std::size_t>(i)));
             if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
                 addSlendernessKeys(row, *magnification);
             }
@@ -131,7 +132,7 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         for (std::size_t k = 0; k < combinations.size(); ++k) {
             const CheckedLoad& check = checked.checks[k];
             json row = {{"name", combinations[k].name}};
-            addLoadRowKeys(row, check.row, check.capacityFound);
+            addLoadRowKeys(row, check);
             if (check.magnification) {
                 addSlendernessKeys(row, *check.magnification);
             }
@@ -151,7 +152,7 @@ void printChecksWithCombinations(const ProjectModel& model, const CheckedCombina
         printLoadTableHeading(false);
         for (int i = 1; i <= model.loads.count(); ++i) {
             std::printf("%4d", i);
-            printLoadRowColumns(model.loads[i], model.loads.status(i).capacityFound);
+            printLoadRowColumns(storedLoadCheck(model, static_cast<std::size_t>(i)));
             if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
                 printMagnification(*magnification);
             }
@@ -164,7 +165,7 @@ void printChecksWithCombinations(const ProjectModel& model, const CheckedCombina
         for (std::size_t k = 0; k < combinations.size(); ++k) {
             const CheckedLoad& check = checked.checks[k];
             std::printf("%-*s", width, printable(combinations[k].name).c_str());
-            printLoadRowColumns(check.row, check.capacityFound);
+            printLoadRowColumns(check);
             if (check.magnification) {
                 printMagnification(*check.magnification);
             }

@@ -43,7 +43,7 @@ json loadsJson(const ProjectModel& m) {
     json loads = json::array();
     const auto magnified = projectMagnifications(m);
     for (int i = 1; i <= m.loads.count(); ++i) {
-        json row = loadRowJson(m.loads[i], m.loads.status(i).capacityFound);
+        json row = loadRowJson(storedLoadCheck(m, static_cast<std::size_t>(i)));
         if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
             addSlendernessKeys(row, *magnification);
         }
@@ -58,7 +58,7 @@ void printLoadTable(const ProjectModel& m) {
     const auto magnified = projectMagnifications(m);
     for (int i = 1; i <= m.loads.count(); ++i) {
         std::printf("%4d", i);
-        printLoadRowColumns(m.loads[i], m.loads.status(i).capacityFound);
+        printLoadRowColumns(storedLoadCheck(m, static_cast<std::size_t>(i)));
         if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
             printMagnification(*magnification);
         }

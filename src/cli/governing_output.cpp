@@ -4,6 +4,7 @@
 #include "cli/json_output.h"
 #include "cli/load_row_text.h"
 #include "format/text.h"
+#include "project/project_summary.h"
 #include "project/project_verdict.h"
 
 namespace pmsect::cli {
@@ -29,8 +30,7 @@ nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNamin
 std::vector<CheckedLoad> projectChecks(const ProjectModel& model) {
     std::vector<CheckedLoad> checks;
     for (int i = 1; i <= model.loads.count(); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        checks.push_back({model.loads[k], model.loads.status(k).capacityFound, {}});
+        checks.push_back(storedLoadCheck(model, static_cast<std::size_t>(i)));
     }
     return checks;
 }

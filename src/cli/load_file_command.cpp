@@ -60,7 +60,7 @@ void printJson(const ProjectModel& model, const CheckedLoads& file,
     std::cout << "{\n  \"code\": " << dumped(designCodeJson(model)) << ",\n  \"loads\": [";
     for (std::size_t i = 0; i < results.size(); ++i) {
         json row = {{"id", loadId(file, i)}};
-        addLoadRowKeys(row, results[i].row, results[i].capacityFound);
+        addLoadRowKeys(row, results[i]);
         if (results[i].magnification) {
             addSlendernessKeys(row, *results[i].magnification);
         }
@@ -70,7 +70,7 @@ void printJson(const ProjectModel& model, const CheckedLoads& file,
         {"count", results.size()},
         {"failing", summary.failing},
         {"maxRatio",
-         summary.governing ? jsonNumber(results[*summary.governing].row[kRatio]) : json()},
+         summary.governing ? jsonNumber(results[*summary.governing].result.ratio) : json()},
         {"maxRatioId", summary.governing ? loadId(file, *summary.governing) : json()},
         {"governing", governingJson(summary, loadNaming(file))}};
     std::cout << (results.empty() ? "]" : "\n  ]") << ",\n  \"summary\": " << dumped(totals)
@@ -97,7 +97,7 @@ void printCsv(const CheckedLoads& file, const std::vector<CheckedLoad>& results,
     for (std::size_t i = 0; i < results.size(); ++i) {
         const json id = loadId(file, i);
         std::cout << (id.is_string() ? csvField(id.get<std::string>()) : dumped(id));
-        json row = loadRowJson(results[i].row, results[i].capacityFound);
+        json row = loadRowJson(results[i]);
         for (const char* key : kLoadRowKeys) {
             std::cout << field(row[key]);
         }
@@ -119,7 +119,7 @@ void printTable(const CheckedLoads& file, const std::vector<CheckedLoad>& result
     for (std::size_t i = 0; i < results.size(); ++i) {
         const json id = loadId(file, i);
         std::printf("%-10s", id.is_string() ? id.get<std::string>().c_str() : dumped(id).c_str());
-        printLoadRowColumns(results[i].row, results[i].capacityFound);
+        printLoadRowColumns(results[i]);
         if (results[i].magnification) {
             printMagnification(*results[i].magnification);
         }

@@ -5,19 +5,22 @@
 
 namespace pmsect::cli {
 
-void addLoadRowKeys(nlohmann::ordered_json& object, const LoadRow& r, bool found) {
+void addLoadRowKeys(nlohmann::ordered_json& object, const CheckedLoad& check) {
     using json = nlohmann::ordered_json;
-    const auto capacity = [&](float value) { return found ? jsonNumber(value) : json(nullptr); };
-    object[kLoadRowKeys[0]] = jsonNumber(r[kPu]);
-    object[kLoadRowKeys[1]] = jsonNumber(r[kMux]);
-    object[kLoadRowKeys[2]] = jsonNumber(r[kMuy]);
-    object[kLoadRowKeys[3]] = jsonNumber(r[kEccentricity]);
-    object[kLoadRowKeys[4]] = jsonNumber(r[kLoadAngle]);
-    object[kLoadRowKeys[5]] = capacity(r[kPhiPn]);
-    object[kLoadRowKeys[6]] = capacity(r[kPhiMnx]);
-    object[kLoadRowKeys[7]] = capacity(r[kPhiMny]);
-    object[kLoadRowKeys[8]] = capacity(r[kRatio]);
-    object[kLoadRowKeys[9]] = found;
+    const LoadResult& r = check.result;
+    const auto capacity = [&](float value) {
+        return r.capacityFound ? jsonNumber(value) : json(nullptr);
+    };
+    object[kLoadRowKeys[0]] = jsonNumber(check.load.Pu);
+    object[kLoadRowKeys[1]] = jsonNumber(check.load.Mux);
+    object[kLoadRowKeys[2]] = jsonNumber(check.load.Muy);
+    object[kLoadRowKeys[3]] = jsonNumber(r.eccentricity);
+    object[kLoadRowKeys[4]] = jsonNumber(r.angle);
+    object[kLoadRowKeys[5]] = capacity(r.phiPn);
+    object[kLoadRowKeys[6]] = capacity(r.phiMnx);
+    object[kLoadRowKeys[7]] = capacity(r.phiMny);
+    object[kLoadRowKeys[8]] = capacity(r.ratio);
+    object[kLoadRowKeys[9]] = r.capacityFound;
 }
 
 } // namespace pmsect::cli

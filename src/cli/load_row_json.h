@@ -2,7 +2,7 @@
 // a load file, so that both carry the same keys.
 #pragma once
 
-#include "model/project_model.h"
+#include "engine/load_check.h"
 
 #include <array>
 #include <nlohmann/json.hpp>
@@ -16,11 +16,11 @@ inline constexpr std::array<const char*, 10> kLoadRowKeys = {
 
 // Capacities and the ratio are null for a load whose capacity was not found. The keys are added
 // after any that object already holds.
-void addLoadRowKeys(nlohmann::ordered_json& object, const LoadRow& row, bool capacityFound);
+void addLoadRowKeys(nlohmann::ordered_json& object, const CheckedLoad& check);
 
-inline nlohmann::ordered_json loadRowJson(const LoadRow& row, bool capacityFound) {
+inline nlohmann::ordered_json loadRowJson(const CheckedLoad& check) {
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
-    addLoadRowKeys(object, row, capacityFound);
+    addLoadRowKeys(object, check);
     return object;
 }
 

@@ -35,14 +35,15 @@ void printLoadTableHeading(const char* firstColumn, int width) {
                 "(deg)", "(k)", "(ft-k)", "(ft-k)", "");
 }
 
-void printLoadRowColumns(const LoadRow& r, bool capacityFound) {
-    std::printf(" %10s %10s %10s %10s %8s ", fixed(r[kPu]).c_str(), fixed(r[kMux]).c_str(),
-                fixed(r[kMuy]).c_str(), fixed(r[kEccentricity]).c_str(),
-                fixed(r[kLoadAngle]).c_str());
-    if (capacityFound) {
-        std::printf("%10s %10s %10s %8s %s\n", fixed(r[kPhiPn]).c_str(), fixed(r[kPhiMnx]).c_str(),
-                    fixed(r[kPhiMny]).c_str(), fixed(r[kRatio], "#0.000").c_str(),
-                    r[kRatio] <= 1.0f ? "Okay" : "NO GOOD!");
+void printLoadRowColumns(const CheckedLoad& check) {
+    const LoadInput& in = check.load;
+    const LoadResult& r = check.result;
+    std::printf(" %10s %10s %10s %10s %8s ", fixed(in.Pu).c_str(), fixed(in.Mux).c_str(),
+                fixed(in.Muy).c_str(), fixed(r.eccentricity).c_str(), fixed(r.angle).c_str());
+    if (r.capacityFound) {
+        std::printf("%10s %10s %10s %8s %s\n", fixed(r.phiPn).c_str(), fixed(r.phiMnx).c_str(),
+                    fixed(r.phiMny).c_str(), fixed(r.ratio, "#0.000").c_str(),
+                    r.ratio <= 1.0f ? "Okay" : "NO GOOD!");
     } else {
         std::printf("%10s %10s %10s %8s %s\n", "-", "-", "-", "-", "capacity not found: NO GOOD!");
     }

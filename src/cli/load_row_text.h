@@ -2,7 +2,7 @@
 // loads of a load file, so that both line up the same way.
 #pragma once
 
-#include "model/project_model.h"
+#include "engine/load_check.h"
 
 #include <string>
 
@@ -23,6 +23,6 @@ void printLoadTableHeading(const char* firstColumn, int width);
 
 // Pu, Mux, Muy, e and the angle after the row's first column, then the capacities, the ratio and
 // the verdict, or dashes when the capacity was not found; ends the line.
-void printLoadRowColumns(const LoadRow& row, bool capacityFound);
+void printLoadRowColumns(const CheckedLoad& check);
 
 } // namespace pmsect::cli

@@ -4,7 +4,7 @@
 namespace pmsect {
 
 bool loadFails(const CheckedLoad& load) {
-    return !load.capacityFound || load.row[kRatio] > 1.0f;
+    return !load.result.capacityFound || load.result.ratio > 1.0f;
 }
 
 LoadVerdict loadVerdict(std::span<const CheckedLoad> loads) {
@@ -15,9 +15,10 @@ LoadVerdict loadVerdict(std::span<const CheckedLoad> loads) {
         if (loadFails(load)) {
             ++v.failing;
         }
-        if (load.capacityFound && (!v.governing || load.row[kRatio] > v.largestRatio)) {
+        const LoadResult& r = load.result;
+        if (r.capacityFound && (!v.governing || r.ratio > v.largestRatio)) {
             v.governing = i;
-            v.largestRatio = load.row[kRatio];
+            v.largestRatio = r.ratio;
         }
     }
     return v;

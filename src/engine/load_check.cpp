@@ -102,13 +102,9 @@ float momentDirection(float Mux, float Muy) {
 
 namespace {
 
-CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits, float Pu,
-                           float Mux, float Muy) {
-    CheckedLoad checked;
-    LoadRow& row = checked.row;
-    row[kPu] = Pu;
-    row[kMux] = Mux;
-    row[kMuy] = Muy;
+LoadResult checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits, float Pu,
+                          float Mux, float Muy) {
+    LoadResult result;
 
     Capacity cap;
     if (Pu != 0) {
@@ -119,10 +115,10 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
         if (Pu > 0) {
             e = -e;
         }
-        row[kEccentricity] = e;
+        result.eccentricity = e;
         if (std::fabs(e) <= 0.01f) {
             // A concentric load: the axial limits themselves, with their own reduction.
-            row[kLoadAngle] = 0;
+            result.angle = 0;
             cap.found = true;
             cap.Pn = static_cast<float>((Pu < 0 ? limits.Po : limits.To) / 1000.0);
             const float design =
@@ -130,11 +126,11 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
             cap.phi = cap.Pn != 0 ? design / cap.Pn : 0.0f;
         } else {
             if (std::fabs(Mux) >= 0.001f && std::fabs(Muy) >= 0.001f) {
-                row[kLoadAngle] = momentDirection(Mux, Muy);
+                result.angle = momentDirection(Mux, Muy);
             } else if (std::fabs(Mux) >= 0.001f) {
-                row[kLoadAngle] = Mux > 0 ? 90.0f : 270.0f;
+                result.angle = Mux > 0 ? 90.0f : 270.0f;
             } else {
-                row[kLoadAngle] = Muy > 0 ? 0.0f : 180.0f;
+                result.angle = Muy > 0 ? 0.0f : 180.0f;
             }
             cap = capacityOnLine(inputs, Pu, static_cast<float>(Mux * 12.0),
                                  static_cast<float>(Muy * 12.0));
@@ -150,7 +146,7 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
             }
         }
     } else {
-        row[kEccentricity] = 10000; // stands for an infinite eccentricity
+        result.eccentricity = 10000; // stands for an infinite eccentricity
         float alpha = 0;
         if (Mux != 0 && Muy != 0) {
             alpha = momentDirection(Mux, Muy);
@@ -159,7 +155,7 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
         } else {
             alpha = Muy <= 0 ? 180.0f : 0.0f;
         }
-        row[kLoadAngle] = alpha;
+        result.angle = alpha;
         if (Mux == 0 && Muy == 0) {
             // No load at all passes whatever the capacity; the capacity is still shown, that of
             // its direction of 180 degrees (-My) exactly, as the summary's pure-bending line.
@@ -185,26 +181,26 @@ CheckedLoad checkOnMoments(const EngineInputs& inputs, const AxialLimits& limits
     }
 
     if (!cap.found) {
-        checked.capacityFound = false;
-        return checked;
+        result.capacityFound = false;
+        return result;
     }
-    row[kPhiPn] = static_cast<float>(static_cast<double>(cap.phi) * cap.Pn);
-    row[kPhiMnx] = withSignOf(
+    result.phiPn = static_cast<float>(static_cast<double>(cap.phi) * cap.Pn);
+    result.phiMnx = withSignOf(
         static_cast<float>(std::fabs(static_cast<double>(cap.Mnx)) * cap.phi / 12.0), Mux);
-    row[kPhiMny] = withSignOf(
+    result.phiMny = withSignOf(
         static_cast<float>(std::fabs(static_cast<double>(cap.Mny)) * cap.phi / 12.0), Muy);
     float ratio = 0;
-    if (row[kPhiPn] != 0) {
-        ratio = static_cast<float>(static_cast<double>(Pu) / row[kPhiPn]);
+    if (result.phiPn != 0) {
+        ratio = static_cast<float>(static_cast<double>(Pu) / result.phiPn);
     }
-    if (row[kPhiMnx] != 0 && static_cast<double>(Mux) / row[kPhiMnx] > ratio) {
-        ratio = static_cast<float>(static_cast<double>(Mux) / row[kPhiMnx]);
+    if (result.phiMnx != 0 && static_cast<double>(Mux) / result.phiMnx > ratio) {
+        ratio = static_cast<float>(static_cast<double>(Mux) / result.phiMnx);
     }
-    if (row[kPhiMny] != 0 && static_cast<double>(Muy) / row[kPhiMny] > ratio) {
-        ratio = static_cast<float>(static_cast<double>(Muy) / row[kPhiMny]);
+    if (result.phiMny != 0 && static_cast<double>(Muy) / result.phiMny > ratio) {
+        ratio = static_cast<float>(static_cast<double>(Muy) / result.phiMny);
     }
-    row[kRatio] = ratio;
-    return checked;
+    result.ratio = ratio;
+    return result;
 }
 
 } // namespace
@@ -220,25 +216,16 @@ std::optional<LoadMagnification> magnificationOf(const EngineInputs& inputs,
 
 CheckedLoad checkLoadCombination(const EngineInputs& inputs, const AxialLimits& limits,
                                  const LoadInput& load) {
-    const auto magnification = magnificationOf(inputs, load);
-    if (!magnification) {
-        CheckedLoad checked = checkOnMoments(inputs, limits, load.Pu, load.Mux, load.Muy);
-        checked.row.ends = load.ends;
-        return checked;
-    }
-    const LoadMagnification& magnified = *magnification;
-    CheckedLoad checked;
-    if (magnified.noStableMagnifier()) {
-        checked.capacityFound = false;
-        checked.row[kPu] = load.Pu;
+    CheckedLoad checked{load, {}, magnificationOf(inputs, load)};
+    if (!checked.magnification) {
+        checked.result = checkOnMoments(inputs, limits, load.Pu, load.Mux, load.Muy);
+    } else if (checked.magnification->noStableMagnifier()) {
+        checked.result.capacityFound = false;
     } else {
-        checked = checkOnMoments(inputs, limits, load.Pu, static_cast<float>(*magnified.x.Mc),
-                                 static_cast<float>(*magnified.y.Mc));
+        checked.result = checkOnMoments(inputs, limits, load.Pu,
+                                        static_cast<float>(*checked.magnification->x.Mc),
+                                        static_cast<float>(*checked.magnification->y.Mc));
     }
-    checked.row[kMux] = load.Mux;
-    checked.row[kMuy] = load.Muy;
-    checked.row.ends = load.ends;
-    checked.magnification = magnified;
     return checked;
 }
 

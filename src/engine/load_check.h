@@ -3,8 +3,11 @@
 
 #include "engine/codes/design_code_rules.h"
 #include "engine/engine_inputs.h"
+#include "engine/load_result.h"
 #include "engine/moment_magnifier.h"
-#include "model/load_row.h"
+#include "model/load_end_moments.h"
+
+#include <optional>
 
 namespace pmsect {
 
@@ -17,13 +20,12 @@ struct LoadInput {
     LoadEndMoments ends{}; // for a slender member
 };
 
-// The load's row of the load table, columns 1-3 the load and 4-9 what its check gives, and
-// whether its capacity was found. A load on a slender member is checked on its magnified
-// moments Mcx and Mcy: the ratio is theirs (columns 4-9 too), while columns 2 and 3 keep the
-// load's own; a load with no stable magnifier has no capacity.
+// A load and what its check gives. A load on a slender member is checked on its magnified
+// moments Mcx and Mcy: the result is theirs, while the load keeps its own moments; a load with no
+// stable magnifier has no capacity.
 struct CheckedLoad {
-    LoadRow row;
-    bool capacityFound = true;
+    LoadInput load;
+    LoadResult result;
     std::optional<LoadMagnification> magnification;
 };
 

@@ -176,8 +176,10 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
                            const std::optional<LoadMagnification>& magnification,
                            const MomentMagnifierRules& rules) {
     const DisplayUnits& u = m.units;
-    const LoadRow& row = m.loads[static_cast<std::size_t>(i)];
-    const bool found = m.loads.status(static_cast<std::size_t>(i)).capacityFound;
+    const CheckedLoad check = storedLoadCheck(m, static_cast<std::size_t>(i));
+    const LoadInput& load = check.load;
+    const LoadResult& result = check.result;
+    const bool found = result.capacityFound;
     const std::string rule = "   " + std::string(56, '-');
     const auto force = [&](float kips) {
         return AddSpace(formatNumber(shown(kips, u.forceFactor), kForcePattern), 15);
@@ -198,31 +200,31 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
     r += NL;
     // A slender member's load is checked on its magnified moments, below its first-order ones.
     const bool stable = magnification && !magnification->noStableMagnifier();
-    r += (magnification ? "   1st ord.:" : "   Demand  :") + force(row[kPu]) + moment(row[kMux]) +
-         moment(row[kMuy]);
+    r += (magnification ? "   1st ord.:" : "   Demand  :") + force(load.Pu) + moment(load.Mux) +
+         moment(load.Muy);
     r += NL;
     if (stable) {
-        r += "   Mc      :" + force(row[kPu]) + moment(static_cast<float>(*magnification->x.Mc)) +
+        r += "   Mc      :" + force(load.Pu) + moment(static_cast<float>(*magnification->x.Mc)) +
              moment(static_cast<float>(*magnification->y.Mc));
         r += NL;
     }
     // A capacity the check could not establish is not shown as zeros, nor judged by a ratio.
     if (found) {
-        r += "   Capacity:" + force(row[kPhiPn]) + moment(row[kPhiMnx]) + moment(row[kPhiMny]);
+        r += "   Capacity:" + force(result.phiPn) + moment(result.phiMnx) + moment(result.phiMny);
     } else {
         r += "   Capacity:  not found on this load line";
     }
     r += NL;
     r += rule;
     r += NL;
-    r += "   eccentricty = " + formatNumber(shown(row[kEccentricity], u.lengthFactor), "###0.00") +
-         " " + u.lengthLabel + ";     Angle = " + formatNumber(row[kLoadAngle], "##0.00") + " deg";
+    r += "   eccentricty = " + formatNumber(shown(result.eccentricity, u.lengthFactor), "###0.00") +
+         " " + u.lengthLabel + ";     Angle = " + formatNumber(result.angle, "##0.00") + " deg";
     r += NL;
     r += "   Design Ratio = ";
     if (!found) {
         r += "capacity not found... NO GOOD!";
     } else {
-        const float ratio = row[kRatio];
+        const float ratio = result.ratio;
         r += formatNumber(ratio, "#0.000");
         r += ratio <= 1.0f ? "... Okay" : "... NO GOOD!";
     }
@@ -268,10 +270,10 @@ void appendCombinations(std::string& r, const ProjectModel& m, const CheckedComb
         r += "   " + AddSpace(combination.name, static_cast<int>(width)) +
              value(combination.Pu, u.forceFactor) + value(combination.Mux, u.momentFactor) +
              value(combination.Muy, u.momentFactor) + "   ";
-        if (!check.capacityFound) {
+        if (!check.result.capacityFound) {
             r += "capacity not found... NO GOOD!";
         } else {
-            const float ratio = check.row[kRatio];
+            const float ratio = check.result.ratio;
             r += formatNumber(ratio, "#0.000") + (ratio <= 1.0f ? "... Okay" : "... NO GOOD!");
         }
     }

@@ -10,11 +10,34 @@
 namespace pmsect {
 
 void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked) {
-    LoadRow& row = model.loads[static_cast<std::size_t>(k)];
-    for (int col = kEccentricity; col <= kRatio; ++col) {
-        row[col] = checked.row[col];
-    }
-    model.loads.status(static_cast<std::size_t>(k)) = LoadStatus{checked.capacityFound, false};
+    const auto i = static_cast<std::size_t>(k);
+    LoadRow& row = model.loads[i];
+    const LoadResult& r = checked.result;
+    row[kEccentricity] = r.eccentricity;
+    row[kLoadAngle] = r.angle;
+    row[kPhiPn] = r.phiPn;
+    row[kPhiMnx] = r.phiMnx;
+    row[kPhiMny] = r.phiMny;
+    row[kRatio] = r.ratio;
+    model.loads.status(i) = LoadStatus{r.capacityFound, false};
+}
+
+void appendCheckedLoad(ProjectModel& model, const CheckedLoad& checked) {
+    LoadRow row;
+    row[kPu] = checked.load.Pu;
+    row[kMux] = checked.load.Mux;
+    row[kMuy] = checked.load.Muy;
+    row.ends = checked.load.ends;
+    model.loads.append(row);
+    storeLoadCheck(model, model.loads.count(), checked);
+}
+
+CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k) {
+    const LoadRow& row = model.loads[k];
+    return {loadInputOf(row),
+            {row[kEccentricity], row[kLoadAngle], row[kPhiPn], row[kPhiMnx], row[kPhiMny],
+             row[kRatio], model.loads.status(k).capacityFound},
+            {}};
 }
 
 SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {

@@ -21,6 +21,10 @@ SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks = Lo
 
 // The check of row k (1-based) written into its result columns and status.
 void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked);
+// The load and its check as a new last row.
+void appendCheckedLoad(ProjectModel& model, const CheckedLoad& checked);
+// Row k (1-based) and its last check as written there, without the magnification.
+CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k);
 
 // The project's outline (points 1..numPoints) with its bars (1..numBars); a bar number missing
 // from the bar table deducts nothing and is recorded in unmatchedBarSize.

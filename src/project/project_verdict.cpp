@@ -5,6 +5,7 @@
 #include "engine/load_batch.h"
 #include "format/number_format.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 
 namespace pmsect {
 namespace {
@@ -69,7 +70,7 @@ ProjectVerdict projectVerdict(const ProjectModel& model, const CheckedCombinatio
         if (model.loads.status(i).pending) {
             ++out.unchecked;
         } else {
-            checks.push_back({model.loads[i], model.loads.status(i).capacityFound, {}});
+            checks.push_back(storedLoadCheck(model, i));
             rowOf.push_back(i);
         }
     }

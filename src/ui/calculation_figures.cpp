@@ -6,6 +6,7 @@
 #include "engine/interaction_curve.h"
 #include "engine/interaction_surface.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/dimensioned_section.h"
 #include "results/plot_drawing.h"
 
@@ -46,8 +47,8 @@ CalculationFigures::CalculationFigures(const ProjectModel& model, const AxialLim
         marked.push_back(&load);
     }
     std::stable_sort(marked.begin(), marked.end(), [](const ReportLoad* a, const ReportLoad* b) {
-        const float ra = a->check.capacityFound ? a->check.row[kRatio] : -1.0f;
-        const float rb = b->check.capacityFound ? b->check.row[kRatio] : -1.0f;
+        const float ra = a->check.result.capacityFound ? a->check.result.ratio : -1.0f;
+        const float rb = b->check.result.capacityFound ? b->check.result.ratio : -1.0f;
         return ra > rb;
     });
     if (marked.size() > kMarkedLoads) {
@@ -55,7 +56,7 @@ CalculationFigures::CalculationFigures(const ProjectModel& model, const AxialLim
     }
     s.model.loads.clear();
     for (const ReportLoad* load : marked) {
-        s.model.loads.append(load->check.row, {load->check.capacityFound});
+        appendCheckedLoad(s.model, load->check);
         s.labels.push_back(load->id);
     }
     s.surface = computeSurface(engineInputsOf(s.model), s.limits, kSurfaceSections,

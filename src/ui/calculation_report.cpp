@@ -10,6 +10,7 @@
 #include "io/report_text.h"
 #include "project/design_code_choice.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "project/project_verdict.h"
 #include "results/control_point_table.h"
 #include "ui/calculation_figures.h"
@@ -230,7 +231,7 @@ void strength(Document& doc, const ProjectModel& m, const SectionResults& sectio
     const std::string code = aci(m);
     const std::string project = doc.header.empty() ? std::string() : doc.header[0].left;
     if (governing) {
-        const float angle = governing->check.row[kLoadAngle];
+        const float angle = governing->check.result.angle;
         controlPointTable(doc, m, figures, angle, "the governing " + governing->title());
         doc.figure(figures.diagram(angle, project + " - Pn-Mn diagram at " + angleText(angle) +
                                               " (governing " + governing->title() + ") - " + code));
@@ -239,7 +240,7 @@ void strength(Document& doc, const ProjectModel& m, const SectionResults& sectio
         figures.diagram(0, project + " - Pn-Mn diagram at 0 deg (about the y axis) - " + code));
     doc.figure(
         figures.diagram(90, project + " - Pn-Mn diagram at 90 deg (about the x axis) - " + code));
-    const float Pu = governing ? governing->check.row[kPu] : 0.0f;
+    const float Pu = governing ? governing->check.load.Pu : 0.0f;
     doc.figure(figures.contour(
         Pu, project + " - biaxial contour at Pu = " + t.force(Pu) + " " + t.F() +
                 (governing ? " (governing " + governing->title() + ")" : std::string()) + " - " +
@@ -292,32 +293,33 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
                           {"", 7},
                           {"", 4}})};
     for (const ReportLoad& load : loads) {
-        const LoadRow& r = load.check.row;
-        const bool found = load.check.capacityFound;
+        const LoadInput& in = load.check.load;
+        const LoadResult& r = load.check.result;
+        const bool found = r.capacityFound;
         const auto cap = [&](std::string text) { return found ? text : std::string("-"); };
         const auto& magnified = load.check.magnification;
         const bool stable = magnified && !magnified->noStableMagnifier();
-        const auto moment = [&](int column) {
+        const auto moment = [&](float own, bool aboutX) {
             if (!magnified) {
-                return t.momentKipFt(r[column]);
+                return t.momentKipFt(own);
             }
             if (!stable) {
                 return std::string("-");
             }
-            const AxisMagnification& axis = column == kMux ? magnified->x : magnified->y;
+            const AxisMagnification& axis = aboutX ? magnified->x : magnified->y;
             return t.momentKipFt(static_cast<float>(*axis.Mc));
         };
         table.rows.push_back(
             row({{load.id, idWidth},
-                 {t.force(r[kPu]), 11},
-                 {moment(kMux), 10},
-                 {moment(kMuy), 10},
-                 {formatNumber(r[kEccentricity] * m.units.lengthFactor, "###0.00"), 9},
-                 {formatNumber(r[kLoadAngle], "##0.00"), 8},
-                 {cap(t.force(r[kPhiPn])), 11},
-                 {cap(t.momentKipFt(r[kPhiMnx])), 10},
-                 {cap(t.momentKipFt(r[kPhiMny])), 10},
-                 {cap(formatNumber(r[kRatio], "0.000")), 7},
+                 {t.force(in.Pu), 11},
+                 {moment(in.Mux, true), 10},
+                 {moment(in.Muy, false), 10},
+                 {formatNumber(r.eccentricity * m.units.lengthFactor, "###0.00"), 9},
+                 {formatNumber(r.angle, "##0.00"), 8},
+                 {cap(t.force(r.phiPn)), 11},
+                 {cap(t.momentKipFt(r.phiMnx)), 10},
+                 {cap(t.momentKipFt(r.phiMny)), 10},
+                 {cap(formatNumber(r.ratio, "0.000")), 7},
                  {loadFails(load.check) ? "NG" : "OK", 4}}));
     }
     doc.table(std::move(table));
@@ -357,10 +359,9 @@ std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
     loads.reserve(static_cast<std::size_t>(model.loads.count()));
     const EngineInputs inputs = engineInputsOf(model);
     for (int i = 1; i <= model.loads.count(); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        loads.push_back({std::to_string(i),
-                         {model.loads[k], model.loads.status(k).capacityFound,
-                          magnificationOf(inputs, loadInputOf(model.loads[k]))}});
+        CheckedLoad check = storedLoadCheck(model, static_cast<std::size_t>(i));
+        check.magnification = magnificationOf(inputs, check.load);
+        loads.push_back({std::to_string(i), std::move(check)});
     }
     const CheckedCombinations combinations = checkedCombinations(model);
     for (std::size_t k = 0; k < combinations.checks.size(); ++k) {

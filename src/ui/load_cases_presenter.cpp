@@ -146,14 +146,14 @@ void LoadCasesPresenter::fillCombinations() {
     for (std::size_t i = 0; i < combinations.size(); ++i) {
         const LoadCombination& c = combinations[i];
         const CheckedLoad& check = checked[i];
-        CombinationRowView row{c.name,
-                               {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
-                                shownValue(c.Muy, u.momentFactor),
-                                shownValue(c.PuSustained, u.forceFactor)},
-                               std::nullopt,
-                               check.capacityFound ? realCellText(twoDecimalCell(check.row[kRatio]))
-                                                   : kCapacityNotFoundText,
-                               loadFails(check)};
+        CombinationRowView row{
+            c.name,
+            {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
+             shownValue(c.Muy, u.momentFactor), shownValue(c.PuSustained, u.forceFactor)},
+            std::nullopt,
+            check.result.capacityFound ? realCellText(twoDecimalCell(check.result.ratio))
+                                       : kCapacityNotFoundText,
+            loadFails(check)};
         if (check.magnification) {
             const MagnifiedCells cells = magnifiedCells(*check.magnification, u.momentFactor);
             row.Mc.emplace();

@@ -77,7 +77,7 @@ TEST(CombosCli, PrintsTheCombinationsAndChecksEachByName) {
                              static_cast<float>(std::get<2>(expected[i])),
                              static_cast<float>(i < 3 ? (i == 0 ? 14 : 12) : 9)};
         EXPECT_FLOAT_EQ(row["ratio"].get<float>(),
-                        checkLoadCombination(inputs, axialLimits(inputs), load).row[kRatio]);
+                        checkLoadCombination(inputs, axialLimits(inputs), load).result.ratio);
     }
 
     // A case file in place of the project's cases, and the combinations after a load file's loads.

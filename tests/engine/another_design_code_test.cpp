@@ -109,9 +109,9 @@ TEST(AnotherDesignCode, SummaryLoadCheckAndCurveFollowIt) {
     EXPECT_NEAR(top.phiMn, kPhi * kMn, 1e-3 * kMn);
     EXPECT_NEAR(top.maxSteelStrain, kStrain, 1e-5);
     ASSERT_EQ(s.loads.size(), 2u);
-    EXPECT_TRUE(s.loads[0].capacityFound);
-    EXPECT_NEAR(s.loads[0].row[kRatio], 1200 / (kPhi * kMn), 2e-3);
-    EXPECT_NEAR(s.loads[1].row[kRatio], 300 / (0.80 * 0.75 * -kPo / 1000), 1e-5);
+    EXPECT_TRUE(s.loads[0].result.capacityFound);
+    EXPECT_NEAR(s.loads[0].result.ratio, 1200 / (kPhi * kMn), 2e-3);
+    EXPECT_NEAR(s.loads[1].result.ratio, 300 / (0.80 * 0.75 * -kPo / 1000), 1e-5);
 
     // The curve bending the top into compression: its squash end carries phi Pn(max), its
     // tension end the tension-controlled 0.95, and its point at Pn = 0 the moment above.

@@ -5,8 +5,10 @@
 #include "engine/worker_threads.h"
 #include "io/project_file.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <filesystem>
@@ -32,12 +34,18 @@ ProjectModel loaded(const std::string& path) {
 }
 
 // Compares the bits, so that a -0 for a 0 or one ulp anywhere fails.
-void expectSameRow(const LoadRow& a, bool aFound, const LoadRow& b, bool bFound,
-                   const std::string& where) {
-    EXPECT_EQ(aFound, bFound) << where;
-    for (int col = kPu; col <= kRatio; ++col) {
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(a[col]), std::bit_cast<std::uint32_t>(b[col]))
-            << where << " column " << col << ": " << a[col] << " vs " << b[col];
+void expectSameCheck(const CheckedLoad& a, const CheckedLoad& b, const std::string& where) {
+    EXPECT_EQ(a.result.capacityFound, b.result.capacityFound) << where;
+    const auto values = [](const CheckedLoad& c) {
+        const LoadResult& r = c.result;
+        return std::array{c.load.Pu, c.load.Mux, c.load.Muy, r.eccentricity, r.angle,
+                          r.phiPn,   r.phiMnx,   r.phiMny,   r.ratio};
+    };
+    const auto va = values(a);
+    const auto vb = values(b);
+    for (std::size_t v = 0; v < va.size(); ++v) {
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(va[v]), std::bit_cast<std::uint32_t>(vb[v]))
+            << where << " value " << v << ": " << va[v] << " vs " << vb[v];
     }
 }
 
@@ -66,9 +74,9 @@ TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
         ASSERT_EQ(results.size(), loads.size());
         for (int i = 1; i <= m.loads.count(); ++i) {
             const CheckedLoad& r = results[static_cast<std::size_t>(i - 1)];
-            expectSameRow(r.row, r.capacityFound, m.loads[i], m.loads.status(i).capacityFound,
-                          "load " + std::to_string(i) + ", " + std::to_string(threads) +
-                              " threads");
+            expectSameCheck(r, storedLoadCheck(m, static_cast<std::size_t>(i)),
+                            "load " + std::to_string(i) + ", " + std::to_string(threads) +
+                                " threads");
         }
     }
 }
@@ -82,15 +90,15 @@ TEST(LoadBatch, EveryThreadCountGivesTheSameNumbersInTheSameOrder) {
             const auto many = checkLoads(engineInputsOf(m), loads, threads);
             ASSERT_EQ(many.size(), one.size());
             for (std::size_t i = 0; i < one.size(); ++i) {
-                expectSameRow(many[i].row, many[i].capacityFound, one[i].row, one[i].capacityFound,
-                              std::string(name) + " load " + std::to_string(i + 1) + ", " +
-                                  std::to_string(threads) + " threads");
+                expectSameCheck(many[i], one[i],
+                                std::string(name) + " load " + std::to_string(i + 1) + ", " +
+                                    std::to_string(threads) + " threads");
             }
         }
         // Each row carries its own load: the order is the input's.
         for (std::size_t i = 0; i < one.size(); ++i) {
-            EXPECT_EQ(one[i].row[kPu], loads[i].Pu);
-            EXPECT_EQ(one[i].row[kMuy], loads[i].Muy);
+            EXPECT_EQ(one[i].load.Pu, loads[i].Pu);
+            EXPECT_EQ(one[i].load.Muy, loads[i].Muy);
         }
     }
 }
@@ -121,10 +129,9 @@ TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
             single.loads[1][kMuy] = loads[i].Muy;
             ASSERT_TRUE(writeProjectFile(path, single));
             const ProjectModel alone = loaded(path);
-            expectSameRow(batch[i].row, batch[i].capacityFound, alone.loads[1],
-                          alone.loads.status(1).capacityFound,
-                          std::string(withBars ? "bars" : "no bars") + " load " +
-                              std::to_string(i + 1));
+            expectSameCheck(batch[i], storedLoadCheck(alone, 1),
+                            std::string(withBars ? "bars" : "no bars") + " load " +
+                                std::to_string(i + 1));
         }
     }
     std::filesystem::remove_all(dir);

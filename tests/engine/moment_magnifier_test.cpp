@@ -258,15 +258,15 @@ TEST(MomentMagnifier, SlenderLoadIsCheckedOnItsMagnifiedMoments) {
     inputs.slenderness.reset();
     const CheckedLoad direct = checkLoadCombination(
         inputs, limits, {-100, static_cast<float>(*mag.x.Mc), static_cast<float>(*mag.y.Mc)});
-    EXPECT_EQ(slender.row[kRatio], direct.row[kRatio]);
-    EXPECT_GT(slender.row[kRatio], plain.row[kRatio]);
-    EXPECT_EQ(slender.row[kMux], 20);
-    EXPECT_EQ(slender.row[kMuy], 5);
+    EXPECT_EQ(slender.result.ratio, direct.result.ratio);
+    EXPECT_GT(slender.result.ratio, plain.result.ratio);
+    EXPECT_EQ(slender.load.Mux, 20);
+    EXPECT_EQ(slender.load.Muy, 5);
 
     inputs.slenderness = m;
     const CheckedLoad unstable =
         checkLoadCombination(inputs, limits, {static_cast<float>(-0.76 * mag.y.Pc), 20, 5});
-    EXPECT_FALSE(unstable.capacityFound);
+    EXPECT_FALSE(unstable.result.capacityFound);
     ASSERT_TRUE(unstable.magnification);
     EXPECT_TRUE(unstable.magnification->y.noStableMagnifier);
 }

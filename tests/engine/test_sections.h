@@ -46,11 +46,9 @@ inline ProjectModel emptyModel() {
 // the section summary does.
 inline void checkLoadRow(ProjectModel& m, int row) {
     const EngineInputs inputs = engineInputsOf(m);
-    LoadRow& r = m.loads[static_cast<std::size_t>(row)];
-    const CheckedLoad checked =
-        checkLoadCombination(inputs, axialLimits(inputs), {r[kPu], r[kMux], r[kMuy]});
-    r = checked.row;
-    m.loads.status(static_cast<std::size_t>(row)).capacityFound = checked.capacityFound;
+    const LoadRow& r = m.loads[static_cast<std::size_t>(row)];
+    storeLoadCheck(m, row,
+                   checkLoadCombination(inputs, axialLimits(inputs), {r[kPu], r[kMux], r[kMuy]}));
 }
 
 // phi of the model's design code and confinement at a net tensile strain.

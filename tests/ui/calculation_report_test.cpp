@@ -41,8 +41,8 @@ bool has(const std::string& text, const std::string& what) {
 
 ReportLoad checked(std::string id, float ratio, bool found = true) {
     ReportLoad l{std::move(id), {}};
-    l.check.row[kRatio] = ratio;
-    l.check.capacityFound = found;
+    l.check.result.ratio = ratio;
+    l.check.result.capacityFound = found;
     return l;
 }
 
@@ -201,8 +201,8 @@ TEST(CalculationReport, AThousandLoadsFromAFileKeepTheirIdsAndOrder) {
     std::size_t governing = 0;
     for (std::size_t i = 0; i < results.size(); ++i) {
         loads.push_back({read.contents.ids[i], results[i]});
-        failing += results[i].row[kRatio] > 1 || !results[i].capacityFound ? 1 : 0;
-        if (results[i].row[kRatio] > results[governing].row[kRatio]) {
+        failing += results[i].result.ratio > 1 || !results[i].result.capacityFound ? 1 : 0;
+        if (results[i].result.ratio > results[governing].result.ratio) {
             governing = i;
         }
     }
@@ -214,7 +214,8 @@ TEST(CalculationReport, AThousandLoadsFromAFileKeepTheirIdsAndOrder) {
         EXPECT_EQ(rows[i].rfind("C" + std::to_string(i) + " ", 0), 0u) << rows[i];
     }
     char ratio[16];
-    std::snprintf(ratio, sizeof ratio, "%.3f", static_cast<double>(results[governing].row[kRatio]));
+    std::snprintf(ratio, sizeof ratio, "%.3f",
+                  static_cast<double>(results[governing].result.ratio));
     EXPECT_EQ(documentText(d).back(), std::to_string(failing) +
                                           " of 1,000 loads fail; largest ratio " + ratio +
                                           " (load C" + std::to_string(governing) + ")");

@@ -359,7 +359,7 @@ TEST_F(LoadCasesWindowTest, WithSlendernessDataACombinationShowsTheMomentsItsRat
     section.slenderness.reset();
     const CheckedLoad alone =
         checkLoadCombination(section, axialLimits(section), {-140, 49.71f, 0});
-    EXPECT_EQ(cells[7], realCellText(twoDecimalCell(alone.row[kRatio])));
+    EXPECT_EQ(cells[7], realCellText(twoDecimalCell(alone.result.ratio)));
 }
 
 } // namespace

@@ -66,7 +66,7 @@ TEST_F(LoadTableManyRows, ImportCheckSortFilterEditAndExport) {
     const std::vector<CheckedLoad> expected = checkLoads(engineInputsOf(model), sample, 1);
     for (std::size_t i = 0; i < sample.size(); ++i) {
         const auto k = 1 + 97 * i;
-        ASSERT_EQ(model.loads[k][kRatio], expected[i].row[kRatio]) << "load " << k;
+        ASSERT_EQ(model.loads[k][kRatio], expected[i].result.ratio) << "load " << k;
         ASSERT_FALSE(model.loads.status(k).pending) << "load " << k;
     }
     int failing = 0;

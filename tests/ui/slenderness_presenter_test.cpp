@@ -189,7 +189,7 @@ TEST_F(SlendernessWindowTest, TheLoadTableShowsTheMagnifiedMomentsTheEngineCheck
     EngineInputs inputs = engineInputsOf(model);
     inputs.slenderness.reset();
     const CheckedLoad engine = checkLoadCombination(inputs, axialLimits(inputs), {-200, 63.4f, 0});
-    EXPECT_NEAR(model.loads[1][kRatio], engine.row[kRatio], 2e-3f);
+    EXPECT_NEAR(model.loads[1][kRatio], engine.result.ratio, 2e-3f);
     EXPECT_EQ(loads.cellText(0, column("Check")),
               realCellText(twoDecimalCell(model.loads[1][kRatio])));
 
@@ -216,7 +216,7 @@ TEST_F(SlendernessWindowTest, AnOpenLoadTableFollowsTheMembersData) {
     EngineInputs section = engineInputsOf(model);
     section.slenderness.reset();
     const CheckedLoad alone = checkLoadCombination(section, axialLimits(section), {-200, 63.4f, 0});
-    EXPECT_NEAR(model.loads[1][kRatio], alone.row[kRatio], 2e-3f);
+    EXPECT_NEAR(model.loads[1][kRatio], alone.result.ratio, 2e-3f);
     EXPECT_EQ(loads.cellText(0, column("Check")),
               realCellText(twoDecimalCell(model.loads[1][kRatio])));
     EXPECT_FALSE(app.summaryEnabled()); // the table still holds it back
