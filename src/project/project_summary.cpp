@@ -32,12 +32,30 @@ void appendCheckedLoad(ProjectModel& model, const CheckedLoad& checked) {
     storeLoadCheck(model, model.loads.count(), checked);
 }
 
-CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k) {
+namespace {
+
+LoadResult resultColumns(const ProjectModel& model, std::size_t k) {
     const LoadRow& row = model.loads[k];
-    return {loadInputOf(row),
-            {row[kEccentricity], row[kLoadAngle], row[kPhiPn], row[kPhiMnx], row[kPhiMny],
-             row[kRatio], model.loads.status(k).capacityFound},
-            {}};
+    return {row[kEccentricity],
+            row[kLoadAngle],
+            row[kPhiPn],
+            row[kPhiMnx],
+            row[kPhiMny],
+            row[kRatio],
+            model.loads.status(k).capacityFound};
+}
+
+} // namespace
+
+std::optional<LoadResult> storedLoadResult(const ProjectModel& model, std::size_t k) {
+    if (model.loads.status(k).pending) {
+        return std::nullopt;
+    }
+    return resultColumns(model, k);
+}
+
+CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k) {
+    return {loadInputOf(model.loads[k]), resultColumns(model, k), {}};
 }
 
 SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {

@@ -8,6 +8,9 @@
 #include "engine/section_results.h"
 #include "model/project_model.h"
 
+#include <cstddef>
+#include <optional>
+
 namespace pmsect {
 
 // Whether the summary checks the loads itself or leaves them to whoever runs the checks later.
@@ -23,7 +26,9 @@ SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks = Lo
 void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked);
 // The load and its check as a new last row.
 void appendCheckedLoad(ProjectModel& model, const CheckedLoad& checked);
-// Row k (1-based) and its last check as written there, without the magnification.
+// The last check of row k (1-based) as written there; none while the row is pending.
+std::optional<LoadResult> storedLoadResult(const ProjectModel& model, std::size_t k);
+// Row k and its last check as written there, pending or not, without the magnification.
 CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k);
 
 // The project's outline (points 1..numPoints) with its bars (1..numBars); a bar number missing

@@ -67,7 +67,7 @@ ProjectVerdict projectVerdict(const ProjectModel& model, const CheckedCombinatio
     checks.reserve(static_cast<std::size_t>(model.loads.count()) + combinations.checks.size());
     for (int k = 1; k <= model.loads.count(); ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (model.loads.status(i).pending) {
+        if (!storedLoadResult(model, i)) {
             ++out.unchecked;
         } else {
             checks.push_back(storedLoadCheck(model, i));

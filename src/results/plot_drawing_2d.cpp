@@ -4,6 +4,7 @@
 #include "engine/shortened_pi.h"
 #include "format/number_format.h"
 #include "project/checked_load_points.h"
+#include "project/project_summary.h"
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/polyline_pen.h"
@@ -121,8 +122,8 @@ FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s,
 }
 
 bool loadFails(const ProjectModel& model, int n) {
-    const auto i = static_cast<std::size_t>(n);
-    return !model.loads.status(i).capacityFound || model.loads[i][kRatio] > 1.0f;
+    const LoadResult r = storedLoadCheck(model, static_cast<std::size_t>(n)).result;
+    return !r.capacityFound || r.ratio > 1.0f;
 }
 
 std::optional<FigurePoint> controlPointAt(const ControlPoint& p, const DisplayScale& s) {
@@ -343,7 +344,7 @@ std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data,
     const int n = model.loads.count();
     const double window = kLoadAxialWindow * std::fabs(data.table->limits.Po / 1000.0);
     for (int i = 1; i <= n; ++i) {
-        if (model.loads.status(static_cast<std::size_t>(i)).pending) {
+        if (!storedLoadResult(model, static_cast<std::size_t>(i))) {
             continue; // not checked yet: it would show as passing
         }
         const CheckedLoadPoint& load = points[static_cast<std::size_t>(i - 1)];

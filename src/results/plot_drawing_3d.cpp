@@ -1,6 +1,7 @@
 // The 3D view: axes, the nominal and reduced surface meshes, the loads with their capacities
 // and the section, all through one scene so that they line up.
 #include "project/checked_load_points.h"
+#include "project/project_summary.h"
 #include "results/plot_drawing.h"
 #include "results/polyline_pen.h"
 
@@ -83,12 +84,13 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
     // Each load at the moments its ratio is computed on, magnified for a slender member.
     const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
     for (int i = 1; i <= model.loads.count(); ++i) {
-        if (model.loads.status(static_cast<std::size_t>(i)).pending) {
+        const std::optional<LoadResult> result =
+            storedLoadResult(model, static_cast<std::size_t>(i));
+        if (!result) {
             continue; // not checked yet: it would show as passing
         }
-        const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
-        const bool found = model.loads.status(static_cast<std::size_t>(i)).capacityFound;
-        const float ratio = row[kRatio];
+        const bool found = result->capacityFound;
+        const float ratio = result->ratio;
         // A load without an established capacity counts as failing.
         const int colour = found && ratio <= 1.0f ? kYellow : kLightRed;
         const CheckedLoadPoint& load = points[static_cast<std::size_t>(i - 1)];
@@ -100,7 +102,7 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
         if (!found) {
             continue;
         }
-        const ModelPoint C{row[kPhiMnx] * 12.0 * k, row[kPhiPn], row[kPhiMny] * 12.0 * k};
+        const ModelPoint C{result->phiMnx * 12.0 * k, result->phiPn, result->phiMny * 12.0 * k};
         draw.line({0, 0, 0}, C, kYellow);
         if (ratio > 1.0f) {
             draw.circle(C, kLoadCircleShare * marker, kYellow);

@@ -3,6 +3,7 @@
 
 #include "engine/shortened_pi.h"
 #include "project/checked_load_points.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -132,10 +133,10 @@ void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads) {
         const double k = scale_.k;
         const std::vector<CheckedLoadPoint> points = checkedLoadPoints(*loads);
         for (int n = 1; n <= loads->loads.count(); ++n) {
-            const LoadRow& row = loads->loads[static_cast<std::size_t>(n)];
+            const LoadResult r = storedLoadCheck(*loads, static_cast<std::size_t>(n)).result;
             const CheckedLoadPoint& load = points[static_cast<std::size_t>(n - 1)];
             b.add(project({load.Mx * 12.0 * k, load.Pu, load.My * 12.0 * k}));
-            b.add(project({row[kPhiMnx] * 12.0 * k, row[kPhiPn], row[kPhiMny] * 12.0 * k}));
+            b.add(project({r.phiMnx * 12.0 * k, r.phiPn, r.phiMny * 12.0 * k}));
         }
     }
     uMin_ = b.uMin;

@@ -2,6 +2,7 @@
 #include "results/section_drawing.h"
 
 #include "engine/shortened_pi.h"
+#include "project/project_summary.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,12 +25,13 @@ void drawGlobalAxes(Canvas& c, const PictureBox& box, double x0, double y0) {
 void drawLoadMarkers(const ProjectModel& model, Canvas& c, const PictureBox& box,
                      const PictureMapping& map, const SectionDrawingStyle& style) {
     for (int i = 1; i <= model.loads.count(); ++i) {
-        if (model.loads.status(static_cast<std::size_t>(i)).pending) {
+        const std::optional<LoadResult> result =
+            storedLoadResult(model, static_cast<std::size_t>(i));
+        if (!result) {
             continue; // no eccentricity yet: its check has not run
         }
-        const LoadRow& row = model.loads[static_cast<std::size_t>(i)];
-        const double e = row[kEccentricity];
-        const double a = row[kLoadAngle] * kDegToRad;
+        const double e = result->eccentricity;
+        const double a = result->angle * kDegToRad;
         const double X = map.mapX(e * std::cos(a));
         const double Y = map.mapY(e * std::sin(a));
         // Pure-bending rows carry e = 10000, which normally lands far outside and is skipped.

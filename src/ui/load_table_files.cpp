@@ -6,10 +6,12 @@
 #include "io/load_file.h"
 #include "io/project_file.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "ui/finite_change.h"
 #include "ui/load_table_presenter.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <sstream>
 
 namespace pmsect {
@@ -65,12 +67,16 @@ std::string exportText(const ProjectModel& m) {
     std::string text = std::string(kExportHeader) + (slender ? slenderHeader() : "") + "\n";
     for (int k = 1; k <= m.loads.count(); ++k) {
         const LoadRow& row = m.loads[static_cast<std::size_t>(k)];
-        const bool found = m.loads.status(static_cast<std::size_t>(k)).capacityFound;
+        const LoadResult r = storedLoadCheck(m, static_cast<std::size_t>(k)).result;
         text += std::to_string(k);
-        for (int col = kPu; col <= kRatio; ++col) {
+        for (const float value : {row[kPu], row[kMux], row[kMuy], r.eccentricity, r.angle}) {
+            text += ',' + fileNumberText(value);
+        }
+        // The capacities and the ratio only where a capacity was found.
+        for (const float value : {r.phiPn, r.phiMnx, r.phiMny, r.ratio}) {
             text += ',';
-            if (found || col < kPhiPn) {
-                text += fileNumberText(row[col]);
+            if (r.capacityFound) {
+                text += fileNumberText(value);
             }
         }
         if (inputs) {

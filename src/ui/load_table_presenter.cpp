@@ -2,6 +2,7 @@
 #include "ui/load_table_presenter.h"
 
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "ui/finite_change.h"
 #include "ui/load_verdict_line.h"
 
@@ -48,17 +49,21 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k, const EngineInputs* inputs) 
         1, u.forceFactor, u.momentFactor, u.momentFactor, 1};
     LoadGridRow row;
     row.num = k;
-    const LoadStatus& status = model_.loads.status(static_cast<std::size_t>(k));
-    row.pending = status.pending;
-    row.capacityFound = status.capacityFound;
-    row.ratio = load[kRatio];
-    row.overCapacity = !row.pending && row.capacityFound && load[kRatio] > 1.0f;
+    const std::optional<LoadResult> result = storedLoadResult(model_, static_cast<std::size_t>(k));
+    const LoadResult r = result.value_or(LoadResult{});
+    row.pending = !result;
+    row.capacityFound = r.capacityFound;
+    row.ratio = r.ratio;
+    row.overCapacity = !row.pending && row.capacityFound && r.ratio > 1.0f;
+    const std::array<float, kLoadFields> value{
+        0,       load[kPu], load[kMux], load[kMuy], r.eccentricity,
+        r.angle, r.phiPn,   r.phiMnx,   r.phiMny,   r.ratio};
     for (int f = 1; f < kLoadFields; ++f) {
         if ((row.pending && f >= kEccentricity) || (!row.capacityFound && f >= kPhiPn)) {
             continue; // no result, or no capacity, to show
         }
-        row.field[static_cast<std::size_t>(f)] =
-            twoDecimalCell(static_cast<double>(load[f]) * factor[static_cast<std::size_t>(f)]);
+        const auto i = static_cast<std::size_t>(f);
+        row.field[i] = twoDecimalCell(static_cast<double>(value[i]) * factor[i]);
     }
     for (int f = kPu; f <= kMuy; ++f) {
         row.stored[static_cast<std::size_t>(f)] = load[f];
