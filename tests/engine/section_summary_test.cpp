@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace pmsect {
 namespace {
@@ -186,6 +187,35 @@ TEST(SectionSummary, NoBarsHasNoPureBendingResultsAndUnitsOnlyChangeTheTexts) {
     const SectionResults siSection = computeSectionSummary(si);
     EXPECT_EQ(siSection.limits.Po, computeSectionSummary(us).limits.Po);
     EXPECT_EQ(summaryLabels(si, siSection).Po.text, "Po = -4,036.11 kN");
+}
+
+// Each row keeps its own load's check, field by field, as the engine gives it for that load on
+// its own: a deferred summary leaves every row without one, the next summary fills each again.
+TEST(SectionSummary, EachRowKeepsTheCheckOfItsOwnLoad) {
+    ProjectModel m = test::defaultRectangle();
+    const std::vector<LoadInput> loads = {{-300, 120, 80}, {50, 10, -5}, {0, 150, 0}};
+    m.loads.clear();
+    for (const LoadInput& load : loads) {
+        appendCheckedLoad(m, {load, {}, {}});
+    }
+    computeSectionSummary(m, LoadChecks::Deferred);
+    for (std::size_t k = 1; k <= loads.size(); ++k) {
+        EXPECT_FALSE(storedLoadResult(m, k)) << "load " << k;
+    }
+    computeSectionSummary(m);
+    const EngineInputs inputs = engineInputsOf(m);
+    for (std::size_t k = 1; k <= loads.size(); ++k) {
+        const CheckedLoad alone = checkLoadCombination(inputs, axialLimits(inputs), loads[k - 1]);
+        const std::optional<LoadResult> kept = storedLoadResult(m, k);
+        ASSERT_TRUE(kept) << "load " << k;
+        const LoadResult& a = alone.result;
+        EXPECT_EQ(std::vector({kept->eccentricity, kept->angle, kept->phiPn, kept->phiMnx,
+                               kept->phiMny, kept->ratio}),
+                  std::vector({a.eccentricity, a.angle, a.phiPn, a.phiMnx, a.phiMny, a.ratio}))
+            << "load " << k;
+        EXPECT_EQ(kept->capacityFound, a.capacityFound) << "load " << k;
+        EXPECT_EQ(storedLoadCheck(m, k).load.Mux, loads[k - 1].Mux) << "load " << k;
+    }
 }
 
 } // namespace
