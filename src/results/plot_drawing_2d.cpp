@@ -8,6 +8,7 @@
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/polyline_pen.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,12 +35,13 @@ bool positiveFinite(double v) {
 }
 
 // The values a figure works in: forces in the display force unit, moments in the display moment
-// unit (the curve tables hold kip-in, the load table kip-ft).
+// unit (the curve tables hold kips and kip-in, the loads kip-ft, the axial limits pounds).
 struct DisplayScale {
-    double force = 1;        // per kip
-    double moment = 1 / 12.; // per kip-in
-    explicit DisplayScale(const DisplayUnits& u)
-        : force(u.forceFactor), moment(static_cast<double>(u.momentFactor) / 12.0) {}
+    const DisplayUnits& units;
+    double force(double kips) const { return shownForce(units, kips); }
+    double forceFromLb(double pounds) const { return shownForceFromLb(units, pounds); }
+    double moment(double kipInches) const { return shownMomentFromKipIn(units, kipInches); }
+    double momentFromKipFt(double kipFeet) const { return shownMoment(units, kipFeet); }
 };
 
 struct FigurePoint {
@@ -52,9 +54,9 @@ struct FigurePoint {
 FigurePoint nominalPoint(const Plot2DData& d, const DisplayScale& s, int i) {
     const CurveTable& t = *d.table;
     if (d.mode == PlotMode::PnMn) {
-        return {t.col2(i) * s.moment, t.col1(i) * s.force};
+        return {s.moment(t.col2(i)), s.force(t.col1(i))};
     }
-    return {-t.col1(i) * s.moment, -t.col2(i) * s.moment};
+    return {s.moment(-t.col1(i)), s.moment(-t.col2(i))};
 }
 
 // The reduced point of row i, or nothing where it was not found. A contour's is the design
@@ -65,14 +67,14 @@ std::optional<FigurePoint> reducedPoint(const Plot2DData& d, const DisplayScale&
         if (!p.found) {
             return std::nullopt;
         }
-        return FigurePoint{-p.phiM1 * s.moment, -p.phiM2 * s.moment};
+        return FigurePoint{s.moment(-p.phiM1), s.moment(-p.phiM2)};
     }
     if (!d.table->isFound(i)) {
         return std::nullopt;
     }
     const double phi = d.table->phi(i);
     const FigurePoint p = nominalPoint(d, s, i);
-    const double cap = d.table->limits.phiPnMax / 1000.0 * s.force;
+    const double cap = s.forceFromLb(d.table->limits.phiPnMax);
     return FigurePoint{phi * p.h, std::max(phi * p.v, cap)};
 }
 
@@ -84,7 +86,7 @@ std::optional<std::string> missingDesignContour(const Plot2DData& d, const Proje
     }
     const auto limit = [&](const char* name, double lb) {
         return std::string("P is beyond ") + name + " = " +
-               formatNumber(lb / 1000.0 * s.force, "#,##0.0") + " " + model.units.forceLabel;
+               formatNumber(s.forceFromLb(lb), "#,##0.0") + " " + model.units.forceLabel;
     };
     switch (d.table->design.reach) {
     case DesignForceReach::BeyondCompression:
@@ -112,13 +114,12 @@ double loadDirection(const CheckedLoadPoint& load) {
 FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s,
                       const std::vector<CheckedLoadPoint>& points, int n) {
     const CheckedLoadPoint& load = points[static_cast<std::size_t>(n - 1)];
-    const double kipFt = 12.0 * s.moment;
     if (d.mode == PlotMode::PnMn) {
         const double a = d.angle * kShortPi / 180.0;
         const double along = load.Mx * std::sin(a) + load.My * std::cos(a);
-        return {along * kipFt, load.Pu * s.force};
+        return {s.momentFromKipFt(along), s.force(load.Pu)};
     }
-    return {load.Mx * kipFt, load.My * kipFt};
+    return {s.momentFromKipFt(load.Mx), s.momentFromKipFt(load.My)};
 }
 
 bool loadFails(const ProjectModel& model, int n) {
@@ -132,9 +133,9 @@ std::optional<FigurePoint> controlPointAt(const ControlPoint& p, const DisplaySc
     }
     // The cap's point is the corner of the reduced curve; the others lie on the nominal one.
     if (p.kind == ControlPointKind::PhiPnMax) {
-        return FigurePoint{p.phiMn * s.moment, p.phiPn * s.force};
+        return FigurePoint{s.moment(p.phiMn), s.force(p.phiPn)};
     }
-    return FigurePoint{p.Mn.value_or(0.0f) * s.moment, p.Pn * s.force};
+    return FigurePoint{s.moment(p.Mn.value_or(0.0f)), s.force(p.Pn)};
 }
 
 char controlPointLetter(ControlPointKind kind) {
@@ -379,7 +380,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     }
     Plot2DData d = data;
     d.count = std::clamp(data.count, 0, kMaxCurveRows);
-    const DisplayScale s(model.units);
+    const DisplayScale s{model.units};
     const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
     const std::vector<int> loads = loadsOnPlot(model, d, points);
     const Extent extent = figureExtent(d, s, options, points, loads);
@@ -455,7 +456,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
             }
         }
         if (!biaxial && n > 0) {
-            const double cap = d.table->limits.phiPnMax / 1000.0 * s.force;
+            const double cap = s.forceFromLb(d.table->limits.phiPnMax);
             const std::string label =
                 "phi*Pn(max) = " + formatNumber(cap, "#,##0.0") + " " + model.units.forceLabel;
             // Above the cut-off, where the curve has left room, clear of the cap's mark.
@@ -508,7 +509,7 @@ std::string plotReadout(const Plot2DPicture& picture, const Plot2DData& data,
     if (!nearest || !data.table) {
         return {};
     }
-    const DisplayScale s(model.units);
+    const DisplayScale s{model.units};
     const DisplayUnits& u = model.units;
     const int i = nearest->row;
     const FigurePoint p = nominalPoint(data, s, i);
@@ -525,12 +526,12 @@ std::string plotReadout(const Plot2DPicture& picture, const Plot2DData& data,
         return text;
     }
     // The design point of the same direction: its own state, with its own phi.
-    std::string text = "Pn = " + value(data.contourPn * s.force) + " " + u.forceLabel +
+    std::string text = "Pn = " + value(s.force(data.contourPn)) + " " + u.forceLabel +
                        ", Mnx = " + value(p.h) + ", Mny = " + value(p.v) + " " + u.momentLabel;
     if (r) {
         const DesignContourPoint& design = data.table->design.points[static_cast<std::size_t>(i)];
         text += ", phi = " + formatNumber(design.phi, "0.000") +
-                ", phiPn = " + value(design.phiPn * s.force) + " " + u.forceLabel +
+                ", phiPn = " + value(s.force(design.phiPn)) + " " + u.forceLabel +
                 ", phiMnx = " + value(r->h) + ", phiMny = " + value(r->v) + " " + u.momentLabel;
     }
     return text;
