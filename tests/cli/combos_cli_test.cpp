@@ -1,5 +1,6 @@
 // pmsect-cli combos and the combinations in check: the printed combinations, and each checked by
 // name exactly as a load of the same values checked alone.
+#include "cli_scratch.h"
 #include "engine/load_check.h"
 #include "engine/strength_reduction.h"
 #include "io/project_formats.h"
@@ -17,15 +18,7 @@ namespace {
 using nlohmann::json;
 using test::runCli;
 
-struct Scratch {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "pmsect_combos_cli";
-    Scratch() { std::filesystem::create_directories(dir); }
-    ~Scratch() { std::filesystem::remove_all(dir); }
-    std::string write(const std::string& name, const std::string& text) const {
-        std::ofstream(dir / name) << text;
-        return (dir / name).string();
-    }
-};
+using Scratch = test::CliScratch;
 
 constexpr const char* kProject = R"({
   "rectB": 16, "rectH": 24, "longBarSize": 8,

@@ -1,6 +1,7 @@
 // pmsect-cli check on a slender member: each load's steps with exactly the documented keys, the
 // ratio computed on the magnified moments, a load without a stable magnifier failing, and the
 // load file's end-moment columns magnified as the project's own loads are.
+#include "cli_scratch.h"
 #include "run_cli.h"
 
 #include <filesystem>
@@ -14,15 +15,7 @@ namespace {
 using json = nlohmann::ordered_json;
 using test::runCli;
 
-struct Scratch {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "pmsect_slender_cli";
-    Scratch() { std::filesystem::create_directories(dir); }
-    ~Scratch() { std::filesystem::remove_all(dir); }
-    std::string write(const std::string& name, const std::string& text) const {
-        std::ofstream(dir / name) << text;
-        return (dir / name).string();
-    }
-};
+using Scratch = test::CliScratch;
 
 // The sway column of McCormac & Brown, Design of Reinforced Concrete (318-05), Fig. 11.8:
 // delta_s = 1.80 and M2 = 97.5 + 1.80 (90) = 259.5 ft-k, not magnified along its length. The

@@ -10,6 +10,7 @@
 #include "ui/load_table_presenter.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace pmsect::test {
 namespace {
@@ -39,7 +40,9 @@ protected:
     }
     // Both forms of the project give back the load cases as the window left them.
     void expectRoundTrips() {
-        for (const char* name : {"pmsect_cases_window.json", "pmsect_cases_window.rcs"}) {
+        // The process's own names: ctest runs the tests of this fixture side by side.
+        for (const char* form : {".json", ".rcs"}) {
+            const std::string name = "pmsect_cases_window_" + std::to_string(::getpid()) + form;
             const std::string path = (std::filesystem::temp_directory_path() / name).string();
             ASSERT_TRUE(writeAnyProject(path, model)) << name;
             ProjectModel reread;
