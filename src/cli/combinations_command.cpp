@@ -110,7 +110,9 @@ int runCombos(const ProjectSource& source, const std::string& casesPath, OutputF
 
 int runCheckWithCombinations(const ProjectSource& source, const std::string& casesPath,
                              bool asJson) {
-    const ProjectModel model = loadProject(source).model;
+    const LoadedProject project = loadProject(source);
+    const ProjectModel& model = project.model;
+    const SectionResults& section = project.section;
     const std::vector<LoadCombination> combinations = projectCombinations(model, casesPath);
     if (combinations.empty()) {
         return runCheck(source, asJson); // the project's loads alone, as always
@@ -118,12 +120,12 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
     const CheckedCombinations checked{
         combinations, checkLoads(engineInputsOf(model), combinationLoads(combinations), 0)};
     // The project's loads, then the combinations: the verdict is over all of them.
-    const bool failing = projectVerdict(model, checked).verdict.failing > 0;
+    const bool failing = projectVerdict(model, section, checked).verdict.failing > 0;
     const auto magnified = projectMagnifications(model);
     if (asJson) {
         json rows = json::array();
         for (int i = 1; i <= model.loads.count(); ++i) {
-            json row = loadRowJson(storedLoadCheck(model, static_cast<std::size_t>(i)));
+            json row = loadRowJson(storedLoadCheck(section, model, static_cast<std::size_t>(i)));
             if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
                 addSlendernessKeys(row, *magnification);
             }
@@ -141,18 +143,19 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
         std::cout << rows.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
         return failing ? 1 : 0;
     }
-    printChecksWithCombinations(model, checked);
+    printChecksWithCombinations(model, section, checked);
     return failing ? 1 : 0;
 }
 
-void printChecksWithCombinations(const ProjectModel& model, const CheckedCombinations& checked) {
+void printChecksWithCombinations(const ProjectModel& model, const SectionResults& section,
+                                 const CheckedCombinations& checked) {
     const std::vector<LoadCombination>& combinations = checked.combinations;
     const auto magnified = projectMagnifications(model);
     if (model.loads.count() > 0) {
         printLoadTableHeading(false);
         for (int i = 1; i <= model.loads.count(); ++i) {
             std::printf("%4d", i);
-            printLoadRowColumns(storedLoadCheck(model, static_cast<std::size_t>(i)));
+            printLoadRowColumns(storedLoadCheck(section, model, static_cast<std::size_t>(i)));
             if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
                 printMagnification(*magnification);
             }
@@ -171,7 +174,7 @@ void printChecksWithCombinations(const ProjectModel& model, const CheckedCombina
             }
         }
     }
-    std::printf("%s\n", projectVerdict(model, checked).sentence().c_str());
+    std::printf("%s\n", projectVerdict(model, section, checked).sentence().c_str());
 }
 
 } // namespace pmsect::cli

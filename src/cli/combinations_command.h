@@ -26,6 +26,7 @@ int runCheckWithCombinations(const ProjectSource& source, const std::string& cas
 
 // The text tables of the project's loads and of the combinations checked, and the verdict over
 // both, as check and summary print them.
-void printChecksWithCombinations(const ProjectModel& model, const CheckedCombinations& checked);
+void printChecksWithCombinations(const ProjectModel& model, const SectionResults& section,
+                                 const CheckedCombinations& checked);
 
 } // namespace pmsect::cli

@@ -39,11 +39,11 @@ void reportUnmatchedBarSize(ProjectModel& model, const std::string& file) {
 
 const char* const kPureBendingNames[4] = {"+Mnx", "-Mnx", "+Mny", "-Mny"};
 
-json loadsJson(const ProjectModel& m) {
+json loadsJson(const ProjectModel& m, const SectionResults& section) {
     json loads = json::array();
     const auto magnified = projectMagnifications(m);
     for (int i = 1; i <= m.loads.count(); ++i) {
-        json row = loadRowJson(storedLoadCheck(m, static_cast<std::size_t>(i)));
+        json row = loadRowJson(storedLoadCheck(section, m, static_cast<std::size_t>(i)));
         if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
             addSlendernessKeys(row, *magnification);
         }
@@ -53,17 +53,17 @@ json loadsJson(const ProjectModel& m) {
 }
 
 // The project's load table, and under it which load governs and how many fail.
-void printLoadTable(const ProjectModel& m) {
+void printLoadTable(const ProjectModel& m, const SectionResults& section) {
     printLoadTableHeading(false);
     const auto magnified = projectMagnifications(m);
     for (int i = 1; i <= m.loads.count(); ++i) {
         std::printf("%4d", i);
-        printLoadRowColumns(storedLoadCheck(m, static_cast<std::size_t>(i)));
+        printLoadRowColumns(storedLoadCheck(section, m, static_cast<std::size_t>(i)));
         if (const auto& magnification = magnified[static_cast<std::size_t>(i - 1)]) {
             printMagnification(*magnification);
         }
     }
-    std::printf("%s\n", projectVerdict(m, {}).sentence().c_str());
+    std::printf("%s\n", projectVerdict(m, section, {}).sentence().c_str());
 }
 
 } // namespace
@@ -159,10 +159,10 @@ int runSummary(const ProjectSource& source, bool asJson) {
                     {"To_kip", jsonNumber(static_cast<float>(limits.To / 1000.0))},
                     {"phiTnMax_kip", jsonNumber(static_cast<float>(limits.phiTnMax / 1000.0))},
                     {"pureBending", pure},
-                    {"loads", loadsJson(model)}};
+                    {"loads", loadsJson(model, section)}};
         // Over the loads and the combinations of the load cases, as the text says it.
         const CheckedCombinations combinations = checkedCombinations(model);
-        std::vector<CheckedLoad> all = projectChecks(model);
+        std::vector<CheckedLoad> all = projectChecks(model, section);
         const std::size_t projectCount = all.size();
         all.insert(all.end(), combinations.checks.begin(), combinations.checks.end());
         const LoadVerdict verdict = loadVerdict(all);
@@ -205,25 +205,27 @@ int runSummary(const ProjectSource& source, bool asJson) {
     const CheckedCombinations combinations = checkedCombinations(model);
     if (!combinations.combinations.empty()) {
         std::printf("Load checks\n");
-        printChecksWithCombinations(model, combinations);
+        printChecksWithCombinations(model, section, combinations);
     } else if (model.loads.count() > 0) {
         std::printf("Load checks\n");
-        printLoadTable(model);
+        printLoadTable(model, section);
     }
     return 0;
 }
 
 int runCheck(const ProjectSource& source, bool asJson) {
-    ProjectModel model = loadProject(source).model;
+    LoadedProject project = loadProject(source);
+    ProjectModel& model = project.model;
+    const SectionResults& section = project.section;
     reportUnmatchedBarSize(model, source.path);
     if (asJson) {
-        std::cout << loadsJson(model).dump(2) << "\n";
+        std::cout << loadsJson(model, section).dump(2) << "\n";
     } else if (model.loads.count() == 0) {
         std::printf("%s has no load combinations.\n", source.path.c_str());
     } else {
-        printLoadTable(model);
+        printLoadTable(model, section);
     }
-    return loadVerdict(projectChecks(model)).failing > 0 ? 1 : 0;
+    return loadVerdict(projectChecks(model, section)).failing > 0 ? 1 : 0;
 }
 
 } // namespace pmsect::cli

@@ -27,10 +27,10 @@ nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNamin
     return {{"id", name.id}, {"name", name.name}, {"ratio", jsonNumber(verdict.largestRatio)}};
 }
 
-std::vector<CheckedLoad> projectChecks(const ProjectModel& model) {
+std::vector<CheckedLoad> projectChecks(const ProjectModel& model, const SectionResults& section) {
     std::vector<CheckedLoad> checks;
     for (int i = 1; i <= model.loads.count(); ++i) {
-        checks.push_back(storedLoadCheck(model, static_cast<std::size_t>(i)));
+        checks.push_back(storedLoadCheck(section, model, static_cast<std::size_t>(i)));
     }
     return checks;
 }

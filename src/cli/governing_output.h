@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/governing_load.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 
 #include <cstddef>
@@ -32,7 +33,7 @@ nlohmann::ordered_json governingJson(const LoadVerdict& verdict, const LoadNamin
 
 // Rows 1..count of the project's load table as checked loads, and their names: the row
 // number.
-std::vector<CheckedLoad> projectChecks(const ProjectModel& model);
+std::vector<CheckedLoad> projectChecks(const ProjectModel& model, const SectionResults& section);
 LoadName projectLoadName(std::size_t index);
 
 } // namespace pmsect::cli

@@ -30,7 +30,7 @@ int runPdfReport(const ProjectSource& source, const LoadedProject& project,
     const ProjectModel& model = project.model;
     std::vector<ReportLoad> loads;
     if (request.loadsPath.empty()) {
-        loads = checkedProjectLoads(model);
+        loads = checkedProjectLoads(model, project.section);
     } else {
         const LoadFileResult read = readLoadFile(request.loadsPath);
         if (!read) {

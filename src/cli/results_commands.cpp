@@ -309,8 +309,8 @@ int runPlot(const ProjectSource& source, const PlotRequest& request) {
         const auto surface =
             std::make_unique<SurfaceData>(computeSurface(inputs, limits, request.value, depths));
         drawTitledFigure(canvas, surfaceTitle(project, model), [&](Canvas& c) {
-            drawView3D(c, *surface, model, request.horizontal, request.vertical, View3DOptions{},
-                       MomentScaleSource::Extents);
+            drawView3D(c, *surface, model, loaded.section, request.horizontal, request.vertical,
+                       View3DOptions{}, MomentScaleSource::Extents);
         });
         writeSvg(request.svgPath, canvas);
         return 0;
@@ -345,8 +345,9 @@ int runPlot(const ProjectSource& source, const PlotRequest& request) {
                      SvgBackground::White);
     figure.clear();
     CanvasRegion plot(figure, 0, 0, kPictureSize, kPictureSize);
-    drawTitledFigure(plot, plotTitle(project, data, model),
-                     [&](Canvas& c) { drawPlot2D(c, data, model, Plot2DOptions{}); });
+    drawTitledFigure(plot, plotTitle(project, data, model), [&](Canvas& c) {
+        drawPlot2D(c, data, model, loaded.section, Plot2DOptions{});
+    });
     double y = kPictureSize + th / 2;
     for (const std::string& line : lines) {
         figure.text(th, y, line, kBlack);

@@ -19,6 +19,20 @@ std::optional<std::string> firstNonFiniteValue(const SectionResults& results) {
             return name;
         }
     }
+    for (std::size_t i = 0; i < results.loads.size(); ++i) {
+        const LoadResult& r = results.loads[i].result;
+        for (const auto& [member, value] :
+             {std::pair<const char*, float>{"eccentricity", r.eccentricity},
+              {"angle", r.angle},
+              {"phiPn", r.phiPn},
+              {"phiMnx", r.phiMnx},
+              {"phiMny", r.phiMny},
+              {"ratio", r.ratio}}) {
+            if (!std::isfinite(value)) {
+                return "loads[" + std::to_string(i + 1) + "]." + member;
+            }
+        }
+    }
     if (!results.pureBending) {
         return std::nullopt;
     }

@@ -172,11 +172,11 @@ void appendPureBending(std::string& r, const ProjectModel& m, const SectionResul
     }
 }
 
-void appendLoadCombination(std::string& r, const ProjectModel& m, int i,
-                           const std::optional<LoadMagnification>& magnification,
+void appendLoadCombination(std::string& r, const ProjectModel& m, const SectionResults& section,
+                           int i, const std::optional<LoadMagnification>& magnification,
                            const MomentMagnifierRules& rules) {
     const DisplayUnits& u = m.units;
-    const CheckedLoad check = storedLoadCheck(m, static_cast<std::size_t>(i));
+    const CheckedLoad check = storedLoadCheck(section, m, static_cast<std::size_t>(i));
     const LoadInput& load = check.load;
     const LoadResult& result = check.result;
     const bool found = result.capacityFound;
@@ -279,7 +279,7 @@ void appendCombinations(std::string& r, const ProjectModel& m, const CheckedComb
     }
 }
 
-void appendLoadCheck(std::string& r, const ProjectModel& m) {
+void appendLoadCheck(std::string& r, const ProjectModel& m, const SectionResults& section) {
     const int n = m.loads.count();
     const CheckedCombinations combinations = checkedCombinations(m);
     if (n == 0 && combinations.combinations.empty()) {
@@ -292,14 +292,14 @@ void appendLoadCheck(std::string& r, const ProjectModel& m) {
     for (int i = 1; i <= n; ++i) {
         const auto magnification =
             magnificationOf(inputs, loadInputOf(m.loads[static_cast<std::size_t>(i)]));
-        appendLoadCombination(r, m, i, magnification, inputs.code->momentMagnifier());
+        appendLoadCombination(r, m, section, i, magnification, inputs.code->momentMagnifier());
     }
     if (!combinations.combinations.empty()) {
         appendCombinations(r, m, combinations);
     }
     r += NL;
     r += NL;
-    r += projectVerdict(m, combinations).sentence() + ".";
+    r += projectVerdict(m, section, combinations).sentence() + ".";
 }
 
 } // namespace
@@ -337,7 +337,7 @@ std::string composeReport(const ProjectModel& model, const SectionResults& secti
     appendBars(r, model);
     appendLimits(r, model, section.limits);
     appendPureBending(r, model, section);
-    appendLoadCheck(r, model);
+    appendLoadCheck(r, model, section);
     return r;
 }
 

@@ -1,4 +1,5 @@
-// One row of the load table: a factored load combination and what its check gives.
+// One row of the load table: a factored load combination; what its check gives is kept apart,
+// with the summary's results.
 #pragma once
 
 #include "model/load_end_moments.h"
@@ -8,16 +9,18 @@
 
 namespace pmsect {
 
-// Columns 1..9 of one load combination; column 0 is unused so that indices read as in the
-// load table: 1 Pu (kips), 2 Mux, 3 Muy (kip-ft), 4 e (in), 5 angle (deg), 6 phi*Pn (kips),
-// 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio; and the load's end moments for the moment
-// magnifier.
+// Columns 1..3 of one load combination; column 0 is unused so that indices read as in the
+// load table: 1 Pu (kips), 2 Mux, 3 Muy (kip-ft); and the load's end moments for the moment
+// magnifier. A column past 3 throws std::out_of_range.
 struct LoadRow {
-    std::array<float, 10> col{};
+    std::array<float, 4> col{};
     LoadEndMoments ends;
-    float& operator[](int c) { return col[static_cast<std::size_t>(c)]; }
-    float operator[](int c) const { return col[static_cast<std::size_t>(c)]; }
+    float& operator[](int c) { return col.at(static_cast<std::size_t>(c)); }
+    float operator[](int c) const { return col.at(static_cast<std::size_t>(c)); }
 };
+
+// The load table's columns: the load's own, then its check's: 4 e (in), 5 angle (deg),
+// 6 phi*Pn (kips), 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio.
 
 enum LoadColumn : int {
     kPu = 1,
@@ -29,15 +32,6 @@ enum LoadColumn : int {
     kPhiMnx = 7,
     kPhiMny = 8,
     kRatio = 9
-};
-
-// A load row whose capacity could not be established on its own load line: the check then
-// counts as failing and shows no ratio.
-struct LoadStatus {
-    bool capacityFound = true;
-    // The row's check has not run yet (it runs in the background, or was stopped): its result
-    // columns are empty and it counts neither as passing nor as failing.
-    bool pending = false;
 };
 
 } // namespace pmsect

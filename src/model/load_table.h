@@ -1,6 +1,5 @@
-// The project's load table: any number of factored loads and what their checks found, rows
-// 1..count() as the table numbers them. A row and its status are added and removed together, so
-// that every row has its status.
+// The project's load table: any number of factored loads, rows 1..count() as the table numbers
+// them.
 #pragma once
 
 #include "model/load_row.h"
@@ -18,27 +17,15 @@ public:
     // memory the table does not hold.
     LoadRow& operator[](std::size_t k) { return rows_.at(k - 1); }
     const LoadRow& operator[](std::size_t k) const { return rows_.at(k - 1); }
-    LoadStatus& status(std::size_t k) { return status_.at(k - 1); }
-    const LoadStatus& status(std::size_t k) const { return status_.at(k - 1); }
 
-    void append(const LoadRow& row, LoadStatus status = {}) {
-        rows_.push_back(row);
-        status_.push_back(status);
-    }
-    // Rows past n go; rows added are blank and count as checked.
-    void resize(std::size_t n) {
-        rows_.resize(n);
-        status_.resize(n);
-    }
-    void reserve(std::size_t n) {
-        rows_.reserve(n);
-        status_.reserve(n);
-    }
+    void append(const LoadRow& row) { rows_.push_back(row); }
+    // Rows past n go; rows added are blank.
+    void resize(std::size_t n) { rows_.resize(n); }
+    void reserve(std::size_t n) { rows_.reserve(n); }
     void clear() { resize(0); }
 
 private:
     std::vector<LoadRow> rows_;
-    std::vector<LoadStatus> status_;
 };
 
 } // namespace pmsect

@@ -9,53 +9,50 @@
 
 namespace pmsect {
 
-void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked) {
+void storeLoadCheck(SectionResults& section, int k, const CheckedLoad& checked) {
     const auto i = static_cast<std::size_t>(k);
-    LoadRow& row = model.loads[i];
-    const LoadResult& r = checked.result;
-    row[kEccentricity] = r.eccentricity;
-    row[kLoadAngle] = r.angle;
-    row[kPhiPn] = r.phiPn;
-    row[kPhiMnx] = r.phiMnx;
-    row[kPhiMny] = r.phiMny;
-    row[kRatio] = r.ratio;
-    model.loads.status(i) = LoadStatus{r.capacityFound, false};
+    if (section.loads.size() < i) {
+        section.loads.resize(i);
+    }
+    section.loads[i - 1] = {checked.load, checked.result, false};
 }
 
-void appendCheckedLoad(ProjectModel& model, const CheckedLoad& checked) {
+void appendCheckedLoad(ProjectModel& model, SectionResults& section, const CheckedLoad& checked) {
     LoadRow row;
     row[kPu] = checked.load.Pu;
     row[kMux] = checked.load.Mux;
     row[kMuy] = checked.load.Muy;
     row.ends = checked.load.ends;
     model.loads.append(row);
-    storeLoadCheck(model, model.loads.count(), checked);
+    storeLoadCheck(section, model.loads.count(), checked);
 }
 
 namespace {
 
-LoadResult resultColumns(const ProjectModel& model, std::size_t k) {
-    const LoadRow& row = model.loads[k];
-    return {row[kEccentricity],
-            row[kLoadAngle],
-            row[kPhiPn],
-            row[kPhiMnx],
-            row[kPhiMny],
-            row[kRatio],
-            model.loads.status(k).capacityFound};
+bool sameLoad(const LoadInput& a, const LoadInput& b) {
+    return a.Pu == b.Pu && a.Mux == b.Mux && a.Muy == b.Muy && a.ends.moments == b.ends.moments &&
+           a.ends.PuSustained == b.ends.PuSustained;
 }
 
 } // namespace
 
-std::optional<LoadResult> storedLoadResult(const ProjectModel& model, std::size_t k) {
-    if (model.loads.status(k).pending) {
+std::optional<LoadResult> storedLoadResult(const SectionResults& section, const ProjectModel& model,
+                                           std::size_t k) {
+    if (k < 1 || k > section.loads.size() || k > static_cast<std::size_t>(model.loads.count())) {
         return std::nullopt;
     }
-    return resultColumns(model, k);
+    const StoredLoadCheck& stored = section.loads[k - 1];
+    if (stored.pending || !sameLoad(stored.load, loadInputOf(model.loads[k]))) {
+        return std::nullopt;
+    }
+    return stored.result;
 }
 
-CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k) {
-    return {loadInputOf(model.loads[k]), resultColumns(model, k), {}};
+CheckedLoad storedLoadCheck(const SectionResults& section, const ProjectModel& model,
+                            std::size_t k) {
+    return {loadInputOf(model.loads[k]),
+            storedLoadResult(section, model, k).value_or(LoadResult{}),
+            {}};
 }
 
 SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {
@@ -63,22 +60,20 @@ SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {
     // The loads apart: each check depends on the inputs and its load alone, and the batch gives
     // the same results on any number of cores.
     const SectionSummary summary = computeSectionSummary(inputs, {});
+    SectionResults results{summary.limits, summary.pureBending, {}};
     if (checks == LoadChecks::Now) {
         const std::vector<CheckedLoad> checked = checkLoads(inputs, loadInputsOf(model), 0);
         for (std::size_t i = 0; i < checked.size(); ++i) {
-            storeLoadCheck(model, static_cast<int>(i) + 1, checked[i]);
+            storeLoadCheck(results, static_cast<int>(i) + 1, checked[i]);
         }
     } else {
         for (int k = 1; k <= model.loads.count(); ++k) {
-            LoadRow& row = model.loads[static_cast<std::size_t>(k)];
-            for (int col = kEccentricity; col <= kRatio; ++col) {
-                row[col] = 0;
-            }
-            model.loads.status(static_cast<std::size_t>(k)) = LoadStatus{true, true};
+            results.loads.push_back(
+                {loadInputOf(model.loads[static_cast<std::size_t>(k)]), {}, true});
         }
     }
     ++model.summaryCount;
-    return {summary.limits, summary.pureBending};
+    return results;
 }
 
 PolygonProperties polygonProperties(ProjectModel& model) {

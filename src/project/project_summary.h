@@ -1,5 +1,5 @@
-// The engine's section summary run on the project: the load checks written into its load table,
-// the axial limits and the pure-bending strengths returned to the caller, who keeps them.
+// The engine's section summary run on the project: the axial limits, the pure-bending strengths
+// and the load checks returned to the caller, who keeps them beside the project.
 #pragma once
 
 #include "engine/codes/design_code_rules.h"
@@ -16,20 +16,22 @@ namespace pmsect {
 // Whether the summary checks the loads itself or leaves them to whoever runs the checks later.
 enum class LoadChecks { Now, Deferred };
 
-// Every load check of rows 1..count, on every core, written into the rows; counts the summary in
-// summaryCount. Deferred checks leave each row's results empty and the row pending. Returns the
-// steel area, the axial limits and the four pure-bending strengths (none for a section without
-// bars).
+// Every load check of rows 1..count, on every core; counts the summary in summaryCount. Deferred
+// checks leave every row pending. Returns the steel area, the axial limits, the four
+// pure-bending strengths (none for a section without bars) and the checks.
 SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks = LoadChecks::Now);
 
-// The check of row k (1-based) written into its result columns and status.
-void storeLoadCheck(ProjectModel& model, int k, const CheckedLoad& checked);
-// The load and its check as a new last row.
-void appendCheckedLoad(ProjectModel& model, const CheckedLoad& checked);
-// The last check of row k (1-based) as written there; none while the row is pending.
-std::optional<LoadResult> storedLoadResult(const ProjectModel& model, std::size_t k);
-// Row k and its last check as written there, pending or not, without the magnification.
-CheckedLoad storedLoadCheck(const ProjectModel& model, std::size_t k);
+// The check of row k (1-based) kept as its last one, with the load it checked.
+void storeLoadCheck(SectionResults& section, int k, const CheckedLoad& checked);
+// The load as the model's new last row and its check as the row's last one.
+void appendCheckedLoad(ProjectModel& model, SectionResults& section, const CheckedLoad& checked);
+// The last check of the model's row k (1-based); none while the row is pending, and none when
+// the row's load is not the one checked (the loads changed since, or the row is new).
+std::optional<LoadResult> storedLoadResult(const SectionResults& section, const ProjectModel& model,
+                                           std::size_t k);
+// Row k and its last check, empty when there is none, without the magnification.
+CheckedLoad storedLoadCheck(const SectionResults& section, const ProjectModel& model,
+                            std::size_t k);
 
 // The project's outline (points 1..numPoints) with its bars (1..numBars); a bar number missing
 // from the bar table deducts nothing and is recorded in unmatchedBarSize.

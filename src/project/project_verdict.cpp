@@ -60,17 +60,18 @@ CheckedCombinations checkedCombinations(const ProjectModel& model) {
     return out;
 }
 
-ProjectVerdict projectVerdict(const ProjectModel& model, const CheckedCombinations& combinations) {
+ProjectVerdict projectVerdict(const ProjectModel& model, const SectionResults& section,
+                              const CheckedCombinations& combinations) {
     ProjectVerdict out;
     std::vector<CheckedLoad> checks;
     std::vector<std::size_t> rowOf; // the row number of each load checked
     checks.reserve(static_cast<std::size_t>(model.loads.count()) + combinations.checks.size());
     for (int k = 1; k <= model.loads.count(); ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (!storedLoadResult(model, i)) {
+        if (!storedLoadResult(section, model, i)) {
             ++out.unchecked;
         } else {
-            checks.push_back(storedLoadCheck(model, i));
+            checks.push_back(storedLoadCheck(section, model, i));
             rowOf.push_back(i);
         }
     }
@@ -85,8 +86,8 @@ ProjectVerdict projectVerdict(const ProjectModel& model, const CheckedCombinatio
     return out;
 }
 
-ProjectVerdict projectVerdict(const ProjectModel& model) {
-    return projectVerdict(model, checkedCombinations(model));
+ProjectVerdict projectVerdict(const ProjectModel& model, const SectionResults& section) {
+    return projectVerdict(model, section, checkedCombinations(model));
 }
 
 } // namespace pmsect

@@ -6,6 +6,7 @@
 
 #include "engine/governing_load.h"
 #include "engine/load_combinations.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 
 #include <cstddef>
@@ -38,10 +39,11 @@ struct ProjectVerdict {
     std::string sentence() const { return verdictSentence(verdict, combinations, governing); }
 };
 
-// The loads as their rows were last checked (rows still pending are left out and counted in
-// unchecked), then the combinations given.
-ProjectVerdict projectVerdict(const ProjectModel& model, const CheckedCombinations& combinations);
+// The loads as section keeps their rows' last checks (rows without one are left out and counted
+// in unchecked), then the combinations given.
+ProjectVerdict projectVerdict(const ProjectModel& model, const SectionResults& section,
+                              const CheckedCombinations& combinations);
 // The same with the combinations checked now.
-ProjectVerdict projectVerdict(const ProjectModel& model);
+ProjectVerdict projectVerdict(const ProjectModel& model, const SectionResults& section);
 
 } // namespace pmsect

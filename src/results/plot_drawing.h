@@ -5,6 +5,7 @@
 #include "engine/control_points.h"
 #include "engine/interaction_curve.h"
 #include "engine/interaction_surface.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 #include "results/canvas.h"
 #include "results/scene_3d.h"
@@ -65,13 +66,14 @@ struct Plot2DPicture {
 // across and Mny upwards. Each series is one canvas group: "axes", "nominal", "reduced", "loads",
 // "control-points". Rows not found break the polylines.
 Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectModel& model,
-                         const Plot2DOptions& options);
+                         const SectionResults& section, const Plot2DOptions& options);
 
 // The load rows a plot marks: in Pn-Mn mode those whose bending direction lies within 5 degrees
 // of the diagram's (a load without moment lies on every one), in biaxial mode those whose Pu
 // lies within 5 % of |Po| (of the table's limits) of the contour's axial force. 1-based load
-// numbers.
-std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data);
+// numbers; rows without a check are left out.
+std::vector<int> loadsOnPlot(const ProjectModel& model, const SectionResults& section,
+                             const Plot2DData& data);
 
 // "Pn = ..., Mn = ..., phi = ..., phiPn = ..., phiMn = ..." of the plotted point nearest to
 // (x, y), in the display units; empty when nothing is plotted.
@@ -92,8 +94,9 @@ struct View3DOptions {
 // to the surface, the axes and the loads drawn, so that all of them stay inside the picture.
 // Points not found are left out of the mesh. Without a computed surface (no found point with an
 // extent, or no positive moment) only the axes are drawn.
-void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& model, double h,
-                double v, const View3DOptions& options, MomentScaleSource source);
+void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& model,
+                const SectionResults& section, double h, double v, const View3DOptions& options,
+                MomentScaleSource source);
 
 // The size of the load markers in picture units: one fiftieth of the larger picture dimension.
 double loadMarkerSize(const Canvas& canvas);

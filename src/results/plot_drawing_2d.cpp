@@ -122,8 +122,8 @@ FigurePoint loadPoint(const Plot2DData& d, const DisplayScale& s,
     return {s.momentFromKipFt(load.Mx), s.momentFromKipFt(load.My)};
 }
 
-bool loadFails(const ProjectModel& model, int n) {
-    const LoadResult r = storedLoadCheck(model, static_cast<std::size_t>(n)).result;
+bool loadFails(const ProjectModel& model, const SectionResults& section, int n) {
+    const LoadResult r = storedLoadCheck(section, model, static_cast<std::size_t>(n)).result;
     return !r.capacityFound || r.ratio > 1.0f;
 }
 
@@ -339,13 +339,13 @@ void drawSectionOverlay(Canvas& canvas, const Figure& f, const PlotAxis& h,
 
 namespace {
 
-std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data,
-                             const std::vector<CheckedLoadPoint>& points) {
+std::vector<int> loadsOnPlot(const ProjectModel& model, const SectionResults& section,
+                             const Plot2DData& data, const std::vector<CheckedLoadPoint>& points) {
     std::vector<int> out;
     const int n = model.loads.count();
     const double window = kLoadAxialWindow * std::fabs(data.table->limits.Po / 1000.0);
     for (int i = 1; i <= n; ++i) {
-        if (!storedLoadResult(model, static_cast<std::size_t>(i))) {
+        if (!storedLoadResult(section, model, static_cast<std::size_t>(i))) {
             continue; // not checked yet: it would show as passing
         }
         const CheckedLoadPoint& load = points[static_cast<std::size_t>(i - 1)];
@@ -367,12 +367,13 @@ std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data,
 
 } // namespace
 
-std::vector<int> loadsOnPlot(const ProjectModel& model, const Plot2DData& data) {
-    return loadsOnPlot(model, data, checkedLoadPoints(model));
+std::vector<int> loadsOnPlot(const ProjectModel& model, const SectionResults& section,
+                             const Plot2DData& data) {
+    return loadsOnPlot(model, section, data, checkedLoadPoints(model));
 }
 
 Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectModel& model,
-                         const Plot2DOptions& options) {
+                         const SectionResults& section, const Plot2DOptions& options) {
     canvas.clear();
     Plot2DPicture picture;
     if (!data.table) {
@@ -382,7 +383,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     d.count = std::clamp(data.count, 0, kMaxCurveRows);
     const DisplayScale s{model.units};
     const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
-    const std::vector<int> loads = loadsOnPlot(model, d, points);
+    const std::vector<int> loads = loadsOnPlot(model, section, d, points);
     const Extent extent = figureExtent(d, s, options, points, loads);
     const bool biaxial = d.mode == PlotMode::Biaxial;
 
@@ -474,7 +475,7 @@ Plot2DPicture drawPlot2D(Canvas& canvas, const Plot2DData& data, const ProjectMo
     const double marker = std::max(3.0, th / 3);
     canvas.beginGroup("loads");
     for (int i : loads) {
-        const int colour = loadFails(model, i) ? kFailingLoadColour : kLoadColour;
+        const int colour = loadFails(model, section, i) ? kFailingLoadColour : kLoadColour;
         const auto row = static_cast<std::size_t>(i - 1);
         const std::string label =
             d.loadLabels && row < d.loadLabels->size() ? (*d.loadLabels)[row] : std::to_string(i);

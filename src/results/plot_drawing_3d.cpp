@@ -77,7 +77,8 @@ private:
     const Scene3D& scene_;
 };
 
-void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const ProjectModel& model) {
+void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const ProjectModel& model,
+               const SectionResults& section) {
     const double marker = loadMarkerSize(canvas);
     const double arm = marker / scene.screenScale(); // model units
     const double k = scene.k();
@@ -85,7 +86,7 @@ void drawLoads(Canvas& canvas, SceneDrawer& draw, const Scene3D& scene, const Pr
     const std::vector<CheckedLoadPoint> points = checkedLoadPoints(model);
     for (int i = 1; i <= model.loads.count(); ++i) {
         const std::optional<LoadResult> result =
-            storedLoadResult(model, static_cast<std::size_t>(i));
+            storedLoadResult(section, model, static_cast<std::size_t>(i));
         if (!result) {
             continue; // not checked yet: it would show as passing
         }
@@ -141,11 +142,12 @@ double loadMarkerSize(const Canvas& canvas) {
     return std::max(canvas.width(), canvas.height()) / kMarkerDivisor;
 }
 
-void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& model, double h,
-                double v, const View3DOptions& options, MomentScaleSource source) {
+void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& model,
+                const SectionResults& section, double h, double v, const View3DOptions& options,
+                MomentScaleSource source) {
     canvas.clear();
     Scene3D scene(surface, h, v, canvas.width(), canvas.height(), source,
-                  options.loads ? &model : nullptr);
+                  options.loads ? &model : nullptr, &section);
     scene.zoom(options.zoom);
     SceneDrawer draw(canvas, scene);
     const double k = scene.k();
@@ -174,7 +176,7 @@ void drawView3D(Canvas& canvas, const SurfaceData& surface, const ProjectModel& 
                   [&](int j, int i) { return reducedPoint(surface, j, i, k, cap); });
     }
     if (options.loads) {
-        drawLoads(canvas, draw, scene, model);
+        drawLoads(canvas, draw, scene, model, section);
     }
     if (options.section) {
         drawSection(canvas, scene, model);

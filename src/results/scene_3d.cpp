@@ -96,7 +96,7 @@ Projected projectPoint(const ModelPoint& p, double H, double V) {
 }
 
 Scene3D::Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double width, double height,
-                 MomentScaleSource source, const ProjectModel* loads)
+                 MomentScaleSource source, const ProjectModel* loads, const SectionResults* section)
     : scale_(source == MomentScaleSource::Extents ? momentScaleFromExtents(surface.extents)
                                                   : momentScaleFromPoints(surface)),
       H_(hDeg * kShortPi / 180.0), V_(vDeg * kShortPi / 180.0), width_(width), height_(height) {
@@ -108,10 +108,11 @@ Scene3D::Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double wi
         pAxisLow_ = -1.1;
         pAxisHigh_ = 1.1;
     }
-    fit(surface, loads);
+    fit(surface, loads, section);
 }
 
-void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads) {
+void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads,
+                  const SectionResults* section) {
     Bounds b;
     for (int j = 1; j <= surface.sections && j <= kMaxSurfaceSections; ++j) {
         for (int i = 1; i <= surface.rowCount && i <= kMaxCurveRows; ++i) {
@@ -129,11 +130,12 @@ void Scene3D::fit(const SurfaceData& surface, const ProjectModel* loads) {
           ModelPoint{0, pAxisLow_, 0}, ModelPoint{0, pAxisHigh_, 0}}) {
         b.add(project(p));
     }
-    if (loads && surfaceExtent_) {
+    if (loads && section && surfaceExtent_) {
         const double k = scale_.k;
         const std::vector<CheckedLoadPoint> points = checkedLoadPoints(*loads);
         for (int n = 1; n <= loads->loads.count(); ++n) {
-            const LoadResult r = storedLoadCheck(*loads, static_cast<std::size_t>(n)).result;
+            const LoadResult r =
+                storedLoadCheck(*section, *loads, static_cast<std::size_t>(n)).result;
             const CheckedLoadPoint& load = points[static_cast<std::size_t>(n - 1)];
             b.add(project({load.Mx * 12.0 * k, load.Pu, load.My * 12.0 * k}));
             b.add(project({r.phiMnx * 12.0 * k, r.phiPn, r.phiMny * 12.0 * k}));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/interaction_surface.h"
+#include "engine/section_results.h"
 #include "model/project_model.h"
 
 namespace pmsect {
@@ -52,10 +53,11 @@ class Scene3D {
 public:
     // hDeg, vDeg: the viewing angles as the views show them; width, height: the picture. The
     // fit frames the surface's nominal points, the axes and, when given, the model's loads and
-    // their capacity points at the smaller of the two scales, so that all of them stay inside
-    // the picture with a margin at every angle.
+    // their capacity points as section keeps their checks, at the smaller of the two scales, so
+    // that all of them stay inside the picture with a margin at every angle.
     Scene3D(const SurfaceData& surface, double hDeg, double vDeg, double width, double height,
-            MomentScaleSource source, const ProjectModel* loads = nullptr);
+            MomentScaleSource source, const ProjectModel* loads = nullptr,
+            const SectionResults* section = nullptr);
 
     // Enlarges the fitted scene about the picture's centre; factors that are not positive and
     // finite are ignored.
@@ -78,7 +80,7 @@ public:
     ScreenPoint toScreen(const ModelPoint& p) const;
 
 private:
-    void fit(const SurfaceData& surface, const ProjectModel* loads);
+    void fit(const SurfaceData& surface, const ProjectModel* loads, const SectionResults* section);
 
     MomentScale scale_;
     double H_ = 0;

@@ -22,11 +22,12 @@ void drawGlobalAxes(Canvas& c, const PictureBox& box, double x0, double y0) {
     c.line(x0, box.top, x0, box.top + box.height, kLightBlue);
 }
 
-void drawLoadMarkers(const ProjectModel& model, Canvas& c, const PictureBox& box,
-                     const PictureMapping& map, const SectionDrawingStyle& style) {
+void drawLoadMarkers(const ProjectModel& model, const SectionResults& section, Canvas& c,
+                     const PictureBox& box, const PictureMapping& map,
+                     const SectionDrawingStyle& style) {
     for (int i = 1; i <= model.loads.count(); ++i) {
         const std::optional<LoadResult> result =
-            storedLoadResult(model, static_cast<std::size_t>(i));
+            storedLoadResult(section, model, static_cast<std::size_t>(i));
         if (!result) {
             continue; // no eccentricity yet: its check has not run
         }
@@ -71,14 +72,15 @@ std::optional<PictureMapping> sectionPictureMapping(const ProjectModel& model,
     return map;
 }
 
-void drawSectionPicture(const ProjectModel& model, Canvas& canvas,
+void drawSectionPicture(const ProjectModel& model, const SectionResults& section, Canvas& canvas,
                         const SectionDrawingStyle& style) {
     canvas.clear();
-    drawSectionInBox(model, canvas, PictureBox{0, 0, canvas.width(), canvas.height()}, style);
+    drawSectionInBox(model, section, canvas, PictureBox{0, 0, canvas.width(), canvas.height()},
+                     style);
 }
 
-void drawSectionInBox(const ProjectModel& model, Canvas& canvas, const PictureBox& box,
-                      const SectionDrawingStyle& style) {
+void drawSectionInBox(const ProjectModel& model, const SectionResults& section, Canvas& canvas,
+                      const PictureBox& box, const SectionDrawingStyle& style) {
     const auto mapping = sectionPictureMapping(model, box);
     if (!mapping) {
         drawGlobalAxes(canvas, box, box.left + box.width / 2, box.top + box.height / 2);
@@ -103,7 +105,7 @@ void drawSectionInBox(const ProjectModel& model, Canvas& canvas, const PictureBo
         canvas.circle(map.mapX(b.x), map.mapY(b.y), b.size / 16.0 * map.scale, kLightMagenta);
     }
 
-    drawLoadMarkers(model, canvas, box, map, style);
+    drawLoadMarkers(model, section, canvas, box, map, style);
 }
 
 } // namespace pmsect

@@ -3,6 +3,7 @@
 // of one evaluation's compression zone and resultants.
 #pragma once
 
+#include "engine/section_results.h"
 #include "engine/strain_compat.h"
 #include "model/project_model.h"
 #include "results/canvas.h"
@@ -40,14 +41,15 @@ struct SectionDrawingStyle {
 std::optional<PictureMapping> sectionPictureMapping(const ProjectModel& model,
                                                     const PictureBox& box);
 
-// The main window's picture: clears the canvas and draws over all of it.
-void drawSectionPicture(const ProjectModel& model, Canvas& canvas,
+// The main window's picture: clears the canvas and draws over all of it, with a marker at the
+// eccentricity of each load section has a check of.
+void drawSectionPicture(const ProjectModel& model, const SectionResults& section, Canvas& canvas,
                         const SectionDrawingStyle& style = {});
 
 // The same drawing inside a box of a larger canvas, without clearing it. When there is nothing
 // to scale by only the global axes are drawn, through the box centre.
-void drawSectionInBox(const ProjectModel& model, Canvas& canvas, const PictureBox& box,
-                      const SectionDrawingStyle& style = {});
+void drawSectionInBox(const ProjectModel& model, const SectionResults& section, Canvas& canvas,
+                      const PictureBox& box, const SectionDrawingStyle& style = {});
 
 // The single-point window's picture of one evaluation: clears the canvas, turns the compression
 // zone back into the section frame and draws it with the bars, the axes through the reference

@@ -37,7 +37,7 @@ Application::Application(Platform& platform, std::optional<std::string> settings
       barSetEditor_(model_, platform, pointer_, *this),
       singlePoint_(model_, platform, [this](bool busy) { setBusy(busy); }),
       directory_(platform, settingsDir_, defaultDir_, [this](bool busy) { setBusy(busy); }),
-      report_(model_, platform) {
+      report_(model_, data_.section, platform) {
     // The model holds a whole project from the start: applying the units at start-up rebuilds
     // it from the main window's inputs before the new-project defaults are shown, and an empty
     // model would meet bar sets of size 0 there.
@@ -182,7 +182,8 @@ bool Application::collectLoadChecks(std::uint64_t run) {
     }
     const CollectedChecks collected = loadCheck_.collect();
     for (std::size_t i = 0; i < collected.results.size(); ++i) {
-        storeLoadCheck(model_, static_cast<int>(collected.first + i) + 1, collected.results[i]);
+        storeLoadCheck(data_.section, static_cast<int>(collected.first + i) + 1,
+                       collected.results[i]);
     }
     if (collected.finished) {
         summaryChanged();

@@ -1,5 +1,5 @@
-// The figures' data: one model copy with the marked loads in its load table and one memo of
-// starting depths, the surface computed first as the results window computes it, so that the
+// The figures' data: one model copy with the marked loads in its load table, their checks, one memo
+// of starting depths, the surface computed first as the results window computes it, so that the
 // curves are the ones the window and `pmsect-cli plot` draw.
 #include "ui/calculation_figures.h"
 
@@ -30,6 +30,7 @@ constexpr std::size_t kMarkedLoads = 40;
 struct CalculationFigures::Shared {
     ProjectModel model;
     AxialLimits limits;
+    SectionResults marked; // the checks of the model copy's loads
     std::vector<std::string> labels;
     CurveDepthMemo depths;
     SurfaceData surface;
@@ -56,7 +57,7 @@ CalculationFigures::CalculationFigures(const ProjectModel& model, const AxialLim
     }
     s.model.loads.clear();
     for (const ReportLoad* load : marked) {
-        appendCheckedLoad(s.model, load->check);
+        appendCheckedLoad(s.model, s.marked, load->check);
         s.labels.push_back(load->id);
     }
     s.surface = computeSurface(engineInputsOf(s.model), s.limits, kSurfaceSections,
@@ -81,7 +82,7 @@ DocumentFigure CalculationFigures::diagram(float angle, const std::string& title
                 d.angle = angle;
                 d.controlPoints = points.get();
                 d.loadLabels = &s->labels;
-                drawPlot2D(canvas, d, s->model, Plot2DOptions{});
+                drawPlot2D(canvas, d, s->model, s->marked, Plot2DOptions{});
             }};
 }
 
@@ -100,14 +101,14 @@ DocumentFigure CalculationFigures::contour(float Pu, const std::string& title) c
                 d.count = kContourPoints;
                 d.contourPn = contour->Pn;
                 d.loadLabels = &s->labels;
-                drawPlot2D(canvas, d, s->model, Plot2DOptions{});
+                drawPlot2D(canvas, d, s->model, s->marked, Plot2DOptions{});
             }};
 }
 
 DocumentFigure CalculationFigures::surface(const std::string& title) const {
     auto s = shared_;
     return {title, kSurfaceShare, [s](Canvas& canvas) {
-                drawView3D(canvas, s->surface, s->model, kViewHorizontal, kViewVertical,
+                drawView3D(canvas, s->surface, s->model, s->marked, kViewHorizontal, kViewVertical,
                            View3DOptions{}, MomentScaleSource::Extents);
             }};
 }

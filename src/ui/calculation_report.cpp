@@ -354,12 +354,13 @@ std::string localDate() {
     return text;
 }
 
-std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model) {
+std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model,
+                                            const SectionResults& section) {
     std::vector<ReportLoad> loads;
     loads.reserve(static_cast<std::size_t>(model.loads.count()));
     const EngineInputs inputs = engineInputsOf(model);
     for (int i = 1; i <= model.loads.count(); ++i) {
-        CheckedLoad check = storedLoadCheck(model, static_cast<std::size_t>(i));
+        CheckedLoad check = storedLoadCheck(section, model, static_cast<std::size_t>(i));
         check.magnification = magnificationOf(inputs, check.load);
         loads.push_back({std::to_string(i), std::move(check)});
     }

@@ -37,9 +37,10 @@ struct ReportLoad {
     std::string title() const { return (combination ? "combination " : "load ") + id; }
 };
 
-// The project's own load table, rows 1..count, as its summary has checked them, then the
+// The project's own load table, rows 1..count, as section keeps their checks, then the
 // combinations of its load cases checked against its section.
-std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model);
+std::vector<ReportLoad> checkedProjectLoads(const ProjectModel& model,
+                                            const SectionResults& section);
 
 // "All N loads pass; largest ratio R (load K)", "F of N loads and combinations fail; largest
 // ratio R (combination C)": the project's one verdict sentence.

@@ -158,8 +158,8 @@ void LargeViewPresenter::resize(double innerWidth, double innerHeight) {
 void LargeViewPresenter::draw(Canvas& canvas) const {
     const View3DOptions options{view_.chk3Dwophi.checked, view_.chk3Dwphi.checked,
                                 view_.chk3DLoads.checked, view_.chk3DSection.checked, zoom_};
-    drawView3D(canvas, data_.surface, model_, view_.hsbHang.value, -view_.vsbVang.value, options,
-               MomentScaleSource::Points);
+    drawView3D(canvas, data_.surface, model_, data_.section, view_.hsbHang.value,
+               -view_.vsbVang.value, options, MomentScaleSource::Points);
 }
 
 void LargeViewPresenter::redraw() {

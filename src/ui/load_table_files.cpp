@@ -60,14 +60,14 @@ std::string slenderFields(const LoadRow& row, const std::optional<LoadMagnificat
     return text;
 }
 
-std::string exportText(const ProjectModel& m) {
+std::string exportText(const ProjectModel& m, const SectionResults& section) {
     const bool slender = m.slenderness.has_value();
     const std::optional<EngineInputs> inputs =
         slender ? std::optional(engineInputsOf(m)) : std::nullopt;
     std::string text = std::string(kExportHeader) + (slender ? slenderHeader() : "") + "\n";
     for (int k = 1; k <= m.loads.count(); ++k) {
         const LoadRow& row = m.loads[static_cast<std::size_t>(k)];
-        const LoadResult r = storedLoadCheck(m, static_cast<std::size_t>(k)).result;
+        const LoadResult r = storedLoadCheck(section, m, static_cast<std::size_t>(k)).result;
         text += std::to_string(k);
         for (const float value : {row[kPu], row[kMux], row[kMuy], r.eccentricity, r.angle}) {
             text += ',' + fileNumberText(value);
@@ -151,7 +151,8 @@ void LoadTablePresenter::exportLoads() {
     if (edited_ && !update()) {
         return;
     }
-    const FileResult written = writeFileReplacing(path, exportText(model_));
+    const FileResult written =
+        writeFileReplacing(path, exportText(model_, chain_.sectionResults()));
     if (!written) {
         platform_.showMessage(written.error);
     }

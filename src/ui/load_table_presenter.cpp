@@ -49,7 +49,8 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k, const EngineInputs* inputs) 
         1, u.forceFactor, u.momentFactor, u.momentFactor, 1};
     LoadGridRow row;
     row.num = k;
-    const std::optional<LoadResult> result = storedLoadResult(model_, static_cast<std::size_t>(k));
+    const std::optional<LoadResult> result =
+        storedLoadResult(chain_.sectionResults(), model_, static_cast<std::size_t>(k));
     const LoadResult r = result.value_or(LoadResult{});
     row.pending = !result;
     row.capacityFound = r.capacityFound;
@@ -330,7 +331,7 @@ void LoadTablePresenter::rowsFromModel() {
 
 void LoadTablePresenter::noteVerdict() {
     view_.checks = chain_.loadCheckProgress();
-    view_.verdict = loadVerdictLine(model_, view_.checks);
+    view_.verdict = loadVerdictLine(model_, chain_.sectionResults(), view_.checks);
 }
 
 void LoadTablePresenter::done() {

@@ -14,12 +14,13 @@ std::string countText(std::size_t n) {
 
 } // namespace
 
-std::string loadVerdictLine(const ProjectModel& model, const LoadCheckProgress& progress) {
+std::string loadVerdictLine(const ProjectModel& model, const SectionResults& section,
+                            const LoadCheckProgress& progress) {
     if (progress.running()) {
         return "Checking the loads: " + countText(progress.checked) + " of " +
                countText(progress.total) + " checked.";
     }
-    const ProjectVerdict verdict = projectVerdict(model);
+    const ProjectVerdict verdict = projectVerdict(model, section);
     if (verdict.verdict.count == 0 && verdict.unchecked == 0) {
         return {};
     }

@@ -13,6 +13,7 @@ namespace pmsect {
 // cases counted together; "Checking the loads: 2,304 of 10,000 checked."; or after the checks
 // were stopped the verdict of those checked and how many loads were not. Empty when nothing is
 // checked.
-std::string loadVerdictLine(const ProjectModel& model, const LoadCheckProgress& progress);
+std::string loadVerdictLine(const ProjectModel& model, const SectionResults& section,
+                            const LoadCheckProgress& progress);
 
 } // namespace pmsect

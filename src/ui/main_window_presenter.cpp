@@ -751,7 +751,8 @@ void MainWindowPresenter::onSummaryComputed() {
 }
 
 void MainWindowPresenter::onLoadChecksAdvanced() {
-    view_.loadVerdict = loadVerdictLine(model_, chain_.loadCheckProgress());
+    view_.loadVerdict =
+        loadVerdictLine(model_, chain_.sectionResults(), chain_.loadCheckProgress());
 }
 
 // ---- View ----

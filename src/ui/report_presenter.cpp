@@ -17,8 +17,8 @@ constexpr const char* kPdfFilters = "PDF documents (*.pdf) | *.pdf | All files (
 
 } // namespace
 
-ReportPresenter::ReportPresenter(ProjectModel& model, Platform& platform)
-    : model_(model), platform_(platform), today_(localDate) {
+ReportPresenter::ReportPresenter(ProjectModel& model, SectionResults& section, Platform& platform)
+    : model_(model), section_(section), platform_(platform), today_(localDate) {
     view_.fontName = kReportFontName;
 }
 
@@ -69,8 +69,9 @@ CalculationHeader ReportPresenter::calculationHeader() const {
 
 Document ReportPresenter::calculation() {
     // The same summary the text report and the main window show.
-    const SectionResults section = computeSectionSummary(model_);
-    return calculationReport(model_, section, checkedProjectLoads(model_), calculationHeader());
+    section_ = computeSectionSummary(model_);
+    return calculationReport(model_, section_, checkedProjectLoads(model_, section_),
+                             calculationHeader());
 }
 
 void ReportPresenter::open() {
@@ -79,7 +80,8 @@ void ReportPresenter::open() {
 }
 
 void ReportPresenter::activate() {
-    view_.text = buildReport(model_);
+    section_ = computeSectionSummary(model_);
+    view_.text = composeReport(model_, section_);
 }
 
 bool ReportPresenter::onSaveFile() {

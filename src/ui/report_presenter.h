@@ -40,7 +40,8 @@ using PdfMaker = std::function<std::optional<std::string>(const Document&, Paper
 
 class ReportPresenter {
 public:
-    ReportPresenter(ProjectModel& model, Platform& platform);
+    // section: the results kept beside the model, which each report's summary refreshes.
+    ReportPresenter(ProjectModel& model, SectionResults& section, Platform& platform);
 
     const ReportView& view() const { return view_; }
     // The last saved report's path; separate from the project file's name.
@@ -79,6 +80,7 @@ public:
 
 private:
     ProjectModel& model_;
+    SectionResults& section_;
     Platform& platform_;
     void saveHeader();
 

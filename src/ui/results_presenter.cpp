@@ -377,7 +377,7 @@ std::string ResultsPresenter::pictureTitle3D(const std::string& project) const {
 void ResultsPresenter::draw2D(Canvas& canvas) const {
     const Plot2DOptions options{view_.chk2Dwophi.checked, view_.chk2Dwphi.checked,
                                 view_.chk2DDrwSec.checked};
-    last2D_ = drawPlot2D(canvas, plot2DData(), model_, options);
+    last2D_ = drawPlot2D(canvas, plot2DData(), model_, data_.section, options);
 }
 
 std::string ResultsPresenter::controlPointTable() const {
@@ -391,7 +391,7 @@ void ResultsPresenter::hover2D(double x, double y) {
 void ResultsPresenter::draw3D(Canvas& canvas) const {
     const View3DOptions options{view_.chk3Dwophi.checked, view_.chk3Dwphi.checked,
                                 view_.chk3DLoads.checked, view_.chk3DSection.checked, zoom3D_};
-    drawView3D(canvas, data_.surface, model_, horizontal3D(), vertical3D(), options,
+    drawView3D(canvas, data_.surface, model_, data_.section, horizontal3D(), vertical3D(), options,
                MomentScaleSource::Extents);
 }
 

@@ -34,7 +34,8 @@ public:
     // lays the bars out again before the summary.
     virtual void setAutoRecompute(bool on) = 0;
     virtual bool autoRecompute() const = 0;
-    // The axial limits and pure-bending strengths of the last summary the windows show.
+    // The axial limits, pure-bending strengths and load checks of the last summary the windows
+    // show.
     virtual const SectionResults& sectionResults() const = 0;
     // A summary run elsewhere (a new project, a change undone) hands its results over.
     virtual void setSectionResults(const SectionResults& section) = 0;

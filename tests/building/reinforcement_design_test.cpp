@@ -289,11 +289,12 @@ TEST(ReinforcementDesign, TheBestCarriesEveryLoadAndTheNextLighterDoesNot) {
         row[kMux] = loads[i].Mux;
         row[kMuy] = loads[i].Muy;
     }
-    computeSectionSummary(applied);
+    const SectionResults section = computeSectionSummary(applied);
     float largest = 0;
-    for (int i = 1; i <= applied.loads.count(); ++i) {
-        EXPECT_TRUE(applied.loads.status(i).capacityFound);
-        largest = std::max(largest, applied.loads[i][kRatio]);
+    for (std::size_t i = 1; i <= loads.size(); ++i) {
+        const LoadResult r = storedLoadResult(section, applied, i).value();
+        EXPECT_TRUE(r.capacityFound);
+        largest = std::max(largest, r.ratio);
     }
     EXPECT_EQ(largest, best.maxRatio);
 }

@@ -77,7 +77,7 @@ TEST(OneVerdict, MainWindowLoadTableReportsAndCommandLineSayTheSame) {
 
         app.loads().activate();
         EXPECT_EQ(lastLine(app.loads().view().verdict), shown);
-        EXPECT_EQ(verdictLine(checkedProjectLoads(model)), shown);
+        EXPECT_EQ(verdictLine(checkedProjectLoads(model, app.data().section)), shown);
         EXPECT_EQ(lastLine(buildReport(model)), shown);
         EXPECT_EQ(lastLine(test::runCli("summary " + project.path).text), shown);
         EXPECT_EQ(lastLine(test::runCli("check " + project.path).text), shown);

@@ -26,11 +26,16 @@ std::string golden(const std::string& name) {
     return std::string(PMSECT_TEST_DATA) + "/golden/" + name + ".rcs";
 }
 
-ProjectModel loaded(const std::string& path) {
-    ProjectModel m;
-    const FileResult r = loadProjectFile(path, m);
+struct Loaded {
+    ProjectModel model;
+    SectionResults section;
+};
+
+Loaded loaded(const std::string& path) {
+    Loaded out;
+    const FileResult r = loadProjectFile(path, out.model, LoadChecks::Now, &out.section);
     EXPECT_TRUE(r) << r.error;
-    return m;
+    return out;
 }
 
 // Compares the bits, so that a -0 for a 0 or one ulp anywhere fails.
@@ -63,7 +68,8 @@ std::vector<LoadInput> variedLoads(int count) {
 }
 
 TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
-    const ProjectModel m = loaded(golden("forty_loads"));
+    const Loaded project = loaded(golden("forty_loads"));
+    const ProjectModel& m = project.model;
     ASSERT_EQ(m.loads.count(), 40);
     std::vector<LoadInput> loads;
     for (int i = 1; i <= m.loads.count(); ++i) {
@@ -74,7 +80,7 @@ TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
         ASSERT_EQ(results.size(), loads.size());
         for (int i = 1; i <= m.loads.count(); ++i) {
             const CheckedLoad& r = results[static_cast<std::size_t>(i - 1)];
-            expectSameCheck(r, storedLoadCheck(m, static_cast<std::size_t>(i)),
+            expectSameCheck(r, storedLoadCheck(project.section, m, static_cast<std::size_t>(i)),
                             "load " + std::to_string(i) + ", " + std::to_string(threads) +
                                 " threads");
         }
@@ -83,7 +89,7 @@ TEST(LoadBatch, FortyLoadsAsTheProjectsOwnTableChecksThem) {
 
 TEST(LoadBatch, EveryThreadCountGivesTheSameNumbersInTheSameOrder) {
     for (const char* name : {"default", "round_circle", "l_shape", "t_shape"}) {
-        const ProjectModel m = loaded(golden(name));
+        const ProjectModel m = loaded(golden(name)).model;
         const std::vector<LoadInput> loads = variedLoads(150);
         const auto one = checkLoads(engineInputsOf(m), loads, 1);
         for (const unsigned threads : {2u, 3u, 8u}) {
@@ -118,7 +124,7 @@ TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
             base.numBars = 0;
         }
         ASSERT_TRUE(writeProjectFile(path, base));
-        const ProjectModel section = loaded(path);
+        const ProjectModel section = loaded(path).model;
         const std::vector<LoadInput> loads = variedLoads(24);
         const auto batch = checkLoads(engineInputsOf(section), loads, 3);
         for (std::size_t i = 0; i < loads.size(); ++i) {
@@ -128,8 +134,8 @@ TEST(LoadBatch, EachLoadAsAloneInTheProjectEvenWithoutBars) {
             single.loads[1][kMux] = loads[i].Mux;
             single.loads[1][kMuy] = loads[i].Muy;
             ASSERT_TRUE(writeProjectFile(path, single));
-            const ProjectModel alone = loaded(path);
-            expectSameCheck(batch[i], storedLoadCheck(alone, 1),
+            const Loaded alone = loaded(path);
+            expectSameCheck(batch[i], storedLoadCheck(alone.section, alone.model, 1),
                             std::string(withBars ? "bars" : "no bars") + " load " +
                                 std::to_string(i + 1));
         }

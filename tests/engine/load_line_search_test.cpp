@@ -21,9 +21,9 @@ double checkedRatio(ProjectModel m, double Pu, double Mux, double Muy) {
     m.loads.resize(1);
     m.loads[1] =
         LoadRow{{0, static_cast<float>(Pu), static_cast<float>(Mux), static_cast<float>(Muy)}, {}};
-    test::checkLoadRow(m, 1);
-    EXPECT_TRUE(m.loads.status(1).capacityFound);
-    return m.loads[1][kRatio];
+    const LoadResult r = test::checkLoadRow(m, 1);
+    EXPECT_TRUE(r.capacityFound);
+    return r.ratio;
 }
 
 ProjectModel sectionNamed(const std::string& name) {
@@ -134,14 +134,14 @@ TEST(LoadLineSearch, PureBendingAlongAnAxisShowsTheSummarysStrength) {
             m.loads[1] = LoadRow{{0, 0, aboutX ? static_cast<float>(shown / 2) : 0.0f,
                                   aboutX ? 0.0f : static_cast<float>(shown / 2)},
                                  {}};
-            test::checkLoadRow(m, 1);
-            const float capacity = m.loads[1][aboutX ? kPhiMnx : kPhiMny];
+            const LoadResult r = test::checkLoadRow(m, 1);
+            const float capacity = aboutX ? r.phiMnx : r.phiMny;
             EXPECT_EQ(twoDecimals(capacity), twoDecimals(shown)) << name << " line " << line;
         }
         // No load at all shows the capacity of its direction, 180 degrees: the -Mny line.
         m.loads[1] = LoadRow{};
-        test::checkLoadRow(m, 1);
-        EXPECT_EQ(twoDecimals(m.loads[1][kPhiMny]), twoDecimals(-bending[3].phiMn / 12)) << name;
+        EXPECT_EQ(twoDecimals(test::checkLoadRow(m, 1).phiMny), twoDecimals(-bending[3].phiMn / 12))
+            << name;
     }
 }
 

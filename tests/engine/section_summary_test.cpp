@@ -195,18 +195,19 @@ TEST(SectionSummary, EachRowKeepsTheCheckOfItsOwnLoad) {
     ProjectModel m = test::defaultRectangle();
     const std::vector<LoadInput> loads = {{-300, 120, 80}, {50, 10, -5}, {0, 150, 0}};
     m.loads.clear();
+    SectionResults section;
     for (const LoadInput& load : loads) {
-        appendCheckedLoad(m, {load, {}, {}});
+        appendCheckedLoad(m, section, {load, {}, {}});
     }
-    computeSectionSummary(m, LoadChecks::Deferred);
+    section = computeSectionSummary(m, LoadChecks::Deferred);
     for (std::size_t k = 1; k <= loads.size(); ++k) {
-        EXPECT_FALSE(storedLoadResult(m, k)) << "load " << k;
+        EXPECT_FALSE(storedLoadResult(section, m, k)) << "load " << k;
     }
-    computeSectionSummary(m);
+    section = computeSectionSummary(m);
     const EngineInputs inputs = engineInputsOf(m);
     for (std::size_t k = 1; k <= loads.size(); ++k) {
         const CheckedLoad alone = checkLoadCombination(inputs, axialLimits(inputs), loads[k - 1]);
-        const std::optional<LoadResult> kept = storedLoadResult(m, k);
+        const std::optional<LoadResult> kept = storedLoadResult(section, m, k);
         ASSERT_TRUE(kept) << "load " << k;
         const LoadResult& a = alone.result;
         EXPECT_EQ(std::vector({kept->eccentricity, kept->angle, kept->phiPn, kept->phiMnx,
@@ -214,7 +215,31 @@ TEST(SectionSummary, EachRowKeepsTheCheckOfItsOwnLoad) {
                   std::vector({a.eccentricity, a.angle, a.phiPn, a.phiMnx, a.phiMny, a.ratio}))
             << "load " << k;
         EXPECT_EQ(kept->capacityFound, a.capacityFound) << "load " << k;
-        EXPECT_EQ(storedLoadCheck(m, k).load.Mux, loads[k - 1].Mux) << "load " << k;
+        EXPECT_EQ(storedLoadCheck(section, m, k).load.Mux, loads[k - 1].Mux) << "load " << k;
+    }
+}
+
+// The loads changed without a summary (a row deleted, one added): a row whose load is not the
+// one checked reads as not checked, never as its neighbour's check, and so does a row past the
+// checks kept.
+TEST(SectionSummary, ARowWhoseLoadChangedSinceTheSummaryHasNoCheck) {
+    ProjectModel m = test::defaultRectangle();
+    m.loads.clear();
+    SectionResults section;
+    for (const LoadInput& load : {LoadInput{-300, 120, 80}, {50, 10, -5}, {0, 150, 0}}) {
+        appendCheckedLoad(m, section, {load, {}, {}});
+    }
+    section = computeSectionSummary(m);
+    const std::optional<LoadResult> first = storedLoadResult(section, m, 1);
+    const LoadRow third = m.loads[3];
+    m.loads.resize(2);
+    m.loads[2] = third; // row 2 deleted, row 3 moved up
+    m.loads.append(LoadRow{});
+    m.loads.append(LoadRow{});
+    EXPECT_EQ(storedLoadResult(section, m, 1)->ratio, first.value().ratio);
+    for (std::size_t k = 2; k <= 4; ++k) {
+        EXPECT_FALSE(storedLoadResult(section, m, k)) << "load " << k;
+        EXPECT_EQ(storedLoadCheck(section, m, k).result.ratio, 0) << "load " << k;
     }
 }
 

@@ -42,13 +42,11 @@ inline ProjectModel emptyModel() {
     return m;
 }
 
-// Checks load row `row` (1-based) of the model alone and writes its columns 4-9 and status, as
-// the section summary does.
-inline void checkLoadRow(ProjectModel& m, int row) {
+// The check of load row `row` (1-based) of the model alone, as the section summary checks it.
+inline LoadResult checkLoadRow(const ProjectModel& m, int row) {
     const EngineInputs inputs = engineInputsOf(m);
     const LoadRow& r = m.loads[static_cast<std::size_t>(row)];
-    storeLoadCheck(m, row,
-                   checkLoadCombination(inputs, axialLimits(inputs), {r[kPu], r[kMux], r[kMuy]}));
+    return checkLoadCombination(inputs, axialLimits(inputs), {r[kPu], r[kMux], r[kMuy]}).result;
 }
 
 // phi of the model's design code and confinement at a net tensile strain.

@@ -147,7 +147,7 @@ inline void expectSameModel(const ProjectModel& a, const ProjectModel& b) {
     EXPECT_EQ(a.barSetWidth, b.barSetWidth);
     EXPECT_EQ(a.barSetHeight, b.barSetHeight);
     for (int i = 1; i <= std::min(a.loads.count(), b.loads.count()); ++i) {
-        for (int c = kPu; c <= kRatio; ++c) {
+        for (int c = kPu; c <= kMuy; ++c) {
             EXPECT_EQ(a.loads[i][c], b.loads[i][c]) << "load " << i << " column " << c;
         }
     }

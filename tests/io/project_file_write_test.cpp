@@ -101,7 +101,6 @@ TEST(ProjectFileWrite, LoadsWriteOnlyTheirFirstThreeColumns) {
     m.loads[1][kPu] = -150;
     m.loads[1][kMux] = 42.5f;
     m.loads[1][kMuy] = 0;
-    m.loads[1][kRatio] = 0.8f;
     m.loads[2][kPu] = 0.25f;
     m.loads[2][kMux] = -1e-7f;
     m.loads[2][kMuy] = 3;

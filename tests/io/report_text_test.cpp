@@ -211,7 +211,9 @@ TEST(ReportText, RunsTheSummaryBeforeWriting) {
     m.loads[1][kPu] = -100;
     m.loads[1][kMux] = 50;
     const std::string text = buildReport(m);
-    EXPECT_LT(m.loads[1][kPhiPn], -100); // the check has run
+    const LoadResult r = storedLoadResult(computeSectionSummary(m), m, 1).value();
+    EXPECT_LT(r.phiPn, -100);
+    EXPECT_NE(text.find("Design Ratio = " + handFixed(r.ratio, 3)), std::string::npos); // checked
     EXPECT_NE(text.find("Load Check:"), std::string::npos);
 }
 
@@ -275,7 +277,9 @@ TEST(ReportText, LoadsInSiUnits) {
     ASSERT_EQ(at, 69u); // after the last strain line and two empty ones
     const std::string header = "Axial" + blanks(12) + "Mx" + blanks(13) + "My" + blanks(13);
     const std::string rule = "   " + std::string(56, '-');
-    const LoadRow& r1 = m.loads[1];
+    const SectionResults checked = computeSectionSummary(m);
+    const LoadResult r1 = storedLoadResult(checked, m, 1).value();
+    const LoadResult r2 = storedLoadResult(checked, m, 2).value();
     const auto column = [](double value) {
         const std::string s = handFixed(value, 2);
         return s + blanks(15 - s.size());
@@ -288,16 +292,15 @@ TEST(ReportText, LoadsInSiUnits) {
     constexpr double kNmPerKipFt = kNPerKip * 0.3048;
     EXPECT_EQ(lines[at + 4],
               "   Demand  :-444.82" + blanks(8) + "67.79" + blanks(10) + "0.00" + blanks(11));
-    EXPECT_EQ(lines[at + 5], "   Capacity:" + column(r1[kPhiPn] * kNPerKip) +
-                                 column(r1[kPhiMnx] * kNmPerKipFt) +
-                                 column(r1[kPhiMny] * kNmPerKipFt));
+    EXPECT_EQ(lines[at + 5], "   Capacity:" + column(r1.phiPn * kNPerKip) +
+                                 column(r1.phiMnx * kNmPerKipFt) + column(r1.phiMny * kNmPerKipFt));
     EXPECT_EQ(lines[at + 6], rule);
     // e = 50 x 12 / 100 = 6 in = 152.40 mm; the angle is where the search settled, near 90.
-    EXPECT_NEAR(r1[kLoadAngle], 90, 0.005);
+    EXPECT_NEAR(r1.angle, 90, 0.005);
     EXPECT_EQ(lines[at + 7],
-              "   eccentricty = 152.40 mm;     Angle = " + handFixed(r1[kLoadAngle], 2) + " deg");
-    ASSERT_LE(r1[kRatio], 1.0f);
-    EXPECT_EQ(lines[at + 8], "   Design Ratio = " + handFixed(r1[kRatio], 3) + "... Okay");
+              "   eccentricty = 152.40 mm;     Angle = " + handFixed(r1.angle, 2) + " deg");
+    ASSERT_LE(r1.ratio, 1.0f);
+    EXPECT_EQ(lines[at + 8], "   Design Ratio = " + handFixed(r1.ratio, 3) + "... Okay");
     EXPECT_EQ(lines[at + 9], "");
 
     // Second load: -150 k = -667.23 kN, 30 and 40 ft-k = 40.67 and 54.23 kN-m; e = 12 x 50 / 150
@@ -305,20 +308,27 @@ TEST(ReportText, LoadsInSiUnits) {
     EXPECT_EQ(lines[at + 10], "Load #2   " + header);
     EXPECT_EQ(lines[at + 13],
               "   Demand  :-667.23" + blanks(8) + "40.67" + blanks(10) + "54.23" + blanks(10));
-    EXPECT_NEAR(m.loads[2][kLoadAngle], 36.87, 0.05);
-    EXPECT_EQ(lines[at + 16], "   eccentricty = 101.60 mm;     Angle = " +
-                                  handFixed(m.loads[2][kLoadAngle], 2) + " deg");
+    EXPECT_NEAR(r2.angle, 36.87, 0.05);
+    EXPECT_EQ(lines[at + 16],
+              "   eccentricty = 101.60 mm;     Angle = " + handFixed(r2.angle, 2) + " deg");
     EXPECT_EQ(lines.size(), at + 21); // and the verdict after an empty line
 }
 
 TEST(ReportText, VerdictsAndACapacityNotFound) {
     ProjectModel m;
-    const SectionResults section = resetToNewProject(m);
+    SectionResults section = resetToNewProject(m);
     m.loads.resize(3);
-    m.loads[1][kRatio] = 1.0f;
-    m.loads[2][kRatio] = 1.001f;
     m.loads[3][kPu] = -100;
-    m.loads.status(3).capacityFound = false;
+    std::array<LoadResult, 3> results{};
+    results[0].ratio = 1.0f;
+    results[1].ratio = 1.001f;
+    results[2].capacityFound = false;
+    for (int k = 1; k <= 3; ++k) {
+        const LoadRow& row = m.loads[static_cast<std::size_t>(k)];
+        storeLoadCheck(
+            section, k,
+            {{row[kPu], row[kMux], row[kMuy]}, results[static_cast<std::size_t>(k - 1)], {}});
+    }
     const auto lines = bodyLines(composeReport(m, section));
     const std::size_t at = indexOf(lines, "Load Check:");
     EXPECT_EQ(lines[at + 8], "   Design Ratio = 1.000... Okay");

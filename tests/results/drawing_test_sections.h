@@ -1,6 +1,7 @@
 // Sections built by hand for the drawing tests: outline, its bounding box and reference point.
 #pragma once
 
+#include "engine/section_results.h"
 #include "model/project_model.h"
 
 namespace pmsect::test {
@@ -30,10 +31,13 @@ inline void addBar(ProjectModel& m, float x, float y, float size) {
     m.bars[static_cast<std::size_t>(m.numBars)] = {x, y, size};
 }
 
-inline void addLoadPoint(ProjectModel& m, float e, float angle) {
+// A load without forces whose check, kept in checks, points at eccentricity e and angle.
+inline void addLoadPoint(ProjectModel& m, SectionResults& checks, float e, float angle) {
     m.loads.append(LoadRow{});
-    m.loads[static_cast<std::size_t>(m.loads.count())][kEccentricity] = e;
-    m.loads[static_cast<std::size_t>(m.loads.count())][kLoadAngle] = angle;
+    LoadResult r;
+    r.eccentricity = e;
+    r.angle = angle;
+    checks.loads.push_back({{}, r, false});
 }
 
 } // namespace pmsect::test

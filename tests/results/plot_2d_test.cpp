@@ -5,6 +5,7 @@
 #include "engine/curve_test_models.h"
 #include "project/checked_load_points.h"
 #include "project/engine_inputs_of.h"
+#include "project/project_summary.h"
 #include "results/plot_axis.h"
 #include "results/plot_drawing.h"
 #include "results/recording_canvas.h"
@@ -27,6 +28,18 @@ CurveTable table(std::initializer_list<std::array<float, 3>> rows) {
         t.found[static_cast<std::size_t>(t.count)] = true;
     }
     return t;
+}
+
+// A check kept for every load row of m, each with its ratio of ratios (0.5 past them).
+SectionResults checksOf(const ProjectModel& m, const std::vector<float>& ratios = {}) {
+    SectionResults checks;
+    for (int k = 1; k <= m.loads.count(); ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        LoadResult r;
+        r.ratio = i <= ratios.size() ? ratios[i - 1] : 0.5f;
+        storeLoadCheck(checks, k, {loadInputOf(m.loads[i]), r, {}});
+    }
+    return checks;
 }
 
 Plot2DData curveData(const CurveTable& t, float angle = 90) {
@@ -106,7 +119,7 @@ TEST(Plot2D, EachAxisFillsThePlotAreaWithCompressionUp) {
     ProjectModel m = test::rectangleModel(12, 18);
     CurveTable t = sampleCurve();
     t.limits.phiPnMax = -300000;
-    const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, {});
+    const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, checksOf(m), {});
     const PlotArea& a = pic.area;
     const Box b = linesBox(c, kDarkYellow);
     // Kips and kip-ft on scales of their own: the curve spans most of both directions.
@@ -132,7 +145,7 @@ TEST(Plot2D, TicksAtRoundStepsInTheDisplayMomentUnit) {
     RecordingCanvas c(640, 640);
     const ProjectModel m = test::rectangleModel(12, 18);
     const CurveTable t = sampleCurve();
-    const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, {});
+    const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, checksOf(m), {});
     // Tick values sit below the plot area (moments) and left of it (forces).
     int below = 0, left = 0;
     double x100 = NAN, yMinus600 = NAN;
@@ -171,13 +184,14 @@ TEST(Plot2D, TicksAtRoundStepsInTheDisplayMomentUnit) {
 TEST(Plot2D, LoadsOfTheDiagramsDirectionAreNumberedAndRedBeyondCapacity) {
     RecordingCanvas c(640, 640);
     ProjectModel m = test::rectangleModel(12, 18);
+    std::vector<float> ratios;
     const auto add = [&](float Pu, float Mux, float Muy, float ratio) {
         m.loads.append(LoadRow{});
         const auto i = static_cast<std::size_t>(m.loads.count());
         m.loads[i][kPu] = Pu;
         m.loads[i][kMux] = Mux;
         m.loads[i][kMuy] = Muy;
-        m.loads[i][kRatio] = ratio;
+        ratios.push_back(ratio);
     };
     add(-200, 50, 0, 0.5f);   // 1: about x, on the 90 degree diagram
     add(-300, 50, 4, 0.5f);   // 2: 85.4 degrees, inside the 5 degree window
@@ -185,11 +199,11 @@ TEST(Plot2D, LoadsOfTheDiagramsDirectionAreNumberedAndRedBeyondCapacity) {
     add(-250, 0, 0, 0.5f);    // 4: no moment, on every diagram
     add(-100, 120, 0, 1.25f); // 5: beyond capacity
     add(-100, -50, 0, 0.5f);  // 6: 270 degrees, the other way
-    m.loads.status(1).capacityFound = true;
+    const SectionResults checks = checksOf(m, ratios);
     const CurveTable t = sampleCurve();
     const Plot2DData d = curveData(t);
-    EXPECT_EQ(loadsOnPlot(m, d), (std::vector<int>{1, 2, 4, 5}));
-    const Plot2DPicture pic = drawPlot2D(c, d, m, {});
+    EXPECT_EQ(loadsOnPlot(m, checks, d), (std::vector<int>{1, 2, 4, 5}));
+    const Plot2DPicture pic = drawPlot2D(c, d, m, checks, {});
     EXPECT_TRUE(hasText(c, "1", kYellow));
     EXPECT_TRUE(hasText(c, "2", kYellow));
     EXPECT_FALSE(hasText(c, "3"));
@@ -205,7 +219,7 @@ TEST(Plot2D, LoadsOfTheDiagramsDirectionAreNumberedAndRedBeyondCapacity) {
     }
     // The far side of the section has its own diagram.
     RecordingCanvas other(640, 640);
-    EXPECT_EQ(loadsOnPlot(m, curveData(t, 270)), (std::vector<int>{4, 6}));
+    EXPECT_EQ(loadsOnPlot(m, checks, curveData(t, 270)), (std::vector<int>{4, 6}));
 }
 
 TEST(Plot2D, NamesOfLoadsCloseTogetherDoNotLieOverEachOther) {
@@ -217,13 +231,12 @@ TEST(Plot2D, NamesOfLoadsCloseTogetherDoNotLieOverEachOther) {
         const auto k = static_cast<std::size_t>(m.loads.count());
         m.loads[k][kPu] = -200 - 0.5f * static_cast<float>(i);
         m.loads[k][kMux] = 50;
-        m.loads[k][kRatio] = 0.5f;
     }
     const std::vector<std::string> names = {"W1", "W2", "W3", "W4"};
     const CurveTable t = sampleCurve();
     Plot2DData d = curveData(t);
     d.loadLabels = &names;
-    drawPlot2D(c, d, m, {});
+    drawPlot2D(c, d, m, checksOf(m), {});
     std::vector<DrawPrimitive> labels;
     for (const DrawPrimitive& p : c.ofKind(PrimitiveKind::Text, kYellow)) {
         labels.push_back(p);
@@ -256,7 +269,7 @@ TEST(Plot2D, ControlPointsAreMarkedWithTheirLetters) {
     points[static_cast<std::size_t>(ControlPointKind::Balanced)].found = false;
     Plot2DData d = curveData(t);
     d.controlPoints = &points;
-    const Plot2DPicture pic = drawPlot2D(c, d, m, {});
+    const Plot2DPicture pic = drawPlot2D(c, d, m, checksOf(m), {});
     EXPECT_TRUE(hasText(c, "A", kLightCyan));
     EXPECT_FALSE(hasText(c, "E", kLightCyan)); // balanced not found
     EXPECT_TRUE(hasText(c, "H", kLightCyan));
@@ -273,7 +286,7 @@ TEST(Plot2D, RowsNotFoundBreakThePolylines) {
     CurveTable t =
         table({{0.6f, -150, 0}, {0.6f, -100, 60}, {0.6f, -50, 999}, {0.7f, 0, 80}, {0.9f, 50, 0}});
     t.found[3] = false;
-    const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, {true, false, true});
+    const Plot2DPicture pic = drawPlot2D(c, curveData(t), m, checksOf(m), {true, false, true});
     EXPECT_EQ(plotted(c, kDarkYellow).size(), 2u); // rows 1-2 and 4-5
     EXPECT_EQ(plotted(c, kLightGreen).size(), 0u);
     // The row not found does not stretch the axis either.
@@ -297,7 +310,7 @@ TEST(Plot2D, BiaxialContourKeepsItsShapeWithMnyUp) {
     d.mode = PlotMode::Biaxial;
     d.table = &t;
     d.count = kContourPoints;
-    const Plot2DPicture pic = drawPlot2D(c, d, m, {});
+    const Plot2DPicture pic = drawPlot2D(c, d, m, checksOf(m), {});
     const Box b = linesBox(c, kDarkYellow);
     EXPECT_NEAR(b.xmax - b.xmin, b.ymax - b.ymin, 1e-6 * (b.xmax - b.xmin));
     EXPECT_EQ(plotted(c, kDarkYellow).size(), 40u); // closed
@@ -333,12 +346,11 @@ TEST(Plot2D, ALoadLiesOnTheRayOfTheContourPointOfItsDirection) {
         m.loads[1][kPu] = -100;
         m.loads[1][kMux] = static_cast<float>(40 * std::sin(theta));
         m.loads[1][kMuy] = static_cast<float>(40 * std::cos(theta));
-        m.loads[1][kRatio] = 0.5f;
         m.loads[2][kPu] = static_cast<float>(-100 + 0.06 * section.limits.Po / 1000); // too far off
         m.loads[2][kMux] = 10;
-        EXPECT_EQ(loadsOnPlot(m, d), std::vector<int>{1});
+        EXPECT_EQ(loadsOnPlot(m, checksOf(m), d), std::vector<int>{1});
         RecordingCanvas c(640, 640);
-        const Plot2DPicture pic = drawPlot2D(c, d, m, {});
+        const Plot2DPicture pic = drawPlot2D(c, d, m, checksOf(m), {});
         const auto [x0, y0] = origin(c);
         ASSERT_EQ(c.count(PrimitiveKind::Circle, kYellow), 1u);
         const DrawPrimitive marker = c.ofKind(PrimitiveKind::Circle, kYellow)[0];
@@ -360,7 +372,7 @@ TEST(Plot2D, SvgSeriesAreGroupsWithIds) {
     m.loads[1][kPu] = -100;
     m.loads[1][kMux] = 50;
     const CurveTable t = sampleCurve();
-    drawPlot2D(c, curveData(t), m, {});
+    drawPlot2D(c, curveData(t), m, checksOf(m), {});
     const std::string svg = c.document();
     for (const char* id : {"axes", "nominal", "reduced", "loads", "control-points"}) {
         EXPECT_NE(svg.find("<g id=\"" + std::string(id) + "\">"), std::string::npos) << id;
@@ -383,7 +395,7 @@ TEST(Plot2D, ReadoutOfTheNearestPoint) {
     CurveTable t = sampleCurve();
     t.limits.phiPnMax = -300000;
     const Plot2DData d = curveData(t);
-    const Plot2DPicture pic = drawPlot2D(c, d, m, {});
+    const Plot2DPicture pic = drawPlot2D(c, d, m, checksOf(m), {});
     // Near row 2 (-500 k, 600 kip-in = 50 ft-k, phi 0.65): phi*Pn -325 is held at -300.
     const std::string text = plotReadout(pic, d, m, pic.points[1].x + 3, pic.points[1].y - 2);
     EXPECT_EQ(text, "Pn = -500.00 k, Mn = 50.00 ft-k, phi = 0.650, phiPn = -300.00 k, "
@@ -433,7 +445,7 @@ TEST(Plot2D, ASlenderMembersLoadIsPlacedAtItsMagnifiedMoments) {
     m.loads[1][kMux] = 50;
     m.loads[1][kMuy] = 50;
     const CurveTable t = sampleCurve();
-    EXPECT_EQ(loadsOnPlot(m, curveData(t, 45)), std::vector<int>{1});
+    EXPECT_EQ(loadsOnPlot(m, checksOf(m), curveData(t, 45)), std::vector<int>{1});
     EXPECT_EQ(checkedLoadPoints(m).at(0).Mx, 50.0f);
 
     m.slenderness = SlendernessData{};
@@ -445,8 +457,9 @@ TEST(Plot2D, ASlenderMembersLoadIsPlacedAtItsMagnifiedMoments) {
     EXPECT_EQ(p.My, 50.0f);
     const double direction = std::atan2(p.Mx, p.My) * 180 / std::numbers::pi;
     ASSERT_GT(direction, 50.5);
-    EXPECT_EQ(loadsOnPlot(m, curveData(t, 45)), std::vector<int>{});
-    EXPECT_EQ(loadsOnPlot(m, curveData(t, static_cast<float>(direction))), std::vector<int>{1});
+    EXPECT_EQ(loadsOnPlot(m, checksOf(m), curveData(t, 45)), std::vector<int>{});
+    EXPECT_EQ(loadsOnPlot(m, checksOf(m), curveData(t, static_cast<float>(direction))),
+              std::vector<int>{1});
 }
 
 } // namespace

@@ -33,8 +33,9 @@ Bounds lineBounds(const RecordingCanvas& c, int colour) {
 
 TEST(SectionPicture, DefaultRectangleInASquarePictureIsScaledByItsDepth) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
 
     // s = H / (1.2 x 18) = 2160 / 21.6 = 100 picture units per inch.
     const auto map = sectionPictureMapping(m, PictureBox{0, 0, 2160, 2160});
@@ -52,8 +53,9 @@ TEST(SectionPicture, DefaultRectangleInASquarePictureIsScaledByItsDepth) {
 
 TEST(SectionPicture, OutlineStartsAtTheLastPointAndClosesItself) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     const auto points = c.ofKind(PrimitiveKind::Point, kLightMagenta);
     ASSERT_EQ(points.size(), 1u);
     EXPECT_NEAR(points[0].x1, 480.0, kTol); // point 4 = (-6, 9)
@@ -72,8 +74,9 @@ TEST(SectionPicture, OutlineStartsAtTheLastPointAndClosesItself) {
 
 TEST(SectionPicture, AxesAndCentroidalAxes) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     const auto axes = c.ofKind(PrimitiveKind::Line, kLightBlue);
     ASSERT_EQ(axes.size(), 2u);
     EXPECT_NEAR(axes[0].x1, 0, kTol);
@@ -92,10 +95,11 @@ TEST(SectionPicture, AxesAndCentroidalAxes) {
 TEST(SectionPicture, OffCentreSectionIsCentredWithItsAxesOffCentre) {
     // 12 x 18 with its box centred on (8, 10): corners from (2, 1) to (14, 19).
     ProjectModel m = rectangleModel(12, 18, 8, 10);
+    SectionResults checks;
     m.refX = 9; // a reference point away from the box centre
     m.refY = 11;
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     const Bounds outline = lineBounds(c, kLightMagenta);
     EXPECT_NEAR(outline.minX, 480, kTol);
     EXPECT_NEAR(outline.maxX, 1680, kTol);
@@ -115,10 +119,11 @@ TEST(SectionPicture, OffCentreSectionIsCentredWithItsAxesOffCentre) {
 
 TEST(SectionPicture, BarsAreCirclesOfTheirNominalRadius) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     addBar(m, -4, 6, 8);
     addBar(m, 4, -6, 4);
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     const auto bars = c.ofKind(PrimitiveKind::Circle, kLightMagenta);
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_NEAR(bars[0].x1, 680, kTol);
@@ -131,19 +136,21 @@ TEST(SectionPicture, BarsAreCirclesOfTheirNominalRadius) {
 
 TEST(SectionPicture, NoBarsDrawNoCircles) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     m.bars[1] = {1, 1, 8}; // beyond the count: ignored
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     EXPECT_EQ(c.count(PrimitiveKind::Circle), 0u);
 }
 
 TEST(SectionPicture, LoadPointInsideGetsAMarkerAndOneOutsideNothing) {
     ProjectModel m = rectangleModel(12, 18);
-    addLoadPoint(m, 6, 90);      // just above the centre
-    addLoadPoint(m, 25, 0);      // 2500 units to the right: outside
-    addLoadPoint(m, 10000, 180); // pure bending
+    SectionResults checks;
+    addLoadPoint(m, checks, 6, 90);      // just above the centre
+    addLoadPoint(m, checks, 25, 0);      // 2500 units to the right: outside
+    addLoadPoint(m, checks, 10000, 180); // pure bending
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     const auto circles = c.ofKind(PrimitiveKind::Circle, kYellow);
     ASSERT_EQ(circles.size(), 1u);
     // 90 deg with the program's 3.1415: cos is 4.6e-5, so x = 0.00028 in.
@@ -158,9 +165,10 @@ TEST(SectionPicture, LoadPointInsideGetsAMarkerAndOneOutsideNothing) {
 
 TEST(SectionPicture, LoadMarkerSizesFollowTheStyle) {
     ProjectModel m = rectangleModel(12, 18);
-    addLoadPoint(m, 0, 0);
+    SectionResults checks;
+    addLoadPoint(m, checks, 0, 0);
     RecordingCanvas c(216, 216);
-    drawSectionPicture(m, c, SectionDrawingStyle{3, 5});
+    drawSectionPicture(m, checks, c, SectionDrawingStyle{3, 5});
     const auto circles = c.ofKind(PrimitiveKind::Circle, kYellow);
     ASSERT_EQ(circles.size(), 1u);
     EXPECT_EQ(circles[0].radius, 3);
@@ -169,9 +177,10 @@ TEST(SectionPicture, LoadMarkerSizesFollowTheStyle) {
 
 TEST(SectionPicture, TwoPointOutlineStillDrawsItsLines) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     m.numPoints = 2;
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     EXPECT_EQ(c.count(PrimitiveKind::Point, kLightMagenta), 1u);
     EXPECT_EQ(c.count(PrimitiveKind::Line, kLightMagenta), 2u);
 }
@@ -179,8 +188,9 @@ TEST(SectionPicture, TwoPointOutlineStillDrawsItsLines) {
 TEST(SectionPicture, NothingToScaleByDrawsTheAxesOnly) {
     for (int variant = 0; variant < 3; ++variant) {
         ProjectModel m = rectangleModel(12, 18);
+        SectionResults checks;
         addBar(m, 0, 0, 8);
-        addLoadPoint(m, 1, 0);
+        addLoadPoint(m, checks, 1, 0);
         if (variant == 0) {
             m.numPoints = 0;
         } else if (variant == 1) {
@@ -191,7 +201,7 @@ TEST(SectionPicture, NothingToScaleByDrawsTheAxesOnly) {
             m.extentY = std::nanf("");
         }
         RecordingCanvas c(400, 300);
-        drawSectionPicture(m, c);
+        drawSectionPicture(m, checks, c);
         ASSERT_EQ(c.primitives().size(), 3u) << variant; // clear and the two axes
         const auto axes = c.ofKind(PrimitiveKind::Line, kLightBlue);
         ASSERT_EQ(axes.size(), 2u);
@@ -202,8 +212,9 @@ TEST(SectionPicture, NothingToScaleByDrawsTheAxesOnly) {
 
 TEST(SectionPicture, SectionWithoutDepthIsScaledByItsWidth) {
     ProjectModel m = rectangleModel(12, 0);
+    SectionResults checks;
     RecordingCanvas c(2160, 2160);
-    drawSectionPicture(m, c);
+    drawSectionPicture(m, checks, c);
     const auto map = sectionPictureMapping(m, PictureBox{0, 0, 2160, 2160});
     ASSERT_TRUE(map);
     EXPECT_NEAR(map->scale, 2160 / 14.4, kTol);
@@ -212,8 +223,9 @@ TEST(SectionPicture, SectionWithoutDepthIsScaledByItsWidth) {
 
 TEST(SectionInABox, DrawingFitsTheBoxWithoutClearingThePage) {
     ProjectModel m = rectangleModel(12, 18);
+    SectionResults checks;
     RecordingCanvas page(3000, 6000);
-    drawSectionInBox(m, page, PictureBox{1500, 600, 1000, 2000});
+    drawSectionInBox(m, checks, page, PictureBox{1500, 600, 1000, 2000});
     EXPECT_EQ(page.count(PrimitiveKind::Clear), 0u);
     // s = min(2000 / 21.6, 1000 / 14.4) = 69.44; box centre (2000, 1600).
     const Bounds outline = lineBounds(page, kLightMagenta);

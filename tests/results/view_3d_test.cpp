@@ -63,28 +63,27 @@ SurfaceData smallSurface() {
     return s;
 }
 
-void addLoad(ProjectModel& m, float Pu, float Mux, float phiPn, float phiMnx, float ratio,
-             bool found) {
-    m.loads.append(LoadRow{});
-    const auto i = static_cast<std::size_t>(m.loads.count());
-    m.loads[i][kPu] = Pu;
-    m.loads[i][kMux] = Mux;
-    m.loads[i][kPhiPn] = phiPn;
-    m.loads[i][kPhiMnx] = phiMnx;
-    m.loads[i][kRatio] = ratio;
-    m.loads.status(i).capacityFound = found;
+void addLoad(ProjectModel& m, SectionResults& checks, float Pu, float Mux, float phiPn,
+             float phiMnx, float ratio, bool found) {
+    LoadResult r;
+    r.phiPn = phiPn;
+    r.phiMnx = phiMnx;
+    r.ratio = ratio;
+    r.capacityFound = found;
+    appendCheckedLoad(m, checks, {{Pu, Mux, 0}, r, {}});
 }
 
 TEST(View3D, ElementsInOrderAndRingsClosed) {
     RecordingCanvas c(600, 400);
     ProjectModel m = test::rectangleModel(12, 18);
+    SectionResults checks;
     test::addBar(m, 4, 7, 8);
     test::addBar(m, -4, -7, 8);
-    addLoad(m, -100, 10, -150, 15, 1.0f, true);
-    addLoad(m, -250, 30, -120, 12, 1.5f, true);
+    addLoad(m, checks, -100, 10, -150, 15, 1.0f, true);
+    addLoad(m, checks, -250, 30, -120, 12, 1.5f, true);
     SurfaceData s = smallSurface();
     s.limits.phiPnMax = -150000;
-    drawView3D(c, s, m, 45, 30, {}, MomentScaleSource::Extents);
+    drawView3D(c, s, m, checks, 45, 30, {}, MomentScaleSource::Extents);
     EXPECT_TRUE(allFinite(c));
     expectElementOrder(c, {{kLightBlue, 0},
                            {kLightCyan, 1},
@@ -104,21 +103,22 @@ TEST(View3D, ElementsInOrderAndRingsClosed) {
     SurfaceData gap = s;
     gap.found[2][2] = false; // two segments of ring 2 and two of direction 2 go
     RecordingCanvas g(600, 400);
-    drawView3D(g, gap, m, 45, 30, {true, false, false, false}, MomentScaleSource::Points);
+    drawView3D(g, gap, m, checks, 45, 30, {true, false, false, false}, MomentScaleSource::Points);
     EXPECT_EQ(g.count(PrimitiveKind::Line, kDarkYellow), 3u * 4u + 4u * 2u - 4u);
     EXPECT_EQ(g.count(PrimitiveKind::Line, kLightGreen), 0u);
 }
 
 TEST(View3D, LoadColoursAndCapacityLines) {
     ProjectModel m = test::rectangleModel(12, 18);
+    SectionResults checks;
     const SurfaceData s = smallSurface();
     const View3DOptions loadsOnly{false, false, true, false};
 
     RecordingCanvas c(600, 400);
-    addLoad(m, -100, 10, -150, 15, 1.0f, true); // exactly at capacity: yellow
+    addLoad(m, checks, -100, 10, -150, 15, 1.0f, true); // exactly at capacity: yellow
     // The view frames the loads with the surface.
-    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
-    drawView3D(c, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);
+    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m, &checks);
+    drawView3D(c, s, m, checks, 0, 0, loadsOnly, MomentScaleSource::Extents);
     EXPECT_EQ(c.count(PrimitiveKind::Line, kLightRed) + c.count(PrimitiveKind::Circle, kLightRed),
               0u);
     EXPECT_EQ(c.count(PrimitiveKind::Line, kYellow), 4u); // cross and the load line
@@ -131,10 +131,10 @@ TEST(View3D, LoadColoursAndCapacityLines) {
     EXPECT_TRUE(hasLine(c, kYellow, L.x - 12, L.y, L.x + 12, L.y));
 
     m.loads.resize(0);
-    addLoad(m, -100, 10, -50, 5, 1.5f, true); // beyond capacity
+    addLoad(m, checks, -100, 10, -50, 5, 1.5f, true); // beyond capacity
     RecordingCanvas c2(600, 400);
-    drawView3D(c2, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);
-    const Scene3D scene2(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
+    drawView3D(c2, s, m, checks, 0, 0, loadsOnly, MomentScaleSource::Extents);
+    const Scene3D scene2(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m, &checks);
     EXPECT_EQ(c2.count(PrimitiveKind::Line, kLightRed), 4u); // cross and capacity -> load
     EXPECT_EQ(c2.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(c2.count(PrimitiveKind::Line, kYellow), 1u);
@@ -144,9 +144,9 @@ TEST(View3D, LoadColoursAndCapacityLines) {
     EXPECT_TRUE(hasLine(c2, kLightRed, cap2.x, cap2.y, L2.x, L2.y));
 
     m.loads.resize(0);
-    addLoad(m, -100, 10, -150, 15, 0.5f, false); // capacity not established
+    addLoad(m, checks, -100, 10, -150, 15, 0.5f, false); // capacity not established
     RecordingCanvas c3(600, 400);
-    drawView3D(c3, s, m, 0, 0, loadsOnly, MomentScaleSource::Extents);
+    drawView3D(c3, s, m, checks, 0, 0, loadsOnly, MomentScaleSource::Extents);
     EXPECT_EQ(c3.count(PrimitiveKind::Line, kLightRed), 3u);
     EXPECT_EQ(c3.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(c3.count(PrimitiveKind::Line, kYellow) + c3.count(PrimitiveKind::Circle, kYellow),
@@ -156,8 +156,9 @@ TEST(View3D, LoadColoursAndCapacityLines) {
 TEST(View3D, SectionLiesInThePnZeroPlaneInProportion) {
     RecordingCanvas c(600, 400);
     const ProjectModel m = test::rectangleModel(12, 18);
+    SectionResults checks;
     const SurfaceData s = smallSurface();
-    drawView3D(c, s, m, 0, 0, {false, false, false, true}, MomentScaleSource::Extents);
+    drawView3D(c, s, m, checks, 0, 0, {false, false, false, true}, MomentScaleSource::Extents);
     const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents);
     // Seen edge-on: every outline point at the height of Pn = 0, 12 in across at
     // 2/3*200*k/18 model units per inch.
@@ -210,10 +211,10 @@ TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
                     SCOPED_TRACE(testing::Message() << sections << " sections, " << H << "/" << V
                                                     << " in " << w << "x" << h);
                     RecordingCanvas c(w, h);
-                    drawView3D(c, *s, m, H, V, {}, MomentScaleSource::Extents);
+                    drawView3D(c, *s, m, section, H, V, {}, MomentScaleSource::Extents);
                     expectInside(c);
                     RecordingCanvas large(w, h);
-                    drawView3D(large, *s, m, H, V, {}, MomentScaleSource::Points);
+                    drawView3D(large, *s, m, section, H, V, {}, MomentScaleSource::Points);
                     expectInside(large);
                 }
             }
@@ -224,9 +225,10 @@ TEST(View3D, EverythingStaysInsideThePictureAtEveryAngle) {
 TEST(View3D, AxesCarryTheirNamesWithTheirUnitsAtTheirEnds) {
     RecordingCanvas c(600, 400);
     const ProjectModel m = test::rectangleModel(12, 18);
+    SectionResults checks;
     const SurfaceData s = smallSurface();
-    drawView3D(c, s, m, 0, 0, {}, MomentScaleSource::Extents);
-    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m);
+    drawView3D(c, s, m, checks, 0, 0, {}, MomentScaleSource::Extents);
+    const Scene3D scene(s, 0, 0, 600, 400, MomentScaleSource::Extents, &m, &checks);
     const auto texts = c.ofKind(PrimitiveKind::Text);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].text, "Mnx (ft-k)");
@@ -243,10 +245,11 @@ TEST(View3D, AxesCarryTheirNamesWithTheirUnitsAtTheirEnds) {
 
 TEST(View3D, EmptySurfaceDrawsTheAxesOnly) {
     ProjectModel m = test::rectangleModel(12, 18);
-    addLoad(m, -100, 10, -150, 15, 0.8f, true);
+    SectionResults checks;
+    addLoad(m, checks, -100, 10, -150, 15, 0.8f, true);
     for (auto source : {MomentScaleSource::Extents, MomentScaleSource::Points}) {
         RecordingCanvas c(600, 400);
-        drawView3D(c, SurfaceData{}, m, 45, 30, {}, source);
+        drawView3D(c, SurfaceData{}, m, checks, 45, 30, {}, source);
         EXPECT_TRUE(allFinite(c));
         EXPECT_EQ(c.count(PrimitiveKind::Line), 3u);
         EXPECT_EQ(c.count(PrimitiveKind::Line, kLightBlue), 2u);

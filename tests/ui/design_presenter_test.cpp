@@ -4,6 +4,7 @@
 #include "building/reinforcement_design.h"
 #include "format/number_format.h"
 #include "main_window_fixture.h"
+#include "project/project_summary.h"
 
 #include <functional>
 
@@ -86,8 +87,10 @@ TEST_F(DesignWindowTest, ApplyLaysTheArrangementAsTheCommandLineWritesIt) {
     EXPECT_EQ(box(MainInput::Spacing).text, boxNumberText(best.clearSpacing));
     EXPECT_EQ(view().longBarIndex, best.barSize - 3);
     for (int i = 1; i <= model.loads.count(); ++i) {
-        EXPECT_TRUE(model.loads.status(i).capacityFound);
-        EXPECT_LE(model.loads[i][kRatio], 1.0f);
+        const auto r = storedLoadResult(app.data().section, model, static_cast<std::size_t>(i));
+        ASSERT_TRUE(r);
+        EXPECT_TRUE(r->capacityFound);
+        EXPECT_LE(r->ratio, 1.0f);
     }
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -194,7 +197,10 @@ TEST_F(DesignWindowTest, AppliedToA20By20SectionTheDesignIsSymmetricWhateverTheB
         const std::array<PureBendingResult, 4>& bending = *app.data().section.pureBending;
         EXPECT_NEAR(bending[0].Mn, -bending[1].Mn, 1e-4 * bending[0].Mn);
         for (int i = 1; i <= model.loads.count(); ++i) {
-            EXPECT_LE(model.loads[i][kRatio], 1.0f);
+            EXPECT_LE(storedLoadResult(app.data().section, model, static_cast<std::size_t>(i))
+                          .value()
+                          .ratio,
+                      1.0f);
         }
     }
 }

@@ -69,7 +69,7 @@ TEST_F(LoadTableFiles, ImportedLoadsAreCheckedAsTypedOnes) {
     }
     ASSERT_TRUE(loads.update());
     for (int k = 1; k <= 2; ++k) {
-        for (int col = kPu; col <= kRatio; ++col) {
+        for (int col = kPu; col <= kMuy; ++col) {
             EXPECT_EQ(model.loads[k][col], imported.loads[k][col]) << k << "," << col;
         }
     }
@@ -130,7 +130,7 @@ TEST_F(LoadTableFiles, AnExportedTableImportsAgainToTheSameLoads) {
               std::vector<std::string>{"Replace the 1 load in the table?|Replace/Append/Cancel"});
     ASSERT_EQ(model.loads.count(), 2);
     for (int k = 1; k <= 2; ++k) {
-        for (int col = kPu; col <= kRatio; ++col) {
+        for (int col = kPu; col <= kMuy; ++col) {
             EXPECT_EQ(model.loads[k][col], before.loads[k][col]) << k << "," << col;
         }
     }

@@ -1,10 +1,12 @@
 // A started application on a recording platform, for driving the main window's events.
 #pragma once
 
+#include "project/project_summary.h"
 #include "recording_platform.h"
 #include "ui/application.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <vector>
 
 namespace pmsect::test {
@@ -24,6 +26,10 @@ protected:
     // Bars 1..numBars, for comparing layouts.
     std::vector<Bar> bars() {
         return std::vector<Bar>(model.bars.begin() + 1, model.bars.begin() + 1 + model.numBars);
+    }
+    // The last check of load row k as the desktop keeps it; none while the row has none.
+    std::optional<LoadResult> lastCheck(int k) const {
+        return storedLoadResult(app.data().section, model, static_cast<std::size_t>(k));
     }
     void clearStale() {
         app.data().curvesStale = false;

@@ -53,8 +53,9 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     ProjectModel model;
+    SectionResults section;
     test::RecordingPlatform platform;
-    ReportPresenter report{model, platform};
+    ReportPresenter report{model, section, platform};
     std::filesystem::path dir;
 };
 
@@ -215,7 +216,7 @@ TEST_F(ReportPresenterTest, TitleAndEngineerAreRememberedInTheSettingsFile) {
     report.setTitle("Tower B");
     report.setEngineer("J. Engineer");
     ProjectModel other;
-    ReportPresenter next(other, platform);
+    ReportPresenter next(other, section, platform);
     next.keepHeaderIn(dir.string());
     EXPECT_EQ(next.view().txtTitle, "Tower B");
     EXPECT_EQ(next.view().txtEngineer, "J. Engineer");
@@ -230,7 +231,7 @@ TEST_F(ReportPresenterTest, TitleAndEngineerAreRememberedInTheSettingsFile) {
     bytes = fileText((dir / "rcprefs.dat").string());
     EXPECT_EQ(bytes.substr(kOffsetPaper, 2), std::string("\1\0", 2));
     EXPECT_EQ(bytes.substr(0, kOffsetPaper), std::string(kOffsetPaper, '\0'));
-    ReportPresenter third(other, platform);
+    ReportPresenter third(other, section, platform);
     third.keepHeaderIn(dir.string());
     EXPECT_EQ(third.view().paper, PaperSize::A4);
     EXPECT_EQ(third.view().txtEngineer, "J. Engineer");

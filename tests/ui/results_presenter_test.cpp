@@ -221,7 +221,8 @@ TEST_F(ResultsWindow, TurningTheViewRedrawsWithoutRecomputing) {
 TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     open();
     model.loads.clear();
-    model.loads.append(LoadRow{{0, -100, 40, 0, 4.8f, 90, -100, 40, 0, 1.0f}, {}});
+    appendCheckedLoad(model, app.data().section,
+                      {{-100, 40, 0}, {4.8f, 90, -100, 40, 0, 1.0f}, {}});
 
     RecordingCanvas canvas(600, 400);
     results.draw3D(canvas);
@@ -231,7 +232,8 @@ TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 0u);
 
     // The second load lies beyond its capacity.
-    model.loads.append(LoadRow{{0, -150, 60, 0, 4.8f, 90, -100, 40, 0, 1.5f}, {}});
+    appendCheckedLoad(model, app.data().section,
+                      {{-150, 60, 0}, {4.8f, 90, -100, 40, 0, 1.5f}, {}});
     results.draw3D(canvas);
     EXPECT_EQ(canvas.count(PrimitiveKind::Circle, kLightRed), 1u);
     EXPECT_EQ(canvas.count(PrimitiveKind::Line, kLightRed), 4u); // cross and the overshoot
@@ -243,7 +245,7 @@ TEST_F(ResultsWindow, ALoadExactlyOnItsCapacityIsDrawnYellow) {
 TEST_F(ResultsWindow, AFailingLoadLiesOutsideTheDesignContourAtItsAxialLoad) {
     model = tiedColumn20WithItsLoad();
     app.refresh(); // the summary chain takes the new project's results, as after an opened file
-    ASSERT_GT(model.loads[1][kRatio], 1.05f);
+    ASSERT_GT(storedLoadResult(app.data().section, model, 1).value().ratio, 1.05f);
 
     open();
     results.onOptBiMn();

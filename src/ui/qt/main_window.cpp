@@ -40,7 +40,8 @@ MainWindow::MainWindow(Application& app, QWidget* parent)
 
     picGeom_->setDrawing([this](Canvas& canvas) {
         if (picturedRevision_ > 0) {
-            drawSectionPicture(pictured_, canvas, sectionStyleFor(picGeom_->logicalDpiX()));
+            drawSectionPicture(pictured_, picturedSection_, canvas,
+                               sectionStyleFor(picGeom_->logicalDpiX()));
         }
     });
     render(true);
@@ -201,6 +202,7 @@ void MainWindow::renderSummary() {
     if (v.summaryRevision != picturedRevision_) {
         picturedRevision_ = v.summaryRevision;
         pictured_ = app_.model();
+        picturedSection_ = app_.sectionResults();
         picGeom_->update();
     }
 }

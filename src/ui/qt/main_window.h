@@ -105,6 +105,7 @@ private:
 
     // The model as the last summary left it: picGeom is redrawn only when a summary runs.
     ProjectModel pictured_;
+    SectionResults picturedSection_;
     int picturedRevision_ = -1;
 };
 
