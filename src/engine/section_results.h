@@ -33,8 +33,7 @@ struct SectionResults {
 };
 
 // The name of the first value that is NaN or infinite ("Po", "pureBending[2].Mn",
-// "loads[3].ratio"), or nothing
-// when all are finite.
+// "loads[3].ratio"), or nothing when all are finite.
 std::optional<std::string> firstNonFiniteValue(const SectionResults& results);
 
 } // namespace pmsect

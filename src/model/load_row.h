@@ -21,7 +21,6 @@ struct LoadRow {
 
 // The load table's columns: the load's own, then its check's: 4 e (in), 5 angle (deg),
 // 6 phi*Pn (kips), 7 phi*Mnx, 8 phi*Mny (kip-ft), 9 check ratio.
-
 enum LoadColumn : int {
     kPu = 1,
     kMux = 2,
