@@ -71,10 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (!read.contents.loads.empty()) {
             const auto results = checkLoads(engineInputsOf(newProject()),
                                             std::span(read.contents.loads).first(1), 1);
-            const LoadRow& row = results[0].row;
-            for (int col = kEccentricity; col <= kRatio; ++col) {
-                if (std::isnan(row[col])) {
-                    fail("checked", "column " + std::to_string(col) + " is NaN");
+            const LoadResult& r = results[0].result;
+            const std::pair<const char*, float> fields[] = {{"eccentricity", r.eccentricity},
+                                                            {"angle", r.angle},
+                                                            {"phiPn", r.phiPn},
+                                                            {"phiMnx", r.phiMnx},
+                                                            {"phiMny", r.phiMny},
+                                                            {"ratio", r.ratio}};
+            for (const auto& [name, value] : fields) {
+                if (std::isnan(value)) {
+                    fail("checked", std::string(name) + " is NaN");
                 }
             }
         }
