@@ -1,6 +1,9 @@
 // A started application on a recording platform, for driving the main window's events.
 #pragma once
 
+#include "engine/load_check.h"
+#include "engine/strength_reduction.h"
+#include "project/engine_inputs_of.h"
 #include "project/project_summary.h"
 #include "recording_platform.h"
 #include "ui/application.h"
@@ -30,6 +33,13 @@ protected:
     // The last check of load row k as the desktop keeps it; none while the row has none.
     std::optional<LoadResult> lastCheck(int k) const {
         return storedLoadResult(app.data().section, model, static_cast<std::size_t>(k));
+    }
+    // The ratio of the load (Pu, Mux, 0) on the project's section alone, no slenderness data:
+    // a magnified load's check must equal it at its magnified moment.
+    float ratioOfTheSectionAlone(float Pu, float Mux) const {
+        EngineInputs section = engineInputsOf(model);
+        section.slenderness.reset();
+        return checkLoadCombination(section, axialLimits(section), {Pu, Mux, 0}).result.ratio;
     }
     void clearStale() {
         app.data().curvesStale = false;

@@ -1,11 +1,8 @@
 // The Slenderness window: "Check slenderness" gives the project its data or takes it away, typed
 // boxes reach the project in the model's units or are refused by name with their range, and the
 // load table shows what the magnifier gives each load, as the engine computes it.
-#include "engine/load_check.h"
-#include "engine/strength_reduction.h"
 #include "format/number_format.h"
 #include "io/slenderness_rules.h"
-#include "project/engine_inputs_of.h"
 #include "results_windows_fixture.h"
 
 #include <filesystem>
@@ -39,6 +36,13 @@ protected:
         }
         ADD_FAILURE() << "no column " << caption;
         return -1;
+    }
+    // The load of checkLoad("-200", ...) is checked as the section alone at (Pu, Mcx), and shown
+    // so.
+    void expectCheckedAtTheSectionAlone(float Mcx) {
+        EXPECT_NEAR(lastCheck(1).value().ratio, ratioOfTheSectionAlone(-200, Mcx), 2e-3f);
+        EXPECT_EQ(loads.cellText(0, column("Check")),
+                  realCellText(twoDecimalCell(lastCheck(1).value().ratio)));
     }
     SlendernessPresenter& slender = app.slenderness();
 };
@@ -186,12 +190,7 @@ TEST_F(SlendernessWindowTest, TheLoadTableShowsTheMagnifiedMomentsTheEngineCheck
     EXPECT_EQ(loads.cellText(0, column("Slender")), "x");
     EXPECT_EQ(loads.cellText(0, column("Mux (ft-k)")), "50.00");
     // The ratio is that of the section alone at (Pu, Mcx).
-    EngineInputs inputs = engineInputsOf(model);
-    inputs.slenderness.reset();
-    const CheckedLoad engine = checkLoadCombination(inputs, axialLimits(inputs), {-200, 63.4f, 0});
-    EXPECT_NEAR(lastCheck(1).value().ratio, engine.result.ratio, 2e-3f);
-    EXPECT_EQ(loads.cellText(0, column("Check")),
-              realCellText(twoDecimalCell(lastCheck(1).value().ratio)));
+    expectCheckedAtTheSectionAlone(63.4f);
 
     // A sway storey adds its end moments' sway parts and delta_s; off, the table is as before.
     slender.setSway(SlenderAxis::X, true);
@@ -213,12 +212,7 @@ TEST_F(SlendernessWindowTest, AnOpenLoadTableFollowsTheMembersData) {
     slender.setChecked(true);
     ASSERT_TRUE(slender.editAxis(SlenderAxis::X, AxisBox::Lu, "240"));
     EXPECT_EQ(loads.cellText(0, column("Mcx (ft-k)")), "63.40");
-    EngineInputs section = engineInputsOf(model);
-    section.slenderness.reset();
-    const CheckedLoad alone = checkLoadCombination(section, axialLimits(section), {-200, 63.4f, 0});
-    EXPECT_NEAR(lastCheck(1).value().ratio, alone.result.ratio, 2e-3f);
-    EXPECT_EQ(loads.cellText(0, column("Check")),
-              realCellText(twoDecimalCell(lastCheck(1).value().ratio)));
+    expectCheckedAtTheSectionAlone(63.4f);
     EXPECT_FALSE(app.summaryEnabled()); // the table still holds it back
 }
 
