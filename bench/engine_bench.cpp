@@ -106,8 +106,8 @@ void curveAt(benchmark::State& state, float angle) {
         const SectionResults section = computeSectionSummary(m);
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
-        const CurveTable table =
-            computeCurve(engineInputsOf(m), section.limits, angle, memo.depthsFor(m.summaryCount));
+        const CurveTable table = computeCurve(engineInputsOf(m), section.limits, angle,
+                                              memo.depthsFor(section.revision));
         benchmark::DoNotOptimize(table);
     }
     countEvaluations(state, before, untimed);
@@ -148,7 +148,7 @@ void surfaceOf(benchmark::State& state, float sections) {
         untimed += evaluationCount() - summaryStart;
         state.ResumeTiming();
         *surface = computeSurface(engineInputsOf(m), section.limits, sections,
-                                  memo.depthsFor(m.summaryCount));
+                                  memo.depthsFor(section.revision));
         benchmark::DoNotOptimize(*surface);
     }
     countEvaluations(state, before, untimed);

@@ -141,7 +141,7 @@ std::optional<Arrangement> layIfAdmissible(const ProjectModel& project, Arrangem
     if (smallestClearDistance(bars) < a.clearSpacing - kSpacingTolerance) {
         return std::nullopt;
     }
-    a.steelArea = totalSteelArea(engineInputsOf(static_cast<const ProjectModel&>(m)).section);
+    a.steelArea = totalSteelArea(engineInputsOf(m).section);
     a.steelRatio = static_cast<double>(a.steelArea) / m.grossArea;
     if (!(a.steelRatio >= options.minSteelRatio && a.steelRatio <= options.maxSteelRatio)) {
         return std::nullopt;
@@ -171,7 +171,7 @@ DesignCandidate checkCandidate(const ProjectModel& project, const Arrangement& a
     DesignCandidate result{a};
     ProjectModel m = project;
     applyArrangement(m, a);
-    const EngineInputs inputs = engineInputsOf(static_cast<const ProjectModel&>(m));
+    const EngineInputs inputs = engineInputsOf(m);
     const AxialLimits limits = axialLimits(inputs);
     for (std::size_t i = 0; i < loads.size(); ++i) {
         const CheckedLoad checked = checkLoadCombination(inputs, limits, loads[i]);

@@ -28,12 +28,12 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// A bar size missing from the table is reported once per command, not once per evaluation.
-void reportUnmatchedBarSize(ProjectModel& model, const std::string& file) {
-    if (model.unmatchedBarSize) {
+// A bar size missing from the table is reported once per command, as its summary found it, not
+// once per evaluation.
+void reportUnmatchedBarSize(const SectionResults& section, const std::string& file) {
+    if (section.unmatchedBarSize) {
         std::cerr << "pmsect-cli: " << file
-                  << ": warning: " << unmatchedBarSizeMessage(*model.unmatchedBarSize) << "\n";
-        model.unmatchedBarSize.reset();
+                  << ": warning: " << unmatchedBarSizeMessage(*section.unmatchedBarSize) << "\n";
     }
 }
 
@@ -72,9 +72,9 @@ int runConvert(const std::string& in, const std::string& out) {
     if (isJsonProjectPath(in) == isJsonProjectPath(out)) {
         throw CommandError("convert goes from a .rcs project to a .json one or back");
     }
-    ProjectModel model = loadProject(ProjectSource(in)).model;
-    reportUnmatchedBarSize(model, in);
-    const FileResult written = writeAnyProject(out, model);
+    const LoadedProject project = loadProject(ProjectSource(in));
+    reportUnmatchedBarSize(project.section, in);
+    const FileResult written = writeAnyProject(out, project.model);
     if (!written) {
         throw FileError(written.error);
     }
@@ -93,12 +93,13 @@ int runNew(const std::string& file, std::optional<DesignCode> code) {
 }
 
 int runPoint(const ProjectSource& source, float c, float angle, bool asJson) {
-    ProjectModel model = loadProject(source).model;
+    const LoadedProject project = loadProject(source);
+    const ProjectModel& model = project.model;
     NeutralAxisState state;
     state.c = c;
     EvaluationDetail detail;
     solveNeutralAxis(engineInputsOf(model), angle, state, &detail);
-    reportUnmatchedBarSize(model, source.path);
+    reportUnmatchedBarSize(project.section, source.path);
     if (asJson) {
         const json out = {{"code", designCodeJson(model)},
                           {"c_in", jsonNumber(state.c)},
@@ -139,7 +140,7 @@ int runSummary(const ProjectSource& source, bool asJson) {
     ProjectModel& model = project.model;
     const SectionResults& section = project.section;
     const AxialLimits& limits = section.limits;
-    reportUnmatchedBarSize(model, source.path);
+    reportUnmatchedBarSize(section, source.path);
     if (asJson) {
         // Without bars there are no strengths: null, not an earlier section's numbers.
         json pure = section.pureBending ? json::array() : json(nullptr);
@@ -217,7 +218,7 @@ int runCheck(const ProjectSource& source, bool asJson) {
     LoadedProject project = loadProject(source);
     ProjectModel& model = project.model;
     const SectionResults& section = project.section;
-    reportUnmatchedBarSize(model, source.path);
+    reportUnmatchedBarSize(section, source.path);
     if (asJson) {
         std::cout << loadsJson(model, section).dump(2) << "\n";
     } else if (model.loads.count() == 0) {

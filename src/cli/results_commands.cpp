@@ -97,7 +97,7 @@ int runCurve(const ProjectSource& source, float angle, OutputFormat format) {
     const ProjectModel& model = project.model;
     CurveDepthMemo depths;
     const CurveTable table = computeCurve(engineInputsOf(model), project.section.limits, angle,
-                                          depths.depthsFor(model.summaryCount));
+                                          depths.depthsFor(project.section.revision));
     if (format == OutputFormat::Json) {
         const json out = {{"code", designCodeJson(model)},
                           {"angle_deg", jsonNumber(angle)},
@@ -180,7 +180,7 @@ int runSurface(const ProjectSource& source, float sections, OutputFormat format)
     CurveDepthMemo depths;
     const auto surface = std::make_unique<SurfaceData>(
         computeSurface(engineInputsOf(model), project.section.limits, sections,
-                       depths.depthsFor(model.summaryCount)));
+                       depths.depthsFor(project.section.revision)));
     if (format == OutputFormat::Json) {
         json directions = json::array();
         for (int j = 1; j <= surface->sections; ++j) {
@@ -302,7 +302,7 @@ int runPlot(const ProjectSource& source, const PlotRequest& request) {
     const EngineInputs inputs = engineInputsOf(model);
     const AxialLimits& limits = loaded.section.limits;
     CurveDepthMemo memo;
-    CurveDepthMemo::Depths& depths = memo.depthsFor(model.summaryCount);
+    CurveDepthMemo::Depths& depths = memo.depthsFor(loaded.section.revision);
     // Figures for a calculation package: on white, under their title line.
     SvgCanvas canvas(kPictureSize, kPictureSize, SvgBackground::White);
     if (request.kind == PlotRequest::Kind::Surface) {

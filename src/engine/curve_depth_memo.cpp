@@ -6,9 +6,9 @@ namespace {
 constexpr float kCurveStartDepth = 10.0f; // in
 } // namespace
 
-CurveDepthMemo::Depths& CurveDepthMemo::depthsFor(std::uint64_t summaryCount) {
-    if (summary_ != summaryCount) {
-        summary_ = summaryCount;
+CurveDepthMemo::Depths& CurveDepthMemo::depthsFor(std::uint64_t revision) {
+    if (summary_ != revision) {
+        summary_ = revision;
         for (std::size_t row = 1; row < depths_.size(); ++row) {
             depths_[row] = kCurveStartDepth;
         }

@@ -120,15 +120,11 @@ float netAreaOfAreas(std::span<const Point> polygon, std::span<const PlacedArea>
     return measure<false>(polygon, bars).netArea;
 }
 
-PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
-                                    std::optional<float>* unmatchedBarSize) {
+PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars) {
     std::vector<PlacedArea> areas;
     areas.reserve(bars.size());
     for (const Bar& bar : bars) {
         const auto size = findBarSize(bar.size);
-        if (!size && unmatchedBarSize) {
-            *unmatchedBarSize = bar.size;
-        }
         areas.push_back({bar.x, bar.y, size ? size->area : 0.0f});
     }
     return polygonPropertiesOfAreas(polygon, areas);

@@ -3,7 +3,6 @@
 
 #include "model/section_geometry.h"
 
-#include <optional>
 #include <span>
 
 namespace pmsect {
@@ -31,8 +30,7 @@ float netAreaOfAreas(std::span<const Point> polygon, std::span<const PlacedArea>
 
 // A bar counts as lying in the polygon when its y is strictly between the polygon's lowest and
 // highest point. The inputs are not changed. A bar number missing from the bar table deducts
-// nothing and is recorded in unmatchedBarSize when that is given.
-PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars,
-                                    std::optional<float>* unmatchedBarSize = nullptr);
+// nothing.
+PolygonProperties polygonProperties(std::span<const Point> polygon, std::span<const Bar> bars);
 
 } // namespace pmsect

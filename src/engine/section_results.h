@@ -10,6 +10,7 @@
 #include "model/pure_bending.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,11 +26,18 @@ struct StoredLoadCheck {
 };
 
 struct SectionResults {
+    // Which summary these are: every summary run in the process has its own number, so that the
+    // curve searches and the background checks can tell a later summary from the one they began
+    // under.
+    std::uint64_t revision = 0;
     AxialLimits limits;
     // +Mnx, -Mnx, +Mny, -Mny as shown; nothing until a summary of a section with bars has run.
     std::optional<std::array<PureBendingResult, 4>> pureBending;
     // Rows 1..n of the load table as the summary, or the background checks since, left them.
     std::vector<StoredLoadCheck> loads;
+    // A bar number of the section that the bar table does not hold: the bar counted no area. The
+    // command that ran the summary reports it.
+    std::optional<float> unmatchedBarSize;
 };
 
 // The name of the first value that is NaN or infinite ("Po", "pureBending[2].Mn",

@@ -97,9 +97,6 @@ template <class Visit> void forEachReal(const ProjectModel& m, Visit visit) {
             at({"loads", k, static_cast<int>(c)}, load.col[c]);
         }
     }
-    if (m.unmatchedBarSize) {
-        at({"unmatchedBarSize"}, *m.unmatchedBarSize);
-    }
     const DisplayUnits& u = m.units;
     // The factors are doubles; one that single precision cannot hold is as unusable as a real
     // that is not finite.
@@ -177,9 +174,6 @@ inline std::string firstDifference(const ProjectModel& a, const ProjectModel& b)
         if (ra[i] != rb[i]) {
             return ra[i].first;
         }
-    }
-    if (ra.size() != rb.size()) {
-        return "unmatchedBarSize";
     }
     for (const auto& [name, differs] :
          {std::pair<const char*, bool>{"numPoints", a.numPoints != b.numPoints},

@@ -1,9 +1,9 @@
-// The one record of the project (section, materials, bars, loads with their checks) and the count
-// of section summaries, which belongs to the project rather than to one computation. Window state
-// lives with the windows' presenters and the Application; the display units stay here, since the
-// report, the exported tables and the contour's typed load are written in them. Every field is
-// read and written directly; the engine takes its inputs as values (project/engine_inputs_of.h
-// builds them) and returns the section summary's results as a value the caller keeps
+// The one record of the project's inputs: section, materials, bars, loads, load cases and the
+// member's slenderness data. Window state lives with the windows' presenters and the Application;
+// the display units and the file name stay here, since the report, the exported tables and the
+// contour's typed load are written in those units and the title and the next save name the file.
+// Every field is read and written directly; the engine takes its inputs as values
+// (project/engine_inputs_of.h builds them) and returns its results as values the caller keeps
 // (engine/section_results.h).
 #pragma once
 
@@ -115,16 +115,8 @@ struct ProjectModel {
     // their own moments.
     std::optional<SlendernessData> slenderness;
 
-    // How many section summaries the project has had, wherever they ran (a change, a loaded
-    // file, a new project, the report): the curve searches start afresh after each.
-    std::uint64_t summaryCount = 0;
-
     // The file the project was last opened from or saved to; empty for a new project.
     std::string projectFileName;
-
-    // A bar number met during a computation that the bar table does not hold. The command that
-    // ran the computation reports it once and clears it.
-    std::optional<float> unmatchedBarSize;
 
     DisplayUnits units;
 };

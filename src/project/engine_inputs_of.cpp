@@ -34,7 +34,17 @@ LoadInput loadInputOf(const LoadRow& row) {
     return {row[kPu], row[kMux], row[kMuy], row.ends};
 }
 
-EngineInputs engineInputsOf(const ProjectModel& model, std::optional<float>* unmatchedBarSize) {
+std::optional<float> unmatchedBarSize(const ProjectModel& model) {
+    std::optional<float> unmatched;
+    for (const Bar& bar : modelBars(model)) {
+        if (!barSizeOf(bar.size)) {
+            unmatched = bar.size;
+        }
+    }
+    return unmatched;
+}
+
+EngineInputs engineInputsOf(const ProjectModel& model) {
     EngineInputs in;
     const auto outline = outlinePoints(model);
     in.section.outline.assign(outline.begin(), outline.end());
@@ -42,9 +52,6 @@ EngineInputs engineInputsOf(const ProjectModel& model, std::optional<float>* unm
     in.section.bars.reserve(bars.size());
     for (const Bar& bar : bars) {
         const BarSize* size = barSizeOf(bar.size);
-        if (!size && unmatchedBarSize) {
-            *unmatchedBarSize = bar.size;
-        }
         in.section.bars.push_back(
             {bar.x, bar.y, size ? size->area : 0.0f, size ? size->diameter : -1.0f});
     }
@@ -60,10 +67,6 @@ EngineInputs engineInputsOf(const ProjectModel& model, std::optional<float>* unm
             *model.slenderness, slenderSectionOf(in.section, sectionShape(model), in.materials)};
     }
     return in;
-}
-
-EngineInputs engineInputsOf(ProjectModel& model) {
-    return engineInputsOf(static_cast<const ProjectModel&>(model), &model.unmatchedBarSize);
 }
 
 std::vector<LoadInput> loadInputsOf(const ProjectModel& model) {

@@ -17,17 +17,15 @@ const DesignCodeRules& designCodeRules(const ProjectModel& model);
 
 Materials materialsOf(const ProjectModel& model);
 
-// A bar number missing from the bar table counts no area; the last such number is written to
-// unmatchedBarSize when that is given.
-EngineInputs engineInputsOf(const ProjectModel& model,
-                            std::optional<float>* unmatchedBarSize = nullptr);
+// A bar number missing from the bar table counts no area.
+EngineInputs engineInputsOf(const ProjectModel& model);
+
+// The last of the project's bar numbers that the bar table does not hold, for the command that
+// computes with it to report; none when the table holds them all.
+std::optional<float> unmatchedBarSize(const ProjectModel& model);
 
 // One row of the load table as the load check takes it.
 LoadInput loadInputOf(const LoadRow& row);
-
-// The same, recording a bar number missing from the bar table in model.unmatchedBarSize for the
-// command that runs the computation to report.
-EngineInputs engineInputsOf(ProjectModel& model);
 
 // Pu, Mux and Muy of the load table's rows, in their order.
 std::vector<LoadInput> loadInputsOf(const ProjectModel& model);

@@ -5,6 +5,8 @@
 #include "engine/section_summary.h"
 #include "project/engine_inputs_of.h"
 
+#include <atomic>
+#include <cstdint>
 #include <vector>
 
 namespace pmsect {
@@ -55,12 +57,24 @@ CheckedLoad storedLoadCheck(const SectionResults& section, const ProjectModel& m
             {}};
 }
 
-SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {
+namespace {
+
+// Summaries are numbered across the process, not per project: a summary of another project (a
+// file opened, a new project) must not take the number of the one a memo or a check began under.
+std::atomic<std::uint64_t> summariesRun{0};
+
+} // namespace
+
+SectionResults computeSectionSummary(const ProjectModel& model, LoadChecks checks) {
     const EngineInputs inputs = engineInputsOf(model);
     // The loads apart: each check depends on the inputs and its load alone, and the batch gives
     // the same results on any number of cores.
     const SectionSummary summary = computeSectionSummary(inputs, {});
-    SectionResults results{summary.limits, summary.pureBending, {}};
+    SectionResults results;
+    results.revision = ++summariesRun;
+    results.limits = summary.limits;
+    results.pureBending = summary.pureBending;
+    results.unmatchedBarSize = unmatchedBarSize(model);
     if (checks == LoadChecks::Now) {
         const std::vector<CheckedLoad> checked = checkLoads(inputs, loadInputsOf(model), 0);
         for (std::size_t i = 0; i < checked.size(); ++i) {
@@ -72,12 +86,11 @@ SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks) {
                 {loadInputOf(model.loads[static_cast<std::size_t>(k)]), {}, true});
         }
     }
-    ++model.summaryCount;
     return results;
 }
 
-PolygonProperties polygonProperties(ProjectModel& model) {
-    return polygonProperties(outlinePoints(model), modelBars(model), &model.unmatchedBarSize);
+PolygonProperties polygonProperties(const ProjectModel& model) {
+    return polygonProperties(outlinePoints(model), modelBars(model));
 }
 
 } // namespace pmsect

@@ -16,10 +16,11 @@ namespace pmsect {
 // Whether the summary checks the loads itself or leaves them to whoever runs the checks later.
 enum class LoadChecks { Now, Deferred };
 
-// Every load check of rows 1..count, on every core; counts the summary in summaryCount. Deferred
-// checks leave every row pending. Returns the steel area, the axial limits, the four
-// pure-bending strengths (none for a section without bars) and the checks.
-SectionResults computeSectionSummary(ProjectModel& model, LoadChecks checks = LoadChecks::Now);
+// Every load check of rows 1..count, on every core. Deferred checks leave every row pending.
+// Returns the summary's own number, the steel area, the axial limits, the four pure-bending
+// strengths (none for a section without bars), the checks and a bar number the bar table lacks.
+SectionResults computeSectionSummary(const ProjectModel& model,
+                                     LoadChecks checks = LoadChecks::Now);
 
 // The check of row k (1-based) kept as its last one, with the load it checked.
 void storeLoadCheck(SectionResults& section, int k, const CheckedLoad& checked);
@@ -34,7 +35,7 @@ CheckedLoad storedLoadCheck(const SectionResults& section, const ProjectModel& m
                             std::size_t k);
 
 // The project's outline (points 1..numPoints) with its bars (1..numBars); a bar number missing
-// from the bar table deducts nothing and is recorded in unmatchedBarSize.
-PolygonProperties polygonProperties(ProjectModel& model);
+// from the bar table deducts nothing.
+PolygonProperties polygonProperties(const ProjectModel& model);
 
 } // namespace pmsect

@@ -165,7 +165,7 @@ void Application::summarize() {
 
 void Application::startBackgroundChecks() {
     loadCheck_.start(engineInputsOf(model_), loadInputsOf(model_));
-    checkedSummary_ = model_.summaryCount;
+    checkedSummary_ = data_.section.revision;
     const std::uint64_t run = ++checkRun_;
     platform_.repeatWhile(kCheckTickMs, [this, run] { return collectLoadChecks(run); });
 }
@@ -174,7 +174,7 @@ bool Application::collectLoadChecks(std::uint64_t run) {
     if (run != checkRun_ || !loadCheck_.running()) {
         return false; // a later run took over, or the checks were stopped
     }
-    if (model_.summaryCount != checkedSummary_) {
+    if (data_.section.revision != checkedSummary_) {
         // A summary ran elsewhere (a project opened, the report): its rows are not these.
         loadCheck_.cancel();
         loadChecksAdvanced();

@@ -150,7 +150,7 @@ private:
     std::vector<std::function<void()>> checkObservers_;
     BackgroundLoadCheck loadCheck_;
     std::uint64_t checkRun_ = 0;       // counts the background runs started
-    std::uint64_t checkedSummary_ = 0; // the summaryCount the running checks belong to
+    std::uint64_t checkedSummary_ = 0; // the summary the running checks belong to
     bool summaryEnabled_ = true;
     bool autoRecompute_ = true;
 };

@@ -11,6 +11,7 @@
 #include "results/plot_drawing.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace pmsect {
 namespace {
@@ -29,6 +30,7 @@ constexpr std::size_t kMarkedLoads = 40;
 
 struct CalculationFigures::Shared {
     ProjectModel model;
+    std::uint64_t revision; // the summary the figures draw
     AxialLimits limits;
     SectionResults marked; // the checks of the model copy's loads
     std::vector<std::string> labels;
@@ -36,12 +38,13 @@ struct CalculationFigures::Shared {
     SurfaceData surface;
 };
 
-CalculationFigures::CalculationFigures(const ProjectModel& model, const AxialLimits& limits,
+CalculationFigures::CalculationFigures(const ProjectModel& model, const SectionResults& section,
                                        const std::vector<ReportLoad>& loads)
     : shared_(std::make_shared<Shared>()) {
     Shared& s = *shared_;
     s.model = model;
-    s.limits = limits;
+    s.revision = section.revision;
+    s.limits = section.limits;
     // The governing loads first, so that a long load file still shows the ones that matter.
     std::vector<const ReportLoad*> marked;
     for (const ReportLoad& load : loads) {
@@ -61,7 +64,7 @@ CalculationFigures::CalculationFigures(const ProjectModel& model, const AxialLim
         s.labels.push_back(load->id);
     }
     s.surface = computeSurface(engineInputsOf(s.model), s.limits, kSurfaceSections,
-                               s.depths.depthsFor(s.model.summaryCount));
+                               s.depths.depthsFor(s.revision));
 }
 
 DocumentFigure CalculationFigures::section(const std::string& title) const {
@@ -72,8 +75,8 @@ DocumentFigure CalculationFigures::section(const std::string& title) const {
 
 DocumentFigure CalculationFigures::diagram(float angle, const std::string& title) const {
     auto s = shared_;
-    auto curve = std::make_shared<CurveTable>(computeCurve(
-        engineInputsOf(s->model), s->limits, angle, s->depths.depthsFor(s->model.summaryCount)));
+    auto curve = std::make_shared<CurveTable>(
+        computeCurve(engineInputsOf(s->model), s->limits, angle, s->depths.depthsFor(s->revision)));
     auto points = std::make_shared<ControlPoints>(controlPoints(angle));
     return {title, kDiagramShare, [s, curve, points, angle](Canvas& canvas) {
                 Plot2DData d;

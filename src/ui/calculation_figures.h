@@ -17,9 +17,9 @@ namespace pmsect {
 
 class CalculationFigures {
 public:
-    // The figures of the project's summary with limits as its results; they mark at most a load
-    // table's worth of the loads, the largest ratios first.
-    CalculationFigures(const ProjectModel& model, const AxialLimits& limits,
+    // The figures of the project's summary section; they mark at most a load table's worth of the
+    // loads, the largest ratios first.
+    CalculationFigures(const ProjectModel& model, const SectionResults& section,
                        const std::vector<ReportLoad>& loads);
 
     DocumentFigure section(const std::string& title) const;

@@ -400,7 +400,7 @@ Document calculationReport(const ProjectModel& model, const SectionResults& sect
     if (verdict.governing) {
         governing = loads[*verdict.governing];
     }
-    const CalculationFigures figures(model, section.limits, loads);
+    const CalculationFigures figures(model, section, loads);
     const Texts t{model};
     inputs(doc, model, section.limits, t, figures);
     method(doc, model);

@@ -164,11 +164,15 @@ void MainWindowPresenter::finishCommand() {
         layoutNotice_.reset();
         platform_.showMessage(text);
     }
-    std::optional<float> unmatched = model_.unmatchedBarSize;
+    const SectionResults& section = chain_.sectionResults();
+    std::optional<float> unmatched;
+    if (section.revision != reportedSummary_) {
+        reportedSummary_ = section.revision;
+        unmatched = section.unmatchedBarSize;
+    }
     if (!unmatched && unknownSizeSeen_) {
         unmatched = unmatchedLayoutSize(model_);
     }
-    model_.unmatchedBarSize.reset();
     unknownSizeSeen_ = false;
     if (unmatched) {
         platform_.showMessage(unmatchedBarSizeMessage(*unmatched));

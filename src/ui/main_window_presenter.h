@@ -14,6 +14,7 @@
 #include "ui/wait_presenter.h"
 #include "ui/window_id.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -137,6 +138,8 @@ private:
     // Notices gathered during one command and shown once at its end.
     std::optional<BarLayoutResult> layoutNotice_;
     bool unknownSizeSeen_ = false;
+    // The summary whose missing bar size was last reported: each summary reports its own once.
+    std::uint64_t reportedSummary_ = 0;
     // The name the save dialog starts with.
     std::string saveDialogName_;
     // The name in the title: nothing before any file command, empty after New.

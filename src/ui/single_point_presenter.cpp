@@ -402,9 +402,8 @@ void SinglePointPresenter::writeDetailLines(const EvaluationDetail& detail) {
 }
 
 void SinglePointPresenter::reportUnmatchedBar() {
-    if (model_.unmatchedBarSize) {
-        platform_.showMessage(unmatchedBarSizeMessage(*model_.unmatchedBarSize));
-        model_.unmatchedBarSize.reset();
+    if (const std::optional<float> size = unmatchedBarSize(model_)) {
+        platform_.showMessage(unmatchedBarSizeMessage(*size));
     }
 }
 

@@ -74,7 +74,7 @@ FileResult WaitPresenter::runLoadFile(const std::string& path) {
 void WaitPresenter::runSurface(float sections) {
     run("Computing 3D", "Computing 3D Surface Data", true, [&](ProgressSink& sink) {
         data_.surface = computeSurface(engineInputsOf(model_), data_.section.limits, sections,
-                                       data_.curveDepths.depthsFor(model_.summaryCount), &sink);
+                                       data_.curveDepths.depthsFor(data_.section.revision), &sink);
     });
     data_.surfaceStale = false;
 }
@@ -84,7 +84,7 @@ void WaitPresenter::runCurve(float thetaDeg) {
         const EngineInputs inputs = engineInputsOf(model_);
         const AxialLimits limits = data_.section.limits;
         data_.curve = computeCurve(inputs, limits, thetaDeg,
-                                   data_.curveDepths.depthsFor(model_.summaryCount), &sink);
+                                   data_.curveDepths.depthsFor(data_.section.revision), &sink);
         data_.curveAngle = thetaDeg;
         data_.controlPoints = computeControlPoints(inputs, limits, thetaDeg);
     });

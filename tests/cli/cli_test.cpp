@@ -128,6 +128,16 @@ TEST_F(CliTest, HandWrittenFileWithAnUnknownBarSizeStillRuns) {
     EXPECT_NEAR(j["steelArea_in2"].get<double>(), 3 * 0.79, 1e-5); // #12 counts nothing
     ASSERT_EQ(j["loads"].size(), 1u);
     EXPECT_TRUE(j["loads"][0]["capacityFound"].get<bool>());
+    // Each command that computes with the file names the size once, however often it evaluates.
+    const std::string warning = "warning: Unable to match Bar Size 12";
+    for (const std::string& command : {"summary " + path("hand.rcs"), "check " + path("hand.rcs"),
+                                       "point " + path("hand.rcs") + " --c 5 --angle 0",
+                                       "convert " + path("hand.rcs") + " " + path("hand.json")}) {
+        const std::string text = test::runCli(command, true).text;
+        const auto first = text.find(warning);
+        EXPECT_NE(first, std::string::npos) << command << "\n" << text;
+        EXPECT_EQ(text.find(warning, first + 1), std::string::npos) << command << "\n" << text;
+    }
 }
 
 } // namespace

@@ -46,8 +46,8 @@ inline ProjectModel lShapedModel() {
 
 inline CurveTable curveOf(const ProjectModel& m, const SectionResults& section, float thetaDeg,
                           CurveDepthMemo& memo, ProgressSink* sink = nullptr) {
-    return computeCurve(engineInputsOf(m), section.limits, thetaDeg, memo.depthsFor(m.summaryCount),
-                        sink);
+    return computeCurve(engineInputsOf(m), section.limits, thetaDeg,
+                        memo.depthsFor(section.revision), sink);
 }
 
 // P in kips.
@@ -59,7 +59,7 @@ inline Contour contourOf(const ProjectModel& m, const SectionResults& section, f
 inline SurfaceData surfaceOf(const ProjectModel& m, const SectionResults& section, float sections,
                              CurveDepthMemo& memo, ProgressSink* sink = nullptr) {
     return computeSurface(engineInputsOf(m), section.limits, sections,
-                          memo.depthsFor(m.summaryCount), sink);
+                          memo.depthsFor(section.revision), sink);
 }
 
 inline ControlPoints controlPointsOf(const ProjectModel& m, const SectionResults& section,

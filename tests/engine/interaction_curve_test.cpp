@@ -109,7 +109,7 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
             continue;
         }
         NeutralAxisState s;
-        s.c = memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)];
+        s.c = memo.depthsFor(section.revision)[static_cast<std::size_t>(i)];
         solveNeutralAxis(engineInputsOf(m), 0.0f, s);
         EXPECT_EQ(s.Pn, t.col1(i)) << i;
         EXPECT_EQ(s.Mn, t.col2(i)) << i;
@@ -118,10 +118,10 @@ TEST(InteractionCurve, DepthWrittenBackIsTheSolutionDepth) {
 
 TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
     ProjectModel m = test::newProjectModel();
-    const SectionResults section = computeSectionSummary(m);
+    SectionResults section = computeSectionSummary(m);
     CurveDepthMemo memo;
     for (int i = 1; i <= kMaxCurveRows; ++i) {
-        ASSERT_EQ(memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)], 10.0f);
+        ASSERT_EQ(memo.depthsFor(section.revision)[static_cast<std::size_t>(i)], 10.0f);
     }
     long long e = evaluationCount();
     const CurveTable first = test::curveOf(m, section, 0, memo);
@@ -136,16 +136,17 @@ TEST(InteractionCurve, DepthMemoryCarriesOverUntilTheNextSummary) {
     test::curveOf(m, section, 0, memo);
     EXPECT_NE(evaluationCount() - e, fresh);
 
-    // A copy of the project taken now and put back after a summary, as an undone change does,
-    // finds the depths as they were; a summary itself starts every level again at 10 in.
-    const ProjectModel before = m;
-    const CurveDepthMemo::Depths found = memo.depthsFor(m.summaryCount);
-    computeSectionSummary(m);
-    m = before;
-    EXPECT_EQ(memo.depthsFor(m.summaryCount), found);
-    computeSectionSummary(m);
+    // The results put back after a later summary, as an undone change does, find the depths as
+    // they were; a summary itself starts every level again at 10 in.
+    const SectionResults before = section;
+    const CurveDepthMemo::Depths found = memo.depthsFor(section.revision);
+    section = computeSectionSummary(m);
+    EXPECT_NE(section.revision, before.revision);
+    section = before;
+    EXPECT_EQ(memo.depthsFor(section.revision), found);
+    section = computeSectionSummary(m);
     for (int i = 1; i <= kMaxCurveRows; ++i) {
-        ASSERT_EQ(memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(i)], 10.0f);
+        ASSERT_EQ(memo.depthsFor(section.revision)[static_cast<std::size_t>(i)], 10.0f);
     }
     e = evaluationCount();
     const CurveTable second = test::curveOf(m, section, 0, memo);

@@ -197,7 +197,7 @@ TEST(FoundInputs, CurveWithStaleLimitsKeepsItsStartingDepthsFinite) {
         ASSERT_EQ(robust::firstNonFinite(m), "") << "after curve " << k + 1;
     }
     for (int row = 1; row <= kMaxCurveRows; ++row) {
-        const float depth = memo.depthsFor(m.summaryCount)[static_cast<std::size_t>(row)];
+        const float depth = memo.depthsFor(section.revision)[static_cast<std::size_t>(row)];
         EXPECT_TRUE(std::isfinite(depth) && depth <= 1e6f) << "row " << row;
     }
 }

@@ -368,7 +368,6 @@ private:
         }
         // An evaluation turns the bars into its own frame and must hand them back unchanged.
         const auto barsBefore = m.bars;
-        const auto unmatchedBefore = m.unmatchedBarSize;
         NeutralAxisState state;
         state.c = static_cast<float>(uniform(0, 30));
         EvaluationDetail detail;
@@ -376,7 +375,6 @@ private:
         if (std::memcmp(barsBefore.data(), m.bars.data(), sizeof barsBefore) != 0) {
             fail(i, what, "an evaluation changed the bars");
         }
-        m.unmatchedBarSize = unmatchedBefore;
 
         // The stored summary against a fresh one, after events that refresh it (every third
         // such event, to keep the run short).
