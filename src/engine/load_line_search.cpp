@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <span>
 #include <vector>
 
@@ -52,7 +53,7 @@ constexpr double kAcceptedMiss = 1e-5;
 constexpr std::array<float, 12> kStartDepths{1 / 1000.0f, 1 / 200.0f, 1 / 50.0f, 1 / 16.0f,
                                              1 / 8.0f,    1 / 4.0f,   1 / 2.0f,  1.0f,
                                              2.0f,        4.0f,       8.0f,      16.0f};
-constexpr double kDegreesPerRadian = 180 / 3.14159265358979323846;
+constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 // The depths of the scan, closer: a fold holds crossings a few tenths of an inch apart.
 constexpr int kScanDepthCount = 200;
 const std::array<float, kScanDepthCount> kScanDepths = [] {
