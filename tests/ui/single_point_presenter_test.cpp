@@ -111,6 +111,15 @@ TEST_F(SinglePointTest, FirstOpeningInMillimetres) {
     EXPECT_NEAR(valueOf(presenter.view().pn, "Pn = "), handPn(model, 4 / 25.4), 0.006);
 }
 
+TEST_F(SinglePointTest, EachSolutionReportsABarSizeMissingFromTheTable) {
+    model.bars[1].size = 7.5f;
+    presenter.open();
+    EXPECT_EQ(platform.messages, std::vector<std::string>{unmatchedBarSizeMessage(7.5f)});
+    presenter.setText(SinglePointInput::C, "8");
+    presenter.enter(SinglePointInput::C);
+    EXPECT_EQ(platform.messages, std::vector<std::string>(2, unmatchedBarSizeMessage(7.5f)));
+}
+
 TEST_F(SinglePointTest, LettersInCAreReplacedByFourInchesAndComputed) {
     presenter.open();
     const std::string pnAtFour = presenter.view().pn;
