@@ -17,6 +17,7 @@
 #include "results/plot_drawing.h"
 #include "results/svg_canvas.h"
 #include "units/display_units.h"
+#include "units/unit_conversion.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -80,7 +81,7 @@ int16_t unitPosition(UnitGroup group, const std::string& name, int16_t fallback)
 // The contour's axial load is given in the project's display force unit, as typed in the
 // results window; the engine takes kips.
 float typedContourLoad(const ProjectModel& model, double PnDisplay) {
-    return static_cast<float>(PnDisplay / model.units.forceFactor);
+    return static_cast<float>(typedForce(model.units, PnDisplay));
 }
 
 void writeSvg(const std::string& path, const SvgCanvas& canvas) {

@@ -25,8 +25,7 @@ void appendAxis(std::vector<std::string>& out, const char* name, const AxisMagni
     if (!a.slender) {
         return;
     }
-    const double stiffnessFactor = u.forceFactor * u.lengthFactor * u.lengthFactor;
-    out.push_back(indent + "EI = " + formatNumber(a.EI * stiffnessFactor, "#,##0") + " " +
+    out.push_back(indent + "EI = " + formatNumber(shownStiffness(u, a.EI), "#,##0") + " " +
                   u.forceLabel + "-" + u.lengthLabel + "^2" + cite(c.stiffness) +
                   "; Pc = " + formatNumber(shownForce(u, a.Pc), "##,##0.00") + " " + u.forceLabel +
                   cite(c.criticalLoad));

@@ -24,11 +24,6 @@ constexpr std::string_view kCoordinatePattern = "##,##0.00";
 constexpr std::string_view kForcePattern = "##,##0.00";
 constexpr std::string_view kMomentPattern = "###,##0.00";
 
-// A value in display units: the internal value times the factor, in double.
-double shown(float value, double factor) {
-    return static_cast<double>(value) * factor;
-}
-
 std::string unitInParentheses(const std::string& label) {
     return "(" + label + ")";
 }
@@ -36,7 +31,7 @@ std::string unitInParentheses(const std::string& label) {
 void appendMaterials(std::string& r, const ProjectModel& m) {
     const DisplayUnits& u = m.units;
     r += "f'c = ";
-    r += formatNumber(shown(m.fpc, u.stressFactor), "###,#00");
+    r += formatNumber(shownStress(u, m.fpc), "###,#00");
     r += " " + u.stressLabel + "        fy  = ";
     r += formatNumber(shownStress(u, m.fy), "###,##0");
     r += " " + u.stressLabel;
@@ -69,8 +64,8 @@ void appendOutline(std::string& r, const ProjectModel& m) {
     int i = 0;
     for (const Point& p : outlinePoints(m)) {
         r += AddSpace(std::to_string(++i), 5);
-        r += AddSpace(formatNumber(shown(p.x, u.lengthFactor), kCoordinatePattern), 10);
-        r += AddSpace(formatNumber(shown(p.y, u.lengthFactor), kCoordinatePattern), 10);
+        r += AddSpace(formatNumber(shownLength(u, p.x), kCoordinatePattern), 10);
+        r += AddSpace(formatNumber(shownLength(u, p.y), kCoordinatePattern), 10);
         r += NL;
     }
     r += kOutlineRule;
@@ -92,8 +87,8 @@ void appendBars(std::string& r, const ProjectModel& m) {
     int i = 0;
     for (const Bar& b : modelBars(m)) {
         r += AddSpace(std::to_string(++i), 5);
-        r += AddSpace(formatNumber(shown(b.x, u.lengthFactor), kCoordinatePattern), 10);
-        r += AddSpace(formatNumber(shown(b.y, u.lengthFactor), kCoordinatePattern), 10);
+        r += AddSpace(formatNumber(shownLength(u, b.x), kCoordinatePattern), 10);
+        r += AddSpace(formatNumber(shownLength(u, b.y), kCoordinatePattern), 10);
         r += AddSpace("  #" + formatNumber(b.size, "##"), 8);
         r += NL;
     }
@@ -114,10 +109,9 @@ void appendLimits(std::string& r, const ProjectModel& m, const AxialLimits& limi
     r += "COMPUTED RESULTS:";
     r += NL;
     r += NL;
-    r += "Gross Area = " + formatNumber(shown(m.grossArea, u.areaFactor), "##,##0.00") + " " +
+    r += "Gross Area = " + formatNumber(shownArea(u, m.grossArea), "##,##0.00") + " " + u.areaLabel;
+    r += ";   Area of Steel = " + formatNumber(shownArea(u, limits.steelArea), "##0.00") + " " +
          u.areaLabel;
-    r += ";   Area of Steel = " + formatNumber(shown(limits.steelArea, u.areaFactor), "##0.00") +
-         " " + u.areaLabel;
     r += ";   % Reinforcement = ";
     // An outline without area (fewer than three points) has no ratio to show.
     r += m.grossArea > 0
@@ -134,9 +128,8 @@ void appendLimits(std::string& r, const ProjectModel& m, const AxialLimits& limi
 
 // A pure-bending moment, held in kip-in, in the display moment unit with its label.
 std::string bendingText(const ProjectModel& m, float kipInches) {
-    return formatNumber(static_cast<double>(kipInches) / 12.0 * m.units.momentFactor,
-                        kMomentPattern) +
-           " " + m.units.momentLabel;
+    return formatNumber(shownMomentFromKipIn(m.units, kipInches), kMomentPattern) + " " +
+           m.units.momentLabel;
 }
 
 void appendPureBending(std::string& r, const ProjectModel& m, const SectionResults& section) {
@@ -182,10 +175,10 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, const SectionR
     const bool found = result.capacityFound;
     const std::string rule = "   " + std::string(56, '-');
     const auto force = [&](float kips) {
-        return AddSpace(formatNumber(shown(kips, u.forceFactor), kForcePattern), 15);
+        return AddSpace(formatNumber(shownForce(u, kips), kForcePattern), 15);
     };
     const auto moment = [&](float kipFeet) {
-        return AddSpace(formatNumber(shown(kipFeet, u.momentFactor), kForcePattern), 15);
+        return AddSpace(formatNumber(shownMoment(u, kipFeet), kForcePattern), 15);
     };
 
     r += NL;
@@ -217,8 +210,8 @@ void appendLoadCombination(std::string& r, const ProjectModel& m, const SectionR
     r += NL;
     r += rule;
     r += NL;
-    r += "   eccentricty = " + formatNumber(shown(result.eccentricity, u.lengthFactor), "###0.00") +
-         " " + u.lengthLabel + ";     Angle = " + formatNumber(result.angle, "##0.00") + " deg";
+    r += "   eccentricty = " + formatNumber(shownLength(u, result.eccentricity), "###0.00") + " " +
+         u.lengthLabel + ";     Angle = " + formatNumber(result.angle, "##0.00") + " deg";
     r += NL;
     r += "   Design Ratio = ";
     if (!found) {
@@ -246,9 +239,9 @@ void appendCombinations(std::string& r, const ProjectModel& m, const CheckedComb
     for (const LoadCombination& combination : c.combinations) {
         width = std::max(width, combination.name.size());
     }
-    const auto value = [&](double internal, double factor) {
+    const auto value = [&](double internal, Quantity q) {
         const std::string text =
-            formatNumber(shown(static_cast<float>(internal), factor), kForcePattern);
+            formatNumber(shown(u, q, static_cast<float>(internal)), kForcePattern);
         return std::string(text.size() < 13 ? 13 - text.size() : 0, ' ') + text;
     };
     const auto head = [](std::string_view text) {
@@ -268,8 +261,8 @@ void appendCombinations(std::string& r, const ProjectModel& m, const CheckedComb
         const CheckedLoad& check = c.checks[k];
         r += NL;
         r += "   " + AddSpace(combination.name, static_cast<int>(width)) +
-             value(combination.Pu, u.forceFactor) + value(combination.Mux, u.momentFactor) +
-             value(combination.Muy, u.momentFactor) + "   ";
+             value(combination.Pu, Quantity::Force) + value(combination.Mux, Quantity::Moment) +
+             value(combination.Muy, Quantity::Moment) + "   ";
         if (!check.result.capacityFound) {
             r += "capacity not found... NO GOOD!";
         } else {

@@ -2,6 +2,7 @@
 #include "results/control_point_table.h"
 
 #include "format/number_format.h"
+#include "units/unit_conversion.h"
 
 #include <cstdio>
 
@@ -12,11 +13,13 @@ std::string cell(std::optional<double> value, const char* pattern) {
     return value ? formatNumber(*value, pattern) : std::string("-");
 }
 
-std::optional<double> scaled(std::optional<float> value, double factor) {
+std::optional<double> shownAs(std::optional<float> value,
+                              double (*convert)(const DisplayUnits&, double),
+                              const DisplayUnits& u) {
     if (!value) {
         return std::nullopt;
     }
-    return static_cast<double>(*value) * factor;
+    return convert(u, *value);
 }
 
 std::string row(const std::string& letter, const std::string& title, const std::string& c,
@@ -77,9 +80,6 @@ std::string_view controlPointTitle(ControlPointKind kind) {
 
 std::vector<std::string> controlPointTableLines(const ControlPoints& points,
                                                 const DisplayUnits& units) {
-    const double force = units.forceFactor;
-    const double moment = static_cast<double>(units.momentFactor) / 12.0; // per kip-in
-    const double length = units.lengthFactor;
     std::vector<std::string> lines;
     lines.push_back(row("", "Control point", "c", "eps_t", "Pn", "Mn", "phi", "phi*Pn", "phi*Mn"));
     const std::string f = "(" + units.forceLabel + ")";
@@ -92,10 +92,11 @@ std::vector<std::string> controlPointTableLines(const ControlPoints& points,
             lines.push_back(row(letter, title, "not found", "", "", "", "", "", ""));
             continue;
         }
-        lines.push_back(row(letter, title, cell(scaled(p.c, length), "#,##0.00"),
-                            cell(scaled(p.epsT, 1.0), "0.00000"), cell(p.Pn * force, "#,##0.0"),
-                            cell(scaled(p.Mn, moment), "#,##0.0"), cell(p.phi, "0.000"),
-                            cell(p.phiPn * force, "#,##0.0"), cell(p.phiMn * moment, "#,##0.0")));
+        lines.push_back(row(letter, title, cell(shownAs(p.c, shownLength, units), "#,##0.00"),
+                            cell(p.epsT, "0.00000"), cell(shownForce(units, p.Pn), "#,##0.0"),
+                            cell(shownAs(p.Mn, shownMomentPerKipIn, units), "#,##0.0"),
+                            cell(p.phi, "0.000"), cell(shownForce(units, p.phiPn), "#,##0.0"),
+                            cell(shownMomentPerKipIn(units, p.phiMn), "#,##0.0")));
     }
     return lines;
 }

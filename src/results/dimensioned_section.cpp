@@ -4,6 +4,7 @@
 #include "engine/bar_table.h"
 #include "format/number_format.h"
 #include "results/section_drawing.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +20,7 @@ constexpr int kTieColour = 8; // grey
 constexpr double kRoom = 3.0; // lines of text kept for the dimensions left of and under it
 
 std::string length(const ProjectModel& m, double inches) {
-    return formatNumber(inches * m.units.lengthFactor, "#,##0.00") + " " + m.units.lengthLabel;
+    return formatNumber(shownLength(m.units, inches), "#,##0.00") + " " + m.units.lengthLabel;
 }
 
 // A dimension line between two points with ticks at its ends and its text centred beside it.

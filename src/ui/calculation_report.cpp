@@ -15,6 +15,7 @@
 #include "results/control_point_table.h"
 #include "ui/calculation_figures.h"
 #include "ui/method_clauses.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,21 +53,23 @@ std::string row(std::initializer_list<std::pair<std::string_view, int>> cells) {
 struct Texts {
     const ProjectModel& m;
     std::string len(double inches) const {
-        return formatNumber(inches * m.units.lengthFactor, "#,##0.00");
+        return formatNumber(shownLength(m.units, inches), "#,##0.00");
     }
     std::string area(double sqIn) const {
-        return formatNumber(sqIn * m.units.areaFactor, "#,##0.00");
+        return formatNumber(shownArea(m.units, sqIn), "#,##0.00");
     }
     std::string stress(double psi) const {
-        return formatNumber(psi * m.units.stressFactor, "###,##0");
+        return formatNumber(shownStress(m.units, psi), "###,##0");
     }
     std::string force(double kips) const {
-        return formatNumber(kips * m.units.forceFactor, "##,##0.00");
+        return formatNumber(shownForce(m.units, kips), "##,##0.00");
     }
     std::string momentKipFt(double kipFt) const {
-        return formatNumber(kipFt * m.units.momentFactor, "##,##0.00");
+        return formatNumber(shownMoment(m.units, kipFt), "##,##0.00");
     }
-    std::string momentKipIn(double kipIn) const { return momentKipFt(kipIn / 12.0); }
+    std::string momentKipIn(double kipIn) const {
+        return formatNumber(shownMomentFromKipIn(m.units, kipIn), "##,##0.00");
+    }
     const std::string& L() const { return m.units.lengthLabel; }
     const std::string& A() const { return m.units.areaLabel; }
     const std::string& S() const { return m.units.stressLabel; }
@@ -140,7 +143,7 @@ void inputs(Document& doc, const ProjectModel& m, const AxialLimits& limits, con
     doc.line("beta1 = " + formatNumber(m.beta1, "0.000") + " (" +
              (beta1ByRule ? code + " " + stressBlockFactorClause(m.designCode) : "as given") + ")");
     doc.line("Unit weight of the concrete wc = " +
-             formatNumber(m.unitWt * m.units.unitWtFactor, "#,##0.0") + " " + m.units.unitWtLabel);
+             formatNumber(shownUnitWt(m.units, m.unitWt), "#,##0.0") + " " + m.units.unitWtLabel);
 
     doc.heading("Confinement");
     doc.line(std::string(isSpiral(m) ? "Spiral" : "Ties") + ", bar #" +
@@ -314,7 +317,7 @@ void loadChecks(Document& doc, const ProjectModel& m, const Texts& t,
                  {t.force(in.Pu), 11},
                  {moment(in.Mux, true), 10},
                  {moment(in.Muy, false), 10},
-                 {formatNumber(r.eccentricity * m.units.lengthFactor, "###0.00"), 9},
+                 {formatNumber(shownLength(m.units, r.eccentricity), "###0.00"), 9},
                  {formatNumber(r.angle, "##0.00"), 8},
                  {cap(t.force(r.phiPn)), 11},
                  {cap(t.momentKipFt(r.phiMnx)), 10},

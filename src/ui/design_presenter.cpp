@@ -5,6 +5,7 @@
 #include "engine/bar_table.h"
 #include "format/number_format.h"
 #include "project/design_code_choice.h"
+#include "units/unit_conversion.h"
 
 #include <cmath>
 #include <cstring>
@@ -185,9 +186,8 @@ void DesignPresenter::fillTable() {
         DesignRow row;
         row.rank = std::to_string(i + 1);
         row.arrangement = arrangementText(a);
-        row.steelArea =
-            formatNumber(a.steelArea * static_cast<double>(model_.units.areaFactor), "#,##0.00") +
-            " " + model_.units.areaLabel;
+        row.steelArea = formatNumber(shownArea(model_.units, a.steelArea), "#,##0.00") + " " +
+                        model_.units.areaLabel;
         row.steelRatio = formatNumber(a.steelRatio * 100, "0.00") + " %";
         row.result = resultText(c);
         if (lapSplicesDoubleTheSteel(a)) {

@@ -9,6 +9,7 @@
 #include "project/engine_inputs_of.h"
 #include "project/project_summary.h"
 #include "ui/progress_texts.h"
+#include "units/unit_conversion.h"
 
 namespace pmsect {
 namespace {
@@ -94,14 +95,13 @@ void WaitPresenter::runCurve(float thetaDeg) {
 ContourLoad WaitPresenter::runContour(double PnDisplay) {
     ContourLoad load;
     run("Computing 2D", "Computing 2D Curve Data", true, [&](ProgressSink& sink) {
-        const double factor = model_.units.forceFactor;
+        const DisplayUnits& u = model_.units;
         Contour contour = computeContour(engineInputsOf(model_), data_.section.limits,
-                                         static_cast<float>(PnDisplay / factor), &sink);
+                                         static_cast<float>(typedForce(u, PnDisplay)), &sink);
         load.Pn = contour.Pn;
         load.rewritten = contour.rewritten;
         if (contour.rewritten) {
-            load.boxText =
-                plainNumberText(static_cast<float>(static_cast<double>(contour.Pn) * factor));
+            load.boxText = plainNumberText(static_cast<float>(shownForce(u, contour.Pn)));
         }
         data_.contour = contour.table;
     });
