@@ -92,11 +92,16 @@ ValueRange betaDnsRange() {
     return {0, 1};
 }
 
-std::string rangeReason(const ValueRange& range, double factor, std::string_view unit) {
-    const auto number = [factor](float value) {
-        return formatNumber(static_cast<double>(value) * factor, "#,##0.###");
+std::string rangeReason(const ValueRange& range) {
+    return rangeReason(range, DisplayUnits{}, Quantity::Plain);
+}
+
+std::string rangeReason(const ValueRange& range, const DisplayUnits& u, Quantity shownAs) {
+    const auto number = [&](float value) {
+        return formatNumber(shown(u, shownAs, value), "#,##0.###");
     };
-    const std::string suffix = unit.empty() ? std::string() : " " + std::string(unit);
+    const std::string unit = unitLabel(u, shownAs);
+    const std::string suffix = unit.empty() ? std::string() : " " + unit;
     if (range.lowIncluded && range.highIncluded) {
         return "lies outside " + number(range.low) + " to " + number(range.high) + suffix;
     }

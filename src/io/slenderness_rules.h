@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/slenderness_data.h"
+#include "units/unit_conversion.h"
 
 #include <array>
 #include <optional>
@@ -48,9 +49,10 @@ struct ValueRange {
 ValueRange axisFieldRange(AxisField field);
 ValueRange betaDnsRange();
 
-// The reason a value outside the range is refused, its ends multiplied by factor and followed by
-// unit when one is given: "lies outside 0 to 1,000 ft", "must be above 0 and at most 10".
-std::string rangeReason(const ValueRange& range, double factor = 1, std::string_view unit = {});
+// The reason a value outside the range is refused, its ends as stored or shown as values of kind
+// shownAs with their label: "lies outside 0 to 1,000 ft", "must be above 0 and at most 10".
+std::string rangeReason(const ValueRange& range);
+std::string rangeReason(const ValueRange& range, const DisplayUnits& u, Quantity shownAs);
 
 // A fault in the data: in axis 'x' or 'y' at one of its fields, or (axis empty) at "EI" or
 // "betaDns".

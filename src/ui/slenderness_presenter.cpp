@@ -8,6 +8,7 @@
 #include "project/engine_inputs_of.h"
 #include "ui/finite_change.h"
 #include "ui/grid_cells.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <optional>
@@ -90,16 +91,16 @@ void SlendernessPresenter::refresh() {
 
 namespace {
 
-// The factor from the model's unit to the display unit, and the display unit's label.
-std::pair<double, std::string> boxUnit(const DisplayUnits& u, AxisBox b) {
+// What a box holds: lu a length, the storey sums forces, the others plain numbers.
+Quantity boxKind(AxisBox b) {
     switch (b) {
     case AxisBox::Lu:
-        return {u.lengthFactor, u.lengthLabel};
+        return Quantity::Length;
     case AxisBox::SumPu:
     case AxisBox::SumPc:
-        return {u.forceFactor, u.forceLabel};
+        return Quantity::Force;
     default:
-        return {1.0, std::string()};
+        return Quantity::Plain;
     }
 }
 
@@ -134,13 +135,14 @@ void SlendernessPresenter::fillAxis(SlenderAxis axis) {
     v.swaySource = static_cast<int>(swaySourceOf(m));
     for (std::size_t b = 0; b < kAxisBoxCount; ++b) {
         const auto which = static_cast<AxisBox>(b);
-        const auto [factor, unit] = boxUnit(u, which);
+        const Quantity kind = boxKind(which);
+        const std::string unit = unitLabel(u, kind);
         v.labels[b] = std::string(kBoxNames[b]) + (unit.empty() ? "" : " (" + unit + ")");
         if (float* plain = plainSlot(m, which)) {
-            v.boxes[b] = convertedNumberText(*plain, factor);
+            v.boxes[b] = shownNumberText(u, kind, *plain);
         } else {
             const std::optional<float>& value = *optionalSlot(m, which);
-            v.boxes[b] = value ? convertedNumberText(*value, factor) : "";
+            v.boxes[b] = value ? shownNumberText(u, kind, *value) : "";
         }
     }
     const bool on = view_.checked;
@@ -160,14 +162,14 @@ void SlendernessPresenter::fillAxis(SlenderAxis axis) {
             axis == SlenderAxis::X ? inputs.slenderness->section.x : inputs.slenderness->section.y;
         if (section.r > 0) {
             const double k = m.sway ? m.kSway : m.k;
-            v.slenderness = "r = " + formatNumber(section.r * u.lengthFactor, "#,##0.00") + " " +
+            v.slenderness = "r = " + formatNumber(shownLength(u, section.r), "#,##0.00") + " " +
                             u.lengthLabel +
                             ", k·lu/r = " + formatNumber(k * m.lu / section.r, "#,##0.0");
             if (m.sway && m.lu > 0) {
                 const double Pc = storeyCriticalLoad(
                     *inputs.slenderness, inputs.code->momentMagnifier(), axis == SlenderAxis::X);
                 v.slenderness +=
-                    "\nPc for ΣPc (k sway, βds) = " + formatNumber(Pc * u.forceFactor, "#,##0.0") +
+                    "\nPc for ΣPc (k sway, βds) = " + formatNumber(shownForce(u, Pc), "#,##0.0") +
                     " " + u.forceLabel;
             }
         }
@@ -211,18 +213,18 @@ bool SlendernessPresenter::editAxis(SlenderAxis axis, AxisBox which, std::string
     if (!model_.slenderness) {
         return false;
     }
-    const auto [factor, unit] = boxUnit(model_.units, which);
+    const Quantity kind = boxKind(which);
     const std::string what =
         std::string(kBoxNames[box(which)]) + " about " + std::string(1, axisLetter(axis));
-    const CellText typed = readCellText(text);
+    const CellText cell = readCellText(text);
     SlendernessData data = *model_.slenderness;
     AxisMember& m = member(data, axis);
     const ValueRange range = axisFieldRange(kBoxFields[box(which)]);
-    const auto value = static_cast<float>(typed.value.value_or(0) / factor);
-    if (!typed.accepted || !typed.value) {
+    const auto value = static_cast<float>(typed(model_.units, kind, cell.value.value_or(0)));
+    if (!cell.accepted || !cell.value) {
         platform_.showMessage(what + " must be a number");
     } else if (!range.holds(value)) {
-        platform_.showMessage(what + " " + rangeReason(range, factor, unit));
+        platform_.showMessage(what + " " + rangeReason(range, model_.units, kind));
     } else {
         if (std::optional<float>* optional = optionalSlot(m, which)) {
             *optional = value;
