@@ -34,6 +34,14 @@ std::string numberText(double value) {
     return formatNumber(value, "#,##0.##");
 }
 
+std::string rangeWords(const InputLimit& l, double low, double high, std::string_view unit) {
+    const std::string suffix = unit.empty() ? std::string() : " " + std::string(unit);
+    if (l.lowExcluded) {
+        return "greater than " + numberText(low) + " and at most " + numberText(high) + suffix;
+    }
+    return "between " + numberText(low) + " and " + numberText(high) + suffix;
+}
+
 } // namespace
 
 const InputLimit& inputLimit(InputQuantity quantity) {
@@ -46,30 +54,36 @@ bool withinLimit(InputQuantity quantity, double stored) {
     return aboveLow && stored <= l.high;
 }
 
-std::string rangeText(InputQuantity quantity, double factor, std::string_view unit) {
+std::string rangeText(InputQuantity quantity, const DisplayUnits& u, Quantity shownAs) {
     const InputLimit& l = inputLimit(quantity);
-    const std::string low = numberText(l.low * factor);
-    const std::string high = numberText(l.high * factor);
-    const std::string suffix = unit.empty() ? std::string() : " " + std::string(unit);
-    if (l.lowExcluded) {
-        return "greater than " + low + " and at most " + high + suffix;
-    }
-    return "between " + low + " and " + high + suffix;
+    return rangeWords(l, shown(u, shownAs, l.low), shown(u, shownAs, l.high),
+                      unitLabel(u, shownAs));
+}
+
+std::string rangeText(InputQuantity quantity, std::string_view unit) {
+    const InputLimit& l = inputLimit(quantity);
+    return rangeWords(l, l.low, l.high, unit);
 }
 
 std::string rangeText(InputQuantity quantity) {
-    return rangeText(quantity, 1, inputLimit(quantity).unit);
+    return rangeText(quantity, inputLimit(quantity).unit);
 }
 
-std::string outOfRangeText(std::string_view what, InputQuantity quantity, double factor,
-                           std::string_view unit) {
+std::string outOfRangeText(std::string_view what, InputQuantity quantity, const DisplayUnits& u,
+                           Quantity shownAs) {
     const InputLimit& l = inputLimit(quantity);
     return std::string(what) + (l.lowExcluded ? " must be " : " must lie ") +
-           rangeText(quantity, factor, unit);
+           rangeText(quantity, u, shownAs);
+}
+
+std::string outOfRangeText(std::string_view what, InputQuantity quantity, std::string_view unit) {
+    const InputLimit& l = inputLimit(quantity);
+    return std::string(what) + (l.lowExcluded ? " must be " : " must lie ") +
+           rangeText(quantity, unit);
 }
 
 std::string outOfRangeText(std::string_view what, InputQuantity quantity) {
-    return outOfRangeText(what, quantity, 1, inputLimit(quantity).unit);
+    return outOfRangeText(what, quantity, inputLimit(quantity).unit);
 }
 
 } // namespace pmsect

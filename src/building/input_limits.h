@@ -5,6 +5,8 @@
 // every derived value (Ec, Po, the strains) finite and inside its stored integer.
 #pragma once
 
+#include "units/unit_conversion.h"
+
 #include <string>
 #include <string_view>
 
@@ -43,14 +45,16 @@ const InputLimit& inputLimit(InputQuantity quantity);
 bool withinLimit(InputQuantity quantity, double stored);
 
 // The range in words, "between 500 and 30,000 psi" or "greater than 0 and at most 1,200 in",
-// in internal units or, with a display factor and label, in the units shown (shown = internal x
-// factor).
+// in internal units, in internal units with another label, or converted to the display units
+// as a value of kind shownAs.
 std::string rangeText(InputQuantity quantity);
-std::string rangeText(InputQuantity quantity, double factor, std::string_view unit);
+std::string rangeText(InputQuantity quantity, std::string_view unit);
+std::string rangeText(InputQuantity quantity, const DisplayUnits& u, Quantity shownAs);
 
 // "<what> must lie between 500 and 30,000 psi" (or "must be greater than 0 and at most ...").
 std::string outOfRangeText(std::string_view what, InputQuantity quantity);
-std::string outOfRangeText(std::string_view what, InputQuantity quantity, double factor,
-                           std::string_view unit);
+std::string outOfRangeText(std::string_view what, InputQuantity quantity, std::string_view unit);
+std::string outOfRangeText(std::string_view what, InputQuantity quantity, const DisplayUnits& u,
+                           Quantity shownAs);
 
 } // namespace pmsect

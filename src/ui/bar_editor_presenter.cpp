@@ -4,6 +4,7 @@
 #include "format/number_format.h"
 #include "ui/bar_size_cells.h"
 #include "ui/finite_change.h"
+#include "units/unit_conversion.h"
 
 namespace pmsect {
 namespace {
@@ -29,13 +30,13 @@ void BarEditorPresenter::activate() {
 }
 
 void BarEditorPresenter::loadRows() {
-    const double lf = model_.units.lengthFactor;
+    const DisplayUnits& u = model_.units;
     view_.rows.clear();
     for (const Bar& b : modelBars(model_)) {
         BarGridRow row;
         row.num = static_cast<int32_t>(view_.rows.size()) + 1;
-        row.x = static_cast<float>(b.x * lf);
-        row.y = static_cast<float>(b.y * lf);
+        row.x = static_cast<float>(shownLength(u, b.x));
+        row.y = static_cast<float>(shownLength(u, b.y));
         row.size = integerCell(b.size);
         view_.rows.push_back(row);
     }
@@ -92,7 +93,7 @@ bool BarEditorPresenter::editCell(int row, int column, std::string_view text) {
     }
     if (const auto refusal =
             cellRangeRefusal(cell, column == kBarX ? "X" : "Y", InputQuantity::Coordinate,
-                             model_.units.lengthFactor, model_.units.lengthLabel)) {
+                             model_.units, Quantity::Length)) {
         platform_.showMessage(*refusal);
         return false;
     }
@@ -114,7 +115,7 @@ bool BarEditorPresenter::update() {
         }
     }
     const ProjectBefore before{model_, chain_.sectionResults()};
-    const double lf = model_.units.lengthFactor;
+    const DisplayUnits& u = model_.units;
     model_.numBars = 0;
     for (const BarGridRow& row : view_.rows) {
         if (model_.numBars >= kMaxBars) {
@@ -122,7 +123,8 @@ bool BarEditorPresenter::update() {
         }
         ++model_.numBars;
         model_.bars[static_cast<std::size_t>(model_.numBars)] = {
-            static_cast<float>(cellValue(row.x) / lf), static_cast<float>(cellValue(row.y) / lf),
+            static_cast<float>(typedLength(u, cellValue(row.x))),
+            static_cast<float>(typedLength(u, cellValue(row.y))),
             static_cast<float>(cellValue(row.size))};
     }
     chain_.refresh();

@@ -40,9 +40,8 @@ BarSetEditorPresenter::BarSetEditorPresenter(ProjectModel& model, Platform& plat
     : model_(model), platform_(platform), pointer_(pointer), chain_(chain) {}
 
 void BarSetEditorPresenter::showBoxes() {
-    const double lf = model_.units.lengthFactor;
-    view_.txtEWidth = convertedNumberText(model_.barSetWidth, lf);
-    view_.txtEDepth = convertedNumberText(model_.barSetHeight, lf);
+    view_.txtEWidth = shownNumberText(model_.units, Quantity::Length, model_.barSetWidth);
+    view_.txtEDepth = shownNumberText(model_.units, Quantity::Length, model_.barSetHeight);
     view_.unitLabel = model_.units.lengthLabel;
 }
 
@@ -178,7 +177,7 @@ void BarSetEditorPresenter::confirmBox(BarSetBox box, std::string_view text) {
     float& stored = box == BarSetBox::EffectiveWidth ? model_.barSetWidth : model_.barSetHeight;
     stored = static_cast<float>(side);
     std::string& shown = box == BarSetBox::EffectiveWidth ? view_.txtEWidth : view_.txtEDepth;
-    shown = convertedNumberText(stored, model_.units.lengthFactor);
+    shown = shownNumberText(model_.units, Quantity::Length, stored);
     rebuild(before, &SummaryChain::recompute);
 }
 

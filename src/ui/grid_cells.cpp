@@ -21,12 +21,12 @@ CellText readCellText(std::string_view text) {
 }
 
 std::optional<std::string> cellRangeRefusal(const CellText& cell, std::string_view column,
-                                            InputQuantity range, double factor,
-                                            std::string_view unit) {
-    if (!cell.value || withinLimit(range, static_cast<float>(*cell.value / factor))) {
+                                            InputQuantity range, const DisplayUnits& u,
+                                            Quantity shownAs) {
+    if (!cell.value || withinLimit(range, static_cast<float>(typed(u, shownAs, *cell.value)))) {
         return std::nullopt;
     }
-    return outOfRangeText(column, range, factor, unit);
+    return outOfRangeText(column, range, u, shownAs);
 }
 
 float twoDecimalCell(double value) {

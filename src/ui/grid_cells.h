@@ -27,12 +27,12 @@ struct CellText {
 };
 CellText readCellText(std::string_view text);
 
-// The refusal of a typed cell whose value, as the model stores it (typed / factor), lies outside
+// The refusal of a typed cell of kind shownAs whose value, as the model stores it, lies outside
 // the column's range, the range in the display unit: "Pu must lie between -1,000,000 and
 // 1,000,000 k". Nothing when it lies within, or the cell is blank.
 std::optional<std::string> cellRangeRefusal(const CellText& cell, std::string_view column,
-                                            InputQuantity range, double factor,
-                                            std::string_view unit);
+                                            InputQuantity range, const DisplayUnits& u,
+                                            Quantity shownAs);
 
 // The value of a cell that may be empty.
 inline double cellValue(const std::optional<float>& cell) {

@@ -11,14 +11,15 @@
 #include "ui/grid_cells.h"
 #include "ui/load_table_columns.h"
 #include "ui/load_table_presenter.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 
 namespace pmsect {
 namespace {
 
-std::string shownValue(double internal, double factor) {
-    return realCellText(twoDecimalCell(internal * factor));
+std::string shownValue(const DisplayUnits& u, Quantity q, double internal) {
+    return realCellText(twoDecimalCell(shown(u, q, internal)));
 }
 
 std::string kindList() {
@@ -106,12 +107,12 @@ void LoadCasesPresenter::fill() {
     view_.cases.clear();
     for (const LoadCase& c : model_.loadCases.cases) {
         std::vector<std::string> row = {
-            c.name, std::string(loadKindName(c.kind)), shownValue(c.P, u.forceFactor),
-            shownValue(c.Mx, u.momentFactor), shownValue(c.My, u.momentFactor)};
+            c.name, std::string(loadKindName(c.kind)), shownValue(u, Quantity::Force, c.P),
+            shownValue(u, Quantity::Moment, c.Mx), shownValue(u, Quantity::Moment, c.My)};
         if (slender) {
             row.emplace_back(c.sway ? "yes" : "no");
             for (const auto& end : c.ends) {
-                row.push_back(end ? shownValue(*end, u.momentFactor) : std::string());
+                row.push_back(end ? shownValue(u, Quantity::Moment, *end) : std::string());
             }
         }
         view_.cases.push_back(std::move(row));
@@ -148,14 +149,14 @@ void LoadCasesPresenter::fillCombinations() {
         const CheckedLoad& check = checked[i];
         CombinationRowView row{
             c.name,
-            {shownValue(c.Pu, u.forceFactor), shownValue(c.Mux, u.momentFactor),
-             shownValue(c.Muy, u.momentFactor), shownValue(c.PuSustained, u.forceFactor)},
+            {shownValue(u, Quantity::Force, c.Pu), shownValue(u, Quantity::Moment, c.Mux),
+             shownValue(u, Quantity::Moment, c.Muy), shownValue(u, Quantity::Force, c.PuSustained)},
             std::nullopt,
             check.result.capacityFound ? realCellText(twoDecimalCell(check.result.ratio))
                                        : kCapacityNotFoundText,
             loadFails(check)};
         if (check.magnification) {
-            const MagnifiedCells cells = magnifiedCells(*check.magnification, u.momentFactor);
+            const MagnifiedCells cells = magnifiedCells(*check.magnification, u);
             row.Mc.emplace();
             for (std::size_t a = 0; a < 2; ++a) {
                 (*row.Mc)[a] = cells.Mc[a] ? realCellText(twoDecimalCell(*cells.Mc[a])) : "";
@@ -282,15 +283,14 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
         const CellText typed = readCellText(text);
         if (!typed.accepted) {
             platform_.showMessage(cell + " must be a number, or empty for none");
-        } else if (const auto refusal = cellRangeRefusal(typed, cell, InputQuantity::Moment,
-                                                         u.momentFactor, u.momentLabel)) {
+        } else if (const auto refusal =
+                       cellRangeRefusal(typed, cell, InputQuantity::Moment, u, Quantity::Moment)) {
             platform_.showMessage(*refusal);
         } else {
             // An empty cell: the case gives no such moment (Mx or My at both ends).
             edited.ends[end] =
-                typed.value
-                    ? std::optional<float>(static_cast<float>(*typed.value / u.momentFactor))
-                    : std::nullopt;
+                typed.value ? std::optional<float>(static_cast<float>(typedMoment(u, *typed.value)))
+                            : std::nullopt;
             accepted = true;
         }
     } else {
@@ -299,16 +299,16 @@ bool LoadCasesPresenter::editCase(int row, CaseColumn column, std::string_view t
         const std::string cell =
             std::string(axial ? "P" : (column == CaseColumn::Mx ? "Mx" : "My")) + " of case " +
             edited.name;
-        const CellText typed = readCellText(text);
-        const double factor = axial ? u.forceFactor : u.momentFactor;
-        if (!typed.accepted) {
+        const CellText entry = readCellText(text);
+        const Quantity kind = axial ? Quantity::Force : Quantity::Moment;
+        if (!entry.accepted) {
             platform_.showMessage(cell + " must be a number");
         } else if (const auto refusal = cellRangeRefusal(
-                       typed, cell, axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
-                       factor, axial ? u.forceLabel : u.momentLabel)) {
+                       entry, cell, axial ? InputQuantity::AxialLoad : InputQuantity::Moment, u,
+                       kind)) {
             platform_.showMessage(*refusal);
         } else {
-            const auto value = static_cast<float>(typed.value.value_or(0) / factor);
+            const auto value = static_cast<float>(typed(u, kind, entry.value.value_or(0)));
             (axial ? edited.P : column == CaseColumn::Mx ? edited.Mx : edited.My) = value;
             accepted = true;
         }

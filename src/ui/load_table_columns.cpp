@@ -1,14 +1,17 @@
 // The load table's columns for a slender member, and the cells of its magnifier.
 #include "ui/load_table_columns.h"
 
+#include "units/unit_conversion.h"
+
 namespace pmsect {
 namespace {
 
-std::optional<float> shown(const std::optional<double>& value, double factor) {
+std::optional<float> shownCell(const DisplayUnits& u, Quantity q,
+                               const std::optional<double>& value) {
     if (!value) {
         return std::nullopt;
     }
-    return twoDecimalCell(*value * factor);
+    return twoDecimalCell(shown(u, q, *value));
 }
 
 } // namespace
@@ -75,13 +78,13 @@ std::vector<LoadTableColumn> loadTableColumns(const DisplayUnits& u,
     return columns;
 }
 
-MagnifiedCells magnifiedCells(const LoadMagnification& magnification, double momentFactor) {
+MagnifiedCells magnifiedCells(const LoadMagnification& magnification, const DisplayUnits& u) {
     MagnifiedCells cells;
     const AxisMagnification* axes[] = {&magnification.x, &magnification.y};
     for (std::size_t a = 0; a < 2; ++a) {
-        cells.Mc[a] = shown(axes[a]->Mc, momentFactor);
-        cells.deltaNs[a] = shown(axes[a]->deltaNs, 1);
-        cells.deltaS[a] = shown(axes[a]->deltaS, 1);
+        cells.Mc[a] = shownCell(u, Quantity::Moment, axes[a]->Mc);
+        cells.deltaNs[a] = shownCell(u, Quantity::Plain, axes[a]->deltaNs);
+        cells.deltaS[a] = shownCell(u, Quantity::Plain, axes[a]->deltaS);
     }
     if (magnification.noStableMagnifier()) {
         cells.slender = "unstable";
@@ -97,12 +100,11 @@ EndCells endCells(const LoadEndMoments& ends, const DisplayUnits& u) {
     EndCells cells{};
     for (std::size_t m = 0; m < kEndMomentCount; ++m) {
         if (ends.moments[m]) {
-            cells[m] = twoDecimalCell(static_cast<double>(*ends.moments[m]) * u.momentFactor);
+            cells[m] = twoDecimalCell(shownMoment(u, *ends.moments[m]));
         }
     }
     if (ends.PuSustained) {
-        cells[kEndMomentCount] =
-            twoDecimalCell(static_cast<double>(*ends.PuSustained) * u.forceFactor);
+        cells[kEndMomentCount] = twoDecimalCell(shownForce(u, *ends.PuSustained));
     }
     return cells;
 }

@@ -41,7 +41,7 @@ struct MagnifiedCells {
     std::string slender; // "x", "y", "x, y", "unstable" or empty
 };
 
-MagnifiedCells magnifiedCells(const LoadMagnification& magnification, double momentFactor);
+MagnifiedCells magnifiedCells(const LoadMagnification& magnification, const DisplayUnits& u);
 
 // The end-moment cells, 0..kEndMomentCount-1 the moments and kEndMomentCount PuSustained, in the
 // display units.

@@ -5,6 +5,7 @@
 #include "project/project_summary.h"
 #include "ui/finite_change.h"
 #include "ui/load_verdict_line.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 #include <limits>
@@ -39,14 +40,21 @@ const EngineInputs* orNull(const std::optional<EngineInputs>& inputs) {
     return inputs ? &*inputs : nullptr;
 }
 
+// What each field of a row holds: Num, Pu, Mux, Muy, eccentricity, angle, phiPn, phiMnx, phiMny
+// and the ratio.
+constexpr std::array<Quantity, kLoadFields> kFieldKinds{
+    Quantity::Plain, Quantity::Force, Quantity::Moment, Quantity::Moment, Quantity::Length,
+    Quantity::Plain, Quantity::Force, Quantity::Moment, Quantity::Moment, Quantity::Plain};
+
+Quantity endKind(bool axial) {
+    return axial ? Quantity::Force : Quantity::Moment;
+}
+
 } // namespace
 
 LoadGridRow LoadTablePresenter::rowFromModel(int k, const EngineInputs* inputs) const {
     const LoadRow& load = model_.loads[static_cast<std::size_t>(k)];
     const DisplayUnits& u = model_.units;
-    const std::array<double, kLoadFields> factor{
-        1, u.forceFactor, u.momentFactor, u.momentFactor, u.lengthFactor,
-        1, u.forceFactor, u.momentFactor, u.momentFactor, 1};
     LoadGridRow row;
     row.num = k;
     const std::optional<LoadResult> result =
@@ -64,7 +72,7 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k, const EngineInputs* inputs) 
             continue; // no result, or no capacity, to show
         }
         const auto i = static_cast<std::size_t>(f);
-        row.field[i] = twoDecimalCell(static_cast<double>(value[i]) * factor[i]);
+        row.field[i] = twoDecimalCell(shown(u, kFieldKinds[i], value[i]));
     }
     for (int f = kPu; f <= kMuy; ++f) {
         row.stored[static_cast<std::size_t>(f)] = load[f];
@@ -74,7 +82,7 @@ LoadGridRow LoadTablePresenter::rowFromModel(int k, const EngineInputs* inputs) 
     // Computed with the check's inputs, once per check rather than per cell shown.
     if (inputs && !row.pending) {
         if (const auto magnification = magnificationOf(*inputs, loadInputOf(load))) {
-            row.magnified = magnifiedCells(*magnification, u.momentFactor);
+            row.magnified = magnifiedCells(*magnification, u);
         }
     }
     return row;
@@ -221,12 +229,11 @@ bool LoadTablePresenter::editCell(int row, int column, std::string_view text) {
         platform_.showMessage(kLoadNotNumericMessage);
         return false;
     }
-    const DisplayUnits& u = model_.units;
     const bool axial = field == kPu;
-    if (const auto refusal = cellRangeRefusal(
-            cell, axial ? "Pu" : (field == kMux ? "Mux" : "Muy"),
-            axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
-            axial ? u.forceFactor : u.momentFactor, axial ? u.forceLabel : u.momentLabel)) {
+    if (const auto refusal =
+            cellRangeRefusal(cell, axial ? "Pu" : (field == kMux ? "Mux" : "Muy"),
+                             axial ? InputQuantity::AxialLoad : InputQuantity::Moment, model_.units,
+                             kFieldKinds[static_cast<std::size_t>(field)])) {
         platform_.showMessage(*refusal);
         return false;
     }
@@ -250,10 +257,9 @@ bool LoadTablePresenter::editEndCell(LoadGridRow& row, const LoadTableColumn& co
         platform_.showMessage(name + " must be a number, or blank for none");
         return false;
     }
-    const DisplayUnits& u = model_.units;
-    if (const auto refusal = cellRangeRefusal(
-            cell, name, axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
-            axial ? u.forceFactor : u.momentFactor, axial ? u.forceLabel : u.momentLabel)) {
+    if (const auto refusal =
+            cellRangeRefusal(cell, name, axial ? InputQuantity::AxialLoad : InputQuantity::Moment,
+                             model_.units, endKind(axial))) {
         platform_.showMessage(*refusal);
         return false;
     }
@@ -284,15 +290,15 @@ bool LoadTablePresenter::update() {
     }
     const ProjectBefore before{model_, chain_.sectionResults()};
     const DisplayUnits& u = model_.units;
-    const std::array<double, kMuy + 1> factor{1, u.forceFactor, u.momentFactor, u.momentFactor};
     model_.loads.clear();
     for (const LoadGridRow& row : view_.rows) {
         LoadRow load;
         for (std::size_t f = kPu; f <= kMuy; ++f) {
             const std::optional<float>& stored = row.stored[f];
             load[static_cast<int>(f)] =
-                stored && !row.edited[f] ? *stored
-                                         : static_cast<float>(cellValue(row.field[f]) / factor[f]);
+                stored && !row.edited[f]
+                    ? *stored
+                    : static_cast<float>(typed(u, kFieldKinds[f], cellValue(row.field[f])));
         }
         load.ends = row.storedEnds;
         for (std::size_t m = 0; m <= kEndMomentCount; ++m) {
@@ -303,7 +309,7 @@ bool LoadTablePresenter::update() {
             std::optional<float>& slot = axial ? load.ends.PuSustained : load.ends.moments[m];
             slot.reset();
             if (row.ends[m]) {
-                slot = static_cast<float>(*row.ends[m] / (axial ? u.forceFactor : u.momentFactor));
+                slot = static_cast<float>(typed(u, endKind(axial), *row.ends[m]));
             }
         }
         model_.loads.append(load);

@@ -18,11 +18,6 @@
 namespace pmsect {
 namespace {
 
-// A stored value as its box shows it in the display unit.
-std::string shownText(float internal, double factor) {
-    return convertedNumberText(internal, factor);
-}
-
 std::string layoutMessage(const BarLayoutResult& r) {
     std::string text;
     if (r.cutAtCapacity) {
@@ -208,50 +203,49 @@ std::string MainWindowPresenter::rangeRefusal(MainInput input) const {
     case MainInput::Diameter:
     case MainInput::Cover:
     case MainInput::Spacing:
-        return outOfRangeText(box.name, box.quantity, u.lengthFactor, u.lengthLabel);
+        return outOfRangeText(box.name, box.quantity, u, Quantity::Length);
     case MainInput::Fpc:
     case MainInput::Fy:
-        return outOfRangeText(box.name, box.quantity, u.stressFactor, u.stressLabel);
+        return outOfRangeText(box.name, box.quantity, u, Quantity::Stress);
     case MainInput::UnitWeight:
-        return outOfRangeText(box.name, box.quantity, u.unitWtFactor, u.unitWtLabel);
+        return outOfRangeText(box.name, box.quantity, u, Quantity::UnitWeight);
     case MainInput::BarCount:
         return outOfRangeText(box.name, box.quantity);
     case MainInput::FirstBarAngle:
-        return outOfRangeText(box.name, box.quantity, 1, "deg.");
+        return outOfRangeText(box.name, box.quantity, "deg.");
     }
     return {};
 }
 
 std::string MainWindowPresenter::shownLengthText(float inches) const {
-    return shownText(inches, model_.units.lengthFactor);
+    return shownNumberText(model_.units, Quantity::Length, inches);
 }
 
-float MainWindowPresenter::valueFromBox(MainInput input, float current, double factor) {
+float MainWindowPresenter::valueFromBox(MainInput input, float current, Quantity shownAs) {
     InputView& box = view_.input(input);
     if (const auto value = parseNumber(box.text)) {
-        return static_cast<float>(*value / factor);
+        return static_cast<float>(typed(model_.units, shownAs, *value));
     }
-    box.text = shownText(current, factor);
+    box.text = shownNumberText(model_.units, shownAs, current);
     return current;
 }
 
 float MainWindowPresenter::lengthFromBox(MainInput input, float current) {
-    return valueFromBox(input, current, model_.units.lengthFactor);
+    return valueFromBox(input, current, Quantity::Length);
 }
 
-float MainWindowPresenter::valueWithinFromBox(MainInput input, float current, double factor,
+float MainWindowPresenter::valueWithinFromBox(MainInput input, float current, Quantity shownAs,
                                               InputQuantity range) {
-    const float value = valueFromBox(input, current, factor);
+    const float value = valueFromBox(input, current, shownAs);
     if (withinLimit(range, value)) {
         return value;
     }
-    view_.input(input).text = shownText(current, factor);
+    view_.input(input).text = shownNumberText(model_.units, shownAs, current);
     return current;
 }
 
 float MainWindowPresenter::dimensionFromBox(MainInput input, float current) {
-    return valueWithinFromBox(input, current, model_.units.lengthFactor,
-                              InputQuantity::SectionSize);
+    return valueWithinFromBox(input, current, Quantity::Length, InputQuantity::SectionSize);
 }
 
 bool MainWindowPresenter::undoWhenNotFinite(const ProjectBefore& before) {
@@ -367,12 +361,13 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
         break;
     case MainInput::Fpc:
         if (!value) {
-            reject(input, "28 day strength must be numeric", shownText(model_.fpc, u.stressFactor));
+            reject(input, "28 day strength must be numeric",
+                   shownNumberText(u, Quantity::Stress, model_.fpc));
             return false;
         }
         if (!withinLimit(InputQuantity::ConcreteStrength,
                          static_cast<float>(typedStress(u, *value)))) {
-            reject(input, rangeRefusal(input), shownText(model_.fpc, u.stressFactor));
+            reject(input, rangeRefusal(input), shownNumberText(u, Quantity::Stress, model_.fpc));
             return false;
         }
         confirmMaterial(input, *value);
@@ -380,23 +375,25 @@ bool MainWindowPresenter::applyText(MainInput input, std::string_view text) {
     case MainInput::UnitWeight:
         if (!value) {
             reject(input, "Concrete Unit Weight must be numeric",
-                   shownText(model_.unitWt, u.unitWtFactor));
+                   shownNumberText(u, Quantity::UnitWeight, model_.unitWt));
             return false;
         }
         if (!withinLimit(InputQuantity::UnitWeight, static_cast<float>(typedUnitWt(u, *value)))) {
-            reject(input, rangeRefusal(input), shownText(model_.unitWt, u.unitWtFactor));
+            reject(input, rangeRefusal(input),
+                   shownNumberText(u, Quantity::UnitWeight, model_.unitWt));
             return false;
         }
         confirmMaterial(input, *value);
         break;
     case MainInput::Fy:
         if (!value) {
-            reject(input, "Steel Strength must be numeric", shownText(model_.fy, u.stressFactor));
+            reject(input, "Steel Strength must be numeric",
+                   shownNumberText(u, Quantity::Stress, model_.fy));
             return false;
         }
         // fy is stored as a whole number of psi, judged as stored.
         if (!withinLimit(InputQuantity::SteelStrength, roundHalfEven32(typedStress(u, *value)))) {
-            reject(input, rangeRefusal(input), shownText(model_.fy, u.stressFactor));
+            reject(input, rangeRefusal(input), shownNumberText(u, Quantity::Stress, model_.fy));
             return false;
         }
         confirmMaterial(input, *value);
@@ -713,16 +710,16 @@ void MainWindowPresenter::rebuildFromInputs() {
             view_.input(box).text = shownLengthText(*field);
         }
     }
-    model_.fpc = valueWithinFromBox(MainInput::Fpc, model_.fpc, u.stressFactor,
+    model_.fpc = valueWithinFromBox(MainInput::Fpc, model_.fpc, Quantity::Stress,
                                     InputQuantity::ConcreteStrength);
-    model_.unitWt = valueWithinFromBox(MainInput::UnitWeight, model_.unitWt, u.unitWtFactor,
+    model_.unitWt = valueWithinFromBox(MainInput::UnitWeight, model_.unitWt, Quantity::UnitWeight,
                                        InputQuantity::UnitWeight);
     InputView& fyBox = view_.input(MainInput::Fy);
     const auto fy = parseNumber(fyBox.text);
     if (fy && withinLimit(InputQuantity::SteelStrength, roundHalfEven32(typedStress(u, *fy)))) {
         model_.fy = roundHalfEven32(typedStress(u, *fy));
     } else {
-        fyBox.text = shownText(model_.fy, u.stressFactor);
+        fyBox.text = shownNumberText(u, Quantity::Stress, model_.fy);
     }
     model_.Ec = concreteModulusOf(model_);
     model_.beta1 = stressBlockDepthFactorOf(model_);
@@ -811,9 +808,10 @@ void MainWindowPresenter::showProject() {
     view_.input(MainInput::Spacing).text = shownLengthText(model_.clearSpacing);
     view_.input(MainInput::BarCount).text = std::to_string(model_.totBars);
     view_.input(MainInput::FirstBarAngle).text = boxNumberText(model_.firstBarAngle);
-    view_.input(MainInput::Fpc).text = shownText(model_.fpc, u.stressFactor);
-    view_.input(MainInput::UnitWeight).text = shownText(model_.unitWt, u.unitWtFactor);
-    view_.input(MainInput::Fy).text = shownText(model_.fy, u.stressFactor);
+    view_.input(MainInput::Fpc).text = shownNumberText(u, Quantity::Stress, model_.fpc);
+    view_.input(MainInput::UnitWeight).text =
+        shownNumberText(u, Quantity::UnitWeight, model_.unitWt);
+    view_.input(MainInput::Fy).text = shownNumberText(u, Quantity::Stress, model_.fy);
     showMaterialLines();
 
     showLongBarSize();

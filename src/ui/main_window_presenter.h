@@ -13,6 +13,7 @@
 #include "ui/summary_chain.h"
 #include "ui/wait_presenter.h"
 #include "ui/window_id.h"
+#include "units/unit_conversion.h"
 
 #include <cstdint>
 #include <functional>
@@ -112,11 +113,11 @@ private:
     float lengthFromBox(MainInput input, float current);
     // As valueFromBox for a quantity with a range: a value outside it gives the model's value
     // and the box is written back with it.
-    float valueWithinFromBox(MainInput input, float current, double factor, InputQuantity range);
+    float valueWithinFromBox(MainInput input, float current, Quantity shownAs, InputQuantity range);
     float dimensionFromBox(MainInput input, float current);
     // A length typed in the display unit as the model stores it.
     float typedDimension(double shown) const;
-    float valueFromBox(MainInput input, float current, double factor);
+    float valueFromBox(MainInput input, float current, Quantity shownAs);
 
     // View updates.
     void showSectionEnables(int16_t sectionType);

@@ -28,15 +28,15 @@ std::string beta1Label(const ProjectModel& model) {
 MainWindowUnitTexts mainWindowUnitTexts(const ProjectModel& model) {
     const DisplayUnits& u = model.units;
     MainWindowUnitTexts t;
-    // Reading each text back divides by the same factor and gives the internal value again.
-    t.rectB = convertedNumberText(model.rectB, u.lengthFactor);
-    t.rectH = convertedNumberText(model.rectH, u.lengthFactor);
-    t.circDiam = convertedNumberText(model.circDiam, u.lengthFactor);
-    t.unitWt = convertedNumberText(model.unitWt, u.unitWtFactor);
-    t.fpc = convertedNumberText(model.fpc, u.stressFactor);
-    t.fy = convertedNumberText(model.fy, u.stressFactor);
-    t.clearCover = convertedNumberText(model.clearCover, u.lengthFactor);
-    t.clearSpacing = convertedNumberText(model.clearSpacing, u.lengthFactor);
+    // Each text, typed back, gives the internal value again.
+    t.rectB = shownNumberText(u, Quantity::Length, model.rectB);
+    t.rectH = shownNumberText(u, Quantity::Length, model.rectH);
+    t.circDiam = shownNumberText(u, Quantity::Length, model.circDiam);
+    t.unitWt = shownNumberText(u, Quantity::UnitWeight, model.unitWt);
+    t.fpc = shownNumberText(u, Quantity::Stress, model.fpc);
+    t.fy = shownNumberText(u, Quantity::Stress, model.fy);
+    t.clearCover = shownNumberText(u, Quantity::Length, model.clearCover);
+    t.clearSpacing = shownNumberText(u, Quantity::Length, model.clearSpacing);
     t.concreteModulusLine = concreteModulusLabel(model);
     t.steelModulusLine = steelModulusLabel(model);
     t.flexuralUnitsLine = "Flexural Units: " + u.momentLabel;

@@ -4,6 +4,7 @@
 #include "building/bar_layout.h"
 #include "building/section_generators.h"
 #include "ui/finite_change.h"
+#include "units/unit_conversion.h"
 
 #include <algorithm>
 
@@ -26,13 +27,13 @@ void PointEditorPresenter::activate() {
 }
 
 void PointEditorPresenter::loadRows() {
-    const double lf = model_.units.lengthFactor;
+    const DisplayUnits& u = model_.units;
     view_.rows.clear();
     for (const Point& p : outlinePoints(model_)) {
         PointGridRow row;
         row.num = static_cast<int32_t>(view_.rows.size()) + 1;
-        row.x = twoDecimalCell(p.x * lf);
-        row.y = twoDecimalCell(p.y * lf);
+        row.x = twoDecimalCell(shownLength(u, p.x));
+        row.y = twoDecimalCell(shownLength(u, p.y));
         view_.rows.push_back(row);
     }
     view_.currentRow = 0;
@@ -42,7 +43,7 @@ void PointEditorPresenter::readRows() {
     if (view_.rows.empty()) {
         return;
     }
-    const double lf = model_.units.lengthFactor;
+    const DisplayUnits& u = model_.units;
     model_.numPoints = 0;
     for (PointGridRow& row : view_.rows) {
         if (model_.numPoints >= kMaxPoints) {
@@ -51,7 +52,8 @@ void PointEditorPresenter::readRows() {
         ++model_.numPoints;
         row.num = model_.numPoints;
         model_.points[static_cast<std::size_t>(model_.numPoints)] = {
-            static_cast<float>(cellValue(row.x) / lf), static_cast<float>(cellValue(row.y) / lf)};
+            static_cast<float>(typedLength(u, cellValue(row.x))),
+            static_cast<float>(typedLength(u, cellValue(row.y)))};
     }
 }
 
@@ -101,7 +103,7 @@ bool PointEditorPresenter::editCell(int row, int column, std::string_view text) 
     }
     if (const auto refusal =
             cellRangeRefusal(cell, column == kPointX ? "X" : "Y", InputQuantity::Coordinate,
-                             model_.units.lengthFactor, model_.units.lengthLabel)) {
+                             model_.units, Quantity::Length)) {
         platform_.showMessage(*refusal);
         return false;
     }

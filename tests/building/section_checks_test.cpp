@@ -109,9 +109,14 @@ TEST(InputLimits, EachRangeHoldsItsEdgesAndNothingBeyond) {
         EXPECT_FALSE(withinLimit(e.quantity, std::nan(""))) << text;
     }
     // In display units: 500 to 30,000 psi are 3.45 to 206.84 MPa (1 psi = 6.894757e-3 MPa).
-    EXPECT_EQ(rangeText(InputQuantity::ConcreteStrength, 6.894757e-3, "MPa"),
+    DisplayUnits si;
+    si.stressFactor = 6.894757e-3;
+    si.stressLabel = "MPa";
+    si.lengthFactor = 25.4;
+    si.lengthLabel = "mm";
+    EXPECT_EQ(rangeText(InputQuantity::ConcreteStrength, si, Quantity::Stress),
               "between 3.45 and 206.84 MPa");
-    EXPECT_EQ(outOfRangeText("Width", InputQuantity::SectionSize, 25.4, "mm"),
+    EXPECT_EQ(outOfRangeText("Width", InputQuantity::SectionSize, si, Quantity::Length),
               "Width must be greater than 0 and at most 30,480 mm");
 }
 
