@@ -94,9 +94,9 @@ std::vector<std::string> controlPointTableLines(const ControlPoints& points,
         }
         lines.push_back(row(letter, title, cell(shownAs(p.c, shownLength, units), "#,##0.00"),
                             cell(p.epsT, "0.00000"), cell(shownForce(units, p.Pn), "#,##0.0"),
-                            cell(shownAs(p.Mn, shownMomentPerKipIn, units), "#,##0.0"),
+                            cell(shownAs(p.Mn, shownMomentFromKipIn, units), "#,##0.0"),
                             cell(p.phi, "0.000"), cell(shownForce(units, p.phiPn), "#,##0.0"),
-                            cell(shownMomentPerKipIn(units, p.phiMn), "#,##0.0")));
+                            cell(shownMomentFromKipIn(units, p.phiMn), "#,##0.0")));
     }
     return lines;
 }

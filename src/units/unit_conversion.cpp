@@ -23,9 +23,6 @@ double shownMoment(const DisplayUnits& u, double kipFeet) {
 double shownMomentFromKipIn(const DisplayUnits& u, double kipInches) {
     return kipInches / 12.0 * u.momentFactor;
 }
-double shownMomentPerKipIn(const DisplayUnits& u, double kipInches) {
-    return kipInches * (u.momentFactor / 12.0);
-}
 double shownStress(const DisplayUnits& u, double psi) {
     return psi * u.stressFactor;
 }

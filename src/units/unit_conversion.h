@@ -15,9 +15,6 @@ double shownForce(const DisplayUnits& u, double kips);
 double shownForceFromLb(const DisplayUnits& u, double pounds); // Po, phiPnMax, To, phiTnMax
 double shownMoment(const DisplayUnits& u, double kipFeet);
 double shownMomentFromKipIn(const DisplayUnits& u, double kipInches); // engine moments
-// As shownMomentFromKipIn, rounded as kip-in times the factor per kip-in (factor / 12), the
-// control-point table's order; the two can differ in the last digit shown at a tie.
-double shownMomentPerKipIn(const DisplayUnits& u, double kipInches);
 double shownStress(const DisplayUnits& u, double psi);
 double shownUnitWt(const DisplayUnits& u, double poundsPerCubicFoot);
 double shownStiffness(const DisplayUnits& u, double kipSquareInches); // EI: force x length^2

@@ -39,8 +39,8 @@ TEST(QuantityConversion, EachKindConvertsByItsOwnUnit) {
         EXPECT_NEAR(typed(u, c.kind, shownValue), c.internal, c.internal * 1e-12) << c.label;
         EXPECT_EQ(unitLabel(u, c.kind), c.label);
     }
-    // 1,200 kip-in are 100 kip-ft, 135.5818 kN-m, whichever way the factor is applied.
-    EXPECT_NEAR(shownMomentPerKipIn(u, 1200), 135.5818, 135.5818 * 1e-6);
+    // 1,200 kip-in of the engine are 100 kip-ft, 135.5818 kN-m.
+    EXPECT_NEAR(shownMomentFromKipIn(u, 1200), 135.5818, 135.5818 * 1e-6);
     // EI of 1e6 kip-in^2: 4.448222 kN x 645.16 mm^2 = 2,869.815 kN-mm^2 for each kip-in^2.
     EXPECT_NEAR(shownStiffness(u, 1e6), 2.869815e9, 2.869815e9 * 1e-6);
     // 18 in is 457.2 mm; the text, typed back, gives the stored 18 again.
